@@ -1,0 +1,42 @@
+// The details panel beside the command list: a German description of the
+// selected command with all its parameters, the icon of its kind and the
+// "Section:" and "Next:" labels.
+#pragma once
+
+#include <string>
+
+#include "document/command_table.h"
+
+namespace wavoria {
+
+inline constexpr std::size_t kDetailsTextLimit = 8191;
+
+// Icon resources of the command kinds.
+enum DetailsIcon : int {
+  kIconWriteToLog = 151,
+  kIconExecProgram = 152,
+  kIconMciCommand = 153,
+  kIconMidiTick = 154,
+  kIconAddOutput = 155,
+  kIconKeySupport = 156,
+  kIconKeyEvent = 157,
+  kIconCheatEvent = 158,
+  kIconMouseSupport = 159,
+  kIconMousePosition = 160,
+  kIconDebugLevel = 161,
+  kIconUnknown = 162,
+  kIconScriptHead = 163,
+  kIconNoCommand = 164,
+};
+
+struct Details {
+  std::string Text;           // lines joined with CR LF, at most 8191 characters
+  int Icon = kIconNoCommand;  // icon resource id
+  std::string SectionLabel;   // the name shown beside "Section:"
+  std::string NextLabel;      // the name shown beside "Next:"
+};
+
+// The details of display position `position` (-1: no selection).
+Details DetailsOf(const CommandTable& table, int position, const std::string& documentPath);
+
+}  // namespace wavoria

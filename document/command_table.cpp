@@ -1,0 +1,202 @@
+#include "document/command_table.h"
+
+#include <unordered_map>
+
+#include "document/text.h"
+
+namespace wavoria {
+
+CommandTable::CommandTable() {
+  for (int s = 0; s < kSlotCount; ++s) slots_[s].SlotIndex = s;
+  Clear();
+}
+
+ScriptCommand& CommandTable::Slot(int s) {
+  return s < 0 ? editBuffer_ : slots_.at(s);
+}
+const ScriptCommand& CommandTable::Slot(int s) const {
+  return s < 0 ? editBuffer_ : slots_.at(s);
+}
+
+int CommandTable::SlotAt(int position) const {
+  if (position < 0 || position >= kSlotCount) return -1;
+  return displayOrder_[position];
+}
+
+ScriptCommand* CommandTable::CommandAt(int position) {
+  int s = SlotAt(position);
+  return s < 0 ? nullptr : &slots_[s];
+}
+
+const ScriptCommand* CommandTable::CommandAt(int position) const {
+  int s = SlotAt(position);
+  return s < 0 ? nullptr : &slots_[s];
+}
+
+int CommandTable::FindSection(std::string_view name) const {
+  for (int s = 0; s < kSlotCount; ++s) {
+    if (EqualsIgnoreCase(slots_[s].SectionName, name)) return s;
+  }
+  return -1;
+}
+
+int CommandTable::FindPredecessor(const ScriptCommand& cmd) const {
+  for (int s = 0; s < kSlotCount; ++s) {
+    if (EqualsIgnoreCase(slots_[s].Next, cmd.SectionName)) return s;
+  }
+  return -1;
+}
+
+int CommandTable::FindSuccessor(const ScriptCommand& cmd) const {
+  if (cmd.Next.empty()) return -1;
+  return FindSection(cmd.Next);
+}
+
+int CommandTable::FindFreeSlot() const {
+  for (int s = 1; s < kSlotCount; ++s) {
+    if (slots_[s].SectionName.empty()) return s;
+  }
+  return -1;
+}
+
+std::string CommandTable::NewSectionName() const {
+  // With 512 slots the smallest free number is at most 512, so one pass that
+  // marks the numbers in use finds it.
+  std::array<bool, kSlotCount + 1> taken{};
+  for (const ScriptCommand& cmd : slots_) {
+    std::string_view name = cmd.SectionName;
+    if (!StartsWithIgnoreCase(name, "WIZ")) continue;
+    std::string_view digits = name.substr(3);
+    if (digits.empty() || digits.size() > 3 || (digits[0] == '0' && digits.size() > 1)) continue;
+    int n = 0;
+    bool number = true;
+    for (char c : digits) {
+      number = number && c >= '0' && c <= '9';
+      n = n * 10 + (c - '0');
+    }
+    if (number) taken[n] = true;
+  }
+  int n = 0;
+  while (taken[n]) ++n;
+  return "WIZ" + DecimalText(n);
+}
+
+void CommandTable::RebuildOrder() {
+  // One index of the names for the whole walk: the lowest slot wins, as in
+  // FindSection, and the walk stays linear in the number of slots.
+  std::unordered_map<std::string, int> lowestSlot;
+  lowestSlot.reserve(kSlotCount);
+  for (int s = kSlotCount - 1; s >= 0; --s) {
+    if (!slots_[s].SectionName.empty()) lowestSlot[ToUpperAscii(slots_[s].SectionName)] = s;
+  }
+  displayOrder_.fill(-1);
+  std::array<bool, kSlotCount> placed{};
+  displayOrder_[0] = 0;
+  placed[0] = true;
+  int current = 0;
+  for (int p = 1; p < kSlotCount; ++p) {
+    if (slots_[current].Next.empty()) break;
+    auto found = lowestSlot.find(ToUpperAscii(slots_[current].Next));
+    int next = found == lowestSlot.end() ? -1 : found->second;
+    if (next < 0 || placed[next]) break;
+    displayOrder_[p] = next;
+    placed[next] = true;
+    current = next;
+  }
+}
+
+int CommandTable::LastPosition() const {
+  for (int p = 0; p < kSlotCount; ++p) {
+    if (displayOrder_[p] == -1) return p - 1;
+  }
+  return kSlotCount - 1;
+}
+
+void CommandTable::ResetCommand(int slot, bool withLinks) {
+  ScriptCommand& cmd = Slot(slot);
+  std::string name = std::move(cmd.SectionName);
+  std::string next = std::move(cmd.Next);
+  cmd = ScriptCommand{};
+  cmd.SlotIndex = slot;
+  if (!withLinks) {
+    cmd.SectionName = std::move(name);
+    cmd.Next = std::move(next);
+  }
+}
+
+void CommandTable::ResetTable() {
+  ScriptName = kDefaultScriptName;
+  for (int s = 0; s < kSlotCount; ++s) ResetCommand(s, true);
+  displayOrder_.fill(-1);
+  displayOrder_[0] = 0;
+}
+
+void CommandTable::Clear() {
+  ResetTable();
+  slots_[0].SectionName = kHeadName;
+  RebuildOrder();
+}
+
+int CommandTable::InsertCommand(int position) {
+  const int last = LastPosition();
+  // The head cannot be preceded, and there is no position past the end line.
+  if (position <= 0 || position > last + 1) return -1;
+  const int s = FindFreeSlot();
+  if (s < 0) return -1;
+  ResetCommand(s, false);
+  ScriptCommand& added = slots_[s];
+  if (position == last + 1) {
+    added.SectionName = NewSectionName();
+    slots_[displayOrder_[last]].Next = added.SectionName;
+  } else {
+    ScriptCommand& target = slots_[displayOrder_[position]];
+    const int pred = FindPredecessor(target);
+    added.SectionName = NewSectionName();
+    added.Next = target.SectionName;
+    if (pred >= 0) slots_[pred].Next = added.SectionName;
+  }
+  RebuildOrder();
+  return s;
+}
+
+void CommandTable::DeleteCommand(int position) {
+  const int last = LastPosition();
+  if (position <= 0 || position > last) return;
+  const int target = displayOrder_[position];
+  // The last command leaves its predecessor at the end of the chain, whatever
+  // its own Next held; any other hands its Next to its predecessor.
+  std::string keep = position == last ? std::string{} : slots_[target].Next;
+  const int pred = FindPredecessor(slots_[target]);
+  ResetCommand(target, true);
+  if (pred >= 0) slots_[pred].Next = std::move(keep);
+  RebuildOrder();
+}
+
+void CommandTable::MoveCommandUp(int position) {
+  const int last = LastPosition();
+  if (last == 0 || position <= 1 || position > last) return;
+  ScriptCommand& target = slots_[displayOrder_[position]];
+  const int pred = FindPredecessor(target);
+  if (pred < 0) return;
+  const int prepred = FindPredecessor(slots_[pred]);
+  std::string keep = target.Next;
+  target.Next = slots_[pred].SectionName;
+  slots_[pred].Next = std::move(keep);
+  if (prepred >= 0) slots_[prepred].Next = target.SectionName;
+  RebuildOrder();
+}
+
+void CommandTable::MoveCommandDown(int position) {
+  const int last = LastPosition();
+  if (last == 0 || position <= 0 || position >= last) return;
+  ScriptCommand& target = slots_[displayOrder_[position]];
+  const int pred = FindPredecessor(target);
+  const int succ = FindSuccessor(target);
+  if (pred < 0 || succ < 0) return;
+  slots_[pred].Next = slots_[succ].SectionName;
+  target.Next = slots_[succ].Next;
+  slots_[succ].Next = target.SectionName;
+  RebuildOrder();
+}
+
+}  // namespace wavoria

@@ -1,0 +1,83 @@
+// The open script: 512 command slots linked into one chain by section names,
+// the display order derived from that chain, the script's name and the edit
+// buffer through which dialogs receive and return a command.
+//
+// Slot 0 is the head named "Execute"; its Next names the first command.
+// Display position 0 is the head, 1 to N are the commands in chain order and
+// N+1 is the end line below the last command. Lookups compare section names
+// ignoring the case of A to Z and return the lowest-numbered slot.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "document/script_command.h"
+
+namespace wavoria {
+
+inline constexpr int kSlotCount = 512;
+inline constexpr std::string_view kDefaultScriptName = "Unbenanntes Skript";
+inline constexpr std::string_view kHeadName = "Execute";
+inline constexpr std::string_view kCancelMarker = "&NULL";
+
+class CommandTable {
+ public:
+  CommandTable();
+
+  // The record in slot s (0 to 511), or the edit buffer for -1.
+  ScriptCommand& Slot(int s);
+  const ScriptCommand& Slot(int s) const;
+  ScriptCommand& Head() { return slots_[0]; }
+  const ScriptCommand& Head() const { return slots_[0]; }
+  ScriptCommand& EditBuffer() { return editBuffer_; }
+  const ScriptCommand& EditBuffer() const { return editBuffer_; }
+
+  std::string ScriptName{kDefaultScriptName};
+
+  // Slot number at display position p, or -1 (also for p out of range).
+  int SlotAt(int position) const;
+  // The command at display position p, or nullptr.
+  ScriptCommand* CommandAt(int position);
+  const ScriptCommand* CommandAt(int position) const;
+
+  // First slot whose SectionName equals name, or -1.
+  int FindSection(std::string_view name) const;
+  bool SectionExists(std::string_view name) const { return FindSection(name) >= 0; }
+  // First slot whose Next names cmd's section, or -1.
+  int FindPredecessor(const ScriptCommand& cmd) const;
+  // The slot that cmd's Next names, or -1 (also for an empty Next).
+  int FindSuccessor(const ScriptCommand& cmd) const;
+  // First free slot from 1 to 511, or -1.
+  int FindFreeSlot() const;
+  // "WIZ" plus the smallest number no slot bears.
+  std::string NewSectionName() const;
+
+  // Refills the display order by walking the chain from the head. A chain
+  // that runs back into itself stops before the first command already placed.
+  void RebuildOrder();
+  // N, the position of the last command (0 for an empty script).
+  int LastPosition() const;
+
+  // Empties a record (slot -1 is the edit buffer); names and Next only with links.
+  void ResetCommand(int slot, bool withLinks);
+  // Empties the whole document; the caller names slot 0 "Execute" afterwards.
+  void ResetTable();
+  // ResetTable plus the head's name: the state of a new, empty script.
+  void Clear();
+
+  // Adds an empty, named command at a position; returns its slot or -1 when
+  // nothing was added (table full, or the position of the head).
+  int InsertCommand(int position);
+  void DeleteCommand(int position);
+  void MoveCommandUp(int position);
+  void MoveCommandDown(int position);
+
+ private:
+  std::array<ScriptCommand, kSlotCount> slots_;
+  std::array<std::int32_t, kSlotCount> displayOrder_;
+  ScriptCommand editBuffer_;
+};
+
+}  // namespace wavoria

@@ -1,0 +1,34 @@
+// The lines of the main window's command list: the script line, one line per
+// command in chain order, and the end line "<>"; plus the caption above the
+// list and the window title.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "document/command_table.h"
+
+namespace wavoria {
+
+inline constexpr std::size_t kListLineLimit = 510;
+
+// A command's text in the list (without the leading "<> ") and the number of
+// the dialog that edits it (template id / 100, -1 for none).
+struct CommandDescription {
+  std::string Text;
+  std::int32_t DialogType = -1;
+};
+
+CommandDescription DescribeCommand(const ScriptCommand& cmd);
+
+// All lines of the list, top to bottom. Sets DialogType of every command in
+// the display order.
+std::vector<std::string> BuildListLines(CommandTable& table);
+
+// "Kommandos in Datei <path>:" and "Wavoria - <path>", with "Unbenannt" for a
+// document without a path.
+std::string ListCaption(const std::string& documentPath);
+std::string WindowTitle(const std::string& documentPath);
+
+}  // namespace wavoria

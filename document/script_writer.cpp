@@ -1,0 +1,57 @@
+#include "document/script_writer.h"
+
+#include "document/file_io.h"
+#include "document/text.h"
+
+namespace wavoria {
+
+namespace {
+
+void AppendLine(std::string& out, std::string_view a, std::string_view b = {}) {
+  out.append(a);
+  out.append(b);
+  out.append(LineBreak);
+}
+
+// The key line of a parameter: written only when the value is not empty.
+void AppendKeyLine(std::string& out, std::string_view key, const std::string& value) {
+  if (value.empty()) return;
+  out.append(key);
+  out.push_back('=');
+  AppendLine(out, value);
+}
+
+}  // namespace
+
+std::string ScriptText(const CommandTable& table) {
+  std::string out;
+  AppendLine(out, ";Diese Datei wurde von Wavoria erstellt oder bearbeitet.");
+  AppendLine(out, ";Namen von Sections wurden nicht berücksichtigt.");
+  AppendLine(out, "");
+  AppendLine(out, ";WIZDESC$", table.ScriptName);
+  // The chain start is found as every lookup finds names: ignoring case. The
+  // lowest matching slot is the one the chain reaches.
+  const int first = table.Head().Next.empty() ? -1 : table.FindSection(table.Head().Next);
+  for (int s = 1; s < kSlotCount; ++s) {
+    const ScriptCommand& cmd = table.Slot(s);
+    if (cmd.SectionName.empty()) continue;
+    if (s == first) {
+      AppendLine(out, "[Execute]");
+    } else {
+      out.push_back('[');
+      out.append(cmd.SectionName);
+      AppendLine(out, "]");
+    }
+    AppendLine(out, "Action=", cmd.Action);
+    for (const auto& p : kParameterKeys) AppendKeyLine(out, p.name, cmd.*p.field);
+    AppendLine(out, "Next=", cmd.Next);
+    AppendLine(out, "");
+  }
+  return out;
+}
+
+bool WriteScriptFile(const std::string& path, const CommandTable& table) {
+  return WriteFileAtomically(path, ScriptText(table));
+}
+
+}  // namespace wavoria

@@ -1,0 +1,104 @@
+#include "document/text.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace wavoria {
+
+namespace {
+
+char UpperAscii(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Value of c as a digit in the given base, or -1.
+int DigitValue(char c, int base) {
+  int v = -1;
+  if (c >= '0' && c <= '9') {
+    v = c - '0';
+  } else if (UpperAscii(c) >= 'A' && UpperAscii(c) <= 'F') {
+    v = UpperAscii(c) - 'A' + 10;
+  }
+  return v < base ? v : -1;
+}
+
+std::int32_t Clamp32(std::int64_t v) {
+  constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+  return static_cast<std::int32_t>(std::clamp(v, lo, hi));
+}
+
+// Reads digits of base from text starting at i; saturates well beyond the
+// 32-bit range so that clamping afterwards gives the right bound.
+std::int64_t ReadDigits(std::string_view text, std::size_t i, int base) {
+  constexpr std::int64_t kCap = std::int64_t{1} << 40;
+  std::int64_t value = 0;
+  for (; i < text.size(); ++i) {
+    int d = DigitValue(text[i], base);
+    if (d < 0) break;
+    value = std::min(value * base + d, kCap);
+  }
+  return value;
+}
+
+}  // namespace
+
+std::string ToUpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = UpperAscii(c);
+  return out;
+}
+
+bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && StartsWithIgnoreCase(a, b);
+}
+
+bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (UpperAscii(text[i]) != UpperAscii(prefix[i])) return false;
+  }
+  return true;
+}
+
+std::string_view StripBlanks(std::string_view text) {
+  std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  std::size_t last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+std::int32_t IntegerOf(std::string_view text) {
+  std::size_t i = text.find_first_not_of(' ');
+  if (i == std::string_view::npos) return 0;
+  if (text[i] == '&' && i + 1 < text.size()) {
+    switch (UpperAscii(text[i + 1])) {
+      case 'H':
+        return Clamp32(ReadDigits(text, i + 2, 16));
+      case 'O':
+        return Clamp32(ReadDigits(text, i + 2, 8));
+      case 'B':
+        return Clamp32(ReadDigits(text, i + 2, 2));
+      default:
+        return 0;
+    }
+  }
+  bool negative = false;
+  if (text[i] == '+' || text[i] == '-') {
+    negative = text[i] == '-';
+    ++i;
+  }
+  std::int64_t magnitude = ReadDigits(text, i, 10);
+  return Clamp32(negative ? -magnitude : magnitude);
+}
+
+std::string DecimalText(std::int64_t value) {
+  return std::to_string(value);
+}
+
+std::string CutTo(std::string text, std::size_t limit) {
+  if (text.size() > limit) text.resize(limit);
+  return text;
+}
+
+}  // namespace wavoria

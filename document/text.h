@@ -1,0 +1,39 @@
+// Small text helpers shared by the whole program. All text is Windows-1252;
+// letter case is folded for A to Z only, and "blank" means character 32 only.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace wavoria {
+
+// CR LF, the line break of script files and of multi-line control texts.
+inline constexpr std::string_view LineBreak = "\r\n";
+
+// Upper-cases the letters a to z; every other byte stays as it is.
+std::string ToUpperAscii(std::string_view text);
+
+// Whether a and b are equal when the letters A to Z are compared without case.
+bool EqualsIgnoreCase(std::string_view a, std::string_view b);
+
+// Whether text begins with prefix, letters A to Z compared without case.
+bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
+
+// Removes blanks (character 32) at both ends; tabs stay.
+std::string_view StripBlanks(std::string_view text);
+
+// The integer at the start of a text: leading blanks are skipped; "&H", "&O"
+// or "&B" (either case) introduce hexadecimal, octal or binary digits;
+// otherwise an optional sign and the decimal digits up to the first other
+// character count. A text without such a number gives 0. Values beyond the
+// 32-bit range are clamped to it.
+std::int32_t IntegerOf(std::string_view text);
+
+// Plain decimal text: "-" for negative values, no blank, no leading zeros.
+std::string DecimalText(std::int64_t value);
+
+// Cuts text to at most limit bytes.
+std::string CutTo(std::string text, std::size_t limit);
+
+}  // namespace wavoria

@@ -1,0 +1,88 @@
+#include "app/editor_commands.h"
+
+namespace wavoria {
+
+namespace {
+
+// Copies every field of from into to except slot index, section name and Next.
+void CopyContent(const ScriptCommand& from, ScriptCommand& to) {
+  ScriptCommand copy = from;
+  copy.SlotIndex = to.SlotIndex;
+  copy.SectionName = std::move(to.SectionName);
+  copy.Next = std::move(to.Next);
+  to = std::move(copy);
+}
+
+}  // namespace
+
+bool CanAddAt(const CommandTable& table, int selected) {
+  return selected >= 1 && selected <= table.LastPosition() + 1;
+}
+
+std::optional<int> AddFromEditBuffer(CommandTable& table, int selected) {
+  if (!CanAddAt(table, selected) || EditBufferCancelled(table)) return std::nullopt;
+  const int slot = table.InsertCommand(selected);
+  if (slot < 0) return std::nullopt;
+  CopyContent(table.EditBuffer(), table.Slot(slot));
+  table.RebuildOrder();
+  return selected;
+}
+
+std::optional<int> DeleteAt(CommandTable& table, int selected) {
+  if (selected < 1 || selected > table.LastPosition()) return std::nullopt;
+  table.DeleteCommand(selected);
+  return selected - 1;
+}
+
+std::optional<int> MoveUpAt(CommandTable& table, int selected) {
+  if (selected < 2 || selected > table.LastPosition()) return std::nullopt;
+  table.MoveCommandUp(selected);
+  return selected - 1;
+}
+
+std::optional<int> MoveDownAt(CommandTable& table, int selected) {
+  const int last = table.LastPosition();
+  if (selected < 1 || selected >= last) return std::nullopt;
+  table.MoveCommandDown(selected);
+  return selected + 1;
+}
+
+EditTarget EditTargetAt(const CommandTable& table, int selected) {
+  const ScriptCommand* cmd = table.CommandAt(selected);
+  if (cmd == nullptr || cmd->SectionName.empty()) return {};
+  if (selected == 0) return {EditTarget::kRename, 6000};
+  if (cmd->DialogType < 0) return {};
+  return {EditTarget::kDialog, cmd->DialogType * 100};
+}
+
+void LoadEditBuffer(CommandTable& table, int selected) {
+  const ScriptCommand* cmd = table.CommandAt(selected);
+  if (cmd == nullptr) return;
+  ScriptCommand& buffer = table.EditBuffer();
+  buffer = *cmd;
+  buffer.SectionName.clear();
+  buffer.Next.clear();
+  buffer.SlotIndex = -1;
+}
+
+bool StoreEditBuffer(CommandTable& table, int selected) {
+  ScriptCommand* cmd = table.CommandAt(selected);
+  if (cmd == nullptr || selected == 0 || EditBufferCancelled(table)) return false;
+  CopyContent(table.EditBuffer(), *cmd);
+  return true;
+}
+
+bool EditBufferCancelled(const CommandTable& table) {
+  return table.EditBuffer().SectionName == kCancelMarker;
+}
+
+void ResetEditBuffer(CommandTable& table) {
+  table.ResetCommand(-1, true);
+}
+
+void CancelEditBuffer(CommandTable& table) {
+  ResetEditBuffer(table);
+  table.EditBuffer().SectionName = kCancelMarker;
+}
+
+}  // namespace wavoria

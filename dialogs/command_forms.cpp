@@ -1,0 +1,42 @@
+#include "dialogs/command_forms.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+#include "document/text.h"
+
+namespace wavoria {
+
+SignedNumberForm ShowSignedNumber(std::string_view field) {
+  const std::int64_t n = IntegerOf(field);
+  if (n < 0) return {DecimalText(-n), true};
+  return {DecimalText(n), false};
+}
+
+std::string StoreSignedNumber(std::string_view digits, bool negative) {
+  std::int64_t m = IntegerOf(digits);
+  if (negative) m = -m;
+  m = std::clamp<std::int64_t>(m, std::numeric_limits<std::int32_t>::min(),
+                               std::numeric_limits<std::int32_t>::max());
+  return DecimalText(m);
+}
+
+int MidiTickSelection(std::string_view command) {
+  return EqualsIgnoreCase(command, "OUTPUT") ? 1 : 0;
+}
+
+std::string MidiTickCommand(int item) {
+  return item == 0 ? "Original" : "Output";
+}
+
+int DebugLevelSelection(std::string_view level) {
+  const std::int32_t n = IntegerOf(level);
+  return n >= 0 && n <= 3 ? n : -1;
+}
+
+std::string DebugLevelValue(int item) {
+  return DecimalText(item);
+}
+
+}  // namespace wavoria

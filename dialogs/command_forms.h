@@ -1,0 +1,39 @@
+// What the command dialogs show for a command and what they store on OK:
+// the conversions between a command's fields and the dialog's controls.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace wavoria {
+
+// A signed whole number is edited as a digits-only box and a "Negativ" box.
+struct SignedNumberForm {
+  std::string Digits;     // the magnitude as decimal text
+  bool Negative = false;  // "Negativ" ticked
+};
+
+// The form of a field: its magnitude, and "Negativ" for a negative number.
+// An empty or non-numeric field shows "0".
+SignedNumberForm ShowSignedNumber(std::string_view field);
+
+// The field stored from a form: the box read as a number, negated when
+// "Negativ" is ticked, clamped to the 32-bit range. Zero is stored as "0".
+std::string StoreSignedNumber(std::string_view digits, bool negative);
+
+// Dialog "Funktion von 'Get Midi Pos.' ändern": its two items, the item a
+// Command preselects, and the Command an item stores.
+inline constexpr std::array<std::string_view, 2> kMidiTickItems = {
+    "Abspielposition der Musik abfragen", "Wert aus der Output-Liste abfragen"};
+int MidiTickSelection(std::string_view command);
+std::string MidiTickCommand(int item);
+
+// Dialog "Debuglevel setzen": its four items, the item a Level preselects
+// (-1 for none, when Level lies outside 0 to 3) and the Level an item stores.
+inline constexpr std::array<std::string_view, 4> kDebugLevelItems = {"Level 0", "Level 1",
+                                                                     "Level 2", "Level 3"};
+int DebugLevelSelection(std::string_view level);
+std::string DebugLevelValue(int item);
+
+}  // namespace wavoria

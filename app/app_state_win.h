@@ -1,0 +1,31 @@
+// The program-wide state of the running editor: one document, its path and
+// modified flag, the tables loaded at start-up, and the main window.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/data_files.h"
+#include "document/command_table.h"
+
+namespace wavoria {
+
+struct AppState {
+  CommandTable Document;     // the one open script, with its edit buffer
+  std::string DocumentPath;  // path of the open file; empty: "Unbenannt"
+  bool Modified = false;     // changes not yet written
+  StartupTables Tables;      // keys.dat and actions.dat
+  HWND MainWindow = nullptr;  // the main editor window while it is open
+  int StartChoice = 0;       // the start-screen button that closed the start screen
+};
+
+// The state of this process.
+AppState& App();
+
+// Ends the process with exit code 0. Tests replace it so that a closing
+// window ends the dialog instead of the test program.
+void EndProgram();
+void SetEndProgramHandler(void (*handler)());
+
+}  // namespace wavoria

@@ -1,0 +1,45 @@
+#include "app/win_util_win.h"
+
+namespace wavoria {
+
+std::string GetWindowString(HWND window) {
+  int length = GetWindowTextLengthA(window);
+  if (length <= 0) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  int copied = GetWindowTextA(window, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+  return text;
+}
+
+std::string GetItemText(HWND dialog, int id) { return GetWindowString(GetDlgItem(dialog, id)); }
+
+void SetItemText(HWND dialog, int id, std::string_view text) {
+  SetDlgItemTextA(dialog, id, std::string(text).c_str());
+}
+
+bool IsButtonChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+void SetButtonChecked(HWND dialog, int id, bool checked) {
+  CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void ShowWarning(HWND owner, std::string_view text) {
+  MessageBoxA(owner, std::string(text).c_str(), kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+}
+
+int AskYesNoCancel(HWND owner, std::string_view text) {
+  return MessageBoxA(owner, std::string(text).c_str(), kProgramTitle,
+                     MB_YESNOCANCEL | MB_ICONQUESTION);
+}
+
+HICON LoadProgramIcon(int id, int size) {
+  return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
+                                       size, size, size == 0 ? LR_DEFAULTSIZE : 0));
+}
+
+void SetSmallIcon(HWND window, int id) {
+  HICON icon = LoadProgramIcon(id, GetSystemMetrics(SM_CXSMICON));
+  if (icon != nullptr) SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+}  // namespace wavoria

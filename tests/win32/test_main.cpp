@@ -1,0 +1,28 @@
+// Entry of the Win32 tests: common controls as the program sets them up, the
+// ANSI code page checked once, and process ends turned into test failures.
+#include <windows.h>
+// windows.h first: commctrl.h needs its types.
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "app/app_state_win.h"
+
+namespace {
+
+void NoProcessEnd() { ADD_FAILURE() << "the program tried to end the process"; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  INITCOMMONCONTROLSEX controls = {};
+  controls.dwSize = sizeof controls;
+  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+  InitCommonControlsEx(&controls);
+  wavoria::SetEndProgramHandler(NoProcessEnd);
+  ::testing::InitGoogleTest(&argc, argv);
+  if (GetACP() != 1252) {
+    fprintf(stderr, "ANSI code page is %u, not 1252: run under LANG=C.UTF-8\n", GetACP());
+    return 1;
+  }
+  return RUN_ALL_TESTS();
+}

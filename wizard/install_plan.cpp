@@ -1,0 +1,162 @@
+#include "wizard/install_plan.h"
+
+#include <algorithm>
+
+#include "document/file_io.h"
+#include "document/text.h"
+#include "wizard/file_ops.h"
+
+namespace wavoria {
+
+namespace {
+
+bool EndsInSeparator(std::string_view path) {
+  return !path.empty() && (path.back() == '\\' || path.back() == '/');
+}
+
+// folder with a separator at its end.
+std::string AsFolder(std::string folder) {
+  if (!folder.empty() && !EndsInSeparator(folder)) folder += kPathSeparator;
+  return folder;
+}
+
+std::string Join(const std::string& folder, std::string_view name) {
+  return AsFolder(folder) + std::string(name);
+}
+
+// The script line of "autorun.script": Klavato reads it on Windows, so the
+// separator is "\" wherever the plan is built.
+std::string SoundLine(std::string_view script) {
+  return std::string(kGameSoundFolder) + "\\" + std::string(script);
+}
+
+// The template names of one folder to copy: the "*.script.wav" files found
+// there and the required ones, sorted, each name once (case of A to Z ignored).
+std::vector<std::string> TemplateNames(const std::string& folder,
+                                       std::initializer_list<std::string_view> required) {
+  std::vector<std::string> names;
+  for (const std::string& name : FilesIn(folder)) {
+    if (IsScriptFileName(name)) names.push_back(name);
+  }
+  for (std::string_view name : required) {
+    const bool found = std::any_of(names.begin(), names.end(),
+                                   [&](const std::string& n) { return EqualsIgnoreCase(n, name); });
+    if (!found) names.emplace_back(name);
+  }
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    return ToUpperAscii(a) < ToUpperAscii(b);
+  });
+  return names;
+}
+
+int AddStep(InstallPlan& plan, InstallStep step) {
+  plan.Steps.push_back(std::move(step));
+  return static_cast<int>(plan.Steps.size()) - 1;
+}
+
+void AddCopy(InstallPlan& plan, std::string source, std::string target, int after = -1) {
+  AddStep(plan, {InstallStepKind::CopyFile, std::move(source), std::move(target), {}, after});
+}
+
+}  // namespace
+
+std::vector<std::string> AutorunLines(const WizardSettings& settings) {
+  const bool keyboard = settings.KeyboardSupport != 0;
+  const bool mouse = settings.MouseSupport != 0;
+  std::vector<std::string> lines = {SoundLine(kMidiTickOutputScript),
+                                    SoundLine(kMidiTickClearScript)};
+  if (keyboard) {
+    lines.push_back(SoundLine(kKeyListScript));
+    if (!mouse || settings.StartFunction == 0) lines.push_back(SoundLine(kKeySupportOnScript));
+  }
+  if (mouse && (!keyboard || settings.StartFunction == 1)) {
+    lines.push_back(SoundLine(kMouseSupportOnScript));
+  }
+  return lines;
+}
+
+std::string AutorunText(const WizardSettings& settings) {
+  std::string text;
+  for (const std::string& line : AutorunLines(settings)) {
+    text += line;
+    text += LineBreak;
+  }
+  return text;
+}
+
+std::string MouseSupportScriptText(const WizardSettings& settings) {
+  const std::string lines[] = {
+      "",
+      ";WIZDESC$Maussupport",
+      "[Execute]",
+      "Action=EnableMouseSupport",
+      "Enable=True",
+      "ID=" + DecimalText(settings.MouseId),
+      std::string("Automatic=") + (settings.AutoSendPosition != 0 ? "True" : "False"),
+      "Next=",
+  };
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += LineBreak;
+  }
+  return text;
+}
+
+bool IsScriptFileName(std::string_view name) {
+  constexpr std::string_view kSuffix = ".script.wav";
+  return name.size() > kSuffix.size() &&
+         EqualsIgnoreCase(name.substr(name.size() - kSuffix.size()), kSuffix);
+}
+
+InstallPlan BuildInstallPlan(const WizardSettings& settings, const std::string& templateFolder) {
+  InstallPlan plan;
+  plan.GameFolder = AsFolder(settings.GamePath);
+  plan.MakerFolder = AsFolder(settings.MakerPath);
+  const bool keyboard = settings.KeyboardSupport != 0;
+  const bool mouse = settings.MouseSupport != 0;
+  const std::string sound = Join(plan.GameFolder, kGameSoundFolder);
+
+  AddStep(plan, {InstallStepKind::CreateFolder, {}, sound, {}, -1});
+
+  // Klavato's harmony.dll calls the library it replaced, so it goes in only
+  // once oldharmony.dll is in place; otherwise the game keeps its own.
+  const int oldHarmony = AddStep(plan, {InstallStepKind::CopyFile,
+                                        Join(plan.MakerFolder, kOldHarmonyDll),
+                                        Join(plan.GameFolder, kOldHarmonyDll),
+                                        {},
+                                        -1});
+  AddCopy(plan, Join(plan.MakerFolder, kHarmonyDll), Join(plan.GameFolder, kHarmonyDll),
+          oldHarmony);
+
+  auto copyTemplates = [&](std::string_view subfolder,
+                           std::initializer_list<std::string_view> required) {
+    const std::string from = Join(templateFolder, subfolder);
+    for (const std::string& name : TemplateNames(from, required)) {
+      // The generated mouse script takes the place of a template of its name.
+      if (mouse && EqualsIgnoreCase(name, kMouseSupportOnScript)) continue;
+      AddCopy(plan, Join(from, name), Join(sound, name));
+    }
+  };
+  copyTemplates(kCommonTemplates, {kMidiTickOutputScript, kMidiTickClearScript});
+  if (keyboard) {
+    copyTemplates(kKeyTemplates, {kKeyListScript, kKeySupportOnScript});
+    plan.KeyListPath = Join(sound, kKeyListScript);
+  }
+  if (mouse) {
+    copyTemplates(kMouseTemplates, {});
+    AddStep(plan, {InstallStepKind::WriteFile,
+                   {},
+                   Join(sound, kMouseSupportOnScript),
+                   MouseSupportScriptText(settings),
+                   -1});
+  }
+  AddStep(plan, {InstallStepKind::WriteFile,
+                 {},
+                 Join(plan.GameFolder, kAutorunFile),
+                 AutorunText(settings),
+                 -1});
+  return plan;
+}
+
+}  // namespace wavoria

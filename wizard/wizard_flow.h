@@ -1,0 +1,138 @@
+// The rules of the wizard pages: what each page shows when it opens, what its
+// buttons store in WizardSettings, which page follows, and which message a
+// page raises. The page procedures read their controls into the small forms
+// below, call these functions and show the message a result names; nothing
+// here opens a window.
+//
+// Page sequences: keyboard only 8000, 8100, 8500; mouse only 8000, 8100,
+// 8400, 8500; both 8000, 8100, 8200, 8400, 8500.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "document/file_io.h"
+#include "wizard/wizard_settings.h"
+
+namespace wavoria {
+
+// The file test the checks of page 8000 use; FileExists in the program.
+using FileExistsFunction = std::function<bool(const std::string&)>;
+
+// The message boxes a page can raise. All are titled "Wavoria" and owned by
+// the page; the page stays open after every one of them.
+enum class MessageIcon {
+  None,      // no message box
+  Warning,   // exclamation icon, OK
+  Question,  // question icon, Ja/Nein
+  Error,     // error icon, OK
+};
+
+inline constexpr std::string_view kGamePathMissingText =
+    "Bitte geben Sie den Pfad Ihres Spiels an!";
+inline constexpr std::string_view kAlreadyInstalledText =
+    "Ihr Spiel scheint bereits Tastatur- oder Maussupport zu enthalten. Trotzdem fortfahren?";
+inline constexpr std::string_view kMakerPathMissingText =
+    "Bitte geben Sie den Pfad des RPG Makers an!";
+inline constexpr std::string_view kOldHarmonyMissingText =
+    "Die Datei 'oldharmony.dll' wurde nicht gefunden. Möglicherweise ist der Klavato nicht "
+    "installiert.";
+inline constexpr std::string_view kNoFunctionText = "Bitte wählen Sie mindestens eine Funktion!";
+
+// What a button of a page leads to.
+struct PageResult {
+  bool Closes = false;                   // the page closes; NextPage names what follows
+  MessageIcon Icon = MessageIcon::None;  // the box to show first, None for none
+  std::string Message;                   // its text
+};
+
+// Whether id names one of the five pages. The wizard loop ends on any other
+// id instead of trying to show a page that does not exist.
+bool IsWizardPage(std::int32_t id);
+
+// The navigation table: the page "Weiter >" leads to and the page "< Zurück"
+// leads to from page, given the choices stored in settings. Page 8500 leads
+// on to kWizardInstall; page 8100 without a chosen function and page 8000's
+// missing back button stay on the page; an unknown page gives kWizardCancelled.
+std::int32_t PageAfter(std::int32_t page, const WizardSettings& settings);
+std::int32_t PageBefore(std::int32_t page, const WizardSettings& settings);
+
+// "Abbrechen" and the close box of every page: NextPage := -1, nothing stored.
+void CancelWizard(WizardSettings& settings);
+
+// ---- Page 8000: game and RPG Maker folders ----
+
+struct PathsForm {
+  std::string GameFile;   // field 8002: the game's RPG_RT.EXE
+  std::string MakerFile;  // field 8006: the RPG Maker's RPG2000.EXE
+};
+
+// The fields on opening: the stored folders with "RPG_RT.EXE" and
+// "RPG2000.EXE" appended, empty for a folder not yet chosen.
+PathsForm ShowPaths(const WizardSettings& settings);
+
+// The folder of a file path: the text up to and including its last
+// separator ("\" or "/"); empty when there is none.
+std::string FolderOf(std::string_view file);
+
+// "Weiter >". Checks, in order: a game path is given; when the game folder
+// already holds "autorun.script" or "Sound\MidiTickOutput.script.wav", the
+// question whether to continue (pass continueConfirmed = true once the user
+// answered Ja, and call again); the game folder is stored in GamePath; an
+// RPG Maker path is given; its folder holds "oldharmony.dll". Only then are
+// MakerPath and NextPage = 8100 stored and the page closes. A path without
+// any folder counts as no path.
+PageResult ConfirmPaths(WizardSettings& settings, const PathsForm& form, bool continueConfirmed,
+                        const FileExistsFunction& exists = FileExists);
+
+// ---- Page 8100: which support ----
+
+// "Weiter >": at least one box ticked, else the warning and the page stays.
+PageResult ConfirmFunctions(WizardSettings& settings, bool keyboard, bool mouse);
+// "< Zurück": both boxes are stored as they are, then page 8000.
+void BackFromFunctions(WizardSettings& settings, bool keyboard, bool mouse);
+
+// ---- Page 8200: support active at game start ----
+
+inline constexpr std::array<std::string_view, 2> kStartFunctionItems = {"Tastatursupport",
+                                                                        "Maussupport"};
+
+// The list entry selected on opening: StartFunction, or 0 when it names no entry.
+int StartFunctionSelection(const WizardSettings& settings);
+// "Weiter >" and "< Zurück": the selected entry is stored (0 when none is).
+void ConfirmStartFunction(WizardSettings& settings, int selected);
+void BackFromStartFunction(WizardSettings& settings, int selected);
+
+// ---- Page 8400: mouse settings ----
+
+struct MouseForm {
+  std::string IdDigits;   // field 8409: the mouse ID without sign
+  bool Negative = false;  // 8408 "Negativ"
+  bool AutoSend = false;  // 8405 "Automatisch alle 0,5 Sekunden Mausposition senden"
+};
+
+MouseForm ShowMouseSettings(const WizardSettings& settings);
+
+// The mouse ID a form stores: the decimal digits at the start of the field
+// (leading blanks skipped; 0 without digits), negated when "Negativ" is
+// ticked, held to the 32-bit range so that every stored ID shows and stores
+// back unchanged.
+std::int32_t MouseIdOf(std::string_view digits, bool negative);
+
+// "Weiter >" (then 8500) and "< Zurück" (then 8200 with keyboard support,
+// else 8100) store the form alike.
+void ConfirmMouseSettings(WizardSettings& settings, const MouseForm& form);
+void BackFromMouseSettings(WizardSettings& settings, const MouseForm& form);
+
+// ---- Page 8500: finish ----
+
+// Whether text 8508 (the key list opens afterwards) is shown.
+bool ShowsKeyListNote(const WizardSettings& settings);
+// "Fertig stellen": NextPage := -2, the top-level flow installs.
+void ConfirmFinish(WizardSettings& settings);
+void BackFromFinish(WizardSettings& settings);
+
+}  // namespace wavoria

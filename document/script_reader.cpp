@@ -1,6 +1,7 @@
 #include "document/script_reader.h"
 
 #include <array>
+#include <unordered_set>
 
 #include "document/file_io.h"
 #include "document/text.h"
@@ -67,9 +68,24 @@ class ScriptParser {
 
   void Finish() { CheckCurrentAction(); }
 
+  // Names borne by headers anywhere in the file, in upper case: a generated
+  // name must not be one that a later section of the file brings along.
+  std::unordered_set<std::string> fileNames;
+
   ReadWarnings warnings;
 
  private:
+  // The smallest "WIZ" name that no slot read so far and no header of the
+  // file bears.
+  // Names only get taken while the file is read, so the search goes on from
+  // where the last one ended.
+  std::string GeneratedName() {
+    for (;; ++nextNumber_) {
+      std::string name = "WIZ" + DecimalText(nextNumber_);
+      if (fileNames.count(name) == 0 && !table_.SectionExists(name)) return name;
+    }
+  }
+
   void CheckCurrentAction() {
     if (current_ > 0 && !IsKnownAction(table_.Slot(current_).Action, actions_)) {
       warnings.UnknownCommands = true;
@@ -89,12 +105,12 @@ class ScriptParser {
     ScriptCommand& cmd = table_.Slot(current_);
     std::string name(line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string_view{});
     if (EqualsIgnoreCase(name, kHeadName)) {
-      cmd.SectionName = table_.NewSectionName();
+      cmd.SectionName = GeneratedName();
       table_.Head().Next = cmd.SectionName;
     } else if (name.empty()) {
       // A nameless section would count as a free slot and lose its lines;
       // it keeps them under a generated name instead.
-      cmd.SectionName = table_.NewSectionName();
+      cmd.SectionName = GeneratedName();
     } else {
       cmd.SectionName = std::move(name);
     }
@@ -128,6 +144,7 @@ class ScriptParser {
   CommandTable& table_;
   int sections_ = 0;
   int current_ = 0;  // 0 before the first header, -1 once the slots ran out
+  std::int64_t nextNumber_ = 0;
 };
 
 }  // namespace
@@ -157,6 +174,12 @@ ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, Comm
     text.remove_prefix(kUtf8ByteOrderMark.size());
   }
   ScriptParser parser(actions, table);
+  ForEachLine(text, [&](std::string_view raw) {
+    std::string_view line = StripBlanks(raw);
+    if (!line.empty() && line[0] == '[' && line.size() >= 2) {
+      parser.fileNames.insert(ToUpperAscii(line.substr(1, line.size() - 2)));
+    }
+  });
   ForEachLine(text, [&](std::string_view line) { parser.Line(line); });
   parser.Finish();
   table.RebuildOrder();

@@ -59,12 +59,34 @@ TEST(ScriptReader, SectionsFillSlotsInFileOrder) {
       "[WIZ0]\nAction=GetMousePosition\nNext=wiz1\n"
       "[WIZ1]\rAction=GetMousePosition\r"
       "[Execute]\nAction=GetMousePosition\nNext=WIZ0\n"
-      "[WIZ2]\nAction=WriteToLog\nText=later twin\n");
+      "[WIZ4]\nAction=WriteToLog\n");
   EXPECT_EQ(r.table.Slot(3).SectionName, "WIZ2");
   EXPECT_EQ(r.table.Head().Next, "WIZ2");
-  // The later WIZ2 shares the name; every lookup finds the former [Execute].
-  EXPECT_EQ(r.table.FindSection("WIZ2"), 3);
   EXPECT_EQ(ChainNames(r.table), "WIZ2 WIZ0 WIZ1");
+}
+
+// The first command is written as [Execute] and its own name is not in the
+// file, so the name it gets back must not be one a later section bears.
+TEST(ScriptReader, ExecuteNeverTakesTheNameOfALaterSection) {
+  Read r = ReadText(
+      "[Execute]\nAction=WriteToLog\nText=b\nNext=WIZ0\n"
+      "[WIZ0]\nAction=WriteToLog\nText=a\nNext=\n"
+      "[wiz1]\nAction=WriteToLog\nText=unreached\n");
+  EXPECT_EQ(r.table.Slot(1).SectionName, "WIZ2");
+  EXPECT_EQ(ChainNames(r.table), "WIZ2 WIZ0");
+
+  // What the editor writes after a move reads back as the same list.
+  CommandTable t = ReadText(
+                       "[WIZ1]\nAction=WriteToLog\nText=b\nNext=\n"
+                       "[Execute]\nAction=WriteToLog\nText=a\nNext=WIZ1\n")
+                       .table;
+  t.MoveCommandUp(2);
+  const std::string saved = ScriptText(t);
+  Read back = ReadText(saved);
+  EXPECT_EQ(back.table.LastPosition(), 2);
+  EXPECT_EQ(back.table.CommandAt(1)->Text, "b");
+  EXPECT_EQ(back.table.CommandAt(2)->Text, "a");
+  EXPECT_EQ(ScriptText(back.table), saved);
 }
 
 TEST(ScriptReader, TwoExecuteSectionsTheLaterOneStarts) {

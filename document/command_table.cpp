@@ -93,6 +93,7 @@ void CommandTable::RebuildOrder() {
   std::array<bool, kSlotCount> placed{};
   displayOrder_[0] = 0;
   placed[0] = true;
+  lastPosition_ = 0;
   int current = 0;
   for (int p = 1; p < kSlotCount; ++p) {
     if (slots_[current].Next.empty()) break;
@@ -101,15 +102,13 @@ void CommandTable::RebuildOrder() {
     if (next < 0 || placed[next]) break;
     displayOrder_[p] = next;
     placed[next] = true;
+    lastPosition_ = p;
     current = next;
   }
 }
 
 int CommandTable::LastPosition() const {
-  for (int p = 0; p < kSlotCount; ++p) {
-    if (displayOrder_[p] == -1) return p - 1;
-  }
-  return kSlotCount - 1;
+  return lastPosition_;
 }
 
 void CommandTable::ResetCommand(int slot, bool withLinks) {
@@ -129,6 +128,7 @@ void CommandTable::ResetTable() {
   for (int s = 0; s < kSlotCount; ++s) ResetCommand(s, true);
   displayOrder_.fill(-1);
   displayOrder_[0] = 0;
+  lastPosition_ = 0;
 }
 
 void CommandTable::Clear() {

@@ -77,6 +77,7 @@ class CommandTable {
  private:
   std::array<ScriptCommand, kSlotCount> slots_;
   std::array<std::int32_t, kSlotCount> displayOrder_;
+  int lastPosition_ = 0;  // LastPosition(), kept with the display order
   ScriptCommand editBuffer_;
 };
 

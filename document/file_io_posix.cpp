@@ -46,10 +46,15 @@ bool FileExists(const std::string& path) {
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   // An existing file that may not be written stays as it is, as on Windows;
-  // so does anything that is not a plain file.
+  // so does anything that is not a plain file. The check is made with the
+  // rights the process writes with (its effective ids), not the ones it was
+  // started with.
   struct stat st {};
   const bool exists = stat(path.c_str(), &st) == 0;
-  if (exists && (!S_ISREG(st.st_mode) || access(path.c_str(), W_OK) != 0)) return false;
+  if (exists &&
+      (!S_ISREG(st.st_mode) || faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)) {
+    return false;
+  }
 
   const std::string temp = detail::TemporaryNameFor(path);
   int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,

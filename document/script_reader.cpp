@@ -1,7 +1,10 @@
 #include "document/script_reader.h"
 
+#include <algorithm>
 #include <array>
-#include <unordered_set>
+#include <cstdint>
+#include <limits>
+#include <vector>
 
 #include "document/file_io.h"
 #include "document/text.h"
@@ -13,37 +16,66 @@ namespace {
 constexpr std::string_view kNameMarker = ";WIZDESC$";
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// The seventeen keys the reader takes.
-bool IsKnownKeyLine(std::string_view line) {
-  static constexpr std::array<std::string_view, 2> kLinks = {"Action", "Next"};
-  auto matches = [&](std::string_view key) {
-    if (line.size() <= key.size() || !StartsWithIgnoreCase(line, key)) return false;
-    char after = line[key.size()];
-    return (after == '=' || after == ' ') && line.find('=') != std::string_view::npos;
-  };
-  for (auto key : kLinks) {
-    if (matches(key)) return true;
+// The seventeen keys the reader takes, with the fields that hold them.
+constexpr std::array<ParameterKey, 17> KnownKeys() {
+  std::array<ParameterKey, 17> keys{
+      {{"Action", &ScriptCommand::Action}, {"Next", &ScriptCommand::Next}}};
+  for (std::size_t i = 0; i < kParameterKeys.size(); ++i) keys[i + 2] = kParameterKeys[i];
+  return keys;
+}
+constexpr std::array<ParameterKey, 17> kKnownKeys = KnownKeys();
+
+// The known key of a stripped line, or nullptr when it is no key line: the key
+// name runs up to the first "=" or blank, and an "=" must come at or after it.
+// This is the rule of ParseKeyLine, decided once for all seventeen keys.
+const ParameterKey* KnownKeyOf(std::string_view line) {
+  std::size_t end = 0;
+  while (end < line.size() && line[end] != '=' && line[end] != ' ') ++end;
+  if (end == line.size()) return nullptr;
+  if (line[end] != '=' && line.find('=', end) == std::string_view::npos) return nullptr;
+  const std::string_view name = line.substr(0, end);
+  for (const ParameterKey& key : kKnownKeys) {
+    if (EqualsIgnoreCase(name, key.name)) return &key;
   }
-  for (const auto& p : kParameterKeys) {
-    if (matches(p.name)) return true;
-  }
-  return false;
+  return nullptr;
+}
+
+// The value of a key line: what follows the first "=", without blanks at
+// either end; "" when nothing follows it.
+std::string_view KeyValueOf(std::string_view line) {
+  const std::size_t eq = line.find('=');
+  if (eq == std::string_view::npos || eq + 1 == line.size()) return {};
+  return StripBlanks(line.substr(eq + 1));
 }
 
 // Splits text into lines at CR LF, LF or CR and hands each to f.
 template <typename F>
 void ForEachLine(std::string_view text, F&& f) {
+  const char* const data = text.data();
+  const std::size_t size = text.size();
   std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) {
-      f(text.substr(start));
-      return;
-    }
+  while (start < size) {
+    std::size_t end = start;
+    while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
     f(text.substr(start, end - start));
+    if (end == size) return;
     start = end + 1;
-    if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    if (data[end] == '\r' && start < size && data[start] == '\n') ++start;
   }
+}
+
+// The number n of a section named "WIZ" + n as NewSectionName writes it
+// (case of the letters ignored), or -1 for any other name.
+std::int64_t GeneratedNumberOf(std::string_view name) {
+  if (name.size() < 4 || name.size() > 21 || !StartsWithIgnoreCase(name, "WIZ")) return -1;
+  const std::string_view digits = name.substr(3);
+  if (digits[0] == '0' && digits.size() > 1) return -1;
+  std::int64_t n = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9' || n > (std::numeric_limits<std::int64_t>::max() - 9) / 10) return -1;
+    n = n * 10 + (c - '0');
+  }
+  return n;
 }
 
 class ScriptParser {
@@ -66,24 +98,32 @@ class ScriptParser {
     }
   }
 
-  void Finish() { CheckCurrentAction(); }
-
-  // Names borne by headers anywhere in the file, in upper case: a generated
-  // name must not be one that a later section of the file brings along.
-  std::unordered_set<std::string> fileNames;
+  void Finish() {
+    CheckCurrentAction();
+    NameUnnamedSections();
+  }
 
   ReadWarnings warnings;
 
  private:
-  // The smallest "WIZ" name that no slot read so far and no header of the
-  // file bears.
-  // Names only get taken while the file is read, so the search goes on from
-  // where the last one ended.
-  std::string GeneratedName() {
-    for (;; ++nextNumber_) {
-      std::string name = "WIZ" + DecimalText(nextNumber_);
-      if (fileNames.count(name) == 0 && !table_.SectionExists(name)) return name;
+  // The "[Execute]" and nameless sections get generated names once the whole
+  // file is read: a generated name must not be one that a later section of
+  // the file brings along. In the order the sections came, each gets the
+  // smallest "WIZ" name that no header of the file and no slot bears; names
+  // only get taken, so the search goes on from where the last one ended.
+  void NameUnnamedSections() {
+    std::sort(fileNumbers_.begin(), fileNumbers_.end());
+    for (int slot : unnamed_) {
+      for (;; ++nextNumber_) {
+        if (std::binary_search(fileNumbers_.begin(), fileNumbers_.end(), nextNumber_)) continue;
+        std::string name = "WIZ" + DecimalText(nextNumber_);
+        if (table_.SectionExists(name)) continue;
+        table_.Slot(slot).SectionName = std::move(name);
+        break;
+      }
     }
+    // The last "[Execute]" of the file starts the chain.
+    if (executeSlot_ > 0) table_.Head().Next = table_.Slot(executeSlot_).SectionName;
   }
 
   void CheckCurrentAction() {
@@ -94,6 +134,11 @@ class ScriptParser {
 
   void Header(std::string_view line) {
     CheckCurrentAction();
+    const std::string_view name =
+        line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string_view{};
+    // Every header counts for the generated names, the ones past the slots too.
+    const std::int64_t number = GeneratedNumberOf(name);
+    if (number >= 0) fileNumbers_.push_back(number);
     ++sections_;
     if (sections_ >= kSlotCount) {
       // No slot is left: the rest of the file is not taken in.
@@ -102,22 +147,21 @@ class ScriptParser {
       return;
     }
     current_ = sections_;
-    ScriptCommand& cmd = table_.Slot(current_);
-    std::string name(line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string_view{});
     if (EqualsIgnoreCase(name, kHeadName)) {
-      cmd.SectionName = GeneratedName();
-      table_.Head().Next = cmd.SectionName;
+      unnamed_.push_back(current_);
+      executeSlot_ = current_;
     } else if (name.empty()) {
       // A nameless section would count as a free slot and lose its lines;
       // it keeps them under a generated name instead.
-      cmd.SectionName = GeneratedName();
+      unnamed_.push_back(current_);
     } else {
-      cmd.SectionName = std::move(name);
+      table_.Slot(current_).SectionName = name;
     }
   }
 
   void KeyLine(std::string_view line) {
-    if (!IsKnownKeyLine(line)) {
+    const ParameterKey* key = KnownKeyOf(line);
+    if (key == nullptr) {
       if (current_ != -1) warnings.UnknownKeysDropped = true;
       return;
     }
@@ -128,22 +172,22 @@ class ScriptParser {
     }
     if (current_ < 0) return;
     ScriptCommand& cmd = table_.Slot(current_);
-    if (cmd.Action.empty()) cmd.Action = ParseKeyLine(line, "Action");
-    if (cmd.Next.empty()) cmd.Next = ParseKeyLine(line, "Next");
+    // A key keeps the first non-empty value given for it.
+    std::string& field = cmd.*key->field;
+    if (field.empty()) field = KeyValueOf(line);
     if (cmd.Next.find(';') != std::string::npos) {
       cmd.Next.clear();
       warnings.CrossFileReference = true;
-    }
-    for (const auto& p : kParameterKeys) {
-      std::string& field = cmd.*p.field;
-      if (field.empty()) field = ParseKeyLine(line, p.name);
     }
   }
 
   const ActionTable& actions_;
   CommandTable& table_;
   int sections_ = 0;
-  int current_ = 0;  // 0 before the first header, -1 once the slots ran out
+  int current_ = 0;                        // 0 before the first header, -1 once the slots ran out
+  std::vector<int> unnamed_;               // slots that get a generated name, in file order
+  int executeSlot_ = 0;                    // slot of the last "[Execute]", 0 for none
+  std::vector<std::int64_t> fileNumbers_;  // n of every header "WIZ" + n in the file
   std::int64_t nextNumber_ = 0;
 };
 
@@ -174,12 +218,6 @@ ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, Comm
     text.remove_prefix(kUtf8ByteOrderMark.size());
   }
   ScriptParser parser(actions, table);
-  ForEachLine(text, [&](std::string_view raw) {
-    std::string_view line = StripBlanks(raw);
-    if (!line.empty() && line[0] == '[' && line.size() >= 2) {
-      parser.fileNames.insert(ToUpperAscii(line.substr(1, line.size() - 2)));
-    }
-  });
   ForEachLine(text, [&](std::string_view line) { parser.Line(line); });
   parser.Finish();
   table.RebuildOrder();

@@ -208,6 +208,10 @@ TEST(ScriptReader, SurvivesHostileBytes) {
       std::string("\xEF\xBB\xBF[Execute]\r\nAction=WriteToLog\r\n"),
       std::string("\r\r\r\n\n[\r]\r=\r;\r[Execute]"),
       std::string("[") + std::string(70000, 'x') + "]\nNext=" + std::string(70000, 'y'),
+      // One 10 MB line, as a value and as a header; then no line end at all.
+      "[Execute]\r\nAction=WriteToLog\r\nText=" + std::string(10 << 20, 'z') + "\r\n[" +
+          std::string(10 << 20, '[') + "]",
+      "[Execute] Action=WriteToLog Text=eins Next=Zwei [Zwei] Action=AddOutput",
   };
   for (const auto& text : cases) {
     Read r = ReadText(text);
@@ -218,6 +222,54 @@ TEST(ScriptReader, SurvivesHostileBytes) {
   }
   // The byte-order mark does not hide the first line.
   EXPECT_EQ(ReadText(cases[2]).table.LastPosition(), 1);
+  // The 10 MB value is kept whole, and a file without line ends is one line.
+  EXPECT_EQ(ReadText(cases[5]).table.CommandAt(1)->Text.size(), std::size_t{10} << 20);
+  EXPECT_EQ(ReadText(cases[6]).table.LastPosition(), 0);
+}
+
+// The reader decides the key of a line once; every field must still get what
+// ParseKeyLine gives for its key, and only lines of no key are dropped.
+TEST(ScriptReader, TakesKeyLinesByTheRuleOfParseKeyLine) {
+  struct Case {
+    const char* line;
+    bool dropped;
+  } cases[] = {
+      {"Action = WriteToLog", false},
+      {"text=a=b", false},
+      {"Key Text=x", false},
+      {"Next =", false},
+      {"Value", true},
+      {"Level 5", true},
+      {"ID= 7 ", false},
+      {"KeyX=1", true},
+      {"BlockKey=True", false},
+      {"Cheat ==x", false},
+      {"Priority;=3", true},
+      {"Wait x y = z", false},
+      {"Display=", false},
+      {"=Text", true},
+      {"Automatic  = Ja ", false},
+      {"Command= play a;b", false},
+      {"Enable=", false},
+      {"Result =1", false},
+      {"Type\t=Document", true},
+      {"Next=Weiter", false},
+      {"Key=Space", false},
+  };
+  struct Field {
+    std::string_view key;
+    std::string ScriptCommand::*field;
+  };
+  std::vector<Field> fields = {{"Action", &ScriptCommand::Action}, {"Next", &ScriptCommand::Next}};
+  for (const auto& p : kParameterKeys) fields.push_back({p.name, p.field});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    Read r = ReadText(std::string("[S]\n") + c.line + "\n");
+    EXPECT_EQ(r.warnings.UnknownKeysDropped, c.dropped);
+    for (const Field& f : fields) {
+      EXPECT_EQ(r.table.Slot(1).*f.field, ParseKeyLine(c.line, f.key)) << f.key;
+    }
+  }
 }
 
 }  // namespace

@@ -8,16 +8,19 @@
 
 #include "app/data_files.h"
 #include "document/command_table.h"
+#include "wizard/wizard_settings.h"
 
 namespace wavoria {
 
 struct AppState {
-  CommandTable Document;     // the one open script, with its edit buffer
-  std::string DocumentPath;  // path of the open file; empty: "Unbenannt"
-  bool Modified = false;     // changes not yet written
-  StartupTables Tables;      // keys.dat and actions.dat
+  CommandTable Document;      // the one open script, with its edit buffer
+  std::string DocumentPath;   // path of the open file; empty: "Unbenannt"
+  bool Modified = false;      // changes not yet written
+  StartupTables Tables;       // keys.dat and actions.dat
   HWND MainWindow = nullptr;  // the main editor window while it is open
-  int StartChoice = 0;       // the start-screen button that closed the start screen
+  int StartChoice = 0;        // the start-screen button that closed the start screen
+  WizardSettings Wizard;      // the wizard's paths, choices and NextPage
+  std::string ScriptToOpen;   // a script the editor window reads when it opens, then ""
 };
 
 // The state of this process.

@@ -1,49 +1,27 @@
-// Entry of the Windows program: shows the main editor window (dialog 1000).
-// For now the window only opens and closes; its commands come with the editor.
-
+// Entry of the Windows program: common controls, start-up, then the flow
+// between start screen, editor and wizard. The process ends with exit code 0.
 #include <windows.h>
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
+#include <stdlib.h>
 
-#include "resources/resource_ids.h"
+#include <string>
+#include <vector>
 
-namespace {
+#include "app/app_state_win.h"
+#include "app/program_win.h"
 
-// Sets icon 100 as the window's small icon; does nothing while the program
-// carries no such icon.
-void SetSmallIcon(HWND window) {
-  HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WAVORIA), IMAGE_ICON,
-                           GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
-  if (icon != nullptr) SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
-
-INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
-  switch (message) {
-    case WM_INITDIALOG:
-      SetSmallIcon(window);
-      return TRUE;  // the list box, the first control with a tab stop, gets the focus
-    case WM_CLOSE:
-      EndDialog(window, 0);
-      return TRUE;
-    case WM_COMMAND:
-      if (LOWORD(wparam) == IDM_EXIT) {
-        EndDialog(window, 0);
-        return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
-}
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command_line*/,
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*command_line*/,
                    int /*show*/) {
   INITCOMMONCONTROLSEX controls = {};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
   InitCommonControlsEx(&controls);
 
-  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc, 0);
+  std::vector<std::string> arguments;
+  for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
+
+  wavoria::RunTopLevelFlow(wavoria::StartUp(arguments));
+  wavoria::EndProgram();
   return 0;
 }

@@ -26,7 +26,8 @@ int MidiTickSelection(std::string_view command) {
   return EqualsIgnoreCase(command, "OUTPUT") ? 1 : 0;
 }
 
-std::string MidiTickCommand(int item) {
+std::optional<std::string> MidiTickCommand(int item) {
+  if (item < 0 || item >= static_cast<int>(kMidiTickItems.size())) return std::nullopt;
   return item == 0 ? "Original" : "Output";
 }
 
@@ -35,7 +36,8 @@ int DebugLevelSelection(std::string_view level) {
   return n >= 0 && n <= 3 ? n : -1;
 }
 
-std::string DebugLevelValue(int item) {
+std::optional<std::string> DebugLevelValue(int item) {
+  if (item < 0 || item >= static_cast<int>(kDebugLevelItems.size())) return std::nullopt;
   return DecimalText(item);
 }
 

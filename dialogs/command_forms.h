@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,17 +24,19 @@ SignedNumberForm ShowSignedNumber(std::string_view field);
 std::string StoreSignedNumber(std::string_view digits, bool negative);
 
 // Dialog "Funktion von 'Get Midi Pos.' ändern": its two items, the item a
-// Command preselects, and the Command an item stores.
+// Command preselects, and the Command an item stores (nothing without a
+// selection: the dialog then ends as cancelled).
 inline constexpr std::array<std::string_view, 2> kMidiTickItems = {
     "Abspielposition der Musik abfragen", "Wert aus der Output-Liste abfragen"};
 int MidiTickSelection(std::string_view command);
-std::string MidiTickCommand(int item);
+std::optional<std::string> MidiTickCommand(int item);
 
 // Dialog "Debuglevel setzen": its four items, the item a Level preselects
-// (-1 for none, when Level lies outside 0 to 3) and the Level an item stores.
+// (-1 for none, when Level lies outside 0 to 3) and the Level an item stores
+// (nothing without a selection: the dialog then ends as cancelled).
 inline constexpr std::array<std::string_view, 4> kDebugLevelItems = {"Level 0", "Level 1",
                                                                      "Level 2", "Level 3"};
 int DebugLevelSelection(std::string_view level);
-std::string DebugLevelValue(int item);
+std::optional<std::string> DebugLevelValue(int item);
 
 }  // namespace wavoria

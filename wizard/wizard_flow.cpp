@@ -83,6 +83,12 @@ void CancelWizard(WizardSettings& settings) {
   settings.NextPage = kWizardCancelled;
 }
 
+std::int32_t WizardLoopNext(std::int32_t shown, std::int32_t next) {
+  if (next == kWizardCancelled || next == kWizardInstall) return next;
+  if (next == shown || !IsWizardPage(next)) return kWizardCancelled;
+  return next;
+}
+
 PathsForm ShowPaths(const WizardSettings& settings) {
   PathsForm form;
   if (!settings.GamePath.empty()) form.GameFile = settings.GamePath + std::string(kGameProgram);

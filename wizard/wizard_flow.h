@@ -63,6 +63,13 @@ std::int32_t PageBefore(std::int32_t page, const WizardSettings& settings);
 // "Abbrechen" and the close box of every page: NextPage := -1, nothing stored.
 void CancelWizard(WizardSettings& settings);
 
+// The wizard loop's step after page `shown` closed and left NextPage at
+// `next`: `next` when it names another page or one of the two ends;
+// kWizardCancelled when it names no page, or still names `shown` because the
+// page could not be shown or closed without naming where to go. So the loop
+// never shows one page over and over.
+std::int32_t WizardLoopNext(std::int32_t shown, std::int32_t next);
+
 // ---- Page 8000: game and RPG Maker folders ----
 
 struct PathsForm {

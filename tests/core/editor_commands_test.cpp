@@ -122,5 +122,27 @@ TEST(CommandForms, ComboBoxChoices) {
   EXPECT_EQ(DebugLevelValue(2), "2");
 }
 
+// A combo box without a selection (CB_GETCURSEL gives -1) stores nothing, so
+// the dialog ends as cancelled; an index past the items does the same.
+TEST(CommandForms, NoSelectionStoresNothing) {
+  struct Case {
+    const char* name;
+    std::optional<std::string> stored;
+    std::optional<std::string> expected;
+  } cases[] = {
+      {"midi tick, none", MidiTickCommand(-1), std::nullopt},
+      {"midi tick, past the items", MidiTickCommand(2), std::nullopt},
+      {"midi tick, last item", MidiTickCommand(1), "Output"},
+      {"debug level, none", DebugLevelValue(-1), std::nullopt},
+      {"debug level, past the items", DebugLevelValue(4), std::nullopt},
+      {"debug level, first item", DebugLevelValue(0), "0"},
+      {"debug level, last item", DebugLevelValue(3), "3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(c.stored, c.expected);
+  }
+}
+
 }  // namespace
 }  // namespace wavoria

@@ -304,5 +304,27 @@ TEST(WizardFlow, MouseIdByTheNegativRule) {
   EXPECT_EQ(ShowMouseSettings(WizardSettings{.MouseId = -5}).IdDigits, "5");
 }
 
+TEST(WizardFlow, LoopNeverShowsOnePageOverAndOver) {
+  struct Row {
+    const char* name;
+    std::int32_t shown, next, expected;
+  };
+  const Row rows[] = {
+      {"Weiter > to another page", kPagePaths, kPageFunctions, kPageFunctions},
+      {"< Zurück to another page", kPageFinish, kPageMouse, kPageMouse},
+      {"cancelled", kPageMouse, kWizardCancelled, kWizardCancelled},
+      {"install", kPageFinish, kWizardInstall, kWizardInstall},
+      {"page closed without a choice", kPageFunctions, kPageFunctions, kWizardCancelled},
+      {"page could not be shown", kPagePaths, kPagePaths, kWizardCancelled},
+      {"no such page", 8300, 8300, kWizardCancelled},
+      {"leads to no page", kPageFinish, 4000, kWizardCancelled},
+      {"unknown end", kPageFinish, -3, kWizardCancelled},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    EXPECT_EQ(WizardLoopNext(row.shown, row.next), row.expected);
+  }
+}
+
 }  // namespace
 }  // namespace wavoria

@@ -1,0 +1,28 @@
+// What the main window shows of the document: the command list, the label
+// above it, the window title and the details panel. Every function takes the
+// main window and does nothing without one.
+#pragma once
+
+#include <windows.h>
+
+namespace wavoria {
+
+// Rebuilds every list line from the document (setting each command's
+// DialogType), rewrites the label and the title, selects line 0 and
+// refreshes the details panel.
+void RefreshCommandList(HWND window);
+
+// Rewrites the label above the list and the window title from DocumentPath.
+void RefreshLabelAndTitle(HWND window);
+
+// Shows the details of the selected line: the text, the Section and Next
+// labels and the icon on the "Bearb." button.
+void RefreshDetails(HWND window);
+
+// The selected line of the command list, -1 for none.
+int SelectedLine(HWND window);
+
+// Selects a line and refreshes the details panel.
+void SelectLine(HWND window, int line);
+
+}  // namespace wavoria

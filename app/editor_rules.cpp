@@ -1,0 +1,60 @@
+#include "app/editor_rules.h"
+
+#include "document/text.h"
+
+namespace wavoria {
+
+std::string AboutText() {
+  std::string text = "Wavoria 1.0";
+  text += LineBreak;
+  text += LineBreak;
+  text +=
+      "Editor für *.script.wav-Dateien des Klavato und Assistent zum Einrichten von Tastatur- "
+      "und Maussupport.";
+  text += LineBreak;
+  text +=
+      "Dieses Programm darf kostenlos genutzt und unverändert weitergegeben werden. Es wird "
+      "ohne jede Gewährleistung bereitgestellt.";
+  return text;
+}
+
+std::string_view NotepadPromptText(const std::string& documentPath) {
+  return documentPath.empty() ? kUntitledNotepadPromptText : kSavePromptText;
+}
+
+bool NotepadNeedsNoPrompt(const std::string& documentPath, bool modified) {
+  return !modified && !documentPath.empty();
+}
+
+std::string NotepadCommandLine(std::string_view file) {
+  return "notepad.exe \"" + std::string(file) + "\"";
+}
+
+bool ModifiedAfterNotepad(bool ownFile, bool wasModified, bool contentChanged) {
+  if (ownFile) return false;
+  return wasModified || contentChanged;
+}
+
+std::string CannotOpenMessage(std::string_view path) {
+  return "Die Datei '" + std::string(path) + "' konnte nicht geöffnet werden.";
+}
+
+std::string CannotSaveMessage(std::string_view path) {
+  return "Die Datei '" + std::string(path) + "' konnte nicht gespeichert werden.";
+}
+
+std::string NotepadFailedMessage(std::string_view path) {
+  return "Der Editor (Notepad) konnte nicht gestartet werden. Die Datei '" + std::string(path) +
+         "' wurde nicht geöffnet.";
+}
+
+bool HasRoomForCommand(const CommandTable& table) {
+  return table.FindFreeSlot() >= 0;
+}
+
+std::string ScriptFullMessage() {
+  return "Das Skript enthält bereits " + DecimalText(kSlotCount - 1) +
+         " Kommandos. Weitere Kommandos können nicht hinzugefügt werden.";
+}
+
+}  // namespace wavoria

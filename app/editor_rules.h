@@ -1,0 +1,62 @@
+// The editor's messages and the small rules of its file commands that are not
+// list commands: what the boxes say, how Notepad is started, and whether the
+// script counts as changed after it came back from Notepad.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "document/command_table.h"
+
+namespace wavoria {
+
+// The save prompt, asked before a command drops unsaved changes.
+inline constexpr std::string_view kSavePromptText =
+    "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?";
+
+// The question before a script without a file goes to Notepad.
+inline constexpr std::string_view kUntitledNotepadPromptText =
+    "Die Datei hat noch keinen Namen. Jetzt speichern?";
+
+// The box that waits while Notepad runs.
+inline constexpr std::string_view kNotepadWaitTitle = "Im Editor öffnen";
+inline constexpr std::string_view kNotepadWaitText =
+    "Die Datei wird nun im Editor geöffnet. Wenn Sie fertig sind, klicken Sie auf OK.";
+
+// The file a script goes to Notepad in when the user does not save it first;
+// a name without folder, so it lies in the current directory.
+inline constexpr std::string_view kNotepadTempFile = "~wiz.script.wav";
+
+// The About box.
+inline constexpr std::string_view kAboutTitle = "Über Wavoria";
+std::string AboutText();
+
+// The question asked before the script goes to Notepad: the untitled form
+// when it has no file yet, the save prompt otherwise.
+std::string_view NotepadPromptText(const std::string& documentPath);
+
+// Whether the script can go to Notepad as it is, without asking: it has a
+// file and no unsaved changes.
+bool NotepadNeedsNoPrompt(const std::string& documentPath, bool modified);
+
+// The command line that starts Notepad on a file: the file name in quotes, so
+// that blanks and other characters in it reach Notepad as one name.
+std::string NotepadCommandLine(std::string_view file);
+
+// Whether the script counts as changed after it came back from Notepad.
+// ownFile: Notepad edited the script's own file, which held the script when
+// Notepad started, so script and file agree. Otherwise Notepad edited the
+// temporary file: the script stays changed if it was, and becomes changed
+// if Notepad changed it, since its own file does not hold it.
+bool ModifiedAfterNotepad(bool ownFile, bool wasModified, bool contentChanged);
+
+// Warnings about files that could not be read or written, and about Notepad.
+std::string CannotOpenMessage(std::string_view path);
+std::string CannotSaveMessage(std::string_view path);
+std::string NotepadFailedMessage(std::string_view path);
+
+// Whether another command fits into the script, and what is said when not.
+bool HasRoomForCommand(const CommandTable& table);
+std::string ScriptFullMessage();
+
+}  // namespace wavoria

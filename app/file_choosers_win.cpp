@@ -1,0 +1,64 @@
+#include "app/file_choosers_win.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "app/app_state_win.h"
+
+namespace wavoria {
+
+namespace {
+
+ScriptChooser& Seam() {
+  static ScriptChooser seam;
+  return seam;
+}
+
+// Both pairs of the filter, each text ended by a zero, the list by another.
+constexpr char kFilter[] = "Klavato-Skript (*.script.wav)\0*.script.wav\0Alle Dateien (*.*)\0*.*\0";
+
+std::string RunChooser(HWND owner, bool forSaving) {
+  const std::string& preset = App().DocumentPath;
+  if (Seam()) return Seam()(owner, forSaving, preset);
+
+  // The buffer holds at least 260 bytes and always the whole preset path.
+  std::vector<char> file(std::max<std::size_t>(MAX_PATH, preset.size() + 1), '\0');
+  std::copy(preset.begin(), preset.end(), file.begin());
+
+  OPENFILENAMEA settings = {};
+  settings.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // the short form
+  settings.hwndOwner = owner;
+  settings.hInstance = GetModuleHandleA(nullptr);
+  settings.lpstrFilter = kFilter;
+  settings.nFilterIndex = 0;  // the first pair
+  settings.lpstrFile = file.data();
+  settings.nMaxFile = static_cast<DWORD>(file.size());
+  if (forSaving) {
+    settings.lpstrTitle = "Skript speichern";
+    settings.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER;
+  } else {
+    settings.lpstrTitle = "Skript öffnen";
+    settings.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+  }
+  const BOOL chosen = forSaving ? GetSaveFileNameA(&settings) : GetOpenFileNameA(&settings);
+  if (!chosen) return {};
+  return std::string(file.data());
+}
+
+}  // namespace
+
+std::string ChooseScriptToOpen(HWND owner) {
+  return RunChooser(owner, false);
+}
+
+std::string ChooseScriptToSave(HWND owner) {
+  return RunChooser(owner, true);
+}
+
+void SetScriptChooser(ScriptChooser chooser) {
+  Seam() = std::move(chooser);
+}
+
+}  // namespace wavoria

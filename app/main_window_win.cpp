@@ -1,0 +1,182 @@
+// The main editor window (dialog 1000): the command list with its commands,
+// the details panel, the file commands of the menu, About, the wizard
+// hand-off, and exit.
+#include "app/app_state_win.h"
+#include "app/command_list_view_win.h"
+#include "app/dialog_registry_win.h"
+#include "app/editor_commands.h"
+#include "app/editor_rules.h"
+#include "app/editor_windows_win.h"
+#include "app/file_commands_win.h"
+#include "app/win_util_win.h"
+#include "dialogs/command_dialogs_win.h"
+#include "resources/resource_ids.h"
+
+namespace wavoria {
+
+namespace {
+
+// Ends a list command that changed the document: the list is rebuilt, the
+// line to select is selected and the list has the focus again.
+BOOL FinishListCommand(HWND window, int line) {
+  RefreshCommandList(window);
+  SelectLine(window, line);
+  App().Modified = true;
+  SetFocus(GetDlgItem(window, IDC_MAIN_LIST));
+  return TRUE;
+}
+
+BOOL AddCommand(HWND window) {
+  CommandTable& table = App().Document;
+  if (!CanAddAt(table, SelectedLine(window))) return FALSE;
+  if (!HasRoomForCommand(table)) {
+    ShowWarning(window, ScriptFullMessage());
+    return FALSE;
+  }
+  ShowChooser(window);
+  // The selection is read again: it is what the command is inserted before.
+  const std::optional<int> line = AddFromEditBuffer(table, SelectedLine(window));
+  if (!line) return FALSE;
+  return FinishListCommand(window, *line);
+}
+
+BOOL EditCommand(HWND window) {
+  CommandTable& table = App().Document;
+  const int line = SelectedLine(window);
+  const EditTarget target = EditTargetAt(table, line);
+  switch (target.What) {
+    case EditTarget::kRename:
+      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RENAME), window,
+                      RenameDialogProc, 0);
+      // Renaming counts as a change even when it was cancelled.
+      return FinishListCommand(window, 0);
+    case EditTarget::kDialog:
+      if (DialogProcFor(target.DialogId) == nullptr) return FALSE;
+      LoadEditBuffer(table, line);
+      ShowRegisteredDialog(window, target.DialogId);
+      if (!StoreEditBuffer(table, line)) return FALSE;
+      table.RebuildOrder();
+      return FinishListCommand(window, line);
+    case EditTarget::kNothing:
+      break;
+  }
+  return FALSE;
+}
+
+// Delete, move up and move down: the core says which line follows, or that
+// the command does not apply to the selected line.
+BOOL ChangeAtSelection(HWND window, std::optional<int> (*change)(CommandTable&, int)) {
+  const std::optional<int> line = change(App().Document, SelectedLine(window));
+  if (!line) return FALSE;
+  App().Document.RebuildOrder();
+  return FinishListCommand(window, *line);
+}
+
+void ShowAbout(HWND window) {
+  MessageBoxA(window, AboutText().c_str(), std::string(kAboutTitle).c_str(),
+              MB_OK | MB_ICONINFORMATION);
+}
+
+// Exit and close: after the save prompt the window ends with the program.
+BOOL LeaveProgram(HWND window) {
+  if (App().Modified && !AskToSave(window)) return FALSE;
+  App().Wizard.NextPage = kWizardCancelled;
+  EndDialog(window, 0);
+  EndProgram();
+  return TRUE;
+}
+
+BOOL HandOverToWizard(HWND window) {
+  if (App().Modified && !AskToSave(window)) return FALSE;
+  App().Wizard.NextPage = kPagePaths;
+  EndDialog(window, 0);
+  return TRUE;
+}
+
+BOOL Initialise(HWND window) {
+  AppState& app = App();
+  app.MainWindow = window;
+  if (app.Document.ScriptName.empty()) app.Document.ScriptName = kDefaultScriptName;
+  SetSmallIcon(window, IDI_WAVORIA);
+  if (!app.ScriptToOpen.empty()) {
+    const std::string path = std::move(app.ScriptToOpen);
+    app.ScriptToOpen.clear();
+    OpenScriptFile(window, path);
+  }
+  RefreshLabelAndTitle(window);
+  app.Document.Head().SectionName = kHeadName;
+  app.Document.RebuildOrder();
+  RefreshCommandList(window);
+  return TRUE;  // the list box, the first control with a tab stop, gets the focus
+}
+
+BOOL OnCommand(HWND window, int id) {
+  switch (id) {
+    case IDC_MAIN_LIST:
+      // Selection changes, double-clicks and focus changes only refresh the details.
+      RefreshDetails(window);
+      return TRUE;
+    case IDC_MAIN_ADD:
+    case IDM_ADD_COMMAND:
+      return AddCommand(window);
+    case IDC_MAIN_EDIT:
+    case IDC_MAIN_DETAILS_BUTTON:
+    case IDM_EDIT_COMMAND:
+      return EditCommand(window);
+    case IDC_MAIN_DELETE:
+    case IDM_DELETE_COMMAND:
+      return ChangeAtSelection(window, DeleteAt);
+    case IDC_MAIN_UP:
+    case IDM_MOVE_UP:
+      return ChangeAtSelection(window, MoveUpAt);
+    case IDC_MAIN_DOWN:
+    case IDM_MOVE_DOWN:
+      return ChangeAtSelection(window, MoveDownAt);
+    case IDM_NEW:
+      NewScript(window);
+      return TRUE;
+    case IDM_OPEN:
+      OpenScript(window);
+      return TRUE;
+    case IDM_SAVE:
+      SaveScript(window);
+      return TRUE;
+    case IDM_SAVE_AS:
+      SaveScriptAs(window);
+      return TRUE;
+    case IDM_OPEN_IN_NOTEPAD:
+      EditInNotepad(window);
+      return TRUE;
+    case IDM_ABOUT:
+      ShowAbout(window);
+      return TRUE;
+    case IDM_WIZARD:
+      return HandOverToWizard(window);
+    case IDM_EXIT:
+      return LeaveProgram(window);
+  }
+  return FALSE;  // Enter and Escape (IDOK, IDCANCEL) do nothing
+}
+
+}  // namespace
+
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+  switch (message) {
+    case WM_INITDIALOG:
+      return Initialise(window);
+    case WM_CLOSE:
+      LeaveProgram(window);
+      return TRUE;
+    case WM_COMMAND:
+      return OnCommand(window, LOWORD(wparam));
+  }
+  return FALSE;
+}
+
+void ShowMainWindow() {
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc,
+                  0);
+  App().MainWindow = nullptr;
+}
+
+}  // namespace wavoria

@@ -1,0 +1,68 @@
+#include "app/program_win.h"
+
+#include <windows.h>
+
+#include "app/app_state_win.h"
+#include "app/editor_windows_win.h"
+#include "app/file_commands_win.h"
+#include "app/win_util_win.h"
+#include "document/file_io.h"
+#include "wizard/wizard_shell_win.h"
+
+namespace wavoria {
+
+std::string ProgramFolder() {
+  std::string name(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
+    if (length == 0) return {};
+    if (length < name.size()) {
+      name.resize(length);
+      break;
+    }
+    name.resize(name.size() * 2);  // cut off: try again with more room
+  }
+  return ProgramFolderOf(name);
+}
+
+FlowState StartUp(const std::vector<std::string>& arguments) {
+  AppState& app = App();
+  std::string missing;
+  if (!LoadStartupTables(ProgramFolder(), app.Tables, missing)) {
+    MessageBoxA(nullptr, MissingDataFileMessage(missing).c_str(), kProgramTitle,
+                MB_OK | MB_ICONERROR);
+    EndProgram();
+    return FlowState::kExit;
+  }
+  return FirstState(JoinArguments(arguments), FileExists, app.ScriptToOpen, app.Wizard);
+}
+
+void RunTopLevelFlow(FlowState first) {
+  AppState& app = App();
+  FlowState state = first;
+  while (state != FlowState::kExit) {
+    switch (state) {
+      case FlowState::kStartScreen:
+        ShowStartScreen();
+        if (StartsNewScript(app.StartChoice)) ResetToNewScript();
+        state = AfterStartScreen(app.StartChoice, app.Wizard);
+        break;
+      case FlowState::kEditor:
+        ShowMainWindow();
+        state = AfterEditor(app.Wizard);
+        break;
+      case FlowState::kWizard:
+        RunWizardPages();
+        state = AfterWizard(app.Wizard);
+        break;
+      case FlowState::kInstall:
+        state = AfterInstall(app.Wizard, RunInstallation(), app.ScriptToOpen);
+        break;
+      case FlowState::kExit:
+        break;
+    }
+  }
+  EndProgram();
+}
+
+}  // namespace wavoria

@@ -1,0 +1,24 @@
+// Start-up and the top-level flow of the program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/top_level_flow.h"
+
+namespace wavoria {
+
+// The folder of the program's own executable, without a trailing backslash.
+std::string ProgramFolder();
+
+// Loads "keys.dat" and "actions.dat" from the program's folder and looks at
+// the command line (the arguments after the program name). A missing data
+// file is reported in a box without owner and ends the program (kExit should
+// that return). Returns the first state of the flow.
+FlowState StartUp(const std::vector<std::string>& arguments);
+
+// Runs the flow from state `first` until the program ends: start screen,
+// editor, wizard and installation, as each one's outcome decides.
+void RunTopLevelFlow(FlowState first);
+
+}  // namespace wavoria

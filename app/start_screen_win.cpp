@@ -1,0 +1,75 @@
+// The start screen (dialog 2000): the wizard, a new script or an existing one.
+#include "app/app_state_win.h"
+#include "app/editor_windows_win.h"
+#include "app/file_choosers_win.h"
+#include "app/top_level_flow.h"
+#include "app/win_util_win.h"
+#include "resources/resource_ids.h"
+
+namespace wavoria {
+
+static_assert(IDC_START_WIZARD == kStartWizard && IDC_START_NEW == kStartNew &&
+              IDC_START_OPEN == kStartOpen);
+
+namespace {
+
+// The size of the images on the three large buttons.
+constexpr int kButtonIconSize = 32;
+
+// The three images, loaded once for every showing of the start screen.
+void SetButtonIcon(HWND dialog, int button, int icon) {
+  static HICON icons[3] = {};
+  HICON& image = icons[icon - IDI_START_WIZARD];
+  if (image == nullptr) image = LoadProgramIcon(icon, kButtonIconSize);
+  SendDlgItemMessageA(dialog, button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image));
+}
+
+void Close(HWND dialog, int choice) {
+  App().StartChoice = choice;
+  EndDialog(dialog, 0);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK StartScreenProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+  switch (message) {
+    case WM_INITDIALOG:
+      App().StartChoice = 0;
+      SetSmallIcon(dialog, IDI_WAVORIA);
+      SetButtonIcon(dialog, IDC_START_WIZARD, IDI_START_WIZARD);
+      SetButtonIcon(dialog, IDC_START_NEW, IDI_START_NEW);
+      SetButtonIcon(dialog, IDC_START_OPEN, IDI_START_OPEN);
+      return TRUE;
+    case WM_CLOSE:
+      Close(dialog, 0);
+      EndProgram();
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wparam)) {
+        case IDC_START_WIZARD:
+        case IDC_START_NEW:
+          Close(dialog, LOWORD(wparam));
+          return TRUE;
+        case IDC_START_OPEN: {
+          std::string path = ChooseScriptToOpen(dialog);
+          if (path.empty()) return TRUE;  // cancelled: the start screen stays
+          App().ScriptToOpen = std::move(path);
+          Close(dialog, IDC_START_OPEN);
+          return TRUE;
+        }
+        case IDC_START_CANCEL:
+          Close(dialog, 0);
+          EndProgram();
+          return TRUE;
+      }
+      return FALSE;
+  }
+  return FALSE;
+}
+
+void ShowStartScreen() {
+  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_START), nullptr, StartScreenProc,
+                  0);
+}
+
+}  // namespace wavoria

@@ -1,0 +1,69 @@
+// Dialog "Programm ausführen": an ExecProgram command that starts a program,
+// with its window mode, priority, result file and whether to wait for it.
+#include "app/win_util_win.h"
+#include "dialogs/command_dialogs_win.h"
+#include "dialogs/dialog_common_win.h"
+#include "dialogs/launch_forms.h"
+#include "resources/resource_ids.h"
+
+namespace wavoria {
+
+namespace {
+
+template <std::size_t N>
+void FillChoices(HWND dialog, int id, const std::array<LaunchChoice, N>& choices, int selected) {
+  for (const LaunchChoice& choice : choices) {
+    SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0,
+                        reinterpret_cast<LPARAM>(std::string(choice.Item).c_str()));
+  }
+  SendDlgItemMessageA(dialog, id, CB_SETCURSEL, selected, 0);
+}
+
+int SelectedChoice(HWND dialog, int id) {
+  return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+}  // namespace
+
+INT_PTR CALLBACK ProgramDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+  ScriptCommand& buffer = DialogBuffer();
+  switch (message) {
+    case WM_INITDIALOG: {
+      const ProgramLaunchForm form = ShowProgramLaunch(buffer);
+      SetItemText(dialog, IDC_PROGRAM_FILE, form.File);
+      SetItemText(dialog, IDC_PROGRAM_RESULT, form.ResultFile);
+      SetButtonChecked(dialog, IDC_PROGRAM_WAIT, form.Wait);
+      FillChoices(dialog, IDC_PROGRAM_MODE, kLaunchModes, form.Mode);
+      FillChoices(dialog, IDC_PROGRAM_PRIORITY, kLaunchPriorities, form.Priority);
+      return TRUE;  // the file box is the first control and gets the focus
+    }
+    case WM_CLOSE:
+      CancelCommandDialog(dialog);
+      return TRUE;
+    case WM_COMMAND:
+      switch (LOWORD(wparam)) {
+        case IDC_PROGRAM_OK: {
+          ProgramLaunchForm form;
+          form.File = GetItemText(dialog, IDC_PROGRAM_FILE);
+          form.ResultFile = GetItemText(dialog, IDC_PROGRAM_RESULT);
+          form.Wait = IsButtonChecked(dialog, IDC_PROGRAM_WAIT);
+          form.Mode = SelectedChoice(dialog, IDC_PROGRAM_MODE);
+          form.Priority = SelectedChoice(dialog, IDC_PROGRAM_PRIORITY);
+          if (!StoreProgramLaunch(form, buffer)) {
+            MessageBoxA(dialog, std::string(kMissingProgramMessage).c_str(),
+                        std::string(kLaunchRefusalCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
+            return TRUE;  // the dialog stays open
+          }
+          ConfirmCommandDialog(dialog);
+          return TRUE;
+        }
+        case IDC_PROGRAM_CANCEL:
+          CancelCommandDialog(dialog);
+          return TRUE;
+      }
+      return FALSE;
+  }
+  return FALSE;
+}
+
+}  // namespace wavoria

@@ -1,0 +1,25 @@
+// The installation the wizard hands over to, and its report to the user.
+#include <windows.h>
+
+#include <string>
+
+#include "app/app_state_win.h"
+#include "app/program_win.h"
+#include "app/win_util_win.h"
+#include "wizard/install_executor.h"
+#include "wizard/wizard_shell_win.h"
+
+namespace wavoria {
+
+bool RunInstallation() {
+  const InstallReport report = InstallSupport(App().Wizard, ProgramFolder() + "\\scripts");
+  if (report.AllSucceeded()) {
+    MessageBoxA(nullptr, std::string(kInstallDoneText).c_str(), kProgramTitle,
+                MB_OK | MB_ICONINFORMATION);
+  } else {
+    ShowWarning(nullptr, report.WarningText());
+  }
+  return report.KeyListInstalled;
+}
+
+}  // namespace wavoria

@@ -1,0 +1,40 @@
+// What every wizard page shares: its window icon, how it ends, and the message
+// boxes it raises. The picture along the left edge and the etched line come
+// with each page's template.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+
+#include "wizard/wizard_flow.h"
+#include "wizard/wizard_settings.h"
+
+namespace wavoria {
+
+// The wizard's settings in this process.
+WizardSettings& Wizard();
+
+// On opening: sets icon resource 100 as the page's small icon.
+void OpenWizardPage(HWND page);
+
+// Ends the page once its button has stored NextPage.
+void LeaveWizardPage(HWND page);
+
+// "Abbrechen" and the close box: NextPage := -1, nothing on the page is
+// stored, and the page ends.
+void CancelWizardPage(HWND page);
+
+// A message box owned by page, titled "Wavoria", with the icon and buttons
+// `icon` names (OK, or Ja and Nein for a question). Returns the button
+// pressed; IDOK without a box for MessageIcon::None.
+int ShowPageMessage(HWND page, MessageIcon icon, std::string_view text);
+
+// Carries out a button whose rule may ask first: runs confirm(false); when it
+// asks a question and the user answers Ja, runs confirm(true). Then shows the
+// message the result names, if any, and ends the page when the result closes
+// it. After a message box the page stays open.
+void ConfirmWizardPage(HWND page, const std::function<PageResult(bool continueConfirmed)>& confirm);
+
+}  // namespace wavoria

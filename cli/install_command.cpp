@@ -1,0 +1,154 @@
+#include "cli/install_command.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "cli/platform.h"
+#include "document/file_io.h"
+#include "document/text.h"
+#include "wizard/install_executor.h"
+#include "wizard/wizard_flow.h"
+
+namespace wavoria::cli {
+
+namespace {
+
+constexpr std::string_view kGameProgram = "RPG_RT.EXE";
+constexpr std::string_view kMakerProgram = "RPG2000.EXE";
+constexpr std::string_view kTemplateFolder = "scripts";
+
+std::string AsFolder(std::string folder) {
+  if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += kPathSeparator;
+  return folder;
+}
+
+std::string Quoted(std::string_view text) {
+  return "'" + std::string(text) + "'";
+}
+
+// The name under which folder holds program (letters A to Z in any case, as
+// Windows finds it), or "" when it holds none.
+std::string ProgramIn(const std::string& folder, std::string_view program) {
+  for (const std::string& name : ListFolder(folder).Files) {
+    if (EqualsIgnoreCase(name, program)) return name;
+  }
+  return {};
+}
+
+// Texts of the core name the folders as given; a message shows them as the
+// console spells them.
+class PathSpeller {
+ public:
+  void Add(const std::string& path) {
+    const std::string shown = PathText(path);
+    if (shown != path) pairs_.emplace_back(path, shown);
+  }
+
+  std::string Spell(std::string text) const {
+    for (const auto& [path, shown] : pairs_) {
+      for (std::size_t at = text.find(path); at != std::string::npos;
+           at = text.find(path, at + shown.size())) {
+        text.replace(at, path.size(), shown);
+      }
+    }
+    return text;
+  }
+
+ private:
+  std::vector<std::pair<std::string, std::string>> pairs_;
+};
+
+// The lines of a CR LF text, each ended with "\n".
+std::string AsLines(std::string_view text) {
+  std::string out;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = text.find(LineBreak, start);
+    out += text.substr(start, end == std::string_view::npos ? end : end - start);
+    out += '\n';
+    if (end == std::string_view::npos) return out;
+    start = end + LineBreak.size();
+  }
+}
+
+// Checks that folder (as given) exists and holds program; the problem as a
+// sentence, or "" when there is none.
+std::string FolderProblem(const std::string& folder, std::string_view what,
+                          std::string_view program, std::string& programName) {
+  if (KindOf(folder) != PathKind::Folder) {
+    return "Der Ordner " + std::string(what) + " " + Quoted(PathText(folder)) +
+           " wurde nicht gefunden.";
+  }
+  programName = ProgramIn(folder, program);
+  if (programName.empty()) {
+    return "Im Ordner " + Quoted(PathText(folder)) + " wurde keine " + std::string(program) +
+           " gefunden.";
+  }
+  return {};
+}
+
+}  // namespace
+
+int RunInstall(const InstallOptions& options, const std::string& programFolder,
+               const CliOutput& output) {
+  auto fail = [&](std::string_view message) {
+    output.Err(AsLines(message));
+    return kExitFound;
+  };
+  PathSpeller speller;
+  const std::string game = AsFolder(options.GameFolder);
+  const std::string maker = AsFolder(options.MakerFolder);
+  const std::string templates = options.TemplateFolder.empty()
+                                    ? AsFolder(programFolder) + std::string(kTemplateFolder)
+                                    : options.TemplateFolder;
+  speller.Add(game);
+  speller.Add(maker);
+  speller.Add(templates);
+
+  // Page 8000 takes the two programs through a file chooser that accepts only
+  // existing files; here the folders are checked for them.
+  std::string gameProgram;
+  std::string makerProgram;
+  std::string problem = FolderProblem(options.GameFolder, "des Spiels", kGameProgram, gameProgram);
+  if (problem.empty()) {
+    problem = FolderProblem(options.MakerFolder, "des RPG Makers", kMakerProgram, makerProgram);
+  }
+  if (!problem.empty()) return fail(problem);
+
+  WizardSettings settings;
+  const PageResult paths =
+      ConfirmPaths(settings, {game + gameProgram, maker + makerProgram}, options.Force);
+  if (paths.Icon == MessageIcon::Question) {
+    return fail(
+        "Ihr Spiel scheint bereits Tastatur- oder Maussupport zu enthalten. Mit --force wird "
+        "trotzdem installiert; autorun.script und die Skripte im Ordner Sound werden dabei "
+        "ersetzt.");
+  }
+  if (!paths.Closes) return fail(paths.Message);
+
+  const PageResult functions = ConfirmFunctions(settings, options.Keyboard, options.Mouse);
+  if (!functions.Closes) return fail(functions.Message);
+  if (settings.NextPage == kPageStartFunction) {
+    ConfirmStartFunction(settings, options.StartFunction);
+  }
+  if (settings.NextPage == kPageMouse) {
+    const std::int64_t id = options.MouseId;
+    ConfirmMouseSettings(settings, {DecimalText(std::llabs(id)), id < 0, options.AutoPosition});
+  }
+  ConfirmFinish(settings);
+
+  const InstallPlan plan = BuildInstallPlan(settings, templates);
+  const InstallReport report = ExecuteInstallPlan(plan);
+  if (!report.AllSucceeded()) return fail(speller.Spell(report.WarningText()));
+  std::string done = std::string(kInstallDoneText) + "\n";
+  if (report.KeyListInstalled) {
+    // The wizard opens the key list in the editor at this point.
+    done += "Die Tastenliste zum Anpassen: " + speller.Spell(plan.KeyListPath) + "\n";
+  }
+  output.Out(done);
+  return kExitOk;
+}
+
+}  // namespace wavoria::cli

@@ -1,0 +1,22 @@
+// "wavoria-cli install": the wizard's checks and installation from the
+// command line.
+#pragma once
+
+#include <string>
+
+#include "cli/options.h"
+#include "cli/output.h"
+
+namespace wavoria::cli {
+
+// Checks the folders as the wizard's first pages do (the game folder holds
+// RPG_RT.EXE, the RPG Maker folder holds RPG2000.EXE and "oldharmony.dll",
+// the game holds no earlier installation unless Force is set), takes the
+// choices through the wizard's page rules and runs the same installation.
+// Success: the wizard's closing message on standard output, status 0.
+// Otherwise every problem on standard error, status 1. programFolder is
+// where the default "scripts" folder of templates lies.
+int RunInstall(const InstallOptions& options, const std::string& programFolder,
+               const CliOutput& output);
+
+}  // namespace wavoria::cli

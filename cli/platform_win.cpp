@@ -1,0 +1,102 @@
+// The console and folder functions of the command-line program on Windows.
+// Paths use the ...A functions, in the ANSI code page like every other text.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "cli/platform.h"
+
+namespace wavoria::cli {
+
+namespace {
+
+constexpr UINT kProgramCodePage = 1252;
+
+// text converted from one code page to another; unchanged if that fails.
+std::string Recode(std::string_view text, UINT from, UINT to) {
+  if (text.empty() || from == to) return std::string(text);
+  const int size = static_cast<int>(text.size());
+  const int wide = MultiByteToWideChar(from, 0, text.data(), size, nullptr, 0);
+  if (wide <= 0) return std::string(text);
+  std::wstring utf16(static_cast<std::size_t>(wide), L'\0');
+  MultiByteToWideChar(from, 0, text.data(), size, utf16.data(), wide);
+  const int bytes = WideCharToMultiByte(to, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return std::string(text);
+  std::string out(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(to, 0, utf16.data(), wide, out.data(), bytes, nullptr, nullptr);
+  return out;
+}
+
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return {};
+    if (n < path.size()) {
+      path.resize(n);
+      break;
+    }
+    path.resize(path.size() * 2);
+  }
+  const std::size_t cut = path.find_last_of("\\/");
+  if (cut == std::string::npos) return {};
+  return path.substr(0, cut);
+}
+
+std::string ConsoleText(std::string_view text) {
+  // Without a console (output into a file from a program without one) the
+  // text keeps the program's own code page.
+  const UINT console = GetConsoleOutputCP();
+  if (console == 0) return std::string(text);
+  return Recode(text, kProgramCodePage, console);
+}
+
+std::string PathText(std::string_view path) {
+  return std::string(path);
+}
+
+PathKind KindOf(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) return PathKind::Folder;
+  if (attributes & FILE_ATTRIBUTE_DEVICE) return PathKind::Other;
+  return PathKind::File;
+}
+
+FolderListing ListFolder(const std::string& folder) {
+  FolderListing listing;
+  std::string pattern = folder;
+  if (!pattern.empty() && !IsSeparator(pattern.back())) pattern += '\\';
+  pattern += '*';
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA(pattern.c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) {
+    // An empty folder still has "." and ".."; only a root may have none.
+    listing.Readable = GetLastError() == ERROR_FILE_NOT_FOUND;
+    return listing;
+  }
+  listing.Readable = true;
+  do {
+    const std::string name = data.cFileName;
+    if (name == "." || name == "..") continue;
+    const DWORD a = data.dwFileAttributes;
+    if (a & FILE_ATTRIBUTE_DIRECTORY) {
+      // Junctions and folder links are not followed, so no walk runs in a circle.
+      if (!(a & FILE_ATTRIBUTE_REPARSE_POINT)) listing.Folders.push_back(name);
+    } else if (!(a & FILE_ATTRIBUTE_DEVICE)) {
+      listing.Files.push_back(name);
+    }
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+  std::sort(listing.Files.begin(), listing.Files.end());
+  std::sort(listing.Folders.begin(), listing.Folders.end());
+  return listing;
+}
+
+}  // namespace wavoria::cli

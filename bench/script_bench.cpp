@@ -1,0 +1,289 @@
+// What the core costs on scripts of 10, 100 and 511 commands: reading,
+// writing, the list lines, the details texts and each editing operation as the
+// main window runs it (the operation, then all list lines rebuilt). inih's bare
+// parse of the same text is the yardstick for reading; the run ends with the
+// ratio and the goals.
+#include <benchmark/benchmark.h>
+#include <ini.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/data_files.h"
+#include "app/editor_commands.h"
+#include "dialogs/details_text.h"
+#include "document/list_lines.h"
+#include "document/script_reader.h"
+#include "document/script_writer.h"
+
+namespace wavoria {
+namespace {
+
+const ActionTable& Actions() {
+  static const ActionTable actions = ParseActionNames(
+      "WriteToLog,1\nExecProgram,2\nMCICommand,3\nMidiTickFunction,4\nAddOutput,5\n"
+      "EnableKeySupport,6\nRegisterKeyDownEvent,7\nRegisterKeyUpEvent,8\n"
+      "RegisterCheatEvent,9\nEnableMouseSupport,10\nGetMousePosition,11\nSetDebugLevel,12\n");
+  return actions;
+}
+
+// The key lines of one command, cycling through every kind the editor makes.
+std::string CommandLines(int i) {
+  const std::string n = std::to_string(i);
+  switch (i % 11) {
+    case 0:
+      return "Action=WriteToLog\r\nText=Schritt " + n + " erreicht, Spieler steht am Tor\r\n";
+    case 1:
+      return "Action=ExecProgram\r\nCommand=C:\\Spiele\\Werkzeuge\\karte" + n +
+             ".exe /neu\r\nType=Program\r\nWait=True\r\nDisplay=1\r\nPriority=2\r\n"
+             "Result=True\r\n";
+    case 2:
+      return "Action=MCICommand\r\nCommand=play Music\\thema" + n + ".mid from 0\r\n";
+    case 3:
+      return "Action=AddOutput\r\nValue=" + n + "\r\n";
+    case 4:
+      return "Action=RegisterKeyDownEvent\r\nValue=" + n + "\r\nKey=Space\r\nBlockKey=False\r\n";
+    case 5:
+      return "Action=RegisterCheatEvent\r\nValue=" + n + "\r\nCheat=geheim" + n + "\r\n";
+    case 6:
+      return "Action=EnableMouseSupport\r\nEnable=True\r\nID=" + n + "\r\nAutomatic=True\r\n";
+    case 7:
+      return "Action=SetDebugLevel\r\nLevel=2\r\n";
+    case 8:
+      return "Action=MidiTickFunction\r\nCommand=Output\r\n";
+    case 9:
+      return "Action=ExecProgram\r\nCommand=Handbuch\\Kapitel" + n +
+             ".txt\r\nType=Document\r\nWait=False\r\nDisplay=1\r\n";
+    default:
+      return "Action=RegisterKeyUpEvent\r\nValue=" + n + "\r\nKey=Enter\r\nBlockKey=True\r\n";
+  }
+}
+
+// A script of the given number of commands as Wavoria writes one: the header,
+// then one block per command, the first under "[Execute]".
+std::string GeneratedScript(int commands) {
+  auto name = [](int i) { return "Schritt_" + std::to_string(1000 + i); };
+  std::string text =
+      ";Diese Datei wurde von Wavoria erstellt oder bearbeitet.\r\n"
+      ";Namen von Sections wurden nicht berücksichtigt.\r\n\r\n"
+      ";WIZDESC$Erzeugtes Skript\r\n";
+  for (int i = 0; i < commands; ++i) {
+    text += i == 0 ? std::string("[Execute]") : "[" + name(i) + "]";
+    text += "\r\n" + CommandLines(i);
+    text += "Next=" + (i + 1 < commands ? name(i + 1) : std::string()) + "\r\n\r\n";
+  }
+  return text;
+}
+
+CommandTable LoadedTable(int commands) {
+  CommandTable table;
+  ParseScript(GeneratedScript(commands), Actions(), table);
+  BuildListLines(table);
+  return table;
+}
+
+// inih's bare parse: every key line reaches a handler that only counts it.
+int CountingHandler(void* user, const char*, const char*, const char*) {
+  ++*static_cast<long*>(user);
+  return 1;
+}
+
+void BM_InihParse(benchmark::State& state) {
+  const std::string text = GeneratedScript(static_cast<int>(state.range(0)));
+  long pairs = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(ini_parse_string(text.c_str(), CountingHandler, &pairs));
+  }
+  benchmark::DoNotOptimize(pairs);
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  state.SetComplexityN(state.range(0));
+}
+
+void BM_Read(benchmark::State& state) {
+  const std::string text = GeneratedScript(static_cast<int>(state.range(0)));
+  CommandTable table;
+  for (auto _ : state) {
+    ReadWarnings warnings = ParseScript(text, Actions(), table);
+    benchmark::DoNotOptimize(warnings);
+  }
+  if (table.LastPosition() != state.range(0)) state.SkipWithError("the script did not read whole");
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  state.SetComplexityN(state.range(0));
+}
+
+void BM_Write(benchmark::State& state) {
+  const CommandTable table = LoadedTable(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(ScriptText(table));
+  state.SetComplexityN(state.range(0));
+}
+
+void BM_ListLines(benchmark::State& state) {
+  CommandTable table = LoadedTable(static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(BuildListLines(table));
+  state.SetComplexityN(state.range(0));
+}
+
+void BM_DetailsTexts(benchmark::State& state) {
+  const CommandTable table = LoadedTable(static_cast<int>(state.range(0)));
+  const std::string path = "C:\\Spiele\\Abenteuer\\Sound\\Erzeugt.script.wav";
+  for (auto _ : state) {
+    for (int p = 0; p <= table.LastPosition() + 1; ++p) {
+      benchmark::DoNotOptimize(DetailsOf(table, p, path));
+    }
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+// An editing operation as the main window runs it: the operation, then every
+// list line rebuilt. Between iterations, outside the timing, undo puts the
+// table back.
+template <typename Operation, typename Undo>
+void RunEdit(benchmark::State& state, CommandTable& table, Operation operation, Undo undo) {
+  const int commands = table.LastPosition();
+  for (auto _ : state) {
+    const bool done = operation(table).has_value();
+    benchmark::DoNotOptimize(BuildListLines(table));
+    state.PauseTiming();
+    if (!done) {
+      state.SkipWithError("the operation did not apply");
+      break;
+    }
+    undo(table);
+    state.ResumeTiming();
+  }
+  if (table.LastPosition() != commands) state.SkipWithError("undo did not restore the table");
+  state.SetComplexityN(state.range(0));
+}
+
+// Adding a command at the top of the list; with 511 commands afterwards the
+// table is full.
+void BM_InsertAtTop(benchmark::State& state) {
+  CommandTable table = LoadedTable(static_cast<int>(state.range(0)) - 1);
+  LoadEditBuffer(table, 1);
+  RunEdit(
+      state, table, [](CommandTable& t) { return AddFromEditBuffer(t, 1); },
+      [](CommandTable& t) { DeleteAt(t, 1); });
+}
+
+// Deleting the last command; undo adds a copy of it again.
+void BM_DeleteLast(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  CommandTable table = LoadedTable(n);
+  LoadEditBuffer(table, n);
+  RunEdit(
+      state, table, [n](CommandTable& t) { return DeleteAt(t, n); },
+      [n](CommandTable& t) { AddFromEditBuffer(t, n); });
+}
+
+void BM_MoveUpLast(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  CommandTable table = LoadedTable(n);
+  RunEdit(
+      state, table, [n](CommandTable& t) { return MoveUpAt(t, n); },
+      [n](CommandTable& t) { MoveDownAt(t, n - 1); });
+}
+
+void BM_MoveDownLast(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  CommandTable table = LoadedTable(n);
+  RunEdit(
+      state, table, [n](CommandTable& t) { return MoveDownAt(t, n - 1); },
+      [n](CommandTable& t) { MoveUpAt(t, n); });
+}
+
+#define WAVORIA_SIZES Arg(10)->Arg(100)->Arg(511)->Complexity()
+BENCHMARK(BM_InihParse)->WAVORIA_SIZES;
+BENCHMARK(BM_Read)->WAVORIA_SIZES;
+BENCHMARK(BM_Write)->WAVORIA_SIZES;
+BENCHMARK(BM_ListLines)->WAVORIA_SIZES;
+BENCHMARK(BM_DetailsTexts)->WAVORIA_SIZES;
+BENCHMARK(BM_InsertAtTop)->WAVORIA_SIZES;
+BENCHMARK(BM_DeleteLast)->WAVORIA_SIZES;
+BENCHMARK(BM_MoveUpLast)->WAVORIA_SIZES;
+BENCHMARK(BM_MoveDownLast)->WAVORIA_SIZES;
+
+// Shows every run as usual and keeps the CPU time per iteration of each, for
+// the summary at the end (CPU time, so that other work on the machine does not
+// tilt the ratios).
+class SummaryReporter : public benchmark::ConsoleReporter {
+ public:
+  // Colours only on a terminal, so that a saved run reads cleanly.
+  SummaryReporter() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      if (run.run_type == Run::RT_Iteration && run.iterations > 0 && !run.error_occurred) {
+        seconds_[run.benchmark_name()] =
+            run.cpu_accumulated_time / static_cast<double>(run.iterations);
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+  // Seconds per iteration of a benchmark at a size, or a negative number.
+  double Seconds(const std::string& name, int size) const {
+    auto found = seconds_.find(name + "/" + std::to_string(size));
+    return found == seconds_.end() ? -1 : found->second;
+  }
+
+ private:
+  std::map<std::string, double> seconds_;
+};
+
+// Prints the ratio to inih, the edit timings and the growth, each against its
+// goal. Returns whether every measured goal was met.
+bool PrintSummary(const SummaryReporter& r) {
+  bool met = true;
+  auto verdict = [&](bool ok) {
+    met = met && ok;
+    return ok ? "goal met" : "GOAL MISSED";
+  };
+  std::printf("\nSummary\n");
+  for (int size : {10, 100, 511}) {
+    const double read = r.Seconds("BM_Read", size);
+    const double inih = r.Seconds("BM_InihParse", size);
+    if (read < 0 || inih <= 0) continue;
+    const double ratio = read / inih;
+    if (size == 511) {
+      std::printf("read / inih at %3d commands: %5.2f (at most 1.50: %s)\n", size, ratio,
+                  verdict(ratio <= 1.5));
+    } else {
+      std::printf("read / inih at %3d commands: %5.2f\n", size, ratio);
+    }
+  }
+  for (const char* name : {"BM_InsertAtTop", "BM_DeleteLast", "BM_MoveUpLast", "BM_MoveDownLast"}) {
+    const double t = r.Seconds(name, 511);
+    if (t < 0) continue;
+    std::printf("%-16s at 511 commands, list rebuilt: %8.3f ms (under 2 ms: %s)\n", name, t * 1e3,
+                verdict(t < 2e-3));
+  }
+  // Linear growth: the cost per command at 511 is no higher than at 100 (with
+  // a margin for measurement noise).
+  for (const char* name : {"BM_Read", "BM_Write", "BM_ListLines", "BM_DetailsTexts",
+                           "BM_InsertAtTop", "BM_DeleteLast", "BM_MoveUpLast", "BM_MoveDownLast"}) {
+    const double small = r.Seconds(name, 100);
+    const double large = r.Seconds(name, 511);
+    if (small <= 0 || large < 0) continue;
+    const double growth = large / small;
+    std::printf("%-16s 100 -> 511 commands: x%5.2f (linear: x5.11 at most: %s)\n", name, growth,
+                verdict(growth <= 5.11 * 1.25));
+  }
+  return met;
+}
+
+}  // namespace
+}  // namespace wavoria
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  wavoria::SummaryReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  const bool met = wavoria::PrintSummary(reporter);
+  std::printf("%s\n", met ? "All goals met." : "Some goals were missed.");
+  return 0;
+}

@@ -11,16 +11,38 @@ std::string GetWindowString(HWND window) {
   return text;
 }
 
-std::string GetItemText(HWND dialog, int id) { return GetWindowString(GetDlgItem(dialog, id)); }
+std::string GetItemText(HWND dialog, int id) {
+  return GetWindowString(GetDlgItem(dialog, id));
+}
 
 void SetItemText(HWND dialog, int id, std::string_view text) {
   SetDlgItemTextA(dialog, id, std::string(text).c_str());
 }
 
-bool IsButtonChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+bool IsButtonChecked(HWND dialog, int id) {
+  return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+}
 
 void SetButtonChecked(HWND dialog, int id, bool checked) {
   CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void AddDropDownItem(HWND dialog, int id, std::string_view item) {
+  SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0,
+                      reinterpret_cast<LPARAM>(std::string(item).c_str()));
+}
+
+void SelectDropDownItem(HWND dialog, int id, int item) {
+  SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+}
+
+void FillDropDown(HWND dialog, int id, std::span<const std::string_view> items, int selected) {
+  for (std::string_view item : items) AddDropDownItem(dialog, id, item);
+  SelectDropDownItem(dialog, id, selected);
+}
+
+int DropDownSelection(HWND dialog, int id) {
+  return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
 }
 
 void ShowWarning(HWND owner, std::string_view text) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,14 @@ std::string GetWindowString(HWND window);
 
 bool IsButtonChecked(HWND dialog, int id);
 void SetButtonChecked(HWND dialog, int id, bool checked);
+
+// Drop-down lists. An item index of -1 stands for no selection.
+void AddDropDownItem(HWND dialog, int id, std::string_view item);
+void SelectDropDownItem(HWND dialog, int id, int item);
+// Adds the items in order, then selects `selected`.
+void FillDropDown(HWND dialog, int id, std::span<const std::string_view> items, int selected);
+// The selected item, -1 when none is.
+int DropDownSelection(HWND dialog, int id);
 
 // A warning box titled "Wavoria" with the exclamation icon and OK.
 void ShowWarning(HWND owner, std::string_view text);

@@ -9,40 +9,18 @@ namespace wavoria {
 
 INT_PTR CALLBACK DebugLevelDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  switch (message) {
-    case WM_INITDIALOG:
-      for (std::string_view item : kDebugLevelItems) {
-        SendDlgItemMessageA(dialog, IDC_DEBUG_LEVEL_LEVEL, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(std::string(item).c_str()));
-      }
-      // -1, for a level outside 0 to 3, leaves the list without a selection.
-      SendDlgItemMessageA(dialog, IDC_DEBUG_LEVEL_LEVEL, CB_SETCURSEL,
-                          DebugLevelSelection(buffer.Level), 0);
-      return TRUE;  // the list is the first control and gets the focus
-    case WM_CLOSE:
-      CancelCommandDialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_DEBUG_LEVEL_OK: {
-          const auto level = DebugLevelValue(static_cast<int>(
-              SendDlgItemMessageA(dialog, IDC_DEBUG_LEVEL_LEVEL, CB_GETCURSEL, 0, 0)));
-          if (!level) {
-            CancelCommandDialog(dialog);
-            return TRUE;
-          }
-          buffer.Action = "SetDebugLevel";
-          buffer.Level = *level;
-          ConfirmCommandDialog(dialog);
-          return TRUE;
-        }
-        case IDC_DEBUG_LEVEL_CANCEL:
-          CancelCommandDialog(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return HandleDropDownDialog(dialog, message, wparam,
+                              {.List = IDC_DEBUG_LEVEL_LEVEL,
+                               .Ok = IDC_DEBUG_LEVEL_OK,
+                               .Cancel = IDC_DEBUG_LEVEL_CANCEL,
+                               .Items = kDebugLevelItems,
+                               // -1, for a level outside 0 to 3: no selection.
+                               .Selected = DebugLevelSelection(buffer.Level),
+                               .Value = DebugLevelValue,
+                               .Store = [&buffer](const std::string& level) {
+                                 buffer.Action = "SetDebugLevel";
+                                 buffer.Level = level;
+                               }});
 }
 
 }  // namespace wavoria

@@ -1,16 +1,61 @@
 #include "dialogs/dialog_common_win.h"
 
 #include "app/app_state_win.h"
+#include "app/win_util_win.h"
+#include "dialogs/launch_forms.h"
 
 namespace wavoria {
 
-ScriptCommand& DialogBuffer() { return App().Document.EditBuffer(); }
+ScriptCommand& DialogBuffer() {
+  return App().Document.EditBuffer();
+}
 
 void CancelCommandDialog(HWND dialog) {
   DialogBuffer().SectionName = kCancelMarker;
   EndDialog(dialog, 0);
 }
 
-void ConfirmCommandDialog(HWND dialog) { EndDialog(dialog, 0); }
+void ConfirmCommandDialog(HWND dialog) {
+  EndDialog(dialog, 0);
+}
+
+INT_PTR HandleDropDownDialog(HWND dialog, UINT message, WPARAM wparam, const DropDownDialog& form) {
+  switch (message) {
+    case WM_INITDIALOG:
+      FillDropDown(dialog, form.List, form.Items, form.Selected);
+      return TRUE;  // the list is the first control and gets the focus
+    case WM_CLOSE:
+      CancelCommandDialog(dialog);
+      return TRUE;
+    case WM_COMMAND: {
+      const int id = LOWORD(wparam);
+      if (id == form.Ok) {
+        const std::optional<std::string> value = form.Value(DropDownSelection(dialog, form.List));
+        if (!value) {
+          CancelCommandDialog(dialog);
+          return TRUE;
+        }
+        form.Store(*value);
+        ConfirmCommandDialog(dialog);
+        return TRUE;
+      }
+      if (id == form.Cancel) {
+        CancelCommandDialog(dialog);
+        return TRUE;
+      }
+      return FALSE;
+    }
+  }
+  return FALSE;
+}
+
+void ConfirmLaunchDialog(HWND dialog, bool stored, std::string_view refusal) {
+  if (!stored) {
+    MessageBoxA(dialog, std::string(refusal).c_str(), std::string(kLaunchRefusalCaption).c_str(),
+                MB_OK | MB_ICONEXCLAMATION);
+    return;  // the dialog stays open
+  }
+  ConfirmCommandDialog(dialog);
+}
 
 }  // namespace wavoria

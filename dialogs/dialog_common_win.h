@@ -3,6 +3,12 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
 #include "document/script_command.h"
 
 namespace wavoria {
@@ -15,5 +21,27 @@ void CancelCommandDialog(HWND dialog);
 
 // Ends a command dialog as confirmed.
 void ConfirmCommandDialog(HWND dialog);
+
+// A command dialog made of one drop-down list, OK and Abbrechen.
+struct DropDownDialog {
+  int List = 0;                                               // the drop-down list
+  int Ok = 0;                                                 // "OK"
+  int Cancel = 0;                                             // "Abbrechen"
+  std::span<const std::string_view> Items;                    // the list's items, in order
+  int Selected = -1;                                          // the item preselected, -1: none
+  std::function<std::optional<std::string>(int item)> Value;  // the value an item stores
+  std::function<void(const std::string& value)> Store;        // stores it in the edit buffer
+};
+
+// The messages of such a dialog: opening fills the list and preselects;
+// OK ends it as cancelled when the selection has no value (nothing
+// selected), otherwise stores the value and ends it as confirmed; Abbrechen
+// and the close box cancel it. Returns TRUE for a message it handled.
+INT_PTR HandleDropDownDialog(HWND dialog, UINT message, WPARAM wparam, const DropDownDialog& form);
+
+// The OK of a launch dialog, after its form was stored or refused: ends it as
+// confirmed when `stored`, otherwise shows `refusal` in a warning titled
+// "Programm ausführen" and the dialog stays open.
+void ConfirmLaunchDialog(HWND dialog, bool stored, std::string_view refusal);
 
 }  // namespace wavoria

@@ -28,12 +28,7 @@ INT_PTR CALLBACK DocumentDialogProc(HWND dialog, UINT message, WPARAM wparam, LP
           form.File = GetItemText(dialog, IDC_DOCUMENT_FILE);
           form.ShowErrors = IsButtonChecked(dialog, IDC_DOCUMENT_SHOW_ERRORS);
           form.Wait = IsButtonChecked(dialog, IDC_DOCUMENT_WAIT);
-          if (!StoreDocumentLaunch(form, buffer)) {
-            MessageBoxA(dialog, std::string(kMissingDocumentMessage).c_str(),
-                        std::string(kLaunchRefusalCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
-            return TRUE;  // the dialog stays open
-          }
-          ConfirmCommandDialog(dialog);
+          ConfirmLaunchDialog(dialog, StoreDocumentLaunch(form, buffer), kMissingDocumentMessage);
           return TRUE;
         }
         case IDC_DOCUMENT_CANCEL:

@@ -19,11 +19,7 @@ INT_PTR CALLBACK KeyEventDialogProc(HWND dialog, UINT message, WPARAM wparam, LP
       SetItemText(dialog, IDC_KEY_EVENT_VALUE, form.Value.Digits);
       SetButtonChecked(dialog, IDC_KEY_EVENT_NEGATIVE, form.Value.Negative);
       SetButtonChecked(dialog, IDC_KEY_EVENT_BLOCK, form.BlockKey);
-      for (std::string_view item : kKeyEventItems) {
-        SendDlgItemMessageA(dialog, IDC_KEY_EVENT_EVENT, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(std::string(item).c_str()));
-      }
-      SendDlgItemMessageA(dialog, IDC_KEY_EVENT_EVENT, CB_SETCURSEL, form.Event, 0);
+      FillDropDown(dialog, IDC_KEY_EVENT_EVENT, kKeyEventItems, form.Event);
       SetItemText(dialog, IDC_KEY_EVENT_KEY, form.Key);
       return TRUE;  // the event list is the first control and gets the focus
     }
@@ -41,8 +37,7 @@ INT_PTR CALLBACK KeyEventDialogProc(HWND dialog, UINT message, WPARAM wparam, LP
           KeyEventForm form;
           form.Value.Digits = GetItemText(dialog, IDC_KEY_EVENT_VALUE);
           form.Value.Negative = IsButtonChecked(dialog, IDC_KEY_EVENT_NEGATIVE);
-          form.Event = static_cast<int>(
-              SendDlgItemMessageA(dialog, IDC_KEY_EVENT_EVENT, CB_GETCURSEL, 0, 0));
+          form.Event = DropDownSelection(dialog, IDC_KEY_EVENT_EVENT);
           form.Key = GetItemText(dialog, IDC_KEY_EVENT_KEY);
           form.BlockKey = IsButtonChecked(dialog, IDC_KEY_EVENT_BLOCK);
           StoreKeyEvent(form, buffer);

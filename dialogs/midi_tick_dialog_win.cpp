@@ -10,39 +10,17 @@ namespace wavoria {
 
 INT_PTR CALLBACK MidiTickDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  switch (message) {
-    case WM_INITDIALOG:
-      for (std::string_view item : kMidiTickItems) {
-        SendDlgItemMessageA(dialog, IDC_MIDI_TICK_FUNCTION, CB_ADDSTRING, 0,
-                            reinterpret_cast<LPARAM>(std::string(item).c_str()));
-      }
-      SendDlgItemMessageA(dialog, IDC_MIDI_TICK_FUNCTION, CB_SETCURSEL,
-                          MidiTickSelection(buffer.Command), 0);
-      return TRUE;  // the list is the first control and gets the focus
-    case WM_CLOSE:
-      CancelCommandDialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_MIDI_TICK_OK: {
-          const auto command = MidiTickCommand(static_cast<int>(
-              SendDlgItemMessageA(dialog, IDC_MIDI_TICK_FUNCTION, CB_GETCURSEL, 0, 0)));
-          if (!command) {
-            CancelCommandDialog(dialog);
-            return TRUE;
-          }
-          buffer.Action = "MidiTickFunction";
-          buffer.Command = *command;
-          ConfirmCommandDialog(dialog);
-          return TRUE;
-        }
-        case IDC_MIDI_TICK_CANCEL:
-          CancelCommandDialog(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return HandleDropDownDialog(dialog, message, wparam,
+                              {.List = IDC_MIDI_TICK_FUNCTION,
+                               .Ok = IDC_MIDI_TICK_OK,
+                               .Cancel = IDC_MIDI_TICK_CANCEL,
+                               .Items = kMidiTickItems,
+                               .Selected = MidiTickSelection(buffer.Command),
+                               .Value = MidiTickCommand,
+                               .Store = [&buffer](const std::string& command) {
+                                 buffer.Action = "MidiTickFunction";
+                                 buffer.Command = command;
+                               }});
 }
 
 }  // namespace wavoria

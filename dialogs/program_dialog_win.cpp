@@ -12,15 +12,8 @@ namespace {
 
 template <std::size_t N>
 void FillChoices(HWND dialog, int id, const std::array<LaunchChoice, N>& choices, int selected) {
-  for (const LaunchChoice& choice : choices) {
-    SendDlgItemMessageA(dialog, id, CB_ADDSTRING, 0,
-                        reinterpret_cast<LPARAM>(std::string(choice.Item).c_str()));
-  }
-  SendDlgItemMessageA(dialog, id, CB_SETCURSEL, selected, 0);
-}
-
-int SelectedChoice(HWND dialog, int id) {
-  return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+  for (const LaunchChoice& choice : choices) AddDropDownItem(dialog, id, choice.Item);
+  SelectDropDownItem(dialog, id, selected);
 }
 
 }  // namespace
@@ -47,14 +40,9 @@ INT_PTR CALLBACK ProgramDialogProc(HWND dialog, UINT message, WPARAM wparam, LPA
           form.File = GetItemText(dialog, IDC_PROGRAM_FILE);
           form.ResultFile = GetItemText(dialog, IDC_PROGRAM_RESULT);
           form.Wait = IsButtonChecked(dialog, IDC_PROGRAM_WAIT);
-          form.Mode = SelectedChoice(dialog, IDC_PROGRAM_MODE);
-          form.Priority = SelectedChoice(dialog, IDC_PROGRAM_PRIORITY);
-          if (!StoreProgramLaunch(form, buffer)) {
-            MessageBoxA(dialog, std::string(kMissingProgramMessage).c_str(),
-                        std::string(kLaunchRefusalCaption).c_str(), MB_OK | MB_ICONEXCLAMATION);
-            return TRUE;  // the dialog stays open
-          }
-          ConfirmCommandDialog(dialog);
+          form.Mode = DropDownSelection(dialog, IDC_PROGRAM_MODE);
+          form.Priority = DropDownSelection(dialog, IDC_PROGRAM_PRIORITY);
+          ConfirmLaunchDialog(dialog, StoreProgramLaunch(form, buffer), kMissingProgramMessage);
           return TRUE;
         }
         case IDC_PROGRAM_CANCEL:

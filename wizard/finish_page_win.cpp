@@ -7,35 +7,22 @@
 namespace wavoria {
 
 INT_PTR CALLBACK FinishPageProc(HWND page, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
-  switch (message) {
-    case WM_INITDIALOG:
-      OpenWizardPage(page);
-      // No key list opens afterwards without keyboard support.
-      if (!ShowsKeyListNote(Wizard())) SetItemText(page, IDC_WIZ_FINISH_KEY_LIST, "");
-      // The page has nothing to fill in: the focus starts on the default
-      // button, so that Enter finishes rather than going back.
-      SetFocus(GetDlgItem(page, IDC_WIZ_FINISH_FINISH));
-      return FALSE;
-    case WM_CLOSE:
-      CancelWizardPage(page);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_WIZ_FINISH_FINISH:
-          ConfirmFinish(Wizard());
-          LeaveWizardPage(page);
-          return TRUE;
-        case IDC_WIZ_FINISH_BACK:
-          BackFromFinish(Wizard());
-          LeaveWizardPage(page);
-          return TRUE;
-        case IDC_WIZ_FINISH_CANCEL:
-          CancelWizardPage(page);
-          return TRUE;
-      }
-      return FALSE;
+  if (message == WM_INITDIALOG) {
+    OpenWizardPage(page);
+    // No key list opens afterwards without keyboard support.
+    if (!ShowsKeyListNote(Wizard())) SetItemText(page, IDC_WIZ_FINISH_KEY_LIST, "");
+    // The page has nothing to fill in: the focus starts on the default
+    // button, so that Enter finishes rather than going back.
+    SetFocus(GetDlgItem(page, IDC_WIZ_FINISH_FINISH));
+    return FALSE;
   }
-  return FALSE;
+  return HandlePageButtons(
+      page, message, wparam, {IDC_WIZ_FINISH_FINISH, IDC_WIZ_FINISH_BACK, IDC_WIZ_FINISH_CANCEL},
+      [](bool) {
+        ConfirmFinish(Wizard());
+        return ClosePage();
+      },
+      [] { BackFromFinish(Wizard()); });
 }
 
 }  // namespace wavoria

@@ -18,33 +18,17 @@ bool MouseTicked(HWND page) {
 }  // namespace
 
 INT_PTR CALLBACK FunctionsPageProc(HWND page, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
-  switch (message) {
-    case WM_INITDIALOG:
-      OpenWizardPage(page);
-      SetButtonChecked(page, IDC_WIZ_FUNCTIONS_KEYBOARD, Wizard().KeyboardSupport != 0);
-      SetButtonChecked(page, IDC_WIZ_FUNCTIONS_MOUSE, Wizard().MouseSupport != 0);
-      return TRUE;
-    case WM_CLOSE:
-      CancelWizardPage(page);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_WIZ_FUNCTIONS_NEXT:
-          ConfirmWizardPage(page, [page](bool) {
-            return ConfirmFunctions(Wizard(), KeyboardTicked(page), MouseTicked(page));
-          });
-          return TRUE;
-        case IDC_WIZ_FUNCTIONS_BACK:
-          BackFromFunctions(Wizard(), KeyboardTicked(page), MouseTicked(page));
-          LeaveWizardPage(page);
-          return TRUE;
-        case IDC_WIZ_FUNCTIONS_CANCEL:
-          CancelWizardPage(page);
-          return TRUE;
-      }
-      return FALSE;
+  if (message == WM_INITDIALOG) {
+    OpenWizardPage(page);
+    SetButtonChecked(page, IDC_WIZ_FUNCTIONS_KEYBOARD, Wizard().KeyboardSupport != 0);
+    SetButtonChecked(page, IDC_WIZ_FUNCTIONS_MOUSE, Wizard().MouseSupport != 0);
+    return TRUE;
   }
-  return FALSE;
+  return HandlePageButtons(
+      page, message, wparam,
+      {IDC_WIZ_FUNCTIONS_NEXT, IDC_WIZ_FUNCTIONS_BACK, IDC_WIZ_FUNCTIONS_CANCEL},
+      [page](bool) { return ConfirmFunctions(Wizard(), KeyboardTicked(page), MouseTicked(page)); },
+      [page] { BackFromFunctions(Wizard(), KeyboardTicked(page), MouseTicked(page)); });
 }
 
 }  // namespace wavoria

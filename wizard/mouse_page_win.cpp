@@ -23,31 +23,18 @@ MouseForm ReadForm(HWND page) {
 }  // namespace
 
 INT_PTR CALLBACK MousePageProc(HWND page, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
-  switch (message) {
-    case WM_INITDIALOG:
-      OpenWizardPage(page);
-      ShowForm(page, ShowMouseSettings(Wizard()));
-      return TRUE;
-    case WM_CLOSE:
-      CancelWizardPage(page);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_WIZ_MOUSE_NEXT:
-          ConfirmMouseSettings(Wizard(), ReadForm(page));
-          LeaveWizardPage(page);
-          return TRUE;
-        case IDC_WIZ_MOUSE_BACK:
-          BackFromMouseSettings(Wizard(), ReadForm(page));
-          LeaveWizardPage(page);
-          return TRUE;
-        case IDC_WIZ_MOUSE_CANCEL:
-          CancelWizardPage(page);
-          return TRUE;
-      }
-      return FALSE;
+  if (message == WM_INITDIALOG) {
+    OpenWizardPage(page);
+    ShowForm(page, ShowMouseSettings(Wizard()));
+    return TRUE;
   }
-  return FALSE;
+  return HandlePageButtons(
+      page, message, wparam, {IDC_WIZ_MOUSE_NEXT, IDC_WIZ_MOUSE_BACK, IDC_WIZ_MOUSE_CANCEL},
+      [page](bool) {
+        ConfirmMouseSettings(Wizard(), ReadForm(page));
+        return ClosePage();
+      },
+      [page] { BackFromMouseSettings(Wizard(), ReadForm(page)); });
 }
 
 }  // namespace wavoria

@@ -28,36 +28,26 @@ void Browse(HWND page, int field, ProgramFile which) {
 }  // namespace
 
 INT_PTR CALLBACK PathsPageProc(HWND page, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
-  switch (message) {
-    case WM_INITDIALOG:
-      OpenWizardPage(page);
-      ShowForm(page, ShowPaths(Wizard()));
-      return TRUE;
-    case WM_CLOSE:
-      CancelWizardPage(page);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_WIZ_PATHS_GAME_BROWSE:
-          Browse(page, IDC_WIZ_PATHS_GAME, ProgramFile::GameRuntime);
-          return TRUE;
-        case IDC_WIZ_PATHS_MAKER_BROWSE:
-          Browse(page, IDC_WIZ_PATHS_MAKER, ProgramFile::RpgMaker);
-          return TRUE;
-        case IDC_WIZ_PATHS_NEXT: {
-          const PathsForm form = ReadForm(page);
-          ConfirmWizardPage(page, [&form](bool continueConfirmed) {
-            return ConfirmPaths(Wizard(), form, continueConfirmed);
-          });
-          return TRUE;
-        }
-        case IDC_WIZ_PATHS_CANCEL:
-          CancelWizardPage(page);
-          return TRUE;
-      }
-      return FALSE;
+  if (message == WM_INITDIALOG) {
+    OpenWizardPage(page);
+    ShowForm(page, ShowPaths(Wizard()));
+    return TRUE;
   }
-  return FALSE;
+  if (message == WM_COMMAND) {
+    switch (LOWORD(wparam)) {
+      case IDC_WIZ_PATHS_GAME_BROWSE:
+        Browse(page, IDC_WIZ_PATHS_GAME, ProgramFile::GameRuntime);
+        return TRUE;
+      case IDC_WIZ_PATHS_MAKER_BROWSE:
+        Browse(page, IDC_WIZ_PATHS_MAKER, ProgramFile::RpgMaker);
+        return TRUE;
+    }
+  }
+  // The first page has no "< Zurück".
+  return HandlePageButtons(page, message, wparam, {IDC_WIZ_PATHS_NEXT, 0, IDC_WIZ_PATHS_CANCEL},
+                           [page](bool continueConfirmed) {
+                             return ConfirmPaths(Wizard(), ReadForm(page), continueConfirmed);
+                           });
 }
 
 }  // namespace wavoria

@@ -59,4 +59,26 @@ void ConfirmWizardPage(HWND page,
   if (result.Closes) LeaveWizardPage(page);
 }
 
+INT_PTR HandlePageButtons(HWND page, UINT message, WPARAM wparam, const PageButtons& buttons,
+                          const std::function<PageResult(bool continueConfirmed)>& next,
+                          const std::function<void()>& back) {
+  if (message == WM_CLOSE) {
+    CancelWizardPage(page);
+    return TRUE;
+  }
+  if (message != WM_COMMAND) return FALSE;
+  const int id = LOWORD(wparam);
+  if (id == buttons.Next) {
+    ConfirmWizardPage(page, next);
+  } else if (buttons.Back != 0 && id == buttons.Back) {
+    back();
+    LeaveWizardPage(page);
+  } else if (id == buttons.Cancel) {
+    CancelWizardPage(page);
+  } else {
+    return FALSE;
+  }
+  return TRUE;
+}
+
 }  // namespace wavoria

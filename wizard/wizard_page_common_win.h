@@ -37,4 +37,27 @@ int ShowPageMessage(HWND page, MessageIcon icon, std::string_view text);
 // it. After a message box the page stays open.
 void ConfirmWizardPage(HWND page, const std::function<PageResult(bool continueConfirmed)>& confirm);
 
+// The buttons along the bottom of a page.
+struct PageButtons {
+  int Next = 0;    // "Weiter >" or "Fertig stellen"
+  int Back = 0;    // "< Zurück"; 0 on a page without it
+  int Cancel = 0;  // "Abbrechen"
+};
+
+// A page result that ends the page without a message box, for a button whose
+// rule never refuses.
+inline PageResult ClosePage() {
+  PageResult result;
+  result.Closes = true;
+  return result;
+}
+
+// The messages every page handles alike: the close box and "Abbrechen" cancel
+// the wizard; Next carries out next through ConfirmWizardPage; Back runs back
+// (which stores what the page shows) and ends the page. Returns TRUE when the
+// message was one of these, FALSE otherwise.
+INT_PTR HandlePageButtons(HWND page, UINT message, WPARAM wparam, const PageButtons& buttons,
+                          const std::function<PageResult(bool continueConfirmed)>& next,
+                          const std::function<void()>& back = {});
+
 }  // namespace wavoria

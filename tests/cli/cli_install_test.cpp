@@ -61,9 +61,7 @@ TEST_F(CliInstallTest, MouseSupportWritesTheMouseScript) {
   WriteTemplates();
   const ProgramRun run =
       Install({"--mouse", "--mouse-id", "-5", "--auto-position", "--templates", "tpl"});
-  EXPECT_EQ(run.Status, 0);
-  EXPECT_EQ(run.Err, "");
-  EXPECT_EQ(run.Out, kDone);
+  EXPECT_EQ(run, (ProgramRun{0, kDone, ""}));
   EXPECT_EQ(Autorun(), CrLf({"Sound\\MidiTickOutput.script.wav", "Sound\\MidiTickClear.script.wav",
                              "Sound\\MouseSupportON.script.wav"}));
   EXPECT_EQ(Read("game/Sound/MouseSupportON.script.wav"),
@@ -108,9 +106,7 @@ TEST_F(CliInstallTest, RefusesFoldersThePagesWouldNotAccept) {
     std::vector<std::string> args = {"install", "--keyboard"};
     args.insert(args.end(), c.args.begin(), c.args.end());
     const ProgramRun run = Run(args);
-    EXPECT_EQ(run.Status, 1);
-    EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, c.error + "\n");
+    EXPECT_EQ(run, (ProgramRun{1, "", c.error + "\n"}));
     EXPECT_FALSE(Exists("game/Sound"));
     EXPECT_EQ(Read("game/harmony.dll"), "game's own harmony");
   }

@@ -27,17 +27,13 @@ std::string UsageError(const std::string& message) {
 
 TEST_F(CliTest, VersionAndHelp) {
   const ProgramRun version = Run({"--version"});
-  EXPECT_EQ(version.Status, 0);
-  EXPECT_EQ(version.Out, "wavoria-cli 1.0\n");
-  EXPECT_EQ(version.Err, "");
+  EXPECT_EQ(version, (ProgramRun{0, "wavoria-cli 1.0\n", ""}));
 
   for (const std::vector<std::string>& args :
        {std::vector<std::string>{"--help"}, {"show", "-h"}, {"install", "--game", "x", "--help"}}) {
     SCOPED_TRACE(args.front() + " ... " + args.back());
     const ProgramRun help = Run(args);
-    EXPECT_EQ(help.Status, 0);
-    EXPECT_EQ(help.Out, cli::HelpText());
-    EXPECT_EQ(help.Err, "");
+    EXPECT_EQ(help, (ProgramRun{0, cli::HelpText(), ""}));
   }
 }
 
@@ -86,9 +82,7 @@ TEST_F(CliTest, WrongUsageGivesShortUsageAndStatusTwo) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.message);
     const ProgramRun run = Run(c.args);
-    EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, UsageError(c.message));
+    EXPECT_EQ(run, (ProgramRun{2, "", UsageError(c.message)}));
   }
 }
 
@@ -102,9 +96,8 @@ TEST_F(CliTest, MissingActionsFileStopsWithItsMessage) {
     SCOPED_TRACE(command);
     ProgramRun run =
         RunProgram(program, {command, P("../a.script.wav")}, (folder_ / "bin").string());
-    EXPECT_EQ(run.Status, 2);
-    EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, "wavoria-cli: Die Datei 'actions.dat' wurde nicht gefunden.\n");
+    EXPECT_EQ(run,
+              (ProgramRun{2, "", "wavoria-cli: Die Datei 'actions.dat' wurde nicht gefunden.\n"}));
   }
 }
 
@@ -161,9 +154,7 @@ void BuildEveryKindDocument(CommandTable& table) {
 
 TEST_F(CliTest, CheckFindsNothingInShippedTemplates) {
   const ProgramRun run = Run({"check", SourcePath("data/scripts")});
-  EXPECT_EQ(run.Status, 0);
-  EXPECT_EQ(run.Out, "");
-  EXPECT_EQ(run.Err, "");
+  EXPECT_EQ(run, (ProgramRun{0, "", ""}));
 }
 
 TEST_F(CliTest, CheckFindsNothingInFilesTheWriterWrites) {
@@ -190,9 +181,7 @@ TEST_F(CliTest, CheckFindsNothingInFilesTheWriterWrites) {
   Write("saved/Unterordner/wieder.script.wav", ScriptText(*table));
 
   const ProgramRun run = Run({"check", "saved"});
-  EXPECT_EQ(run.Status, 0);
-  EXPECT_EQ(run.Out, "");
-  EXPECT_EQ(run.Err, "");
+  EXPECT_EQ(run, (ProgramRun{0, "", ""}));
 }
 
 TEST_F(CliTest, CheckReportsEachFaultAtItsLine) {
@@ -293,7 +282,8 @@ TEST_F(CliTest, CheckReportsFaultsOfEveryFileInAFolder) {
         "zeigt die Kette nur bis hier."}},
       // The name the editor gives [Execute] is one no section of the file bears.
       {"renamed-execute",
-       "[Execute]\r\nAction=WriteToLog\r\nNext=WIZ0\r\n[WIZ0]\r\nAction=WriteToLog\r\n", {}},
+       "[Execute]\r\nAction=WriteToLog\r\nNext=WIZ0\r\n[WIZ0]\r\nAction=WriteToLog\r\n",
+       {}},
       {"next-after-reference",
        "[Execute]\r\nAction=WriteToLog\r\nNext=a.script.wav;X\r\nNext=Zwei\r\n[Zwei]\r\n"
        "Action=GetMousePosition\r\n",

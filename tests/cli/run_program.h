@@ -3,6 +3,7 @@
 // into files of their own, so a program that writes much never blocks.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,14 @@ struct ProgramRun {
   int Status = -1;  // exit status; -1 when the program could not be started or was killed
   std::string Out;  // standard output (on Windows with "\r\n" read back as "\n")
   std::string Err;  // standard error, likewise
+
+  bool operator==(const ProgramRun&) const = default;
 };
+
+// Shows a run in test failures: status, then both outputs.
+inline void PrintTo(const ProgramRun& run, std::ostream* os) {
+  *os << "{Status " << run.Status << ", Out \"" << run.Out << "\", Err \"" << run.Err << "\"}";
+}
 
 enum class ConsoleKind {
   None,  // the program runs without a console (Windows); as usual on Linux

@@ -53,18 +53,10 @@ TEST(DataFields, ActionsBeyondThe32ndAreNotRead) {
   EXPECT_FALSE(IsKnownAction("", actions));
 }
 
-std::string DataFolder() {
-#ifdef _WIN32
-  return std::string("Z:") + WAVORIA_DATA_DIR;
-#else
-  return WAVORIA_DATA_DIR;
-#endif
-}
-
 TEST(DataFiles, ShippedFilesLoad) {
   StartupTables tables;
   std::string missing;
-  ASSERT_TRUE(LoadStartupTables(DataFolder(), tables, missing)) << missing;
+  ASSERT_TRUE(LoadStartupTables(testing::DataFolder(), tables, missing)) << missing;
   int named = 0;
   for (int code = 0; code < kKeyNameCount; ++code) {
     if (tables.Keys[code].Name.empty()) continue;

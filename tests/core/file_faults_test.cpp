@@ -61,22 +61,6 @@ void ForbidWriting(const std::string& path) {
                   fs::perm_options::remove);
 }
 
-// Runs f as an ordinary user when the tests run as root, for whom file
-// permissions would not count. Returns false when that is not possible.
-template <typename F>
-bool WithoutRootRights(F&& f) {
-#ifdef _WIN32
-  f();
-  return true;
-#else
-  const uid_t before = geteuid();
-  if (before == 0 && seteuid(65534) != 0) return false;
-  f();
-  if (before == 0 && seteuid(0) != 0) return false;
-  return true;
-#endif
-}
-
 class FileFaults : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -111,7 +95,7 @@ TEST_F(FileFaults, SavingOntoAReadOnlyFileKeepsIt) {
   fs::permissions(folder_->Path(), fs::perms::all, fs::perm_options::replace);
 #endif
   bool saved = true;
-  if (!WithoutRootRights([&] { saved = WriteScriptFile(path_, document_); })) {
+  if (!testing::WithoutRootRights([&] { saved = WriteScriptFile(path_, document_); })) {
     GTEST_SKIP() << "cannot run without root rights here";
   }
   EXPECT_FALSE(saved);
@@ -215,7 +199,7 @@ class OpenFaults : public FileFaults {
     bool read = true;
     auto open = [&] { read = ReadScriptFile(path, testing::EditorActions(), document_, warnings); };
     if (asOrdinaryUser) {
-      if (!WithoutRootRights(open)) GTEST_SKIP() << "cannot run without root rights here";
+      if (!testing::WithoutRootRights(open)) GTEST_SKIP() << "cannot run without root rights here";
     } else {
       open();
     }

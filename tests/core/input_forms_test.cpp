@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support.h"
+
 namespace wavoria {
 namespace {
 
@@ -34,19 +36,13 @@ TEST(MouseSupportForm, ShowsAndStoresNegativeIdAndAutomatic) {
 }
 
 TEST(CheatForm, ShowsLettersInUpperCase) {
-  struct Case {
-    const char* stored;
-    const char* shown;
-  } cases[] = {
+  const std::pair<const char*, std::string> cases[] = {
       {"", ""},
       {"iddqd", "IDDQD"},
       {"Geld 99!", "GELD 99!"},
       {"  mixed Case  ", "  MIXED CASE  "},  // blanks kept
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
-    EXPECT_EQ(CheatShown(c.stored), c.shown);
-  }
+  testing::ExpectMaps(cases, CheatShown);
 }
 
 TEST(CheatForm, StoresTheBoxAsItIsAndTheValue) {
@@ -68,25 +64,16 @@ TEST(CheatForm, StoresTheBoxAsItIsAndTheValue) {
 }
 
 TEST(KeyEventForm, KeyShownIsUpperCaseWithoutBlanks) {
-  struct Case {
-    const char* stored;
-    const char* shown;
-  } cases[] = {
+  const std::pair<const char*, std::string> cases[] = {
       {"", "A"},          {"   ", "A"},   {"f1", "F1"}, {"  space ", "SPACE"},
       {"Esc", "ESC"},     {"\tX", "\tX"},  // tabs are no blanks
       {"Num 5", "NUM 5"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.stored);
-    EXPECT_EQ(KeyShown(c.stored), c.shown);
-  }
+  testing::ExpectMaps(cases, KeyShown);
 }
 
 TEST(KeyEventForm, EventItemFollowsTheAction) {
-  struct Case {
-    const char* action;
-    int item;
-  } cases[] = {
+  const std::pair<const char*, int> cases[] = {
       {"", kKeyDownItem},
       {"RegisterKeyDownEvent", kKeyDownItem},
       {"RegisterKeyUpEvent", kKeyUpItem},
@@ -94,12 +81,11 @@ TEST(KeyEventForm, EventItemFollowsTheAction) {
       {"REGISTERKEYUPEVENT", kKeyUpItem},
       {"RegisterKeyUpEvent2", kKeyDownItem},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.action);
+  testing::ExpectMaps(cases, [](const char* action) {
     ScriptCommand cmd;
-    cmd.Action = c.action;
-    EXPECT_EQ(ShowKeyEvent(cmd).Event, c.item);
-  }
+    cmd.Action = action;
+    return ShowKeyEvent(cmd).Event;
+  });
   EXPECT_EQ(kKeyEventItems[0], "Drücken");
   EXPECT_EQ(kKeyEventItems[1], "Loslassen");
 }

@@ -18,14 +18,6 @@ namespace {
 
 constexpr char S = kPathSeparator;
 
-std::string ShippedTemplates() {
-#ifdef _WIN32
-  return std::string("Z:") + WAVORIA_DATA_DIR + "\\scripts";
-#else
-  return std::string(WAVORIA_DATA_DIR) + "/scripts";
-#endif
-}
-
 std::string Read(const std::string& path) {
   std::string bytes = "<missing>";
   ReadWholeFile(path, bytes);
@@ -50,7 +42,7 @@ class InstallSetup {
     EXPECT_TRUE(WriteFileAtomically(maker + "oldharmony.dll", "the replaced harmony"));
     EXPECT_TRUE(CreateFolder(templates));
     for (const char* sub : {"common", "Key", "Mouse"}) {
-      const std::string from = ShippedTemplates() + S + sub, to = templates + S + sub;
+      const std::string from = testing::ShippedTemplates() + S + sub, to = templates + S + sub;
       EXPECT_TRUE(CreateFolder(to));
       for (const std::string& name : FilesIn(from)) {
         EXPECT_TRUE(CopyFileOver(from + S + name, to + S + name));
@@ -199,19 +191,6 @@ TEST(InstallExecutor, HarmonyIsOnlyReplacedOnceOldHarmonyIsInPlace) {
   EXPECT_TRUE(Mentions(report, "nicht vollständig gelungen"));
 }
 
-#ifndef _WIN32
-// Runs f with the rights of an ordinary user when the tests run as root, for
-// whom folder permissions would not count.
-template <typename F>
-bool AsOrdinaryUser(F&& f) {
-  const uid_t before = geteuid();
-  if (before == 0 && seteuid(65534) != 0) return false;
-  f();
-  if (before == 0 && seteuid(0) != 0) return false;
-  return true;
-}
-#endif
-
 TEST(InstallExecutor, AnUnwritableGameFolderIsReportedAndTheGameKeepsItsLibrary) {
   namespace fs = std::filesystem;
   InstallSetup setup("install-readonly");
@@ -234,7 +213,7 @@ TEST(InstallExecutor, AnUnwritableGameFolderIsReportedAndTheGameKeepsItsLibrary)
 #ifdef _WIN32
   report = InstallSupport(setup.Settings(1, 1), setup.templates);
 #else
-  ASSERT_TRUE(AsOrdinaryUser([&] {
+  ASSERT_TRUE(testing::WithoutRootRights([&] {
     report = InstallSupport(setup.Settings(1, 1), setup.templates);
   })) << "cannot take an ordinary user's rights";
 #endif

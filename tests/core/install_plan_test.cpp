@@ -16,14 +16,6 @@ namespace {
 
 constexpr char S = kPathSeparator;
 
-std::string TemplateFolder() {
-#ifdef _WIN32
-  return std::string("Z:") + WAVORIA_DATA_DIR + "\\scripts";
-#else
-  return std::string(WAVORIA_DATA_DIR) + "/scripts";
-#endif
-}
-
 // The four combinations of support, each with the exact generated files.
 struct Combination {
   const char* name;
@@ -73,13 +65,13 @@ TEST(InstallPlan, FourCombinations) {
   const std::string game = std::string("Spiele") + S + "Mein Spiel" + S;
   const std::string maker = std::string("RPG2000") + S;
   const std::string sound = game + "Sound" + S;
-  const std::string templates = TemplateFolder() + S;
+  const std::string templates = testing::ShippedTemplates() + S;
   for (const Combination& c : kCombinations) {
     SCOPED_TRACE(c.name);
     WizardSettings settings = c.settings;
     settings.GamePath = game;
     settings.MakerPath = maker;
-    InstallPlan plan = BuildInstallPlan(settings, TemplateFolder());
+    InstallPlan plan = BuildInstallPlan(settings, testing::ShippedTemplates());
     ASSERT_GE(plan.Steps.size(), 6u);
 
     EXPECT_EQ(plan.Steps[0], (InstallStep{InstallStepKind::CreateFolder, "", game + "Sound"}));
@@ -163,7 +155,7 @@ TEST(InstallPlan, RequiredTemplatesArePlannedEvenWhenMissing) {
 TEST(InstallPlan, ShippedTemplatesAreWriterExact) {
   int count = 0;
   for (const char* sub : {"common", "Key", "Mouse"}) {
-    const std::string folder = TemplateFolder() + S + sub;
+    const std::string folder = testing::ShippedTemplates() + S + sub;
     for (const std::string& name : FilesIn(folder)) {
       SCOPED_TRACE(folder + S + name);
       ++count;
@@ -182,7 +174,8 @@ TEST(InstallPlan, ShippedTemplatesAreWriterExact) {
 
 TEST(InstallPlan, KeyListRegistersDistinctValuesForTheCommonKeys) {
   std::string bytes;
-  ASSERT_TRUE(ReadWholeFile(TemplateFolder() + S + "Key" + S + "KeyList.script.wav", bytes));
+  ASSERT_TRUE(
+      ReadWholeFile(testing::ShippedTemplates() + S + "Key" + S + "KeyList.script.wav", bytes));
   CommandTable table;
   ParseScript(bytes, testing::EditorActions(), table);
   std::set<std::string> keys, values;
@@ -200,7 +193,7 @@ TEST(InstallPlan, KeyListRegistersDistinctValuesForTheCommonKeys) {
   for (char c = '0'; c <= '9'; ++c) wanted.emplace_back(1, c);
   const KeyNameTable known = ParseKeyNames([] {
     std::string text;
-    ReadWholeFile(std::string(TemplateFolder()) + S + ".." + S + "keys.dat", text);
+    ReadWholeFile(testing::ShippedTemplates() + S + ".." + S + "keys.dat", text);
     return text;
   }());
   for (const std::string& key : wanted) {

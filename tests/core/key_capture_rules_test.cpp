@@ -3,6 +3,7 @@
 #include <set>
 
 #include "dialogs/key_capture.h"
+#include "test_support.h"
 
 namespace wavoria {
 namespace {
@@ -54,17 +55,11 @@ TEST(KeyCaptureRules, PollsOnlyNamedCodesInAscendingOrder) {
 TEST(KeyCaptureRules, BlinksEvery200Ticks) {
   const CaptureColours normal{kPaletteBlack, kPaletteWhite};
   const CaptureColours inverted{kPaletteWhite, kPaletteBlack};
-  struct Case {
-    std::int64_t tick;
-    CaptureColours colours;
-  } cases[] = {
+  const std::pair<std::int64_t, CaptureColours> cases[] = {
       {0, normal},   {1, normal},   {199, normal},   {200, inverted},   {399, inverted},
       {400, normal}, {599, normal}, {600, inverted}, {1000000, normal}, {-5, normal},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.tick);
-    EXPECT_EQ(BlinkColoursAt(c.tick), c.colours);
-  }
+  testing::ExpectMaps(cases, BlinkColoursAt);
 }
 
 TEST(KeyCaptureRules, CloseRequestAndTexts) {

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "test_support.h"
+
 namespace wavoria {
 namespace {
 
 TEST(LaunchForms, ModeSelectionIgnoresLetterCase) {
-  struct Case {
-    const char* display;
-    int item;
-  } cases[] = {
+  const std::pair<const char*, int> cases[] = {
       {"", 0},
       {"Normal", 1},
       {"NORMAL", 1},
@@ -22,25 +21,16 @@ TEST(LaunchForms, ModeSelectionIgnoresLetterCase) {
       {"Minimiert", 0},   // the item text is not a stored value
       {"NotActivatedX", 0},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.display);
-    EXPECT_EQ(LaunchModeSelection(c.display), c.item);
-  }
+  testing::ExpectMaps(cases, LaunchModeSelection);
 }
 
 TEST(LaunchForms, PrioritySelectionIgnoresLetterCase) {
-  struct Case {
-    const char* priority;
-    int item;
-  } cases[] = {
+  const std::pair<const char*, int> cases[] = {
       {"", 1},         {"Idle", 0},     {"IDLE", 0},   {"hight", 2},
       {"HIGHT", 2},    {"High", 1},  // only the stored form with the final t selects "Hoch"
       {"Realtime", 3}, {"realTIME", 3}, {"Normal", 1}, {"Hoch", 1},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.priority);
-    EXPECT_EQ(LaunchPrioritySelection(c.priority), c.item);
-  }
+  testing::ExpectMaps(cases, LaunchPrioritySelection);
 }
 
 TEST(LaunchForms, ProgramFormShowsTheStoredCommand) {

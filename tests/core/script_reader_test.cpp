@@ -108,10 +108,7 @@ TEST(ScriptReader, FieldsTakeTheFirstNonEmptyValue) {
 }
 
 TEST(ScriptReader, ScriptNameComesFromTheLastMarkerLine) {
-  struct Case {
-    const char* text;
-    const char* name;
-  } cases[] = {
+  const std::pair<const char*, std::string> cases[] = {
       {"", "Unbenanntes Skript"},
       {";WIZDESC$Erster\n;WIZDESC$Zweiter\n", "Zweiter"},
       {";WIZDESC$\n", "Unbenanntes Skript"},
@@ -120,10 +117,7 @@ TEST(ScriptReader, ScriptNameComesFromTheLastMarkerLine) {
       {"   ;WIZDESC$  Mit Leerzeichen  \n", "  Mit Leerzeichen"},
       {"[A]\nAction=WriteToLog\n;WIZDESC$Mitten\n", "Mitten"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    EXPECT_EQ(ReadText(c.text).table.ScriptName, c.name);
-  }
+  testing::ExpectMaps(cases, [](const char* text) { return ReadText(text).table.ScriptName; });
 }
 
 TEST(ScriptReader, HeaderLosesItsFirstAndLastCharacter) {

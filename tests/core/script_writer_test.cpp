@@ -10,26 +10,7 @@
 namespace wavoria {
 namespace {
 
-const char* const kWorkedExample =
-    ";Diese Datei wurde von Wavoria erstellt oder bearbeitet.\r\n"
-    ";Namen von Sections wurden nicht berücksichtigt.\r\n"
-    "\r\n"
-    ";WIZDESC$Testskript\r\n"
-    "[WIZ0]\r\n"
-    "Action=WriteToLog\r\n"
-    "Text=Start\r\n"
-    "Next=WIZ1\r\n"
-    "\r\n"
-    "[WIZ1]\r\n"
-    "Action=SetDebugLevel\r\n"
-    "Level=2\r\n"
-    "Next=\r\n"
-    "\r\n"
-    "[Execute]\r\n"
-    "Action=EnableKeySupport\r\n"
-    "Enable=True\r\n"
-    "Next=WIZ0\r\n"
-    "\r\n";
+using testing::kWorkedExample;
 
 // New, rename, then three commands as a user adds them in the editor.
 CommandTable WorkedExampleSession() {

@@ -1,21 +1,22 @@
 // Helpers shared by the core tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
+#include <utility>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "app/data_files.h"
 #include "document/command_table.h"
+#include "document/file_io.h"
+#include "tests/worked_example.h"
 
 namespace wavoria::testing {
-
-// The actions the editor creates, as the shipped actions.dat lists them.
-inline ActionTable EditorActions() {
-  return ParseActionNames(
-      "WriteToLog,1\nExecProgram,2\nMCICommand,3\nMidiTickFunction,4\nAddOutput,5\n"
-      "EnableKeySupport,6\nRegisterKeyDownEvent,7\nRegisterKeyUpEvent,8\n"
-      "RegisterCheatEvent,9\nEnableMouseSupport,10\nGetMousePosition,11\nSetDebugLevel,12\n");
-}
 
 // The section names of the commands in display order, joined with blanks.
 inline std::string ChainNames(const CommandTable& table) {
@@ -25,6 +26,48 @@ inline std::string ChainNames(const CommandTable& table) {
     out += table.CommandAt(p)->SectionName;
   }
   return out;
+}
+
+#ifdef WAVORIA_DATA_DIR
+// The shipped data folder of the source tree, through Wine's Z: drive when
+// the tests were built on Linux.
+inline std::string DataFolder() {
+#ifdef _WIN32
+  return std::string("Z:") + WAVORIA_DATA_DIR;
+#else
+  return WAVORIA_DATA_DIR;
+#endif
+}
+
+// The shipped templates: the "scripts" folder of the data folder.
+inline std::string ShippedTemplates() {
+  return DataFolder() + kPathSeparator + "scripts";
+}
+#endif
+
+// Runs f as an ordinary user when the tests run as root, for whom file and
+// folder permissions would not count. Returns false when that is not possible.
+template <typename F>
+bool WithoutRootRights(F&& f) {
+#ifdef _WIN32
+  f();
+  return true;
+#else
+  const uid_t before = geteuid();
+  if (before == 0 && seteuid(65534) != 0) return false;
+  f();
+  if (before == 0 && seteuid(0) != 0) return false;
+  return true;
+#endif
+}
+
+// Expects `f(in) == out` for each pair {in, out} of `cases`.
+template <typename Cases, typename F>
+void ExpectMaps(const Cases& cases, F f) {
+  for (const auto& [in, out] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(in));
+    EXPECT_EQ(f(in), out);
+  }
 }
 
 // A fresh, empty folder for one test, removed again when the object dies.

@@ -10,10 +10,6 @@ namespace {
 
 using namespace testing;
 
-ScriptCommand& Buffer() {
-  return App().Document.EditBuffer();
-}
-
 void OpenChooser() {
   ShowChooser(nullptr);
 }

@@ -8,26 +8,23 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/app_state_win.h"
+#include "app/editor_windows_win.h"
 #include "app/file_choosers_win.h"
 #include "app/file_commands_win.h"
 #include "dialog_driver.h"
 #include "document/file_io.h"
 #include "document/script_writer.h"
 #include "resources/resource_ids.h"
+#include "tests/worked_example.h"
+#include "wizard/program_choosers_win.h"
 
 namespace wavoria::testing {
-
-// The action names of the shipped actions.dat.
-inline ActionTable EditorActions() {
-  return ParseActionNames(
-      "WriteToLog,1\nExecProgram,2\nMCICommand,3\nMidiTickFunction,4\nAddOutput,5\n"
-      "EnableKeySupport,6\nRegisterKeyDownEvent,7\nRegisterKeyUpEvent,8\n"
-      "RegisterCheatEvent,9\nEnableMouseSupport,10\nGetMousePosition,11\nSetDebugLevel,12\n");
-}
 
 // Ends every process end as a test failure, as the test program does.
 inline void ProcessEndIsAFailure() {
@@ -50,6 +47,36 @@ class ProcessEndCounter {
   static inline int count_ = 0;
 };
 
+// Answers a stubbed chooser with queued paths in order ("" for a cancel)
+// and records every call; a call with no answer left is a test failure.
+template <typename Call>
+class AnswerQueue {
+ public:
+  AnswerQueue(std::vector<std::string> answers, const char* what)
+      : answers_(answers.begin(), answers.end()), what_(what) {}
+  AnswerQueue(const AnswerQueue&) = delete;
+  AnswerQueue& operator=(const AnswerQueue&) = delete;
+
+  const std::vector<Call>& Calls() const { return calls_; }
+
+ protected:
+  std::string Answer(Call call) {
+    calls_.push_back(std::move(call));
+    if (answers_.empty()) {
+      ADD_FAILURE() << "an unexpected " << what_ << " opened";
+      return std::string();
+    }
+    std::string answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+  }
+
+ private:
+  std::deque<std::string> answers_;
+  const char* what_;
+  std::vector<Call> calls_;
+};
+
 // One call of a file chooser.
 struct ChooserCall {
   HWND Owner;
@@ -57,32 +84,35 @@ struct ChooserCall {
   std::string Preset;
 };
 
-// Takes the place of the system's file choosers: answers with the queued
-// paths in order ("" for a cancel) and records every call.
-class ChooserStub {
+// Takes the place of the system's file choosers.
+class ChooserStub : public AnswerQueue<ChooserCall> {
  public:
   explicit ChooserStub(std::vector<std::string> answers = {})
-      : answers_(answers.begin(), answers.end()) {
+      : AnswerQueue(std::move(answers), "file chooser") {
     SetScriptChooser([this](HWND owner, bool forSaving, const std::string& preset) {
-      calls_.push_back({owner, forSaving, preset});
-      if (answers_.empty()) {
-        ADD_FAILURE() << "an unexpected file chooser opened";
-        return std::string();
-      }
-      std::string answer = answers_.front();
-      answers_.pop_front();
-      return answer;
+      return Answer({owner, forSaving, preset});
     });
   }
   ~ChooserStub() { SetScriptChooser({}); }
-  ChooserStub(const ChooserStub&) = delete;
-  ChooserStub& operator=(const ChooserStub&) = delete;
+};
 
-  const std::vector<ChooserCall>& Calls() const { return calls_; }
+// One call of a program chooser.
+struct ProgramCall {
+  HWND Owner;
+  ProgramFile Which;
+  std::string Preset;
+};
 
- private:
-  std::deque<std::string> answers_;
-  std::vector<ChooserCall> calls_;
+// Takes the place of the runtime and RPG Maker choosers of page 8000.
+class ProgramChooserStub : public AnswerQueue<ProgramCall> {
+ public:
+  explicit ProgramChooserStub(std::vector<std::string> answers = {})
+      : AnswerQueue(std::move(answers), "chooser") {
+    SetProgramChooser([this](HWND owner, ProgramFile which, const std::string& preset) {
+      return Answer({owner, which, preset});
+    });
+  }
+  ~ProgramChooserStub() { SetProgramChooser({}); }
 };
 
 // Takes the place of starting Notepad: records the command lines and runs
@@ -160,6 +190,12 @@ inline void ResetEditor() {
   SimulateShortWriteAfter(-1);
 }
 
+// The edit buffer, through which the command dialogs take and give back a
+// command.
+inline ScriptCommand& Buffer() {
+  return App().Document.EditBuffer();
+}
+
 // Appends a WriteToLog command with the given text to the document.
 inline void AppendLog(const std::string& text) {
   CommandTable& table = App().Document;
@@ -215,6 +251,11 @@ inline void Select(HWND window, int line) {
   SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
 }
 
+// Selects an item of a combo box.
+inline void Select(HWND dialog, int id, int item) {
+  SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+}
+
 inline std::vector<std::string> Lines(HWND window) {
   std::vector<std::string> lines;
   for (int i = 0; i < ListCount(window, IDC_MAIN_LIST); ++i) {
@@ -228,6 +269,17 @@ inline std::vector<std::string> Lines(HWND window) {
 inline void CloseMainWindow(HWND window) {
   App().Modified = false;
   Post(window, IDM_WIZARD);
+}
+
+// Queues the last step, `check` on the main window with `caption`, which
+// then closes; and runs the main window through the steps of `driver`.
+inline void FinishWith(DialogDriver& driver, const std::string& caption,
+                       const std::function<void(HWND)>& check) {
+  driver.Then(caption, [check](HWND w) {
+    check(w);
+    CloseMainWindow(w);
+  });
+  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 // Checks a message box: title, text, icon and buttons.
@@ -244,6 +296,14 @@ inline void ExpectBox(HWND box, const std::string& title, const std::string& tex
 
 inline void ExpectWarning(HWND box, const std::string& text) {
   ExpectBox(box, "Wavoria", text, IDI_EXCLAMATION, {IDOK});
+}
+
+// Queues on `driver` a warning box with `text`, answered with OK.
+inline void ThenWarning(DialogDriver& driver, const std::string& text) {
+  driver.Then("Wavoria", [text](HWND box) {
+    ExpectWarning(box, text);
+    Click(box, IDOK);
+  });
 }
 
 inline void ExpectSavePrompt(HWND box) {

@@ -7,6 +7,7 @@
 
 #include "document/text.h"
 #include "editor_test_support.h"
+#include "layout_check.h"
 
 namespace wavoria {
 namespace {
@@ -22,19 +23,6 @@ HWND FileNameField(HWND chooser) {
   return nullptr;
 }
 
-std::vector<std::string> FilterEntries(HWND chooser) {
-  std::vector<std::string> entries;
-  HWND box = GetDlgItem(chooser, cmb1);
-  const int count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    std::string text(static_cast<std::size_t>(SendMessageA(box, CB_GETLBTEXTLEN, i, 0)) + 1, '\0');
-    SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(text.size() - 1);
-    entries.push_back(text);
-  }
-  return entries;
-}
-
 const std::vector<std::string> kFilters = {"Klavato-Skript (*.script.wav)", "Alle Dateien (*.*)"};
 
 TEST(FileChoosers, OpenChooserIsPresetWithTheDocumentAndReturnsTheChoice) {
@@ -46,7 +34,7 @@ TEST(FileChoosers, OpenChooserIsPresetWithTheDocumentAndReturnsTheChoice) {
   std::string chosen = "unberührt";
   DialogDriver driver;
   driver.Then("Skript öffnen", [&](HWND d) {
-    EXPECT_EQ(FilterEntries(d), kFilters);
+    EXPECT_EQ(ComboItems(d, cmb1), kFilters);
     EXPECT_EQ(SendDlgItemMessageA(d, cmb1, CB_GETCURSEL, 0, 0), 0);
     HWND name = FileNameField(d);
     ASSERT_NE(name, nullptr);
@@ -71,7 +59,7 @@ TEST(FileChoosers, SaveChooserAddsNoExtension) {
   std::string chosen;
   DialogDriver driver;
   driver.Then("Skript speichern", [&](HWND d) {
-    EXPECT_EQ(FilterEntries(d), kFilters);
+    EXPECT_EQ(ComboItems(d, cmb1), kFilters);
     EXPECT_EQ(Caption(FileNameField(d)), "");  // no document path yet
     SetWindowTextA(FileNameField(d), path.c_str());
     Click(d, IDOK);

@@ -31,14 +31,12 @@ TEST(FileCommands, NewAsksFirstThenEmptiesTheScript) {
     Post(w, IDM_NEW);
   });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
-  driver.Then(MainCaption(), [](HWND w) {
+  FinishWith(driver, MainCaption(), [](HWND w) {
     EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<>"}));
     EXPECT_EQ(Text(w, IDC_MAIN_LABEL), "Kommandos in Datei Unbenannt:");
     EXPECT_EQ(App().DocumentPath, "");
     EXPECT_FALSE(App().Modified);
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(FileCommands, OpenWithTheChooserCancelledKeepsUnsavedChanges) {
@@ -53,7 +51,7 @@ TEST(FileCommands, OpenWithTheChooserCancelledKeepsUnsavedChanges) {
   DialogDriver driver;
   driver.Then(MainCaption(path), [](HWND w) { Post(w, IDM_OPEN); });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
-  driver.Then(MainCaption(path), [&](HWND w) {
+  FinishWith(driver, MainCaption(path), [&](HWND w) {
     ASSERT_EQ(chooser.Calls().size(), 1u);
     EXPECT_FALSE(chooser.Calls()[0].ForSaving);
     EXPECT_EQ(chooser.Calls()[0].Preset, path);
@@ -62,9 +60,7 @@ TEST(FileCommands, OpenWithTheChooserCancelledKeepsUnsavedChanges) {
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: nur im Speicher");
     EXPECT_EQ(App().DocumentPath, path);
     EXPECT_TRUE(App().Modified);
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(FileCommands, OpenReadsTheChosenScriptAndShowsTheReadersWarningsInOrder) {
@@ -118,18 +114,13 @@ TEST(FileCommands, OpeningAFileThatCannotBeReadKeepsTheScript) {
   for (const std::string& path : {missing, folder.Path()}) {
     driver.Then(MainCaption("C:\\vorher.script.wav"), [](HWND w) { Post(w, IDM_OPEN); });
     driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });  // the save prompt
-    driver.Then("Wavoria", [path](HWND box) {
-      ExpectWarning(box, "Die Datei '" + path + "' konnte nicht geöffnet werden.");
-      Click(box, IDOK);
-    });
+    ThenWarning(driver, "Die Datei '" + path + "' konnte nicht geöffnet werden.");
   }
-  driver.Then(MainCaption("C:\\vorher.script.wav"), [](HWND w) {
+  FinishWith(driver, MainCaption("C:\\vorher.script.wav"), [](HWND w) {
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: bleibt");
     EXPECT_EQ(App().DocumentPath, "C:\\vorher.script.wav");
     EXPECT_TRUE(App().Modified);
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(FileCommands, SaveOnAnUntitledScript) {
@@ -147,7 +138,7 @@ TEST(FileCommands, SaveOnAnUntitledScript) {
     EXPECT_FALSE(FileExists(path));
     Command(w, IDM_SAVE);
   });
-  driver.Then(MainCaption(path), [&](HWND w) {
+  FinishWith(driver, MainCaption(path), [&](HWND w) {
     EXPECT_EQ(Text(w, IDC_MAIN_LABEL), "Kommandos in Datei " + path + ":");
     EXPECT_EQ(ReadFile(path), ScriptText(App().Document));
     EXPECT_EQ(App().DocumentPath, path);
@@ -155,9 +146,7 @@ TEST(FileCommands, SaveOnAnUntitledScript) {
     EXPECT_EQ(ListSelection(w, IDC_MAIN_LIST), 0);
     EXPECT_EQ(Text(w, IDC_MAIN_DETAILS_TEXT),
               "Beginn des Skripts\r\nDatei: " + path + "\r\nSkriptname: Unbenanntes Skript");
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(FileCommands, AFailedSaveIsReportedAndChangesNothing) {
@@ -191,10 +180,7 @@ TEST(FileCommands, AFailedSaveIsReportedAndChangesNothing) {
       SimulateShortWriteAfter(20);
       Post(w, c.command);
     });
-    driver.Then("Wavoria", [&](HWND box) {
-      ExpectWarning(box, "Die Datei '" + target + "' konnte nicht gespeichert werden.");
-      Click(box, IDOK);
-    });
+    ThenWarning(driver, "Die Datei '" + target + "' konnte nicht gespeichert werden.");
     driver.Then(caption, [&](HWND w) {
       SimulateShortWriteAfter(-1);
       EXPECT_TRUE(App().Modified);
@@ -224,7 +210,7 @@ TEST(FileCommands, SaveAsWritesTheNewFileOrKeepsAllWhenCancelled) {
     EXPECT_TRUE(App().Modified);
     Command(w, IDM_SAVE_AS);
   });
-  driver.Then(MainCaption(neu), [&](HWND w) {
+  FinishWith(driver, MainCaption(neu), [&](HWND) {
     EXPECT_EQ(App().DocumentPath, neu);
     EXPECT_FALSE(App().Modified);
     EXPECT_EQ(ReadFile(neu), ScriptText(App().Document));
@@ -232,9 +218,7 @@ TEST(FileCommands, SaveAsWritesTheNewFileOrKeepsAllWhenCancelled) {
     ASSERT_EQ(chooser.Calls().size(), 2u);
     EXPECT_TRUE(chooser.Calls()[1].ForSaving);
     EXPECT_EQ(chooser.Calls()[1].Preset, old);
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(FileCommands, NotepadOpensAnUnchangedScriptsOwnFileAndReadsItBack) {
@@ -254,13 +238,11 @@ TEST(FileCommands, NotepadOpensAnUnchangedScriptsOwnFileAndReadsItBack) {
     EXPECT_EQ(notepad.CommandLines(), (std::vector<std::string>{"notepad.exe \"" + path + "\""}));
     Click(box, IDOK);
   });
-  driver.Then(MainCaption(path), [](HWND w) {
+  FinishWith(driver, MainCaption(path), [](HWND w) {
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 0), "Skriptname: Zweites");
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: aus Datei B");
     EXPECT_FALSE(App().Modified);
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(FileCommands, NotepadWithNeinEditsTheTemporaryFileAndTheScriptStaysChanged) {
@@ -281,7 +263,7 @@ TEST(FileCommands, NotepadWithNeinEditsTheTemporaryFileAndTheScriptStaysChanged)
     Click(box, IDNO);
   });
   driver.Then("Im Editor öffnen", [](HWND box) { Click(box, IDOK); });
-  driver.Then(MainCaption(), [&](HWND w) {
+  FinishWith(driver, MainCaption(), [&](HWND w) {
     EXPECT_EQ(notepad.CommandLines(),
               (std::vector<std::string>{"notepad.exe \"~wiz.script.wav\""}));
     EXPECT_NE(handedOver.find("Text=a\r\n"), std::string::npos) << handedOver;
@@ -289,9 +271,7 @@ TEST(FileCommands, NotepadWithNeinEditsTheTemporaryFileAndTheScriptStaysChanged)
     EXPECT_EQ(App().DocumentPath, "");
     // The script now exists only in the temporary file: leaving must ask.
     EXPECT_TRUE(App().Modified);
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(FileCommands, NotepadAbbrechenAndAFailedStartChangeNothing) {
@@ -315,19 +295,14 @@ TEST(FileCommands, NotepadAbbrechenAndAFailedStartChangeNothing) {
     Post(w, IDM_OPEN_IN_NOTEPAD);
   });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
-  driver.Then("Wavoria", [&](HWND box) {
-    ExpectWarning(box, "Der Editor (Notepad) konnte nicht gestartet werden. Die Datei '" + path +
-                           "' wurde nicht geöffnet.");
-    Click(box, IDOK);
-  });
-  driver.Then(MainCaption(path), [&](HWND w) {
+  ThenWarning(driver, "Der Editor (Notepad) konnte nicht gestartet werden. Die Datei '" + path +
+                          "' wurde nicht geöffnet.");
+  FinishWith(driver, MainCaption(path), [&](HWND w) {
     EXPECT_EQ(notepad.CommandLines().size(), 1u);
     EXPECT_EQ(ReadFile(path), ScriptText(App().Document));  // Ja saved it
     EXPECT_FALSE(App().Modified);
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: a");
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(FileCommands, NotepadStopsWhenTheFileCannotBeWritten) {
@@ -342,17 +317,12 @@ TEST(FileCommands, NotepadStopsWhenTheFileCannotBeWritten) {
   DialogDriver driver;
   driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN_IN_NOTEPAD); });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
-  driver.Then("Wavoria", [](HWND box) {
-    ExpectWarning(box, "Die Datei '~wiz.script.wav' konnte nicht gespeichert werden.");
-    Click(box, IDOK);
-  });
-  driver.Then(MainCaption(), [&](HWND w) {
+  ThenWarning(driver, "Die Datei '~wiz.script.wav' konnte nicht gespeichert werden.");
+  FinishWith(driver, MainCaption(), [&](HWND w) {
     EXPECT_TRUE(notepad.CommandLines().empty());
     EXPECT_TRUE(App().Modified);
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: a");
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(FileCommands, AFileNotepadLeftUnreadableKeepsTheScript) {
@@ -367,15 +337,10 @@ TEST(FileCommands, AFileNotepadLeftUnreadableKeepsTheScript) {
   driver.Then(MainCaption(path), [](HWND w) { Post(w, IDM_OPEN_IN_NOTEPAD); });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
   driver.Then("Im Editor öffnen", [](HWND box) { Click(box, IDOK); });
-  driver.Then("Wavoria", [&](HWND box) {
-    ExpectWarning(box, "Die Datei '" + path + "' konnte nicht geöffnet werden.");
-    Click(box, IDOK);
-  });
-  driver.Then(MainCaption(path), [](HWND w) {
+  ThenWarning(driver, "Die Datei '" + path + "' konnte nicht geöffnet werden.");
+  FinishWith(driver, MainCaption(path), [](HWND w) {
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: a");
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 }  // namespace

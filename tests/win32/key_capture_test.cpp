@@ -14,11 +14,13 @@
 #include "app/editor_commands.h"
 #include "dialog_driver.h"
 #include "dialogs/key_capture_win.h"
+#include "editor_test_support.h"
 #include "resources/resource_ids.h"
 
 namespace wavoria {
 namespace {
 
+using testing::Buffer;
 using testing::Click;
 using testing::DialogDriver;
 
@@ -178,10 +180,6 @@ Outcome CaptureInDialog(CaptureDriver& capture, int endId = IDC_KEY_EVENT_OK) {
         << dialog.Problems();
   });
   return outcome;
-}
-
-ScriptCommand& Buffer() {
-  return App().Document.EditBuffer();
 }
 
 // A key-up event on F1, as Edit hands it to the dialog.

@@ -21,7 +21,7 @@ HICON ButtonIcon(HWND window) {
 TEST(MainWindow, EmptyScriptShowsTheScriptLineAndTheEndLine) {
   ResetEditor();
   DialogDriver driver;
-  driver.Then(MainCaption(), [](HWND w) {
+  FinishWith(driver, MainCaption(), [](HWND w) {
     EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<>"}));
     EXPECT_EQ(Text(w, IDC_MAIN_LABEL), "Kommandos in Datei Unbenannt:");
     EXPECT_EQ(ListSelection(w, IDC_MAIN_LIST), 0);
@@ -54,9 +54,7 @@ TEST(MainWindow, EmptyScriptShowsTheScriptLineAndTheEndLine) {
     Command(w, IDC_MAIN_LIST);
     EXPECT_EQ(Text(w, IDC_MAIN_DETAILS_TEXT), "");
     EXPECT_NE(ButtonIcon(w), head);
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(MainWindow, DeleteAndMoveSelectTheMovedLineAndMarkTheScript) {
@@ -84,7 +82,7 @@ TEST(MainWindow, DeleteAndMoveSelectTheMovedLineAndMarkTheScript) {
       {"delete the first command selects the script line", 1, IDM_DELETE_COMMAND, 0, {"b"}, true},
   };
   DialogDriver driver;
-  driver.Then(MainCaption(), [&](HWND w) {
+  FinishWith(driver, MainCaption(), [&](HWND w) {
     for (const Step& s : steps) {
       SCOPED_TRACE(s.name);
       App().Modified = false;
@@ -105,16 +103,14 @@ TEST(MainWindow, DeleteAndMoveSelectTheMovedLineAndMarkTheScript) {
     EXPECT_EQ(Text(w, IDC_MAIN_DETAILS_TEXT), "In Logdatei schreiben\r\nText: 'b'");
     EXPECT_EQ(Text(w, IDC_MAIN_SECTION), "Execute");
     EXPECT_EQ(Text(w, IDC_MAIN_NEXT), "");
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(MainWindow, WithoutSelectionNoListCommandDoesAnything) {
   ResetEditor();
   AppendLog("a");
   DialogDriver driver;
-  driver.Then(MainCaption(), [](HWND w) {
+  FinishWith(driver, MainCaption(), [](HWND w) {
     const std::vector<std::string> before = Lines(w);
     for (int id : {IDC_MAIN_ADD, IDM_ADD_COMMAND, IDC_MAIN_EDIT, IDC_MAIN_DETAILS_BUTTON,
                    IDM_EDIT_COMMAND, IDC_MAIN_DELETE, IDM_DELETE_COMMAND, IDC_MAIN_UP, IDM_MOVE_UP,
@@ -129,9 +125,7 @@ TEST(MainWindow, WithoutSelectionNoListCommandDoesAnything) {
     }
     Command(w, IDC_MAIN_LIST);
     EXPECT_EQ(Text(w, IDC_MAIN_DETAILS_TEXT), "");
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(MainWindow, AddInsertsTheChosenCommandAndSelectsIt) {
@@ -212,12 +206,9 @@ TEST(MainWindow, AddOnAFullScriptSaysSoAndChangesNothing) {
     Select(w, 512);
     Post(w, IDC_MAIN_ADD);
   });
-  driver.Then("Wavoria", [](HWND box) {
-    ExpectWarning(box,
-                  "Das Skript enthält bereits 511 Kommandos. Weitere Kommandos können nicht "
-                  "hinzugefügt werden.");
-    Click(box, IDOK);
-  });
+  ThenWarning(driver,
+              "Das Skript enthält bereits 511 Kommandos. Weitere Kommandos können nicht "
+              "hinzugefügt werden.");
   driver.Then(MainCaption(), [&](HWND w) {
     EXPECT_EQ(ListCount(w, IDC_MAIN_LIST), 513);
     EXPECT_EQ(ScriptText(App().Document), before);
@@ -348,10 +339,7 @@ TEST(MainWindow, SavePromptJaWithAFailedSaveStopsTheExit) {
     Post(w, IDM_EXIT);
   });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
-  driver.Then("Wavoria", [&](HWND box) {
-    ExpectWarning(box, "Die Datei '" + path + "' konnte nicht gespeichert werden.");
-    Click(box, IDOK);
-  });
+  ThenWarning(driver, "Die Datei '" + path + "' konnte nicht gespeichert werden.");
   driver.Then(MainCaption(path), [&](HWND w) {
     SimulateShortWriteAfter(-1);
     EXPECT_EQ(ends.Count(), 0);
@@ -377,16 +365,14 @@ TEST(MainWindow, SavePromptJaOnAnUntitledScriptWithTheChooserCancelledStops) {
   DialogDriver driver;
   driver.Then(MainCaption(), [](HWND w) { PostMessageA(w, WM_CLOSE, 0, 0); });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
-  driver.Then(MainCaption(), [&](HWND w) {
+  FinishWith(driver, MainCaption(), [&](HWND w) {
     EXPECT_EQ(ends.Count(), 0);
     EXPECT_TRUE(App().Modified);
     EXPECT_EQ(App().DocumentPath, "");
     ASSERT_EQ(chooser.Calls().size(), 1u);
     EXPECT_TRUE(chooser.Calls()[0].ForSaving);
     EXPECT_EQ(chooser.Calls()[0].Owner, w);
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(MainWindow, AboutNamesTheVersion) {

@@ -60,17 +60,12 @@ TEST(ProgramFlow, AScriptThatCannotBeReadWhenTheEditorOpensKeepsTheScript) {
   App().Modified = true;
   App().ScriptToOpen = missing;
   DialogDriver driver;
-  driver.Then("Wavoria", [&](HWND box) {
-    ExpectWarning(box, "Die Datei '" + missing + "' konnte nicht geöffnet werden.");
-    Click(box, IDOK);
-  });
-  driver.Then(MainCaption("C:\\vorher.script.wav"), [](HWND w) {
+  ThenWarning(driver, "Die Datei '" + missing + "' konnte nicht geöffnet werden.");
+  FinishWith(driver, MainCaption("C:\\vorher.script.wav"), [](HWND w) {
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: bleibt");
     EXPECT_TRUE(App().Modified);
     EXPECT_EQ(App().ScriptToOpen, "");
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 TEST(ProgramFlow, TheReadersWarningsComeBeforeTheWindowAndBelongToIt) {
@@ -88,12 +83,10 @@ TEST(ProgramFlow, TheReadersWarningsComeBeforeTheWindowAndBelongToIt) {
     owner = GetWindow(box, GW_OWNER);
     Click(box, IDOK);
   });
-  driver.Then(MainCaption(path), [&](HWND w) {
+  FinishWith(driver, MainCaption(path), [&](HWND w) {
     EXPECT_EQ(owner, w);
     EXPECT_FALSE(App().Modified);
-    CloseMainWindow(w);
   });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
 }
 
 // The wizard_install tests walk a whole installation into the editor; here

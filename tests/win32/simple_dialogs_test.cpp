@@ -12,18 +12,14 @@
 #include "app/editor_commands.h"
 #include "dialog_driver.h"
 #include "dialogs/command_dialogs_win.h"
+#include "editor_test_support.h"
+#include "layout_check.h"
 #include "resources/resource_ids.h"
 
 namespace wavoria {
 namespace {
 
-using testing::Click;
-using testing::ComboSelection;
-using testing::DialogDriver;
-
-ScriptCommand& Buffer() {
-  return App().Document.EditBuffer();
-}
+using namespace testing;
 
 // Opens a dialog the way the program does: command dialogs through the
 // registry, the rename dialog with its own procedure.
@@ -59,67 +55,16 @@ void PressKey(WPARAM key) {
   PostMessageA(GetFocus(), WM_KEYUP, key, 0xC0000001);
 }
 
-std::string ComboItem(HWND dialog, int id, int item) {
-  LRESULT length = SendDlgItemMessageA(dialog, id, CB_GETLBTEXTLEN, item, 0);
-  if (length == CB_ERR) return "<none>";
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, item, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
-
-std::vector<std::string> ComboItems(HWND dialog, int id) {
-  std::vector<std::string> items;
-  LRESULT count = SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0);
-  for (int i = 0; i < count; ++i) items.push_back(ComboItem(dialog, id, i));
-  return items;
-}
-
 // ---------------------------------------------------------------------------
 // Templates: caption, size, and every control's id, class, text, position,
 // kind and style, in template (= tab) order.
 
-struct ControlLayout {
-  int Id;
-  const char* ClassName;
-  const char* Text;  // nullptr: filled from the command, not checked here
-  RECT Dlu;          // x, y, width, height in dialog units
-  LONG KindMask;     // style bits that select the kind of control
-  LONG Kind;         // their expected value
-  LONG Required;     // other style bits that must be set
-  LONG Forbidden;    // style bits that must be clear
-};
-
-constexpr LONG kTextEdit = WS_TABSTOP;
-constexpr LONG kEditAlign = ES_LEFT | ES_CENTER | ES_RIGHT;
-
+// A text box as the simple dialogs have it: never read-only.
 ControlLayout TextEdit(int id, RECT dlu) {
-  return {id,      "Edit",
-          nullptr, dlu,
-          kEditAlign, ES_LEFT,
-          kTextEdit | ES_AUTOHSCROLL, ES_MULTILINE | ES_NUMBER | ES_READONLY};
-}
-ControlLayout Ok(int id, RECT dlu) {
-  return {id, "Button", "OK", dlu, BS_TYPEMASK, BS_DEFPUSHBUTTON, WS_TABSTOP, 0};
-}
-ControlLayout Cancel(int id, RECT dlu) {
-  return {id, "Button", "Abbrechen", dlu, BS_TYPEMASK, BS_PUSHBUTTON, WS_TABSTOP, 0};
-}
-ControlLayout Label(int id, const char* text, RECT dlu) {
-  return {id, "Static", text, dlu, SS_TYPEMASK, SS_LEFT, 0, 0};
-}
-ControlLayout DropDownList(int id, RECT dlu) {
-  return {id, "ComboBox", nullptr, dlu, CBS_DROPDOWNLIST, CBS_DROPDOWNLIST, WS_TABSTOP, 0};
+  return TextBox(id, dlu, WS_TABSTOP, ES_READONLY);
 }
 
-struct DialogLayout {
-  int Id;
-  const char* Caption;
-  SIZE Dlu;
-  std::vector<ControlLayout> Controls;
-};
-
-const DialogLayout kLayouts[] = {
+const std::vector<DialogLayout> kLayouts = {
     {IDD_LOG,
      "In Logdatei schreiben",
      {210, 57},
@@ -131,28 +76,13 @@ const DialogLayout kLayouts[] = {
     {IDD_OUTPUT,
      "Wert an Output-Liste anhängen",
      {164, 64},
-     {{IDC_OUTPUT_VALUE,
-       "Edit",
-       nullptr,
-       {30, 33, 54, 13},
-       kEditAlign,
-       ES_RIGHT,
-       ES_NUMBER | kTextEdit,
-       ES_MULTILINE},
-      Ok(IDC_OUTPUT_OK, {52, 49, 54, 13}),
+     {DigitsBox(IDC_OUTPUT_VALUE, {30, 33, 54, 13}), Ok(IDC_OUTPUT_OK, {52, 49, 54, 13}),
       Cancel(IDC_OUTPUT_CANCEL, {108, 49, 54, 13}),
       Label(IDC_OUTPUT_PROMPT,
             "Bitte geben Sie den Wert an, der an die Output- Liste angehängt werden soll. Er "
             "kann mit der Funktion 'Get Midi Pos.' abgefragt werden.",
             {4, 3, 156, 24}),
-      {IDC_OUTPUT_NEGATIVE,
-       "Button",
-       "Negativ",
-       {90, 35, 54, 9},
-       BS_TYPEMASK,
-       BS_AUTOCHECKBOX,
-       WS_TABSTOP,
-       0}}},
+      CheckBox(IDC_OUTPUT_NEGATIVE, "Negativ", {90, 35, 54, 9})}},
     {IDD_MIDI_TICK,
      "Funktion von 'Get Midi Pos.' ändern",
      {240, 49},
@@ -202,96 +132,16 @@ const DialogLayout kLayouts[] = {
       Label(IDC_RENAME_PROMPT, "Bitte geben Sie den Namen des Skripts ein:", {4, 3, 156, 9})}},
 };
 
-// Dialog units mapped one by one, as the dialog manager places controls.
-RECT ToPixels(HWND dialog, RECT dlu) {
-  MapDialogRect(dialog, &dlu);
-  return dlu;
-}
-
-void CheckLayout(HWND dialog, const DialogLayout& layout) {
-  EXPECT_EQ(testing::Caption(dialog), layout.Caption);
-  const LONG style = GetWindowLongA(dialog, GWL_STYLE);
-  for (LONG bit : {LONG(DS_MODALFRAME), LONG(WS_POPUP), LONG(WS_CAPTION), LONG(WS_SYSMENU)}) {
-    EXPECT_EQ(style & bit, bit) << "dialog style bit " << std::hex << bit;
-  }
-  RECT client;
-  GetClientRect(dialog, &client);
-  const RECT size = ToPixels(dialog, {0, 0, layout.Dlu.cx, layout.Dlu.cy});
-  EXPECT_EQ(client.right, size.right);
-  EXPECT_EQ(client.bottom, size.bottom);
-
-  std::vector<int> order;
-  for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-    order.push_back(GetDlgCtrlID(c));
-  }
-  std::vector<int> expectedOrder;
-  for (const ControlLayout& c : layout.Controls) expectedOrder.push_back(c.Id);
-  EXPECT_EQ(order, expectedOrder) << "controls in template order";
-
-  for (const ControlLayout& c : layout.Controls) {
-    SCOPED_TRACE("control " + std::to_string(c.Id));
-    HWND control = GetDlgItem(dialog, c.Id);
-    ASSERT_NE(control, nullptr);
-    char className[32] = {};
-    GetClassNameA(control, className, sizeof className);
-    EXPECT_STRCASEEQ(className, c.ClassName);
-    if (c.Text != nullptr) {
-      EXPECT_EQ(testing::Text(dialog, c.Id), c.Text);
-    }
-    const LONG s = GetWindowLongA(control, GWL_STYLE);
-    EXPECT_EQ(s & c.KindMask, c.Kind) << "kind, style " << std::hex << s;
-    EXPECT_EQ(s & c.Required, c.Required) << "required bits, style " << std::hex << s;
-    EXPECT_EQ(s & c.Forbidden, 0) << "forbidden bits, style " << std::hex << s;
-    if (std::string(c.ClassName) == "Edit") {
-      // The dialog manager turns an edit's border into a sunken client edge.
-      EXPECT_TRUE((s & WS_BORDER) || (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_CLIENTEDGE))
-          << "edit has a border";
-    }
-
-    const RECT want = ToPixels(dialog, c.Dlu);
-    RECT have;
-    GetWindowRect(control, &have);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&have), 2);
-    EXPECT_EQ(have.left, want.left);
-    EXPECT_EQ(have.top, want.top);
-    EXPECT_EQ(have.right - have.left, want.right);
-    if (std::string(c.ClassName) == "ComboBox") {
-      // Dropped, the list shows every item without scrolling.
-      SendMessageA(control, CB_SHOWDROPDOWN, TRUE, 0);
-      COMBOBOXINFO info = {};
-      info.cbSize = sizeof info;
-      ASSERT_TRUE(GetComboBoxInfo(control, &info));
-      RECT list;
-      GetClientRect(info.hwndList, &list);
-      const LRESULT items = SendMessageA(control, CB_GETCOUNT, 0, 0);
-      const LRESULT itemHeight = SendMessageA(control, CB_GETITEMHEIGHT, 0, 0);
-      EXPECT_TRUE(IsWindowVisible(info.hwndList));
-      EXPECT_GE(items, 2);
-      EXPECT_GE(list.bottom, items * itemHeight) << "height of the dropped list";
-      SendMessageA(control, CB_SHOWDROPDOWN, FALSE, 0);
-    } else {
-      EXPECT_EQ(have.bottom - have.top, want.bottom);
-    }
-  }
+// Runs one opening of dialog `id`: `use` sees it, then OK is clicked.
+void OkAfter(int id, const std::function<void(HWND)>& use) {
+  UseAndOk(kLayouts, id, RunDialog, use);
 }
 
 TEST(SimpleDialogs, TemplatesMatchTheirLayout) {
-  ResetEditBuffer(App().Document);
-  for (const DialogLayout& layout : kLayouts) {
-    SCOPED_TRACE(layout.Caption);
-    int focusId = 0;
-    DialogDriver driver;
-    driver.Then(layout.Caption, [&](HWND d) {
-      CheckLayout(d, layout);
-      EXPECT_EQ(LOWORD(SendMessageA(d, DM_GETDEFID, 0, 0)), layout.Controls[1].Id)
-          << "OK is the default button";
-      focusId = GetDlgCtrlID(GetFocus());
-      PostMessageA(d, WM_CLOSE, 0, 0);
-    });
-    RunDialog(driver, layout.Id);
-    // The first control of every template is its input control.
-    EXPECT_EQ(focusId, layout.Controls[0].Id) << "focus on opening";
-  }
+  CheckTemplates(kLayouts, [](DialogDriver& driver, int id) {
+    ResetEditBuffer(App().Document);
+    RunDialog(driver, id);
+  });
 }
 
 TEST(SimpleDialogs, RegistryHoldsTheCommandDialogsButNotRename) {
@@ -424,13 +274,10 @@ TEST(OutputDialog, ShowsTheValueByTheNegativRule) {
     Buffer() = Existing([&](ScriptCommand& b) { b.Value = c.Value; });
     std::string digits;
     bool negative = false;
-    DialogDriver driver;
-    driver.Then("Wert an Output-Liste anhängen", [&](HWND d) {
+    OkAfter(IDD_OUTPUT, [&](HWND d) {
       digits = testing::Text(d, IDC_OUTPUT_VALUE);
       negative = IsDlgButtonChecked(d, IDC_OUTPUT_NEGATIVE) == BST_CHECKED;
-      Click(d, IDC_OUTPUT_OK);
     });
-    RunDialog(driver, IDD_OUTPUT);
     EXPECT_EQ(digits, c.Digits);
     EXPECT_EQ(negative, c.Negative);
     EXPECT_EQ(Buffer().Value, c.StoredBack);
@@ -449,13 +296,10 @@ TEST(OutputDialog, StoresWhatTheUserEnters) {
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string("box '") + c.Box + (c.Negative ? "', Negativ" : "'"));
     Buffer() = Existing([](ScriptCommand& b) { b.Value = "-12"; });
-    DialogDriver driver;
-    driver.Then("Wert an Output-Liste anhängen", [&](HWND d) {
+    OkAfter(IDD_OUTPUT, [&](HWND d) {
       SetDlgItemTextA(d, IDC_OUTPUT_VALUE, c.Box);
       CheckDlgButton(d, IDC_OUTPUT_NEGATIVE, c.Negative ? BST_CHECKED : BST_UNCHECKED);
-      Click(d, IDC_OUTPUT_OK);
     });
-    RunDialog(driver, IDD_OUTPUT);
     EXPECT_EQ(Buffer().Value, c.Stored);
     EXPECT_EQ(Buffer().Action, "AddOutput");
   }
@@ -480,14 +324,11 @@ TEST(MidiTickDialog, PreselectsByCommandInAnyCaseAndStoresTheChoice) {
     Buffer() = Existing([&](ScriptCommand& b) { b.Command = c.Command; });
     int shown = -2;
     std::vector<std::string> items;
-    DialogDriver driver;
-    driver.Then("Funktion von 'Get Midi Pos.' ändern", [&](HWND d) {
+    OkAfter(IDD_MIDI_TICK, [&](HWND d) {
       shown = ComboSelection(d, IDC_MIDI_TICK_FUNCTION);
       items = ComboItems(d, IDC_MIDI_TICK_FUNCTION);
       SendDlgItemMessageA(d, IDC_MIDI_TICK_FUNCTION, CB_SETCURSEL, c.Chosen, 0);
-      Click(d, IDC_MIDI_TICK_OK);
     });
-    RunDialog(driver, IDD_MIDI_TICK);
     EXPECT_EQ(shown, c.Shown);
     EXPECT_EQ(items, (std::vector<std::string>{"Abspielposition der Musik abfragen",
                                                "Wert aus der Output-Liste abfragen"}));
@@ -511,14 +352,11 @@ TEST(DebugLevelDialog, PreselectsTheLevelAndStoresTheChoice) {
     Buffer() = Existing([&](ScriptCommand& b) { b.Level = c.Level; });
     int shown = -2;
     std::vector<std::string> items;
-    DialogDriver driver;
-    driver.Then("Debuglevel setzen", [&](HWND d) {
+    OkAfter(IDD_DEBUG_LEVEL, [&](HWND d) {
       shown = ComboSelection(d, IDC_DEBUG_LEVEL_LEVEL);
       items = ComboItems(d, IDC_DEBUG_LEVEL_LEVEL);
       SendDlgItemMessageA(d, IDC_DEBUG_LEVEL_LEVEL, CB_SETCURSEL, c.Chosen, 0);
-      Click(d, IDC_DEBUG_LEVEL_OK);
     });
-    RunDialog(driver, IDD_DEBUG_LEVEL);
     EXPECT_EQ(shown, c.Shown);
     EXPECT_EQ(items, (std::vector<std::string>{"Level 0", "Level 1", "Level 2", "Level 3"}));
     EXPECT_EQ(Buffer().Level, c.Stored);
@@ -535,12 +373,7 @@ TEST(DebugLevelDialog, LevelOutsideTheListOpensWithoutSelectionAndOkCancels) {
     const ScriptCommand before = Existing([&](ScriptCommand& b) { b.Level = level; });
     Buffer() = before;
     int shown = -2;
-    DialogDriver driver;
-    driver.Then("Debuglevel setzen", [&](HWND d) {
-      shown = ComboSelection(d, IDC_DEBUG_LEVEL_LEVEL);
-      Click(d, IDC_DEBUG_LEVEL_OK);
-    });
-    RunDialog(driver, IDD_DEBUG_LEVEL);
+    OkAfter(IDD_DEBUG_LEVEL, [&](HWND d) { shown = ComboSelection(d, IDC_DEBUG_LEVEL_LEVEL); });
     EXPECT_EQ(shown, CB_ERR);
     ScriptCommand expected = before;
     expected.SectionName = "&NULL";
@@ -556,13 +389,10 @@ TEST(MciDialog, LongCommandsPassWhole) {
   const std::string typed = std::string(290, 'b') + " %path% äöü";
   Buffer() = Existing([&](ScriptCommand& b) { b.Command = stored; });
   std::string shown;
-  DialogDriver driver;
-  driver.Then("MCI-Befehl senden", [&](HWND d) {
+  OkAfter(IDD_MCI, [&](HWND d) {
     shown = testing::Text(d, IDC_MCI_COMMAND);
     SetDlgItemTextA(d, IDC_MCI_COMMAND, typed.c_str());
-    Click(d, IDC_MCI_OK);
   });
-  RunDialog(driver, IDD_MCI);
   EXPECT_EQ(shown, stored);
   EXPECT_EQ(Buffer().Command, typed);
 }
@@ -570,9 +400,7 @@ TEST(MciDialog, LongCommandsPassWhole) {
 TEST(LogDialog, ThreeHundredCharacterTextComesBackWhole) {
   const std::string text = std::string(299, 't') + "ß";
   Buffer() = Existing([&](ScriptCommand& b) { b.Text = text; });
-  DialogDriver driver;
-  driver.Then("In Logdatei schreiben", [&](HWND d) { Click(d, IDC_LOG_OK); });
-  RunDialog(driver, IDD_LOG);
+  OkAfter(IDD_LOG, [](HWND) {});
   EXPECT_EQ(Buffer().Text, text);
 }
 
@@ -615,13 +443,10 @@ TEST(RenameDialog, OkStoresTheNameWholeAndEmptyToo) {
     Buffer() = Existing([](ScriptCommand&) {});
     const ScriptCommand buffer = Buffer();
     std::string shown;
-    DialogDriver driver;
-    driver.Then("Skript umbenennen", [&](HWND d) {
+    OkAfter(IDD_RENAME, [&](HWND d) {
       shown = testing::Text(d, IDC_RENAME_NAME);
       SetDlgItemTextA(d, IDC_RENAME_NAME, typed.c_str());
-      Click(d, IDC_RENAME_OK);
     });
-    RunDialog(driver, IDD_RENAME);
     EXPECT_EQ(shown, "Alter Name");
     EXPECT_EQ(App().Document.ScriptName, typed);
     EXPECT_EQ(Buffer(), buffer) << "the edit buffer is not the rename dialog's";

@@ -125,32 +125,12 @@ class WizardInstall : public ::testing::Test {
   std::string base_, game_, maker_, templates_;
 };
 
-// Takes the place of the two choosers of page 8000.
-class ChooserAnswers {
- public:
-  explicit ChooserAnswers(std::vector<std::string> answers)
-      : answers_(answers.begin(), answers.end()) {
-    SetProgramChooser([this](HWND, ProgramFile, const std::string&) {
-      if (answers_.empty()) return std::string();
-      std::string answer = answers_.front();
-      answers_.pop_front();
-      return answer;
-    });
-  }
-  ~ChooserAnswers() { SetProgramChooser({}); }
-  ChooserAnswers(const ChooserAnswers&) = delete;
-  ChooserAnswers& operator=(const ChooserAnswers&) = delete;
-
- private:
-  std::deque<std::string> answers_;
-};
-
 bool IsStartScreen(HWND d) {
   return GetDlgItem(d, IDC_START_CANCEL) != nullptr;
 }
 
 TEST_F(WizardInstall, TheWizardInstallsIntoTheGameAndTheEditorOpensTheKeyList) {
-  ChooserAnswers chooser({game_ + "RPG_RT.EXE", maker_ + "RPG2000.EXE"});
+  ProgramChooserStub chooser({game_ + "RPG_RT.EXE", maker_ + "RPG2000.EXE"});
   ProcessEndCounter ends;
   std::vector<std::string> shownLines;
   DialogDriver driver;

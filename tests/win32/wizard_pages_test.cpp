@@ -116,48 +116,31 @@ void Tick(HWND d, int id, bool ticked) {
   SetButtonChecked(d, id, ticked);
 }
 
+// Page 8100: ticks keyboard and mouse support as given, then "Weiter >".
+Step ChooseFunctions(bool keyboard, bool mouse) {
+  return On(
+      IDD_WIZ_FUNCTIONS,
+      [keyboard, mouse](HWND d) {
+        Tick(d, IDC_WIZ_FUNCTIONS_KEYBOARD, keyboard);
+        Tick(d, IDC_WIZ_FUNCTIONS_MOUSE, mouse);
+      },
+      IDC_WIZ_FUNCTIONS_NEXT);
+}
+
 bool Ticked(HWND d, int id) {
   return IsDlgButtonChecked(d, id) == BST_CHECKED;
 }
 
-void Select(HWND d, int id, int index) {
-  SendDlgItemMessageA(d, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+// Page 8100: expects keyboard and mouse support ticked as given, then "Weiter >".
+Step ExpectFunctions(bool keyboard, bool mouse) {
+  return On(
+      IDD_WIZ_FUNCTIONS,
+      [keyboard, mouse](HWND d) {
+        EXPECT_EQ(Ticked(d, IDC_WIZ_FUNCTIONS_KEYBOARD), keyboard);
+        EXPECT_EQ(Ticked(d, IDC_WIZ_FUNCTIONS_MOUSE), mouse);
+      },
+      IDC_WIZ_FUNCTIONS_NEXT);
 }
-
-// One call of a program chooser.
-struct ProgramCall {
-  HWND Owner;
-  ProgramFile Which;
-  std::string Preset;
-};
-
-// Takes the place of the runtime and RPG Maker choosers: answers with the
-// queued paths in order ("" for a cancel) and records every call.
-class ProgramChooserStub {
- public:
-  explicit ProgramChooserStub(std::vector<std::string> answers = {})
-      : answers_(answers.begin(), answers.end()) {
-    SetProgramChooser([this](HWND owner, ProgramFile which, const std::string& preset) {
-      calls_.push_back({owner, which, preset});
-      if (answers_.empty()) {
-        ADD_FAILURE() << "an unexpected chooser opened";
-        return std::string();
-      }
-      std::string answer = answers_.front();
-      answers_.pop_front();
-      return answer;
-    });
-  }
-  ~ProgramChooserStub() { SetProgramChooser({}); }
-  ProgramChooserStub(const ProgramChooserStub&) = delete;
-  ProgramChooserStub& operator=(const ProgramChooserStub&) = delete;
-
-  const std::vector<ProgramCall>& Calls() const { return calls_; }
-
- private:
-  std::deque<std::string> answers_;
-  std::vector<ProgramCall> calls_;
-};
 
 // A game folder with RPG_RT.EXE and an RPG Maker folder with RPG2000.EXE and
 // oldharmony.dll, each ending in a backslash.
@@ -214,13 +197,7 @@ TEST_F(WizardPages, EachChoiceWalksItsPageSequence) {
     std::vector<Step> steps;
     for (int page : row.pages) {
       if (page == IDD_WIZ_FUNCTIONS) {
-        steps.push_back(On(
-            page,
-            [&row](HWND d) {
-              Tick(d, IDC_WIZ_FUNCTIONS_KEYBOARD, row.keyboard);
-              Tick(d, IDC_WIZ_FUNCTIONS_MOUSE, row.mouse);
-            },
-            IDC_WIZ_FUNCTIONS_NEXT));
+        steps.push_back(ChooseFunctions(row.keyboard, row.mouse));
       } else if (page == IDD_WIZ_FINISH) {
         steps.push_back(On(
             page, [&row](HWND d) { EXPECT_EQ(Text(d, IDC_WIZ_FINISH_KEY_LIST), row.keyListNote); },
@@ -243,23 +220,11 @@ TEST_F(WizardPages, BackButtonsFollowTheChoices) {
   ChooseFolders();
   const std::vector<Step> steps = {
       Next(8000),
-      On(
-          8100,
-          [](HWND d) {
-            Tick(d, IDC_WIZ_FUNCTIONS_KEYBOARD, true);
-            Tick(d, IDC_WIZ_FUNCTIONS_MOUSE, true);
-          },
-          IDC_WIZ_FUNCTIONS_NEXT),
+      ChooseFunctions(true, true),
       On(
           8200, [](HWND d) { Select(d, IDC_WIZ_START_FUNCTION_LIST, 1); },
           IDC_WIZ_START_FUNCTION_BACK),
-      On(
-          8100,
-          [](HWND d) {
-            EXPECT_TRUE(Ticked(d, IDC_WIZ_FUNCTIONS_KEYBOARD));
-            EXPECT_TRUE(Ticked(d, IDC_WIZ_FUNCTIONS_MOUSE));
-          },
-          IDC_WIZ_FUNCTIONS_NEXT),
+      ExpectFunctions(true, true),
       On(
           8200, [](HWND d) { EXPECT_EQ(ComboSelection(d, IDC_WIZ_START_FUNCTION_LIST), 1); },
           IDC_WIZ_START_FUNCTION_NEXT),
@@ -606,13 +571,7 @@ TEST_F(WizardPages, ASecondRunShowsTheFirstRunsValues) {
          Click(d, IDC_WIZ_PATHS_MAKER_BROWSE);
          Click(d, IDC_WIZ_PATHS_NEXT);
        }},
-      On(
-          8100,
-          [](HWND d) {
-            Tick(d, IDC_WIZ_FUNCTIONS_KEYBOARD, true);
-            Tick(d, IDC_WIZ_FUNCTIONS_MOUSE, true);
-          },
-          IDC_WIZ_FUNCTIONS_NEXT),
+      ChooseFunctions(true, true),
       On(
           8200, [](HWND d) { Select(d, IDC_WIZ_START_FUNCTION_LIST, 1); },
           IDC_WIZ_START_FUNCTION_NEXT),
@@ -638,13 +597,7 @@ TEST_F(WizardPages, ASecondRunShowsTheFirstRunsValues) {
             EXPECT_EQ(Text(d, IDC_WIZ_PATHS_MAKER), folders_.Maker() + "RPG2000.EXE");
           },
           IDC_WIZ_PATHS_NEXT),
-      On(
-          8100,
-          [](HWND d) {
-            EXPECT_TRUE(Ticked(d, IDC_WIZ_FUNCTIONS_KEYBOARD));
-            EXPECT_TRUE(Ticked(d, IDC_WIZ_FUNCTIONS_MOUSE));
-          },
-          IDC_WIZ_FUNCTIONS_NEXT),
+      ExpectFunctions(true, true),
       On(
           8200,
           [](HWND d) {

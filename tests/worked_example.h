@@ -1,0 +1,40 @@
+// Test data shared by the core and the Win32 tests: the action names of the
+// shipped actions.dat and the worked example of the script writer.
+#pragma once
+
+#include "app/data_files.h"
+
+namespace wavoria::testing {
+
+// The actions the editor creates, as the shipped actions.dat lists them.
+inline ActionTable EditorActions() {
+  return ParseActionNames(
+      "WriteToLog,1\nExecProgram,2\nMCICommand,3\nMidiTickFunction,4\nAddOutput,5\n"
+      "EnableKeySupport,6\nRegisterKeyDownEvent,7\nRegisterKeyUpEvent,8\n"
+      "RegisterCheatEvent,9\nEnableMouseSupport,10\nGetMousePosition,11\nSetDebugLevel,12\n");
+}
+
+// The file of the worked example: New, rename to Testskript, WriteToLog
+// "Start", SetDebugLevel 2 at the end, EnableKeySupport at position 1.
+inline constexpr char kWorkedExample[] =
+    ";Diese Datei wurde von Wavoria erstellt oder bearbeitet.\r\n"
+    ";Namen von Sections wurden nicht berücksichtigt.\r\n"
+    "\r\n"
+    ";WIZDESC$Testskript\r\n"
+    "[WIZ0]\r\n"
+    "Action=WriteToLog\r\n"
+    "Text=Start\r\n"
+    "Next=WIZ1\r\n"
+    "\r\n"
+    "[WIZ1]\r\n"
+    "Action=SetDebugLevel\r\n"
+    "Level=2\r\n"
+    "Next=\r\n"
+    "\r\n"
+    "[Execute]\r\n"
+    "Action=EnableKeySupport\r\n"
+    "Enable=True\r\n"
+    "Next=WIZ0\r\n"
+    "\r\n";
+
+}  // namespace wavoria::testing

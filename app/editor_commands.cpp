@@ -76,6 +76,12 @@ bool EditBufferCancelled(const CommandTable& table) {
   return table.EditBuffer().SectionName == kCancelMarker;
 }
 
+void PrepareForEditor(CommandTable& table) {
+  if (table.ScriptName.empty()) table.ScriptName = kDefaultScriptName;
+  table.Head().SectionName = kHeadName;
+  table.RebuildOrder();
+}
+
 void ResetEditBuffer(CommandTable& table) {
   table.ResetCommand(-1, true);
 }

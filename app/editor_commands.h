@@ -40,6 +40,11 @@ bool StoreEditBuffer(CommandTable& table, int selected);
 // Whether the edit buffer carries the cancel marker.
 bool EditBufferCancelled(const CommandTable& table);
 
+// The document as the main window shows it when it opens: an empty script
+// name becomes the default one, the head is named "Execute" and the display
+// order is rebuilt.
+void PrepareForEditor(CommandTable& table);
+
 // Empties the edit buffer, as before a new command is chosen.
 void ResetEditBuffer(CommandTable& table);
 

@@ -96,7 +96,6 @@ BOOL HandOverToWizard(HWND window) {
 BOOL Initialise(HWND window) {
   AppState& app = App();
   app.MainWindow = window;
-  if (app.Document.ScriptName.empty()) app.Document.ScriptName = kDefaultScriptName;
   SetSmallIcon(window, IDI_WAVORIA);
   if (!app.ScriptToOpen.empty()) {
     const std::string path = std::move(app.ScriptToOpen);
@@ -104,8 +103,7 @@ BOOL Initialise(HWND window) {
     OpenScriptFile(window, path);
   }
   RefreshLabelAndTitle(window);
-  app.Document.Head().SectionName = kHeadName;
-  app.Document.RebuildOrder();
+  PrepareForEditor(app.Document);
   RefreshCommandList(window);
   return TRUE;  // the list box, the first control with a tab stop, gets the focus
 }

@@ -86,6 +86,20 @@ TEST(EditorCommands, EditRoundTripThroughTheBuffer) {
   EXPECT_EQ(t.Slot(1).Text, "neu");
 }
 
+TEST(EditorCommands, TheEditorOpensWithANameAndAHead) {
+  CommandTable t;
+  AddLog(t, 1, "a");
+  t.ScriptName = "";
+  t.Head().SectionName = "";
+  PrepareForEditor(t);
+  EXPECT_EQ(t.ScriptName, "Unbenanntes Skript");
+  EXPECT_EQ(t.Head().SectionName, "Execute");
+  EXPECT_EQ(t.LastPosition(), 1);
+  t.ScriptName = "  ";
+  PrepareForEditor(t);
+  EXPECT_EQ(t.ScriptName, "  ");  // only an empty name is replaced
+}
+
 TEST(CommandForms, NegativRule) {
   struct Case {
     const char* field;

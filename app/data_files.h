@@ -13,24 +13,19 @@
 #include <string>
 #include <string_view>
 
+#include "document/action_names.h"
+
 namespace wavoria {
 
 inline constexpr int kKeyNameCount = 129;   // entries 0 to 128, by scan code
 inline constexpr int kKeyRecordCount = 83;  // records read from keys.dat
-inline constexpr int kActionCount = 32;     // records read from actions.dat
 
 struct KeyName {
   std::string Name;  // empty: no key is known under this code
   std::int32_t ScanCode = 0;
 };
 
-struct ActionName {
-  std::string Name;
-  std::int32_t Number = 0;  // kept as read; nothing uses it
-};
-
 using KeyNameTable = std::array<KeyName, kKeyNameCount>;
-using ActionTable = std::array<ActionName, kActionCount>;
 
 // Reads the fields of a data file one after another.
 class DataFieldReader {

@@ -1,6 +1,7 @@
 // What the command-line program needs from the operating system beyond the
 // core's file layer: its own folder, the encoding of the console, and a look
-// into folders. Linux: cli/platform_posix.cpp; Windows: cli/platform_win.cpp.
+// into folders. Linux: platform/cli_platform_posix.cpp;
+// Windows: platform/cli_platform_win.cpp.
 #pragma once
 
 #include <string>

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/data_files.h"
+#include "document/action_names.h"
 #include "document/command_table.h"
 
 namespace wavoria {

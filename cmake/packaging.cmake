@@ -8,15 +8,19 @@ endif()
 set(WAVORIA_PACKAGE_NAME "wavoria-${PROJECT_VERSION}-win64")
 
 # LIESMICH.txt: written as UTF-8 in the source tree, shipped as Windows-1252
-# with CR LF so that Notepad on every Windows shows its umlauts.
+# with CR LF so that Notepad on every Windows shows its umlauts. iconv knows
+# the whole code page and stops with an error on a character outside it, so a
+# stray symbol never turns into a question mark in the shipped file.
+find_program(WAVORIA_ICONV iconv REQUIRED)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/LIESMICH.txt.in
-               ${CMAKE_BINARY_DIR}/packaging/LIESMICH-utf8.txt @ONLY)
+               ${CMAKE_BINARY_DIR}/packaging/LIESMICH-utf8.txt @ONLY NEWLINE_STYLE CRLF)
 add_custom_command(
   OUTPUT ${CMAKE_BINARY_DIR}/packaging/LIESMICH.txt
-  COMMAND ${CMAKE_COMMAND} -DINPUT=${CMAKE_BINARY_DIR}/packaging/LIESMICH-utf8.txt
-          -DOUTPUT=${CMAKE_BINARY_DIR}/packaging/LIESMICH.txt
-          -P ${CMAKE_SOURCE_DIR}/cmake/cp1252_text.cmake
-  DEPENDS ${CMAKE_BINARY_DIR}/packaging/LIESMICH-utf8.txt ${CMAKE_SOURCE_DIR}/cmake/cp1252_text.cmake
+  COMMAND ${WAVORIA_ICONV} -f UTF-8 -t WINDOWS-1252 -o ${CMAKE_BINARY_DIR}/packaging/LIESMICH.txt.tmp
+          ${CMAKE_BINARY_DIR}/packaging/LIESMICH-utf8.txt
+  COMMAND ${CMAKE_COMMAND} -E rename ${CMAKE_BINARY_DIR}/packaging/LIESMICH.txt.tmp
+          ${CMAKE_BINARY_DIR}/packaging/LIESMICH.txt
+  DEPENDS ${CMAKE_BINARY_DIR}/packaging/LIESMICH-utf8.txt
   COMMENT "Writing LIESMICH.txt in Windows-1252"
   VERBATIM)
 add_custom_target(liesmich ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/LIESMICH.txt)

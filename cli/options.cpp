@@ -1,7 +1,9 @@
 #include "cli/options.h"
 
-#include <limits>
+#include <cstdint>
 #include <optional>
+
+#include "document/text.h"
 
 namespace wavoria::cli {
 
@@ -21,13 +23,11 @@ ParsedArguments Wrong(std::string error) {
   return parsed;
 }
 
-// A whole argument as a 32-bit number: an optional sign and decimal digits.
+// A whole argument as a 32-bit number: an optional sign and decimal digits,
+// in the range the "Negativ" rule of the wizard stores (SignedNumberOf).
 bool ReadMouseId(std::string_view text, std::int32_t& id) {
-  bool negative = false;
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-    negative = text[0] == '-';
-    text.remove_prefix(1);
-  }
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) text.remove_prefix(1);
   if (text.empty()) return false;
   std::int64_t n = 0;
   for (char c : text) {
@@ -35,12 +35,9 @@ bool ReadMouseId(std::string_view text, std::int32_t& id) {
     n = n * 10 + (c - '0');
     if (n > std::int64_t{1} << 31) return false;
   }
-  if (negative) n = -n;
-  if (n < std::numeric_limits<std::int32_t>::min() ||
-      n > std::numeric_limits<std::int32_t>::max()) {
-    return false;
-  }
-  id = static_cast<std::int32_t>(n);
+  const std::int32_t stored = SignedNumberOf(text, negative);
+  if (stored != (negative ? -n : n)) return false;  // 2^31 without "-"
+  id = stored;
   return true;
 }
 

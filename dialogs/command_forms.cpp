@@ -1,8 +1,6 @@
 #include "dialogs/command_forms.h"
 
-#include <algorithm>
 #include <cstdint>
-#include <limits>
 
 #include "document/text.h"
 
@@ -15,11 +13,7 @@ SignedNumberForm ShowSignedNumber(std::string_view field) {
 }
 
 std::string StoreSignedNumber(std::string_view digits, bool negative) {
-  std::int64_t m = IntegerOf(digits);
-  if (negative) m = -m;
-  m = std::clamp<std::int64_t>(m, std::numeric_limits<std::int32_t>::min(),
-                               std::numeric_limits<std::int32_t>::max());
-  return DecimalText(m);
+  return DecimalText(SignedNumberOf(digits, negative));
 }
 
 int MidiTickSelection(std::string_view command) {

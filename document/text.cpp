@@ -92,6 +92,17 @@ std::int32_t IntegerOf(std::string_view text) {
   return Clamp32(negative ? -magnitude : magnitude);
 }
 
+std::int32_t SignedNumberOf(std::string_view digits, bool negative) {
+  constexpr std::int64_t kLimit = std::int64_t{1} << 31;
+  std::int64_t n = 0;
+  std::size_t i = 0;
+  while (i < digits.size() && digits[i] == ' ') ++i;
+  for (; i < digits.size() && digits[i] >= '0' && digits[i] <= '9'; ++i) {
+    n = std::min(n * 10 + (digits[i] - '0'), kLimit);
+  }
+  return static_cast<std::int32_t>(negative ? -n : std::min(n, kLimit - 1));
+}
+
 std::string DecimalText(std::int64_t value) {
   return std::to_string(value);
 }

@@ -30,6 +30,13 @@ std::string_view StripBlanks(std::string_view text);
 // 32-bit range are clamped to it.
 std::int32_t IntegerOf(std::string_view text);
 
+// The number of a digits-only box and its "Negativ" box: leading blanks are
+// skipped and the decimal digits up to the first other character count. The
+// whole 32-bit range can be entered: a negative magnitude is held at 2^31, a
+// positive one at 2^31 - 1, so every stored number shows and stores back
+// unchanged.
+std::int32_t SignedNumberOf(std::string_view digits, bool negative);
+
 // Plain decimal text: "-" for negative values, no blank, no leading zeros.
 std::string DecimalText(std::int64_t value);
 

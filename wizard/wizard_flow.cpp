@@ -29,7 +29,7 @@ void StoreFunctions(WizardSettings& settings, bool keyboard, bool mouse) {
 }
 
 void StoreMouseForm(WizardSettings& settings, const MouseForm& form) {
-  settings.MouseId = MouseIdOf(form.IdDigits, form.Negative);
+  settings.MouseId = SignedNumberOf(form.IdDigits, form.Negative);
   settings.AutoSendPosition = form.AutoSend ? 1 : 0;
 }
 
@@ -156,20 +156,6 @@ void BackFromStartFunction(WizardSettings& settings, int selected) {
 MouseForm ShowMouseSettings(const WizardSettings& settings) {
   const std::int64_t id = settings.MouseId;
   return {DecimalText(id < 0 ? -id : id), id < 0, settings.AutoSendPosition != 0};
-}
-
-std::int32_t MouseIdOf(std::string_view digits, bool negative) {
-  // The magnitude is held at 2^31, the largest a negative 32-bit ID has.
-  constexpr std::int64_t kLimit = std::int64_t{1} << 31;
-  std::int64_t n = 0;
-  std::size_t i = 0;
-  while (i < digits.size() && digits[i] == ' ') ++i;
-  for (; i < digits.size() && digits[i] >= '0' && digits[i] <= '9'; ++i) {
-    n = n * 10 + (digits[i] - '0');
-    if (n > kLimit) n = kLimit;
-  }
-  if (negative) return static_cast<std::int32_t>(-n);
-  return static_cast<std::int32_t>(n < kLimit ? n : kLimit - 1);
 }
 
 void ConfirmMouseSettings(WizardSettings& settings, const MouseForm& form) {

@@ -123,11 +123,7 @@ struct MouseForm {
 
 MouseForm ShowMouseSettings(const WizardSettings& settings);
 
-// The mouse ID a form stores: the decimal digits at the start of the field
-// (leading blanks skipped; 0 without digits), negated when "Negativ" is
-// ticked, held to the 32-bit range so that every stored ID shows and stores
-// back unchanged.
-std::int32_t MouseIdOf(std::string_view digits, bool negative);
+// The mouse ID a form stores follows the Negativ rule of SignedNumberOf.
 
 // "Weiter >" (then 8500) and "< Zurück" (then 8200 with keyboard support,
 // else 8100) store the form alike.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/file_io.h"
+#include "document/text.h"
 
 namespace wavoria {
 namespace {
@@ -289,7 +290,7 @@ TEST(WizardFlow, MouseIdByTheNegativRule) {
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.digits) + (r.negative ? " negativ" : ""));
-    EXPECT_EQ(MouseIdOf(r.digits, r.negative), r.id);
+    EXPECT_EQ(SignedNumberOf(r.digits, r.negative), r.id);
   }
   // Every stored ID shows and stores back unchanged.
   for (std::int32_t id : {-5, 0, 3, kMin, kMax}) {

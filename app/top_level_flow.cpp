@@ -1,6 +1,7 @@
 #include "app/top_level_flow.h"
 
 #include "document/text.h"
+#include "wizard/install_plan.h"
 
 namespace wavoria {
 
@@ -62,7 +63,7 @@ FlowState AfterWizard(const WizardSettings& wizard) {
 FlowState AfterInstall(const WizardSettings& wizard, bool keyListInstalled,
                        std::string& scriptToOpen) {
   if (wizard.KeyboardSupport == 0 || !keyListInstalled) return FlowState::kStartScreen;
-  scriptToOpen = wizard.GamePath + std::string(kGameKeyListScript);
+  scriptToOpen = GameKeyListPath(wizard.GamePath);
   return FlowState::kEditor;
 }
 

@@ -30,10 +30,6 @@ inline constexpr int kStartOpen = 2003;    // "Öffnen"
 inline constexpr std::string_view kDefaultMakerExe = "C:\\Programme\\ASCII\\RPG2000\\RPG2000.EXE";
 inline constexpr std::string_view kDefaultMakerFolder = "C:\\Programme\\ASCII\\RPG2000\\";
 
-// The key list script of a game, relative to its folder; the editor opens it
-// after keyboard support was installed.
-inline constexpr std::string_view kGameKeyListScript = "Sound\\KeyList.script.wav";
-
 // The command-line arguments after the program name joined with one blank
 // between each two, without blanks at both ends.
 std::string JoinArguments(const std::vector<std::string>& arguments);

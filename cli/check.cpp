@@ -28,10 +28,6 @@ bool IsLineOfKey(std::string_view line, std::string_view key) {
   return !ParseKeyLine(std::string(line) + "x", key).empty();
 }
 
-std::string Quoted(std::string_view text) {
-  return "'" + std::string(text) + "'";
-}
-
 // What the scan learned about one section: where its lines are.
 struct SectionLines {
   int Header = 0;        // line of the "[...]" header

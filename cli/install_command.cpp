@@ -15,17 +15,11 @@ namespace wavoria::cli {
 
 namespace {
 
-constexpr std::string_view kGameProgram = "RPG_RT.EXE";
-constexpr std::string_view kMakerProgram = "RPG2000.EXE";
 constexpr std::string_view kTemplateFolder = "scripts";
 
 std::string AsFolder(std::string folder) {
   if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += kPathSeparator;
   return folder;
-}
-
-std::string Quoted(std::string_view text) {
-  return "'" + std::string(text) + "'";
 }
 
 // The name under which folder holds program (letters A to Z in any case, as

@@ -13,10 +13,6 @@ bool IsOption(const std::string& arg) {
   return arg.size() > 1 && arg[0] == '-';
 }
 
-std::string Quoted(std::string_view text) {
-  return "'" + std::string(text) + "'";
-}
-
 ParsedArguments Wrong(std::string error) {
   ParsedArguments parsed;
   parsed.Error = std::move(error);

@@ -103,6 +103,10 @@ std::int32_t SignedNumberOf(std::string_view digits, bool negative) {
   return static_cast<std::int32_t>(negative ? -n : std::min(n, kLimit - 1));
 }
 
+std::string Quoted(std::string_view text) {
+  return "'" + std::string(text) + "'";
+}
+
 std::string DecimalText(std::int64_t value) {
   return std::to_string(value);
 }

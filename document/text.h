@@ -37,6 +37,9 @@ std::int32_t IntegerOf(std::string_view text);
 // unchanged.
 std::int32_t SignedNumberOf(std::string_view digits, bool negative);
 
+// text in single quotes, the way messages name a file, key or argument.
+std::string Quoted(std::string_view text);
+
 // Plain decimal text: "-" for negative values, no blank, no leading zeros.
 std::string DecimalText(std::int64_t value);
 

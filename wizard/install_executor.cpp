@@ -8,10 +8,6 @@ namespace wavoria {
 
 namespace {
 
-std::string Quoted(std::string_view path) {
-  return "'" + std::string(path) + "'";
-}
-
 // The checks made before anything changes; each failure as a sentence.
 std::vector<std::string> CheckPlan(const InstallPlan& plan) {
   std::vector<std::string> problems;

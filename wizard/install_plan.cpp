@@ -24,6 +24,14 @@ std::string Join(const std::string& folder, std::string_view name) {
   return AsFolder(folder) + std::string(name);
 }
 
+}  // namespace
+
+std::string GameKeyListPath(const std::string& gameFolder) {
+  return Join(Join(gameFolder, kGameSoundFolder), kKeyListScript);
+}
+
+namespace {
+
 // The script line of "autorun.script": Klavato reads it on Windows, so the
 // separator is "\" wherever the plan is built.
 std::string SoundLine(std::string_view script) {
@@ -141,7 +149,7 @@ InstallPlan BuildInstallPlan(const WizardSettings& settings, const std::string& 
   copyTemplates(kCommonTemplates, {kMidiTickOutputScript, kMidiTickClearScript});
   if (keyboard) {
     copyTemplates(kKeyTemplates, {kKeyListScript, kKeySupportOnScript});
-    plan.KeyListPath = Join(sound, kKeyListScript);
+    plan.KeyListPath = GameKeyListPath(plan.GameFolder);
   }
   if (mouse) {
     copyTemplates(kMouseTemplates, {});

@@ -21,6 +21,8 @@
 
 namespace wavoria {
 
+inline constexpr std::string_view kGameProgram = "RPG_RT.EXE";
+inline constexpr std::string_view kMakerProgram = "RPG2000.EXE";
 inline constexpr std::string_view kHarmonyDll = "harmony.dll";
 inline constexpr std::string_view kOldHarmonyDll = "oldharmony.dll";
 inline constexpr std::string_view kAutorunFile = "autorun.script";
@@ -33,6 +35,9 @@ inline constexpr std::string_view kMidiTickClearScript = "MidiTickClear.script.w
 inline constexpr std::string_view kKeyListScript = "KeyList.script.wav";
 inline constexpr std::string_view kKeySupportOnScript = "KeySupportON.script.wav";
 inline constexpr std::string_view kMouseSupportOnScript = "MouseSupportON.script.wav";
+
+// Where a game folder holds its key list once keyboard support is installed.
+std::string GameKeyListPath(const std::string& gameFolder);
 
 enum class InstallStepKind {
   CreateFolder,  // Target: a folder, created when missing

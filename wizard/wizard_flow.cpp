@@ -1,19 +1,11 @@
 #include "wizard/wizard_flow.h"
 
 #include "document/text.h"
+#include "wizard/install_plan.h"
 
 namespace wavoria {
 
 namespace {
-
-constexpr std::string_view kGameProgram = "RPG_RT.EXE";
-constexpr std::string_view kMakerProgram = "RPG2000.EXE";
-constexpr std::string_view kOldHarmony = "oldharmony.dll";
-
-// Signs of an earlier installation in a game folder.
-constexpr std::string_view kAutorun = "autorun.script";
-constexpr std::string_view kSoundFolder = "Sound";
-constexpr std::string_view kMidiTickOutput = "MidiTickOutput.script.wav";
 
 PageResult Stay(MessageIcon icon, std::string_view text) {
   return {false, icon, std::string(text)};
@@ -108,9 +100,9 @@ PageResult ConfirmPaths(WizardSettings& settings, const PathsForm& form, bool co
   if (gameFolder.empty()) return Stay(MessageIcon::Warning, kGamePathMissingText);
 
   if (!continueConfirmed) {
-    const std::string soundFile =
-        gameFolder + std::string(kSoundFolder) + kPathSeparator + std::string(kMidiTickOutput);
-    if (exists(gameFolder + std::string(kAutorun)) || exists(soundFile)) {
+    const std::string soundFile = gameFolder + std::string(kGameSoundFolder) + kPathSeparator +
+                                  std::string(kMidiTickOutputScript);
+    if (exists(gameFolder + std::string(kAutorunFile)) || exists(soundFile)) {
       return Stay(MessageIcon::Question, kAlreadyInstalledText);
     }
   }
@@ -118,7 +110,7 @@ PageResult ConfirmPaths(WizardSettings& settings, const PathsForm& form, bool co
 
   const std::string makerFolder = FolderOf(form.MakerFile);
   if (makerFolder.empty()) return Stay(MessageIcon::Warning, kMakerPathMissingText);
-  if (!exists(makerFolder + std::string(kOldHarmony))) {
+  if (!exists(makerFolder + std::string(kOldHarmonyDll))) {
     return Stay(MessageIcon::Error, kOldHarmonyMissingText);
   }
   settings.MakerPath = makerFolder;

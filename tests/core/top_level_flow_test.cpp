@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "document/file_io.h"
+
 namespace wavoria {
 namespace {
 
@@ -126,7 +128,8 @@ TEST(TopLevelFlow, EditorWizardAndInstallTransitions) {
   EXPECT_EQ(AfterInstall(wizard, false, scriptToOpen), FlowState::kStartScreen);
   EXPECT_EQ(scriptToOpen, "");
   EXPECT_EQ(AfterInstall(wizard, true, scriptToOpen), FlowState::kEditor);
-  EXPECT_EQ(scriptToOpen, "C:\\Spiele\\Mein Spiel\\Sound\\KeyList.script.wav");
+  EXPECT_EQ(scriptToOpen,
+            std::string("C:\\Spiele\\Mein Spiel\\Sound") + kPathSeparator + "KeyList.script.wav");
 }
 
 }  // namespace

@@ -11,20 +11,6 @@
 
 namespace wavoria {
 
-std::string ProgramFolder() {
-  std::string name(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, name.data(), static_cast<DWORD>(name.size()));
-    if (length == 0) return {};
-    if (length < name.size()) {
-      name.resize(length);
-      break;
-    }
-    name.resize(name.size() * 2);  // cut off: try again with more room
-  }
-  return ProgramFolderOf(name);
-}
-
 FlowState StartUp(const std::vector<std::string>& arguments) {
   AppState& app = App();
   std::string missing;

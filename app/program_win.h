@@ -5,11 +5,9 @@
 #include <vector>
 
 #include "app/top_level_flow.h"
+#include "platform/program_folder.h"
 
 namespace wavoria {
-
-// The folder of the program's own executable, without a trailing backslash.
-std::string ProgramFolder();
 
 // Loads "keys.dat" and "actions.dat" from the program's folder and looks at
 // the command line (the arguments after the program name). A missing data

@@ -14,12 +14,6 @@ std::string JoinArguments(const std::vector<std::string>& arguments) {
   return std::string(StripBlanks(line));
 }
 
-std::string ProgramFolderOf(std::string_view moduleFileName) {
-  const std::size_t cut = moduleFileName.rfind('\\');
-  if (cut == std::string_view::npos) return {};
-  return std::string(moduleFileName.substr(0, cut));
-}
-
 FlowState FirstState(const std::string& commandLine,
                      const std::function<bool(const std::string&)>& fileExists,
                      std::string& scriptToOpen, WizardSettings& wizard) {

@@ -34,10 +34,6 @@ inline constexpr std::string_view kDefaultMakerFolder = "C:\\Programme\\ASCII\\R
 // between each two, without blanks at both ends.
 std::string JoinArguments(const std::vector<std::string>& arguments);
 
-// The folder of a module file name: everything before its last backslash,
-// empty when it has none.
-std::string ProgramFolderOf(std::string_view moduleFileName);
-
 // Start-up after the data files were loaded. A command line that names an
 // existing file becomes scriptToOpen and the flow starts in the editor (the
 // RPG Maker folder is then not looked for); otherwise the default RPG Maker

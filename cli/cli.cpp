@@ -7,6 +7,7 @@
 #include "cli/platform.h"
 #include "cli/show.h"
 #include "document/file_io.h"
+#include "platform/program_folder.h"
 
 namespace wavoria::cli {
 

@@ -10,10 +10,6 @@
 
 namespace wavoria::cli {
 
-// The folder of the program's own executable file, without a trailing
-// separator; empty when it cannot be found.
-std::string ProgramFolder();
-
 // The bytes to write to standard output or standard error for a text of the
 // program (Windows-1252). Linux: UTF-8. Windows: the console's output code
 // page; the text as it is when the program has no console.

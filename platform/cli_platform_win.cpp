@@ -33,22 +33,6 @@ bool IsSeparator(char c) {
 
 }  // namespace
 
-std::string ProgramFolder() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return {};
-    if (n < path.size()) {
-      path.resize(n);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  const std::size_t cut = path.find_last_of("\\/");
-  if (cut == std::string::npos) return {};
-  return path.substr(0, cut);
-}
-
 std::string ConsoleText(std::string_view text) {
   // Without a console (output into a file from a program without one) the
   // text keeps the program's own code page.

@@ -31,13 +31,6 @@ TEST(TopLevelFlow, ArgumentsAreJoinedWithSingleBlanksAndStripped) {
   }
 }
 
-TEST(TopLevelFlow, ProgramFolderIsCutAtTheLastBackslash) {
-  EXPECT_EQ(ProgramFolderOf("C:\\Programme\\Wavoria\\wavoria.exe"), "C:\\Programme\\Wavoria");
-  EXPECT_EQ(ProgramFolderOf("Z:\\wavoria.exe"), "Z:");
-  EXPECT_EQ(ProgramFolderOf("wavoria.exe"), "");
-  EXPECT_EQ(ProgramFolderOf("C:/a/wavoria.exe"), "");  // only the backslash separates
-}
-
 TEST(TopLevelFlow, FirstStateFollowsTheCommandLine) {
   struct Case {
     const char* name;

@@ -1,5 +1,6 @@
 #include "document/command_table.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "document/text.h"
@@ -12,7 +13,10 @@ CommandTable::CommandTable() {
 }
 
 ScriptCommand& CommandTable::Slot(int s) {
-  return s < 0 ? editBuffer_ : slots_.at(s);
+  if (s < 0) return editBuffer_;
+  ScriptCommand& cmd = slots_.at(s);
+  if (s >= slotsInUse_) slotsInUse_ = s + 1;
+  return cmd;
 }
 const ScriptCommand& CommandTable::Slot(int s) const {
   return s < 0 ? editBuffer_ : slots_.at(s);
@@ -34,14 +38,14 @@ const ScriptCommand* CommandTable::CommandAt(int position) const {
 }
 
 int CommandTable::FindSection(std::string_view name) const {
-  for (int s = 0; s < kSlotCount; ++s) {
+  for (int s = 0; s < slotsInUse_; ++s) {
     if (EqualsIgnoreCase(slots_[s].SectionName, name)) return s;
   }
   return -1;
 }
 
 int CommandTable::FindPredecessor(const ScriptCommand& cmd) const {
-  for (int s = 0; s < kSlotCount; ++s) {
+  for (int s = 0; s < slotsInUse_; ++s) {
     if (EqualsIgnoreCase(slots_[s].Next, cmd.SectionName)) return s;
   }
   return -1;
@@ -53,18 +57,18 @@ int CommandTable::FindSuccessor(const ScriptCommand& cmd) const {
 }
 
 int CommandTable::FindFreeSlot() const {
-  for (int s = 1; s < kSlotCount; ++s) {
+  for (int s = 1; s < slotsInUse_; ++s) {
     if (slots_[s].SectionName.empty()) return s;
   }
-  return -1;
+  return slotsInUse_ < kSlotCount ? std::max(slotsInUse_, 1) : -1;
 }
 
 std::string CommandTable::NewSectionName() const {
   // With 512 slots the smallest free number is at most 512, so one pass that
   // marks the numbers in use finds it.
   std::array<bool, kSlotCount + 1> taken{};
-  for (const ScriptCommand& cmd : slots_) {
-    std::string_view name = cmd.SectionName;
+  for (int s = 0; s < slotsInUse_; ++s) {
+    std::string_view name = slots_[s].SectionName;
     if (!StartsWithIgnoreCase(name, "WIZ")) continue;
     std::string_view digits = name.substr(3);
     if (digits.empty() || digits.size() > 3 || (digits[0] == '0' && digits.size() > 1)) continue;
@@ -85,8 +89,8 @@ void CommandTable::RebuildOrder() {
   // One index of the names for the whole walk: the lowest slot wins, as in
   // FindSection, and the walk stays linear in the number of slots.
   std::unordered_map<std::string, int> lowestSlot;
-  lowestSlot.reserve(kSlotCount);
-  for (int s = kSlotCount - 1; s >= 0; --s) {
+  lowestSlot.reserve(slotsInUse_);
+  for (int s = slotsInUse_ - 1; s >= 0; --s) {
     if (!slots_[s].SectionName.empty()) lowestSlot[ToUpperAscii(slots_[s].SectionName)] = s;
   }
   displayOrder_.fill(-1);
@@ -125,7 +129,8 @@ void CommandTable::ResetCommand(int slot, bool withLinks) {
 
 void CommandTable::ResetTable() {
   ScriptName = kDefaultScriptName;
-  for (int s = 0; s < kSlotCount; ++s) ResetCommand(s, true);
+  for (int s = 0; s < slotsInUse_; ++s) ResetCommand(s, true);
+  slotsInUse_ = 1;
   displayOrder_.fill(-1);
   displayOrder_[0] = 0;
   lastPosition_ = 0;

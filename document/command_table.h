@@ -29,7 +29,7 @@ class CommandTable {
   // The record in slot s (0 to 511), or the edit buffer for -1.
   ScriptCommand& Slot(int s);
   const ScriptCommand& Slot(int s) const;
-  ScriptCommand& Head() { return slots_[0]; }
+  ScriptCommand& Head() { return slots_[0]; }  // slot 0 always counts as in use
   const ScriptCommand& Head() const { return slots_[0]; }
   ScriptCommand& EditBuffer() { return editBuffer_; }
   const ScriptCommand& EditBuffer() const { return editBuffer_; }
@@ -77,6 +77,10 @@ class CommandTable {
  private:
   std::array<ScriptCommand, kSlotCount> slots_;
   std::array<std::int32_t, kSlotCount> displayOrder_;
+  // Slots from here on have never been handed out for writing since the last
+  // reset and are still empty, so resets and searches stop here: their cost
+  // follows what the script holds rather than the 512 slots.
+  int slotsInUse_ = kSlotCount;
   int lastPosition_ = 0;  // LastPosition(), kept with the display order
   ScriptCommand editBuffer_;
 };

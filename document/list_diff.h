@@ -1,0 +1,28 @@
+// The edits that turn the lines a list box shows into the new list lines:
+// the lines both share at the top and at the bottom stay, the lines between
+// are replaced pairwise and the rest inserted or deleted. A move thus changes
+// two lines, a delete removes one and an edit replaces one.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace wavoria {
+
+struct ListEdit {
+  enum Kind { kReplace, kInsert, kDelete };
+  Kind What = kReplace;
+  int Line = 0;      // index in the list as it stands when this edit is applied
+  std::string Text;  // the new line (empty for kDelete)
+
+  bool operator==(const ListEdit&) const = default;
+};
+
+// Edits to apply in order to `shown` to make it equal `wanted`.
+std::vector<ListEdit> DiffListLines(const std::vector<std::string>& shown,
+                                    const std::vector<std::string>& wanted);
+
+// Applies edits in order, as a list box would.
+void ApplyListEdits(const std::vector<ListEdit>& edits, std::vector<std::string>& lines);
+
+}  // namespace wavoria

@@ -1,0 +1,79 @@
+// The list box's update: the edits of random list commands turn the lines
+// shown before into exactly what a full rebuild gives, with the minimal
+// edits for a move, a delete and an edit; and a read after a long script
+// leaves nothing of it behind.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "document/list_diff.h"
+#include "document/list_lines.h"
+
+namespace wavoria {
+namespace {
+
+TEST(ListUpdate, RandomCommandsEqualAFullRebuild) {
+  std::mt19937 random(13);
+  CommandTable table;
+  std::vector<std::string> shown = BuildListLines(table);
+  for (int step = 0; step < 3000; ++step) {
+    const int position = static_cast<int>(random() % (table.LastPosition() + 2));
+    switch (random() % 5) {
+      case 0:
+      case 1:
+        table.InsertCommand(position);
+        break;
+      case 2:
+        table.DeleteCommand(position);
+        break;
+      case 3:
+        table.MoveCommandUp(position);
+        break;
+      case 4:
+        if (ScriptCommand* cmd = table.CommandAt(position)) cmd->Text = std::to_string(step);
+        table.MoveCommandDown(position);
+        break;
+    }
+    const std::vector<std::string> wanted = BuildListLines(table);
+    ApplyListEdits(DiffListLines(shown, wanted), shown);
+    ASSERT_EQ(shown, wanted) << "step " << step;
+  }
+}
+
+TEST(ListUpdate, EditsAreMinimal) {
+  const std::vector<std::string> lines{"s", "a", "b", "c", "<>"};
+  using E = ListEdit;
+  const struct {
+    std::vector<std::string> wanted;
+    std::vector<E> edits;
+  } cases[] = {
+      {{"s", "b", "a", "c", "<>"}, {{E::kReplace, 1, "b"}, {E::kReplace, 2, "a"}}},
+      {{"s", "a", "c", "<>"}, {{E::kDelete, 2, ""}}},
+      {{"s", "a", "x", "b", "c", "<>"}, {{E::kInsert, 2, "x"}}},
+      {{"s", "a", "b", "x", "<>"}, {{E::kReplace, 3, "x"}}},
+      {lines, {}},
+      {{},
+       {{E::kDelete, 0, ""},
+        {E::kDelete, 0, ""},
+        {E::kDelete, 0, ""},
+        {E::kDelete, 0, ""},
+        {E::kDelete, 0, ""}}},
+  };
+  for (const auto& row : cases) EXPECT_EQ(DiffListLines(lines, row.wanted), row.edits);
+}
+
+TEST(ListUpdate, ResetAfterALongScriptEmptiesEverySlot) {
+  CommandTable table;
+  for (int i = 0; i < 511; ++i) table.InsertCommand(table.LastPosition() + 1);
+  table.Slot(511).Text = "x";
+  table.Clear();
+  table.Slot(3).Key = "k";
+  table.Clear();
+  const CommandTable fresh;
+  for (int s = -1; s < kSlotCount; ++s) ASSERT_EQ(table.Slot(s), fresh.Slot(s)) << s;
+  EXPECT_EQ(table.FindFreeSlot(), 1);
+  EXPECT_EQ(table.NewSectionName(), "WIZ0");
+}
+
+}  // namespace
+}  // namespace wavoria

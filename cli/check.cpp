@@ -10,6 +10,7 @@
 #include "document/list_lines.h"
 #include "document/script_reader.h"
 #include "document/text.h"
+#include "document/utf8_text.h"
 #include "wizard/install_plan.h"
 
 namespace wavoria::cli {
@@ -348,9 +349,11 @@ bool CheckPath(const std::string& path, const ActionTable& actions,
     case PathKind::File: {
       std::string bytes;
       if (ReadWholeFile(path, bytes)) {
+        const int utf8Line = FirstUtf8Line(bytes);
+        if (utf8Line > 0) report({PathText(path), utf8Line, std::string(kUtf8FindingText)});
         const std::vector<Finding> findings = CheckScriptText(bytes, actions, PathText(path));
         for (const Finding& finding : findings) report(finding);
-        return !findings.empty();
+        return utf8Line > 0 || !findings.empty();
       }
       break;
     }

@@ -8,6 +8,7 @@
 
 #include "document/file_io.h"
 #include "document/text.h"
+#include "document/utf8_text.h"
 
 namespace wavoria {
 
@@ -214,6 +215,8 @@ bool IsKnownAction(std::string_view action, const ActionTable& actions) {
 
 ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table) {
   table.Clear();
+  const Utf8Conversion utf8 = ConvertUtf8Text(text);
+  if (utf8.Converted) text = utf8.Text;
   if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
     text.remove_prefix(kUtf8ByteOrderMark.size());
   }
@@ -221,6 +224,7 @@ ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, Comm
   ForEachLine(text, [&](std::string_view line) { parser.Line(line); });
   parser.Finish();
   table.RebuildOrder();
+  parser.warnings.ConvertedFromUtf8 = utf8.Converted;
   return parser.warnings;
 }
 
@@ -254,6 +258,11 @@ std::vector<std::string> WarningTexts(const ReadWarnings& warnings, std::string_
     texts.emplace_back(
         "Die geöffnete Datei beinhaltet unbekannte Einträge. Diese wurden nicht geladen. Das "
         "Speichern kann zu Datenverlust führen.");
+  }
+  if (warnings.ConvertedFromUtf8 && !quiet) {
+    texts.emplace_back(
+        "Die Datei war UTF-8-kodiert und wurde nach Windows-1252 umgewandelt; beim Speichern "
+        "wird sie in Windows-1252 geschrieben.");
   }
   return texts;
 }

@@ -23,9 +23,11 @@ struct ReadWarnings {
   bool UnknownCommands = false;     // a section with an unknown or no Action
   bool UnknownKeysDropped = false;  // lines with keys the reader does not know
   bool SectionsCut = false;         // sections beyond the 511 command slots
+  bool ConvertedFromUtf8 = false;   // a UTF-8 text, read as Windows-1252
 
   bool Any() const {
-    return CrossFileReference || UnknownCommands || UnknownKeysDropped || SectionsCut;
+    return CrossFileReference || UnknownCommands || UnknownKeysDropped || SectionsCut ||
+           ConvertedFromUtf8;
   }
 };
 

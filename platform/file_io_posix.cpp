@@ -5,18 +5,50 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "document/file_error.h"
 #include "document/file_io.h"
 #include "document/file_io_shared.h"
 
 namespace wavoria {
 
+namespace {
+
+FileError Classify(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return FileError::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return FileError::Denied;
+    case ETXTBSY:
+    case EBUSY:
+      return FileError::InUse;
+    case ENOSPC:
+    case EDQUOT:
+      return FileError::DiskFull;
+    default:
+      return FileError::Other;
+  }
+}
+
+// Records why a call failed (errno) and returns false.
+bool Fail(int error) {
+  SetLastFileError(Classify(error));
+  return false;
+}
+
+}  // namespace
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return Fail(errno);
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);
-    return false;
+    return Fail(EACCES);
   }
   std::string data;
   char buffer[65536];
@@ -24,23 +56,26 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     ssize_t n = read(fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
+      const int error = errno;
       close(fd);
-      return false;
+      return Fail(error);
     }
     if (n == 0) break;
     data.append(buffer, static_cast<std::size_t>(n));
   }
   close(fd);
   bytes = std::move(data);
+  SetLastFileError(FileError::None);
   return true;
 }
 
 bool FileExists(const std::string& path) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return Fail(errno);
   struct stat st {};
   bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   close(fd);
+  SetLastFileError(regular ? FileError::None : FileError::Denied);
   return regular;
 }
 
@@ -49,32 +84,43 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   // so does anything that is not a plain file. The check is made with the
   // rights the process writes with (its effective ids), not the ones it was
   // started with.
+  // Without any write permission bit the file counts as read-only even for
+  // root, as the read-only attribute does on Windows.
   struct stat st {};
   const bool exists = stat(path.c_str(), &st) == 0;
-  if (exists &&
-      (!S_ISREG(st.st_mode) || faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)) {
-    return false;
+  if (exists && (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 ||
+                 faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)) {
+    return Fail(EACCES);
   }
 
   const std::string temp = detail::TemporaryNameFor(path);
   int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
                 exists ? (st.st_mode & 07777) : 0666);
-  if (fd < 0) return false;
+  if (fd < 0) return Fail(errno);
   bool ok = true;
+  int error = 0;
   std::size_t done = 0;
   while (ok && done < bytes.size()) {
     bool cut = false;
     std::size_t allowed = detail::AllowedWrite(bytes.size() - done, cut);
     ssize_t n = allowed == 0 ? 0 : write(fd, bytes.data() + done, allowed);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0 || cut) ok = false;
+    if (n <= 0 || cut) {
+      ok = false;
+      // A write that puts out nothing more, like the test seam, means a full disk.
+      error = n < 0 ? errno : ENOSPC;
+    }
     if (n > 0) done += static_cast<std::size_t>(n);
   }
-  if (ok && fsync(fd) != 0) ok = false;
-  if (close(fd) != 0) ok = false;
-  if (ok && std::rename(temp.c_str(), path.c_str()) != 0) ok = false;
-  if (!ok) unlink(temp.c_str());
-  return ok;
+  if (ok && fsync(fd) != 0) ok = false, error = errno;
+  if (close(fd) != 0 && ok) ok = false, error = errno;
+  if (ok && std::rename(temp.c_str(), path.c_str()) != 0) ok = false, error = errno;
+  if (!ok) {
+    unlink(temp.c_str());
+    return Fail(error);
+  }
+  SetLastFileError(FileError::None);
+  return true;
 }
 
 }  // namespace wavoria

@@ -2,21 +2,55 @@
 // page, like every other text of the program.
 #include <windows.h>
 
+#include "document/file_error.h"
 #include "document/file_io.h"
 #include "document/file_io_shared.h"
 
 namespace wavoria {
 
+namespace {
+
+FileError Classify(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+      return FileError::NotFound;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+      return FileError::Denied;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return FileError::InUse;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return FileError::DiskFull;
+    default:
+      return FileError::Other;
+  }
+}
+
+// Records why a call failed and returns false.
+bool Fail(DWORD error) {
+  SetLastFileError(Classify(error));
+  return false;
+}
+
+}  // namespace
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
+  if (h == INVALID_HANDLE_VALUE) return Fail(GetLastError());
   std::string data;
+  DWORD error = 0;
   char buffer[65536];
   bool ok = true;
   for (;;) {
     DWORD n = 0;
     if (!ReadFile(h, buffer, sizeof buffer, &n, nullptr)) {
+      error = GetLastError();
       ok = false;
       break;
     }
@@ -24,15 +58,18 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     data.append(buffer, n);
   }
   CloseHandle(h);
-  if (ok) bytes = std::move(data);
-  return ok;
+  if (!ok) return Fail(error);
+  bytes = std::move(data);
+  SetLastFileError(FileError::None);
+  return true;
 }
 
 bool FileExists(const std::string& path) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
+  if (h == INVALID_HANDLE_VALUE) return Fail(GetLastError());
   CloseHandle(h);
+  SetLastFileError(FileError::None);
   return true;
 }
 
@@ -41,31 +78,44 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-    return false;
+    return Fail(ERROR_ACCESS_DENIED);
   }
   const std::string temp = detail::TemporaryNameFor(path);
   HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return false;
+  if (h == INVALID_HANDLE_VALUE) return Fail(GetLastError());
   bool ok = true;
+  DWORD error = 0;
   std::size_t done = 0;
   while (ok && done < bytes.size()) {
     bool cut = false;
     std::size_t allowed = detail::AllowedWrite(bytes.size() - done, cut);
     DWORD chunk = static_cast<DWORD>(allowed > (1u << 30) ? (1u << 30) : allowed);
     DWORD n = 0;
-    if (chunk > 0 && !WriteFile(h, bytes.data() + done, chunk, &n, nullptr)) ok = false;
-    if (n == 0 || cut) ok = false;
+    if (chunk > 0 && !WriteFile(h, bytes.data() + done, chunk, &n, nullptr)) {
+      ok = false;
+      error = GetLastError();
+    }
+    if ((n == 0 || cut) && ok) {
+      // A write that puts out nothing more, like the test seam, means a full disk.
+      ok = false;
+      error = ERROR_DISK_FULL;
+    }
     done += n;
   }
-  if (ok && !FlushFileBuffers(h)) ok = false;
-  if (!CloseHandle(h)) ok = false;
+  if (ok && !FlushFileBuffers(h)) ok = false, error = GetLastError();
+  if (!CloseHandle(h) && ok) ok = false, error = GetLastError();
   if (ok && !MoveFileExA(temp.c_str(), path.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     ok = false;
+    error = GetLastError();
   }
-  if (!ok) DeleteFileA(temp.c_str());
-  return ok;
+  if (!ok) {
+    DeleteFileA(temp.c_str());
+    return Fail(error);
+  }
+  SetLastFileError(FileError::None);
+  return true;
 }
 
 }  // namespace wavoria

@@ -16,7 +16,10 @@ INT_PTR CALLBACK CheatDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARA
       SetItemText(dialog, IDC_CHEAT_TEXT, form.Cheat);
       SetItemText(dialog, IDC_CHEAT_VALUE, form.Value.Digits);
       SetButtonChecked(dialog, IDC_CHEAT_NEGATIVE, form.Value.Negative);
-      return TRUE;  // the cheat box is no tab stop: the value box gets the focus
+      // The value is what a maker changes most: it has the focus on opening,
+      // although the cheat box comes first in the tab order.
+      SetFocus(GetDlgItem(dialog, IDC_CHEAT_VALUE));
+      return FALSE;
     }
     case WM_CLOSE:
       CancelCommandDialog(dialog);

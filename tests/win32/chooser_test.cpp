@@ -17,7 +17,7 @@ void OpenChooser() {
 TEST(Chooser, ButtonsAsTheTemplateGivesThem) {
   ResetEditor();
   const std::pair<int, const char*> buttons[] = {
-      {IDC_CHOOSER_MOUSE_POSITION, "Maus-/Tastenstatus senden"},
+      {IDC_CHOOSER_MOUSE_POSITION, "Maus-/Tastenstatus\nsenden"},
       {IDC_CHOOSER_LOG, "In Logdatei schreiben"},
       {IDC_CHOOSER_OUTPUT, "Wert an Output-Liste anhängen"},
       {IDC_CHOOSER_MIDI_TICK, "Funktion von 'Get Midi Pos.' ändern"},

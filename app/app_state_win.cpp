@@ -4,7 +4,9 @@ namespace wavoria {
 
 namespace {
 
-void ExitNow() { ExitProcess(0); }
+void ExitNow() {
+  ExitProcess(0);
+}
 
 void (*g_endProgram)() = ExitNow;
 
@@ -15,8 +17,12 @@ AppState& App() {
   return state;
 }
 
-void EndProgram() { g_endProgram(); }
+void EndProgram() {
+  g_endProgram();
+}
 
-void SetEndProgramHandler(void (*handler)()) { g_endProgram = handler ? handler : ExitNow; }
+void SetEndProgramHandler(void (*handler)()) {
+  g_endProgram = handler ? handler : ExitNow;
+}
 
 }  // namespace wavoria

@@ -1,10 +1,13 @@
 #include "app/command_list_view_win.h"
 
 #include <map>
+#include <string>
+#include <vector>
 
 #include "app/app_state_win.h"
 #include "app/win_util_win.h"
 #include "dialogs/details_text.h"
+#include "document/list_diff.h"
 #include "document/list_lines.h"
 #include "resources/resource_ids.h"
 
@@ -25,24 +28,109 @@ HICON KindIcon(int id) {
   return icon;
 }
 
+// What the main window's controls show, so that a refresh writes only what
+// changed. Each belongs to one window: another main window starts afresh.
+struct ShownList {
+  HWND List = nullptr;
+  std::vector<std::string> Lines;
+};
+struct ShownDetails {
+  HWND Window = nullptr;  // nullptr: every control is written on the next refresh
+  Details Shown;
+};
+struct ShownTitle {
+  HWND Window = nullptr;
+  std::string Path;
+};
+ShownList shownList;
+ShownDetails shownDetails;
+ShownTitle shownTitle;
+
+int VisibleListLines(HWND list) {
+  RECT client{};
+  GetClientRect(list, &client);
+  const LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+  return height > 0 ? static_cast<int>((client.bottom - client.top) / height) : 1;
+}
+
+void SelectAndShow(HWND window, int line) {
+  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  RefreshDetails(window);
+  RefreshLabelAndTitle(window);
+}
+
 }  // namespace
 
 void RefreshCommandList(HWND window) {
   if (window == nullptr) return;
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  // A refill writes everything anew, also into a window that reuses an old handle.
+  shownList = {list, BuildListLines(App().Document)};
+  shownDetails.Window = nullptr;
+  shownTitle.Window = nullptr;
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& line : BuildListLines(App().Document)) {
+  for (const std::string& line : shownList.Lines) {
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
   }
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
-  RefreshLabelAndTitle(window);
-  SelectLine(window, 0);
+  SelectAndShow(window, 0);
+}
+
+void UpdateCommandList(HWND window, int line) {
+  if (window == nullptr) return;
+  HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  if (shownList.List != list ||
+      SendMessageA(list, LB_GETCOUNT, 0, 0) != static_cast<LRESULT>(shownList.Lines.size())) {
+    RefreshCommandList(window);
+    SelectAndShow(window, line);
+    return;
+  }
+  std::vector<std::string> wanted = BuildListLines(App().Document);
+  const std::vector<ListEdit> edits = DiffListLines(shownList.Lines, wanted);
+  const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  // Without redrawing, the list box updates its scroll bar once instead of
+  // after every edit, and afterwards only the lines that look different are
+  // painted again: the replaced ones, or everything below the first inserted
+  // or deleted one, or the whole view when it had to scroll.
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  bool shifted = false;
+  for (const ListEdit& edit : edits) {
+    const auto at = static_cast<WPARAM>(edit.Line);
+    if (edit.What != ListEdit::kInsert) SendMessageA(list, LB_DELETESTRING, at, 0);
+    if (edit.What != ListEdit::kDelete) {
+      SendMessageA(list, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(edit.Text.c_str()));
+    }
+    shifted = shifted || edit.What != ListEdit::kReplace;
+  }
+  shownList.Lines = std::move(wanted);
+  const int kept =
+      KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(shownList.Lines.size()));
+  SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  if (kept == top && !edits.empty()) {
+    ValidateRect(list, nullptr);
+    RECT client{};
+    GetClientRect(list, &client);
+    for (const ListEdit& edit : edits) {
+      RECT item{};
+      SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(edit.Line),
+                   reinterpret_cast<LPARAM>(&item));
+      if (shifted) item.bottom = client.bottom;
+      InvalidateRect(list, &item, TRUE);
+      if (shifted) break;
+    }
+  } else {
+    InvalidateRect(list, nullptr, TRUE);
+  }
+  SelectAndShow(window, line);
 }
 
 void RefreshLabelAndTitle(HWND window) {
   if (window == nullptr) return;
+  if (shownTitle.Window == window && shownTitle.Path == App().DocumentPath) return;
+  shownTitle = {window, App().DocumentPath};
   SetItemText(window, IDC_MAIN_LABEL, ListCaption(App().DocumentPath));
   SendMessageA(window, WM_SETTEXT, 0,
                reinterpret_cast<LPARAM>(WindowTitle(App().DocumentPath).c_str()));
@@ -51,11 +139,22 @@ void RefreshLabelAndTitle(HWND window) {
 void RefreshDetails(HWND window) {
   if (window == nullptr) return;
   const Details details = DetailsOf(App().Document, SelectedLine(window), App().DocumentPath);
-  SetItemText(window, IDC_MAIN_DETAILS_TEXT, details.Text);
-  SetItemText(window, IDC_MAIN_SECTION, details.SectionLabel);
-  SetItemText(window, IDC_MAIN_NEXT, details.NextLabel);
-  SendDlgItemMessageA(window, IDC_MAIN_DETAILS_BUTTON, BM_SETIMAGE, IMAGE_ICON,
-                      reinterpret_cast<LPARAM>(KindIcon(details.Icon)));
+  const bool known = shownDetails.Window == window;
+  Details& shown = shownDetails.Shown;
+  auto write = [&](int id, std::string& was, const std::string& now) {
+    if (known && was == now) return;
+    SetItemText(window, id, now);
+    was = now;
+  };
+  write(IDC_MAIN_DETAILS_TEXT, shown.Text, details.Text);
+  write(IDC_MAIN_SECTION, shown.SectionLabel, details.SectionLabel);
+  write(IDC_MAIN_NEXT, shown.NextLabel, details.NextLabel);
+  if (!known || shown.Icon != details.Icon) {
+    SendDlgItemMessageA(window, IDC_MAIN_DETAILS_BUTTON, BM_SETIMAGE, IMAGE_ICON,
+                        reinterpret_cast<LPARAM>(KindIcon(details.Icon)));
+    shown.Icon = details.Icon;
+  }
+  shownDetails.Window = window;
 }
 
 int SelectedLine(HWND window) {

@@ -12,11 +12,18 @@ namespace wavoria {
 // refreshes the details panel.
 void RefreshCommandList(HWND window);
 
-// Rewrites the label above the list and the window title from DocumentPath.
+// After a list command: changes only the list lines that differ from what the
+// list shows, keeps the first visible line unless `line` would leave the
+// view, selects `line` and refreshes the details panel, the label and the
+// title, writing only the controls whose contents change.
+void UpdateCommandList(HWND window, int line);
+
+// Rewrites the label above the list and the window title from DocumentPath
+// when it changed.
 void RefreshLabelAndTitle(HWND window);
 
 // Shows the details of the selected line: the text, the Section and Next
-// labels and the icon on the "Bearb." button.
+// labels and the icon on the "Bearb." button (only those that change).
 void RefreshDetails(HWND window);
 
 // The selected line of the command list, -1 for none.

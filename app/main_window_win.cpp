@@ -16,14 +16,27 @@ namespace wavoria {
 
 namespace {
 
-// Ends a list command that changed the document: the list is rebuilt, the
-// line to select is selected and the list has the focus again.
+// True while a list command runs: the list's own notifications (the focus
+// coming back to it) then refresh nothing, the command refreshes once.
+bool inListCommand = false;
+
+// Ends a list command that changed the document: the lines that changed are
+// updated and the line to select is selected.
 BOOL FinishListCommand(HWND window, int line) {
-  RefreshCommandList(window);
-  SelectLine(window, line);
+  UpdateCommandList(window, line);
   App().Modified = true;
-  SetFocus(GetDlgItem(window, IDC_MAIN_LIST));
   return TRUE;
+}
+
+// Runs a list command. Every one, also one that does nothing, ends with the
+// focus on the list, so that the arrow keys move the selection again.
+BOOL RunListCommand(HWND window, BOOL (*command)(HWND)) {
+  inListCommand = true;
+  const BOOL done = command(window);
+  SendMessageA(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(window, IDC_MAIN_LIST)),
+               TRUE);
+  inListCommand = false;
+  return done;
 }
 
 BOOL AddCommand(HWND window) {
@@ -65,7 +78,8 @@ BOOL EditCommand(HWND window) {
 
 // Delete, move up and move down: the core says which line follows, or that
 // the command does not apply to the selected line.
-BOOL ChangeAtSelection(HWND window, std::optional<int> (*change)(CommandTable&, int)) {
+template <std::optional<int> (*change)(CommandTable&, int)>
+BOOL ChangeAtSelection(HWND window) {
   const std::optional<int> line = change(App().Document, SelectedLine(window));
   if (!line) return FALSE;
   App().Document.RebuildOrder();
@@ -112,24 +126,24 @@ BOOL OnCommand(HWND window, int id) {
   switch (id) {
     case IDC_MAIN_LIST:
       // Selection changes, double-clicks and focus changes only refresh the details.
-      RefreshDetails(window);
+      if (!inListCommand) RefreshDetails(window);
       return TRUE;
     case IDC_MAIN_ADD:
     case IDM_ADD_COMMAND:
-      return AddCommand(window);
+      return RunListCommand(window, AddCommand);
     case IDC_MAIN_EDIT:
     case IDC_MAIN_DETAILS_BUTTON:
     case IDM_EDIT_COMMAND:
-      return EditCommand(window);
+      return RunListCommand(window, EditCommand);
     case IDC_MAIN_DELETE:
     case IDM_DELETE_COMMAND:
-      return ChangeAtSelection(window, DeleteAt);
+      return RunListCommand(window, ChangeAtSelection<DeleteAt>);
     case IDC_MAIN_UP:
     case IDM_MOVE_UP:
-      return ChangeAtSelection(window, MoveUpAt);
+      return RunListCommand(window, ChangeAtSelection<MoveUpAt>);
     case IDC_MAIN_DOWN:
     case IDM_MOVE_DOWN:
-      return ChangeAtSelection(window, MoveDownAt);
+      return RunListCommand(window, ChangeAtSelection<MoveDownAt>);
     case IDM_NEW:
       NewScript(window);
       return TRUE;

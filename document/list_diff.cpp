@@ -49,4 +49,11 @@ void ApplyListEdits(const std::vector<ListEdit>& edits, std::vector<std::string>
   }
 }
 
+int KeptTopLine(int top, int selected, int visibleLines, int lineCount) {
+  const int visible = std::max(visibleLines, 1);
+  if (selected >= 0 && selected < top) top = selected;
+  if (selected >= top + visible) top = selected - visible + 1;
+  return std::clamp(top, 0, std::max(lineCount - visible, 0));
+}
+
 }  // namespace wavoria

@@ -25,4 +25,9 @@ std::vector<ListEdit> DiffListLines(const std::vector<std::string>& shown,
 // Applies edits in order, as a list box would.
 void ApplyListEdits(const std::vector<ListEdit>& edits, std::vector<std::string>& lines);
 
+// The first visible line after a list command: the view stays where it was
+// (top) unless the selected line would leave it, then it scrolls just far
+// enough to show that line at its edge; never past the last full view.
+int KeptTopLine(int top, int selected, int visibleLines, int lineCount);
+
 }  // namespace wavoria

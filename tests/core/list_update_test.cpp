@@ -75,5 +75,24 @@ TEST(ListUpdate, ResetAfterALongScriptEmptiesEverySlot) {
   EXPECT_EQ(table.NewSectionName(), "WIZ0");
 }
 
+TEST(ListUpdate, TheViewStaysPutUnlessTheSelectionWouldLeaveIt) {
+  struct Case {
+    int top, selected, visible, count, kept;
+  } const cases[] = {
+      {10, 15, 10, 100, 10},  // inside the view: no scrolling
+      {10, 19, 10, 100, 10},  // on the bottom edge
+      {10, 20, 10, 100, 11},  // one below: just far enough
+      {10, 9, 10, 100, 9},    // one above
+      {10, 0, 10, 100, 0},    // to the head line
+      {95, 96, 10, 100, 90},  // lines deleted at the end: the last full view
+      {0, 3, 10, 5, 0},       // shorter than the view
+      {4, 4, 0, 100, 4},      // a list box too small for one line still shows it
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(KeptTopLine(c.top, c.selected, c.visible, c.count), c.kept)
+        << c.top << " " << c.selected << " " << c.visible << " " << c.count;
+  }
+}
+
 }  // namespace
 }  // namespace wavoria

@@ -1,0 +1,181 @@
+// What a user waits for in the real main window under Windows or Wine: each
+// list command from its message until the window has painted the result, on
+// scripts of 10, 100 and 511 commands. Dialogs that a command opens (the
+// chooser, the log dialog) are answered as soon as they are active. Prints the
+// median of several runs, the ratio of 511 to 10 commands, each command as a
+// multiple of one details refresh, and the goals.
+#include <windows.h>
+// windows.h first: commctrl.h needs its types.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/app_state_win.h"
+#include "app/editor_windows_win.h"
+#include "app/file_choosers_win.h"
+#include "bench/generated_script.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+using namespace wavoria;
+
+constexpr int kRuns = 11;
+const int kSizes[] = {10, 100, 511};
+
+// The dialog to answer when it becomes active, and the button that answers it.
+int answerButton = 0;
+HHOOK hook = nullptr;
+
+LRESULT CALLBACK AnswerDialogs(int code, WPARAM wparam, LPARAM lparam) {
+  if (code == HCBT_ACTIVATE && answerButton != 0) {
+    PostMessageA(reinterpret_cast<HWND>(wparam), WM_COMMAND, answerButton, 0);
+  }
+  return CallNextHookEx(hook, code, wparam, lparam);
+}
+
+// Lets the window finish: everything posted is handled and every control
+// that needs painting is painted.
+void Finish(HWND window) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (!IsDialogMessageA(window, &message)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+  }
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  GdiFlush();
+}
+
+double Milliseconds(const std::function<void()>& step, HWND window) {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  step();
+  Finish(window);
+  QueryPerformanceCounter(&end);
+  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+void Command(HWND window, int id, int answer = 0) {
+  answerButton = answer;
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+  answerButton = 0;
+}
+
+// A selection as the user makes it: the list selects and tells its window.
+void Select(HWND window, int line) {
+  HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_MAIN_LIST, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(list));
+}
+
+// Median milliseconds by script size and step.
+using Figures = std::map<int, std::map<std::string, double>>;
+
+// One run of every step on a script of `commands` commands, opened first.
+void RunSteps(HWND window, const std::string& path, int commands,
+              std::map<std::string, std::vector<double>>& times) {
+  const int middle = commands / 2 + 1;
+  SetScriptChooser([&](HWND, bool, const std::string&) { return path; });
+  App().Modified = false;
+  times["open"].push_back(Milliseconds([&] { Command(window, IDM_OPEN); }, window));
+  SetScriptChooser({});
+  // The lines worked on stay in the middle of the view, as when a user works
+  // on what they see: no step has to scroll.
+  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETTOPINDEX, std::max(middle - 5, 0), 0);
+  Select(window, middle - 1);
+  Finish(window);
+  times["select"].push_back(Milliseconds([&] { Select(window, middle); }, window));
+  times["move down"].push_back(Milliseconds([&] { Command(window, IDC_MAIN_DOWN); }, window));
+  times["move up"].push_back(Milliseconds([&] { Command(window, IDC_MAIN_UP); }, window));
+  times["delete"].push_back(Milliseconds([&] { Command(window, IDC_MAIN_DELETE); }, window));
+  times["add"].push_back(
+      Milliseconds([&] { Command(window, IDC_MAIN_ADD, IDC_CHOOSER_KEY_ON); }, window));
+  Select(window, 1);  // the first command writes to the log
+  Finish(window);
+  times["edit"].push_back(
+      Milliseconds([&] { Command(window, IDC_MAIN_EDIT, IDC_LOG_OK); }, window));
+  times["round trip"].push_back(Milliseconds([&] { PostMessageA(window, WM_NULL, 0, 0); }, window));
+}
+
+std::string WriteScript(int commands) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  const std::string path =
+      std::string(folder) + "wavoria-bench-" + std::to_string(commands) + ".script.wav";
+  std::ofstream(path, std::ios::binary) << bench::GeneratedScript(commands);
+  return path;
+}
+
+}  // namespace
+
+int main() {
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  SetEndProgramHandler([] {});
+  App().Tables.Actions = bench::Actions();
+  hook = SetWindowsHookExA(WH_CBT, AnswerDialogs, nullptr, GetCurrentThreadId());
+
+  // The sizes take turns run by run, so that a busy machine slows them alike.
+  HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                                   MainWindowProc, 0);
+  ShowWindow(window, SW_SHOW);
+  Finish(window);
+  std::map<int, std::string> paths;
+  for (int commands : kSizes) paths[commands] = WriteScript(commands);
+  std::map<int, std::map<std::string, std::vector<double>>> times;
+  for (int run = 0; run < kRuns; ++run) {
+    for (int commands : kSizes) RunSteps(window, paths[commands], commands, times[commands]);
+  }
+  DestroyWindow(window);
+  Figures figures;
+  for (int commands : kSizes) {
+    DeleteFileA(paths[commands].c_str());
+    for (const auto& [step, values] : times[commands]) figures[commands][step] = Median(values);
+  }
+  UnhookWindowsHookEx(hook);
+
+  const char* steps[] = {"move up", "move down", "delete",     "add",
+                         "edit",    "select",    "round trip", "open"};
+  std::printf("%-12s %9s %9s %9s %9s %9s %10s\n", "ms (median)", "10", "100", "511", "511/10",
+              "511/100", "/select");
+  bool met = true;
+  for (const char* step : steps) {
+    const double small = figures[10][step], large = figures[511][step];
+    const double refreshes = large / figures[511]["select"];
+    std::printf("%-12s %9.2f %9.2f %9.2f %9.2f %9.2f %10.2f\n", step, small, figures[100][step],
+                large, large / small, large / figures[100][step], refreshes);
+  }
+  auto goal = [&](const char* what, double value, double limit) {
+    std::printf("%-44s %6.2f (at most %.1f) %s\n", what, value, limit,
+                value <= limit ? "met" : "MISSED");
+    met = met && value <= limit;
+  };
+  for (const char* step : {"move up", "move down", "delete", "add", "edit"}) {
+    goal((std::string(step) + ": 511 against 10 commands").c_str(),
+         figures[511][step] / figures[10][step], 1.2);
+  }
+  for (const char* step : {"move up", "move down", "delete"}) {
+    goal((std::string(step) + " in details refreshes (511)").c_str(),
+         figures[511][step] / figures[511]["select"], 2.0);
+  }
+  goal("select (a details refresh) in round trips",
+       figures[10]["select"] / figures[10]["round trip"], 5.0);
+  goal("open: 511 against 10 commands", figures[511]["open"] / figures[10]["open"], 1.5);
+  return met ? 0 : 1;
+}

@@ -10,7 +10,6 @@
 
 #include "app/app_state_win.h"
 #include "app/program_win.h"
-#include "app/win_util_win.h"
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*command_line*/,
                    int /*show*/) {
@@ -19,7 +18,6 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
   InitCommonControlsEx(&controls);
 
-  wavoria::StartFolder();  // fixed now, before any chooser changes the current folder
   std::vector<std::string> arguments;
   for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);
 

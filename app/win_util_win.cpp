@@ -79,6 +79,14 @@ const std::string& StartFolder() {
   return folder;
 }
 
+namespace {
+
+// Fixes the start folder when the program is loaded, before any code can
+// change the current folder.
+[[maybe_unused]] const std::string& startFolderAtLoad = StartFolder();
+
+}  // namespace
+
 std::string FullPath(const std::string& path) {
   return AbsolutePath(path, CurrentFolder());
 }

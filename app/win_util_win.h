@@ -36,8 +36,8 @@ void ShowWarning(HWND owner, std::string_view text);
 // icon, Ja the default button.
 Answer AskYesNoCancel(HWND owner, std::string_view text);
 
-// The folder that was current when the program started (fixed at the first
-// call, which start-up makes), and `path` made absolute against the current
+// The folder that was current when the program started (fixed as the
+// program is loaded), and `path` made absolute against the current
 // folder: the form in which the program keeps every script path it learns,
 // so that a file chooser that changes the current folder cannot move it.
 const std::string& StartFolder();

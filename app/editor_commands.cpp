@@ -72,6 +72,20 @@ bool StoreEditBuffer(CommandTable& table, int selected) {
   return true;
 }
 
+std::optional<int> FinishEdit(CommandTable& table, int selected, const EditTarget& target) {
+  switch (target.What) {
+    case EditTarget::kRename:
+      return 0;
+    case EditTarget::kDialog:
+      if (!StoreEditBuffer(table, selected)) return std::nullopt;
+      table.RebuildOrder();
+      return selected;
+    case EditTarget::kNothing:
+      break;
+  }
+  return std::nullopt;
+}
+
 bool EditBufferCancelled(const CommandTable& table) {
   return table.EditBuffer().SectionName == kCancelMarker;
 }
@@ -87,7 +101,6 @@ void ResetEditBuffer(CommandTable& table) {
 }
 
 void CancelEditBuffer(CommandTable& table) {
-  ResetEditBuffer(table);
   table.EditBuffer().SectionName = kCancelMarker;
 }
 

@@ -37,6 +37,13 @@ void LoadEditBuffer(CommandTable& table, int selected);
 // nothing, when the dialog was cancelled.
 bool StoreEditBuffer(CommandTable& table, int selected);
 
+// What follows an Edit once its window has closed: the line to select when
+// the script counts as changed, nothing when it does not. A command dialog
+// changes the command only when it was confirmed (StoreEditBuffer). The
+// rename dialog stores the name itself, and renaming counts as a change even
+// when it was cancelled; the script line stays selected.
+std::optional<int> FinishEdit(CommandTable& table, int selected, const EditTarget& target);
+
 // Whether the edit buffer carries the cancel marker.
 bool EditBufferCancelled(const CommandTable& table);
 
@@ -48,7 +55,10 @@ void PrepareForEditor(CommandTable& table);
 // Empties the edit buffer, as before a new command is chosen.
 void ResetEditBuffer(CommandTable& table);
 
-// Empties the edit buffer and marks it cancelled.
+// Marks the edit buffer cancelled, and changes nothing else in it: the one
+// cancel of every command dialog and of the chooser. The marker is the only
+// signal; a marked buffer is never taken over, so what else it holds does
+// not matter.
 void CancelEditBuffer(CommandTable& table);
 
 }  // namespace wavoria

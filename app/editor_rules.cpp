@@ -35,12 +35,12 @@ bool ModifiedAfterNotepad(bool ownFile, bool wasModified, bool contentChanged) {
   return wasModified || contentChanged;
 }
 
-std::string CannotOpenMessage(std::string_view path) {
-  return "Die Datei '" + std::string(path) + "' konnte nicht geöffnet werden.";
+std::string CannotOpenMessage(std::string_view path, FileError cause) {
+  return WithCause("Die Datei '" + std::string(path) + "' konnte nicht geöffnet werden.", cause);
 }
 
-std::string CannotSaveMessage(std::string_view path) {
-  return "Die Datei '" + std::string(path) + "' konnte nicht gespeichert werden.";
+std::string CannotSaveMessage(std::string_view path, FileError cause) {
+  return WithCause("Die Datei '" + std::string(path) + "' konnte nicht gespeichert werden.", cause);
 }
 
 std::string NotepadFailedMessage(std::string_view path) {

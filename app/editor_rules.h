@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "document/command_table.h"
+#include "document/file_error.h"
 
 namespace wavoria {
 
@@ -24,7 +25,7 @@ inline constexpr std::string_view kNotepadWaitText =
     "Die Datei wird nun im Editor geöffnet. Wenn Sie fertig sind, klicken Sie auf OK.";
 
 // The file a script goes to Notepad in when the user does not save it first;
-// a name without folder, so it lies in the current directory.
+// it lies in the folder that was current when the program started.
 inline constexpr std::string_view kNotepadTempFile = "~wiz.script.wav";
 
 // The About box.
@@ -50,9 +51,10 @@ std::string NotepadCommandLine(std::string_view file);
 // if Notepad changed it, since its own file does not hold it.
 bool ModifiedAfterNotepad(bool ownFile, bool wasModified, bool contentChanged);
 
-// Warnings about files that could not be read or written, and about Notepad.
-std::string CannotOpenMessage(std::string_view path);
-std::string CannotSaveMessage(std::string_view path);
+// Warnings about files that could not be read or written, with the cause the
+// file layer gave, and about Notepad.
+std::string CannotOpenMessage(std::string_view path, FileError cause = FileError::None);
+std::string CannotSaveMessage(std::string_view path, FileError cause = FileError::None);
 std::string NotepadFailedMessage(std::string_view path);
 
 // Whether another command fits into the script, and what is said when not.

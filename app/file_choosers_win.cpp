@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/app_state_win.h"
+#include "app/win_util_win.h"
 
 namespace wavoria {
 
@@ -19,7 +20,7 @@ ScriptChooser& Seam() {
 // Both pairs of the filter, each text ended by a zero, the list by another.
 constexpr char kFilter[] = "Klavato-Skript (*.script.wav)\0*.script.wav\0Alle Dateien (*.*)\0*.*\0";
 
-std::string RunChooser(HWND owner, bool forSaving) {
+std::string ChooserResult(HWND owner, bool forSaving) {
   const std::string& preset = App().DocumentPath;
   if (Seam()) return Seam()(owner, forSaving, preset);
 
@@ -45,6 +46,12 @@ std::string RunChooser(HWND owner, bool forSaving) {
   const BOOL chosen = forSaving ? GetSaveFileNameA(&settings) : GetOpenFileNameA(&settings);
   if (!chosen) return {};
   return std::string(file.data());
+}
+
+// The chosen file as a full path, taken at once: the chooser may have made
+// the folder it showed the current one.
+std::string RunChooser(HWND owner, bool forSaving) {
+  return FullPath(ChooserResult(owner, forSaving));
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include "app/command_list_view_win.h"
 #include "app/editor_rules.h"
 #include "app/file_choosers_win.h"
+#include "app/file_commands.h"
 #include "app/win_util_win.h"
+#include "document/file_error.h"
 #include "document/file_io.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
@@ -42,7 +44,7 @@ bool ReadScriptInto(HWND owner, const std::string& path) {
     read = ReadScriptFile(path, App().Tables.Actions, App().Document, warnings);
   }
   if (!read) {
-    ShowWarning(owner, CannotOpenMessage(path));
+    ShowWarning(owner, CannotOpenMessage(path, LastFileError()));
     return false;
   }
   for (const std::string& text : WarningTexts(warnings, path)) ShowWarning(owner, text);
@@ -56,11 +58,11 @@ bool WriteScriptTo(HWND owner, const std::string& path) {
     WaitCursor wait;
     written = WriteScriptFile(path, App().Document);
   }
-  if (!written) ShowWarning(owner, CannotSaveMessage(path));
+  if (!written) ShowWarning(owner, CannotSaveMessage(path, LastFileError()));
   return written;
 }
 
-// Writes the document to path and makes path its file.
+// Writes the document to path (absolute) and makes path its file.
 bool SaveTo(HWND owner, const std::string& path) {
   if (!WriteScriptTo(owner, path)) return false;
   App().DocumentPath = path;
@@ -100,15 +102,10 @@ bool StartNotepad(const std::string& commandLine) {
 
 }  // namespace
 
-bool AskToSave(HWND owner) {
-  switch (AskYesNoCancel(owner, kSavePromptText)) {
-    case IDNO:
-      return true;
-    case IDYES:
-      return SaveScript(owner);
-    default:
-      return false;
-  }
+bool MayDropChanges(HWND owner) {
+  return MayDropChanges(
+      App().Modified, [owner] { return AskYesNoCancel(owner, kSavePromptText); },
+      [owner] { return SaveScript(owner); });
 }
 
 void ResetToNewScript() {
@@ -118,20 +115,21 @@ void ResetToNewScript() {
 }
 
 bool OpenScriptFile(HWND owner, const std::string& path) {
-  if (!ReadScriptInto(owner, path)) return false;
-  App().DocumentPath = path;
+  const std::string file = FullPath(path);
+  if (!ReadScriptInto(owner, file)) return false;
+  App().DocumentPath = file;
   App().Modified = false;
   return true;
 }
 
 void NewScript(HWND window) {
-  if (App().Modified && !AskToSave(window)) return;
+  if (!MayDropChanges(window)) return;
   ResetToNewScript();
   RefreshCommandList(window);
 }
 
 void OpenScript(HWND window) {
-  if (App().Modified && !AskToSave(window)) return;
+  if (!MayDropChanges(window)) return;
   const std::string path = ChooseScriptToOpen(window);
   if (path.empty()) return;  // cancelled: the script stays as it is
   if (OpenScriptFile(window, path)) RefreshCommandList(window);
@@ -155,45 +153,34 @@ bool SaveScriptAs(HWND window) {
 
 void EditInNotepad(HWND window) {
   AppState& app = App();
-  const bool wasModified = app.Modified;
-  std::string file;
-  bool ownFile = true;
-  std::string written;  // what the temporary file held when Notepad started
-  if (!NotepadNeedsNoPrompt(app.DocumentPath, app.Modified)) {
-    switch (AskYesNoCancel(window, NotepadPromptText(app.DocumentPath))) {
-      case IDYES:
-        if (!SaveScript(window)) return;
-        break;
-      case IDNO:
-        file = kNotepadTempFile;
-        ownFile = false;
-        written = ScriptText(app.Document);
-        if (!WriteScriptTo(window, file)) return;
-        break;
-      default:
-        return;
-    }
-  }
-  if (ownFile) file = app.DocumentPath;
-
-  if (!StartNotepad(NotepadCommandLine(file))) {
+  NotepadSteps steps;
+  steps.Ask = [window](std::string_view question) { return AskYesNoCancel(window, question); };
+  steps.Save = [window]() -> std::optional<std::string> {
+    if (!SaveScript(window)) return std::nullopt;
+    return App().DocumentPath;
+  };
+  steps.Write = [window](const std::string& file) { return WriteScriptTo(window, file); };
+  steps.Contents = [](const std::string& file) -> std::optional<std::string> {
+    std::string bytes;
+    if (!ReadWholeFile(file, bytes)) return std::nullopt;
+    return bytes;
+  };
+  steps.Start = [window](const std::string& file) {
+    if (StartNotepad(NotepadCommandLine(file))) return true;
     ShowWarning(window, NotepadFailedMessage(file));
-    return;
-  }
-  MessageBoxA(window, std::string(kNotepadWaitText).c_str(), std::string(kNotepadWaitTitle).c_str(),
-              MB_OK);
-
-  bool changed = false;
-  if (!ownFile) {
-    std::string now;
-    changed = !ReadWholeFile(file, now) || now != written;
-  }
-  if (ReadScriptInto(window, file)) {
+    return false;
+  };
+  steps.Wait = [window] {
+    MessageBoxA(window, std::string(kNotepadWaitText).c_str(),
+                std::string(kNotepadWaitTitle).c_str(), MB_OK);
+  };
+  steps.Read = [window](const std::string& file) {
+    if (!ReadScriptInto(window, file)) return false;
     RefreshCommandList(window);
-  } else {
-    changed = false;  // the script in memory is the one Notepad started with
-  }
-  app.Modified = ModifiedAfterNotepad(ownFile, wasModified, changed);
+    return true;
+  };
+  const std::string tempFile = AbsolutePath(kNotepadTempFile, StartFolder());
+  app.Modified = wavoria::EditInNotepad(app.DocumentPath, app.Modified, tempFile, steps);
 }
 
 void SetNotepadLauncher(NotepadLauncher launcher) {

@@ -12,18 +12,19 @@
 
 namespace wavoria {
 
-// The save prompt (Ja, Nein, Abbrechen). Returns true to go on: after Nein,
-// or after Ja when the script was saved. Returns false to stop: after
-// Abbrechen, a cancelled save chooser or a failed save.
-bool AskToSave(HWND owner);
+// Before a command drops unsaved changes: the save prompt (Ja, Nein,
+// Abbrechen) when the script has any. Returns true to go on: without changes,
+// after Nein, or after Ja when the script was saved. Returns false to stop:
+// after Abbrechen, a cancelled save chooser or a failed save.
+bool MayDropChanges(HWND owner);
 
 // Makes the document a new, empty script without a file and without changes.
 // Touches no window.
 void ResetToNewScript();
 
 // Reads the script at path. On success it becomes the document, DocumentPath
-// names it, Modified is false and the reader's warnings are shown; on failure
-// a warning says so and nothing changes. The caller refreshes the window.
+// names it (made absolute against the current folder), Modified is false and the reader's warnings
+// are shown; on failure a warning says so and nothing changes. The caller refreshes the window.
 bool OpenScriptFile(HWND owner, const std::string& path);
 
 // The menu commands of the main window.

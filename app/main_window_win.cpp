@@ -61,19 +61,18 @@ BOOL EditCommand(HWND window) {
     case EditTarget::kRename:
       DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RENAME), window,
                       RenameDialogProc, 0);
-      // Renaming counts as a change even when it was cancelled.
-      return FinishListCommand(window, 0);
+      break;
     case EditTarget::kDialog:
       if (DialogProcFor(target.DialogId) == nullptr) return FALSE;
       LoadEditBuffer(table, line);
       ShowRegisteredDialog(window, target.DialogId);
-      if (!StoreEditBuffer(table, line)) return FALSE;
-      table.RebuildOrder();
-      return FinishListCommand(window, line);
-    case EditTarget::kNothing:
       break;
+    case EditTarget::kNothing:
+      return FALSE;
   }
-  return FALSE;
+  const std::optional<int> selected = FinishEdit(table, line, target);
+  if (!selected) return FALSE;
+  return FinishListCommand(window, *selected);
 }
 
 // Delete, move up and move down: the core says which line follows, or that
@@ -93,7 +92,7 @@ void ShowAbout(HWND window) {
 
 // Exit and close: after the save prompt the window ends with the program.
 BOOL LeaveProgram(HWND window) {
-  if (App().Modified && !AskToSave(window)) return FALSE;
+  if (!MayDropChanges(window)) return FALSE;
   App().Wizard.NextPage = kWizardCancelled;
   EndDialog(window, 0);
   EndProgram();
@@ -101,7 +100,7 @@ BOOL LeaveProgram(HWND window) {
 }
 
 BOOL HandOverToWizard(HWND window) {
-  if (App().Modified && !AskToSave(window)) return FALSE;
+  if (!MayDropChanges(window)) return FALSE;
   App().Wizard.NextPage = kPagePaths;
   EndDialog(window, 0);
   return TRUE;

@@ -3,9 +3,12 @@
 #include <windows.h>
 
 #include "app/app_state_win.h"
+#include "app/editor_rules.h"
 #include "app/editor_windows_win.h"
+#include "app/file_commands.h"
 #include "app/file_commands_win.h"
 #include "app/win_util_win.h"
+#include "document/file_error.h"
 #include "document/file_io.h"
 #include "wizard/wizard_shell_win.h"
 
@@ -20,7 +23,16 @@ FlowState StartUp(const std::vector<std::string>& arguments) {
     EndProgram();
     return FlowState::kExit;
   }
-  return FirstState(JoinArguments(arguments), FileExists, app.ScriptToOpen, app.Wizard);
+  // A script named on the command line is taken as a full path at once, against
+  // the folder the program was started in.
+  const std::string script = AbsolutePath(JoinArguments(arguments), StartFolder());
+  const FlowState first = FirstState(script, FileExists, app.ScriptToOpen, app.Wizard);
+  if (first != FlowState::kEditor && !script.empty() && !FileExists(script) &&
+      LastFileError() != FileError::NotFound) {
+    // It is there but cannot be read: say why instead of ignoring it.
+    ShowWarning(nullptr, CannotOpenMessage(script, LastFileError()));
+  }
+  return first;
 }
 
 void RunTopLevelFlow(FlowState first) {
@@ -43,6 +55,8 @@ void RunTopLevelFlow(FlowState first) {
         break;
       case FlowState::kInstall:
         state = AfterInstall(app.Wizard, RunInstallation(), app.ScriptToOpen);
+        // The key list as a full path, against the folder the installation used.
+        if (!app.ScriptToOpen.empty()) app.ScriptToOpen = FullPath(app.ScriptToOpen);
         break;
       case FlowState::kExit:
         break;

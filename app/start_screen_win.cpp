@@ -52,8 +52,8 @@ INT_PTR CALLBACK StartScreenProc(HWND dialog, UINT message, WPARAM wparam, LPARA
           return TRUE;
         case IDC_START_OPEN: {
           std::string path = ChooseScriptToOpen(dialog);
-          if (path.empty()) return TRUE;  // cancelled: the start screen stays
-          App().ScriptToOpen = std::move(path);
+          if (path.empty()) return TRUE;         // cancelled: the start screen stays
+          App().ScriptToOpen = std::move(path);  // a full path, as every chooser gives
           Close(dialog, IDC_START_OPEN);
           return TRUE;
         }

@@ -49,9 +49,46 @@ void ShowWarning(HWND owner, std::string_view text) {
   MessageBoxA(owner, std::string(text).c_str(), kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
-int AskYesNoCancel(HWND owner, std::string_view text) {
-  return MessageBoxA(owner, std::string(text).c_str(), kProgramTitle,
-                     MB_YESNOCANCEL | MB_ICONQUESTION);
+Answer AskYesNoCancel(HWND owner, std::string_view text) {
+  switch (MessageBoxA(owner, std::string(text).c_str(), kProgramTitle,
+                      MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+      return Answer::kYes;
+    case IDNO:
+      return Answer::kNo;
+    default:
+      return Answer::kCancel;
+  }
+}
+
+namespace {
+
+std::string CurrentFolder() {
+  const DWORD size = GetCurrentDirectoryA(0, nullptr);
+  if (size == 0) return {};
+  std::string folder(size, '\0');
+  const DWORD length = GetCurrentDirectoryA(size, folder.data());
+  folder.resize(length < size ? length : 0);
+  return folder;
+}
+
+}  // namespace
+
+const std::string& StartFolder() {
+  static const std::string folder = CurrentFolder();
+  return folder;
+}
+
+namespace {
+
+// Fixes the start folder when the program is loaded, before any code can
+// change the current folder.
+[[maybe_unused]] const std::string& startFolderAtLoad = StartFolder();
+
+}  // namespace
+
+std::string FullPath(const std::string& path) {
+  return AbsolutePath(path, CurrentFolder());
 }
 
 HICON LoadProgramIcon(int id, int size) {

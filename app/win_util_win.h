@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/file_commands.h"
+
 namespace wavoria {
 
 inline constexpr const char* kProgramTitle = "Wavoria";
@@ -30,9 +32,16 @@ int DropDownSelection(HWND dialog, int id);
 // A warning box titled "Wavoria" with the exclamation icon and OK.
 void ShowWarning(HWND owner, std::string_view text);
 
-// A question titled "Wavoria" with Ja, Nein and Abbrechen; returns IDYES,
-// IDNO or IDCANCEL.
-int AskYesNoCancel(HWND owner, std::string_view text);
+// A question titled "Wavoria" with Ja, Nein and Abbrechen and the question
+// icon, Ja the default button.
+Answer AskYesNoCancel(HWND owner, std::string_view text);
+
+// The folder that was current when the program started (fixed as the
+// program is loaded), and `path` made absolute against the current
+// folder: the form in which the program keeps every script path it learns,
+// so that a file chooser that changes the current folder cannot move it.
+const std::string& StartFolder();
+std::string FullPath(const std::string& path);
 
 // Sets icon resource `id` as a window's small icon.
 void SetSmallIcon(HWND window, int id);

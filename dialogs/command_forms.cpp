@@ -35,4 +35,35 @@ std::optional<std::string> DebugLevelValue(int item) {
   return DecimalText(item);
 }
 
+void StoreLog(std::string_view text, ScriptCommand& cmd) {
+  cmd.Action = "WriteToLog";
+  cmd.Text = text;
+}
+
+void StoreOutput(std::string_view digits, bool negative, ScriptCommand& cmd) {
+  cmd.Action = "AddOutput";
+  cmd.Value = StoreSignedNumber(digits, negative);
+}
+
+bool StoreMidiTick(int item, ScriptCommand& cmd) {
+  const std::optional<std::string> command = MidiTickCommand(item);
+  if (!command) return false;
+  cmd.Action = "MidiTickFunction";
+  cmd.Command = *command;
+  return true;
+}
+
+bool StoreDebugLevel(int item, ScriptCommand& cmd) {
+  const std::optional<std::string> level = DebugLevelValue(item);
+  if (!level) return false;
+  cmd.Action = "SetDebugLevel";
+  cmd.Level = *level;
+  return true;
+}
+
+void StoreMci(std::string_view command, ScriptCommand& cmd) {
+  cmd.Action = "MCICommand";
+  cmd.Command = command;
+}
+
 }  // namespace wavoria

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "document/script_command.h"
+
 namespace wavoria {
 
 // A signed whole number is edited as a digits-only box and a "Negativ" box.
@@ -38,5 +40,14 @@ inline constexpr std::array<std::string_view, 4> kDebugLevelItems = {"Level 0", 
                                                                      "Level 2", "Level 3"};
 int DebugLevelSelection(std::string_view level);
 std::optional<std::string> DebugLevelValue(int item);
+
+// What the text and value dialogs store on OK: Action and the dialog's field.
+// The two drop-down dialogs store nothing and return false when no item is
+// selected (the dialog then ends as cancelled).
+void StoreLog(std::string_view text, ScriptCommand& cmd);                      // WriteToLog
+void StoreOutput(std::string_view digits, bool negative, ScriptCommand& cmd);  // AddOutput
+bool StoreMidiTick(int item, ScriptCommand& cmd);                              // MidiTickFunction
+bool StoreDebugLevel(int item, ScriptCommand& cmd);                            // SetDebugLevel
+void StoreMci(std::string_view command, ScriptCommand& cmd);                   // MCICommand
 
 }  // namespace wavoria

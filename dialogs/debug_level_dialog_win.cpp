@@ -9,18 +9,15 @@ namespace wavoria {
 
 INT_PTR CALLBACK DebugLevelDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  return HandleDropDownDialog(dialog, message, wparam,
-                              {.List = IDC_DEBUG_LEVEL_LEVEL,
-                               .Ok = IDC_DEBUG_LEVEL_OK,
-                               .Cancel = IDC_DEBUG_LEVEL_CANCEL,
-                               .Items = kDebugLevelItems,
-                               // -1, for a level outside 0 to 3: no selection.
-                               .Selected = DebugLevelSelection(buffer.Level),
-                               .Value = DebugLevelValue,
-                               .Store = [&buffer](const std::string& level) {
-                                 buffer.Action = "SetDebugLevel";
-                                 buffer.Level = level;
-                               }});
+  return HandleDropDownDialog(
+      dialog, message, wparam,
+      {.List = IDC_DEBUG_LEVEL_LEVEL,
+       .Ok = IDC_DEBUG_LEVEL_OK,
+       .Cancel = IDC_DEBUG_LEVEL_CANCEL,
+       .Items = kDebugLevelItems,
+       // -1, for a level outside 0 to 3: no selection.
+       .Selected = DebugLevelSelection(buffer.Level),
+       .Store = [&buffer](int item) { return StoreDebugLevel(item, buffer); }});
 }
 
 }  // namespace wavoria

@@ -1,6 +1,7 @@
 #include "dialogs/dialog_common_win.h"
 
 #include "app/app_state_win.h"
+#include "app/editor_commands.h"
 #include "app/win_util_win.h"
 #include "dialogs/launch_forms.h"
 
@@ -11,7 +12,7 @@ ScriptCommand& DialogBuffer() {
 }
 
 void CancelCommandDialog(HWND dialog) {
-  DialogBuffer().SectionName = kCancelMarker;
+  CancelEditBuffer(App().Document);
   EndDialog(dialog, 0);
 }
 
@@ -30,13 +31,11 @@ INT_PTR HandleDropDownDialog(HWND dialog, UINT message, WPARAM wparam, const Dro
     case WM_COMMAND: {
       const int id = LOWORD(wparam);
       if (id == form.Ok) {
-        const std::optional<std::string> value = form.Value(DropDownSelection(dialog, form.List));
-        if (!value) {
+        if (form.Store(DropDownSelection(dialog, form.List))) {
+          ConfirmCommandDialog(dialog);
+        } else {
           CancelCommandDialog(dialog);
-          return TRUE;
         }
-        form.Store(*value);
-        ConfirmCommandDialog(dialog);
         return TRUE;
       }
       if (id == form.Cancel) {

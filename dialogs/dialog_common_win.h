@@ -16,7 +16,8 @@ namespace wavoria {
 // The edit buffer the command dialogs read and write.
 ScriptCommand& DialogBuffer();
 
-// Ends a command dialog as cancelled: the edit buffer carries "&NULL".
+// Ends a command dialog as cancelled: the edit buffer carries "&NULL"
+// (CancelEditBuffer).
 void CancelCommandDialog(HWND dialog);
 
 // Ends a command dialog as confirmed.
@@ -24,19 +25,18 @@ void ConfirmCommandDialog(HWND dialog);
 
 // A command dialog made of one drop-down list, OK and Abbrechen.
 struct DropDownDialog {
-  int List = 0;                                               // the drop-down list
-  int Ok = 0;                                                 // "OK"
-  int Cancel = 0;                                             // "Abbrechen"
-  std::span<const std::string_view> Items;                    // the list's items, in order
-  int Selected = -1;                                          // the item preselected, -1: none
-  std::function<std::optional<std::string>(int item)> Value;  // the value an item stores
-  std::function<void(const std::string& value)> Store;        // stores it in the edit buffer
+  int List = 0;                             // the drop-down list
+  int Ok = 0;                               // "OK"
+  int Cancel = 0;                           // "Abbrechen"
+  std::span<const std::string_view> Items;  // the list's items, in order
+  int Selected = -1;                        // the item preselected, -1: none
+  std::function<bool(int item)> Store;  // stores an item (-1: none) in the edit buffer, or refuses
 };
 
 // The messages of such a dialog: opening fills the list and preselects;
-// OK ends it as cancelled when the selection has no value (nothing
-// selected), otherwise stores the value and ends it as confirmed; Abbrechen
-// and the close box cancel it. Returns TRUE for a message it handled.
+// OK stores the selected item and ends it as confirmed, or ends it as
+// cancelled when Store refuses (nothing selected); Abbrechen and the close
+// box cancel it. Returns TRUE for a message it handled.
 INT_PTR HandleDropDownDialog(HWND dialog, UINT message, WPARAM wparam, const DropDownDialog& form);
 
 // The OK of a launch dialog, after its form was stored or refused: ends it as

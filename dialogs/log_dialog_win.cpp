@@ -1,6 +1,7 @@
 // Dialog "In Logdatei schreiben": the text of a WriteToLog command.
 #include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
+#include "dialogs/command_forms.h"
 #include "dialogs/dialog_common_win.h"
 #include "resources/resource_ids.h"
 
@@ -18,8 +19,7 @@ INT_PTR CALLBACK LogDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM 
     case WM_COMMAND:
       switch (LOWORD(wparam)) {
         case IDC_LOG_OK:
-          buffer.Action = "WriteToLog";
-          buffer.Text = GetItemText(dialog, IDC_LOG_TEXT);
+          StoreLog(GetItemText(dialog, IDC_LOG_TEXT), buffer);
           ConfirmCommandDialog(dialog);
           return TRUE;
         case IDC_LOG_CANCEL:

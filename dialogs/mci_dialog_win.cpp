@@ -2,6 +2,7 @@
 // stored as typed ("%path%" included; the add-on replaces it).
 #include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
+#include "dialogs/command_forms.h"
 #include "dialogs/dialog_common_win.h"
 #include "resources/resource_ids.h"
 
@@ -19,8 +20,7 @@ INT_PTR CALLBACK MciDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM 
     case WM_COMMAND:
       switch (LOWORD(wparam)) {
         case IDC_MCI_OK:
-          buffer.Action = "MCICommand";
-          buffer.Command = GetItemText(dialog, IDC_MCI_COMMAND);
+          StoreMci(GetItemText(dialog, IDC_MCI_COMMAND), buffer);
           ConfirmCommandDialog(dialog);
           return TRUE;
         case IDC_MCI_CANCEL:

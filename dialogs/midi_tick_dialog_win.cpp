@@ -10,17 +10,14 @@ namespace wavoria {
 
 INT_PTR CALLBACK MidiTickDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  return HandleDropDownDialog(dialog, message, wparam,
-                              {.List = IDC_MIDI_TICK_FUNCTION,
-                               .Ok = IDC_MIDI_TICK_OK,
-                               .Cancel = IDC_MIDI_TICK_CANCEL,
-                               .Items = kMidiTickItems,
-                               .Selected = MidiTickSelection(buffer.Command),
-                               .Value = MidiTickCommand,
-                               .Store = [&buffer](const std::string& command) {
-                                 buffer.Action = "MidiTickFunction";
-                                 buffer.Command = command;
-                               }});
+  return HandleDropDownDialog(
+      dialog, message, wparam,
+      {.List = IDC_MIDI_TICK_FUNCTION,
+       .Ok = IDC_MIDI_TICK_OK,
+       .Cancel = IDC_MIDI_TICK_CANCEL,
+       .Items = kMidiTickItems,
+       .Selected = MidiTickSelection(buffer.Command),
+       .Store = [&buffer](int item) { return StoreMidiTick(item, buffer); }});
 }
 
 }  // namespace wavoria

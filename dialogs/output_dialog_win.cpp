@@ -23,9 +23,8 @@ INT_PTR CALLBACK OutputDialogProc(HWND dialog, UINT message, WPARAM wparam, LPAR
     case WM_COMMAND:
       switch (LOWORD(wparam)) {
         case IDC_OUTPUT_OK:
-          buffer.Action = "AddOutput";
-          buffer.Value = StoreSignedNumber(GetItemText(dialog, IDC_OUTPUT_VALUE),
-                                           IsButtonChecked(dialog, IDC_OUTPUT_NEGATIVE));
+          StoreOutput(GetItemText(dialog, IDC_OUTPUT_VALUE),
+                      IsButtonChecked(dialog, IDC_OUTPUT_NEGATIVE), buffer);
           ConfirmCommandDialog(dialog);
           return TRUE;
         case IDC_OUTPUT_CANCEL:

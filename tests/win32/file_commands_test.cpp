@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/editor_windows_win.h"
+#include "app/win_util_win.h"
 #include "document/script_writer.h"
 #include "editor_test_support.h"
 
@@ -111,10 +112,11 @@ TEST(FileCommands, OpeningAFileThatCannotBeReadKeepsTheScript) {
   // A file, and a folder in the place of one.
   ChooserStub chooser({missing, folder.Path()});
   DialogDriver driver;
-  for (const std::string& path : {missing, folder.Path()}) {
+  for (const auto& [path, cause] : {std::pair<std::string, std::string>{missing, "nicht gefunden"},
+                                    {folder.Path(), "schreibgeschützt oder keine Berechtigung"}}) {
     driver.Then(MainCaption("C:\\vorher.script.wav"), [](HWND w) { Post(w, IDM_OPEN); });
     driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });  // the save prompt
-    ThenWarning(driver, "Die Datei '" + path + "' konnte nicht geöffnet werden.");
+    ThenWarning(driver, "Die Datei '" + path + "' konnte nicht geöffnet werden: " + cause + ".");
   }
   FinishWith(driver, MainCaption("C:\\vorher.script.wav"), [](HWND w) {
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: bleibt");
@@ -180,7 +182,8 @@ TEST(FileCommands, AFailedSaveIsReportedAndChangesNothing) {
       SimulateShortWriteAfter(20);
       Post(w, c.command);
     });
-    ThenWarning(driver, "Die Datei '" + target + "' konnte nicht gespeichert werden.");
+    ThenWarning(driver, "Die Datei '" + target +
+                            "' konnte nicht gespeichert werden: Der Datenträger ist voll.");
     driver.Then(caption, [&](HWND w) {
       SimulateShortWriteAfter(-1);
       EXPECT_TRUE(App().Modified);
@@ -248,12 +251,14 @@ TEST(FileCommands, NotepadOpensAnUnchangedScriptsOwnFileAndReadsItBack) {
 TEST(FileCommands, NotepadWithNeinEditsTheTemporaryFileAndTheScriptStaysChanged) {
   ResetEditor();
   TempFolder folder("notepad-temp");
+  // The temporary file lies in the start folder, whatever folder is current.
+  const std::string temp = StartFolder() + "\\~wiz.script.wav";
   CurrentDirectory here(folder.Path());
   AppendLog("a");
   std::string handedOver;
   NotepadStub notepad([&] {
-    handedOver = ReadFile("~wiz.script.wav");
-    WriteFile("~wiz.script.wav", kScriptB);
+    handedOver = ReadFile(temp);
+    WriteFile(temp, kScriptB);
   });
   DialogDriver driver;
   driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN_IN_NOTEPAD); });
@@ -264,8 +269,8 @@ TEST(FileCommands, NotepadWithNeinEditsTheTemporaryFileAndTheScriptStaysChanged)
   });
   driver.Then("Im Editor öffnen", [](HWND box) { Click(box, IDOK); });
   FinishWith(driver, MainCaption(), [&](HWND w) {
-    EXPECT_EQ(notepad.CommandLines(),
-              (std::vector<std::string>{"notepad.exe \"~wiz.script.wav\""}));
+    EXPECT_EQ(notepad.CommandLines(), (std::vector<std::string>{"notepad.exe \"" + temp + "\""}));
+    DeleteFileA(temp.c_str());
     EXPECT_NE(handedOver.find("Text=a\r\n"), std::string::npos) << handedOver;
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: aus Datei B");
     EXPECT_EQ(App().DocumentPath, "");
@@ -307,18 +312,20 @@ TEST(FileCommands, NotepadAbbrechenAndAFailedStartChangeNothing) {
 
 TEST(FileCommands, NotepadStopsWhenTheFileCannotBeWritten) {
   ResetEditor();
-  TempFolder folder("notepad-unwritable");
-  CurrentDirectory here(folder.Path());
   // A folder where the temporary file would go.
-  CreateDirectoryA("~wiz.script.wav", nullptr);
+  const std::string temp = StartFolder() + "\\~wiz.script.wav";
+  CreateDirectoryA(temp.c_str(), nullptr);
   AppendLog("a");
   App().Modified = true;
   NotepadStub notepad;
   DialogDriver driver;
   driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN_IN_NOTEPAD); });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
-  ThenWarning(driver, "Die Datei '~wiz.script.wav' konnte nicht gespeichert werden.");
+  ThenWarning(driver, "Die Datei '" + temp +
+                          "' konnte nicht gespeichert werden: schreibgeschützt oder keine "
+                          "Berechtigung.");
   FinishWith(driver, MainCaption(), [&](HWND w) {
+    RemoveDirectoryA(temp.c_str());
     EXPECT_TRUE(notepad.CommandLines().empty());
     EXPECT_TRUE(App().Modified);
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: a");
@@ -337,7 +344,7 @@ TEST(FileCommands, AFileNotepadLeftUnreadableKeepsTheScript) {
   driver.Then(MainCaption(path), [](HWND w) { Post(w, IDM_OPEN_IN_NOTEPAD); });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
   driver.Then("Im Editor öffnen", [](HWND box) { Click(box, IDOK); });
-  ThenWarning(driver, "Die Datei '" + path + "' konnte nicht geöffnet werden.");
+  ThenWarning(driver, "Die Datei '" + path + "' konnte nicht geöffnet werden: nicht gefunden.");
   FinishWith(driver, MainCaption(path), [](HWND w) {
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: a");
   });

@@ -339,7 +339,8 @@ TEST(MainWindow, SavePromptJaWithAFailedSaveStopsTheExit) {
     Post(w, IDM_EXIT);
   });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
-  ThenWarning(driver, "Die Datei '" + path + "' konnte nicht gespeichert werden.");
+  ThenWarning(driver, "Die Datei '" + path +
+                          "' konnte nicht gespeichert werden: Der Datenträger ist voll.");
   driver.Then(MainCaption(path), [&](HWND w) {
     SimulateShortWriteAfter(-1);
     EXPECT_EQ(ends.Count(), 0);

@@ -60,7 +60,7 @@ TEST(ProgramFlow, AScriptThatCannotBeReadWhenTheEditorOpensKeepsTheScript) {
   App().Modified = true;
   App().ScriptToOpen = missing;
   DialogDriver driver;
-  ThenWarning(driver, "Die Datei '" + missing + "' konnte nicht geöffnet werden.");
+  ThenWarning(driver, "Die Datei '" + missing + "' konnte nicht geöffnet werden: nicht gefunden.");
   FinishWith(driver, MainCaption("C:\\vorher.script.wav"), [](HWND w) {
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: bleibt");
     EXPECT_TRUE(App().Modified);

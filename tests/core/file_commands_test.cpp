@@ -1,0 +1,149 @@
+#include "app/file_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/editor_commands.h"
+#include "app/editor_rules.h"
+#include "dialogs/command_forms.h"
+#include "dialogs/input_forms.h"
+#include "dialogs/launch_forms.h"
+
+namespace wavoria {
+namespace {
+
+TEST(FileCommandRules, PathsAreMadeAbsoluteAgainstTheBase) {
+  // clang-format off
+  const char* const cases[][3] = {
+      {"Sound\\KeyList.script.wav", "C:\\Spiel", "C:\\Spiel\\Sound\\KeyList.script.wav"}, {"..\\a.wav", "C:\\Spiel\\Sound\\", "C:\\Spiel\\a.wav"},
+      {".\\x\\..\\..\\..\\a.wav", "C:\\S", "C:\\a.wav"}, {"D:\\x\\.\\a.wav", "C:\\S", "D:\\x\\a.wav"},
+      {"d:/x//a.wav", "/home", "d:\\x\\a.wav"}, {"\\a.wav", "D:\\S", "D:\\a.wav"},
+      {"c:a.wav", "C:\\S", "C:\\S\\a.wav"}, {"E:a.wav", "C:\\S", "E:\\a.wav"},
+      {"\\\\srv\\share\\a.wav", "C:\\S", "\\\\srv\\share\\a.wav"}, {"a.wav", "\\\\srv\\share\\d", "\\\\srv\\share\\d\\a.wav"},
+      {"\\a.wav", "\\\\srv\\share\\d", "\\\\srv\\share\\a.wav"}, {"~wiz.script.wav", "Z:\\", "Z:\\~wiz.script.wav"},
+      {"b/a.wav", "/home/x", "/home/x/b/a.wav"}, {"/tmp/a", "/home", "/tmp/a"},
+      {"a:\\x", "C:\\S", "a:\\x"}, {"_:x", "C:\\S", "C:\\S\\_:x"},  // only letters name drives
+      {"", "C:\\S", ""}, {"a.wav", "", "a.wav"},
+  };
+  // clang-format on
+  for (const auto& c : cases) EXPECT_EQ(AbsolutePath(c[0], c[1]), c[2]) << c[0] << " in " << c[1];
+}
+
+TEST(FileCommandRules, UnsavedChangesAreDroppedOnlyAfterNeinOrASave) {
+  // clang-format off
+  struct Case { bool modified; Answer answer; bool saves, goesOn; const char* steps; };
+  const Case cases[] = {{false, Answer::kCancel, false, true, ""}, {true, Answer::kNo, false, true, "ask "},
+      {true, Answer::kCancel, true, false, "ask "}, {true, Answer::kYes, true, true, "ask save "},
+      {true, Answer::kYes, false, false, "ask save "}};
+  // clang-format on
+  for (const Case& c : cases) {
+    std::string steps;
+    const bool goesOn = MayDropChanges(
+        c.modified, [&] { return steps += "ask ", c.answer; },
+        [&] { return steps += "save ", c.saves; });
+    EXPECT_EQ(goesOn, c.goesOn) << c.steps;
+    EXPECT_EQ(steps, c.steps);
+  }
+}
+
+TEST(FileCommandRules, NotepadRoundTrip) {
+  const Answer kY = Answer::kYes, kN = Answer::kNo, kC = Answer::kCancel;
+  // saved: where Ja saved the script ("": not saved); T is the temporary file.
+  // clang-format off
+  struct Case { const char* path; bool modified; Answer answer; const char* saved;
+                bool writes, starts, edits, reads, modifiedAfter; const char* steps; };
+  const Case cases[] = {
+      {"C:\\a", false, kC, "", 1, 1, 1, 1, false, "start C:\\a|wait|read C:\\a|"},
+      {"", false, kN, "", 1, 1, 0, 1, false, "untitled|write T|start T|wait|read T|"},
+      {"", false, kN, "", 1, 1, 1, 1, true, "untitled|write T|start T|wait|read T|"},
+      {"C:\\a", true, kN, "", 1, 1, 0, 1, true, "changed|write T|start T|wait|read T|"},
+      {"C:\\a", true, kY, "C:\\a", 1, 1, 1, 1, false, "changed|save|start C:\\a|wait|read C:\\a|"},
+      {"", false, kY, "C:\\neu", 1, 1, 0, 1, false, "untitled|save|start C:\\neu|wait|read C:\\neu|"},
+      {"", true, kY, "", 1, 1, 1, 1, true, "untitled|save|"},
+      {"C:\\a", true, kC, "", 1, 1, 1, 1, true, "changed|"},
+      {"C:\\a", true, kN, "", 0, 1, 1, 1, true, "changed|write T|"},
+      {"", false, kN, "", 1, 0, 1, 1, false, "untitled|write T|start T|"},
+      {"", false, kN, "", 1, 1, 1, 0, false, "untitled|write T|start T|wait|read T|"}};
+  // clang-format on
+  for (const Case& c : cases) {
+    std::string steps;
+    std::map<std::string, std::string> files;
+    NotepadSteps s;
+    // clang-format off
+    s.Ask = [&](std::string_view q) { steps += q == kSavePromptText ? "changed|" : q == kUntitledNotepadPromptText ? "untitled|" : "?|"; return c.answer; };
+    s.Save = [&] { steps += "save|"; return *c.saved ? std::optional<std::string>(c.saved) : std::nullopt; };
+    s.Write = [&](const std::string& f) { return steps += "write " + f + "|", files[f] = "s", c.writes; };
+    s.Contents = [&](const std::string& f) { return files.count(f) ? std::optional<std::string>(files[f]) : std::nullopt; };
+    s.Start = [&](const std::string& f) { files[f] += c.starts && c.edits ? "x" : ""; return steps += "start " + f + "|", c.starts; };
+    s.Wait = [&] { steps += "wait|"; };
+    s.Read = [&](const std::string& f) { return steps += "read " + f + "|", c.reads; };
+    // clang-format on
+    EXPECT_EQ(EditInNotepad(c.path, c.modified, "T", s), c.modifiedAfter) << c.steps;
+    EXPECT_EQ(steps, c.steps);
+  }
+}
+
+TEST(FileCommandRules, EditCountsAsAChangeAfterAConfirmedDialogOrAnyRename) {
+  // clang-format off
+  struct Case { EditTarget::Kind kind; bool cancelled; std::optional<int> line; };
+  const Case cases[] = {{EditTarget::kRename, true, 0}, {EditTarget::kRename, false, 0},
+      {EditTarget::kDialog, false, 1}, {EditTarget::kDialog, true, std::nullopt},
+      {EditTarget::kNothing, false, std::nullopt}};
+  // clang-format on
+  for (const Case& c : cases) {
+    CommandTable table;
+    table.Slot(table.InsertCommand(1)).Action = "WriteToLog";
+    table.RebuildOrder();
+    LoadEditBuffer(table, 1);
+    StoreLog("neu", table.EditBuffer());
+    if (c.cancelled) CancelEditBuffer(table);
+    EXPECT_EQ(FinishEdit(table, 1, {c.kind, 4000}), c.line);
+    EXPECT_EQ(table.CommandAt(1)->Text, c.line == 1 ? "neu" : "");
+  }
+}
+
+TEST(FileCommandRules, EachDialogStoresItsAction) {
+  using Store = void (*)(ScriptCommand&);
+  // clang-format off
+  const std::pair<Store, const char*> cases[] = {
+      {[](ScriptCommand& c) { StoreLog("t", c); }, "WriteToLog"},
+      {[](ScriptCommand& c) { StoreOutput("5", true, c); }, "AddOutput"},
+      {[](ScriptCommand& c) { EXPECT_TRUE(StoreMidiTick(1, c)); }, "MidiTickFunction"},
+      {[](ScriptCommand& c) { EXPECT_TRUE(StoreDebugLevel(2, c)); }, "SetDebugLevel"},
+      {[](ScriptCommand& c) { StoreMci("play", c); }, "MCICommand"},
+      {[](ScriptCommand& c) { StoreMouseSupport({}, c); }, "EnableMouseSupport"},
+      {[](ScriptCommand& c) { StoreCheat({"ABC", {}}, c); }, "RegisterCheatEvent"},
+      {[](ScriptCommand& c) { StoreKeyEvent({kKeyUpItem, "A"}, c); }, "RegisterKeyUpEvent"},
+      {[](ScriptCommand& c) { EXPECT_TRUE(StoreProgramLaunch({"x.exe"}, c)); }, "ExecProgram"},
+      {[](ScriptCommand& c) { EXPECT_TRUE(StoreDocumentLaunch({"x.txt"}, c)); }, "ExecProgram"}};
+  // clang-format on
+  for (const auto& [store, action] : cases) {
+    ScriptCommand cmd;
+    store(cmd);
+    EXPECT_EQ(cmd.Action, action);
+  }
+  ScriptCommand cmd;
+  StoreOutput("5", true, cmd);
+  StoreDebugLevel(3, cmd);
+  EXPECT_FALSE(StoreMidiTick(-1, cmd) || StoreDebugLevel(-1, cmd));  // nothing selected
+  EXPECT_EQ(cmd.Action + cmd.Value + cmd.Level + cmd.Command, "SetDebugLevel-53");
+}
+
+TEST(FileCommandRules, FailuresNameTheFileAndTheCause) {
+  // clang-format off
+  const std::pair<FileError, const char*> cases[] = {{FileError::NotFound, ": nicht gefunden."},
+      {FileError::Denied, ": schreibgeschützt oder keine Berechtigung."},
+      {FileError::InUse, ": wird gerade von einem anderen Programm verwendet (läuft das Spiel oder der RPG Maker noch?)."},
+      {FileError::DiskFull, ": Der Datenträger ist voll."}, {FileError::Other, ": ein Fehler des Systems."}};
+  // clang-format on
+  for (const auto& [error, cause] : cases) {
+    EXPECT_EQ(CannotOpenMessage("C:\\a", error),
+              std::string("Die Datei 'C:\\a' konnte nicht geöffnet werden") + cause);
+    EXPECT_EQ(CannotSaveMessage("C:\\a", error),
+              std::string("Die Datei 'C:\\a' konnte nicht gespeichert werden") + cause);
+  }
+}
+
+}  // namespace
+}  // namespace wavoria

@@ -1,0 +1,55 @@
+// A script opened by a relative path is saved where it was opened, even after
+// a file chooser made another folder the current one; a save that fails says
+// why.
+#include <gtest/gtest.h>
+
+#include "editor_test_support.h"
+
+namespace wavoria {
+namespace {
+
+using namespace testing;
+
+const char kScript[] = "[Execute]\r\nAction=WriteToLog\r\nText=a\r\nNext=\r\n";
+
+TEST(RelativePath, SpeichernWritesTheOpenedFileAfterAChooserChangedTheFolder) {
+  ResetEditor();
+  TempFolder game("relative-game"), other("relative-other");
+  for (const TempFolder* f : {&game, &other}) CreateDirectoryA(f->File("Sound").c_str(), nullptr);
+  const std::string script = game.File("Sound\\KeyList.script.wav");
+  WriteFile(script, kScript);
+  CurrentDirectory here(game.Path());
+  App().ScriptToOpen = "Sound\\KeyList.script.wav";
+  // Like the system's chooser, browsing makes the folder shown the current one.
+  SetScriptChooser([&](HWND, bool, const std::string&) {
+    SetCurrentDirectoryA(other.Path().c_str());
+    return std::string();
+  });
+  DialogDriver driver;
+  FinishWith(driver, MainCaption(script), [&](HWND w) {
+    Command(w, IDM_SAVE_AS);  // cancelled
+    Command(w, IDM_SAVE);
+    EXPECT_EQ(Caption(w), MainCaption(script));
+    EXPECT_EQ(ReadFile(script).rfind(";Diese Datei wurde von Wavoria", 0), 0u) << ReadFile(script);
+    EXPECT_FALSE(FileExists(other.File("Sound\\KeyList.script.wav")));
+  });
+}
+
+TEST(RelativePath, AFailedSaveSaysWhy) {
+  ResetEditor();
+  TempFolder folder("relative-readonly");
+  const std::string script = folder.File("a.script.wav");
+  WriteFile(script, kScript);
+  SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
+  App().ScriptToOpen = script;
+  DialogDriver driver;
+  driver.Then(MainCaption(script), [](HWND w) { Post(w, IDM_SAVE); });
+  ThenWarning(driver, "Die Datei '" + script +
+                          "' konnte nicht gespeichert werden: schreibgeschützt oder keine "
+                          "Berechtigung.");
+  FinishWith(driver, MainCaption(script), [&](HWND) { EXPECT_EQ(ReadFile(script), kScript); });
+  SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+}  // namespace
+}  // namespace wavoria

@@ -9,7 +9,9 @@
 
 namespace {
 
-void NoProcessEnd() { ADD_FAILURE() << "the program tried to end the process"; }
+void NoProcessEnd() {
+  ADD_FAILURE() << "the program tried to end the process";
+}
 
 }  // namespace
 

@@ -108,6 +108,20 @@ contents)
       cmp -s "$built_cli" "$program/wavoria-cli.exe"
   fi
 
+  # Stripped release programs, well under 1 MiB, in the zip and in dist/.
+  objdump=$(command -v x86_64-w64-mingw32-objdump || command -v objdump)
+  for exe in "$program"/wavoria*.exe "$root"/dist/wavoria*.exe; do
+    [[ -f $exe ]] || continue
+    size=$(stat -c %s "$exe")
+    expect "$exe: $size bytes, under 0.9 MiB" "$exe: $size bytes, not under 0.9 MiB" \
+      test "$size" -lt 943718
+    if "$objdump" -h "$exe" | grep -q '\.debug'; then
+      fail "$exe carries debug sections (not stripped)"
+    else
+      ok "$exe is stripped"
+    fi
+  done
+
   # LIESMICH.txt: Windows-1252 with CR LF, as Notepad everywhere shows it.
   readme=$program/LIESMICH.txt
   lf=$(tr -cd '\n' <"$readme" | wc -c)
@@ -122,7 +136,7 @@ contents)
   else
     fail "LIESMICH.txt: no Windows-1252 umlauts (\"für\", \"Öffnen\") found"
   fi
-  for word in wavoria.exe Assistent Wine "Sound\\" "scripts\\"; do
+  for word in wavoria.exe Assistent Wine "Sound\\" "scripts\\" MIT-Lizenz de_DE.UTF-8; do
     grep -qF "$word" "$readme" || fail "LIESMICH.txt does not mention $word"
   done
   ;;

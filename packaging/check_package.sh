@@ -227,6 +227,29 @@ starts)
   done
   kill -9 "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
+
+  # Without actions.dat the program says which file is missing (a box titled
+  # "Wavoria") and, once it is answered, ends with exit code 0.
+  rm -f "$program/actions.dat"
+  wine "$program/wavoria.exe" </dev/null >"$log" 2>&1 &
+  pid=$!
+  found=""
+  for ((i = 0; i < 120; i++)); do
+    found=$(xdotool search --onlyvisible --name '^Wavoria$' 2>/dev/null | head -n 1)
+    [[ -n $found ]] && break
+    sleep 0.25
+  done
+  [[ -n $found ]] && xdotool windowfocus --sync "$found" key Return 2>/dev/null
+  for ((i = 0; i < 40; i++)); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.25
+  done
+  kill -9 "$pid" 2>/dev/null
+  wait "$pid"
+  status=$?
+  expect "without actions.dat: a message box, then exit code 0" \
+    "without actions.dat: message box found: ${found:-no}, exit code $status" \
+    test -n "$found" -a "$status" -eq 0
   ;;
 
 *)

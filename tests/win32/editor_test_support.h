@@ -6,10 +6,7 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <deque>
 #include <filesystem>
-#include <functional>
-#include <string>
 #include <vector>
 
 #include "app/app_state_win.h"
@@ -29,16 +26,12 @@ inline void ProcessEndIsAFailure() {
 }
 
 // Counts the program's attempts to end the process while it lives.
-class ProcessEndCounter {
- public:
+struct ProcessEndCounter {
   ProcessEndCounter() {
-    count_ = 0;
-    SetEndProgramHandler([] { ++count_; });
+    SetEndProgramHandler([] { ++count_; }), count_ = 0;
   }
   ~ProcessEndCounter() { SetEndProgramHandler(ProcessEndIsAFailure); }
   int Count() const { return count_; }
-
- private:
   static inline int count_ = 0;
 };
 
@@ -53,31 +46,24 @@ struct ChooserCall {
 // every call; a call with no answer left is a failure.
 class ChooserStub {
  public:
-  explicit ChooserStub(std::vector<std::string> answers = {})
-      : answers_(answers.begin(), answers.end()) {
-    SetScriptChooser([this](HWND owner, bool saving, const std::string& preset) {
-      return Answer({owner, saving, preset});
+  explicit ChooserStub(std::vector<std::string> answers = {}) : answers_(std::move(answers)) {
+    SetScriptChooser([this](HWND w, bool saving, const std::string& p) {
+      return Answer({w, saving, p});
     });
-    SetProgramChooser([this](HWND owner, ProgramFile, const std::string& preset) {
-      return Answer({owner, false, preset});
+    SetProgramChooser([this](HWND w, ProgramFile, const std::string& p) {
+      return Answer({w, false, p});
     });
   }
-  ~ChooserStub() {
-    SetScriptChooser({});
-    SetProgramChooser({});
-  }
+  ~ChooserStub() { SetScriptChooser({}), SetProgramChooser({}); }
   const std::vector<ChooserCall>& Calls() const { return calls_; }
 
  private:
   std::string Answer(ChooserCall call) {
     calls_.push_back(std::move(call));
-    if (answers_.empty()) ADD_FAILURE() << "an unexpected chooser opened";
-    if (answers_.empty()) return {};
-    std::string answer = answers_.front();
-    answers_.pop_front();
-    return answer;
+    EXPECT_LT(calls_.size(), answers_.size() + 1) << "an unexpected chooser opened";
+    return calls_.size() <= answers_.size() ? answers_[calls_.size() - 1] : "";
   }
-  std::deque<std::string> answers_;
+  std::vector<std::string> answers_;
   std::vector<ChooserCall> calls_;
 };
 using ProgramChooserStub = ChooserStub;
@@ -87,10 +73,9 @@ using ProgramChooserStub = ChooserStub;
 class NotepadStub {
  public:
   explicit NotepadStub(std::function<void()> edit = {}) {
-    SetNotepadLauncher([this, edit](const std::string& commandLine) {
-      commandLines_.push_back(commandLine);
-      if (edit) edit();
-      return true;
+    SetNotepadLauncher([this, edit](const std::string& line) {
+      commandLines_.push_back(line);
+      return edit ? edit(), true : true;
     });
   }
   ~NotepadStub() { SetNotepadLauncher({}); }
@@ -109,34 +94,28 @@ class TempFolder {
     path_ = std::string(temp, GetTempPathA(MAX_PATH, temp)) + "wavoria-test " + name;
     wide_.resize(MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, nullptr, 0) - 1);
     MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, wide_.data(), int(wide_.size()) + 1);
-    std::error_code ec;
-    std::filesystem::remove_all(wide_, ec);
+    std::filesystem::remove_all(wide_, ec_);
     std::filesystem::create_directories(wide_);
   }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(wide_, ec);
-  }
+  ~TempFolder() { std::filesystem::remove_all(wide_, ec_); }
   std::string File(const std::string& name) const { return path_ + "\\" + name; }
   std::string Path() const { return path_; }
 
  private:
   std::string path_;
   std::wstring wide_;
+  std::error_code ec_;
 };
 
 // An editor as the program has it before the first window opens.
 inline void ResetEditor() {
-  AppState& app = App();
-  app.Document.Clear();
-  app.DocumentPath.clear();
-  app.Modified = false;
-  app.ScriptToOpen.clear();
-  app.StartChoice = 0;
-  app.Wizard = WizardSettings{};
-  app.Tables.Actions = EditorActions();
-  SetScriptChooser({});
-  SetNotepadLauncher({});
+  App().Document.Clear();
+  App().DocumentPath.clear();
+  App().Modified = false;
+  App().ScriptToOpen.clear();
+  App().StartChoice = 0;
+  App().Wizard = WizardSettings{};
+  App().Tables.Actions = EditorActions();
   SimulateShortWriteAfter(-1);
 }
 
@@ -146,17 +125,15 @@ inline ScriptCommand& Buffer() {
 
 // Appends a WriteToLog command with the given text to the document.
 inline void AppendLog(const std::string& text) {
-  CommandTable& table = App().Document;
-  const int slot = table.InsertCommand(table.LastPosition() + 1);
-  table.Slot(slot).Action = "WriteToLog";
-  table.Slot(slot).Text = text;
-  table.RebuildOrder();
+  const int slot = App().Document.InsertCommand(App().Document.LastPosition() + 1);
+  App().Document.Slot(slot).Action = "WriteToLog";
+  App().Document.Slot(slot).Text = text;
+  App().Document.RebuildOrder();
 }
 
 inline std::string ReadFile(const std::string& path) {
   std::string bytes;
-  ReadWholeFile(path, bytes);
-  return bytes;
+  return ReadWholeFile(path, bytes), bytes;
 }
 inline void WriteFile(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(WriteFileAtomically(path, bytes)) << path;
@@ -166,25 +143,24 @@ inline std::string MainCaption(const std::string& path = "") {
   return "Wavoria - " + (path.empty() ? std::string("Unbenannt") : path);
 }
 
-// Runs a command of the main window to its end (for commands that open nothing).
+// Runs a command of a window to its end (for commands that open nothing), or
+// posts it (for commands that open a modal window).
 inline void Command(HWND window, int id) {
   SendMessageA(window, WM_COMMAND, id, 0);
 }
-// Posts a command: for commands that open a modal window.
 inline void Post(HWND window, int id) {
   PostMessageA(window, WM_COMMAND, id, 0);
 }
 inline void Select(HWND window, int line) {
-  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, line, 0);
 }
 inline void Select(HWND dialog, int id, int item) {
-  SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+  SendDlgItemMessageA(dialog, id, CB_SETCURSEL, item, 0);
 }
 inline std::vector<std::string> Lines(HWND window) {
   std::vector<std::string> lines;
-  for (int i = 0; i < ListCount(window, IDC_MAIN_LIST); ++i) {
+  for (int i = 0; i < ListCount(window, IDC_MAIN_LIST); ++i)
     lines.push_back(ListLine(window, IDC_MAIN_LIST, i));
-  }
   return lines;
 }
 
@@ -199,18 +175,14 @@ inline void CloseMainWindow(HWND window) {
 // and runs the main window through the steps of `driver`.
 inline void FinishWith(DialogDriver& driver, const std::string& caption,
                        const std::function<void(HWND)>& check) {
-  driver.Then(caption, [check](HWND w) {
-    check(w);
-    CloseMainWindow(w);
-  });
+  driver.Then(caption, [check](HWND w) { check(w), CloseMainWindow(w); });
   ASSERT_TRUE(driver.Run(ShowMainWindow, 20000)) << driver.Problems();
 }
 
 // Checks a message box: title, text, icon and which of OK, Abbrechen, Ja, Nein it has.
 inline void ExpectBox(HWND box, const std::string& title, const std::string& text, LPCSTR icon,
                       std::vector<int> buttons) {
-  EXPECT_EQ(Caption(box), title);
-  EXPECT_EQ(MessageText(box), text);
+  EXPECT_EQ(Caption(box) + "|" + MessageText(box), title + "|" + text);
   EXPECT_EQ(MessageIcon(box), icon);
   for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
     EXPECT_EQ(HasButton(box, id), std::count(buttons.begin(), buttons.end(), id) > 0) << id;
@@ -219,12 +191,8 @@ inline void ExpectBox(HWND box, const std::string& title, const std::string& tex
 inline void ExpectWarning(HWND box, const std::string& text) {
   ExpectBox(box, "Wavoria", text, IDI_EXCLAMATION, {IDOK});
 }
-// Queues a warning box with `text`, answered with OK.
 inline void ThenWarning(DialogDriver& driver, const std::string& text) {
-  driver.Then("Wavoria", [text](HWND box) {
-    ExpectWarning(box, text);
-    Click(box, IDOK);
-  });
+  driver.Then("Wavoria", [text](HWND box) { ExpectWarning(box, text), Click(box, IDOK); });
 }
 inline void ExpectSavePrompt(HWND box) {
   ExpectBox(box, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",

@@ -13,7 +13,6 @@ namespace wavoria {
 namespace {
 
 using namespace testing;
-namespace fs = std::filesystem;
 
 bool RunPages(DialogDriver& driver, int first) {
   App().Wizard.NextPage = first;
@@ -21,65 +20,47 @@ bool RunPages(DialogDriver& driver, int first) {
 }
 
 // Whatever a page shows is changed, Escape leaves it open, and Abbrechen or
-// the close box then keeps every setting as it was.
+// (on the next page) the close box then keeps every setting as it was.
 TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
   const std::pair<int, int> pages[] = {{kPagePaths, IDC_WIZ_PATHS_CANCEL},
                                        {8100, IDC_WIZ_FUNCTIONS_CANCEL},
                                        {8200, IDC_WIZ_START_FUNCTION_CANCEL},
                                        {8400, IDC_WIZ_MOUSE_CANCEL},
-                                       {8500, IDC_WIZ_FINISH_CANCEL}};
+                                       {8500, 0}};
   for (auto [page, cancel] : pages) {
-    for (bool closeBox : {false, true}) {
-      SCOPED_TRACE(std::to_string(page) + (closeBox ? " close box" : " Abbrechen"));
-      ResetEditor();
-      App().Wizard.KeyboardSupport = App().Wizard.MouseSupport = 1;
-      ChooserStub chooser({"C:\\A\\RPG_RT.EXE", "C:\\A\\RPG2000.EXE"});
-      const WizardSettings before = App().Wizard;
-      DialogDriver driver;
-      driver.Then("Wavoria", [&](HWND d) {
-        for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
-        for (int id : {IDC_WIZ_FUNCTIONS_KEYBOARD, IDC_WIZ_MOUSE_NEGATIVE}) {
-          SetButtonChecked(d, id, !IsDlgButtonChecked(d, id));
-        }
-        Select(d, IDC_WIZ_START_FUNCTION_LIST, 1);
-        SetDlgItemTextA(d, IDC_WIZ_MOUSE_ID, "99");
-        PressKeys({VK_ESCAPE});
-      });
-      driver.Then("Wavoria", [&](HWND d) {
-        if (closeBox) PostMessageA(d, WM_CLOSE, 0, 0);
-        if (!closeBox) Click(d, cancel);
-      });
-      ASSERT_TRUE(RunPages(driver, page)) << driver.Problems();
-      WizardSettings expected = before;
-      expected.NextPage = kWizardCancelled;
-      EXPECT_EQ(App().Wizard, expected);
-    }
+    ResetEditor();
+    App().Wizard.KeyboardSupport = App().Wizard.MouseSupport = 1;
+    ChooserStub chooser({"C:\\A\\RPG_RT.EXE", "C:\\A\\RPG2000.EXE"});
+    WizardSettings expected = App().Wizard;
+    expected.NextPage = kWizardCancelled;
+    DialogDriver driver;
+    driver.Then("Wavoria", [&](HWND d) {
+      for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
+      SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, false);
+      SetButtonChecked(d, IDC_WIZ_MOUSE_NEGATIVE, true);
+      Select(d, IDC_WIZ_START_FUNCTION_LIST, 1);
+      SetDlgItemTextA(d, IDC_WIZ_MOUSE_ID, "99");
+      PressKeys({VK_ESCAPE});
+    });
+    driver.Then("Wavoria", [&](HWND d) {  // still open
+      PostMessageA(d, cancel == 0 ? WM_CLOSE : WM_COMMAND, cancel, 0);
+    });
+    ASSERT_TRUE(RunPages(driver, page)) << driver.Problems();
+    EXPECT_EQ(App().Wizard, expected) << page;
   }
 }
 
-TEST(WizardPages, ThePathsPageAsksOverItselfAndTheRuntimeChooserIsTheSystemsOwn) {
+TEST(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
   ResetEditor();
-  TempFolder game("wiz-game");
-  WriteFile(game.File("RPG_RT.EXE"), "");
-  WriteFile(game.File("autorun.script"), "");
-  ChooserStub chooser({game.File("RPG_RT.EXE")});
   HWND page = nullptr;
   DialogDriver driver;
-  driver.Then("Wavoria", [&](HWND d) {
-    page = d;
-    Click(d, IDC_WIZ_PATHS_NEXT);
-  });
+  driver.Then("Wavoria", [&](HWND d) { Click(page = d, IDC_WIZ_PATHS_NEXT); });
   driver.Then("Wavoria", [&](HWND box) {
     ExpectWarning(box, "Bitte geben Sie den Pfad Ihres Spiels an!");
     EXPECT_EQ(GetWindow(box, GW_OWNER), page);
     Click(box, IDOK);
   });
-  driver.Then("Wavoria", [&](HWND d) {
-    Command(d, IDC_WIZ_PATHS_GAME_BROWSE);
-    EXPECT_EQ(Text(d, IDC_WIZ_PATHS_GAME), game.File("RPG_RT.EXE"));
-    SetProgramChooser({});  // the system's own chooser from here on
-    Click(d, IDC_WIZ_PATHS_GAME_BROWSE);
-  });
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_GAME_BROWSE); });
   driver.Then("RPG Runtime-Pfad finden", [](HWND chooser) {
     EXPECT_EQ(Text(chooser, 0x470), "RPG Runtime (rpg_rt.exe)");  // cmb1, the filter
     Click(chooser, IDCANCEL);
@@ -88,34 +69,24 @@ TEST(WizardPages, ThePathsPageAsksOverItselfAndTheRuntimeChooserIsTheSystemsOwn)
   ASSERT_TRUE(RunPages(driver, kPagePaths)) << driver.Problems();
 }
 
-// The game and RPG Maker folders, and the templates beside the program.
-class WizardInstall : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ResetEditor();
-    fs::remove_all(templates_);
-    std::string source = "Z:" + fs::path(__FILE__).parent_path().string() + "/../../data/scripts";
-    std::replace(source.begin(), source.end(), '/', '\\');
-    fs::copy(source, templates_, fs::copy_options::recursive);
-    CreateDirectoryA(game_.c_str(), nullptr);
-    CreateDirectoryA(maker_.c_str(), nullptr);
-    WriteFile(game_ + "RPG_RT.EXE", "runtime");
-    WriteFile(game_ + "harmony.dll", "harmony des Spiels");
-    WriteFile(maker_ + "RPG2000.EXE", "maker");
-    WriteFile(maker_ + "harmony.dll", "Klavato");
-    WriteFile(maker_ + "oldharmony.dll", "alte harmony");
+TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
+  ResetEditor();
+  TempFolder base("wiz Spielstätte");
+  const std::string game = base.File("Mein Spiel\\"), maker = base.File("RPG Maker\\");
+  CreateDirectoryA(game.c_str(), nullptr);
+  CreateDirectoryA(maker.c_str(), nullptr);
+  for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) WriteFile(game + file, "Spiel");
+  for (const char* file : {"RPG2000.EXE", "harmony.dll", "oldharmony.dll"}) {
+    WriteFile(maker + file, file);
   }
-  void TearDown() override { fs::remove_all(templates_); }
-
-  TempFolder base_{"wiz Spielstätte"};
-  std::string game_ = base_.File("Mein Spiel\\"), maker_ = base_.File("RPG Maker\\");
-  std::string templates_ = ProgramFolder() + "\\scripts";
-};
-
-TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
-  ChooserStub chooser({game_ + "RPG_RT.EXE", maker_ + "RPG2000.EXE"});
+  // The templates beside the program, from the source tree (Wine's Z: drive).
+  const std::filesystem::path templates = ProgramFolder() + "\\scripts";
+  std::filesystem::remove_all(templates);
+  std::filesystem::copy("Z:" + std::string(__FILE__) + "/../../../data/scripts", templates,
+                        std::filesystem::copy_options::recursive);
+  ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE"});
   ProcessEndCounter ends;
-  const std::string keyList = game_ + "Sound\\KeyList.script.wav";
+  // clang-format off
   const std::vector<std::function<void(HWND)>> pages = {
       [](HWND d) {
         Command(d, IDC_WIZ_PATHS_GAME_BROWSE);
@@ -135,62 +106,42 @@ TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
         Click(d, IDC_WIZ_MOUSE_BACK);
       },
       [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); },
-      [](HWND d) {
-        EXPECT_EQ(Text(d, IDC_WIZ_MOUSE_ID), "5");
-        Click(d, IDC_WIZ_MOUSE_NEXT);
-      },
+      [](HWND d) { Click(d, IDC_WIZ_MOUSE_NEXT); },
       [](HWND d) { Click(d, IDC_WIZ_FINISH_BACK); },
       [](HWND d) { Click(d, IDC_WIZ_MOUSE_NEXT); },
       [](HWND d) { Click(d, IDC_WIZ_FINISH_FINISH); },
-  };
+      [](HWND box) {
+        ExpectBox(box, "Wavoria", "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!",
+                  IDI_ASTERISK, {IDOK});
+        Click(box, IDOK);
+      }};
+  // clang-format on
   DialogDriver driver;
   for (const auto& page : pages) driver.Then("Wavoria", page);
-  driver.Then("Wavoria", [](HWND box) {
-    ExpectBox(box, "Wavoria", "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!",
-              IDI_ASTERISK, {IDOK});
-    Click(box, IDOK);
-  });
   std::vector<std::string> lines;
-  driver.Then(MainCaption(keyList), [&](HWND w) {
+  driver.Then(MainCaption(game + "Sound\\KeyList.script.wav"), [&](HWND w) {
     lines = Lines(w);
     CloseMainWindow(w);  // hands over to the wizard again, which shows the folders
   });
   driver.Then("Wavoria", [&](HWND d) {
-    EXPECT_EQ(Text(d, IDC_WIZ_PATHS_MAKER), maker_ + "RPG2000.EXE");
+    EXPECT_EQ(Text(d, IDC_WIZ_PATHS_MAKER), maker + "RPG2000.EXE");
     Click(d, IDC_WIZ_PATHS_CANCEL);
   });
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_START_CANCEL); });
   App().Wizard.NextPage = kPagePaths;
   ASSERT_TRUE(driver.Run([] { RunTopLevelFlow(FlowState::kWizard); }, 30000)) << driver.Problems();
+  std::filesystem::remove_all(templates);
   EXPECT_GE(ends.Count(), 1);
-  EXPECT_EQ(ReadFile(game_ + "harmony.dll"), "Klavato");
-  EXPECT_EQ(ReadFile(game_ + "oldharmony.dll"), "alte harmony");
-  EXPECT_EQ(ReadFile(game_ + "Sound\\MouseSupportON.script.wav"),
+  EXPECT_EQ(ReadFile(game + "harmony.dll") + ReadFile(game + "oldharmony.dll"),
+            "harmony.dlloldharmony.dll");
+  EXPECT_EQ(ReadFile(game + "Sound\\MouseSupportON.script.wav"),
             "\r\n;WIZDESC$Maussupport\r\n[Execute]\r\nAction=EnableMouseSupport\r\nEnable=True\r\n"
             "ID=-5\r\nAutomatic=True\r\nNext=\r\n");
-  EXPECT_EQ(ReadFile(game_ + "autorun.script"),
+  EXPECT_EQ(ReadFile(game + "autorun.script"),
             "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n"
             "Sound\\KeyList.script.wav\r\nSound\\KeySupportON.script.wav\r\n");
   ASSERT_GE(lines.size(), 40u);  // arrows, Enter, Escape, Space, digits, letters
   EXPECT_EQ(lines.front().rfind("Skriptname: Tastenliste", 0), 0u) << lines.front();
-}
-
-TEST_F(WizardInstall, AFailedInstallationWarnsAndTheStartScreenFollows) {
-  DeleteFileA((maker_ + "harmony.dll").c_str());
-  App().Wizard.GamePath = game_;
-  App().Wizard.MakerPath = maker_;
-  App().Wizard.KeyboardSupport = 1;
-  App().Wizard.NextPage = kWizardInstall;
-  ProcessEndCounter ends;
-  DialogDriver driver;
-  driver.Then("Wavoria", [](HWND box) {
-    EXPECT_EQ(MessageIcon(box), IDI_EXCLAMATION);
-    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
-    Click(box, IDOK);
-  });
-  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_START_CANCEL); });
-  ASSERT_TRUE(driver.Run([] { RunTopLevelFlow(FlowState::kInstall); })) << driver.Problems();
-  EXPECT_EQ(ReadFile(game_ + "harmony.dll"), "harmony des Spiels");
 }
 
 }  // namespace

@@ -56,10 +56,7 @@ Room RoomFor(HWND control, HDC dc) {
   switch (style & BS_TYPEMASK) {
     case BS_GROUPBOX:  // the caption sits in the top line, inset from both sides
       return {{r.right - 2 * zero.cx - 4, r.bottom}, DT_SINGLELINE};
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:  // the mark and a gap of half a digit come first
+    case BS_AUTOCHECKBOX:  // the mark and a gap of half a digit come first
       return {{r.right - GetSystemMetrics(SM_CXMENUCHECK) - zero.cx / 2, r.bottom},
               lines | ((style & BS_CENTER) == BS_CENTER ? DT_CENTER : DT_LEFT),
               true};

@@ -281,7 +281,13 @@ TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
     if (dialog != nullptr) driver.Then(dialog, fill);
   }
   driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_SAVE_AS); });
-  FinishWith(driver, MainCaption(path), [](HWND) { EXPECT_FALSE(App().Modified); });
+  FinishWith(driver, MainCaption(path), [&](HWND w) {
+    EXPECT_FALSE(App().Modified);
+    WriteFile(path, "");
+    App().Modified = true;
+    Command(w, IDM_SAVE);  // into the file it has, without a chooser
+    EXPECT_FALSE(App().Modified);
+  });
   EXPECT_EQ(ReadFile(path), kWorkedExample);
 }
 

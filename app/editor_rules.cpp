@@ -8,13 +8,11 @@ std::string AboutText() {
   std::string text = "Wavoria 1.0";
   text += LineBreak;
   text += LineBreak;
-  text +=
-      "Editor für *.script.wav-Dateien des Klavato und Assistent zum Einrichten von Tastatur- "
-      "und Maussupport.";
+  text += "Freie Software unter der MIT-Lizenz (MIT License):";
   text += LineBreak;
-  text +=
-      "Dieses Programm darf kostenlos genutzt und unverändert weitergegeben werden. Es wird "
-      "ohne jede Gewährleistung bereitgestellt.";
+  text += "Sie dürfen sie nutzen, verändern und weitergeben.";
+  text += LineBreak;
+  text += "Sie wird ohne jede Gewährleistung bereitgestellt.";
   return text;
 }
 

@@ -108,6 +108,20 @@ contents)
       cmp -s "$built_cli" "$program/wavoria-cli.exe"
   fi
 
+  # Stripped release programs, well under 1 MiB, in the zip and in dist/.
+  objdump=$(command -v x86_64-w64-mingw32-objdump || command -v objdump)
+  for exe in "$program"/wavoria*.exe "$root"/dist/wavoria*.exe; do
+    [[ -f $exe ]] || continue
+    size=$(stat -c %s "$exe")
+    expect "$exe: $size bytes, under 0.9 MiB" "$exe: $size bytes, not under 0.9 MiB" \
+      test "$size" -lt 943718
+    if "$objdump" -h "$exe" | grep -q '\.debug'; then
+      fail "$exe carries debug sections (not stripped)"
+    else
+      ok "$exe is stripped"
+    fi
+  done
+
   # LIESMICH.txt: Windows-1252 with CR LF, as Notepad everywhere shows it.
   readme=$program/LIESMICH.txt
   lf=$(tr -cd '\n' <"$readme" | wc -c)
@@ -122,7 +136,7 @@ contents)
   else
     fail "LIESMICH.txt: no Windows-1252 umlauts (\"für\", \"Öffnen\") found"
   fi
-  for word in wavoria.exe Assistent Wine "Sound\\" "scripts\\"; do
+  for word in wavoria.exe Assistent Wine "Sound\\" "scripts\\" MIT-Lizenz de_DE.UTF-8; do
     grep -qF "$word" "$readme" || fail "LIESMICH.txt does not mention $word"
   done
   ;;
@@ -213,6 +227,29 @@ starts)
   done
   kill -9 "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
+
+  # Without actions.dat the program says which file is missing (a box titled
+  # "Wavoria") and, once it is answered, ends with exit code 0.
+  rm -f "$program/actions.dat"
+  wine "$program/wavoria.exe" </dev/null >"$log" 2>&1 &
+  pid=$!
+  found=""
+  for ((i = 0; i < 120; i++)); do
+    found=$(xdotool search --onlyvisible --name '^Wavoria$' 2>/dev/null | head -n 1)
+    [[ -n $found ]] && break
+    sleep 0.25
+  done
+  [[ -n $found ]] && xdotool windowfocus --sync "$found" key Return 2>/dev/null
+  for ((i = 0; i < 40; i++)); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.25
+  done
+  kill -9 "$pid" 2>/dev/null
+  wait "$pid"
+  status=$?
+  expect "without actions.dat: a message box, then exit code 0" \
+    "without actions.dat: message box found: ${found:-no}, exit code $status" \
+    test -n "$found" -a "$status" -eq 0
   ;;
 
 *)

@@ -1,75 +1,150 @@
 // Drives the real modal dialogs and message boxes of this thread from inside
-// their modal loops, in the manner of Wine's own user32 tests: a thread timer
-// looks for the active dialog (a visible, enabled "#32770" window of this
-// thread), and when its caption is the one the next step waits for, runs that
-// step on it. Every run has a time limit: a dialog that does not close in
-// time is ended and the test fails instead of hanging.
+// their modal loops: a thread timer looks for the active dialog (a visible,
+// enabled "#32770" window of this thread), and when its caption is the one
+// the next step waits for, runs that step on it. A dialog still open at the
+// time limit is ended and the run fails instead of hanging.
 #pragma once
 
 #include <windows.h>
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
+#include "app/win_util_win.h"
+
 namespace wavoria::testing {
+
+inline std::string Text(HWND dialog, int id) {
+  return GetItemText(dialog, id);
+}
+inline std::string Caption(HWND window) {
+  return GetWindowString(window);
+}
+
+inline HWND ActiveDialog() {
+  HWND found = nullptr;
+  auto find = [](HWND w, LPARAM found) -> BOOL {
+    char name[16] = {};
+    GetClassNameA(w, name, sizeof name);
+    const bool active = std::string(name) == "#32770" && IsWindowVisible(w) && IsWindowEnabled(w);
+    if (active) *reinterpret_cast<HWND*>(found) = w;
+    return !active;
+  };
+  EnumThreadWindows(GetCurrentThreadId(), find, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
 
 class DialogDriver {
  public:
   using Action = std::function<void(HWND)>;
 
   // Queues a step: wait for an active dialog captioned `caption`, then run
-  // `action` on it. Actions should end with a click (Click) that closes the
-  // dialog or opens the next one.
-  DialogDriver& Then(std::string caption, Action action);
+  // `action` on it (which should end with a click that closes it or opens
+  // the next one).
+  DialogDriver& Then(std::string caption, Action action) {
+    steps_.push_back({std::move(caption), std::move(action)});
+    return *this;
+  }
 
   // Runs `open`, which shows a modal window and returns when it closes, while
-  // the queued steps act on the dialogs it shows. Returns true when every step
-  // ran and nothing timed out; failures are listed by Problems().
-  bool Run(const std::function<void()>& open, int limitMs = 8000);
-
+  // the queued steps act on what it shows. True when every step ran in time.
+  bool Run(const std::function<void()>& open, int limitMs = 8000) {
+    problems_.clear();
+    current_ = this;
+    deadline_ = GetTickCount() + static_cast<DWORD>(limitMs);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 15, OnTimer);
+    open();
+    KillTimer(nullptr, timer);
+    current_ = nullptr;
+    if (!steps_.empty()) problems_ += "steps left, the next waits for " + steps_.front().first;
+    steps_.clear();
+    return problems_.empty();
+  }
   const std::string& Problems() const { return problems_; }
 
  private:
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-  void Tick();
-
-  struct Step {
-    std::string Caption;
-    Action Do;
-  };
-  std::deque<Step> steps_;
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    DialogDriver* d = current_;
+    HWND active = ActiveDialog();
+    if (d == nullptr || d->busy_ || active == nullptr) return;
+    d->busy_ = true;
+    if (static_cast<LONG>(GetTickCount() - d->deadline_) > 0) {
+      d->problems_ += "timed out with '" + Caption(active) + "' open\n";
+      d->steps_.clear();
+      EndDialog(active, 0);
+    } else if (!d->steps_.empty() && Caption(active) == d->steps_.front().first) {
+      Action step = std::move(d->steps_.front().second);
+      d->steps_.pop_front();
+      step(active);
+    }
+    d->busy_ = false;
+  }
+  std::deque<std::pair<std::string, Action>> steps_;
   std::string problems_;
   DWORD deadline_ = 0;
   bool busy_ = false;
-  HWND lastHandled_ = nullptr;
-  static DialogDriver* current_;
+  static inline DialogDriver* current_ = nullptr;
 };
 
-// The active dialog of this thread: the visible, enabled "#32770" window that
-// is not disabled by a modal child; nullptr when there is none.
-HWND ActiveDialog();
+// Presses a button as a click does (posted: it acts after the step returns).
+inline void Click(HWND dialog, int id) {
+  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
 
-// Presses a button of a dialog the way a click does (posted, so the action
-// returns before the dialog reacts).
-void Click(HWND dialog, int id);
+// Presses and releases keys through the system's input queue, as the keyboard
+// does, and lets the active dialog take them (a window they open must not be
+// modal: it would wait for a step that cannot run).
+inline void PressKeys(std::initializer_list<WORD> keys) {
+  HWND dialog = ActiveDialog();
+  for (WORD key : keys) {
+    INPUT input[2] = {{INPUT_KEYBOARD, {.ki = {key}}},
+                      {INPUT_KEYBOARD, {.ki = {key, 0, KEYEVENTF_KEYUP}}}};
+    SendInput(2, input, sizeof(INPUT));
+  }
+  for (const DWORD end = GetTickCount() + 150; GetTickCount() < end; Sleep(5)) {
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
+      if (!IsDialogMessageA(dialog, &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
+    }
+  }
+}
 
-// The text and caption of windows and controls.
-std::string Text(HWND dialog, int id);
-std::string Caption(HWND window);
+// A message box: its text, its buttons and its standard icon (IDI_EXCLAMATION,
+// IDI_QUESTION, IDI_ASTERISK, IDI_HAND; nullptr for none).
+inline std::string MessageText(HWND box) {
+  return GetItemText(box, 0xFFFF);
+}
+inline bool HasButton(HWND box, int id) {
+  return GetDlgItem(box, id) != nullptr;
+}
+inline LPCSTR MessageIcon(HWND box) {
+  HICON shown = nullptr;  // the one visible static that shows an icon
+  for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c)) {
+      shown = reinterpret_cast<HICON>(SendMessageA(c, STM_GETICON, 0, 0));
+    }
+  }
+  for (LPCSTR id : {IDI_EXCLAMATION, IDI_QUESTION, IDI_ASTERISK, IDI_HAND}) {
+    if (shown != nullptr && LoadIconA(nullptr, id) == shown) return id;
+  }
+  return shown == nullptr ? nullptr : IDI_APPLICATION;
+}
 
-// The text of a message box and whether it has a button.
-std::string MessageText(HWND box);
-bool HasButton(HWND box, int id);
-
-// Which standard icon a message box shows: IDI_EXCLAMATION, IDI_QUESTION,
-// IDI_ASTERISK, IDI_HAND, or nullptr for none.
-LPCSTR MessageIcon(HWND box);
-
-// The selected index of a list or combo box.
-int ListSelection(HWND dialog, int id);
-int ComboSelection(HWND dialog, int id);
-std::string ListLine(HWND dialog, int id, int line);
-int ListCount(HWND dialog, int id);
+inline int ListSelection(HWND d, int id) {
+  return int(SendDlgItemMessageA(d, id, LB_GETCURSEL, 0, 0));
+}
+inline int ComboSelection(HWND d, int id) {
+  return int(SendDlgItemMessageA(d, id, CB_GETCURSEL, 0, 0));
+}
+inline int ListCount(HWND d, int id) {
+  return int(SendDlgItemMessageA(d, id, LB_GETCOUNT, 0, 0));
+}
+inline std::string ListLine(HWND d, int id, int line) {
+  std::string text(std::max<LRESULT>(SendDlgItemMessageA(d, id, LB_GETTEXTLEN, line, 0), 0), '\0');
+  SendDlgItemMessageA(d, id, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()));
+  return text;
+}
 
 }  // namespace wavoria::testing

@@ -1,16 +1,12 @@
-// Helpers of the editor's Win32 tests: a clean editor state, the file
-// chooser and Notepad seams, process ends, temporary folders and small
-// shortcuts for driving the main window.
+// Helpers of the Win32 tests: a clean editor state, the chooser and Notepad
+// seams, process ends, temporary folders and shortcuts for the main window.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <deque>
+#include <algorithm>
 #include <filesystem>
-#include <functional>
-#include <string>
-#include <utility>
 #include <vector>
 
 #include "app/app_state_win.h"
@@ -19,248 +15,152 @@
 #include "app/file_commands_win.h"
 #include "dialog_driver.h"
 #include "document/file_io.h"
-#include "document/script_writer.h"
 #include "resources/resource_ids.h"
 #include "tests/worked_example.h"
 #include "wizard/program_choosers_win.h"
 
 namespace wavoria::testing {
 
-// Ends every process end as a test failure, as the test program does.
 inline void ProcessEndIsAFailure() {
   ADD_FAILURE() << "the program tried to end the process";
 }
 
 // Counts the program's attempts to end the process while it lives.
-class ProcessEndCounter {
- public:
+struct ProcessEndCounter {
   ProcessEndCounter() {
-    count_ = 0;
-    SetEndProgramHandler([] { ++count_; });
+    SetEndProgramHandler([] { ++count_; }), count_ = 0;
   }
   ~ProcessEndCounter() { SetEndProgramHandler(ProcessEndIsAFailure); }
-  ProcessEndCounter(const ProcessEndCounter&) = delete;
-  ProcessEndCounter& operator=(const ProcessEndCounter&) = delete;
   int Count() const { return count_; }
-
- private:
   static inline int count_ = 0;
 };
 
-// Answers a stubbed chooser with queued paths in order ("" for a cancel)
-// and records every call; a call with no answer left is a test failure.
-template <typename Call>
-class AnswerQueue {
- public:
-  AnswerQueue(std::vector<std::string> answers, const char* what)
-      : answers_(answers.begin(), answers.end()), what_(what) {}
-  AnswerQueue(const AnswerQueue&) = delete;
-  AnswerQueue& operator=(const AnswerQueue&) = delete;
-
-  const std::vector<Call>& Calls() const { return calls_; }
-
- protected:
-  std::string Answer(Call call) {
-    calls_.push_back(std::move(call));
-    if (answers_.empty()) {
-      ADD_FAILURE() << "an unexpected " << what_ << " opened";
-      return std::string();
-    }
-    std::string answer = answers_.front();
-    answers_.pop_front();
-    return answer;
-  }
-
- private:
-  std::deque<std::string> answers_;
-  const char* what_;
-  std::vector<Call> calls_;
-};
-
-// One call of a file chooser.
 struct ChooserCall {
   HWND Owner;
   bool ForSaving;
   std::string Preset;
 };
 
-// Takes the place of the system's file choosers.
-class ChooserStub : public AnswerQueue<ChooserCall> {
+// Takes the place of the script choosers and of the wizard's program
+// choosers: answers with queued paths in order ("" for a cancel) and records
+// every call; a call with no answer left is a failure.
+class ChooserStub {
  public:
-  explicit ChooserStub(std::vector<std::string> answers = {})
-      : AnswerQueue(std::move(answers), "file chooser") {
-    SetScriptChooser([this](HWND owner, bool forSaving, const std::string& preset) {
-      return Answer({owner, forSaving, preset});
+  explicit ChooserStub(std::vector<std::string> answers = {}) : answers_(std::move(answers)) {
+    SetScriptChooser([this](HWND w, bool saving, const std::string& p) {
+      return Answer({w, saving, p});
+    });
+    SetProgramChooser([this](HWND w, ProgramFile, const std::string& p) {
+      return Answer({w, false, p});
     });
   }
-  ~ChooserStub() { SetScriptChooser({}); }
-};
+  ~ChooserStub() { SetScriptChooser({}), SetProgramChooser({}); }
+  const std::vector<ChooserCall>& Calls() const { return calls_; }
 
-// One call of a program chooser.
-struct ProgramCall {
-  HWND Owner;
-  ProgramFile Which;
-  std::string Preset;
-};
-
-// Takes the place of the runtime and RPG Maker choosers of page 8000.
-class ProgramChooserStub : public AnswerQueue<ProgramCall> {
- public:
-  explicit ProgramChooserStub(std::vector<std::string> answers = {})
-      : AnswerQueue(std::move(answers), "chooser") {
-    SetProgramChooser([this](HWND owner, ProgramFile which, const std::string& preset) {
-      return Answer({owner, which, preset});
-    });
+ private:
+  std::string Answer(ChooserCall call) {
+    calls_.push_back(std::move(call));
+    EXPECT_LT(calls_.size(), answers_.size() + 1) << "an unexpected chooser opened";
+    return calls_.size() <= answers_.size() ? answers_[calls_.size() - 1] : "";
   }
-  ~ProgramChooserStub() { SetProgramChooser({}); }
+  std::vector<std::string> answers_;
+  std::vector<ChooserCall> calls_;
 };
+using ProgramChooserStub = ChooserStub;
 
 // Takes the place of starting Notepad: records the command lines and runs
-// `edit` in Notepad's stead; `starts` says whether the start succeeds.
+// `edit` in Notepad's stead.
 class NotepadStub {
  public:
-  explicit NotepadStub(std::function<void()> edit = {}, bool starts = true) {
-    SetNotepadLauncher([this, edit, starts](const std::string& commandLine) {
-      commandLines_.push_back(commandLine);
-      if (starts && edit) edit();
-      return starts;
+  explicit NotepadStub(std::function<void()> edit = {}) {
+    SetNotepadLauncher([this, edit](const std::string& line) {
+      commandLines_.push_back(line);
+      return edit ? edit(), true : true;
     });
   }
   ~NotepadStub() { SetNotepadLauncher({}); }
-  NotepadStub(const NotepadStub&) = delete;
-  NotepadStub& operator=(const NotepadStub&) = delete;
-
   const std::vector<std::string>& CommandLines() const { return commandLines_; }
 
  private:
   std::vector<std::string> commandLines_;
 };
 
-// A fresh, empty folder for one test, removed again when the object dies.
+// A fresh, empty folder for one test (its name in the ANSI code page), removed
+// with everything in it when the object dies.
 class TempFolder {
  public:
   explicit TempFolder(const std::string& name) {
-    path_ = std::filesystem::temp_directory_path() / ("wavoria-edA-" + name);
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-    std::filesystem::create_directories(path_);
+    char temp[MAX_PATH] = {};
+    path_ = std::string(temp, GetTempPathA(MAX_PATH, temp)) + "wavoria-test " + name;
+    wide_.resize(MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, nullptr, 0) - 1);
+    MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, wide_.data(), int(wide_.size()) + 1);
+    std::filesystem::remove_all(wide_, ec_);
+    std::filesystem::create_directories(wide_);
   }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  std::string File(const std::string& name) const { return path_.string() + "\\" + name; }
-  std::string Path() const { return path_.string(); }
+  ~TempFolder() { std::filesystem::remove_all(wide_, ec_); }
+  std::string File(const std::string& name) const { return path_ + "\\" + name; }
+  std::string Path() const { return path_; }
 
  private:
-  std::filesystem::path path_;
-};
-
-// Makes a folder the current directory while it lives.
-class CurrentDirectory {
- public:
-  explicit CurrentDirectory(const std::string& folder) {
-    char previous[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    previous_ = previous;
-    SetCurrentDirectoryA(folder.c_str());
-  }
-  ~CurrentDirectory() { SetCurrentDirectoryA(previous_.c_str()); }
-  CurrentDirectory(const CurrentDirectory&) = delete;
-  CurrentDirectory& operator=(const CurrentDirectory&) = delete;
-
- private:
-  std::string previous_;
+  std::string path_;
+  std::wstring wide_;
+  std::error_code ec_;
 };
 
 // An editor as the program has it before the first window opens.
 inline void ResetEditor() {
-  AppState& app = App();
-  app.Document.Clear();
-  app.DocumentPath.clear();
-  app.Modified = false;
-  app.ScriptToOpen.clear();
-  app.StartChoice = 0;
-  app.Wizard = WizardSettings{};
-  app.Tables.Actions = EditorActions();
-  SetScriptChooser({});
-  SetNotepadLauncher({});
+  App().Document.Clear();
+  App().DocumentPath.clear();
+  App().Modified = false;
+  App().ScriptToOpen.clear();
+  App().StartChoice = 0;
+  App().Wizard = WizardSettings{};
+  App().Tables.Actions = EditorActions();
   SimulateShortWriteAfter(-1);
 }
 
-// The edit buffer, through which the command dialogs take and give back a
-// command.
 inline ScriptCommand& Buffer() {
   return App().Document.EditBuffer();
 }
 
 // Appends a WriteToLog command with the given text to the document.
 inline void AppendLog(const std::string& text) {
-  CommandTable& table = App().Document;
-  const int slot = table.InsertCommand(table.LastPosition() + 1);
-  table.Slot(slot).Action = "WriteToLog";
-  table.Slot(slot).Text = text;
-  table.RebuildOrder();
+  const int slot = App().Document.InsertCommand(App().Document.LastPosition() + 1);
+  App().Document.Slot(slot).Action = "WriteToLog";
+  App().Document.Slot(slot).Text = text;
+  App().Document.RebuildOrder();
 }
 
 inline std::string ReadFile(const std::string& path) {
   std::string bytes;
-  ReadWholeFile(path, bytes);
-  return bytes;
+  return ReadWholeFile(path, bytes), bytes;
 }
-
 inline void WriteFile(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(WriteFileAtomically(path, bytes)) << path;
 }
 
-// The caption of the main window for a document path.
 inline std::string MainCaption(const std::string& path = "") {
   return "Wavoria - " + (path.empty() ? std::string("Unbenannt") : path);
 }
 
-inline HWND& CommandWindow() {
-  static HWND window = nullptr;
-  return window;
-}
-
-// Ends a window that a command opened although it should not have, so that
-// the test fails instead of waiting for it forever.
-inline void CALLBACK EndUnexpectedWindow(HWND, UINT, UINT_PTR, DWORD) {
-  HWND active = ActiveDialog();
-  if (active == nullptr || active == CommandWindow()) return;
-  ADD_FAILURE() << "'" << Caption(active) << "' opened unexpectedly";
-  EndDialog(active, 0);
-}
-
-// Runs a command of the main window to its end; it must open no window.
+// Runs a command of a window to its end (for commands that open nothing), or
+// posts it (for commands that open a modal window).
 inline void Command(HWND window, int id) {
-  CommandWindow() = window;
-  const UINT_PTR guard = SetTimer(nullptr, 0, 1500, EndUnexpectedWindow);
   SendMessageA(window, WM_COMMAND, id, 0);
-  KillTimer(nullptr, guard);
 }
-
-// Posts a command: for commands that open a modal window.
 inline void Post(HWND window, int id) {
   PostMessageA(window, WM_COMMAND, id, 0);
 }
-
 inline void Select(HWND window, int line) {
-  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, line, 0);
 }
-
-// Selects an item of a combo box.
 inline void Select(HWND dialog, int id, int item) {
-  SendDlgItemMessageA(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+  SendDlgItemMessageA(dialog, id, CB_SETCURSEL, item, 0);
 }
-
 inline std::vector<std::string> Lines(HWND window) {
   std::vector<std::string> lines;
-  for (int i = 0; i < ListCount(window, IDC_MAIN_LIST); ++i) {
+  for (int i = 0; i < ListCount(window, IDC_MAIN_LIST); ++i)
     lines.push_back(ListLine(window, IDC_MAIN_LIST, i));
-  }
   return lines;
 }
 
@@ -271,41 +171,29 @@ inline void CloseMainWindow(HWND window) {
   Post(window, IDM_WIZARD);
 }
 
-// Queues the last step, `check` on the main window with `caption`, which
-// then closes; and runs the main window through the steps of `driver`.
+// Queues `check` on the main window captioned `caption`, which then closes,
+// and runs the main window through the steps of `driver`.
 inline void FinishWith(DialogDriver& driver, const std::string& caption,
                        const std::function<void(HWND)>& check) {
-  driver.Then(caption, [check](HWND w) {
-    check(w);
-    CloseMainWindow(w);
-  });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
+  driver.Then(caption, [check](HWND w) { check(w), CloseMainWindow(w); });
+  ASSERT_TRUE(driver.Run(ShowMainWindow, 20000)) << driver.Problems();
 }
 
-// Checks a message box: title, text, icon and buttons.
+// Checks a message box: title, text, icon and which of OK, Abbrechen, Ja, Nein it has.
 inline void ExpectBox(HWND box, const std::string& title, const std::string& text, LPCSTR icon,
                       std::vector<int> buttons) {
-  EXPECT_EQ(Caption(box), title);
-  EXPECT_EQ(MessageText(box), text);
+  EXPECT_EQ(Caption(box) + "|" + MessageText(box), title + "|" + text);
   EXPECT_EQ(MessageIcon(box), icon);
   for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
-    const bool wanted = std::find(buttons.begin(), buttons.end(), id) != buttons.end();
-    EXPECT_EQ(HasButton(box, id), wanted) << "button " << id;
+    EXPECT_EQ(HasButton(box, id), std::count(buttons.begin(), buttons.end(), id) > 0) << id;
   }
 }
-
 inline void ExpectWarning(HWND box, const std::string& text) {
   ExpectBox(box, "Wavoria", text, IDI_EXCLAMATION, {IDOK});
 }
-
-// Queues on `driver` a warning box with `text`, answered with OK.
 inline void ThenWarning(DialogDriver& driver, const std::string& text) {
-  driver.Then("Wavoria", [text](HWND box) {
-    ExpectWarning(box, text);
-    Click(box, IDOK);
-  });
+  driver.Then("Wavoria", [text](HWND box) { ExpectWarning(box, text), Click(box, IDOK); });
 }
-
 inline void ExpectSavePrompt(HWND box) {
   ExpectBox(box, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",
             IDI_QUESTION, {IDYES, IDNO, IDCANCEL});

@@ -3,22 +3,13 @@
 #include <windows.h>
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
-#include <gtest/gtest.h>
 
-#include "app/app_state_win.h"
-
-namespace {
-
-void NoProcessEnd() { ADD_FAILURE() << "the program tried to end the process"; }
-
-}  // namespace
+#include "editor_test_support.h"
 
 int main(int argc, char** argv) {
-  INITCOMMONCONTROLSEX controls = {};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
+  const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  wavoria::SetEndProgramHandler(NoProcessEnd);
+  wavoria::SetEndProgramHandler(wavoria::testing::ProcessEndIsAFailure);
   ::testing::InitGoogleTest(&argc, argv);
   if (GetACP() != 1252) {
     fprintf(stderr, "ANSI code page is %u, not 1252: run under LANG=C.UTF-8\n", GetACP());

@@ -1,0 +1,180 @@
+// The command dialogs and the rename dialog driven for real: which control
+// shows and stores which field of the edit buffer, Enter confirms, Escape
+// leaves a dialog open, Cancel and the close box mark the buffer, the launch
+// dialogs refuse an empty file, and Tab reaches every box.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "app/dialog_registry_win.h"
+#include "app/editor_commands.h"
+#include "editor_test_support.h"
+
+namespace wavoria {
+namespace {
+
+using namespace testing;
+using Controls = std::vector<std::pair<int, std::string>>;  // check box "1"/"0", list: the item
+
+// A command from "Key=value;..." (over `c`).
+ScriptCommand With(const std::string& fields, ScriptCommand c = {}) {
+  std::istringstream in(fields);
+  for (std::string pair; std::getline(in, pair, ';');) {
+    const std::string key = pair.substr(0, pair.find('=')), value = pair.substr(key.size() + 1);
+    if (key == "Action") c.Action = value;
+    if (key == "SectionName") c.SectionName = value;
+    for (const ParameterKey& k : kParameterKeys) {
+      if (k.name == key) c.*k.field = value;
+    }
+  }
+  return c;
+}
+
+std::string Kind(HWND d, int id) {
+  char name[16] = {};
+  GetClassNameA(GetDlgItem(d, id), name, sizeof name);
+  return name;
+}
+
+std::string Shown(HWND d, int id) {
+  if (Kind(d, id) == "Button") return IsDlgButtonChecked(d, id) ? "1" : "0";
+  return Kind(d, id) == "ComboBox" ? std::to_string(ComboSelection(d, id)) : Text(d, id);
+}
+
+void Enter(HWND d, int id, const std::string& value) {
+  if (Kind(d, id) == "Button") CheckDlgButton(d, id, value == "1");
+  if (Kind(d, id) == "ComboBox") Select(d, id, std::stoi(value));
+  if (Kind(d, id) == "Edit") SetDlgItemTextA(d, id, value.c_str());
+}
+
+// A dialog, the command handed to it, what its controls show for it, what the
+// user then enters and what OK stores for that.
+struct Row {
+  int Id;
+  const char* Caption;
+  int Cancel;
+  const char* Given;
+  Controls Shown, Typed;
+  const char* Stored;
+};
+
+// clang-format off
+const Row kRows[] = {
+    {IDD_LOG, "In Logdatei schreiben", IDC_LOG_CANCEL, "Text=alt", {{IDC_LOG_TEXT, "alt"}},
+     {{IDC_LOG_TEXT, "neu ü"}}, "Action=WriteToLog;Text=neu ü"},
+    {IDD_OUTPUT, "Wert an Output-Liste anhängen", IDC_OUTPUT_CANCEL, "Value=-12",
+     {{IDC_OUTPUT_VALUE, "12"}, {IDC_OUTPUT_NEGATIVE, "1"}},
+     {{IDC_OUTPUT_VALUE, "25"}, {IDC_OUTPUT_NEGATIVE, "0"}}, "Action=AddOutput;Value=25"},
+    {IDD_MIDI_TICK, "Funktion von 'Get Midi Pos.' ändern", IDC_MIDI_TICK_CANCEL, "Command=output",
+     {{IDC_MIDI_TICK_FUNCTION, "1"}}, {{IDC_MIDI_TICK_FUNCTION, "0"}},
+     "Action=MidiTickFunction;Command=Original"},
+    {IDD_DEBUG_LEVEL, "Debuglevel setzen", IDC_DEBUG_LEVEL_CANCEL, "Level=2",
+     {{IDC_DEBUG_LEVEL_LEVEL, "2"}}, {{IDC_DEBUG_LEVEL_LEVEL, "3"}}, "Action=SetDebugLevel;Level=3"},
+    {IDD_MOUSE_SUPPORT, "Maussupport aktivieren", IDC_MOUSE_CANCEL, "ID=-3;Automatic=True",
+     {{IDC_MOUSE_ID, "3"}, {IDC_MOUSE_NEGATIVE, "1"}, {IDC_MOUSE_AUTOMATIC, "1"}},
+     {{IDC_MOUSE_ID, "7"}, {IDC_MOUSE_NEGATIVE, "0"}, {IDC_MOUSE_AUTOMATIC, "0"}},
+     "Action=EnableMouseSupport;Enable=True;ID=7;Automatic=False"},
+    {IDD_KEY_EVENT, "Tastenereignis registrieren", IDC_KEY_EVENT_CANCEL,
+     "Action=RegisterKeyUpEvent;Key=F1;Value=4;BlockKey=True",
+     {{IDC_KEY_EVENT_EVENT, "1"}, {IDC_KEY_EVENT_KEY, "F1"}, {IDC_KEY_EVENT_VALUE, "4"},
+      {IDC_KEY_EVENT_NEGATIVE, "0"}, {IDC_KEY_EVENT_BLOCK, "1"}},
+     {{IDC_KEY_EVENT_EVENT, "0"}, {IDC_KEY_EVENT_VALUE, "9"}, {IDC_KEY_EVENT_NEGATIVE, "1"},
+      {IDC_KEY_EVENT_BLOCK, "0"}}, "Action=RegisterKeyDownEvent;Value=-9;BlockKey=False"},
+    {IDD_CHEAT, "Cheat-Eingabe registrieren", IDC_CHEAT_CANCEL, "Cheat=money;Value=-2",
+     {{IDC_CHEAT_TEXT, "MONEY"}, {IDC_CHEAT_VALUE, "2"}, {IDC_CHEAT_NEGATIVE, "1"}},
+     {{IDC_CHEAT_TEXT, "GOLD"}, {IDC_CHEAT_VALUE, "1"}, {IDC_CHEAT_NEGATIVE, "0"}},
+     "Action=RegisterCheatEvent;Cheat=GOLD;Value=1"},
+    {IDD_PROGRAM, "Programm ausführen", IDC_PROGRAM_CANCEL,
+     "Command=a.exe;Display=Normal;Priority=Idle;Wait=True;Result=r.txt;Type=Other",
+     {{IDC_PROGRAM_FILE, "a.exe"}, {IDC_PROGRAM_MODE, "1"}, {IDC_PROGRAM_PRIORITY, "0"},
+      {IDC_PROGRAM_RESULT, "r.txt"}, {IDC_PROGRAM_WAIT, "1"}},
+     {{IDC_PROGRAM_FILE, "b.exe"}, {IDC_PROGRAM_MODE, "2"}, {IDC_PROGRAM_PRIORITY, "3"},
+      {IDC_PROGRAM_RESULT, ""}, {IDC_PROGRAM_WAIT, "0"}},
+     "Action=ExecProgram;Command=b.exe;Display=Minimized;Priority=Realtime;Result=;Wait=False;Type="},
+    {IDD_DOCUMENT, "Dokument öffnen", IDC_DOCUMENT_CANCEL, "Type=Document;Command=a.txt;Display=ShowErrors",
+     {{IDC_DOCUMENT_FILE, "a.txt"}, {IDC_DOCUMENT_SHOW_ERRORS, "1"}, {IDC_DOCUMENT_WAIT, "0"}},
+     {{IDC_DOCUMENT_FILE, "b.txt"}, {IDC_DOCUMENT_SHOW_ERRORS, "0"}, {IDC_DOCUMENT_WAIT, "1"}},
+     "Action=ExecProgram;Command=b.txt;Display=;Wait=True"},
+    {IDD_MCI, "MCI-Befehl senden", IDC_MCI_CANCEL, "Command=play x", {{IDC_MCI_COMMAND, "play x"}},
+     {{IDC_MCI_COMMAND, "stop"}}, "Action=MCICommand;Command=stop"},
+};
+// clang-format on
+
+void Open(int id) {
+  ShowRegisteredDialog(nullptr, id);
+}
+
+// Each dialog opens twice: changed and confirmed with Enter, then changed,
+// Escape (which leaves it open) and Abbrechen or the close box.
+TEST(Dialogs, EachControlShowsAndStoresItsFieldEscapeAndCancelChangeNothing) {
+  for (const Row& r : kRows) {
+    SCOPED_TRACE(r.Caption);
+    Buffer() = With(r.Given);
+    Controls shown;
+    DialogDriver driver;
+    driver.Then(r.Caption, [&](HWND d) {
+      for (const auto& [id, value] : r.Shown) shown.push_back({id, Shown(d, id)});
+      for (const auto& [id, value] : r.Typed) Enter(d, id, value);
+      PressKeys({VK_RETURN});
+    });
+    ASSERT_TRUE(driver.Run([&] { Open(r.Id); })) << driver.Problems();
+    EXPECT_EQ(shown, r.Shown);
+    EXPECT_EQ(Buffer(), With(r.Stored, With(r.Given)));
+
+    Buffer() = With(r.Given);
+    driver.Then(r.Caption, [&](HWND d) {
+      for (const auto& [id, value] : r.Typed) Enter(d, id, value);
+      PressKeys({VK_ESCAPE});
+    });
+    driver.Then(r.Caption, [&](HWND d) {  // still open
+      if (r.Id % 200 == 0) PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
+      if (r.Id % 200 != 0) Click(d, r.Cancel);
+    });
+    ASSERT_TRUE(driver.Run([&] { Open(r.Id); })) << driver.Problems();
+    EXPECT_EQ(Buffer(), With("SectionName=&NULL", With(r.Given)));
+  }
+}
+
+TEST(Dialogs, LaunchDialogsRefuseAnEmptyFileAndStayOpen) {
+  const std::tuple<int, const char*, int, const char*> rows[] = {
+      {IDD_PROGRAM, "Programm ausführen", IDC_PROGRAM_OK, "Bitte geben Sie ein Programm an!"},
+      {IDD_DOCUMENT, "Dokument öffnen", IDC_DOCUMENT_OK, "Bitte geben Sie eine Datei an!"}};
+  for (const auto& [id, caption, ok, message] : rows) {
+    ResetEditBuffer(App().Document);
+    HWND dialog = nullptr;
+    DialogDriver driver;
+    driver.Then(caption, [&](HWND d) { Click(dialog = d, ok); });
+    driver.Then("Programm ausführen", [&](HWND box) {
+      ExpectBox(box, "Programm ausführen", message, IDI_EXCLAMATION, {IDOK});
+      EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
+      Click(box, IDOK);
+    });
+    driver.Then(caption, [&](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); });
+    ASSERT_TRUE(driver.Run([&] { Open(id); })) << driver.Problems();
+  }
+}
+
+// 5100 opens in its value box; Tab reaches its cheat box and 5200's result-file box.
+TEST(Dialogs, TabReachesEveryBox) {
+  const std::tuple<int, const char*, int, int> rows[] = {
+      {IDD_CHEAT, "Cheat-Eingabe registrieren", IDC_CHEAT_VALUE, IDC_CHEAT_TEXT},
+      {IDD_PROGRAM, "Programm ausführen", IDC_PROGRAM_FILE, IDC_PROGRAM_RESULT}};
+  for (const auto& [id, caption, first, reached] : rows) {
+    ResetEditBuffer(App().Document);
+    std::vector<int> focus;
+    DialogDriver driver;
+    for (int i = 0; i < 8; ++i) {
+      driver.Then(caption, [&](HWND) {
+        focus.push_back(GetDlgCtrlID(GetFocus()));
+        PressKeys({VK_TAB});
+      });
+    }
+    driver.Then(caption, [](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); });
+    ASSERT_TRUE(driver.Run([&] { Open(id); })) << driver.Problems();
+    EXPECT_EQ(focus.front(), first) << caption;
+    EXPECT_NE(std::find(focus.begin(), focus.end(), reached), focus.end()) << caption;
+  }
+}
+
+}  // namespace
+}  // namespace wavoria

@@ -1,0 +1,295 @@
+// The editor's windows driven for real: the start screen, the main window's
+// list commands by button and menu, the chooser, editing through a dialog,
+// About and leaving with the save prompt, the file commands and Notepad
+// (choosers and Notepad stubbed), the system's script choosers, and the
+// worked example of the writer done by hand, byte for byte.
+#include <windows.h>
+// windows.h first: dlgs.h needs its types.
+#include <dlgs.h>
+#include <gtest/gtest.h>
+
+#include "app/editor_rules.h"
+#include "document/script_writer.h"
+#include "document/text.h"
+#include "editor_test_support.h"
+
+namespace wavoria {
+namespace {
+
+using namespace testing;
+
+TEST(StartScreen, EachButtonLeavesItsChoice) {
+  // Öffnen asks for a file: the first chooser is cancelled, the second one chooses.
+  for (int button : {IDC_START_WIZARD, IDC_START_NEW, IDC_START_OPEN, IDC_START_CANCEL, 0}) {
+    ResetEditor();
+    ChooserStub chooser({"", "C:\\gewählt.script.wav"});
+    ProcessEndCounter ends;
+    DialogDriver driver;
+    driver.Then("Wavoria", [&](HWND d) {
+      EXPECT_NE(SendDlgItemMessageA(d, IDC_START_OPEN, BM_GETIMAGE, IMAGE_ICON, 0), 0);
+      if (button == IDC_START_OPEN) Command(d, button);
+      PostMessageA(d, button == 0 ? WM_CLOSE : WM_COMMAND, button, 0);  // 0: the close box
+    });
+    ASSERT_TRUE(driver.Run(ShowStartScreen)) << driver.Problems();
+    const bool ends_ = button == IDC_START_CANCEL || button == 0;
+    EXPECT_EQ(App().StartChoice, ends_ ? 0 : button) << button;
+    EXPECT_EQ(ends.Count(), ends_ ? 1 : 0) << button;
+    EXPECT_EQ(App().ScriptToOpen, button == IDC_START_OPEN ? "C:\\gewählt.script.wav" : "");
+  }
+}
+
+// The logged texts of the list, one letter per command.
+std::string Texts(HWND w) {
+  std::string texts;
+  for (int line = 1; line + 1 < ListCount(w, IDC_MAIN_LIST); ++line) {
+    texts += ListLine(w, IDC_MAIN_LIST, line).back();
+  }
+  return texts;
+}
+
+TEST(MainWindow, ListCommandsByButtonAndMenu) {
+  ResetEditor();
+  for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
+  App().Document.CommandAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog
+  App().Document.CommandAt(4)->Enable = "True";
+  // clang-format off
+  const struct { int Select, Command, Selected; const char* Texts; bool Modified; } steps[] = {
+      {2, IDC_MAIN_UP, 1, "bacn", true},      {1, IDM_MOVE_UP, 1, "bacn", false},
+      {1, IDC_MAIN_DOWN, 2, "abcn", true},    {4, IDM_MOVE_DOWN, 4, "abcn", false},
+      {5, IDC_MAIN_DELETE, 5, "abcn", false}, {4, IDC_MAIN_EDIT, 4, "abcn", false},
+      {-1, IDC_MAIN_ADD, -1, "abcn", false},  {2, IDM_DELETE_COMMAND, 1, "acn", true},
+      {1, IDC_MAIN_DELETE, 0, "cn", true},    {0, IDOK, 0, "cn", false},
+      {0, IDCANCEL, 0, "cn", false}};
+  // clang-format on
+  DialogDriver driver;
+  FinishWith(driver, MainCaption(), [&](HWND w) {
+    for (const auto& s : steps) {
+      App().Modified = false;
+      Select(w, s.Select);
+      Command(w, s.Command);
+      EXPECT_EQ(Texts(w), s.Texts) << s.Command;
+      EXPECT_EQ(ListSelection(w, IDC_MAIN_LIST), s.Selected) << s.Command;
+      EXPECT_EQ(App().Modified, s.Modified) << s.Command;
+    }
+    Select(w, 1);
+    Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_DBLCLK));  // only shows the details
+    EXPECT_EQ(Text(w, IDC_MAIN_DETAILS_TEXT), "In Logdatei schreiben\r\nText: 'c'");
+    EXPECT_EQ(Text(w, IDC_MAIN_SECTION), "Execute");
+    EXPECT_EQ(Text(w, IDC_MAIN_LABEL), "Kommandos in Datei Unbenannt:");
+    EXPECT_NE(SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_GETIMAGE, IMAGE_ICON, 0), 0);
+    EXPECT_EQ(GetFocus(), GetDlgItem(w, IDC_MAIN_LIST));
+  });
+}
+
+// Every chooser button either adds its kind at once or opens its dialog, whose
+// cancel returns to the chooser.
+TEST(Chooser, EveryButtonAddsItsKindOrOpensItsDialog) {
+  // clang-format off
+  const std::pair<int, const char*> rows[] = {
+      {IDC_CHOOSER_MOUSE_POSITION, nullptr}, {IDC_CHOOSER_LOG, "In Logdatei schreiben"},
+      {IDC_CHOOSER_OUTPUT, "Wert an Output-Liste anhängen"}, {IDC_CHOOSER_CLEAR_OUTPUT, nullptr},
+      {IDC_CHOOSER_MIDI_TICK, "Funktion von 'Get Midi Pos.' ändern"}, {IDC_CHOOSER_CANCEL, nullptr},
+      {IDC_CHOOSER_DEBUG_LEVEL, "Debuglevel setzen"}, {IDC_CHOOSER_MOUSE_ON, "Maussupport aktivieren"},
+      {IDC_CHOOSER_MOUSE_OFF, nullptr}, {IDC_CHOOSER_KEY_ON, nullptr}, {IDC_CHOOSER_KEY_OFF, nullptr},
+      {IDC_CHOOSER_KEY_EVENT, "Tastenereignis registrieren"}, {IDC_CHOOSER_MCI, "MCI-Befehl senden"},
+      {IDC_CHOOSER_CHEAT, "Cheat-Eingabe registrieren"}, {IDC_CHOOSER_PROGRAM, "Programm ausführen"},
+      {IDC_CHOOSER_DOCUMENT, "Dokument öffnen"}};
+  // clang-format on
+  for (auto [button, dialog] : rows) {
+    ResetEditor();
+    DialogDriver driver;
+    driver.Then("Kommando hinzufügen", [button](HWND d) { Click(d, button); });
+    if (dialog != nullptr) {
+      driver.Then(dialog, [](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); });
+      driver.Then("Kommando hinzufügen", [](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); });
+    }
+    ASSERT_TRUE(driver.Run([] { ShowChooser(nullptr); })) << driver.Problems();
+    const bool adds = dialog == nullptr && button != IDC_CHOOSER_CANCEL;
+    EXPECT_EQ(Buffer().SectionName, adds ? "" : "&NULL") << button;
+    EXPECT_EQ(Buffer().Action.empty(), !adds) << button;
+  }
+}
+
+// Edit opens the command's dialog (also by the icon button); a cancel changes nothing.
+TEST(MainWindow, EditThroughTheCommandsDialog) {
+  ResetEditor();
+  AppendLog("a");
+  DialogDriver driver;
+  driver.Then(MainCaption(), [](HWND w) { Select(w, 1), Post(w, IDC_MAIN_DETAILS_BUTTON); });
+  driver.Then("In Logdatei schreiben", [](HWND d) { Click(d, IDC_LOG_CANCEL); });
+  driver.Then(MainCaption(), [](HWND w) {
+    EXPECT_FALSE(App().Modified);
+    Post(w, IDM_EDIT_COMMAND);
+  });
+  driver.Then("In Logdatei schreiben", [](HWND d) {
+    SetDlgItemTextA(d, IDC_LOG_TEXT, "neu");
+    Click(d, IDC_LOG_OK);
+  });
+  FinishWith(driver, MainCaption(), [](HWND w) {
+    EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: neu");
+    EXPECT_TRUE(App().Modified);
+  });
+}
+
+TEST(MainWindow, AboutAndLeavingWithTheSavePrompt) {
+  ResetEditor();
+  AppendLog("a");
+  App().Modified = true;
+  ProcessEndCounter ends;
+  DialogDriver driver;
+  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_ABOUT); });
+  driver.Then("Über Wavoria", [](HWND box) {
+    ExpectBox(box, "Über Wavoria", AboutText(), IDI_ASTERISK, {IDOK});
+    Click(box, IDOK);
+  });
+  for (int command : {int(WM_CLOSE), IDM_EXIT, IDM_WIZARD}) {  // Abbrechen keeps the window
+    driver.Then(MainCaption(), [command](HWND w) {
+      PostMessageA(w, command == WM_CLOSE ? WM_CLOSE : WM_COMMAND, command, 0);
+    });
+    driver.Then("Wavoria", [](HWND box) {
+      ExpectSavePrompt(box);
+      Click(box, IDCANCEL);
+    });
+  }
+  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_WIZARD); });
+  driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
+  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
+  EXPECT_EQ(App().Wizard.NextPage, kPagePaths);
+  EXPECT_TRUE(App().Modified);  // the hand-off keeps the script as it is
+  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_EXIT); });
+  driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
+  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
+  EXPECT_EQ(ends.Count(), 1);
+}
+
+// Open: a file that cannot be read keeps the script; a file read with
+// warnings shows them, owned by the window, before the window shows it.
+TEST(FileCommands, OpenWithWarningsThenNew) {
+  ResetEditor();
+  TempFolder folder("open");
+  const std::string path = folder.File("b.script.wav");
+  WriteFile(path,
+            "[Execute]\r\nAction=Tanzen\r\nNext=WIZ5\r\nFarbe=blau\r\n[WIZ5]\r\n"
+            "Action=WriteToLog\r\nText=x\r\nNext=andere.script.wav;Start\r\n");
+  ChooserStub chooser({folder.File("fehlt.script.wav"), path});
+  std::string warnings;
+  DialogDriver driver;
+  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN); });
+  driver.Then("Wavoria", [](HWND box) {
+    EXPECT_NE(MessageText(box).find("fehlt.script.wav"), std::string::npos) << MessageText(box);
+    Click(box, IDOK);
+  });
+  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN); });
+  for (int i = 0; i < 3; ++i) {
+    driver.Then("Wavoria", [&](HWND box) {
+      EXPECT_EQ(GetWindow(box, GW_OWNER), App().MainWindow);
+      warnings += MessageText(box).substr(0, 60) + "|";
+      Click(box, IDOK);
+    });
+  }
+  driver.Then(MainCaption(path), [&](HWND w) {
+    EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<> ???",
+                                                  "<> In Logdatei schreiben: x", "<>"}));
+    App().Modified = true;
+    Post(w, IDM_NEW);
+  });
+  driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
+  FinishWith(driver, MainCaption(), [](HWND w) { EXPECT_EQ(ListCount(w, IDC_MAIN_LIST), 2); });
+  EXPECT_NE(warnings.find("Verweise zu anderen Dateien"), std::string::npos) << warnings;
+  EXPECT_LT(warnings.find("unbekannte Kommandos"), warnings.find("unbekannte Einträge"));
+}
+
+// An untitled script goes to Notepad as the temporary file; what Notepad left
+// there is read back, and the script counts as changed.
+TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
+  ResetEditor();
+  TempFolder folder("notepad");
+  SetCurrentDirectoryA(folder.Path().c_str());
+  AppendLog("a");
+  NotepadStub notepad(
+      [] { WriteFile("~wiz.script.wav", "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n"); });
+  DialogDriver driver;
+  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN_IN_NOTEPAD); });
+  driver.Then("Wavoria", [](HWND box) {
+    ExpectBox(box, "Wavoria", "Die Datei hat noch keinen Namen. Jetzt speichern?", IDI_QUESTION,
+              {IDYES, IDNO, IDCANCEL});
+    Click(box, IDNO);
+  });
+  driver.Then("Im Editor öffnen", [](HWND box) {
+    ExpectBox(box, "Im Editor öffnen",
+              "Die Datei wird nun im Editor geöffnet. Wenn Sie fertig sind, klicken Sie auf OK.",
+              nullptr, {IDOK});
+    Click(box, IDOK);
+  });
+  FinishWith(driver, MainCaption(), [&](HWND w) {
+    EXPECT_EQ(notepad.CommandLines(), std::vector<std::string>{"notepad.exe \"~wiz.script.wav\""});
+    EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: B");
+    EXPECT_TRUE(App().Modified);  // only the temporary file holds it
+  });
+  SetCurrentDirectoryA("C:\\");
+}
+
+TEST(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
+  ResetEditor();
+  TempFolder folder("choosers");
+  App().DocumentPath = folder.File("da.script.wav");
+  WriteFile(App().DocumentPath, "alt");
+  std::string chosen = "?";
+  DialogDriver driver;
+  driver.Then("Skript öffnen", [](HWND d) {
+    EXPECT_EQ(Text(d, cmb1), "Klavato-Skript (*.script.wav)");
+    Click(d, IDCANCEL);
+  });
+  ASSERT_TRUE(driver.Run([&] { chosen = ChooseScriptToOpen(nullptr); })) << driver.Problems();
+  EXPECT_EQ(chosen, "");
+  driver.Then("Skript speichern", [](HWND d) { Click(d, IDOK); });  // the preset name
+  driver.Then("Skript speichern", [](HWND box) { Click(box, IDYES); });
+  ASSERT_TRUE(driver.Run([&] { chosen = ChooseScriptToSave(nullptr); })) << driver.Problems();
+  EXPECT_TRUE(EqualsIgnoreCase(chosen, App().DocumentPath)) << chosen;
+  EXPECT_EQ(ReadFile(App().DocumentPath), "alt");
+}
+
+// New, rename to Testskript, WriteToLog "Start", SetDebugLevel 2 at the end,
+// EnableKeySupport at position 1, Save As.
+TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
+  ResetEditor();
+  AppendLog("ein älteres Skript");  // New must start from scratch
+  TempFolder folder("worked-example");
+  const std::string path = folder.File("Testskript.script.wav");
+  ChooserStub chooser({path});
+  DialogDriver driver;
+  driver.Then(MainCaption(), [](HWND w) {
+    Command(w, IDM_NEW);
+    Post(w, IDC_MAIN_EDIT);
+  });
+  driver.Then("Skript umbenennen", [](HWND d) {
+    SetDlgItemTextA(d, IDC_RENAME_NAME, "Testskript");
+    Click(d, IDC_RENAME_OK);
+  });
+  const std::tuple<int, int, const char*, std::function<void(HWND)>> adds[] = {
+      {1, IDC_CHOOSER_LOG, "In Logdatei schreiben",
+       [](HWND d) { SetDlgItemTextA(d, IDC_LOG_TEXT, "Start"), Click(d, IDC_LOG_OK); }},
+      {2, IDC_CHOOSER_DEBUG_LEVEL, "Debuglevel setzen",
+       [](HWND d) { Select(d, IDC_DEBUG_LEVEL_LEVEL, 2), Click(d, IDC_DEBUG_LEVEL_OK); }},
+      {1, IDC_CHOOSER_KEY_ON, nullptr, {}}};
+  for (const auto& [line, button, dialog, fill] : adds) {
+    driver.Then(MainCaption(), [line](HWND w) {
+      Select(w, line);
+      Post(w, IDC_MAIN_ADD);
+    });
+    driver.Then("Kommando hinzufügen", [button](HWND d) { Click(d, button); });
+    if (dialog != nullptr) driver.Then(dialog, fill);
+  }
+  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_SAVE_AS); });
+  FinishWith(driver, MainCaption(path), [&](HWND w) {
+    EXPECT_FALSE(App().Modified);
+    WriteFile(path, "");
+    App().Modified = true;
+    Command(w, IDM_SAVE);  // into the file it has, without a chooser
+    EXPECT_FALSE(App().Modified);
+  });
+  EXPECT_EQ(ReadFile(path), kWorkedExample);
+}
+
+}  // namespace
+}  // namespace wavoria

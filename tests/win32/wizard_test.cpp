@@ -1,0 +1,148 @@
+// The wizard pages driven for real, and an installation through them into a
+// real game folder (a blank and an umlaut in its path) after which the
+// editor opens the installed key list.
+#include <gtest/gtest.h>
+
+#include "app/program_win.h"
+#include "app/win_util_win.h"
+#include "editor_test_support.h"
+#include "platform/program_folder.h"
+#include "wizard/wizard_shell_win.h"
+
+namespace wavoria {
+namespace {
+
+using namespace testing;
+
+bool RunPages(DialogDriver& driver, int first) {
+  App().Wizard.NextPage = first;
+  return driver.Run(RunWizardPages, 15000);
+}
+
+// Whatever a page shows is changed, Escape leaves it open, and Abbrechen or
+// (on the next page) the close box then keeps every setting as it was.
+TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
+  const std::pair<int, int> pages[] = {{kPagePaths, IDC_WIZ_PATHS_CANCEL},
+                                       {8100, IDC_WIZ_FUNCTIONS_CANCEL},
+                                       {8200, IDC_WIZ_START_FUNCTION_CANCEL},
+                                       {8400, IDC_WIZ_MOUSE_CANCEL},
+                                       {8500, 0}};
+  for (auto [page, cancel] : pages) {
+    ResetEditor();
+    App().Wizard.KeyboardSupport = App().Wizard.MouseSupport = 1;
+    ChooserStub chooser({"C:\\A\\RPG_RT.EXE", "C:\\A\\RPG2000.EXE"});
+    WizardSettings expected = App().Wizard;
+    expected.NextPage = kWizardCancelled;
+    DialogDriver driver;
+    driver.Then("Wavoria", [&](HWND d) {
+      for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
+      SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, false);
+      SetButtonChecked(d, IDC_WIZ_MOUSE_NEGATIVE, true);
+      Select(d, IDC_WIZ_START_FUNCTION_LIST, 1);
+      SetDlgItemTextA(d, IDC_WIZ_MOUSE_ID, "99");
+      PressKeys({VK_ESCAPE});
+    });
+    driver.Then("Wavoria", [&](HWND d) {  // still open
+      PostMessageA(d, cancel == 0 ? WM_CLOSE : WM_COMMAND, cancel, 0);
+    });
+    ASSERT_TRUE(RunPages(driver, page)) << driver.Problems();
+    EXPECT_EQ(App().Wizard, expected) << page;
+  }
+}
+
+TEST(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
+  ResetEditor();
+  HWND page = nullptr;
+  DialogDriver driver;
+  driver.Then("Wavoria", [&](HWND d) { Click(page = d, IDC_WIZ_PATHS_NEXT); });
+  driver.Then("Wavoria", [&](HWND box) {
+    ExpectWarning(box, "Bitte geben Sie den Pfad Ihres Spiels an!");
+    EXPECT_EQ(GetWindow(box, GW_OWNER), page);
+    Click(box, IDOK);
+  });
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_GAME_BROWSE); });
+  driver.Then("RPG Runtime-Pfad finden", [](HWND chooser) {
+    EXPECT_EQ(Text(chooser, 0x470), "RPG Runtime (rpg_rt.exe)");  // cmb1, the filter
+    Click(chooser, IDCANCEL);
+  });
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_CANCEL); });
+  ASSERT_TRUE(RunPages(driver, kPagePaths)) << driver.Problems();
+}
+
+TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
+  ResetEditor();
+  TempFolder base("wiz Spielstätte");
+  const std::string game = base.File("Mein Spiel\\"), maker = base.File("RPG Maker\\");
+  CreateDirectoryA(game.c_str(), nullptr);
+  CreateDirectoryA(maker.c_str(), nullptr);
+  for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) WriteFile(game + file, "Spiel");
+  for (const char* file : {"RPG2000.EXE", "harmony.dll", "oldharmony.dll"}) {
+    WriteFile(maker + file, file);
+  }
+  // The templates beside the program, from the source tree (Wine's Z: drive).
+  const std::filesystem::path templates = ProgramFolder() + "\\scripts";
+  std::filesystem::remove_all(templates);
+  std::filesystem::copy("Z:" + std::string(__FILE__) + "/../../../data/scripts", templates,
+                        std::filesystem::copy_options::recursive);
+  ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE"});
+  ProcessEndCounter ends;
+  // clang-format off
+  const std::vector<std::function<void(HWND)>> pages = {
+      [](HWND d) {
+        Command(d, IDC_WIZ_PATHS_GAME_BROWSE);
+        Command(d, IDC_WIZ_PATHS_MAKER_BROWSE);
+        Click(d, IDC_WIZ_PATHS_NEXT);
+      },
+      [](HWND d) {
+        SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, true);
+        SetButtonChecked(d, IDC_WIZ_FUNCTIONS_MOUSE, true);
+        PressKeys({VK_RETURN});  // Enter is "Weiter >"
+      },
+      [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); },
+      [](HWND d) {
+        SetDlgItemTextA(d, IDC_WIZ_MOUSE_ID, "5");
+        SetButtonChecked(d, IDC_WIZ_MOUSE_NEGATIVE, true);
+        SetButtonChecked(d, IDC_WIZ_MOUSE_AUTOMATIC, true);
+        Click(d, IDC_WIZ_MOUSE_BACK);
+      },
+      [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); },
+      [](HWND d) { Click(d, IDC_WIZ_MOUSE_NEXT); },
+      [](HWND d) { Click(d, IDC_WIZ_FINISH_BACK); },
+      [](HWND d) { Click(d, IDC_WIZ_MOUSE_NEXT); },
+      [](HWND d) { Click(d, IDC_WIZ_FINISH_FINISH); },
+      [](HWND box) {
+        ExpectBox(box, "Wavoria", "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!",
+                  IDI_ASTERISK, {IDOK});
+        Click(box, IDOK);
+      }};
+  // clang-format on
+  DialogDriver driver;
+  for (const auto& page : pages) driver.Then("Wavoria", page);
+  std::vector<std::string> lines;
+  driver.Then(MainCaption(game + "Sound\\KeyList.script.wav"), [&](HWND w) {
+    lines = Lines(w);
+    CloseMainWindow(w);  // hands over to the wizard again, which shows the folders
+  });
+  driver.Then("Wavoria", [&](HWND d) {
+    EXPECT_EQ(Text(d, IDC_WIZ_PATHS_MAKER), maker + "RPG2000.EXE");
+    Click(d, IDC_WIZ_PATHS_CANCEL);
+  });
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_START_CANCEL); });
+  App().Wizard.NextPage = kPagePaths;
+  ASSERT_TRUE(driver.Run([] { RunTopLevelFlow(FlowState::kWizard); }, 30000)) << driver.Problems();
+  std::filesystem::remove_all(templates);
+  EXPECT_GE(ends.Count(), 1);
+  EXPECT_EQ(ReadFile(game + "harmony.dll") + ReadFile(game + "oldharmony.dll"),
+            "harmony.dlloldharmony.dll");
+  EXPECT_EQ(ReadFile(game + "Sound\\MouseSupportON.script.wav"),
+            "\r\n;WIZDESC$Maussupport\r\n[Execute]\r\nAction=EnableMouseSupport\r\nEnable=True\r\n"
+            "ID=-5\r\nAutomatic=True\r\nNext=\r\n");
+  EXPECT_EQ(ReadFile(game + "autorun.script"),
+            "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n"
+            "Sound\\KeyList.script.wav\r\nSound\\KeySupportON.script.wav\r\n");
+  ASSERT_GE(lines.size(), 40u);  // arrows, Enter, Escape, Space, digits, letters
+  EXPECT_EQ(lines.front().rfind("Skriptname: Tastenliste", 0), 0u) << lines.front();
+}
+
+}  // namespace
+}  // namespace wavoria

@@ -18,7 +18,9 @@ TEST(RelativePath, SpeichernWritesTheOpenedFileAfterAChooserChangedTheFolder) {
   for (const TempFolder* f : {&game, &other}) CreateDirectoryA(f->File("Sound").c_str(), nullptr);
   const std::string script = game.File("Sound\\KeyList.script.wav");
   WriteFile(script, kScript);
-  CurrentDirectory here(game.Path());
+  char started[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, started);
+  SetCurrentDirectoryA(game.Path().c_str());
   App().ScriptToOpen = "Sound\\KeyList.script.wav";
   // Like the system's chooser, browsing makes the folder shown the current one.
   SetScriptChooser([&](HWND, bool, const std::string&) {
@@ -33,6 +35,7 @@ TEST(RelativePath, SpeichernWritesTheOpenedFileAfterAChooserChangedTheFolder) {
     EXPECT_EQ(ReadFile(script).rfind(";Diese Datei wurde von Wavoria", 0), 0u) << ReadFile(script);
     EXPECT_FALSE(FileExists(other.File("Sound\\KeyList.script.wav")));
   });
+  SetCurrentDirectoryA(started);
 }
 
 TEST(RelativePath, AFailedSaveSaysWhy) {

@@ -11,6 +11,7 @@
 #include "app/editor_rules.h"
 #include "document/script_writer.h"
 #include "document/text.h"
+#include "app/win_util_win.h"
 #include "editor_test_support.h"
 
 namespace wavoria {
@@ -204,10 +205,11 @@ TEST(FileCommands, OpenWithWarningsThenNew) {
 TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   ResetEditor();
   TempFolder folder("notepad");
-  SetCurrentDirectoryA(folder.Path().c_str());
+  SetCurrentDirectoryA(folder.Path().c_str());  // the temporary file stays in the start folder
+  const std::string temp = StartFolder() + "\\~wiz.script.wav";
   AppendLog("a");
   NotepadStub notepad(
-      [] { WriteFile("~wiz.script.wav", "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n"); });
+      [&] { WriteFile(temp, "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n"); });
   DialogDriver driver;
   driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN_IN_NOTEPAD); });
   driver.Then("Wavoria", [](HWND box) {
@@ -222,7 +224,7 @@ TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
     Click(box, IDOK);
   });
   FinishWith(driver, MainCaption(), [&](HWND w) {
-    EXPECT_EQ(notepad.CommandLines(), std::vector<std::string>{"notepad.exe \"~wiz.script.wav\""});
+    EXPECT_EQ(notepad.CommandLines(), std::vector<std::string>{"notepad.exe \"" + temp + "\""});
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: B");
     EXPECT_TRUE(App().Modified);  // only the temporary file holds it
   });

@@ -10,6 +10,7 @@
 #include "document/list_lines.h"
 #include "document/script_reader.h"
 #include "editor_test_support.h"
+#include "wizard/install_backup.h"
 #include "wizard/program_choosers_win.h"
 #include "wizard/wizard_shell_win.h"
 
@@ -83,6 +84,7 @@ class WizardInstall : public ::testing::Test {
  public:
   void SetUp() override {
     ResetEditor();
+    FixBackupStamp("2026-12-07 14.03.12");
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     base_ = std::string(temp) + "wavoria wiz Spielstätte";
@@ -116,6 +118,7 @@ class WizardInstall : public ::testing::Test {
 
   void TearDown() override {
     SetProgramChooser({});
+    FixBackupStamp("");
     RemoveTree(base_);
     RemoveTree(templates_);
   }
@@ -162,8 +165,12 @@ TEST_F(WizardInstall, TheWizardInstallsIntoTheGameAndTheEditorOpensTheKeyList) {
     EXPECT_NE(Text(d, IDC_WIZ_FINISH_KEY_LIST), "");
     Click(d, IDC_WIZ_FINISH_FINISH);
   });
-  driver.Then("Wavoria", [](HWND box) {
-    ExpectBox(box, "Wavoria", "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!",
+  driver.Then("Wavoria", [this](HWND box) {
+    // The game's own harmony.dll is kept in the backup.
+    ExpectBox(box, "Wavoria",
+              "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\r\n\r\nDie "
+              "ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung '" +
+                  game_ + "Wavoria-Sicherung\\2026-12-07 14.03.12'.",
               IDI_ASTERISK, {IDOK});
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     Click(box, IDOK);
@@ -225,9 +232,6 @@ TEST_F(WizardInstall, AFailedInstallationSaysWhatAndOpensOnlyAKeyListThatIsThere
   };
   const std::string refused =
       "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\r\n\r\n";
-  const std::string partly =
-      "Die Installation ist nicht vollständig gelungen. Folgendes konnte nicht erledigt "
-      "werden:\r\n\r\n";
   const Row rows[] = {
       {"Klavato's harmony.dll missing in the RPG Maker folder",
        [](WizardInstall& t) { DeleteFileA((t.maker_ + "harmony.dll").c_str()); },
@@ -251,10 +255,10 @@ TEST_F(WizardInstall, AFailedInstallationSaysWhatAndOpensOnlyAKeyListThatIsThere
          SetFileAttributesA((t.game_ + "harmony.dll").c_str(), FILE_ATTRIBUTE_READONLY);
        },
        [&](const WizardInstall& t) {
-         return partly + "Die Datei '" + t.maker_ + "harmony.dll' konnte nicht nach '" + t.game_ +
-                "harmony.dll' kopiert werden.";
+         return refused + "Die Datei '" + t.game_ +
+                "harmony.dll' kann nicht ersetzt werden: schreibgeschützt oder keine Berechtigung.";
        },
-       true},
+       false},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);

@@ -11,6 +11,7 @@
 #include "app/win_util_win.h"
 #include "editor_test_support.h"
 #include "wizard/program_choosers_win.h"
+#include "wizard/wizard_flow.h"
 #include "wizard/wizard_shell_win.h"
 
 namespace wavoria {
@@ -388,8 +389,7 @@ TEST_F(WizardPages, PathsPageChecksEachInputWithItsMessage) {
       "Klavato nicht installiert.",
       {IDOK},
       IDOK};
-  const std::string already =
-      "Ihr Spiel scheint bereits Tastatur- oder Maussupport zu enthalten. Trotzdem fortfahren?";
+  const std::string already = std::string(kAlreadyInstalledText);
   const Message alreadyNo{IDI_QUESTION, already, {IDYES, IDNO}, IDNO};
   const Message alreadyYes{IDI_QUESTION, already, {IDYES, IDNO}, IDYES};
   struct Row {

@@ -57,7 +57,9 @@ class InstallBackupTest : public ::testing::Test {
     return run;
   }
 
-  testing::TempFolder root_{"install-backup"};
+  // One folder per test: ctest runs them side by side.
+  testing::TempFolder root_{std::string("backup-") +
+                            ::testing::UnitTest::GetInstance()->current_test_info()->name()};
 };
 
 TEST_F(InstallBackupTest, ASecondInstallKeepsTheMakersFilesAndRestoreBringsThemBack) {

@@ -86,6 +86,8 @@ int RunCli(const std::vector<std::string>& args, const CliOutput& output) {
       return RunShow(options.Paths.front(), options.Details, actions, output);
     case CliCommand::Install:
       return RunInstall(options.Install, programFolder, output);
+    case CliCommand::Restore:
+      return RunRestore(options.Install.GameFolder, output);
   }
   return kExitUsage;
 }

@@ -8,6 +8,7 @@
 #include "cli/platform.h"
 #include "document/file_io.h"
 #include "document/text.h"
+#include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
 #include "wizard/wizard_flow.h"
 
@@ -118,7 +119,8 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
     return fail(
         "Ihr Spiel scheint bereits Tastatur- oder Maussupport zu enthalten. Mit --force wird "
         "trotzdem installiert; autorun.script und die Skripte im Ordner Sound werden dabei "
-        "ersetzt.");
+        "ersetzt, und die, die sich von den neuen unterscheiden, werden vorher im Ordner "
+        "Wavoria-Sicherung aufbewahrt.");
   }
   if (!paths.Closes) return fail(paths.Message);
 
@@ -136,12 +138,40 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
   const InstallPlan plan = BuildInstallPlan(settings, templates);
   const InstallReport report = ExecuteInstallPlan(plan);
   if (!report.AllSucceeded()) return fail(speller.Spell(report.WarningText()));
-  std::string done = std::string(kInstallDoneText) + "\n";
+  std::string done = AsLines(speller.Spell(report.DoneText()));
   if (report.KeyListInstalled) {
     // The wizard opens the key list in the editor at this point.
     done += "Die Tastenliste zum Anpassen: " + speller.Spell(plan.KeyListPath) + "\n";
   }
   output.Out(done);
+  return kExitOk;
+}
+
+int RunRestore(const std::string& gameFolder, const CliOutput& output) {
+  PathSpeller speller;
+  const std::string game = AsFolder(gameFolder);
+  speller.Add(game);
+  auto fail = [&](std::string_view message) {
+    output.Err(AsLines(speller.Spell(std::string(message))));
+    return kExitFound;
+  };
+  if (KindOf(gameFolder) != PathKind::Folder) {
+    return fail("Der Ordner des Spiels " + Quoted(game) + " wurde nicht gefunden.");
+  }
+  const std::string backup = NewestBackup(game);
+  if (backup.empty()) {
+    return fail("Im Spiel " + Quoted(game) + " gibt es keine Sicherung (Ordner " +
+                Quoted(kBackupFolder) + "); es wurde nichts verändert.");
+  }
+  const InstallPlan plan = BuildRestorePlan(game, backup);
+  const InstallReport report = ExecuteInstallPlan(plan);
+  if (!report.AllSucceeded()) return fail(report.WarningText("Die Wiederherstellung"));
+  std::string done = "Die Dateien der Sicherung " + Quoted(backup) + " wurden wiederhergestellt.";
+  if (!report.BackupFolder.empty()) {
+    done += std::string(LineBreak) + report.BackupText() + std::string(LineBreak) +
+            "Ein erneutes \"wavoria-cli restore\" macht die Wiederherstellung rückgängig.";
+  }
+  output.Out(AsLines(speller.Spell(done)));
   return kExitOk;
 }
 

@@ -19,4 +19,9 @@ namespace wavoria::cli {
 int RunInstall(const InstallOptions& options, const std::string& programFolder,
                const CliOutput& output);
 
+// Puts back the files of the newest backup of the game (install_backup.h);
+// what that replaces goes into a new backup. Status 0 when done; 1 with the
+// problems on standard error when there is no backup or a step failed.
+int RunRestore(const std::string& gameFolder, const CliOutput& output);
+
 }  // namespace wavoria::cli

@@ -183,6 +183,26 @@ ParsedArguments ParseInstall(const std::vector<std::string>& args) {
   return parsed;
 }
 
+ParsedArguments ParseRestore(const std::vector<std::string>& args) {
+  ParsedArguments parsed;
+  parsed.Options.Command = CliCommand::Restore;
+  ArgumentList list(args, 1);
+  while (!list.AtEnd()) {
+    const std::string arg = list.Next();
+    if (list.WasSeparator()) continue;
+    if (!list.IsOptionArgument()) return Wrong("Unerwartetes Argument " + Quoted(arg) + ".");
+    if (arg != "--game") return Wrong("Unbekannte Option " + Quoted(arg) + ".");
+    if (!list.Value(parsed.Options.Install.GameFolder)) {
+      return Wrong("Die Option " + Quoted(arg) + " braucht einen Wert.");
+    }
+  }
+  if (parsed.Options.Install.GameFolder.empty()) {
+    return Wrong("Bitte geben Sie mit --game den Ordner Ihres Spiels an.");
+  }
+  parsed.Ok = true;
+  return parsed;
+}
+
 }  // namespace
 
 ParsedArguments ParseArguments(const std::vector<std::string>& args) {
@@ -207,6 +227,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   if (command == "check") return ParsePathCommand(args, CliCommand::Check);
   if (command == "show") return ParsePathCommand(args, CliCommand::Show);
   if (command == "install") return ParseInstall(args);
+  if (command == "restore") return ParseRestore(args);
   if (IsOption(command)) return Wrong("Unbekannte Option " + Quoted(command) + ".");
   return Wrong("Unbekannter Befehl " + Quoted(command) + ".");
 }
@@ -217,6 +238,7 @@ std::string UsageText() {
          "       wavoria-cli install --game ORDNER --maker ORDNER [--keyboard] [--mouse]\n"
          "                   [--start keyboard|mouse] [--mouse-id N] [--auto-position]\n"
          "                   [--templates ORDNER] [--force]\n"
+         "       wavoria-cli restore --game ORDNER\n"
          "       wavoria-cli --help | --version\n";
 }
 
@@ -250,6 +272,12 @@ std::string HelpText() {
          "  --force                  Auch installieren, wenn das Spiel schon Tastatur-\n"
          "                           oder Maussupport enthält (ersetzt autorun.script\n"
          "                           und die Skripte im Ordner Sound)\n"
+         "  Jede vorhandene Datei, die sich von der neuen unterscheidet, wird vorher\n"
+         "  im Ordner \"Wavoria-Sicherung\\JJJJ-MM-TT HH.MM.SS\" des Spiels aufbewahrt.\n"
+         "\n"
+         "wavoria-cli restore --game ORDNER\n"
+         "  Legt die Dateien der neuesten Sicherung zurück an ihren Platz im Spiel;\n"
+         "  was dabei ersetzt wird, kommt in eine neue Sicherung.\n"
          "\n"
          "wavoria-cli --help | --version\n"
          "\n"

@@ -5,6 +5,7 @@
 //   wavoria-cli install --game DIR --maker DIR [--keyboard] [--mouse]
 //               [--start keyboard|mouse] [--mouse-id N] [--auto-position]
 //               [--templates DIR] [--force]
+//   wavoria-cli restore --game DIR
 //   wavoria-cli --help | --version
 //
 // "--" ends the options; every argument after it is a path.
@@ -19,7 +20,7 @@ namespace wavoria::cli {
 
 inline constexpr std::string_view kVersionText = "wavoria-cli 1.0";
 
-enum class CliCommand { Help, Version, Check, Show, Install };
+enum class CliCommand { Help, Version, Check, Show, Install, Restore };
 
 struct InstallOptions {
   std::string GameFolder;      // --game: the folder of RPG_RT.EXE
@@ -39,7 +40,7 @@ struct CliOptions {
   CliCommand Command = CliCommand::Help;
   std::vector<std::string> Paths;  // check: the paths; show: the one file
   bool Details = false;            // show --details
-  InstallOptions Install;
+  InstallOptions Install;          // install; restore uses only GameFolder
 };
 
 struct ParsedArguments {

@@ -1,9 +1,12 @@
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 
+#include "document/file_error.h"
 #include "document/file_io.h"
 #include "wizard/file_ops.h"
 
@@ -17,6 +20,55 @@ std::string WithoutTrailingSeparators(std::string path) {
   return path;
 }
 
+FileError Classify(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return FileError::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return FileError::Denied;
+    case ETXTBSY:
+    case EBUSY:
+      return FileError::InUse;
+    case ENOSPC:
+    case EDQUOT:
+      return FileError::DiskFull;
+    default:
+      return FileError::Other;
+  }
+}
+
+bool Fail(int error) {
+  SetLastFileError(Classify(error));
+  return false;
+}
+
+bool Succeed() {
+  SetLastFileError(FileError::None);
+  return true;
+}
+
+// The names of the entries of folder whose kind passes keep, sorted.
+template <typename Keep>
+std::vector<std::string> EntriesIn(const std::string& folder, Keep keep) {
+  std::vector<std::string> names;
+  const std::string base = WithoutTrailingSeparators(folder);
+  DIR* dir = opendir(base.c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
+    struct stat st {};
+    if (stat((base + '/' + name).c_str(), &st) == 0 && keep(st.st_mode)) names.push_back(name);
+  }
+  closedir(dir);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 }  // namespace
 
 bool CopyFileOver(const std::string& source, const std::string& target) {
@@ -24,12 +76,39 @@ bool CopyFileOver(const std::string& source, const std::string& target) {
   // the new file complete before it replaces the old one.
   std::string bytes;
   if (!ReadWholeFile(source, bytes)) return false;
-  return WriteFileAtomically(target, bytes);
+  if (!WriteFileAtomically(target, bytes)) return false;
+  // The copy stays writable for the user, so that a later installation can
+  // replace it, whatever the source's permissions or the umask were.
+  struct stat st {};
+  if (stat(target.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) {
+    chmod(target.c_str(), (st.st_mode & 07777) | S_IWUSR);
+  }
+  return Succeed();
 }
 
 bool CreateFolder(const std::string& folder) {
-  if (mkdir(WithoutTrailingSeparators(folder).c_str(), 0777) == 0) return true;
-  return errno == EEXIST && FolderExists(folder);
+  if (mkdir(WithoutTrailingSeparators(folder).c_str(), 0777) == 0) return Succeed();
+  const int error = errno;
+  if (error == EEXIST && FolderExists(folder)) return Succeed();
+  return Fail(error);
+}
+
+bool FileWritable(const std::string& path) {
+  // Without any write permission bit a file counts as read-only even for
+  // root, as the read-only attribute does on Windows.
+  struct stat st {};
+  if (stat(path.c_str(), &st) != 0) return Fail(errno);
+  if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0) return Fail(EACCES);
+  if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return Fail(errno);
+  return Succeed();
+}
+
+bool RemoveFile(const std::string& path) {
+  return unlink(path.c_str()) == 0 ? Succeed() : Fail(errno);
+}
+
+bool RemoveEmptyFolder(const std::string& folder) {
+  return rmdir(WithoutTrailingSeparators(folder).c_str()) == 0 ? Succeed() : Fail(errno);
 }
 
 bool FolderExists(const std::string& folder) {
@@ -48,20 +127,11 @@ bool SameFolder(const std::string& a, const std::string& b) {
 }
 
 std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  const std::string base = WithoutTrailingSeparators(folder);
-  DIR* dir = opendir(base.c_str());
-  if (dir == nullptr) return names;
-  while (const dirent* entry = readdir(dir)) {
-    const std::string name = entry->d_name;
-    struct stat st {};
-    if (stat((base + '/' + name).c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-      names.push_back(name);
-    }
-  }
-  closedir(dir);
-  std::sort(names.begin(), names.end());
-  return names;
+  return EntriesIn(folder, [](mode_t mode) { return S_ISREG(mode); });
+}
+
+std::vector<std::string> FoldersIn(const std::string& folder) {
+  return EntriesIn(folder, [](mode_t mode) { return S_ISDIR(mode); });
 }
 
 }  // namespace wavoria

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "document/file_error.h"
 #include "document/file_io_shared.h"
 #include "document/text.h"
 #include "wizard/file_ops.h"
@@ -34,6 +35,54 @@ bool FolderIdentity(const std::string& folder, BY_HANDLE_FILE_INFORMATION& info)
   return ok;
 }
 
+FileError Classify(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+      return FileError::NotFound;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+      return FileError::Denied;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return FileError::InUse;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return FileError::DiskFull;
+    default:
+      return FileError::Other;
+  }
+}
+
+bool Fail(DWORD error) {
+  SetLastFileError(Classify(error));
+  return false;
+}
+
+bool Succeed() {
+  SetLastFileError(FileError::None);
+  return true;
+}
+
+// The names in folder of the entries that are folders (wantFolders) or files.
+std::vector<std::string> EntriesIn(const std::string& folder, bool wantFolders) {
+  std::vector<std::string> names;
+  const std::string pattern = WithoutTrailingSeparators(folder) + "\\*";
+  WIN32_FIND_DATAA found{};
+  HANDLE h = FindFirstFileA(pattern.c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = found.cFileName;
+    const bool isFolder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if (isFolder == wantFolders && name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(h, &found));
+  FindClose(h);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 }  // namespace
 
 bool CopyFileOver(const std::string& source, const std::string& target) {
@@ -41,27 +90,63 @@ bool CopyFileOver(const std::string& source, const std::string& target) {
   const DWORD attributes = GetFileAttributesA(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-    return false;
+    return Fail(ERROR_ACCESS_DENIED);
   }
   // The copy is made complete beside the target, then moved over it.
   const std::string temp = detail::TemporaryNameFor(target);
+  DWORD error = 0;
   if (!CopyFileA(source.c_str(), temp.c_str(), FALSE)) {
+    error = GetLastError();
+  } else {
+    // CopyFileA takes the source's attributes along; a read-only copy could
+    // not be replaced by the next installation.
+    const DWORD copied = GetFileAttributesA(temp.c_str());
+    if (copied != INVALID_FILE_ATTRIBUTES && (copied & FILE_ATTRIBUTE_READONLY)) {
+      SetFileAttributesA(temp.c_str(), copied & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
+    }
+    if (!MoveFileExA(temp.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      error = GetLastError();
+    }
+  }
+  if (error != 0) {
     SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(temp.c_str());
-    return false;
+    return Fail(error);
   }
-  if (!MoveFileExA(temp.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(temp.c_str());
-    return false;
-  }
-  return true;
+  return Succeed();
 }
 
 bool CreateFolder(const std::string& folder) {
-  if (CreateDirectoryA(WithoutTrailingSeparators(folder).c_str(), nullptr)) return true;
-  return FolderExists(folder);
+  if (CreateDirectoryA(WithoutTrailingSeparators(folder).c_str(), nullptr)) return Succeed();
+  const DWORD error = GetLastError();
+  if (FolderExists(folder)) return Succeed();
+  return Fail(error);
+}
+
+bool FileWritable(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return Fail(GetLastError());
+  if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
+    return Fail(ERROR_ACCESS_DENIED);
+  }
+  // A program that runs from the file or holds it open without sharing
+  // (the game with its harmony.dll) refuses the open.
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return Fail(GetLastError());
+  CloseHandle(h);
+  return Succeed();
+}
+
+bool RemoveFile(const std::string& path) {
+  return DeleteFileA(path.c_str()) ? Succeed() : Fail(GetLastError());
+}
+
+bool RemoveEmptyFolder(const std::string& folder) {
+  return RemoveDirectoryA(WithoutTrailingSeparators(folder).c_str()) ? Succeed()
+                                                                     : Fail(GetLastError());
 }
 
 bool FolderExists(const std::string& folder) {
@@ -84,17 +169,11 @@ bool SameFolder(const std::string& a, const std::string& b) {
 }
 
 std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  const std::string pattern = WithoutTrailingSeparators(folder) + "\\*";
-  WIN32_FIND_DATAA found{};
-  HANDLE h = FindFirstFileA(pattern.c_str(), &found);
-  if (h == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-  } while (FindNextFileA(h, &found));
-  FindClose(h);
-  std::sort(names.begin(), names.end());
-  return names;
+  return EntriesIn(folder, false);
+}
+
+std::vector<std::string> FoldersIn(const std::string& folder) {
+  return EntriesIn(folder, true);
 }
 
 }  // namespace wavoria

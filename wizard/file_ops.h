@@ -16,8 +16,18 @@ namespace wavoria {
 bool CopyFileOver(const std::string& source, const std::string& target);
 
 // Creates folder (its parent must exist). True when the folder exists
-// afterwards, also when it was there before.
+// afterwards, also when it was there before. Records why it failed in
+// LastFileError (document/file_error.h), like every call below that can fail.
 bool CreateFolder(const std::string& folder);
+
+// Whether the existing file at path may be replaced: it is not read-only
+// (Windows) or has a write permission bit that the process may use (POSIX,
+// also for root), and no other program holds it open for writing (Windows).
+bool FileWritable(const std::string& path);
+
+// Removes one file, or one empty folder.
+bool RemoveFile(const std::string& path);
+bool RemoveEmptyFolder(const std::string& folder);
 
 // Whether folder names an existing folder.
 bool FolderExists(const std::string& folder);
@@ -30,5 +40,9 @@ bool SameFolder(const std::string& a, const std::string& b);
 // The names of the plain files directly in folder, sorted by byte value;
 // empty when the folder cannot be read.
 std::vector<std::string> FilesIn(const std::string& folder);
+
+// The names of the folders directly in folder (without "." and ".."), sorted
+// by byte value; empty when the folder cannot be read.
+std::vector<std::string> FoldersIn(const std::string& folder);
 
 }  // namespace wavoria

@@ -27,7 +27,22 @@ std::string Join(const std::string& folder, std::string_view name) {
 }  // namespace
 
 std::string GameKeyListPath(const std::string& gameFolder) {
-  return Join(Join(gameFolder, kGameSoundFolder), kKeyListScript);
+  return EntryPath(EntryPath(gameFolder, kGameSoundFolder), kKeyListScript);
+}
+
+std::string NameInFolder(const std::string& folder, std::string_view name) {
+  std::vector<std::string> entries = FilesIn(folder);
+  const std::vector<std::string> folders = FoldersIn(folder);
+  entries.insert(entries.end(), folders.begin(), folders.end());
+  if (std::find(entries.begin(), entries.end(), name) != entries.end()) return std::string(name);
+  for (const std::string& entry : entries) {
+    if (EqualsIgnoreCase(entry, name)) return entry;
+  }
+  return std::string(name);
+}
+
+std::string EntryPath(const std::string& folder, std::string_view name) {
+  return Join(folder, NameInFolder(folder, name));
 }
 
 namespace {
@@ -38,14 +53,11 @@ std::string SoundLine(std::string_view script) {
   return std::string(kGameSoundFolder) + "\\" + std::string(script);
 }
 
-// The template names of one folder to copy: the "*.script.wav" files found
-// there and the required ones, sorted, each name once (case of A to Z ignored).
+// The template names of one folder to copy: every file found there and the
+// required ones, sorted, each name once (case of A to Z ignored).
 std::vector<std::string> TemplateNames(const std::string& folder,
                                        std::initializer_list<std::string_view> required) {
-  std::vector<std::string> names;
-  for (const std::string& name : FilesIn(folder)) {
-    if (IsScriptFileName(name)) names.push_back(name);
-  }
+  std::vector<std::string> names = FilesIn(folder);
   for (std::string_view name : required) {
     const bool found = std::any_of(names.begin(), names.end(),
                                    [&](const std::string& n) { return EqualsIgnoreCase(n, name); });
@@ -123,27 +135,28 @@ InstallPlan BuildInstallPlan(const WizardSettings& settings, const std::string& 
   plan.MakerFolder = AsFolder(settings.MakerPath);
   const bool keyboard = settings.KeyboardSupport != 0;
   const bool mouse = settings.MouseSupport != 0;
-  const std::string sound = Join(plan.GameFolder, kGameSoundFolder);
+  const std::string sound = EntryPath(plan.GameFolder, kGameSoundFolder);
 
   AddStep(plan, {InstallStepKind::CreateFolder, {}, sound, {}, -1});
 
   // Klavato's harmony.dll calls the library it replaced, so it goes in only
   // once oldharmony.dll is in place; otherwise the game keeps its own.
   const int oldHarmony = AddStep(plan, {InstallStepKind::CopyFile,
-                                        Join(plan.MakerFolder, kOldHarmonyDll),
-                                        Join(plan.GameFolder, kOldHarmonyDll),
+                                        EntryPath(plan.MakerFolder, kOldHarmonyDll),
+                                        EntryPath(plan.GameFolder, kOldHarmonyDll),
                                         {},
                                         -1});
-  AddCopy(plan, Join(plan.MakerFolder, kHarmonyDll), Join(plan.GameFolder, kHarmonyDll),
+  AddCopy(plan, EntryPath(plan.MakerFolder, kHarmonyDll), EntryPath(plan.GameFolder, kHarmonyDll),
           oldHarmony);
 
   auto copyTemplates = [&](std::string_view subfolder,
                            std::initializer_list<std::string_view> required) {
-    const std::string from = Join(templateFolder, subfolder);
+    const std::string from = EntryPath(templateFolder, subfolder);
+    if (FilesIn(from).empty()) plan.EmptyTemplateFolders.push_back(from);
     for (const std::string& name : TemplateNames(from, required)) {
       // The generated mouse script takes the place of a template of its name.
       if (mouse && EqualsIgnoreCase(name, kMouseSupportOnScript)) continue;
-      AddCopy(plan, Join(from, name), Join(sound, name));
+      AddCopy(plan, Join(from, name), EntryPath(sound, name));
     }
   };
   copyTemplates(kCommonTemplates, {kMidiTickOutputScript, kMidiTickClearScript});
@@ -155,13 +168,13 @@ InstallPlan BuildInstallPlan(const WizardSettings& settings, const std::string& 
     copyTemplates(kMouseTemplates, {});
     AddStep(plan, {InstallStepKind::WriteFile,
                    {},
-                   Join(sound, kMouseSupportOnScript),
+                   EntryPath(sound, kMouseSupportOnScript),
                    MouseSupportScriptText(settings),
                    -1});
   }
   AddStep(plan, {InstallStepKind::WriteFile,
                  {},
-                 Join(plan.GameFolder, kAutorunFile),
+                 EntryPath(plan.GameFolder, kAutorunFile),
                  AutorunText(settings),
                  -1});
   return plan;

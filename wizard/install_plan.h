@@ -7,8 +7,9 @@
 //   harmony.dll, oldharmony.dll   from the RPG Maker folder (Klavato's library
 //                                 and the library it replaced)
 //   Sound\                        created when missing
-//   Sound\*.script.wav            templates from common\, Key\ (keyboard
-//                                 support) and Mouse\ (mouse support)
+//   Sound\*.*                     every file of the templates in common\,
+//                                 Key\ (keyboard support) and Mouse\ (mouse
+//                                 support)
 //   Sound\MouseSupportON.script.wav  generated, with mouse support
 //   autorun.script                generated: the scripts run at game start
 #pragma once
@@ -39,6 +40,15 @@ inline constexpr std::string_view kMouseSupportOnScript = "MouseSupportON.script
 // Where a game folder holds its key list once keyboard support is installed.
 std::string GameKeyListPath(const std::string& gameFolder);
 
+// The name under which folder holds an entry called name, as Windows finds
+// it: the entry spelled exactly so, else one whose name differs only in the
+// case of the letters A to Z; name itself when there is none. So a game
+// copied from Windows with "SOUND" or "HARMONY.DLL" keeps its own entries.
+std::string NameInFolder(const std::string& folder, std::string_view name);
+
+// folder joined with name as NameInFolder finds it.
+std::string EntryPath(const std::string& folder, std::string_view name);
+
 enum class InstallStepKind {
   CreateFolder,  // Target: a folder, created when missing
   CopyFile,      // Source copied over Target
@@ -60,6 +70,9 @@ struct InstallPlan {
   std::string MakerFolder;         // ends in the separator
   std::vector<InstallStep> Steps;  // in the order they are carried out
   std::string KeyListPath;         // the game's key list, empty without keyboard support
+  // Template folders of the chosen functions that are missing or hold no
+  // file, so that nothing was copied from them.
+  std::vector<std::string> EmptyTemplateFolders;
 };
 
 // The lines of "autorun.script", relative to the game folder, in the order
@@ -81,10 +94,11 @@ std::string MouseSupportScriptText(const WizardSettings& settings);
 bool IsScriptFileName(std::string_view name);
 
 // The plan for settings. templateFolder holds the folders "common", "Key" and
-// "Mouse" of template scripts (the "scripts" folder beside the program); the
-// "*.script.wav" files found there are copied, and the four templates that
+// "Mouse" of template scripts (the "scripts" folder beside the program); every
+// file found there is copied, and the four templates that
 // "autorun.script" names are always part of the plan, found or not, so that
-// the executor's check of the sources notices when one is missing.
+// the executor's check of the sources notices when one is missing. Names in
+// the game folder are those NameInFolder finds.
 //
 // Steps: the "Sound" folder; "oldharmony.dll", then "harmony.dll" (only once
 // "oldharmony.dll" is in place, since Klavato's library needs it); the common

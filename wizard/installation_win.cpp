@@ -14,8 +14,7 @@ namespace wavoria {
 bool RunInstallation() {
   const InstallReport report = InstallSupport(App().Wizard, ProgramFolder() + "\\scripts");
   if (report.AllSucceeded()) {
-    MessageBoxA(nullptr, std::string(kInstallDoneText).c_str(), kProgramTitle,
-                MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(nullptr, report.DoneText().c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
   } else {
     ShowWarning(nullptr, report.WarningText());
   }

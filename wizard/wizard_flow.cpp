@@ -100,9 +100,10 @@ PageResult ConfirmPaths(WizardSettings& settings, const PathsForm& form, bool co
   if (gameFolder.empty()) return Stay(MessageIcon::Warning, kGamePathMissingText);
 
   if (!continueConfirmed) {
-    const std::string soundFile = gameFolder + std::string(kGameSoundFolder) + kPathSeparator +
-                                  std::string(kMidiTickOutputScript);
-    if (exists(gameFolder + std::string(kAutorunFile)) || exists(soundFile)) {
+    // An earlier installation may spell the names otherwise (Windows ignores the case).
+    const std::string soundFile =
+        EntryPath(EntryPath(gameFolder, kGameSoundFolder), kMidiTickOutputScript);
+    if (exists(EntryPath(gameFolder, kAutorunFile)) || exists(soundFile)) {
       return Stay(MessageIcon::Question, kAlreadyInstalledText);
     }
   }
@@ -110,7 +111,7 @@ PageResult ConfirmPaths(WizardSettings& settings, const PathsForm& form, bool co
 
   const std::string makerFolder = FolderOf(form.MakerFile);
   if (makerFolder.empty()) return Stay(MessageIcon::Warning, kMakerPathMissingText);
-  if (!exists(makerFolder + std::string(kOldHarmonyDll))) {
+  if (!exists(EntryPath(makerFolder, kOldHarmonyDll))) {
     return Stay(MessageIcon::Error, kOldHarmonyMissingText);
   }
   settings.MakerPath = makerFolder;

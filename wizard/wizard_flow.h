@@ -34,7 +34,9 @@ enum class MessageIcon {
 inline constexpr std::string_view kGamePathMissingText =
     "Bitte geben Sie den Pfad Ihres Spiels an!";
 inline constexpr std::string_view kAlreadyInstalledText =
-    "Ihr Spiel scheint bereits Tastatur- oder Maussupport zu enthalten. Trotzdem fortfahren?";
+    "Ihr Spiel scheint bereits Tastatur- oder Maussupport zu enthalten. Die vorhandenen Dateien "
+    "werden ersetzt; die, die sich von den neuen unterscheiden, werden vorher in einem "
+    "Sicherungsordner (Wavoria-Sicherung) aufbewahrt. Trotzdem fortfahren?";
 inline constexpr std::string_view kMakerPathMissingText =
     "Bitte geben Sie den Pfad des RPG Makers an!";
 inline constexpr std::string_view kOldHarmonyMissingText =

@@ -35,6 +35,16 @@ class CliInstallTest : public CliTest {
   }
 
   std::string Autorun() const { return Read("game/autorun.script"); }
+
+  // The closing message, naming the backup of the game's own harmony.dll.
+  std::string Done() const {
+    std::string stamp;
+    for (const auto& e : std::filesystem::directory_iterator(Path("game/Wavoria-Sicherung"))) {
+      stamp = e.path().filename().string();
+    }
+    return kDone + "\nDie ersetzten Dateien, die sich von den neuen unterschieden, liegen in " +
+           "der Sicherung '" + P("game/Wavoria-Sicherung/" + stamp) + "'.\n";
+  }
 };
 
 TEST_F(CliInstallTest, KeyboardSupportWithTheTemplatesBesideTheProgram) {
@@ -42,7 +52,7 @@ TEST_F(CliInstallTest, KeyboardSupportWithTheTemplatesBesideTheProgram) {
   EXPECT_EQ(run.Status, 0);
   EXPECT_EQ(run.Err, "");
   EXPECT_EQ(run.Out,
-            kDone + "Die Tastenliste zum Anpassen: " + P("game/Sound/KeyList.script.wav") + "\n");
+            Done() + "Die Tastenliste zum Anpassen: " + P("game/Sound/KeyList.script.wav") + "\n");
   EXPECT_EQ(Read("game/harmony.dll"), "Klavato");
   EXPECT_EQ(Read("game/oldharmony.dll"), "original harmony");
   EXPECT_EQ(Autorun(), CrLf({"Sound\\MidiTickOutput.script.wav", "Sound\\MidiTickClear.script.wav",
@@ -61,7 +71,7 @@ TEST_F(CliInstallTest, MouseSupportWritesTheMouseScript) {
   WriteTemplates();
   const ProgramRun run =
       Install({"--mouse", "--mouse-id", "-5", "--auto-position", "--templates", "tpl"});
-  EXPECT_EQ(run, (ProgramRun{0, kDone, ""}));
+  EXPECT_EQ(run, (ProgramRun{0, Done(), ""}));
   EXPECT_EQ(Autorun(), CrLf({"Sound\\MidiTickOutput.script.wav", "Sound\\MidiTickClear.script.wav",
                              "Sound\\MouseSupportON.script.wav"}));
   EXPECT_EQ(Read("game/Sound/MouseSupportON.script.wav"),
@@ -78,7 +88,7 @@ TEST_F(CliInstallTest, BothWithMouseSupportAtGameStart) {
   EXPECT_EQ(run.Status, 0);
   EXPECT_EQ(run.Err, "");
   EXPECT_EQ(run.Out,
-            kDone + "Die Tastenliste zum Anpassen: " + P("game/Sound/KeyList.script.wav") + "\n");
+            Done() + "Die Tastenliste zum Anpassen: " + P("game/Sound/KeyList.script.wav") + "\n");
   EXPECT_EQ(Autorun(), CrLf({"Sound\\MidiTickOutput.script.wav", "Sound\\MidiTickClear.script.wav",
                              "Sound\\KeyList.script.wav", "Sound\\MouseSupportON.script.wav"}));
   EXPECT_NE(Read("game/Sound/MouseSupportON.script.wav").find("ID=3\r\nAutomatic=False\r\n"),
@@ -120,7 +130,8 @@ TEST_F(CliInstallTest, AnEarlierInstallationIsReplacedOnlyWithForce) {
   EXPECT_EQ(refused.Err,
             "Ihr Spiel scheint bereits Tastatur- oder Maussupport zu enthalten. Mit --force wird "
             "trotzdem installiert; autorun.script und die Skripte im Ordner Sound werden dabei "
-            "ersetzt.\n");
+            "ersetzt, und die, die sich von den neuen unterscheiden, werden vorher im Ordner "
+            "Wavoria-Sicherung aufbewahrt.\n");
   EXPECT_EQ(Autorun(), "Sound\\Eigenes.script.wav\r\n");
   EXPECT_EQ(Read("game/harmony.dll"), "game's own harmony");
 
@@ -143,34 +154,28 @@ TEST_F(CliInstallTest, MissingTemplatesChangeNothing) {
                 P("tpl/Key/KeyList.script.wav") +
                 "' wurde nicht gefunden.\n"
                 "Die Datei '" +
-                P("tpl/Key/KeySupportON.script.wav") + "' wurde nicht gefunden.\n");
+                P("tpl/Key/KeySupportON.script.wav") +
+                "' wurde nicht gefunden.\n"
+                "Der Vorlagenordner '" +
+                P("tpl/Key") + "' fehlt oder ist leer; aus ihm wurde nichts kopiert.\n");
   EXPECT_FALSE(Exists("game/Sound"));
   EXPECT_FALSE(Exists("game/autorun.script"));
 }
 
-// A "Sound" file where the folder belongs: every step that needs the folder
-// fails and is listed; the others are done.
-TEST_F(CliInstallTest, EveryFailedStepIsListed) {
+// A "Sound" file where the folder belongs: every step into it would fail,
+// so nothing is done.
+TEST_F(CliInstallTest, AFileInPlaceOfTheSoundFolderChangesNothing) {
   WriteTemplates();
   Write("game/Sound", "no folder");
   const ProgramRun run = Install({"--keyboard", "--templates", "tpl"});
   EXPECT_EQ(run.Status, 1);
   EXPECT_EQ(run.Out, "");
-  auto copy = [](const std::string& from, const std::string& name) {
-    return "Die Datei '" + P("tpl/" + from + "/" + name) + "' konnte nicht nach '" +
-           P("game/Sound/" + name) + "' kopiert werden.\n";
-  };
   EXPECT_EQ(run.Err,
-            "Die Installation ist nicht vollständig gelungen. Folgendes konnte nicht erledigt "
-            "werden:\n"
-            "\n"
-            "Der Ordner '" +
-                P("game/Sound") + "' konnte nicht angelegt werden.\n" +
-                copy("common", "MidiTickClear.script.wav") +
-                copy("common", "MidiTickOutput.script.wav") + copy("Key", "KeyList.script.wav") +
-                copy("Key", "KeySupportON.script.wav"));
-  EXPECT_EQ(Read("game/harmony.dll"), "Klavato");
-  EXPECT_EQ(Autorun().substr(0, 32), "Sound\\MidiTickOutput.script.wav\r");
+            "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n"
+            "An der Stelle des Ordners '" +
+                P("game/Sound") + "' liegt eine Datei.\n");
+  EXPECT_EQ(Read("game/harmony.dll"), "game's own harmony");
+  EXPECT_FALSE(Exists("game/autorun.script"));
 }
 
 }  // namespace

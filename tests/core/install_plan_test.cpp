@@ -126,7 +126,7 @@ TEST(InstallPlan, RequiredTemplatesArePlannedEvenWhenMissing) {
   testing::TempFolder templates("plan-templates");
   ASSERT_TRUE(CreateFolder(templates.File("Mouse")));
   // A template of the generated script's name is not copied: the generated
-  // one would replace it anyway. Other files than scripts stay behind.
+  // one would replace it anyway. Other files are copied like scripts.
   ASSERT_TRUE(WriteFileAtomically(templates.File("Mouse") + S + "mousesupporton.SCRIPT.WAV", "x"));
   ASSERT_TRUE(WriteFileAtomically(templates.File("Mouse") + S + "Liesmich.txt", "x"));
   ASSERT_TRUE(WriteFileAtomically(templates.File("Mouse") + S + "Klick.script.wav", "x"));
@@ -146,6 +146,7 @@ TEST(InstallPlan, RequiredTemplatesArePlannedEvenWhenMissing) {
                          t + "Key" + S + "KeyList.script.wav",
                          t + "Key" + S + "KeySupportON.script.wav",
                          t + "Mouse" + S + "Klick.script.wav",
+                         t + "Mouse" + S + "Liesmich.txt",
                      }));
   EXPECT_EQ(plan.GameFolder, std::string("game") + S);
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program_win.h"
+#include "document/script_writer.h"
 #include "editor_test_support.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_executor.h"

@@ -7,6 +7,7 @@
 #include "app/win_util_win.h"
 #include "editor_test_support.h"
 #include "platform/program_folder.h"
+#include "wizard/install_backup.h"
 #include "wizard/wizard_shell_win.h"
 
 namespace wavoria {
@@ -71,6 +72,7 @@ TEST(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
 
 TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   ResetEditor();
+  FixBackupStamp("2026-12-07 14.03.12");
   TempFolder base("wiz Spielstätte");
   const std::string game = base.File("Mein Spiel\\"), maker = base.File("RPG Maker\\");
   CreateDirectoryA(game.c_str(), nullptr);
@@ -110,8 +112,10 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
       [](HWND d) { Click(d, IDC_WIZ_FINISH_BACK); },
       [](HWND d) { Click(d, IDC_WIZ_MOUSE_NEXT); },
       [](HWND d) { Click(d, IDC_WIZ_FINISH_FINISH); },
-      [](HWND box) {
-        ExpectBox(box, "Wavoria", "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!",
+      [&](HWND box) {  // the game's own harmony.dll is kept in the backup
+        ExpectBox(box, "Wavoria", "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!"
+                  "\r\n\r\nDie ersetzten Dateien, die sich von den neuen unterschieden, liegen in "
+                  "der Sicherung '" + game + "Wavoria-Sicherung\\2026-12-07 14.03.12'.",
                   IDI_ASTERISK, {IDOK});
         Click(box, IDOK);
       }};
@@ -130,6 +134,7 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_START_CANCEL); });
   App().Wizard.NextPage = kPagePaths;
   ASSERT_TRUE(driver.Run([] { RunTopLevelFlow(FlowState::kWizard); }, 30000)) << driver.Problems();
+  FixBackupStamp("");
   std::filesystem::remove_all(templates);
   EXPECT_GE(ends.Count(), 1);
   EXPECT_EQ(ReadFile(game + "harmony.dll") + ReadFile(game + "oldharmony.dll"),

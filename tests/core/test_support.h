@@ -5,13 +5,11 @@
 
 #include <filesystem>
 #include <string>
-#include <utility>
 
 #ifndef _WIN32
 #include <unistd.h>
 #endif
 
-#include "app/data_files.h"
 #include "document/command_table.h"
 #include "document/file_io.h"
 #include "tests/worked_example.h"
@@ -28,9 +26,22 @@ inline std::string ChainNames(const CommandTable& table) {
   return out;
 }
 
+// A command with the fields named by key, as the file spells them.
+inline ScriptCommand Command(
+    std::string_view action,
+    std::initializer_list<std::pair<std::string_view, std::string>> fields) {
+  ScriptCommand c;
+  c.Action = action;
+  for (const auto& [key, value] : fields) {
+    for (const auto& p : kParameterKeys) {
+      if (p.name == key) c.*p.field = value;
+    }
+  }
+  return c;
+}
+
 #ifdef WAVORIA_DATA_DIR
-// The shipped data folder of the source tree, through Wine's Z: drive when
-// the tests were built on Linux.
+// The shipped data folder, through Wine's Z: drive when built on Linux.
 inline std::string DataFolder() {
 #ifdef _WIN32
   return std::string("Z:") + WAVORIA_DATA_DIR;
@@ -38,8 +49,6 @@ inline std::string DataFolder() {
   return WAVORIA_DATA_DIR;
 #endif
 }
-
-// The shipped templates: the "scripts" folder of the data folder.
 inline std::string ShippedTemplates() {
   return DataFolder() + kPathSeparator + "scripts";
 }
@@ -56,18 +65,8 @@ bool WithoutRootRights(F&& f) {
   const uid_t before = geteuid();
   if (before == 0 && seteuid(65534) != 0) return false;
   f();
-  if (before == 0 && seteuid(0) != 0) return false;
-  return true;
+  return before != 0 || seteuid(0) == 0;
 #endif
-}
-
-// Expects `f(in) == out` for each pair {in, out} of `cases`.
-template <typename Cases, typename F>
-void ExpectMaps(const Cases& cases, F f) {
-  for (const auto& [in, out] : cases) {
-    SCOPED_TRACE(::testing::PrintToString(in));
-    EXPECT_EQ(f(in), out);
-  }
 }
 
 // A fresh, empty folder for one test, removed again when the object dies.

@@ -1,0 +1,162 @@
+#include "document/script_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "document/script_writer.h"
+#include "test_support.h"
+
+namespace wavoria {
+namespace {
+
+using testing::ChainNames;
+
+struct Read {
+  CommandTable table;
+  ReadWarnings warnings;
+};
+Read ReadText(std::string_view text) {
+  Read r;
+  r.warnings = ParseScript(text, testing::EditorActions(), r.table);
+  return r;
+}
+
+// Each line read below the header "[S]": the one field it fills, or dropped.
+TEST(ScriptReader, KeyLines) {
+  const std::tuple<const char*, const char*, const char*, bool> cases[] = {
+      {"Action = WriteToLog", "Action", "WriteToLog", false},
+      {"ACTION   =   x  ", "Action", "x", false},
+      {"Actions=x", "", "", true},
+      {"text=a=b", "Text", "a=b", false},
+      {"Text=x ;y", "Text", "x ;y", false},
+      {"Text=", "Text", "", false},
+      {"Text", "", "", true},
+      {"Text hallo", "", "", true},
+      {"\tText=x", "", "", true},
+      {"Type\t=Document", "", "", true},
+      {"Next foo=bar", "Next", "bar", false},
+      {"Key Text=x", "Key", "x", false},
+      {"=Text", "", "", true},
+      {"BlockKey=True", "BlockKey", "True", false},
+      {"ID= 7 ", "ID", "7", false},
+      {"Level=1;2", "Level", "1;2", false},
+  };
+  for (const auto& [line, key, value, dropped] : cases) {
+    SCOPED_TRACE(line);
+    Read r = ReadText(std::string("[S]\n") + line + "\n");
+    EXPECT_EQ(r.warnings.UnknownKeysDropped, dropped);
+    ScriptCommand expected = testing::Command("", {{key, value}});
+    if (std::string_view(key) == "Action") expected.Action = value;
+    if (std::string_view(key) == "Next") expected.Next = value;
+    expected.SectionName = "S";
+    expected.SlotIndex = 1;
+    EXPECT_EQ(r.table.Slot(1), expected);
+  }
+}
+
+TEST(ScriptReader, SectionsNamesAndChain) {
+  Read r = ReadText(
+      "[WIZ0]\nAction=GetMousePosition\nNext=wiz1\n"
+      "[WIZ1]\rAction=GetMousePosition\r"
+      "[execute]\r\nAction=GetMousePosition\nNext=WIZ0\n"
+      "[WIZ4]\nAction=WriteToLog\nText=\nText = Eins \nText=Zwei\n");
+  EXPECT_EQ(r.table.Slot(3).SectionName, "WIZ2");
+  EXPECT_EQ(ChainNames(r.table), "WIZ2 WIZ0 WIZ1");
+  EXPECT_EQ(r.table.Slot(4).Text, "Eins");  // the first non-empty value
+  EXPECT_FALSE(r.warnings.Any());
+  // [Execute] never takes a name a later section bears, "WIZ01" is no such name.
+  EXPECT_EQ(ReadText("[Execute]\nNext=WIZ0\n[WIZ0]\n[wiz1]\n").table.Slot(1).SectionName, "WIZ2");
+  EXPECT_EQ(ReadText("[Execute]\n[WIZ0]\n[WIZ01]\n").table.Slot(1).SectionName, "WIZ1");
+  // Of two [Execute] sections the later one starts the chain.
+  Read two = ReadText("[Execute]\nAction=WriteToLog\n[EXECUTE]\nAction=SetDebugLevel\n");
+  EXPECT_EQ(ChainNames(two.table), "WIZ1");
+  // A header loses its first and last character; a nameless one is named.
+  Read odd = ReadText("[Name] ; x\nAction=WriteToLog\n[]\nText=kept\n");
+  EXPECT_EQ(odd.table.Slot(1).SectionName, "Name] ; ");
+  EXPECT_EQ(odd.table.Slot(2).SectionName, "WIZ0");
+  EXPECT_EQ(odd.table.Slot(2).Text, "kept");
+  EXPECT_EQ(odd.table.LastPosition(), 0);
+}
+
+TEST(ScriptReader, ScriptName) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"", "Unbenanntes Skript"},
+      {";WIZDESC$Erster\n;WIZDESC$Zweiter\n", "Zweiter"},
+      {";WIZDESC$\n", "Unbenanntes Skript"},
+      {"; WIZDESC$Nein\n", "Unbenanntes Skript"},
+      {";wizdesc$Nein\n", "Unbenanntes Skript"},
+      {"   ;WIZDESC$  Mit Leerzeichen  \n", "  Mit Leerzeichen"},
+  };
+  for (const auto& [text, name] : cases) EXPECT_EQ(ReadText(text).table.ScriptName, name) << text;
+}
+
+TEST(ScriptReader, Warnings) {
+  using W = ReadWarnings;
+  const std::pair<const char*, W> cases[] = {
+      {"[Execute]\nAction=writetolog\n", {}},
+      {";only\n", {}},
+      {"[Execute]\nAction=WriteToLog\nNext=other.script.wav;WIZ0\n", {.CrossFileReference = true}},
+      {"[Execute]\nText=x\n", {.UnknownCommands = true}},
+      {"[A]\nAction=Foo\n[Execute]\nAction=WriteToLog\n", {.UnknownCommands = true}},
+      {"[Execute]\nAction=WriteToLog\nColour=red\n", {.UnknownKeysDropped = true}},
+      {"Action=WriteToLog\n[Execute]\nAction=WriteToLog\n", {.UnknownKeysDropped = true}},
+      {"Colour=red\n[Execute]\nAction=WriteToLog\n", {.UnknownKeysDropped = true}},
+      {"[Execute]\nAction=Gr\xC3\xBC\xC3\x9F"
+       "e\n",
+       {.UnknownCommands = true, .ConvertedFromUtf8 = true}},
+  };
+  for (const auto& [text, w] : cases) {
+    SCOPED_TRACE(text);
+    const W got = ReadText(text).warnings;
+    EXPECT_EQ(got.CrossFileReference, w.CrossFileReference);
+    EXPECT_EQ(got.UnknownCommands, w.UnknownCommands);
+    EXPECT_EQ(got.UnknownKeysDropped, w.UnknownKeysDropped);
+    EXPECT_EQ(got.ConvertedFromUtf8, w.ConvertedFromUtf8);
+  }
+  EXPECT_EQ(ReadText("[E]\nNext=a;b\nNext=c\n").table.Slot(1).Next, "c");
+  const W all{true, true, true, true, true};
+  const std::vector<std::string> texts = WarningTexts(all, "TMP.DAT");
+  ASSERT_EQ(texts.size(), 5u);
+  EXPECT_EQ(texts[0],
+            "Die geöffnete Datei beinhaltet Verweise zu anderen Dateien. Dies wird nicht "
+            "unterstützt. Das Speichern kann zu Datenverlust führen.");
+  EXPECT_EQ(texts[1],
+            "Die geöffnete Datei beinhaltet unbekannte Kommandos. Das Speichern kann zu "
+            "Datenverlust führen.");
+  EXPECT_NE(texts[2].find("mehr als 511"), std::string::npos);
+  EXPECT_NE(texts[3].find("unbekannte Einträge"), std::string::npos);
+  EXPECT_NE(texts[4].find("UTF-8-kodiert"), std::string::npos);
+  EXPECT_EQ(WarningTexts(all, "tmp.dat"), std::vector<std::string>{texts[2]});
+}
+
+TEST(ScriptReader, MoreThan511SectionsAreCut) {
+  std::string text = "[Execute]\nNext=S1\n";
+  for (int i = 1; i <= 520; ++i) {
+    text += "[S" + std::to_string(i) + "]\nNext=S" + std::to_string(i + 1) + "\nFoo=1\n";
+  }
+  Read r = ReadText(text);
+  EXPECT_TRUE(r.warnings.SectionsCut);
+  EXPECT_EQ(r.table.Slot(511).SectionName, "S510");
+  EXPECT_EQ(r.table.LastPosition(), 511);
+  EXPECT_FALSE(ReadText(text.substr(0, text.find("[S511]"))).warnings.SectionsCut);
+}
+
+TEST(ScriptReader, SurvivesHostileBytes) {
+  const std::string cases[] = {
+      std::string("[Exe\0cute]\n\0Action=\0\n", 22),
+      std::string(100000, '['),
+      "\xEF\xBB\xBF[Execute]\r\nAction=WriteToLog\r\n",
+      "\r\r\r\n\n[\r]\r=\r;\r[Execute]",
+      "[Execute]\r\nText=" + std::string(10 << 20, 'z') + "\r\n[" + std::string(10 << 20, '['),
+  };
+  for (const auto& text : cases) {
+    Read r = ReadText(text);
+    CommandTable again;
+    ParseScript(ScriptText(r.table), testing::EditorActions(), again);
+    EXPECT_EQ(ScriptText(again), ScriptText(r.table));
+  }
+  EXPECT_EQ(ReadText(cases[2]).table.LastPosition(), 1);  // the mark hides no line
+  EXPECT_EQ(ReadText(cases[4]).table.CommandAt(1)->Text.size(), std::size_t{10} << 20);
+}
+
+}  // namespace
+}  // namespace wavoria

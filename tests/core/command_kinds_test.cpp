@@ -11,109 +11,65 @@ namespace {
 
 using testing::Command;
 
-std::string Lines(std::initializer_list<const char*> lines) {
-  std::string out;
-  for (const char* l : lines) out += std::string(out.empty() ? "" : "\r\n") + l;
-  return out;
-}
-constexpr const char* kHint = "'%path%' wird automatisch durch den Spielpfad ersetzt.";
-
 // Every kind: its list line (after "<> "), dialog, details text and icon.
 TEST(CommandKinds, ListLineDialogDetailsAndIcon) {
-  const struct {
-    ScriptCommand cmd;
-    const char* list;
-    int dialog;
-    std::string details;
-    int icon;
-  } cases[] = {
+  const std::string unknown = "Unbekanntes Kommando\r\nAction=";
+  const std::string midi = "Funktion von 'Get Midi Pos.' ändern\r\nFunktion: ";
+  const std::string midiList = "Funktion für 'Get Midi Pos.' ändern: ";
+  const std::string key = "Tastenereignis registrieren\r\nEreignis: ";
+  const std::string hint = "\r\n\r\n'%path%' wird automatisch durch den Spielpfad ersetzt.";
+  const std::string program = "Programm ausführen\r\nDatei: ";
+  // clang-format off
+  const std::tuple<ScriptCommand, std::string, int, std::string, int> cases[] = {
       {Command("writetolog", {{"Text", "Hallo"}}), "In Logdatei schreiben: Hallo", 40,
-       Lines({"In Logdatei schreiben", "Text: 'Hallo'"}), 151},
-      {Command("ExecProgram", {{"Command", "x.exe"}, {"Display", "minimized"}}),
-       "Programm ausführen: x.exe", 52,
-       Lines({"Programm ausführen", "Datei: x.exe", "Modus: Minimiert", "Priorität: Normal",
-              "Ergebnisdatei: keine", "Auf Programm warten: Nein", "", kHint}),
-       152},
-      {Command(
-           "ExecProgram",
-           {{"Wait", "TRUE"}, {"Priority", "hight"}, {"Result", "r.txt"}, {"Type", "Documents"}}),
-       "Programm ausführen: ", 52,
-       Lines({"Programm ausführen", "Datei: ", "Modus: Nicht festgelegt", "Priorität: Hoch",
-              "Ergebnisdatei: r.txt", "Auf Programm warten: Ja", "", kHint}),
-       152},
-      {Command("execprogram",
-               {{"Command", "a.txt"}, {"Type", "document"}, {"Display", "ShowErrors"}}),
-       "Dokument öffnen: a.txt", 53,
-       Lines({"Dokument öffnen", "Datei: a.txt", "Fehler zeigen: Ja", "Auf Programm warten: Nein",
-              "", kHint}),
-       152},
-      {Command("MCICommand", {{"Command", "play"}}), "MCI-Befehl senden: play", 54,
-       Lines({"MCI-Befehl senden", "Kommando: play", "", kHint}), 153},
-      {Command("MidiTickFunction", {{"Command", "original"}}),
-       "Funktion für 'Get Midi Pos.' ändern: Abspielposition der Musik abfragen", 42,
-       Lines(
-           {"Funktion von 'Get Midi Pos.' ändern", "Funktion: Abspielposition der Musik abfragen"}),
-       154},
-      {Command("MidiTickFunction", {{"Command", "Output"}}),
-       "Funktion für 'Get Midi Pos.' ändern: Wert von Output-Liste abfragen", 42,
-       Lines({"Funktion von 'Get Midi Pos.' ändern", "Funktion: Wert von Output-Liste abfragen"}),
-       154},
-      {Command("MidiTickFunction", {{"Command", "CLEAR"}}), "Output-Liste löschen", -1,
-       "Output-Liste löschen", 154},
-      {Command("MidiTickFunction", {{"Command", "x"}}), "???", -1,
-       Lines({"Unbekanntes Kommando", "Action=MidiTickFunction", "Command=x"}), 162},
-      {Command("AddOutput", {{"Value", "&H10"}}), "Wert an Output-Liste anhängen: 16", 41,
-       Lines({"Wert an Output-Liste anhängen", "Wert: 16"}), 155},
-      {Command("EnableKeySupport", {{"Enable", "true"}}), "Tastensupport aktivieren", -1,
-       "Tastensupport aktivieren", 156},
-      {Command("EnableKeySupport", {{"Enable", "False"}}), "Tastensupport deaktivieren", -1,
-       "Tastensupport deaktivieren", 156},
-      {Command("EnableKeySupport", {{"Enable", "ja"}}), "???", -1,
-       Lines({"Unbekanntes Kommando", "Action=EnableKeySupport", "Enable=ja"}), 162},
-      {Command("RegisterKeyDownEvent", {{"Value", "3"}, {"Key", "Enter"}}),
-       "Tastenereignis registrieren: Wert 3 = Drücken von Taste Enter", 50,
-       Lines({"Tastenereignis registrieren", "Ereignis: Drücken", "Taste: Enter", "Rückgabewert: 3",
-              "Originalfunktion sperren: Nein"}),
-       157},
-      {Command("RegisterKeyDownEvent", {{"Key", "Enter"}}), "???", -1,
-       Lines({"Unbekanntes Kommando", "Action=RegisterKeyDownEvent", "Value="}), 162},
-      {Command("RegisterKeyUpEvent", {{"Value", "12abc"}, {"Key", "Up"}, {"BlockKey", "True"}}),
-       "Tastenereignis registrieren: Wert 12 = Loslassen von Taste Up", 50,
-       Lines({"Tastenereignis registrieren", "Ereignis: Loslassen", "Taste: Up", "Rückgabewert: 12",
-              "Originalfunktion sperren: Ja"}),
-       157},
-      {Command("RegisterKeyUpEvent", {}), "???", -1,
-       Lines({"Unbekanntes Kommando", "Action=RegisterKeyUpEvent", "Value="}), 162},
-      {Command("RegisterCheatEvent", {{"Value", "5"}, {"Cheat", "money"}}),
-       "Cheat registrieren: Wert 5 = Eingabe von Cheat 'money'", 51,
-       Lines({"Eingabe von Cheat registrieren", "Cheat: money", "Rückgabewert: 5"}), 158},
-      {Command("EnableMouseSupport", {{"Enable", "TRUE"}, {"ID", "-3"}, {"Automatic", "true"}}),
-       "Maussupport aktivieren: Maus-ID -3", 45,
-       Lines({"Maussupport aktivieren", "Maus-ID: -3", "Automatisch Position senden: Ja"}), 159},
-      {Command("EnableMouseSupport", {{"Enable", "false"}}), "Maussupport deaktivieren", -1,
-       "Maussupport deaktivieren", 159},
-      {Command("EnableMouseSupport", {}), "???", -1,
-       Lines({"Unbekanntes Kommando", "Action=EnableMouseSupport", "Enable="}), 162},
-      {Command("GetMousePosition", {}), "Maus-/Tastenstatus senden", -1,
-       "Maus-/Tastenstatus an Output-Liste senden", 160},
-      {Command("SetDebugLevel", {{"Level", "abc"}}), "Debuglevel setzen: 0", 44,
-       Lines({"Debuglevel setzen", "Level: 0"}), 161},
-      {Command("Foo", {{"Enable", "x"}}), "???", -1, Lines({"Unbekanntes Kommando", "Action=Foo"}),
-       162},
-      {Command("", {}), "???", -1, Lines({"Unbekanntes Kommando", "Action="}), 162},
+       "In Logdatei schreiben\r\nText: 'Hallo'", 151},
+      {Command("ExecProgram", {{"Command", "x.exe"}, {"Display", "minimized"}}), "Programm ausführen: x.exe", 52,
+       program + "x.exe\r\nModus: Minimiert\r\nPriorität: Normal\r\nErgebnisdatei: keine\r\nAuf Programm warten: Nein" + hint, 152},
+      {Command("ExecProgram", {{"Wait", "TRUE"}, {"Priority", "hight"}, {"Result", "r"}, {"Type", "Doc"}}), "Programm ausführen: ", 52,
+       program + "\r\nModus: Nicht festgelegt\r\nPriorität: Hoch\r\nErgebnisdatei: r\r\nAuf Programm warten: Ja" + hint, 152},
+      {Command("execprogram", {{"Command", "a.txt"}, {"Type", "document"}, {"Display", "ShowErrors"}}), "Dokument öffnen: a.txt", 53,
+       "Dokument öffnen\r\nDatei: a.txt\r\nFehler zeigen: Ja\r\nAuf Programm warten: Nein" + hint, 152},
+      {Command("MCICommand", {{"Command", "play"}}), "MCI-Befehl senden: play", 54, "MCI-Befehl senden\r\nKommando: play" + hint, 153},
+      {Command("MidiTickFunction", {{"Command", "original"}}), midiList + "Abspielposition der Musik abfragen", 42,
+       midi + "Abspielposition der Musik abfragen", 154},
+      {Command("MidiTickFunction", {{"Command", "Output"}}), midiList + "Wert von Output-Liste abfragen", 42,
+       midi + "Wert von Output-Liste abfragen", 154},
+      {Command("MidiTickFunction", {{"Command", "CLEAR"}}), "Output-Liste löschen", -1, "Output-Liste löschen", 154},
+      {Command("MidiTickFunction", {{"Command", "x"}}), "???", -1, unknown + "MidiTickFunction\r\nCommand=x", 162},
+      {Command("AddOutput", {{"Value", "&H10"}}), "Wert an Output-Liste anhängen: 16", 41, "Wert an Output-Liste anhängen\r\nWert: 16", 155},
+      {Command("EnableKeySupport", {{"Enable", "true"}}), "Tastensupport aktivieren", -1, "Tastensupport aktivieren", 156},
+      {Command("EnableKeySupport", {{"Enable", "False"}}), "Tastensupport deaktivieren", -1, "Tastensupport deaktivieren", 156},
+      {Command("EnableKeySupport", {{"Enable", "ja"}}), "???", -1, unknown + "EnableKeySupport\r\nEnable=ja", 162},
+      {Command("RegisterKeyDownEvent", {{"Value", "3"}, {"Key", "Enter"}}), "Tastenereignis registrieren: Wert 3 = Drücken von Taste Enter", 50,
+       key + "Drücken\r\nTaste: Enter\r\nRückgabewert: 3\r\nOriginalfunktion sperren: Nein", 157},
+      {Command("RegisterKeyDownEvent", {{"Key", "Enter"}}), "???", -1, unknown + "RegisterKeyDownEvent\r\nValue=", 162},
+      {Command("RegisterKeyUpEvent", {{"Value", "12abc"}, {"Key", "Up"}, {"BlockKey", "True"}}), "Tastenereignis registrieren: Wert 12 = Loslassen von Taste Up", 50,
+       key + "Loslassen\r\nTaste: Up\r\nRückgabewert: 12\r\nOriginalfunktion sperren: Ja", 157},
+      {Command("RegisterKeyUpEvent", {}), "???", -1, unknown + "RegisterKeyUpEvent\r\nValue=", 162},
+      {Command("RegisterCheatEvent", {{"Value", "5"}, {"Cheat", "money"}}), "Cheat registrieren: Wert 5 = Eingabe von Cheat 'money'", 51,
+       "Eingabe von Cheat registrieren\r\nCheat: money\r\nRückgabewert: 5", 158},
+      {Command("EnableMouseSupport", {{"Enable", "TRUE"}, {"ID", "-3"}, {"Automatic", "true"}}), "Maussupport aktivieren: Maus-ID -3", 45,
+       "Maussupport aktivieren\r\nMaus-ID: -3\r\nAutomatisch Position senden: Ja", 159},
+      {Command("EnableMouseSupport", {{"Enable", "false"}}), "Maussupport deaktivieren", -1, "Maussupport deaktivieren", 159},
+      {Command("EnableMouseSupport", {}), "???", -1, unknown + "EnableMouseSupport\r\nEnable=", 162},
+      {Command("GetMousePosition", {}), "Maus-/Tastenstatus senden", -1, "Maus-/Tastenstatus an Output-Liste senden", 160},
+      {Command("SetDebugLevel", {{"Level", "abc"}}), "Debuglevel setzen: 0", 44, "Debuglevel setzen\r\nLevel: 0", 161},
+      {Command("Foo", {{"Enable", "x"}}), "???", -1, unknown + "Foo", 162},
+      {Command("", {}), "???", -1, unknown, 162},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.list);
+  // clang-format on
+  for (const auto& [cmd, list, dialog, details, icon] : cases) {
+    SCOPED_TRACE(list);
     CommandTable t;
     const int slot = t.InsertCommand(1);
     const std::string name = t.Slot(slot).SectionName;
-    t.Slot(slot) = c.cmd;
+    t.Slot(slot) = cmd;
     t.Slot(slot).SectionName = name;
-    EXPECT_EQ(BuildListLines(t)[1], std::string("<> ") + c.list);
-    EXPECT_EQ(t.Slot(slot).DialogType, c.dialog);
+    EXPECT_EQ(BuildListLines(t)[1], "<> " + list);
+    EXPECT_EQ(t.Slot(slot).DialogType, dialog);
     const Details d = DetailsOf(t, 1, "");
-    EXPECT_EQ(d.Text, c.details);
-    EXPECT_EQ(d.Icon, c.icon);
+    EXPECT_EQ(d.Text, details);
+    EXPECT_EQ(d.Icon, icon);
   }
 }
 

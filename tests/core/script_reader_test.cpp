@@ -22,6 +22,7 @@ Read ReadText(std::string_view text) {
 
 // Each line read below the header "[S]": the one field it fills, or dropped.
 TEST(ScriptReader, KeyLines) {
+  // clang-format off
   const std::tuple<const char*, const char*, const char*, bool> cases[] = {
       {"Action = WriteToLog", "Action", "WriteToLog", false},
       {"ACTION   =   x  ", "Action", "x", false},
@@ -40,6 +41,7 @@ TEST(ScriptReader, KeyLines) {
       {"ID= 7 ", "ID", "7", false},
       {"Level=1;2", "Level", "1;2", false},
   };
+  // clang-format on
   for (const auto& [line, key, value, dropped] : cases) {
     SCOPED_TRACE(line);
     Read r = ReadText(std::string("[S]\n") + line + "\n");
@@ -91,6 +93,7 @@ TEST(ScriptReader, ScriptName) {
 
 TEST(ScriptReader, Warnings) {
   using W = ReadWarnings;
+  // clang-format off
   const std::pair<const char*, W> cases[] = {
       {"[Execute]\nAction=writetolog\n", {}},
       {";only\n", {}},
@@ -100,10 +103,10 @@ TEST(ScriptReader, Warnings) {
       {"[Execute]\nAction=WriteToLog\nColour=red\n", {.UnknownKeysDropped = true}},
       {"Action=WriteToLog\n[Execute]\nAction=WriteToLog\n", {.UnknownKeysDropped = true}},
       {"Colour=red\n[Execute]\nAction=WriteToLog\n", {.UnknownKeysDropped = true}},
-      {"[Execute]\nAction=Gr\xC3\xBC\xC3\x9F"
-       "e\n",
+      {"[Execute]\nAction=Gr\xC3\xBC\xC3\x9F" "e\n",
        {.UnknownCommands = true, .ConvertedFromUtf8 = true}},
   };
+  // clang-format on
   for (const auto& [text, w] : cases) {
     SCOPED_TRACE(text);
     const W got = ReadText(text).warnings;

@@ -46,21 +46,20 @@ TEST(CommandForms, NegativRuleAndLists) {
 }
 
 TEST(CommandForms, MouseCheatAndKeyEvent) {
-  ScriptCommand mouse = Command("", {{"Enable", "False"}, {"ID", "-3"}, {"Automatic", "true"}});
+  ScriptCommand mouse = Command("", "Enable=False|ID=-3|Automatic=true");
   const MouseSupportForm m = ShowMouseSupport(mouse);
   EXPECT_EQ(m.Id.Digits, "3");
   EXPECT_TRUE(m.Id.Negative && m.Automatic);
   StoreMouseSupport(m, mouse);
-  EXPECT_EQ(mouse, Command("EnableMouseSupport",
-                           {{"Enable", "True"}, {"ID", "-3"}, {"Automatic", "True"}}));
-  StoreMouseSupport(ShowMouseSupport(Command("", {{"Automatic", "Yes"}})), mouse);
+  EXPECT_EQ(mouse, Command("EnableMouseSupport", "Enable=True|ID=-3|Automatic=True"));
+  StoreMouseSupport(ShowMouseSupport(Command("", "Automatic=Yes")), mouse);
   EXPECT_EQ(mouse.Automatic + mouse.ID, "False0");
 
-  ScriptCommand cheat = Command("", {{"Value", "-12"}, {"Cheat", "  money 9!"}});
+  ScriptCommand cheat = Command("", "Value=-12|Cheat=  money 9!");
   const CheatForm c = ShowCheat(cheat);
   EXPECT_EQ(c.Cheat, "  MONEY 9!");
   StoreCheat(c, cheat);
-  EXPECT_EQ(cheat, Command("RegisterCheatEvent", {{"Value", "-12"}, {"Cheat", "  MONEY 9!"}}));
+  EXPECT_EQ(cheat, Command("RegisterCheatEvent", "Value=-12|Cheat=  MONEY 9!"));
 
   const std::pair<const char*, std::string> keys[] = {
       {"", "A"}, {"   ", "A"}, {"  space ", "SPACE"}, {"\tX", "\tX"}, {"Num 5", "NUM 5"}};
@@ -71,18 +70,17 @@ TEST(CommandForms, MouseCheatAndKeyEvent) {
       {"RegisterKeyUpEvent2", kKeyDownItem, "RegisterKeyDownEvent"},
   };
   for (const auto& [action, item, stored] : events) {
-    ScriptCommand cmd = Command(action, {{"Key", " f12 "}, {"Value", "-7"}, {"BlockKey", "TRUE"}});
+    ScriptCommand cmd = Command(action, "Key= f12 |Value=-7|BlockKey=TRUE");
     const KeyEventForm form = ShowKeyEvent(cmd);
     EXPECT_EQ(form.Event, item) << action;
     StoreKeyEvent(form, cmd);
-    EXPECT_EQ(cmd, Command(stored, {{"Key", "F12"}, {"Value", "-7"}, {"BlockKey", "True"}}));
+    EXPECT_EQ(cmd, Command(stored, "Key=F12|Value=-7|BlockKey=True"));
   }
   ScriptCommand fresh;
   KeyEventForm form = ShowKeyEvent(fresh);
   form.Event = -1;  // nothing selected: a key-down event
   StoreKeyEvent(form, fresh);
-  EXPECT_EQ(fresh,
-            Command("RegisterKeyDownEvent", {{"Key", "A"}, {"Value", "0"}, {"BlockKey", "False"}}));
+  EXPECT_EQ(fresh, Command("RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"));
 }
 
 TEST(CommandForms, ProgramAndDocumentLaunch) {
@@ -97,50 +95,37 @@ TEST(CommandForms, ProgramAndDocumentLaunch) {
   for (const auto& [priority, item] : priorities)
     EXPECT_EQ(LaunchPrioritySelection(priority), item);
 
-  ScriptCommand cmd = Command("", {{"Command", " a.exe "},
-                                   {"Result", "r"},
-                                   {"Wait", "tRUE"},
-                                   {"Display", "maximized"},
-                                   {"Priority", "HIGHT"},
-                                   {"Type", "Document"},
-                                   {"Key", "F1"}});
+  ScriptCommand cmd = Command(
+      "",
+      "Command= a.exe |Result=r|Wait=tRUE|Display=maximized|Priority=HIGHT|Type=Document|Key=F1");
   ProgramLaunchForm program = ShowProgramLaunch(cmd);
   EXPECT_EQ(program.File + program.ResultFile, " a.exe r");
   EXPECT_TRUE(program.Wait);
   EXPECT_EQ(program.Mode * 10 + program.Priority, 32);
   program.Mode = 4;
   ASSERT_TRUE(StoreProgramLaunch(program, cmd));
-  EXPECT_EQ(cmd, Command("ExecProgram", {{"Command", " a.exe "},
-                                         {"Result", "r"},
-                                         {"Wait", "True"},
-                                         {"Display", "MinimizedActive"},
-                                         {"Priority", "Hight"},
-                                         {"Key", "F1"}}));
+  EXPECT_EQ(
+      cmd,
+      Command("ExecProgram",
+              "Command= a.exe |Result=r|Wait=True|Display=MinimizedActive|Priority=Hight|Key=F1"));
   ASSERT_TRUE(StoreProgramLaunch({"b", "", false, -1, -1}, cmd));  // no selection keeps the field
   EXPECT_EQ(cmd.Display + cmd.Priority + cmd.Wait, "MinimizedActiveHightFalse");
   ASSERT_TRUE(StoreProgramLaunch({"b", "", false, 0, 1}, cmd));
   EXPECT_EQ(cmd.Display + cmd.Priority, "");
 
-  ScriptCommand doc = Command("ExecProgram", {{"Type", "document"},
-                                              {"Command", "x.txt"},
-                                              {"Wait", "true"},
-                                              {"Display", "SHOWERRORS"},
-                                              {"Priority", "Idle"}});
+  ScriptCommand doc = Command(
+      "ExecProgram", "Type=document|Command=x.txt|Wait=true|Display=SHOWERRORS|Priority=Idle");
   DocumentLaunchForm d = ShowDocumentLaunch(doc);
   EXPECT_TRUE(d.Wait && d.ShowErrors);
   ASSERT_TRUE(StoreDocumentLaunch(d, doc));
-  EXPECT_EQ(doc, Command("ExecProgram", {{"Type", "Document"},
-                                         {"Command", "x.txt"},
-                                         {"Wait", "True"},
-                                         {"Display", "ShowErrors"},
-                                         {"Priority", "Idle"}}));
+  EXPECT_EQ(doc, Command("ExecProgram",
+                         "Type=Document|Command=x.txt|Wait=True|Display=ShowErrors|Priority=Idle"));
   ASSERT_TRUE(StoreDocumentLaunch({"x.txt", false, false}, doc));
   EXPECT_EQ(doc.Display + doc.Wait, "False");
   // Only Action and Type are written before a missing file name is refused.
   for (const auto& [file, missing] :
        {std::pair{"", true}, {"   ", true}, {"\t", false}, {" a ", false}}) {
-    ScriptCommand before =
-        Command("WriteToLog", {{"Command", "old"}, {"Type", "x"}, {"Wait", "True"}});
+    ScriptCommand before = Command("WriteToLog", "Command=old|Type=x|Wait=True");
     ScriptCommand p = before, q = before;
     EXPECT_EQ(IsMissingFileName(file), missing);
     EXPECT_EQ(StoreProgramLaunch({file, "n", false, 2, 3}, p), !missing);

@@ -106,7 +106,7 @@ TEST(EditorCommands, ChooserChoices) {
   for (const auto& [button, dialog, text] : buttons) {
     SCOPED_TRACE(button);
     CommandTable t;
-    t.EditBuffer() = testing::Command("WriteToLog", {{"Text", "verworfen"}});
+    t.EditBuffer() = testing::Command("WriteToLog", "Text=verworfen");
     t.EditBuffer().SectionName = "&NULL";
     t.EditBuffer().SlotIndex = 4;
     ASSERT_NE(FindChooserChoice(button), nullptr);

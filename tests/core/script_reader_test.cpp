@@ -46,7 +46,7 @@ TEST(ScriptReader, KeyLines) {
     SCOPED_TRACE(line);
     Read r = ReadText(std::string("[S]\n") + line + "\n");
     EXPECT_EQ(r.warnings.UnknownKeysDropped, dropped);
-    ScriptCommand expected = testing::Command("", {{key, value}});
+    ScriptCommand expected = testing::Command("", std::string(key) + "=" + value);
     if (std::string_view(key) == "Action") expected.Action = value;
     if (std::string_view(key) == "Next") expected.Next = value;
     expected.SectionName = "S";

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -26,15 +27,15 @@ inline std::string ChainNames(const CommandTable& table) {
   return out;
 }
 
-// A command with the fields named by key, as the file spells them.
-inline ScriptCommand Command(
-    std::string_view action,
-    std::initializer_list<std::pair<std::string_view, std::string>> fields) {
+// A command with fields given as "Key=Value|Key=Value", keys as the file spells them.
+inline ScriptCommand Command(std::string_view action, std::string_view fields = "") {
   ScriptCommand c;
   c.Action = action;
-  for (const auto& [key, value] : fields) {
+  while (!fields.empty()) {
+    const std::string_view item = fields.substr(0, fields.find('|'));
+    fields.remove_prefix(std::min(fields.size(), item.size() + 1));
     for (const auto& p : kParameterKeys) {
-      if (p.name == key) c.*p.field = value;
+      if (p.name == item.substr(0, item.find('='))) c.*p.field = item.substr(item.find('=') + 1);
     }
   }
   return c;

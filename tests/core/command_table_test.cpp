@@ -79,6 +79,7 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   CommandTable full = TableWith(511);
   EXPECT_EQ(full.FindFreeSlot(), -1);
   EXPECT_EQ(full.InsertCommand(1), -1);
+  EXPECT_EQ(full.NewSectionName(), "WIZ511");
   EXPECT_EQ(full.LastPosition(), 511);
   CommandTable t = TableWith(3);
   const CommandTable before = t;

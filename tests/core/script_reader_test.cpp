@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "document/script_writer.h"
 #include "test_support.h"
 
 namespace wavoria {
@@ -141,24 +140,6 @@ TEST(ScriptReader, MoreThan511SectionsAreCut) {
   EXPECT_EQ(r.table.Slot(511).SectionName, "S510");
   EXPECT_EQ(r.table.LastPosition(), 511);
   EXPECT_FALSE(ReadText(text.substr(0, text.find("[S511]"))).warnings.SectionsCut);
-}
-
-TEST(ScriptReader, SurvivesHostileBytes) {
-  const std::string cases[] = {
-      std::string("[Exe\0cute]\n\0Action=\0\n", 22),
-      std::string(100000, '['),
-      "\xEF\xBB\xBF[Execute]\r\nAction=WriteToLog\r\n",
-      "\r\r\r\n\n[\r]\r=\r;\r[Execute]",
-      "[Execute]\r\nText=" + std::string(10 << 20, 'z') + "\r\n[" + std::string(10 << 20, '['),
-  };
-  for (const auto& text : cases) {
-    Read r = ReadText(text);
-    CommandTable again;
-    ParseScript(ScriptText(r.table), testing::EditorActions(), again);
-    EXPECT_EQ(ScriptText(again), ScriptText(r.table));
-  }
-  EXPECT_EQ(ReadText(cases[2]).table.LastPosition(), 1);  // the mark hides no line
-  EXPECT_EQ(ReadText(cases[4]).table.CommandAt(1)->Text.size(), std::size_t{10} << 20);
 }
 
 }  // namespace

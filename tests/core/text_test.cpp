@@ -31,6 +31,7 @@ TEST(Text, IntegerOf) {
       {"&HFFFFFFFFFFFFFFFFFF", 2147483647},
   };
   for (const auto& [text, value] : cases) EXPECT_EQ(IntegerOf(text), value) << text;
+  EXPECT_EQ(IntegerOf(std::string_view("12345", 2)), 12);  // digits end with the view
 }
 
 TEST(Text, CaseBlanksAndNumbers) {
@@ -51,6 +52,7 @@ TEST(Text, CaseBlanksAndNumbers) {
       {"2147483648", true, -2147483647 - 1},
       {"99999999999999999999", true, -2147483647 - 1},
   };
+  EXPECT_EQ(SignedNumberOf(std::string_view("123456", 3), false), 123);  // digits end with the view
   for (const auto& [digits, negative, value] : signed_) {
     EXPECT_EQ(SignedNumberOf(digits, negative), value) << digits << negative;
   }

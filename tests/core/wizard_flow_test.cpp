@@ -85,6 +85,7 @@ TEST(WizardFlow, PathsPageChecks) {
   const std::string old = maker + "oldharmony.dll", autorun = game + "autorun.script";
   const std::string tick = game + "Sound" + S + "MidiTickOutput.script.wav";
   const std::string gameFile = game + "RPG_RT.EXE", makerFile = maker + "RPG2000.EXE";
+  // clang-format off
   const struct {
     std::string gameFile, makerFile;
     std::set<std::string> files;
@@ -95,27 +96,14 @@ TEST(WizardFlow, PathsPageChecks) {
   } rows[] = {
       {"", makerFile, {old}, false, MessageIcon::Warning, kGamePathMissingText, "-", "-"},
       {"RPG_RT.EXE", makerFile, {old}, false, MessageIcon::Warning, kGamePathMissingText, "-", "-"},
-      {gameFile,
-       makerFile,
-       {old, autorun},
-       false,
-       MessageIcon::Question,
-       kAlreadyInstalledText,
-       "-",
-       "-"},
-      {gameFile,
-       makerFile,
-       {old, tick},
-       false,
-       MessageIcon::Question,
-       kAlreadyInstalledText,
-       "-",
-       "-"},
+      {gameFile, makerFile, {old, autorun}, false, MessageIcon::Question, kAlreadyInstalledText, "-", "-"},
+      {gameFile, makerFile, {old, tick}, false, MessageIcon::Question, kAlreadyInstalledText, "-", "-"},
       {gameFile, makerFile, {old, autorun}, true, MessageIcon::None, "", game, maker},
       {gameFile, "", {old}, false, MessageIcon::Warning, kMakerPathMissingText, game, "-"},
       {gameFile, makerFile, {}, false, MessageIcon::Error, kOldHarmonyMissingText, game, "-"},
       {gameFile, makerFile, {old}, false, MessageIcon::None, "", game, maker},
   };
+  // clang-format on
   for (const auto& r : rows) {
     SCOPED_TRACE(r.gameFile + " " + std::string(r.message));
     WizardSettings s{.GamePath = "-", .MakerPath = "-", .NextPage = 8000};

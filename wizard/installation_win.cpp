@@ -13,7 +13,7 @@ namespace wavoria {
 
 bool RunInstallation() {
   const InstallReport report =
-      InstallSupport(App().Wizard, ProgramFolder() + kPathSeparator + std::string(kTemplateFolder));
+      InstallSupport(App().Wizard, ProgramFolder() + "\\" + std::string(kTemplateFolder));
   if (report.AllSucceeded()) {
     MessageBoxA(nullptr, std::string(kInstallDoneText).c_str(), kProgramTitle,
                 MB_OK | MB_ICONINFORMATION);

@@ -119,9 +119,11 @@ TEST_F(FileFaults, ALockedFile) {
   HANDLE lock = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  ExpectSaveFails(path_);
+  const bool saved = WriteScriptFile(path_, document_);
   ExpectOpenFails(path_);
   CloseHandle(lock);
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(Bytes(path_), kEarlier);
   ExpectSaved(path_);
 }
 #else

@@ -142,5 +142,14 @@ TEST(ScriptReader, MoreThan511SectionsAreCut) {
   EXPECT_FALSE(ReadText(text.substr(0, text.find("[S511]"))).warnings.SectionsCut);
 }
 
+// Inputs too large for the fuzz corpus: a 10 MB value is kept whole, a 10 MB
+// header and 100 000 brackets are read without harm.
+TEST(ScriptReader, LargeInputs) {
+  const std::string big(10 << 20, 'z');
+  Read r = ReadText("[Execute]\r\nText=" + big + "\r\n[" + big + "\n" + std::string(100000, '['));
+  EXPECT_EQ(r.table.CommandAt(1)->Text, big);
+  EXPECT_EQ(r.table.Slot(2).SectionName, big.substr(1));
+}
+
 }  // namespace
 }  // namespace wavoria

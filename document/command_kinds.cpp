@@ -154,7 +154,7 @@ const std::array<CommandKind, 23> kKinds = {{
 }};
 
 bool Fits(const CommandKind& kind, const ScriptCommand& cmd) {
-  if (!kind.Action.empty() && !EqualsIgnoreCase(kind.Action, cmd.Action)) return false;
+  if (!EqualsIgnoreCase(kind.Action, cmd.Action)) return false;
   if (kind.Test == KindTest::kFieldIs) return EqualsIgnoreCase(cmd.*kind.Field, kind.Value);
   if (kind.Test == KindTest::kFieldSet) return !(cmd.*kind.Field).empty();
   return true;
@@ -173,7 +173,7 @@ const CommandKind& KindOf(const ScriptCommand& cmd) {
   for (const CommandKind& kind : kKinds) {
     if (Fits(kind, cmd)) return kind;
   }
-  return kKinds.back();
+  return kKinds.back();  // any other action
 }
 
 std::string ListTextOf(const CommandKind& kind, const ScriptCommand& cmd) {

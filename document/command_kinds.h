@@ -37,7 +37,7 @@ enum class KindTest {
 };
 
 struct CommandKind {
-  std::string_view Action;  // as the dialogs store it; empty: any action no row names
+  std::string_view Action;  // as the dialogs store it; empty in the last row: any other action
   KindTest Test = KindTest::kAny;
   // The field the test reads; in the unknown form, the key line shown.
   std::string ScriptCommand::*Field = nullptr;

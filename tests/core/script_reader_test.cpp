@@ -13,8 +13,11 @@ struct Read {
   CommandTable table;
   ReadWarnings warnings;
 };
+// Reads into a document that held another script before.
 Read ReadText(std::string_view text) {
   Read r;
+  r.table.ScriptName = "vorher";
+  r.table.Slot(r.table.InsertCommand(1)).Text = "vorher";
   r.warnings = ParseScript(text, testing::EditorActions(), r.table);
   return r;
 }
@@ -139,6 +142,8 @@ TEST(ScriptReader, MoreThan511SectionsAreCut) {
   EXPECT_TRUE(r.warnings.SectionsCut);
   EXPECT_EQ(r.table.Slot(511).SectionName, "S510");
   EXPECT_EQ(r.table.LastPosition(), 511);
+  // A "WIZ" name past the slots is not given to [Execute] either.
+  EXPECT_EQ(ReadText(text + "[WIZ0]\n").table.Slot(1).SectionName, "WIZ1");
   EXPECT_FALSE(ReadText(text.substr(0, text.find("[S511]"))).warnings.SectionsCut);
 }
 

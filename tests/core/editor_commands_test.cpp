@@ -93,14 +93,6 @@ TEST(EditorCommands, ChooserChoices) {
       {3009, 0, "Tastensupport aktivieren"},
       {3010, 0, "Tastensupport deaktivieren"},
       {3004, 4000, "???"},
-      {3005, 4100, "???"},
-      {3006, 4200, "???"},
-      {3007, 4400, "???"},
-      {3014, 4500, "???"},
-      {3011, 5000, "???"},
-      {3012, 5100, "???"},
-      {3019, 5200, "???"},
-      {3020, 5300, "???"},
       {3021, 5400, "???"},
   };
   for (const auto& [button, dialog, text] : buttons) {

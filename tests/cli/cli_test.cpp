@@ -184,6 +184,8 @@ TEST(Check, FindingsAtTheirLines) {
       {"[Execute]\nAction=enablemousesupport\nEnable=\n", {"1: " + q + "EnableMouseSupport, Enable=)."}},
       {"[Execute]\nAction=MidiTickFunction\nCommand=Pause\n", {"1: " + q + "MidiTickFunction, Command=Pause)."}},
       {"[Execute]\nAction=Foo\nEnable=x\n", {"2: Unbekannte Action 'Foo'."}},
+      // Findings quote a UTF-8 file in the program's text, as the editor shows it.
+      {"[Execute]\nAction=Gr\xC3\xBC\xC3\x9F" "e\n", {"2: Unbekannte Action 'Gr\xFC\xDF" "e'."}},
       {"[]\n" + log + "[Execute]\n" + log, {"1: Der Abschnitt [] " + never}},
       {"[\n" + log, {"1: Die Zeile endet nicht mit ']'; der Editor nimmt [] als Namen des Abschnitts.", noExecute}},
       {tooMany, {"1533: Next=S511 verweist auf keinen Abschnitt; die Kette endet hier.",

@@ -19,21 +19,16 @@ TEST(TopLevelFlow, ArgumentsAndFirstState) {
   };
   for (const auto& [args, line] : joins) EXPECT_EQ(JoinArguments(args), line);
   const std::string maker(kDefaultMakerExe);
-  const std::tuple<std::string, std::set<std::string>, FlowState, std::string, std::string>
-      cases[] = {
-          {"", {}, FlowState::kStartScreen, "", ""},
-          {"", {maker}, FlowState::kStartScreen, "", "C:\\Programme\\ASCII\\RPG2000\\"},
-          {"C:\\a b.script.wav",
-           {"C:\\a b.script.wav", maker},
-           FlowState::kEditor,
-           "C:\\a b.script.wav",
-           ""},
-          {"C:\\fehlt.script.wav",
-           {maker},
-           FlowState::kStartScreen,
-           "",
-           "C:\\Programme\\ASCII\\RPG2000\\"},
-      };
+  const std::string folder = "C:\\Programme\\ASCII\\RPG2000\\";
+  // command line, files there, first state, script to open, RPG Maker folder preset
+  // clang-format off
+  const std::tuple<std::string, std::set<std::string>, FlowState, std::string, std::string> cases[] = {
+      {"", {}, FlowState::kStartScreen, "", ""},
+      {"", {maker}, FlowState::kStartScreen, "", folder},
+      {"C:\\a b.script.wav", {"C:\\a b.script.wav", maker}, FlowState::kEditor, "C:\\a b.script.wav", ""},
+      {"C:\\fehlt.script.wav", {maker}, FlowState::kStartScreen, "", folder},
+  };
+  // clang-format on
   for (const auto& [line, files, state, script, makerPath] : cases) {
     SCOPED_TRACE(line);
     std::string scriptToOpen;

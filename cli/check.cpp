@@ -21,10 +21,10 @@ namespace {
 class LineFindings final : public ReadObserver {
  public:
   struct SectionLines {
-    int Header = 0;      // line of the "[...]" header
-    std::string Name;    // the name as the header writes it
-    int ActionLine = 0;  // line that gave Action, 0 when none did
-    int NextLine = 0;    // line that gave Next, 0 when none did
+    int Header{};      // line of the "[...]" header
+    std::string Name;  // the name as the header writes it
+    int ActionLine{};  // line that gave a non-empty Action (read only when there is one)
+    int NextLine{};    // line that gave a non-empty Next (likewise)
   };
 
   std::vector<SectionLines> sections;  // slot s is sections[s - 1]
@@ -45,7 +45,7 @@ class LineFindings final : public ReadObserver {
       Add(line, "Die Zeile endet nicht mit ']'; der Editor nimmt [" + std::string(name) +
                     "] als Namen des Abschnitts.");
     }
-    sections.push_back({line, std::string(name), 0, 0});
+    sections.push_back({line, std::string(name), {}, {}});
   }
 
   void KeyLine(int line, int slot, const ParameterKey& key, std::string_view value,

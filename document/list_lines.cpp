@@ -15,7 +15,7 @@ std::string PathOrUntitled(const std::string& documentPath) {
 
 std::vector<std::string> BuildListLines(CommandTable& table) {
   std::vector<std::string> lines;
-  for (int p = 0; p < kSlotCount; ++p) {
+  for (int p = 0;; ++p) {
     ScriptCommand* cmd = table.CommandAt(p);
     if (cmd == nullptr) break;
     std::string line;

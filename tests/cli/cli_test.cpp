@@ -117,9 +117,10 @@ TEST_F(Cli, Usage) {
   };
   // clang-format on
   for (const auto& [args, message] : cases) EXPECT_EQ(Do(args), (Outcome{2, "", Usage(message)}));
-  EXPECT_EQ(
-      ParseArguments(install({"--mouse", "--mouse-id", "-2147483648"})).Options.Install.MouseId,
-      -2147483647 - 1);
+  for (const auto& [id, value] : {std::pair{"-2147483648", -2147483647 - 1}, {"+5", 5}}) {
+    EXPECT_EQ(ParseArguments(install({"--mouse", "--mouse-id", id})).Options.Install.MouseId,
+              value);
+  }
   const ParsedArguments paths = ParseArguments({"check", "--", "--details", "b"});
   EXPECT_EQ(paths.Options.Paths, (std::vector<std::string>{"--details", "b"}));
 }
@@ -224,10 +225,11 @@ TEST_F(Cli, CheckPathsAndFolders) {
   Write("utf8.script.wav",
         "[Execute]\r\nAction=GetMousePosition\r\n;Gr\xC3\xBC\xC3\x9F"
         "e\r\n");
-  EXPECT_EQ(
-      Do({"check", "utf8.script.wav"}).Out,
-      "utf8.script.wav:3: Die Datei ist UTF-8-kodiert; der Editor wandelt sie beim Öffnen nach "
-      "Windows-1252 um.\n");
+  EXPECT_EQ(Do({"check", "utf8.script.wav"}),
+            (Outcome{1,
+                     "utf8.script.wav:3: Die Datei ist UTF-8-kodiert; der Editor wandelt sie beim "
+                     "Öffnen nach Windows-1252 um.\n",
+                     ""}));
 #ifndef _WIN32
   ASSERT_EQ(mkfifo("rohr.script.wav", 0600), 0);  // a pipe is no file to read
   EXPECT_EQ(Do({"check", "rohr.script.wav"}),
@@ -324,13 +326,31 @@ TEST_F(CliInstall, Refusals) {
                            0),
             0u);
   EXPECT_EQ(Autorun(), "eigenes\r\n");
-  fs::remove(P("tpl/Key/KeyList.script.wav"));
+  // Paths the system spells in UTF-8 are named in the program's text.
+#ifdef _WIN32
+  const std::string u = "\xFC";
+#else
+  const std::string u = "\xC3\xBC";
+#endif
+  Write("t" + u + "/common/MidiTickOutput.script.wav", "");
   EXPECT_EQ(
-      Install({"--keyboard", "--force"}),
+      Do({"install", "--game", "game", "--maker", "maker", "--keyboard", "--force", "--templates",
+          "t" + u}),
       (Outcome{1, "",
                "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n"
                "Die Datei '" +
-                   P("tpl/Key/KeyList.script.wav") + "' wurde nicht gefunden.\n"}));
+                   P("t\xFC/common/MidiTickClear.script.wav") +
+                   "' wurde nicht gefunden.\n"
+                   "Die Datei '" +
+                   P("t\xFC/Key/KeyList.script.wav") +
+                   "' wurde nicht gefunden.\n"
+                   "Die Datei '" +
+                   P("t\xFC/Key/KeySupportON.script.wav") + "' wurde nicht gefunden.\n"}));
+  for (const char* file : {"/RPG_RT.EXE", "/harmony.dll"}) Write("g" + u + file, "");
+  EXPECT_EQ(
+      Do({"install", "--game", "g" + u, "--maker", "maker", "--keyboard", "--templates", "tpl"})
+          .Out,
+      kDone + "Die Tastenliste zum Anpassen: " + P("g\xFC/Sound/KeyList.script.wav") + "\n");
   EXPECT_EQ(Bytes(P("game/harmony.dll")), "game/harmony.dll");
   EXPECT_FALSE(fs::exists(P("game/Sound")));
 }

@@ -74,6 +74,7 @@ TEST(Text, Utf8ConvertsOnlyValidUtf8WithNonAscii) {
       {"\xEF\xBB\xBFplain", false, "", 0, 0},
       {"\xC3", false, "", 0, 0},
       {"\xC0\xAF", false, "", 0, 0},
+      {"\xF4\x90\x80\x80", false, "", 0, 0},  // past U+10FFFF
   };
   for (const auto& [input, converted, text, unmappable, line] : cases) {
     const Utf8Conversion result = ConvertUtf8Text(input);

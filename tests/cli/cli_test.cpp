@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "cli/check.h"
@@ -70,7 +71,8 @@ class Cli : public ::testing::Test {
   }
 
   fs::path before_ = fs::current_path();
-  fs::path folder_ = fs::temp_directory_path() / "wavoria-cli-test";
+  fs::path folder_ =
+      fs::temp_directory_path() / ("wavoria-cli-test-" + std::to_string(std::random_device{}()));
 };
 
 std::string Usage(const std::string& message) {

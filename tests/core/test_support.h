@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 #include <string>
 
 #ifndef _WIN32
@@ -70,11 +71,13 @@ bool WithoutRootRights(F&& f) {
 #endif
 }
 
-// A fresh, empty folder for one test, removed again when the object dies.
+// A fresh, empty folder for one test, removed again when the object dies. A
+// number of its own keeps test programs that run at once apart.
 class TempFolder {
  public:
   explicit TempFolder(const std::string& name) {
-    path_ = std::filesystem::temp_directory_path() / ("wavoria-test-" + name);
+    path_ = std::filesystem::temp_directory_path() /
+            ("wavoria-test-" + name + "-" + std::to_string(std::random_device{}()));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

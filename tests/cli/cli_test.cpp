@@ -371,7 +371,9 @@ TEST(CliText, Windows1252AndUtf8) {
                                      {"Gr\xFC\xDF", "Gr\xFC\xDF"},
                                      {"\xC0\xAF", "\xC0\xAF"},
                                      {"\xED\xA0\x80", "\xED\xA0\x80"},
-                                     {"\xC3", "\xC3"}}) {
+                                     {"\xC3", "\xC3"},
+                                     {"\xE0\xA4\x80", "?"},
+                                     {"\xF8\x90\x80\x80", "\xF8\x90\x80\x80"}}) {
     EXPECT_EQ(Utf8ToCp1252(utf8), cp1252);
   }
 }

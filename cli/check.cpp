@@ -31,7 +31,7 @@ class LineFindings final : public ReadObserver {
   std::vector<std::pair<int, std::string>> findings;
 
   void Header(int line, std::string_view text, std::string_view name, int slot) override {
-    if (slot < 0) {
+    if (slot == -1) {
       if (!beyondTable_) {
         Add(line,
             "Mehr als 511 Abschnitte: Der Editor lädt diesen und alle folgenden Abschnitte "

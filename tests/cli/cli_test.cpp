@@ -119,7 +119,8 @@ TEST_F(Cli, Usage) {
   };
   // clang-format on
   for (const auto& [args, message] : cases) EXPECT_EQ(Do(args), (Outcome{2, "", Usage(message)}));
-  for (const auto& [id, value] : {std::pair{"-2147483648", -2147483647 - 1}, {"+5", 5}}) {
+  for (const auto& [id, value] :
+       {std::pair{"-2147483648", -2147483647 - 1}, {"+5", 5}, {"90", 90}}) {
     EXPECT_EQ(ParseArguments(install({"--mouse", "--mouse-id", id})).Options.Install.MouseId,
               value);
   }
@@ -372,6 +373,7 @@ TEST(CliText, Windows1252AndUtf8) {
                                      {"\xC0\xAF", "\xC0\xAF"},
                                      {"\xED\xA0\x80", "\xED\xA0\x80"},
                                      {"\xC3", "\xC3"},
+                                     {"\xC2\x80", "?"},
                                      {"\xE0\xA4\x80", "?"},
                                      {"\xF8\x90\x80\x80", "\xF8\x90\x80\x80"}}) {
     EXPECT_EQ(Utf8ToCp1252(utf8), cp1252);

@@ -23,6 +23,7 @@ TEST(CommandTable, EmptyScriptAndFirstInsert) {
   CommandTable t;
   EXPECT_EQ(t.SlotAt(0), 0);
   EXPECT_EQ(t.SlotAt(1), -1);
+  EXPECT_EQ(t.SlotAt(512), -1);
   EXPECT_EQ(t.Head().SectionName, "Execute");
   EXPECT_EQ(t.ScriptName, "Unbenanntes Skript");
   EXPECT_EQ(t.Slot(511).SlotIndex, 511);

@@ -58,6 +58,7 @@ TEST(ScriptReader, KeyLines) {
 }
 
 TEST(ScriptReader, SectionsNamesAndChain) {
+  EXPECT_TRUE(ReadText("[S]\nText").warnings.UnknownKeysDropped);  // the last line, without a break
   Read r = ReadText(
       "[WIZ0]\nAction=GetMousePosition\nNext=wiz1\n"
       "[WIZ1]\rAction=GetMousePosition\r"

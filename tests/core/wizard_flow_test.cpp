@@ -59,6 +59,9 @@ TEST(WizardFlow, PagesStoreTheirChoices) {
   EXPECT_EQ(s.StartFunction * 10000 + s.NextPage, 18400);
   ConfirmStartFunction(s, -1);  // no entry selected
   EXPECT_EQ(s.StartFunction, 0);
+  s.StartFunction = 1;
+  BackFromStartFunction(s, 0);
+  EXPECT_EQ(s.StartFunction, 0);
   for (std::int32_t id : {-5, 0, 3, -2147483647 - 1, 2147483647}) {
     WizardSettings m{.MouseId = id, .AutoSendPosition = 1};
     MouseForm form = ShowMouseSettings(m);

@@ -154,20 +154,18 @@ void CheckChain(const std::vector<LineFindings::SectionLines>& sections, const C
   }
 
   // The walk stops before a command already placed: a loop shows as a last
-  // command whose Next still finds a section.
-  const int last = table.LastPosition();
-  if (last > 0) {
-    const int lastSlot = table.SlotAt(last);
-    const int target = table.FindSuccessor(table.Slot(lastSlot));
-    if (target >= 0 && lastSlot <= count) {
-      const std::string next = "Next=" + table.Slot(lastSlot).Next;
-      add(sections[lastSlot - 1].NextLine,
-          target == 0
-              ? "Die Kette läuft hier in sich zurück: " + next +
-                    " führt an ihren Anfang; der Editor zeigt die Kette nur bis hier."
-              : "Die Kette läuft hier in sich zurück: " + next + " führt zum Abschnitt in Zeile " +
-                    DecimalText(lineOf(target)) + "; der Editor zeigt die Kette nur bis hier.");
-    }
+  // command whose Next still finds a section (an empty chain has no last
+  // command, and the head's Next then finds none).
+  const int lastSlot = table.SlotAt(table.LastPosition());
+  const int target = table.FindSuccessor(table.Slot(lastSlot));
+  if (target >= 0 && lastSlot <= count) {
+    const std::string next = "Next=" + table.Slot(lastSlot).Next;
+    add(sections[lastSlot - 1].NextLine,
+        target == 0
+            ? "Die Kette läuft hier in sich zurück: " + next +
+                  " führt an ihren Anfang; der Editor zeigt die Kette nur bis hier."
+            : "Die Kette läuft hier in sich zurück: " + next + " führt zum Abschnitt in Zeile " +
+                  DecimalText(lineOf(target)) + "; der Editor zeigt die Kette nur bis hier.");
   }
 }
 

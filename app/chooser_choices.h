@@ -7,11 +7,12 @@
 #include <string_view>
 
 #include "document/command_table.h"
+#include "resources/resource_ids.h"
 
 namespace wavoria {
 
 // The "Abbrechen" button of the chooser.
-inline constexpr int kChooserCancel = 3022;
+inline constexpr int kChooserCancel = IDC_CHOOSER_CANCEL;
 
 struct ChooserChoice {
   int ButtonId;              // the chooser's button
@@ -23,21 +24,21 @@ struct ChooserChoice {
 
 // The fifteen command buttons.
 inline constexpr std::array<ChooserChoice, 15> kChooserChoices = {{
-    {3016, 0, "GetMousePosition", "", ""},         // "Maus-/Tastenstatus senden"
-    {3004, 4000, "", "", ""},                      // "In Logdatei schreiben"
-    {3005, 4100, "", "", ""},                      // "Wert an Output-Liste anhängen"
-    {3006, 4200, "", "", ""},                      // "Funktion von 'Get Midi Pos.' ändern"
-    {3017, 0, "MidiTickFunction", "Clear", ""},    // "Output-Liste löschen"
-    {3007, 4400, "", "", ""},                      // "Debug-Level setzen"
-    {3014, 4500, "", "", ""},                      // "Maussupport aktivieren"
-    {3015, 0, "EnableMouseSupport", "", "False"},  // "Maussupport deaktivieren"
-    {3009, 0, "EnableKeySupport", "", "True"},     // "Tastensupport aktivieren"
-    {3010, 0, "EnableKeySupport", "", "False"},    // "Tastensupport deaktivieren"
-    {3011, 5000, "", "", ""},                      // "Tastenereignis registrieren"
-    {3012, 5100, "", "", ""},                      // "Cheat-Eingabe registrieren"
-    {3019, 5200, "", "", ""},                      // "Programm ausführen"
-    {3020, 5300, "", "", ""},                      // "Dokument öffnen"
-    {3021, 5400, "", "", ""},                      // "MCI-Befehl senden"
+    {IDC_CHOOSER_MOUSE_POSITION, 0, "GetMousePosition", "", ""},  // "Maus-/Tastenstatus senden"
+    {IDC_CHOOSER_LOG, IDD_LOG, "", "", ""},                       // "In Logdatei schreiben"
+    {IDC_CHOOSER_OUTPUT, IDD_OUTPUT, "", "", ""},        // "Wert an Output-Liste anhängen"
+    {IDC_CHOOSER_MIDI_TICK, IDD_MIDI_TICK, "", "", ""},  // "Funktion von 'Get Midi Pos.' ändern"
+    {IDC_CHOOSER_CLEAR_OUTPUT, 0, "MidiTickFunction", "Clear", ""},  // "Output-Liste löschen"
+    {IDC_CHOOSER_DEBUG_LEVEL, IDD_DEBUG_LEVEL, "", "", ""},          // "Debug-Level setzen"
+    {IDC_CHOOSER_MOUSE_ON, IDD_MOUSE_SUPPORT, "", "", ""},           // "Maussupport aktivieren"
+    {IDC_CHOOSER_MOUSE_OFF, 0, "EnableMouseSupport", "", "False"},   // "Maussupport deaktivieren"
+    {IDC_CHOOSER_KEY_ON, 0, "EnableKeySupport", "", "True"},         // "Tastensupport aktivieren"
+    {IDC_CHOOSER_KEY_OFF, 0, "EnableKeySupport", "", "False"},       // "Tastensupport deaktivieren"
+    {IDC_CHOOSER_KEY_EVENT, IDD_KEY_EVENT, "", "", ""},  // "Tastenereignis registrieren"
+    {IDC_CHOOSER_CHEAT, IDD_CHEAT, "", "", ""},          // "Cheat-Eingabe registrieren"
+    {IDC_CHOOSER_PROGRAM, IDD_PROGRAM, "", "", ""},      // "Programm ausführen"
+    {IDC_CHOOSER_DOCUMENT, IDD_DOCUMENT, "", "", ""},    // "Dokument öffnen"
+    {IDC_CHOOSER_MCI, IDD_MCI, "", "", ""},              // "MCI-Befehl senden"
 }};
 
 // The choice behind a button, or nullptr for any other id.

@@ -1,5 +1,7 @@
 #include "app/editor_commands.h"
 
+#include "resources/resource_ids.h"
+
 namespace wavoria {
 
 namespace {
@@ -50,7 +52,7 @@ std::optional<int> MoveDownAt(CommandTable& table, int selected) {
 EditTarget EditTargetAt(const CommandTable& table, int selected) {
   const ScriptCommand* cmd = table.CommandAt(selected);
   if (cmd == nullptr || cmd->SectionName.empty()) return {};
-  if (selected == 0) return {EditTarget::kRename, 6000};
+  if (selected == 0) return {EditTarget::kRename, IDD_RENAME};
   if (cmd->DialogType < 0) return {};
   return {EditTarget::kDialog, cmd->DialogType * 100};
 }

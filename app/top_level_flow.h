@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "resources/resource_ids.h"
 #include "wizard/wizard_settings.h"
 
 namespace wavoria {
@@ -22,9 +23,9 @@ enum class FlowState {
 };
 
 // The start-screen buttons that close the start screen (its StartChoice).
-inline constexpr int kStartWizard = 2001;  // "Assist."
-inline constexpr int kStartNew = 2002;     // "Neu"
-inline constexpr int kStartOpen = 2003;    // "Öffnen"
+inline constexpr int kStartWizard = IDC_START_WIZARD;  // "Assist."
+inline constexpr int kStartNew = IDC_START_NEW;        // "Neu"
+inline constexpr int kStartOpen = IDC_START_OPEN;      // "Öffnen"
 
 // Where the RPG Maker is looked for at start-up, and the folder preset then.
 inline constexpr std::string_view kDefaultMakerExe = "C:\\Programme\\ASCII\\RPG2000\\RPG2000.EXE";

@@ -2,11 +2,11 @@
 // editor would not show, would warn about, or would lose on saving, each with
 // the line of the file it concerns.
 //
-// The checker reads a file by the rules of the editor's reader
-// (document/script_reader.h) and loads it with that reader as well, so that
-// the chain is judged exactly as the editor builds it. Findings about the
-// file as a whole (it cannot be read, it has no "[Execute]" section) are
-// given at line 1.
+// The checker reads a file with the editor's own reader
+// (document/script_reader.h), listening to what it does with each line, so
+// that every line and the chain are judged exactly as the editor takes them.
+// Findings about the file as a whole (it cannot be read, it has no
+// "[Execute]" section) are given at line 1.
 #pragma once
 
 #include <functional>

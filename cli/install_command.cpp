@@ -16,8 +16,6 @@ namespace wavoria::cli {
 
 namespace {
 
-constexpr std::string_view kTemplateFolder = "scripts";
-
 std::string AsFolder(std::string folder) {
   if (!folder.empty() && folder.back() != '/' && folder.back() != '\\') folder += kPathSeparator;
   return folder;

@@ -48,7 +48,7 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& c) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
   const unsigned char first = byte(0);
   std::size_t length = 0;
-  char32_t min = 0;
+  char32_t min{};
   if (first >= 0xC2 && first <= 0xDF) {
     length = 2, c = first & 0x1F, min = 0x80;
   } else if (first >= 0xE0 && first <= 0xEF) {

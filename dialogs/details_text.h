@@ -5,29 +5,12 @@
 
 #include <string>
 
+#include "document/command_kinds.h"
 #include "document/command_table.h"
 
 namespace wavoria {
 
 inline constexpr std::size_t kDetailsTextLimit = 8191;
-
-// Icon resources of the command kinds.
-enum DetailsIcon : int {
-  kIconWriteToLog = 151,
-  kIconExecProgram = 152,
-  kIconMciCommand = 153,
-  kIconMidiTick = 154,
-  kIconAddOutput = 155,
-  kIconKeySupport = 156,
-  kIconKeyEvent = 157,
-  kIconCheatEvent = 158,
-  kIconMouseSupport = 159,
-  kIconMousePosition = 160,
-  kIconDebugLevel = 161,
-  kIconUnknown = 162,
-  kIconScriptHead = 163,
-  kIconNoCommand = 164,
-};
 
 struct Details {
   std::string Text;           // lines joined with CR LF, at most 8191 characters

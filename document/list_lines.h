@@ -3,7 +3,6 @@
 // list and the window title.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,15 +11,6 @@
 namespace wavoria {
 
 inline constexpr std::size_t kListLineLimit = 510;
-
-// A command's text in the list (without the leading "<> ") and the number of
-// the dialog that edits it (template id / 100, -1 for none).
-struct CommandDescription {
-  std::string Text;
-  std::int32_t DialogType = -1;
-};
-
-CommandDescription DescribeCommand(const ScriptCommand& cmd);
 
 // All lines of the list, top to bottom. Sets DialogType of every command in
 // the display order.

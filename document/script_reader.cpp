@@ -28,7 +28,6 @@ constexpr std::array<ParameterKey, 17> kKnownKeys = KnownKeys();
 
 // The known key of a stripped line, or nullptr when it is no key line: the key
 // name runs up to the first "=" or blank, and an "=" must come at or after it.
-// This is the rule of ParseKeyLine, decided once for all seventeen keys.
 const ParameterKey* KnownKeyOf(std::string_view line) {
   std::size_t end = 0;
   while (end < line.size() && line[end] != '=' && line[end] != ' ') ++end;
@@ -79,12 +78,21 @@ std::int64_t GeneratedNumberOf(std::string_view name) {
   return n;
 }
 
+// The observer of a read without one: its calls compile to nothing.
+struct NoObserver {
+  void Header(int, std::string_view, std::string_view, int) {}
+  void KeyLine(int, int, const ParameterKey&, std::string_view, ReadObserver::KeyUse) {}
+  void DroppedLine(int, std::string_view, ReadObserver::Dropped) {}
+};
+
+template <typename Observer, bool kCountLines>
 class ScriptParser {
  public:
-  ScriptParser(const ActionTable& actions, CommandTable& table)
-      : actions_(actions), table_(table) {}
+  ScriptParser(const ActionTable& actions, CommandTable& table, Observer& observer)
+      : actions_(actions), table_(table), observer_(observer) {}
 
   void Line(std::string_view raw) {
+    if constexpr (kCountLines) ++lineNumber_;
     std::string_view line = StripBlanks(raw);
     if (line.empty()) {
       // nothing
@@ -145,9 +153,11 @@ class ScriptParser {
       // No slot is left: the rest of the file is not taken in.
       warnings.SectionsCut = true;
       current_ = -1;
+      observer_.Header(lineNumber_, line, name, -1);
       return;
     }
     current_ = sections_;
+    observer_.Header(lineNumber_, line, name, current_);
     if (EqualsIgnoreCase(name, kHeadName)) {
       unnamed_.push_back(current_);
       executeSlot_ = current_;
@@ -161,29 +171,38 @@ class ScriptParser {
   }
 
   void KeyLine(std::string_view line) {
+    if (current_ < 0) return;
     const ParameterKey* key = KnownKeyOf(line);
-    if (key == nullptr) {
-      if (current_ != -1) warnings.UnknownKeysDropped = true;
-      return;
-    }
-    if (current_ == 0) {
+    if (key == nullptr || current_ == 0) {
       // A key line above the first header belongs to no command.
       warnings.UnknownKeysDropped = true;
+      observer_.DroppedLine(lineNumber_, line,
+                            key == nullptr ? ReadObserver::Dropped::kNoKnownKey
+                                           : ReadObserver::Dropped::kBeforeFirstSection);
       return;
     }
-    if (current_ < 0) return;
     ScriptCommand& cmd = table_.Slot(current_);
     // A key keeps the first non-empty value given for it.
     std::string& field = cmd.*key->field;
-    if (field.empty()) field = KeyValueOf(line);
+    const std::string_view value = KeyValueOf(line);
+    if (!field.empty()) {
+      observer_.KeyLine(lineNumber_, current_, *key, value, ReadObserver::KeyUse::kIgnored);
+      return;
+    }
+    field = value;
     if (cmd.Next.find(';') != std::string::npos) {
       cmd.Next.clear();
       warnings.CrossFileReference = true;
+      observer_.KeyLine(lineNumber_, current_, *key, value, ReadObserver::KeyUse::kCrossFile);
+      return;
     }
+    observer_.KeyLine(lineNumber_, current_, *key, value, ReadObserver::KeyUse::kTaken);
   }
 
   const ActionTable& actions_;
   CommandTable& table_;
+  Observer& observer_;
+  int lineNumber_ = 0;
   int sections_ = 0;
   int current_ = 0;                        // 0 before the first header, -1 once the slots ran out
   std::vector<int> unnamed_;               // slots that get a generated name, in file order
@@ -192,18 +211,16 @@ class ScriptParser {
   std::int64_t nextNumber_ = 0;
 };
 
-}  // namespace
-
-std::string ParseKeyLine(std::string_view line, std::string_view key) {
-  std::string_view t = StripBlanks(line);
-  if (t.size() < key.size() + 1) return {};
-  if (!StartsWithIgnoreCase(t, key)) return {};
-  if (t[key.size()] != '=' && t[key.size()] != ' ') return {};
-  std::size_t eq = t.find('=');
-  // A line without "=" has no value (rather than the whole line as one).
-  if (eq == std::string_view::npos || eq + 1 == t.size()) return {};
-  return std::string(StripBlanks(t.substr(eq + 1)));
+template <typename Observer, bool kCountLines>
+ReadWarnings Parse(std::string_view text, const ActionTable& actions, CommandTable& table,
+                   Observer& observer) {
+  ScriptParser<Observer, kCountLines> parser(actions, table, observer);
+  ForEachLine(text, [&](std::string_view line) { parser.Line(line); });
+  parser.Finish();
+  return parser.warnings;
 }
+
+}  // namespace
 
 bool IsKnownAction(std::string_view action, const ActionTable& actions) {
   if (action.empty()) return false;
@@ -213,19 +230,21 @@ bool IsKnownAction(std::string_view action, const ActionTable& actions) {
   return false;
 }
 
-ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table) {
+ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table,
+                         ReadObserver* observer) {
   table.Clear();
   const Utf8Conversion utf8 = ConvertUtf8Text(text);
   if (utf8.Converted) text = utf8.Text;
   if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
     text.remove_prefix(kUtf8ByteOrderMark.size());
   }
-  ScriptParser parser(actions, table);
-  ForEachLine(text, [&](std::string_view line) { parser.Line(line); });
-  parser.Finish();
+  NoObserver none;
+  ReadWarnings warnings = observer == nullptr
+                              ? Parse<NoObserver, false>(text, actions, table, none)
+                              : Parse<ReadObserver, true>(text, actions, table, *observer);
   table.RebuildOrder();
-  parser.warnings.ConvertedFromUtf8 = utf8.Converted;
-  return parser.warnings;
+  warnings.ConvertedFromUtf8 = utf8.Converted;
+  return warnings;
 }
 
 bool ReadScriptFile(const std::string& path, const ActionTable& actions, CommandTable& table,

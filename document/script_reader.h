@@ -31,16 +31,40 @@ struct ReadWarnings {
   }
 };
 
-// The value of key in a key line, or "" when the line is no line of that key.
-// A key line needs "=" or a blank right after the key name and an "=" later.
-std::string ParseKeyLine(std::string_view line, std::string_view key);
-
 // Whether action names one of the table's actions (case of A to Z ignored).
 bool IsKnownAction(std::string_view action, const ActionTable& actions);
 
+// What the reader does with each line of a script, for tools that explain a
+// file line by line. Lines are counted from 1 as the reader splits them (CR LF,
+// LF or CR). Lines below a header that found no slot left are not reported.
+class ReadObserver {
+ public:
+  enum class KeyUse {
+    kTaken,      // the value went into the field (an empty value leaves it empty)
+    kIgnored,    // the field already had a value
+    kCrossFile,  // a Next into another file: the field was emptied again
+  };
+  enum class Dropped {
+    kNoKnownKey,          // not a line of any key the reader takes
+    kBeforeFirstSection,  // a known key above the first header
+  };
+
+  // A "[...]" header; name is what the reader takes as the section's name,
+  // slot the slot it fills or -1 when no slot was left.
+  virtual void Header(int line, std::string_view text, std::string_view name, int slot) = 0;
+  virtual void KeyLine(int line, int slot, const ParameterKey& key, std::string_view value,
+                       KeyUse use) = 0;
+  virtual void DroppedLine(int line, std::string_view text, Dropped why) = 0;
+
+ protected:
+  ~ReadObserver() = default;
+};
+
 // Replaces the document with the script in text. The display order is
-// rebuilt; the list lines are the caller's business.
-ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table);
+// rebuilt; the list lines are the caller's business. An observer, when
+// given, hears of every line; without one the reading costs nothing extra.
+ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table,
+                         ReadObserver* observer = nullptr);
 
 // Reads the file at path into the document. Returns false, leaving the
 // document untouched, when the file cannot be read.

@@ -28,6 +28,7 @@ inline constexpr std::string_view kHarmonyDll = "harmony.dll";
 inline constexpr std::string_view kOldHarmonyDll = "oldharmony.dll";
 inline constexpr std::string_view kAutorunFile = "autorun.script";
 inline constexpr std::string_view kGameSoundFolder = "Sound";
+inline constexpr std::string_view kTemplateFolder = "scripts";  // beside the program
 inline constexpr std::string_view kCommonTemplates = "common";
 inline constexpr std::string_view kKeyTemplates = "Key";
 inline constexpr std::string_view kMouseTemplates = "Mouse";

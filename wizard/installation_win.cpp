@@ -12,7 +12,8 @@
 namespace wavoria {
 
 bool RunInstallation() {
-  const InstallReport report = InstallSupport(App().Wizard, ProgramFolder() + "\\scripts");
+  const InstallReport report =
+      InstallSupport(App().Wizard, ProgramFolder() + "\\" + std::string(kTemplateFolder));
   if (report.AllSucceeded()) {
     MessageBoxA(nullptr, report.DoneText().c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
   } else {

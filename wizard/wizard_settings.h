@@ -6,16 +6,19 @@
 #include <cstdint>
 #include <string>
 
+#include "resources/resource_ids.h"
+
 namespace wavoria {
 
 // Page ids (the dialog template ids of the wizard pages) and the two ends.
-inline constexpr std::int32_t kPagePaths = 8000;          // game and RPG Maker folders
-inline constexpr std::int32_t kPageFunctions = 8100;      // keyboard and/or mouse support
-inline constexpr std::int32_t kPageStartFunction = 8200;  // support active at game start
-inline constexpr std::int32_t kPageMouse = 8400;          // mouse ID and automatic sending
-inline constexpr std::int32_t kPageFinish = 8500;         // "Fertig stellen"
-inline constexpr std::int32_t kWizardCancelled = -1;      // back to the start screen
-inline constexpr std::int32_t kWizardInstall = -2;        // run the installation
+inline constexpr std::int32_t kPagePaths = IDD_WIZ_PATHS;          // game and RPG Maker folders
+inline constexpr std::int32_t kPageFunctions = IDD_WIZ_FUNCTIONS;  // keyboard and/or mouse support
+inline constexpr std::int32_t kPageStartFunction =
+    IDD_WIZ_START_FUNCTION;                                  // support active at game start
+inline constexpr std::int32_t kPageMouse = IDD_WIZ_MOUSE;    // mouse ID and automatic sending
+inline constexpr std::int32_t kPageFinish = IDD_WIZ_FINISH;  // "Fertig stellen"
+inline constexpr std::int32_t kWizardCancelled = -1;         // back to the start screen
+inline constexpr std::int32_t kWizardInstall = -2;           // run the installation
 
 struct WizardSettings {
   std::string GamePath;               // folder of RPG_RT.EXE, ends in a separator once set

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "document/script_reader.h"
+#include "document/script_writer.h"
 #include "test_support.h"
 
 namespace wavoria {
@@ -9,154 +13,131 @@ namespace {
 
 using testing::ChainNames;
 
-// A table with n commands appended one after another (WIZ0 ... in slots 1 ...).
 CommandTable TableWith(int n) {
   CommandTable t;
   for (int i = 0; i < n; ++i) t.InsertCommand(t.LastPosition() + 1);
   return t;
 }
 
-TEST(CommandTable, EmptyScript) {
+TEST(CommandTable, EmptyScriptAndFirstInsert) {
   CommandTable t;
-  EXPECT_EQ(t.LastPosition(), 0);
   EXPECT_EQ(t.SlotAt(0), 0);
   EXPECT_EQ(t.SlotAt(1), -1);
+  EXPECT_EQ(t.SlotAt(512), -1);
   EXPECT_EQ(t.Head().SectionName, "Execute");
   EXPECT_EQ(t.ScriptName, "Unbenanntes Skript");
-  for (int s = 0; s < kSlotCount; ++s) EXPECT_EQ(t.Slot(s).SlotIndex, s);
+  EXPECT_EQ(t.Slot(511).SlotIndex, 511);
   EXPECT_EQ(t.EditBuffer().SlotIndex, -1);
-
   EXPECT_EQ(t.InsertCommand(1), 1);
-  EXPECT_EQ(t.Slot(1).SectionName, "WIZ0");
   EXPECT_EQ(t.Head().Next, "WIZ0");
-  EXPECT_EQ(t.LastPosition(), 1);
-}
-
-TEST(CommandTable, InsertBeforeTheFirstCommandRewiresTheHead) {
-  CommandTable t = TableWith(1);
-  EXPECT_EQ(t.InsertCommand(1), 2);
+  EXPECT_EQ(t.InsertCommand(1), 2);  // before the first: the head is rewired
   EXPECT_EQ(t.Head().Next, "WIZ1");
   EXPECT_EQ(t.Slot(2).Next, "WIZ0");
-  EXPECT_EQ(ChainNames(t), "WIZ1 WIZ0");
 }
 
-TEST(CommandTable, FreedSlotAndNameAreGivenOutAgain) {
+TEST(CommandTable, ChainEdits) {
   CommandTable t = TableWith(3);
-  t.DeleteCommand(1);
-  EXPECT_TRUE(t.Slot(1).SectionName.empty());
+  t.DeleteCommand(1);  // the freed slot and name are given out again
   EXPECT_EQ(t.NewSectionName(), "WIZ0");
   EXPECT_EQ(t.InsertCommand(2), 1);
-  EXPECT_EQ(t.Slot(1).SectionName, "WIZ0");
-  EXPECT_EQ(t.Slot(2).Next, "WIZ0");
-  EXPECT_EQ(t.Slot(1).Next, "WIZ2");
   EXPECT_EQ(ChainNames(t), "WIZ1 WIZ0 WIZ2");
-}
-
-TEST(CommandTable, DeletingTheLastCommandEndsTheChainAtItsPredecessor) {
-  CommandTable t = TableWith(2);
-  t.Slot(2).Next = "Elsewhere";  // whatever the last command held
-  t.DeleteCommand(2);
+  t.MoveCommandUp(2);
+  EXPECT_EQ(ChainNames(t), "WIZ0 WIZ1 WIZ2");
+  EXPECT_EQ(t.Head().Next, "WIZ0");
+  t.MoveCommandDown(1);
+  EXPECT_EQ(ChainNames(t), "WIZ1 WIZ0 WIZ2");
+  t.Slot(3).Next = "Elsewhere";
+  t.DeleteCommand(3);  // the last: its predecessor ends the chain
   EXPECT_EQ(t.Slot(1).Next, "");
-  EXPECT_EQ(ChainNames(t), "WIZ0");
+  t.DeleteCommand(1);
   t.DeleteCommand(1);
   EXPECT_EQ(t.Head().Next, "");
   EXPECT_EQ(t.LastPosition(), 0);
 }
 
-TEST(CommandTable, LookupsIgnoreCaseAndPreferTheLowestSlot) {
-  CommandTable t = TableWith(2);
-  t.Slot(1).Next = "wiz1";
-  t.RebuildOrder();
-  EXPECT_EQ(ChainNames(t), "WIZ0 WIZ1");
-  // A record outside the chain whose Next also names WIZ1, in a lower slot
-  // than the chain's own predecessor, is the one that gets rewired.
-  t.Slot(3).SectionName = "Outside";
-  t.Slot(3).Next = "WIZ1";
-  t.Slot(1).Next = "";
-  t.Slot(2).Next = "";
-  t.Slot(4).SectionName = "Other";
-  t.Head().Next = "WIZ0";
-  t.Slot(1).Next = "WIZ1";
-  EXPECT_EQ(t.FindPredecessor(t.Slot(2)), 1);
-  EXPECT_EQ(t.FindSection("outside"), 3);
-  EXPECT_EQ(t.NewSectionName(), "WIZ2");
-}
-
-TEST(CommandTable, ANextNamingNoSectionEndsTheChainAndIsKept) {
-  CommandTable t = TableWith(2);
-  t.Slot(1).Next = "Missing";
-  t.RebuildOrder();
-  EXPECT_EQ(ChainNames(t), "WIZ0");
-  EXPECT_EQ(t.Slot(1).Next, "Missing");
-  EXPECT_EQ(t.Slot(2).SectionName, "WIZ1");  // unreached, still there
-  EXPECT_EQ(t.NewSectionName(), "WIZ2");
-}
-
-TEST(CommandTable, AChainThatRunsBackIntoItselfStopsBeforeTheRepeat) {
+TEST(CommandTable, LookupsAndChainEnds) {
   CommandTable t = TableWith(3);
-  t.Slot(3).Next = "wiz1";
-  t.RebuildOrder();
-  EXPECT_EQ(ChainNames(t), "WIZ0 WIZ1 WIZ2");
-  t.Slot(3).Next = "Execute";
-  t.RebuildOrder();
-  EXPECT_EQ(ChainNames(t), "WIZ0 WIZ1 WIZ2");
+  t.Slot(4).SectionName = "Outside";
+  t.Slot(4).Next = "WIZ1";
+  EXPECT_EQ(t.FindPredecessor(t.Slot(2)), 1);  // the lowest slot wins
+  EXPECT_EQ(t.FindSection("outside"), 4);
+  EXPECT_EQ(t.FindSuccessor(t.Slot(3)), -1);
+  EXPECT_EQ(t.NewSectionName(), "WIZ3");
+  const std::pair<const char*, const char*> ends[] = {
+      {"wiz1", "WIZ0 WIZ1 WIZ2"}, {"Execute", "WIZ0 WIZ1 WIZ2"}, {"Missing", "WIZ0 WIZ1 WIZ2"}};
+  for (const auto& [next, chain] : ends) {
+    t.Slot(3).Next = next;
+    t.RebuildOrder();
+    EXPECT_EQ(ChainNames(t), chain) << next;
+  }
+  EXPECT_EQ(t.Slot(3).Next, "Missing");  // kept
   t.Slot(1).Next = "WIZ0";
   t.RebuildOrder();
   EXPECT_EQ(ChainNames(t), "WIZ0");
 }
 
-TEST(CommandTable, FullTableRefusesInsertion) {
-  CommandTable t = TableWith(511);
-  EXPECT_EQ(t.LastPosition(), 511);
-  EXPECT_EQ(t.FindFreeSlot(), -1);
-  EXPECT_EQ(t.InsertCommand(1), -1);
-  EXPECT_EQ(t.InsertCommand(512), -1);
-  EXPECT_EQ(t.LastPosition(), 511);
-  EXPECT_EQ(t.Head().Next, "WIZ0");
-}
-
-TEST(CommandTable, OperationsOutsideTheirPositionsDoNothing) {
+TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
+  CommandTable full = TableWith(511);
+  EXPECT_EQ(full.FindFreeSlot(), -1);
+  EXPECT_EQ(full.InsertCommand(1), -1);
+  EXPECT_EQ(full.NewSectionName(), "WIZ511");
+  EXPECT_EQ(full.LastPosition(), 511);
   CommandTable t = TableWith(3);
   const CommandTable before = t;
-  auto same = [&] { return ChainNames(t) == ChainNames(before) && t.Head() == before.Head(); };
-  t.DeleteCommand(0);
-  t.DeleteCommand(4);
-  t.MoveCommandUp(0);
-  t.MoveCommandUp(1);
-  t.MoveCommandUp(4);
-  t.MoveCommandDown(0);
-  t.MoveCommandDown(3);
-  t.MoveCommandDown(4);
-  EXPECT_TRUE(same());
+  for (int p : {0, 4}) t.DeleteCommand(p);
+  for (int p : {0, 1, 4}) t.MoveCommandUp(p);
+  for (int p : {0, 3, 4}) t.MoveCommandDown(p);
   EXPECT_EQ(t.InsertCommand(0), -1);
   EXPECT_EQ(t.InsertCommand(5), -1);
-  EXPECT_TRUE(same());
-  EXPECT_TRUE(t.Slot(4).SectionName.empty());
-}
-
-TEST(CommandTable, MovingKeepsNamesAndRewiresNext) {
-  CommandTable t = TableWith(3);
-  t.MoveCommandUp(2);
-  EXPECT_EQ(ChainNames(t), "WIZ1 WIZ0 WIZ2");
-  EXPECT_EQ(t.Head().Next, "WIZ1");
-  t.MoveCommandDown(2);
-  EXPECT_EQ(ChainNames(t), "WIZ1 WIZ2 WIZ0");
-  EXPECT_EQ(t.Slot(1).Next, "");
-}
-
-TEST(CommandTable, ResetCommandKeepsLinksUnlessAsked) {
-  CommandTable t = TableWith(2);
-  t.Slot(1).Action = "WriteToLog";
+  EXPECT_EQ(ChainNames(t), ChainNames(before));
+  EXPECT_EQ(t.Head(), before.Head());
   t.Slot(1).Text = "x";
   t.Slot(1).DialogType = 40;
   t.ResetCommand(1, false);
-  EXPECT_EQ(t.Slot(1).Action, "");
-  EXPECT_EQ(t.Slot(1).DialogType, -1);
-  EXPECT_EQ(t.Slot(1).SectionName, "WIZ0");
-  EXPECT_EQ(t.Slot(1).Next, "WIZ1");
-  t.EditBuffer().SectionName = "&NULL";
-  t.ResetCommand(-1, true);
-  EXPECT_EQ(t.EditBuffer(), ScriptCommand{});
+  EXPECT_EQ(t.Slot(1), before.Slot(1));
+  t.ResetCommand(1, true);
+  EXPECT_EQ(t.Slot(1).SectionName, "");
+  EXPECT_EQ(t.Slot(1).Next, "");
+}
+
+// Random editing sessions against a plain list, then written and read back.
+TEST(CommandTable, RandomEditsMatchAPlainList) {
+  for (unsigned seed = 1; seed <= 8; ++seed) {
+    std::mt19937 rng(seed);
+    CommandTable t;
+    std::vector<std::string> model;
+    for (int step = 0; step < 300; ++step) {
+      const int n = static_cast<int>(model.size());
+      const int p = std::uniform_int_distribution<int>(0, n + 1)(rng);
+      const int op = std::uniform_int_distribution<int>(0, 3)(rng);
+      if (op <= 1) {
+        const int s = t.InsertCommand(p);
+        ASSERT_EQ(s >= 1, p >= 1);
+        if (s < 1) continue;
+        t.Slot(s).Action = "WriteToLog";
+        t.Slot(s).Text = "c" + std::to_string(step);
+        model.insert(model.begin() + (p - 1), t.Slot(s).Text);
+      } else if (op == 2) {
+        t.DeleteCommand(p);
+        if (p >= 1 && p <= n) model.erase(model.begin() + (p - 1));
+      } else if (step % 2) {
+        t.MoveCommandUp(p);
+        if (p >= 2 && p <= n) std::swap(model[p - 1], model[p - 2]);
+      } else {
+        t.MoveCommandDown(p);
+        if (p >= 1 && p < n) std::swap(model[p - 1], model[p]);
+      }
+      std::vector<std::string> shown;
+      for (int q = 1; q <= t.LastPosition(); ++q) shown.push_back(t.CommandAt(q)->Text);
+      ASSERT_EQ(shown, model) << "seed " << seed << " step " << step;
+      int used = 0;
+      for (int s = 1; s < kSlotCount; ++s) used += !t.Slot(s).SectionName.empty();
+      ASSERT_EQ(used, static_cast<int>(model.size()));
+    }
+    CommandTable back;
+    EXPECT_FALSE(ParseScript(ScriptText(t), testing::EditorActions(), back).Any());
+    EXPECT_EQ(ScriptText(back), ScriptText(t));
+  }
 }
 
 }  // namespace

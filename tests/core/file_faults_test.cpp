@@ -1,21 +1,16 @@
 // Faults of the file layer, made for real: a failed save reports failure and
-// leaves the earlier file byte for byte as it was, with no temporary file
-// left beside it; a failed open reports failure and leaves the document as it
-// was. Each case ends with a control: once the fault is gone, the same call
-// succeeds, so the fault and nothing else made it fail.
+// leaves the earlier file byte for byte as it was, with nothing left beside
+// it; a failed open leaves the document as it was. Each case ends with a
+// control: once the fault is gone, the same call succeeds.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <set>
-#include <string>
 
 #ifdef _WIN32
 #include <windows.h>
-#else
-#include <unistd.h>
 #endif
 
-#include "document/file_io.h"
 #include "document/file_io_shared.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
@@ -26,219 +21,124 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kEarlier =
-    ";WIZDESC$Alt\r\n[Execute]\r\nAction=WriteToLog\r\nText=vorher\r\nNext=\r\n";
-
-// The document being saved; it differs from the earlier file.
-CommandTable NewDocument() {
-  CommandTable table;
-  ParseScript(";WIZDESC$Neu\r\n[Execute]\r\nAction=SetDebugLevel\r\nLevel=2\r\nNext=\r\n",
-              testing::EditorActions(), table);
-  return table;
-}
-
-std::string BytesOf(const std::string& path) {
-  std::string bytes = "(unreadable)";
-  ReadWholeFile(path, bytes);
-  return bytes;
-}
-
-std::set<std::string> NamesIn(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
-
-void AllowWriting(const std::string& path) {
-  std::error_code ec;
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, ec);
-}
-
-void ForbidWriting(const std::string& path) {
-  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                  fs::perm_options::remove);
-}
+constexpr std::string_view kEarlier = ";WIZDESC$Alt\r\n[Execute]\r\nAction=WriteToLog\r\nNext=\r\n";
+constexpr auto kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
 
 class FileFaults : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_.emplace(std::string("faults-") +
-                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    path_ = folder_->File("Skript.script.wav");
+    ParseScript(";WIZDESC$Neu\r\n[Execute]\r\nAction=SetDebugLevel\r\n", testing::EditorActions(),
+                document_);
     ASSERT_TRUE(WriteFileAtomically(path_, kEarlier));
-    before_ = NamesIn(folder_->Path());
+    // Anybody may create files in the folder: only the fault may stop a save.
+    fs::permissions(folder_.Path(), fs::perms::all, fs::perm_options::replace);
   }
   void TearDown() override {
     SimulateShortWriteAfter(-1);
-    AllowWriting(path_);
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add);
+  }
+  std::string Bytes(const std::string& path) const {
+    std::string bytes = "(unreadable)";
+    ReadWholeFile(path, bytes);
+    return bytes;
+  }
+  std::set<std::string> Names() const {
+    std::set<std::string> names;
+    for (const auto& e : fs::directory_iterator(folder_.Path())) names.insert(e.path().string());
+    return names;
+  }
+  // A save to path fails, the earlier file stays and nothing is left beside it.
+  void ExpectSaveFails(const std::string& path) {
+    const std::set<std::string> before = Names();
+    bool saved = true;
+    ASSERT_TRUE(testing::WithoutRootRights([&] { saved = WriteScriptFile(path, document_); }));
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(Bytes(path_), kEarlier);
+    EXPECT_EQ(Names(), before);
+  }
+  void ExpectSaved(const std::string& path) {
+    EXPECT_TRUE(WriteScriptFile(path, document_));
+    EXPECT_EQ(Bytes(path), ScriptText(document_));
+  }
+  // An open of path fails and leaves the document and the warnings alone.
+  void ExpectOpenFails(const std::string& path) {
+    const std::string before = ScriptText(document_);
+    ReadWarnings warnings{.SectionsCut = true};
+    bool read = true;
+    ASSERT_TRUE(testing::WithoutRootRights(
+        [&] { read = ReadScriptFile(path, testing::EditorActions(), document_, warnings); }));
+    EXPECT_FALSE(read);
+    EXPECT_EQ(ScriptText(document_), before);
+    EXPECT_TRUE(warnings.SectionsCut);
   }
 
-  // The earlier file is as it was and nothing was left beside it.
-  void ExpectEarlierFileKept() const {
-    EXPECT_EQ(BytesOf(path_), kEarlier);
-    EXPECT_EQ(NamesIn(folder_->Path()), before_);
-  }
-
-  std::optional<testing::TempFolder> folder_;
-  std::string path_;              // the earlier file
-  std::set<std::string> before_;  // the folder's names before the save
-  CommandTable document_ = NewDocument();
+  testing::TempFolder folder_{"faults"};
+  std::string path_ = folder_.File("Skript mit Leerzeichen.script.wav");
+  CommandTable document_;
 };
 
-TEST_F(FileFaults, SavingOntoAReadOnlyFileKeepsIt) {
-  ForbidWriting(path_);
-#ifndef _WIN32
-  // Anybody may create files in the folder: only the file's own protection
-  // may stop the save.
-  fs::permissions(folder_->Path(), fs::perms::all, fs::perm_options::replace);
-#endif
-  bool saved = true;
-  if (!testing::WithoutRootRights([&] { saved = WriteScriptFile(path_, document_); })) {
-    GTEST_SKIP() << "cannot run without root rights here";
-  }
-  EXPECT_FALSE(saved);
-  ExpectEarlierFileKept();
-
-  AllowWriting(path_);
-  EXPECT_TRUE(WriteScriptFile(path_, document_));
-  EXPECT_EQ(BytesOf(path_), ScriptText(document_));
+TEST_F(FileFaults, SaveOntoAReadOnlyFile) {
+  fs::permissions(path_, kWrite, fs::perm_options::remove);
+  ExpectSaveFails(path_);
+  fs::permissions(path_, fs::perms::owner_write, fs::perm_options::add);
+  ExpectSaved(path_);
 }
 
-TEST_F(FileFaults, SavingIntoAMissingFolderChangesNothing) {
-  const std::string missing = folder_->File("fehlt");
-  const std::string path = missing + kPathSeparator + "Skript.script.wav";
-  EXPECT_FALSE(WriteScriptFile(path, document_));
+TEST_F(FileFaults, SaveIntoAMissingFolderOrOntoAFolder) {
+  const std::string missing = folder_.File("fehlt");
+  ExpectSaveFails(missing + kPathSeparator + "x.script.wav");
   EXPECT_FALSE(fs::exists(missing));
-  ExpectEarlierFileKept();
-
   fs::create_directory(missing);
-  EXPECT_TRUE(WriteScriptFile(path, document_));
-  EXPECT_EQ(BytesOf(path), ScriptText(document_));
+  ExpectSaveFails(missing);
+  EXPECT_TRUE(fs::is_directory(missing));
+  ExpectSaved(missing + kPathSeparator + "x.script.wav");
 }
 
-TEST_F(FileFaults, SavingOntoAFolderKeepsTheFolder) {
-  const std::string path = folder_->File("Ordner.script.wav");
-  fs::create_directory(path);
-  ASSERT_TRUE(WriteFileAtomically(path + kPathSeparator + "drin.txt", "drin"));
-  before_ = NamesIn(folder_->Path());
-
-  EXPECT_FALSE(WriteScriptFile(path, document_));
-  EXPECT_TRUE(fs::is_directory(path));
-  EXPECT_EQ(BytesOf(path + kPathSeparator + "drin.txt"), "drin");
-  EXPECT_EQ(NamesIn(path), std::set<std::string>{"drin.txt"});
-  ExpectEarlierFileKept();
-}
-
-// A full disk: the write stops after a number of bytes. The budget of the
-// whole text is the control that the seam, not something else, decides.
-TEST_F(FileFaults, AShortWriteKeepsTheEarlierFile) {
+// A full disk: the write stops after a number of bytes.
+TEST_F(FileFaults, AShortWrite) {
   const long long size = static_cast<long long>(ScriptText(document_).size());
-  struct Case {
-    const char* name;
-    long long budget;
-    bool saved;
-  } cases[] = {
-      {"nothing written", 0, false},      {"one byte", 1, false},
-      {"half the text", size / 2, false}, {"all but the last byte", size - 1, false},
-      {"the whole text", size, true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    ASSERT_TRUE(WriteFileAtomically(path_, kEarlier));
-    SimulateShortWriteAfter(c.budget);
-    const bool saved = WriteScriptFile(path_, document_);
-    SimulateShortWriteAfter(-1);
-    EXPECT_EQ(saved, c.saved);
-    if (c.saved) {
-      EXPECT_EQ(BytesOf(path_), ScriptText(document_));
-    } else {
-      ExpectEarlierFileKept();
-    }
+  for (long long budget : {0LL, 1LL, size / 2, size - 1}) {
+    SimulateShortWriteAfter(budget);
+    ExpectSaveFails(path_);
   }
+  SimulateShortWriteAfter(size);
+  ExpectSaved(path_);
 }
 
-// The temporary file cannot be made because a folder bears its name.
-TEST_F(FileFaults, ABlockedTemporaryNameKeepsTheEarlierFile) {
+TEST_F(FileFaults, ABlockedTemporaryName) {
   const std::string temporary = detail::TemporaryNameFor(path_);
   fs::create_directory(temporary);
-  before_ = NamesIn(folder_->Path());
-
-  EXPECT_FALSE(WriteScriptFile(path_, document_));
-  EXPECT_TRUE(fs::is_directory(temporary));
-  ExpectEarlierFileKept();
-
+  ExpectSaveFails(path_);
   fs::remove(temporary);
-  EXPECT_TRUE(WriteScriptFile(path_, document_));
+  ExpectSaved(path_);
 }
 
 #ifdef _WIN32
 // Another program holds the file open and shares it with nobody.
-TEST_F(FileFaults, SavingOverALockedFileKeepsIt) {
-  HANDLE lock = CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-  const bool saved = WriteScriptFile(path_, document_);
-  CloseHandle(lock);
-  EXPECT_FALSE(saved);
-  ExpectEarlierFileKept();
-
-  EXPECT_TRUE(WriteScriptFile(path_, document_));
-}
-#endif
-
-// Opening: the document and the warnings of the last read stay as they were.
-class OpenFaults : public FileFaults {
- protected:
-  // Reads path and checks that the read failed without touching anything.
-  void ExpectOpenFails(const std::string& path, bool asOrdinaryUser = false) {
-    const std::string document = ScriptText(document_);
-    ReadWarnings warnings;
-    warnings.SectionsCut = true;
-    bool read = true;
-    auto open = [&] { read = ReadScriptFile(path, testing::EditorActions(), document_, warnings); };
-    if (asOrdinaryUser) {
-      if (!testing::WithoutRootRights(open)) GTEST_SKIP() << "cannot run without root rights here";
-    } else {
-      open();
-    }
-    EXPECT_FALSE(read);
-    EXPECT_EQ(ScriptText(document_), document);
-    EXPECT_EQ(document_.LastPosition(), 1);
-    EXPECT_TRUE(warnings.SectionsCut);
-    EXPECT_FALSE(warnings.UnknownKeysDropped);
-  }
-
-  void ExpectOpenSucceeds() {
-    ReadWarnings warnings;
-    EXPECT_TRUE(ReadScriptFile(path_, testing::EditorActions(), document_, warnings));
-    EXPECT_EQ(document_.ScriptName, "Alt");
-  }
-};
-
-TEST_F(OpenFaults, AnUnreadableFileLeavesTheDocument) {
-#ifdef _WIN32
-  // Held open by another program that shares it with nobody.
+TEST_F(FileFaults, ALockedFile) {
   HANDLE lock = CreateFileA(path_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  const bool saved = WriteScriptFile(path_, document_);
   ExpectOpenFails(path_);
   CloseHandle(lock);
-#else
-  fs::permissions(path_, fs::perms::none, fs::perm_options::replace);
-  ExpectOpenFails(path_, true);
-  AllowWriting(path_);
-#endif
-  ExpectOpenSucceeds();
+  EXPECT_FALSE(saved);
+  EXPECT_EQ(Bytes(path_), kEarlier);
+  ExpectSaved(path_);
 }
+#else
+TEST_F(FileFaults, OpenAnUnreadableFile) {
+  fs::permissions(path_, fs::perms::none, fs::perm_options::replace);
+  ExpectOpenFails(path_);
+}
+#endif
 
-TEST_F(OpenFaults, AMissingFileOrAFolderLeavesTheDocument) {
-  ExpectOpenFails(folder_->File("fehlt.script.wav"));
-  const std::string folder = folder_->File("Ordner.script.wav");
-  fs::create_directory(folder);
-  ExpectOpenFails(folder);
-  ExpectOpenSucceeds();
+TEST_F(FileFaults, OpenAMissingFileOrAFolder) {
+  ExpectOpenFails(folder_.File("fehlt.script.wav"));
+  ExpectOpenFails(folder_.Path());
+  ReadWarnings warnings;
+  EXPECT_TRUE(ReadScriptFile(path_, testing::EditorActions(), document_, warnings));
+  EXPECT_EQ(document_.ScriptName, "Alt");
 }
 
 }  // namespace

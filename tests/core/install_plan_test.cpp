@@ -1,208 +1,182 @@
+// Installing support into a game: the plan for each choice of support, and
+// carrying it out on real folders, failures included.
 #include "wizard/install_plan.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
+#include <filesystem>
+#include <map>
 
-#include "document/file_io.h"
 #include "document/script_reader.h"
-#include "document/script_writer.h"
 #include "test_support.h"
 #include "wizard/file_ops.h"
+#include "wizard/install_executor.h"
 
 namespace wavoria {
 namespace {
 
+namespace fs = std::filesystem;
 constexpr char S = kPathSeparator;
 
-// The four combinations of support, each with the exact generated files.
-struct Combination {
-  const char* name;
-  WizardSettings settings;
-  const char* autorun;
-  const char* mouseScript;  // nullptr: no mouse script is generated
-};
+std::string Read(const std::string& path) {
+  std::string bytes = "<missing>";
+  ReadWholeFile(path, bytes);
+  return bytes;
+}
 
-const Combination kCombinations[] = {
-    {"keyboard only",
-     {.KeyboardSupport = 1, .MouseId = 9},
-     "Sound\\MidiTickOutput.script.wav\r\n"
-     "Sound\\MidiTickClear.script.wav\r\n"
-     "Sound\\KeyList.script.wav\r\n"
-     "Sound\\KeySupportON.script.wav\r\n",
-     nullptr},
-    {"mouse only",
-     {.MouseSupport = 1, .StartFunction = 0, .MouseId = -5, .AutoSendPosition = 1},
-     "Sound\\MidiTickOutput.script.wav\r\n"
-     "Sound\\MidiTickClear.script.wav\r\n"
-     "Sound\\MouseSupportON.script.wav\r\n",
-     "\r\n;WIZDESC$Maussupport\r\n[Execute]\r\nAction=EnableMouseSupport\r\nEnable=True\r\n"
-     "ID=-5\r\nAutomatic=True\r\nNext=\r\n"},
-    {"both, keyboard at start",
-     {.KeyboardSupport = 1, .MouseSupport = 1, .StartFunction = 0, .MouseId = 3},
-     "Sound\\MidiTickOutput.script.wav\r\n"
-     "Sound\\MidiTickClear.script.wav\r\n"
-     "Sound\\KeyList.script.wav\r\n"
-     "Sound\\KeySupportON.script.wav\r\n",
-     "\r\n;WIZDESC$Maussupport\r\n[Execute]\r\nAction=EnableMouseSupport\r\nEnable=True\r\n"
-     "ID=3\r\nAutomatic=False\r\nNext=\r\n"},
-    {"both, mouse at start",
-     {.KeyboardSupport = 1,
-      .MouseSupport = 1,
-      .StartFunction = 1,
-      .MouseId = 0,
-      .AutoSendPosition = 1},
-     "Sound\\MidiTickOutput.script.wav\r\n"
-     "Sound\\MidiTickClear.script.wav\r\n"
-     "Sound\\KeyList.script.wav\r\n"
-     "Sound\\MouseSupportON.script.wav\r\n",
-     "\r\n;WIZDESC$Maussupport\r\n[Execute]\r\nAction=EnableMouseSupport\r\nEnable=True\r\n"
-     "ID=0\r\nAutomatic=True\r\nNext=\r\n"},
-};
-
-TEST(InstallPlan, FourCombinations) {
-  const std::string game = std::string("Spiele") + S + "Mein Spiel" + S;
-  const std::string maker = std::string("RPG2000") + S;
-  const std::string sound = game + "Sound" + S;
-  const std::string templates = testing::ShippedTemplates() + S;
-  for (const Combination& c : kCombinations) {
-    SCOPED_TRACE(c.name);
-    WizardSettings settings = c.settings;
-    settings.GamePath = game;
-    settings.MakerPath = maker;
-    InstallPlan plan = BuildInstallPlan(settings, testing::ShippedTemplates());
-    ASSERT_GE(plan.Steps.size(), 6u);
-
-    EXPECT_EQ(plan.Steps[0], (InstallStep{InstallStepKind::CreateFolder, "", game + "Sound"}));
-    EXPECT_EQ(plan.Steps[1], (InstallStep{InstallStepKind::CopyFile, maker + "oldharmony.dll",
-                                          game + "oldharmony.dll"}));
-    EXPECT_EQ(plan.Steps[2], (InstallStep{InstallStepKind::CopyFile, maker + "harmony.dll",
-                                          game + "harmony.dll", "", 1}));
-    const InstallStep& last = plan.Steps.back();
-    EXPECT_EQ(last.Kind, InstallStepKind::WriteFile);
-    EXPECT_EQ(last.Target, game + "autorun.script");
-    EXPECT_EQ(last.Bytes, c.autorun);
-
-    std::string generatedMouse;
-    std::vector<std::string> copied;
-    for (const InstallStep& step : plan.Steps) {
-      if (step.Kind == InstallStepKind::WriteFile &&
-          step.Target == sound + "MouseSupportON.script.wav") {
-        generatedMouse = step.Bytes;
-      }
-      if (step.Kind != InstallStepKind::CopyFile || step.Target.rfind(sound, 0) != 0) continue;
-      const std::string name = step.Target.substr(sound.size());
-      copied.push_back(step.Source.substr(templates.size()));
-      EXPECT_EQ(step.Source.substr(step.Source.size() - name.size()), name);
+// A game folder, an RPG Maker folder with both libraries and a copy of the
+// shipped templates below one temporary folder.
+struct GameSetup {
+  explicit GameSetup(const std::string& gameName = "Mein Spiel ä") {
+    game = root + gameName + S;
+    for (const std::string& f : {game, maker, templates}) EXPECT_TRUE(CreateFolder(f));
+    EXPECT_TRUE(WriteFileAtomically(game + "harmony.dll", "own"));
+    EXPECT_TRUE(WriteFileAtomically(maker + "harmony.dll", "Klavato"));
+    EXPECT_TRUE(WriteFileAtomically(maker + "oldharmony.dll", "replaced"));
+    for (const char* sub : {"common", "Key", "Mouse"}) {
+      const std::string from = testing::ShippedTemplates() + S + sub, to = templates + S + sub;
+      EXPECT_TRUE(CreateFolder(to));
+      for (const std::string& name : FilesIn(from))
+        EXPECT_TRUE(CopyFileOver(from + S + name, to + S + name));
     }
-    EXPECT_EQ(generatedMouse, c.mouseScript ? c.mouseScript : "");
-
-    const bool keyboard = settings.KeyboardSupport, mouse = settings.MouseSupport;
-    auto has = [&](const std::string& t) {
-      return std::find(copied.begin(), copied.end(), t) != copied.end();
-    };
-    EXPECT_TRUE(has(std::string("common") + S + "MidiTickOutput.script.wav"));
-    EXPECT_TRUE(has(std::string("common") + S + "MidiTickClear.script.wav"));
-    EXPECT_EQ(has(std::string("Key") + S + "KeyList.script.wav"), keyboard);
-    EXPECT_EQ(has(std::string("Key") + S + "KeySupportON.script.wav"), keyboard);
-    EXPECT_EQ(has(std::string("Mouse") + S + "MouseSupportOFF.script.wav"), mouse);
-    EXPECT_EQ(plan.KeyListPath, keyboard ? sound + "KeyList.script.wav" : "");
   }
-}
+  WizardSettings Settings(int keyboard, int mouse) const {
+    return {.GamePath = game,
+            .MakerPath = maker,
+            .KeyboardSupport = std::uint8_t(keyboard),
+            .MouseSupport = std::uint8_t(mouse),
+            .StartFunction = 1,
+            .MouseId = 7};
+  }
+  std::map<std::string, std::string> GameFiles() const {
+    std::map<std::string, std::string> files;
+    for (const std::string& name : FilesIn(game)) files[name] = Read(game + name);
+    for (const std::string& name : FilesIn(game + "Sound"))
+      files["Sound/" + name] = Read(game + "Sound" + S + name);
+    return files;
+  }
+  testing::TempFolder folder{"install"};
+  std::string root = folder.Path() + S, game, maker = root + "RPG2000" + S,
+              templates = root + "scripts";
+};
 
-TEST(InstallPlan, GeneratedMouseScriptReadsBackWithoutWarning) {
+TEST(InstallPlan, AutorunAndMouseScriptForEachChoice) {
+  const std::string start =
+      "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n";
+  const std::string keys = start + "Sound\\KeyList.script.wav\r\n";
+  const std::tuple<WizardSettings, std::string> rows[] = {
+      {{.KeyboardSupport = 1}, keys + "Sound\\KeySupportON.script.wav\r\n"},
+      // StartFunction left at mouse support after its box was unticked
+      {{.KeyboardSupport = 1, .StartFunction = 1}, keys + "Sound\\KeySupportON.script.wav\r\n"},
+      {{.MouseSupport = 1}, start + "Sound\\MouseSupportON.script.wav\r\n"},
+      {{.KeyboardSupport = 1, .MouseSupport = 1}, keys + "Sound\\KeySupportON.script.wav\r\n"},
+      {{.KeyboardSupport = 1, .MouseSupport = 1, .StartFunction = 1},
+       keys + "Sound\\MouseSupportON.script.wav\r\n"},
+  };
+  for (const auto& [settings, autorun] : rows) EXPECT_EQ(AutorunText(settings), autorun);
+  const WizardSettings mouse{.MouseSupport = 1, .MouseId = -5, .AutoSendPosition = 1};
+  EXPECT_EQ(MouseSupportScriptText(mouse),
+            "\r\n;WIZDESC$Maussupport\r\n[Execute]\r\nAction=EnableMouseSupport\r\nEnable=True\r\n"
+            "ID=-5\r\nAutomatic=True\r\nNext=\r\n");
   CommandTable table;
-  WizardSettings settings{.MouseSupport = 1, .MouseId = -5, .AutoSendPosition = 1};
-  ReadWarnings w = ParseScript(MouseSupportScriptText(settings), testing::EditorActions(), table);
-  EXPECT_FALSE(w.Any());
-  EXPECT_EQ(table.ScriptName, "Maussupport");
-  ASSERT_EQ(table.LastPosition(), 1);
-  EXPECT_EQ(table.CommandAt(1)->ID, "-5");
-  EXPECT_EQ(table.CommandAt(1)->Automatic, "True");
+  EXPECT_FALSE(ParseScript(MouseSupportScriptText(mouse), testing::EditorActions(), table).Any());
+  EXPECT_TRUE(IsScriptFileName("a.SCRIPT.Wav"));
+  EXPECT_FALSE(IsScriptFileName("a.script.wav.txt"));
 }
 
-TEST(InstallPlan, RequiredTemplatesArePlannedEvenWhenMissing) {
+TEST(InstallPlan, StepsAndRequiredTemplates) {
   testing::TempFolder templates("plan-templates");
   ASSERT_TRUE(CreateFolder(templates.File("Mouse")));
-  // A template of the generated script's name is not copied: the generated
-  // one would replace it anyway. Other files are copied like scripts.
-  ASSERT_TRUE(WriteFileAtomically(templates.File("Mouse") + S + "mousesupporton.SCRIPT.WAV", "x"));
-  ASSERT_TRUE(WriteFileAtomically(templates.File("Mouse") + S + "Liesmich.txt", "x"));
-  ASSERT_TRUE(WriteFileAtomically(templates.File("Mouse") + S + "Klick.script.wav", "x"));
-  WizardSettings settings{
-      .GamePath = "game", .MakerPath = "maker", .KeyboardSupport = 1, .MouseSupport = 1};
-  InstallPlan plan = BuildInstallPlan(settings, templates.Path());
-  std::vector<std::string> sources;
-  for (const InstallStep& step : plan.Steps) {
-    if (step.Kind == InstallStepKind::CopyFile) sources.push_back(step.Source);
+  // A template named like the generated script is not copied; other files stay behind.
+  for (const char* name : {"mousesupporton.SCRIPT.WAV", "Liesmich.txt", "Klick.script.wav"}) {
+    ASSERT_TRUE(WriteFileAtomically(templates.File("Mouse") + S + name, "x"));
   }
-  const std::string t = templates.Path() + S;
-  EXPECT_EQ(sources, (std::vector<std::string>{
-                         std::string("maker") + S + "oldharmony.dll",
-                         std::string("maker") + S + "harmony.dll",
-                         t + "common" + S + "MidiTickClear.script.wav",
-                         t + "common" + S + "MidiTickOutput.script.wav",
-                         t + "Key" + S + "KeyList.script.wav",
-                         t + "Key" + S + "KeySupportON.script.wav",
-                         t + "Mouse" + S + "Klick.script.wav",
-                         t + "Mouse" + S + "Liesmich.txt",
-                     }));
-  EXPECT_EQ(plan.GameFolder, std::string("game") + S);
+  const WizardSettings settings{
+      .GamePath = "g", .MakerPath = "m", .KeyboardSupport = 1, .MouseSupport = 1};
+  const InstallPlan plan = BuildInstallPlan(settings, templates.Path());
+  std::string steps;
+  for (const InstallStep& step : plan.Steps) steps += step.Source + ">" + step.Target + " ";
+  steps.replace(0, 0, " ");
+  for (std::size_t at; (at = steps.find(templates.Path())) != std::string::npos;) {
+    steps.replace(at, templates.Path().size(), "T");
+  }
+  std::replace(steps.begin(), steps.end(), S, '/');
+  EXPECT_EQ(
+      steps,
+      " >g/Sound m/oldharmony.dll>g/oldharmony.dll m/harmony.dll>g/harmony.dll "
+      "T/common/MidiTickClear.script.wav>g/Sound/MidiTickClear.script.wav "
+      "T/common/MidiTickOutput.script.wav>g/Sound/MidiTickOutput.script.wav "
+      "T/Key/KeyList.script.wav>g/Sound/KeyList.script.wav T/Key/KeySupportON.script.wav>g/Sound/"
+      "KeySupportON.script.wav T/Mouse/Klick.script.wav>g/Sound/Klick.script.wav "
+      "T/Mouse/Liesmich.txt>g/Sound/Liesmich.txt "
+      ">g/Sound/MouseSupportON.script.wav >g/autorun.script ");
+  EXPECT_EQ(plan.Steps[2].After, 1);
+  EXPECT_EQ(plan.Steps.back().Bytes, AutorunText(settings));
+  EXPECT_EQ(plan.KeyListPath, std::string("g") + S + "Sound" + S + "KeyList.script.wav");
+  EXPECT_EQ(BuildInstallPlan({.GamePath = "g", .MouseSupport = 1}, "t").KeyListPath, "");
 }
 
-// Every shipped template is a script exactly as the editor writes it, with a
-// name, and the editor opens it without a warning.
-TEST(InstallPlan, ShippedTemplatesAreWriterExact) {
-  int count = 0;
-  for (const char* sub : {"common", "Key", "Mouse"}) {
-    const std::string folder = testing::ShippedTemplates() + S + sub;
-    for (const std::string& name : FilesIn(folder)) {
-      SCOPED_TRACE(folder + S + name);
-      ++count;
-      EXPECT_TRUE(IsScriptFileName(name));
-      std::string bytes;
-      ASSERT_TRUE(ReadWholeFile(folder + S + name, bytes));
-      CommandTable table;
-      EXPECT_FALSE(ParseScript(bytes, testing::EditorActions(), table).Any());
-      EXPECT_NE(table.ScriptName, kDefaultScriptName);
-      EXPECT_GE(table.LastPosition(), 1);
-      EXPECT_EQ(ScriptText(table), bytes);
+TEST(InstallExecutor, InstallsAndReplacesAnEarlierAutorun) {
+  GameSetup setup;
+  ASSERT_TRUE(WriteFileAtomically(setup.game + "autorun.script", "Sound\\Alt.script.wav\r\n"));
+  const WizardSettings settings = setup.Settings(1, 1);
+  const InstallReport report = InstallSupport(settings, setup.templates);
+  EXPECT_TRUE(report.AllSucceeded()) << report.WarningText();
+  EXPECT_TRUE(report.KeyListInstalled);
+  const std::string sound = setup.game + "Sound" + S;
+  EXPECT_EQ(Read(setup.game + "harmony.dll"), "Klavato");
+  EXPECT_EQ(Read(setup.game + "oldharmony.dll"), "replaced");
+  EXPECT_EQ(Read(sound + "KeyList.script.wav"),
+            Read(setup.templates + S + "Key" + S + "KeyList.script.wav"));
+  EXPECT_EQ(Read(sound + "MouseSupportON.script.wav"), MouseSupportScriptText(settings));
+  EXPECT_EQ(Read(setup.game + "autorun.script"), AutorunText(settings));
+  for (const auto& [name, bytes] : setup.GameFiles()) EXPECT_EQ(name.find('~'), std::string::npos);
+}
+
+TEST(InstallExecutor, RefusedPlansChangeNothing) {
+  // what is missing; "" for a game folder that is the RPG Maker folder
+  for (const std::string& file :
+       {std::string("RPG2000") + S + "harmony.dll",
+        std::string("scripts") + S + "Key" + S + "KeyList.script.wav", std::string()}) {
+    SCOPED_TRACE(file);
+    GameSetup setup;
+    WizardSettings settings = setup.Settings(1, 1);
+    if (!file.empty()) {
+      ASSERT_TRUE(fs::remove(setup.root + file));
     }
+    std::string problem = "Die Datei '" + setup.root + file + "' wurde nicht gefunden.";
+    if (file.empty()) {
+      settings.GamePath = setup.maker.substr(0, setup.maker.size() - 1);
+      problem = "derselbe Ordner";
+    }
+    const auto before = setup.GameFiles();
+    const InstallReport report = InstallSupport(settings, setup.templates);
+    EXPECT_TRUE(report.Refused);
+    EXPECT_FALSE(report.AllSucceeded() || report.KeyListInstalled);
+    EXPECT_NE(report.WarningText().find("an Ihrem Spiel wurde nichts verändert.\r\n\r\n"),
+              std::string::npos);
+    EXPECT_NE(report.WarningText().find(problem), std::string::npos) << report.WarningText();
+    EXPECT_EQ(setup.GameFiles(), before);
   }
-  EXPECT_GE(count, 6);
+  GameSetup setup;
+  WizardSettings settings = setup.Settings(1, 0);
+  settings.GamePath = setup.game + "Fehlt" + S;
+  EXPECT_TRUE(InstallSupport(settings, setup.templates).Refused);
+  EXPECT_FALSE(FolderExists(settings.GamePath));
 }
 
-TEST(InstallPlan, KeyListRegistersDistinctValuesForTheCommonKeys) {
-  std::string bytes;
-  ASSERT_TRUE(
-      ReadWholeFile(testing::ShippedTemplates() + S + "Key" + S + "KeyList.script.wav", bytes));
-  CommandTable table;
-  ParseScript(bytes, testing::EditorActions(), table);
-  std::set<std::string> keys, values;
-  for (int p = 1; p <= table.LastPosition(); ++p) {
-    const ScriptCommand& cmd = *table.CommandAt(p);
-    EXPECT_EQ(cmd.Action, "RegisterKeyDownEvent");
-    EXPECT_FALSE(cmd.Value.empty());
-    keys.insert(cmd.Key);
-    values.insert(cmd.Value);
-  }
-  EXPECT_EQ(values.size(), static_cast<std::size_t>(table.LastPosition()));
-  EXPECT_EQ(keys.size(), static_cast<std::size_t>(table.LastPosition()));
-  std::vector<std::string> wanted = {"Up", "Down", "Left", "Right", "Enter", "Esc", "Space"};
-  for (char c = 'A'; c <= 'Z'; ++c) wanted.emplace_back(1, c);
-  for (char c = '0'; c <= '9'; ++c) wanted.emplace_back(1, c);
-  const KeyNameTable known = ParseKeyNames([] {
-    std::string text;
-    ReadWholeFile(testing::ShippedTemplates() + S + ".." + S + "keys.dat", text);
-    return text;
-  }());
-  for (const std::string& key : wanted) {
-    SCOPED_TRACE(key);
-    EXPECT_TRUE(keys.count(key));
-    EXPECT_TRUE(
-        std::any_of(known.begin(), known.end(), [&](const KeyName& k) { return k.Name == key; }));
-  }
+// Klavato's harmony.dll needs oldharmony.dll beside it: when that cannot be
+// put in place the installation is refused before anything changes.
+TEST(InstallExecutor, HarmonyIsOnlyReplacedOnceOldHarmonyCanBePutInPlace) {
+  GameSetup setup;
+  ASSERT_TRUE(CreateFolder(setup.game + "oldharmony.dll"));  // nothing can be copied over it
+  const InstallReport report = InstallSupport(setup.Settings(1, 0), setup.templates);
+  EXPECT_TRUE(report.Refused);
+  EXPECT_EQ(Read(setup.game + "harmony.dll"), "own");
+  EXPECT_NE(report.WarningText().find("oldharmony.dll' konnte nicht gelesen werden"),
+            std::string::npos)
+      << report.WarningText();
 }
 
 }  // namespace

@@ -3,15 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <random>
 #include <string>
-#include <utility>
 
 #ifndef _WIN32
 #include <unistd.h>
 #endif
 
-#include "app/data_files.h"
 #include "document/command_table.h"
 #include "document/file_io.h"
 #include "tests/worked_example.h"
@@ -28,9 +28,22 @@ inline std::string ChainNames(const CommandTable& table) {
   return out;
 }
 
+// A command with fields given as "Key=Value|Key=Value", keys as the file spells them.
+inline ScriptCommand Command(std::string_view action, std::string_view fields = "") {
+  ScriptCommand c;
+  c.Action = action;
+  while (!fields.empty()) {
+    const std::string_view item = fields.substr(0, fields.find('|'));
+    fields.remove_prefix(std::min(fields.size(), item.size() + 1));
+    for (const auto& p : kParameterKeys) {
+      if (p.name == item.substr(0, item.find('='))) c.*p.field = item.substr(item.find('=') + 1);
+    }
+  }
+  return c;
+}
+
 #ifdef WAVORIA_DATA_DIR
-// The shipped data folder of the source tree, through Wine's Z: drive when
-// the tests were built on Linux.
+// The shipped data folder, through Wine's Z: drive when built on Linux.
 inline std::string DataFolder() {
 #ifdef _WIN32
   return std::string("Z:") + WAVORIA_DATA_DIR;
@@ -38,8 +51,6 @@ inline std::string DataFolder() {
   return WAVORIA_DATA_DIR;
 #endif
 }
-
-// The shipped templates: the "scripts" folder of the data folder.
 inline std::string ShippedTemplates() {
   return DataFolder() + kPathSeparator + "scripts";
 }
@@ -56,25 +67,17 @@ bool WithoutRootRights(F&& f) {
   const uid_t before = geteuid();
   if (before == 0 && seteuid(65534) != 0) return false;
   f();
-  if (before == 0 && seteuid(0) != 0) return false;
-  return true;
+  return before != 0 || seteuid(0) == 0;
 #endif
 }
 
-// Expects `f(in) == out` for each pair {in, out} of `cases`.
-template <typename Cases, typename F>
-void ExpectMaps(const Cases& cases, F f) {
-  for (const auto& [in, out] : cases) {
-    SCOPED_TRACE(::testing::PrintToString(in));
-    EXPECT_EQ(f(in), out);
-  }
-}
-
-// A fresh, empty folder for one test, removed again when the object dies.
+// A fresh, empty folder for one test, removed again when the object dies. A
+// number of its own keeps test programs that run at once apart.
 class TempFolder {
  public:
   explicit TempFolder(const std::string& name) {
-    path_ = std::filesystem::temp_directory_path() / ("wavoria-test-" + name);
+    path_ = std::filesystem::temp_directory_path() /
+            ("wavoria-test-" + name + "-" + std::to_string(std::random_device{}()));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

@@ -2,21 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include "document/file_error.h"
+#include "document/utf8_text.h"
+
 namespace wavoria {
 namespace {
 
-TEST(IntegerOf, ReadsTheNumberAtTheStartOfAText) {
-  struct Case {
-    const char* text;
-    std::int32_t expected;
-  } cases[] = {
+TEST(Text, IntegerOf) {
+  const std::pair<const char*, std::int32_t> cases[] = {
       {"7", 7},
       {"  -5", -5},
       {"+12", 12},
       {"12abc", 12},
       {"abc", 0},
       {"", 0},
-      {"   ", 0},
       {"&H10", 16},
       {"&hff", 255},
       {"&O17", 15},
@@ -24,7 +23,6 @@ TEST(IntegerOf, ReadsTheNumberAtTheStartOfAText) {
       {"&X1", 0},
       {"- 5", 0},
       {"\t5", 0},
-      {"007", 7},
       {"&H", 0},
       {"2147483647", 2147483647},
       {"-2147483648", -2147483647 - 1},
@@ -32,20 +30,71 @@ TEST(IntegerOf, ReadsTheNumberAtTheStartOfAText) {
       {"-99999999999999999999", -2147483647 - 1},
       {"&HFFFFFFFFFFFFFFFFFF", 2147483647},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string("text: '") + c.text + "'");
-    EXPECT_EQ(IntegerOf(c.text), c.expected);
-  }
+  for (const auto& [text, value] : cases) EXPECT_EQ(IntegerOf(text), value) << text;
+  EXPECT_EQ(IntegerOf(std::string_view("12345", 2)), 12);  // digits end with the view
 }
 
-TEST(TextHelpers, FoldOnlyAtoZAndStripOnlyBlanks) {
+TEST(Text, CaseBlanksAndNumbers) {
   EXPECT_TRUE(EqualsIgnoreCase("wiz3", "WIZ3"));
-  EXPECT_FALSE(EqualsIgnoreCase("ä", "Ä"));  // outside A to Z: exact
+  EXPECT_FALSE(EqualsIgnoreCase("\xE4", "\xC4"));  // ä and Ä: outside A to Z
   EXPECT_FALSE(EqualsIgnoreCase("WIZ", "WIZ0"));
-  EXPECT_EQ(ToUpperAscii("aüz{"), "AüZ{");
+  EXPECT_EQ(ToUpperAscii("a\xFCz{"), "A\xFCZ{");
   EXPECT_EQ(StripBlanks("  \tx \t "), "\tx \t");
   EXPECT_EQ(StripBlanks("    "), "");
   EXPECT_EQ(DecimalText(-5), "-5");
+  // The Negativ rule: the whole 32-bit range, held at its ends.
+  const std::tuple<const char*, bool, std::int32_t> signed_[] = {
+      {"5", true, -5},
+      {"", true, 0},
+      {"007", false, 7},
+      {"12abc", false, 12},
+      {"2147483648", false, 2147483647},
+      {"2147483648", true, -2147483647 - 1},
+      {"99999999999999999999", true, -2147483647 - 1},
+  };
+  EXPECT_EQ(SignedNumberOf(std::string_view("123456", 3), false), 123);  // digits end with the view
+  for (const auto& [digits, negative, value] : signed_) {
+    EXPECT_EQ(SignedNumberOf(digits, negative), value) << digits << negative;
+  }
+}
+
+TEST(Text, Utf8ConvertsOnlyValidUtf8WithNonAscii) {
+  const std::tuple<std::string, bool, std::string, int, int> cases[] = {
+      {"Gr\xC3\xB6\xC3\x9F"
+       "e",
+       true,
+       "Gr\xF6\xDF"
+       "e",
+       0, 1},
+      {"\xEF\xBB\xBFx\r\n\xE2\x82\xAC", true, "x\r\n\x80", 0, 2},
+      {"a\n\xE4\xB8\xAD", true, "a\n?", 1, 2},
+      {"Gr\xF6\xDF"
+       "e",
+       false, "", 0, 0},
+      {"\xEF\xBB\xBFplain", false, "", 0, 0},
+      {"\xC3", false, "", 0, 0},
+      {"\xC0\xAF", false, "", 0, 0},
+      {"\xF4\x90\x80\x80", false, "", 0, 0},  // past U+10FFFF
+  };
+  for (const auto& [input, converted, text, unmappable, line] : cases) {
+    const Utf8Conversion result = ConvertUtf8Text(input);
+    EXPECT_EQ(result.Converted, converted) << input;
+    EXPECT_EQ(result.Text, text) << input;
+    EXPECT_EQ(result.Unmappable, unmappable) << input;
+    EXPECT_EQ(FirstUtf8Line(input), line) << input;
+  }
+}
+
+TEST(Text, FileErrorCauses) {
+  const std::pair<FileError, std::string> cases[] = {
+      {FileError::NotFound, "S: nicht gefunden."},
+      {FileError::Denied, "S: schreibgeschützt oder keine Berechtigung."},
+      {FileError::DiskFull, "S: Der Datenträger ist voll."},
+      {FileError::None, "S."},
+  };
+  for (const auto& [error, text] : cases) EXPECT_EQ(WithCause("S.", error), text);
+  EXPECT_NE(FileErrorCause(FileError::InUse).find("anderen Programm"), std::string::npos);
+  EXPECT_NE(FileErrorCause(FileError::Other), FileErrorCause(FileError::InUse));
 }
 
 }  // namespace

@@ -1,0 +1,417 @@
+// wavoria-cli: its commands run in-process through RunCli on prepared files,
+// the checker's findings on script texts, and one run of the real program.
+#include "cli/cli.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "cli/check.h"
+#include "cli/options.h"
+#include "cli/text_encoding.h"
+#include "document/file_io.h"
+#include "platform/program_folder.h"
+#include "tests/worked_example.h"
+#include "wizard/install_backup.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/wait.h>
+#endif
+
+namespace wavoria::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int Status = -1;
+  std::string Out, Err;
+  bool operator==(const Outcome&) const = default;
+};
+void PrintTo(const Outcome& r, std::ostream* os) {
+  *os << "{" << r.Status << ", \"" << r.Out << "\", \"" << r.Err << "\"}";
+}
+
+std::string P(std::string rel) {
+  for (char& c : rel) c = c == '/' ? kPathSeparator : c;
+  return rel;
+}
+std::string Bytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// Each test works in a folder of its own, which is the current folder.
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    fs::current_path(folder_);
+  }
+  void TearDown() override {
+    FixBackupStamp("");
+    fs::current_path(before_);
+    fs::remove_all(folder_);
+  }
+  Outcome Do(const std::vector<std::string>& args) const {
+    Outcome r;
+    r.Status = RunCli(
+        args, {[&](std::string_view s) { r.Out += s; }, [&](std::string_view s) { r.Err += s; }});
+    return r;
+  }
+  void Write(const std::string& rel, const std::string& bytes) const {
+    fs::create_directories(fs::absolute(P(rel)).parent_path());
+    std::ofstream(P(rel), std::ios::binary) << bytes;
+  }
+
+  fs::path before_ = fs::current_path();
+  fs::path folder_ =
+      fs::temp_directory_path() / ("wavoria-cli-test-" + std::to_string(std::random_device{}()));
+};
+
+std::string Usage(const std::string& message) {
+  return "wavoria-cli: " + message + "\n" + UsageText();
+}
+
+TEST_F(Cli, Usage) {
+  EXPECT_EQ(Do({"--version"}), (Outcome{0, "wavoria-cli 1.0\n", ""}));
+  EXPECT_EQ(Do({"install", "--game", "x", "--help"}), (Outcome{0, HelpText(), ""}));
+  const std::vector<std::string> g = {"install", "--game", "g", "--maker", "m"};
+  auto install = [&](std::initializer_list<std::string> extra) {
+    std::vector<std::string> args = g;
+    args.insert(args.end(), extra);
+    return args;
+  };
+  const std::string id = " ist keine ganze Zahl von -2147483648 bis 2147483647.";
+  const std::string only = " gilt nur zusammen mit --";
+  // clang-format off
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{}, "Es wurde kein Befehl angegeben."},
+      {{"pruefen"}, "Unbekannter Befehl 'pruefen'."},
+      {{"--verbose"}, "Unbekannte Option '--verbose'."},
+      {{"check"}, "Bitte geben Sie mindestens eine Datei oder einen Ordner an."},
+      {{"check", "--all", "a"}, "Unbekannte Option '--all'."},
+      {{"show"}, "Bitte geben Sie die Datei an."},
+      {{"show", "a", "b"}, "Bitte geben Sie nur eine Datei an."},
+      {{"show", "a", "--details=ja"}, "Unbekannte Option '--details'."},
+      {{"install", "--maker", "m", "--keyboard"}, "Bitte geben Sie mit --game den Ordner Ihres Spiels an."},
+      {{"install", "--game", "g", "--keyboard"}, "Bitte geben Sie mit --maker den Ordner des RPG Makers an."},
+      {g, "Bitte wählen Sie mindestens eine Funktion: --keyboard und/oder --mouse."},
+      {{"install", "--game"}, "Die Option '--game' braucht einen Wert."},
+      {{"install", "--game=", "--maker", "m", "--mouse"}, "Die Option '--game' braucht einen Wert."},
+      {install({"--keyboard", "--mouse", "--start", "beide"}), "Für --start ist nur keyboard oder mouse möglich, nicht 'beide'."},
+      {install({"--keyboard", "--start", "mouse"}), "--start mouse" + only + "mouse."},
+      {install({"--mouse", "--start", "keyboard"}), "--start keyboard" + only + "keyboard."},
+      {install({"--mouse", "--mouse-id", "5x"}), "Die Maus-ID '5x'" + id},
+      {install({"--mouse", "--mouse-id", "-"}), "Die Maus-ID '-'" + id},
+      {install({"--mouse", "--mouse-id", "2147483648"}), "Die Maus-ID '2147483648'" + id},
+      {install({"--mouse", "--mouse-id=-2147483649"}), "Die Maus-ID '-2147483649'" + id},
+      {install({"--keyboard", "--mouse-id", "3"}), "--mouse-id" + only + "mouse."},
+      {install({"--keyboard", "--auto-position"}), "--auto-position" + only + "mouse."},
+      {install({"--keyboard", "spiel"}), "Unerwartetes Argument 'spiel'."},
+      {install({"--keyboard=ja"}), "Unbekannte Option '--keyboard'."},
+  };
+  // clang-format on
+  for (const auto& [args, message] : cases) EXPECT_EQ(Do(args), (Outcome{2, "", Usage(message)}));
+  for (const auto& [id, value] :
+       {std::pair{"-2147483648", -2147483647 - 1}, {"+5", 5}, {"90", 90}}) {
+    EXPECT_EQ(ParseArguments(install({"--mouse", "--mouse-id", id})).Options.Install.MouseId,
+              value);
+  }
+  const ParsedArguments paths = ParseArguments({"check", "--", "--details", "b"});
+  EXPECT_EQ(paths.Options.Paths, (std::vector<std::string>{"--details", "b"}));
+}
+
+// The checker's findings in one script text, "LINE: message" each.
+TEST(Check, FindingsAtTheirLines) {
+  std::string tooMany = "[Execute]\nAction=WriteToLog\nNext=S1\n";
+  for (int i = 1; i <= 512; ++i) {
+    tooMany +=
+        "[S" + std::to_string(i) + "]\nAction=WriteToLog\nNext=S" + std::to_string(i + 1) + "\n";
+  }
+  const std::string q =
+      "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (Action=";
+  const std::string loop = "Die Kette läuft hier in sich zurück: Next=";
+  const std::string shows = "; der Editor zeigt die Kette nur bis hier.";
+  const std::string key = "Unbekannter Schlüssel '",
+                    drops = "'; der Editor lädt diese Zeile nicht.";
+  const std::string never = "wird von der Kette nie erreicht.",
+                    noExecute =
+                        "1: Die Datei hat keinen Abschnitt "
+                        "[Execute]; der Editor zeigt keines ihrer Kommandos.";
+  const std::string other =
+      " verweist auf eine andere Datei; das wird nicht unterstützt, die Kette endet hier.";
+  const std::string log = "Action=WriteToLog\n";
+  // clang-format off
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"Stray=1\n;WIZDESC$F\n[Execute]\n" + log + "Text=Hallo\nText=Nochmal\nFarbe=rot\nNext=a.script.wav;S\n"
+       "Next=Zwei\n\n[Zwei]\nAction=Tanzen\nNext=Drei\n[Drei]\nNext=Vier\n[Vier]\n  Action = EnableKeySupport  \n"
+       "Enable=vielleicht\nNext=zwei\n[Waise]\nAction=RegisterKeyDownEvent\nKey=Enter\nNext=Nirgends\n[drei]\n"
+       "Action=GetMousePosition\n[Kaputt\nAction WriteToLog\nAction=SetDebugLevel\nText=\n",
+       {"1: " + key + "Stray" + drops,
+        "6: 'Text' hat in diesem Abschnitt schon einen Wert; der Editor ignoriert diese Zeile.",
+        "7: " + key + "Farbe" + drops,
+        "8: Next=a.script.wav;S" + other,
+        "12: Unbekannte Action 'Tanzen'.",
+        "14: Der Abschnitt [Drei] hat keine Action.",
+        "16: " + q + "EnableKeySupport, Enable=vielleicht).",
+        "19: " + loop + "zwei führt zum Abschnitt in Zeile 11" + shows,
+        "20: Der Abschnitt [Waise] " + never,
+        "20: " + q + "RegisterKeyDownEvent, Value=).",
+        "23: Next=Nirgends verweist auf keinen Abschnitt; die Kette endet hier.",
+        "24: Ein Abschnitt namens [drei] steht schon in Zeile 14; die Kette erreicht nur den ersten.",
+        "26: Die Zeile endet nicht mit ']'; der Editor nimmt [Kaput] als Namen des Abschnitts.",
+        "26: Der Abschnitt [Kaput] " + never,
+        "27: Die Zeile ist kein Eintrag der Form Schlüssel=Wert; der Editor lädt sie nicht."}},
+      {"\xEF\xBB\xBF[Execute]\r\n" + log + "Foo=1\r\n", {"3: " + key + "Foo" + drops}},
+      {"[Execute]\rAction=Tanzen\rNext=\r", {"2: Unbekannte Action 'Tanzen'."}},
+      {"\n\n[Execute]\nAction=\nNext=\n", {"3: Der Abschnitt [Execute] hat keine Action."}},
+      {"[Execute]\nNext=\n", {"1: Der Abschnitt [Execute] hat keine Action."}},
+      {"[Eins]\n" + log, {noExecute}},
+      {";nur\n;WIZDESC$Name\n", {}},
+      {"[Execute]\n" + log + "Next=\n[execute]\n" + log,
+       {"1: Der Abschnitt [Execute] " + never, "4: Ein Abschnitt [Execute] steht schon in Zeile 1; die Kette beginnt erst hier."}},
+      {"[Execute]\n" + log + "Next=Execute\n", {"3: " + loop + "Execute führt an ihren Anfang" + shows}},
+      {"[Execute]\n" + log + "Next=WIZ0\n[WIZ0]\n" + log, {}},
+      {"[Execute]\n" + log + "Next=WIZ01\n[WIZ01]\n" + log, {}},
+      {"[Execute]\n" + log + "Next=&NULL\n[&NULL]\n" + log, {}},
+      {"[Execute]\n" + log + "Next=a.script.wav;X\nNext=Zwei\n[Zwei]\n" + log, {"3: Next=a.script.wav;X" + other}},
+      {"Text=Hallo\n[Execute]\n" + log,
+       {"1: Der Eintrag steht vor dem ersten Abschnitt und gehört zu keinem Kommando; der Editor lädt ihn nicht."}},
+      {"[Execute]\n" + log + "\tText=Hallo\n", {"3: " + key + "\tText" + drops}},
+      {"[Execute]\nAction=enablemousesupport\nEnable=\n", {"1: " + q + "EnableMouseSupport, Enable=)."}},
+      {"[Execute]\nAction=MidiTickFunction\nCommand=Pause\n", {"1: " + q + "MidiTickFunction, Command=Pause)."}},
+      {"[Execute]\nAction=Foo\nEnable=x\n", {"2: Unbekannte Action 'Foo'."}},
+      // Findings quote a UTF-8 file in the program's text, as the editor shows it.
+      {"[Execute]\nAction=Gr\xC3\xBC\xC3\x9F" "e\n", {"2: Unbekannte Action 'Gr\xFC\xDF" "e'."}},
+      {"[]\n" + log + "[Execute]\n" + log, {"1: Der Abschnitt [] " + never}},
+      {"[\n" + log, {"1: Die Zeile endet nicht mit ']'; der Editor nimmt [] als Namen des Abschnitts.", noExecute}},
+      {tooMany, {"1533: Next=S511 verweist auf keinen Abschnitt; die Kette endet hier.",
+                 "1534: Mehr als 511 Abschnitte: Der Editor lädt diesen und alle folgenden Abschnitte nicht."}},
+  };
+  // clang-format on
+  const ActionTable actions = testing::EditorActions();
+  for (const auto& [text, expected] : cases) {
+    SCOPED_TRACE(text.substr(0, 60));
+    std::vector<std::string> found;
+    for (const Finding& f : CheckScriptText(text, actions, "f"))
+      found.push_back(FindingLine(f).substr(2));
+    EXPECT_EQ(found, expected);
+  }
+}
+
+TEST_F(Cli, CheckPathsAndFolders) {
+#ifdef _WIN32
+  const std::string source = std::string("Z:") + WAVORIA_SOURCE_DIR;  // Wine's drive of the build
+#else
+  const std::string source = WAVORIA_SOURCE_DIR;
+#endif
+  EXPECT_EQ(Do({"check", P(source + "/data/scripts")}), (Outcome{0, "", ""}));
+  Write("saved/beispiel.script.wav", testing::kWorkedExample);
+  Write("saved/sub/b.script.wav", "[Execute]\nAction=Tanzen\n");
+  Write("saved/a.txt", "Foo=1\r\n");
+  Write("saved/c.SCRIPT.WAV", "[Execute]\nAction=Singen\n");
+  EXPECT_EQ(
+      Do({"check", "fehlt.script.wav", "saved", "fehlt"}),
+      (Outcome{1,
+               "fehlt.script.wav:1: Die Datei wurde nicht gefunden.\n" + P("saved/c.SCRIPT.WAV") +
+                   ":2: Unbekannte Action 'Singen'.\n" + P("saved/sub/b.script.wav") +
+                   ":2: Unbekannte Action 'Tanzen'.\nfehlt:1: Die Datei wurde nicht gefunden.\n",
+               ""}));
+  EXPECT_EQ(Do({"check", "--", P("saved/beispiel.script.wav")}), (Outcome{0, "", ""}));
+  Write("utf8.script.wav",
+        "[Execute]\r\nAction=GetMousePosition\r\n;Gr\xC3\xBC\xC3\x9F"
+        "e\r\n");
+  EXPECT_EQ(Do({"check", "utf8.script.wav"}),
+            (Outcome{1,
+                     "utf8.script.wav:3: Die Datei ist UTF-8-kodiert; der Editor wandelt sie beim "
+                     "Öffnen nach Windows-1252 um.\n",
+                     ""}));
+#ifndef _WIN32
+  ASSERT_EQ(mkfifo("rohr.script.wav", 0600), 0);  // a pipe is no file to read
+  EXPECT_EQ(Do({"check", "rohr.script.wav"}),
+            (Outcome{1, "rohr.script.wav:1: Die Datei kann nicht gelesen werden.\n", ""}));
+#endif
+}
+
+TEST_F(Cli, Show) {
+  Write("b.script.wav",
+        ";WIZDESC$T\n[W]\nAction=WriteToLog\nNext=X\n[Execute]\nNext=W\n[X]\nAction=MCICommand\n");
+  EXPECT_EQ(
+      Do({"show", "b.script.wav"}),
+      (Outcome{0, "Skriptname: T\n<> ???\n<> In Logdatei schreiben: \n<> MCI-Befehl senden: \n<>\n",
+               "wavoria-cli: b.script.wav: Die geöffnete Datei beinhaltet unbekannte Kommandos. "
+               "Das Speichern kann zu Datenverlust führen.\n"}));
+  EXPECT_EQ(Do({"show", "--details", "b.script.wav"}).Out,
+            "Skriptname: T\n    Beginn des Skripts\n    Datei: b.script.wav\n    Skriptname: T\n"
+            "<> ???\n    Unbekanntes Kommando\n    Action=\n"
+            "<> In Logdatei schreiben: \n    In Logdatei schreiben\n    Text: ''\n"
+            "<> MCI-Befehl senden: \n    MCI-Befehl senden\n    Kommando: \n\n"
+            "    '%path%' wird automatisch durch den Spielpfad ersetzt.\n<>\n");
+  fs::create_directory("ordner.script.wav");
+  for (const std::string path : {"fehlt.script.wav", "ordner.script.wav"}) {
+    EXPECT_EQ(
+        Do({"show", path}),
+        (Outcome{1, "", "wavoria-cli: Die Datei '" + path + "' kann nicht gelesen werden.\n"}));
+  }
+}
+
+class CliInstall : public Cli {
+ protected:
+  void SetUp() override {
+    Cli::SetUp();
+    FixBackupStamp("2026-12-07 14.03.12");
+    for (const char* file : {"game/RPG_RT.EXE", "game/harmony.dll", "maker/RPG2000.EXE",
+                             "maker/oldharmony.dll", "leer/x.txt", "ohne/RPG2000.EXE"}) {
+      Write(file, file);
+    }
+    Write("maker/harmony.dll", "Klavato");
+    for (const char* name : {"common/MidiTickOutput", "common/MidiTickClear", "Key/KeyList",
+                             "Key/KeySupportON", "Mouse/M"}) {
+      Write(std::string("tpl/") + name + ".script.wav", "[Execute]\r\nAction=GetMousePosition\r\n");
+    }
+  }
+  Outcome Install(std::initializer_list<std::string> extra) const {
+    std::vector<std::string> args = {"install", "--game",      "game", "--maker",
+                                     "maker",   "--templates", "tpl"};
+    args.insert(args.end(), extra);
+    return Do(args);
+  }
+  std::string Autorun() const { return Bytes(P("game/autorun.script")); }
+};
+
+const std::string kDone = "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\n";
+
+// What install adds when it kept replaced files, in the folder of the fixed stamp.
+std::string BackedUp(const std::string& folder) {
+  return "\nDie ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung "
+         "'" +
+         folder + "'.\n";
+}
+const std::string kTick = "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n";
+
+TEST_F(CliInstall, Choices) {
+  EXPECT_EQ(
+      Install({"--keyboard"}),
+      (Outcome{0,
+               kDone + BackedUp(P("game/Wavoria-Sicherung/2026-12-07 14.03.12")) +
+                   "Die Tastenliste zum Anpassen: " + P("game/Sound/KeyList.script.wav") + "\n",
+               ""}));
+  EXPECT_EQ(Bytes(P("game/harmony.dll")), "Klavato");
+  EXPECT_EQ(Autorun(), kTick + "Sound\\KeyList.script.wav\r\nSound\\KeySupportON.script.wav\r\n");
+  EXPECT_FALSE(fs::exists(P("game/Sound/M.script.wav")));
+  EXPECT_EQ(
+      Install({"--mouse", "--mouse-id", "-5", "--auto-position", "--force"}),
+      (Outcome{0, kDone + BackedUp(P("game/Wavoria-Sicherung/2026-12-07 14.03.12 (2)")), ""}));
+  EXPECT_EQ(Autorun(), kTick + "Sound\\MouseSupportON.script.wav\r\n");
+  EXPECT_NE(Bytes(P("game/Sound/MouseSupportON.script.wav")).find("ID=-5\r\nAutomatic=True"),
+            std::string::npos);
+  EXPECT_EQ(Install({"--keyboard", "--mouse", "--start=mouse", "--force"}).Status, 0);
+  EXPECT_EQ(Autorun(), kTick + "Sound\\KeyList.script.wav\r\nSound\\MouseSupportON.script.wav\r\n");
+  EXPECT_NE(Bytes(P("game/Sound/MouseSupportON.script.wav")).find("ID=0\r\nAutomatic=False"),
+            std::string::npos);
+}
+
+TEST_F(CliInstall, Refusals) {
+  // clang-format off
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--game", "nirgends", "--maker", "maker"}, "Der Ordner des Spiels 'nirgends' wurde nicht gefunden."},
+      {{"--game", "leer", "--maker", "maker"}, "Im Ordner 'leer' wurde keine RPG_RT.EXE gefunden."},
+      {{"--game", "game", "--maker", "leer"}, "Im Ordner 'leer' wurde keine RPG2000.EXE gefunden."},
+      {{"--game", "game", "--maker", "ohne"}, "Die Datei 'oldharmony.dll' wurde nicht gefunden. Möglicherweise ist der Klavato nicht installiert."},
+  };
+  // clang-format on
+  for (const auto& [folders, error] : cases) {
+    std::vector<std::string> args = {"install", "--keyboard", "--templates", "tpl"};
+    args.insert(args.end(), folders.begin(), folders.end());
+    EXPECT_EQ(Do(args), (Outcome{1, "", error + "\n"}));
+  }
+  Write("game/autorun.script", "eigenes\r\n");
+  EXPECT_EQ(Install({"--keyboard"})
+                .Err.rfind("Ihr Spiel scheint bereits Tastatur- oder Maussupport zu enthalten. "
+                           "Mit --force wird trotzdem installiert;",
+                           0),
+            0u);
+  EXPECT_EQ(Autorun(), "eigenes\r\n");
+  // Paths the system spells in UTF-8 are named in the program's text.
+#ifdef _WIN32
+  const std::string u = "\xFC";
+#else
+  const std::string u = "\xC3\xBC";
+#endif
+  Write("t" + u + "/common/MidiTickOutput.script.wav", "");
+  EXPECT_EQ(
+      Do({"install", "--game", "game", "--maker", "maker", "--keyboard", "--force", "--templates",
+          "t" + u}),
+      (Outcome{1, "",
+               "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n"
+               "Die Datei '" +
+                   P("t\xFC/common/MidiTickClear.script.wav") +
+                   "' wurde nicht gefunden.\n"
+                   "Die Datei '" +
+                   P("t\xFC/Key/KeyList.script.wav") +
+                   "' wurde nicht gefunden.\n"
+                   "Die Datei '" +
+                   P("t\xFC/Key/KeySupportON.script.wav") + "' wurde nicht gefunden.\n" +
+                   "Der Vorlagenordner '" + P("t\xFC/Key") +
+                   "' fehlt oder ist leer; aus ihm wurde nichts kopiert.\n"}));
+  for (const char* file : {"/RPG_RT.EXE", "/harmony.dll"}) Write("g" + u + file, "");
+  EXPECT_EQ(
+      Do({"install", "--game", "g" + u, "--maker", "maker", "--keyboard", "--templates", "tpl"})
+          .Out,
+      kDone + BackedUp(P("g\xFC/Wavoria-Sicherung/2026-12-07 14.03.12")) +
+          "Die Tastenliste zum Anpassen: " + P("g\xFC/Sound/KeyList.script.wav") + "\n");
+  EXPECT_EQ(Bytes(P("game/harmony.dll")), "game/harmony.dll");
+  EXPECT_FALSE(fs::exists(P("game/Sound")));
+}
+
+TEST(CliText, Windows1252AndUtf8) {
+  const std::pair<std::string, std::string> both[] = {{"Next=1", "Next=1"},
+                                                      {"\xE4\xDF\xC4", "\xC3\xA4\xC3\x9F\xC3\x84"},
+                                                      {"\x80\x84", "\xE2\x82\xAC\xE2\x80\x9E"},
+                                                      {"\x81", "\xC2\x81"},
+                                                      {"\xFF", "\xC3\xBF"}};
+  for (const auto& [cp1252, utf8] : both) {
+    EXPECT_EQ(Cp1252ToUtf8(cp1252), utf8);
+    EXPECT_EQ(Utf8ToCp1252(utf8), cp1252);
+  }
+  for (const auto& [utf8, cp1252] : {std::pair{"\xE4\xB8\xAD!", "?!"},
+                                     {"Gr\xFC\xDF", "Gr\xFC\xDF"},
+                                     {"\xC0\xAF", "\xC0\xAF"},
+                                     {"\xED\xA0\x80", "\xED\xA0\x80"},
+                                     {"\xC3", "\xC3"},
+                                     {"\xC2\x80", "?"},
+                                     {"\xE0\xA4\x80", "?"},
+                                     {"\xF8\x90\x80\x80", "\xF8\x90\x80\x80"}}) {
+    EXPECT_EQ(Utf8ToCp1252(utf8), cp1252);
+  }
+}
+
+// The real program once: it finds its data beside itself, expands a wildcard
+// (on Windows the program does, not the command processor) and writes the
+// console's encoding (UTF-8 on Linux; on Windows without a console, the ANSI
+// code page).
+TEST_F(Cli, TheRealProgram) {
+  Write("g.script.wav", ";WIZDESC$\xFC\x80\r\n[Execute]\r\nAction=GetMousePosition\r\n");
+  const std::string program = ProgramFolder() + kPathSeparator + "wavoria-cli";
+  const int status = std::system(("\"" + program + "\" show g*.script.wav > out.txt").c_str());
+#ifdef _WIN32
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(Bytes("out.txt"), "Skriptname: \xFC\x80\r\n<> Maus-/Tastenstatus senden\r\n<>\r\n");
+#else
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(Bytes("out.txt"),
+            "Skriptname: \xC3\xBC\xE2\x82\xAC\n<> Maus-/Tastenstatus senden\n<>\n");
+#endif
+}
+
+}  // namespace
+}  // namespace wavoria::cli

@@ -1,0 +1,167 @@
+// What the command dialogs show for a command and store on OK, and the rules
+// of the key-capture window.
+#include "dialogs/command_forms.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "dialogs/input_forms.h"
+#include "dialogs/key_capture.h"
+#include "dialogs/launch_forms.h"
+#include "test_support.h"
+
+namespace wavoria {
+namespace {
+
+using testing::Command;
+
+TEST(CommandForms, NegativRuleAndLists) {
+  const std::tuple<const char*, const char*, bool, const char*> numbers[] = {
+      {"-12", "12", true, "-12"},  {"7.9", "7", false, "7"},
+      {"", "0", false, "0"},       {"abc", "0", false, "0"},
+      {"&H10", "16", false, "16"}, {"-2147483648", "2147483648", true, "-2147483648"},
+  };
+  for (const auto& [field, digits, negative, stored] : numbers) {
+    const SignedNumberForm f = ShowSignedNumber(field);
+    EXPECT_EQ(f.Digits, digits) << field;
+    EXPECT_EQ(f.Negative, negative) << field;
+    EXPECT_EQ(StoreSignedNumber(f.Digits, f.Negative), stored) << field;
+  }
+  EXPECT_EQ(StoreSignedNumber("0", true), "0");
+  EXPECT_EQ(StoreSignedNumber("99999999999", false), "2147483647");
+  const std::pair<const char*, int> midi[] = {{"oUtPuT", 1}, {"Original", 0}, {"x", 0}};
+  for (const auto& [command, item] : midi) EXPECT_EQ(MidiTickSelection(command), item);
+  const std::pair<const char*, int> levels[] = {{"", 0}, {"3", 3}, {"5", -1}, {"-1", -1}};
+  for (const auto& [level, item] : levels) EXPECT_EQ(DebugLevelSelection(level), item);
+  // Without a selection nothing is stored: the dialog ends as cancelled.
+  const std::tuple<int, std::optional<std::string>, std::optional<std::string>> items[] = {
+      {-1, std::nullopt, std::nullopt}, {0, "Original", "0"},   {1, "Output", "1"},
+      {2, std::nullopt, "2"},           {3, std::nullopt, "3"}, {4, std::nullopt, std::nullopt},
+  };
+  for (const auto& [item, command, level] : items) {
+    EXPECT_EQ(MidiTickCommand(item), command) << item;
+    EXPECT_EQ(DebugLevelValue(item), level) << item;
+  }
+}
+
+TEST(CommandForms, MouseCheatAndKeyEvent) {
+  ScriptCommand mouse = Command("", "Enable=False|ID=-3|Automatic=true");
+  const MouseSupportForm m = ShowMouseSupport(mouse);
+  EXPECT_EQ(m.Id.Digits, "3");
+  EXPECT_TRUE(m.Id.Negative && m.Automatic);
+  StoreMouseSupport(m, mouse);
+  EXPECT_EQ(mouse, Command("EnableMouseSupport", "Enable=True|ID=-3|Automatic=True"));
+  StoreMouseSupport(ShowMouseSupport(Command("", "Automatic=Yes")), mouse);
+  EXPECT_EQ(mouse.Automatic + mouse.ID, "False0");
+
+  ScriptCommand cheat = Command("", "Value=-12|Cheat=  money 9!");
+  const CheatForm c = ShowCheat(cheat);
+  EXPECT_EQ(c.Cheat, "  MONEY 9!");
+  StoreCheat(c, cheat);
+  EXPECT_EQ(cheat, Command("RegisterCheatEvent", "Value=-12|Cheat=  MONEY 9!"));
+
+  const std::pair<const char*, std::string> keys[] = {
+      {"", "A"}, {"   ", "A"}, {"  space ", "SPACE"}, {"\tX", "\tX"}, {"Num 5", "NUM 5"}};
+  for (const auto& [key, shown] : keys) EXPECT_EQ(KeyShown(key), shown) << key;
+  const std::tuple<const char*, int, const char*> events[] = {
+      {"", kKeyDownItem, "RegisterKeyDownEvent"},
+      {"registerkeyupevent", kKeyUpItem, "RegisterKeyUpEvent"},
+      {"RegisterKeyUpEvent2", kKeyDownItem, "RegisterKeyDownEvent"},
+  };
+  for (const auto& [action, item, stored] : events) {
+    ScriptCommand cmd = Command(action, "Key= f12 |Value=-7|BlockKey=TRUE");
+    const KeyEventForm form = ShowKeyEvent(cmd);
+    EXPECT_EQ(form.Event, item) << action;
+    StoreKeyEvent(form, cmd);
+    EXPECT_EQ(cmd, Command(stored, "Key=F12|Value=-7|BlockKey=True"));
+  }
+  ScriptCommand fresh;
+  KeyEventForm form = ShowKeyEvent(fresh);
+  form.Event = -1;  // nothing selected: a key-down event
+  StoreKeyEvent(form, fresh);
+  EXPECT_EQ(fresh, Command("RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"));
+}
+
+TEST(CommandForms, ProgramAndDocumentLaunch) {
+  const std::pair<const char*, int> modes[] = {
+      {"", 0},          {"NORMAL", 1},          {"minimized", 2},
+      {"Maximized", 3}, {"MINIMIZEDACTIVE", 4}, {"notactivated", 5},
+      {" Normal", 0},   {"Minimiert", 0}};
+  for (const auto& [display, item] : modes)
+    EXPECT_EQ(LaunchModeSelection(display), item) << display;
+  const std::pair<const char*, int> priorities[] = {
+      {"", 1}, {"IDLE", 0}, {"hight", 2}, {"High", 1}, {"realTIME", 3}};
+  for (const auto& [priority, item] : priorities)
+    EXPECT_EQ(LaunchPrioritySelection(priority), item);
+
+  ScriptCommand cmd = Command(
+      "",
+      "Command= a.exe |Result=r|Wait=tRUE|Display=maximized|Priority=HIGHT|Type=Document|Key=F1");
+  ProgramLaunchForm program = ShowProgramLaunch(cmd);
+  EXPECT_EQ(program.File + program.ResultFile, " a.exe r");
+  EXPECT_TRUE(program.Wait);
+  EXPECT_EQ(program.Mode * 10 + program.Priority, 32);
+  program.Mode = 4;
+  ASSERT_TRUE(StoreProgramLaunch(program, cmd));
+  EXPECT_EQ(
+      cmd,
+      Command("ExecProgram",
+              "Command= a.exe |Result=r|Wait=True|Display=MinimizedActive|Priority=Hight|Key=F1"));
+  ASSERT_TRUE(StoreProgramLaunch({"b", "", false, -1, -1}, cmd));  // no selection keeps the field
+  EXPECT_EQ(cmd.Display + cmd.Priority + cmd.Wait + cmd.Command, "MinimizedActiveHightFalseb");
+  ASSERT_TRUE(StoreProgramLaunch({"b", "", false, 0, 1}, cmd));
+  EXPECT_EQ(cmd.Display + cmd.Priority, "");
+
+  ScriptCommand doc = Command(
+      "ExecProgram", "Type=document|Command=x.txt|Wait=true|Display=SHOWERRORS|Priority=Idle");
+  DocumentLaunchForm d = ShowDocumentLaunch(doc);
+  EXPECT_TRUE(d.Wait && d.ShowErrors);
+  ASSERT_TRUE(StoreDocumentLaunch(d, doc));
+  EXPECT_EQ(doc, Command("ExecProgram",
+                         "Type=Document|Command=x.txt|Wait=True|Display=ShowErrors|Priority=Idle"));
+  ASSERT_TRUE(StoreDocumentLaunch({"x.txt", false, false}, doc));
+  EXPECT_EQ(doc.Display + doc.Wait, "False");
+  // Only Action and Type are written before a missing file name is refused.
+  for (const auto& [file, missing] :
+       {std::pair{"", true}, {"   ", true}, {"\t", false}, {" a ", false}}) {
+    ScriptCommand before = Command("WriteToLog", "Command=old|Type=x|Wait=True");
+    ScriptCommand p = before, q = before;
+    EXPECT_EQ(IsMissingFileName(file), missing);
+    EXPECT_EQ(StoreProgramLaunch({file, "n", false, 2, 3}, p), !missing);
+    EXPECT_EQ(StoreDocumentLaunch({file, true, false}, q), !missing);
+    before.Action = "ExecProgram";
+    before.Type = "";
+    if (missing) {
+      EXPECT_EQ(p, before);
+    }
+    before.Type = "Document";
+    if (missing) {
+      EXPECT_EQ(q, before);
+    }
+  }
+}
+
+TEST(KeyCapture, TakesTheLowestNamedHeldKeyAndBlinks) {
+  KeyNameTable keys;
+  for (int code : {1, 16, 30, 44, 127, 128}) keys[code] = {"K" + std::to_string(code), code};
+  const std::pair<std::set<int>, std::optional<int>> cases[] = {
+      {{}, std::nullopt}, {{44, 16}, 16}, {{0, 2, 17}, std::nullopt}, {{2, 31, 44}, 44},
+      {{0, 1}, 1},        {{127}, 127},   {{128}, std::nullopt},
+  };
+  for (const auto& [held, taken] : cases) {
+    EXPECT_EQ(TakenScanCode([&](int s) { return held.count(s) > 0; }, keys), taken);
+  }
+  const CaptureColours normal{kPaletteBlack, kPaletteWhite}, inverted{kPaletteWhite, kPaletteBlack};
+  const std::pair<std::int64_t, CaptureColours> ticks[] = {
+      {0, normal}, {199, normal}, {200, inverted}, {399, inverted}, {400, normal}, {-5, normal}};
+  for (const auto& [tick, colours] : ticks) EXPECT_EQ(BlinkColoursAt(tick), colours) << tick;
+  EXPECT_TRUE(IsCloseRequest("\xFFk"));
+  for (const char* key : {"k", "\xFFK", "\xFFkk"}) EXPECT_FALSE(IsCloseRequest(key));
+  EXPECT_EQ(PaletteColour(15), (PaletteRgb{255, 255, 255}));
+  EXPECT_EQ(PaletteColour(16), PaletteRgb{});
+  EXPECT_EQ(PaletteColour(0), PaletteRgb{});
+}
+
+}  // namespace
+}  // namespace wavoria

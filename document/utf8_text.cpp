@@ -70,11 +70,13 @@ bool IsUtf8(std::string_view text, int& firstLine) {
   firstLine = 0;
   int line = 1;
   for (std::size_t at = 0; at < text.size();) {
-    if (text[at] == '\n') ++line;
-    const bool ascii = static_cast<std::uint8_t>(text[at]) < 0x80;
+    if (static_cast<std::uint8_t>(text[at]) < 0x80) {
+      if (text[at++] == '\n') ++line;
+      continue;
+    }
     char32_t cp = 0;
     if (!Decode(text, at, cp)) return false;
-    if (!ascii && firstLine == 0) firstLine = line;
+    if (firstLine == 0) firstLine = line;
   }
   return true;
 }

@@ -8,47 +8,17 @@
 #include "document/file_error.h"
 #include "document/file_io.h"
 #include "document/file_io_shared.h"
+#include "platform/system_error.h"
 
 namespace wavoria {
 
-namespace {
-
-FileError Classify(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-      return FileError::NotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-      return FileError::Denied;
-    case ETXTBSY:
-    case EBUSY:
-      return FileError::InUse;
-    case ENOSPC:
-    case EDQUOT:
-      return FileError::DiskFull;
-    default:
-      return FileError::Other;
-  }
-}
-
-// Records why a call failed (errno) and returns false.
-bool Fail(int error) {
-  SetLastFileError(Classify(error));
-  return false;
-}
-
-}  // namespace
-
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Fail(errno);
+  if (fd < 0) return FailWithSystemError(errno);
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     close(fd);
-    return Fail(EACCES);
+    return FailWithSystemError(EACCES);
   }
   std::string data;
   char buffer[65536];
@@ -58,7 +28,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     if (n < 0) {
       const int error = errno;
       close(fd);
-      return Fail(error);
+      return FailWithSystemError(error);
     }
     if (n == 0) break;
     data.append(buffer, static_cast<std::size_t>(n));
@@ -71,7 +41,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 
 bool FileExists(const std::string& path) {
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Fail(errno);
+  if (fd < 0) return FailWithSystemError(errno);
   struct stat st {};
   bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   close(fd);
@@ -90,13 +60,13 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const bool exists = stat(path.c_str(), &st) == 0;
   if (exists && (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0 ||
                  faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0)) {
-    return Fail(EACCES);
+    return FailWithSystemError(EACCES);
   }
 
   const std::string temp = detail::TemporaryNameFor(path);
   int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
                 exists ? (st.st_mode & 07777) : 0666);
-  if (fd < 0) return Fail(errno);
+  if (fd < 0) return FailWithSystemError(errno);
   bool ok = true;
   int error = 0;
   std::size_t done = 0;
@@ -117,7 +87,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (ok && std::rename(temp.c_str(), path.c_str()) != 0) ok = false, error = errno;
   if (!ok) {
     unlink(temp.c_str());
-    return Fail(error);
+    return FailWithSystemError(error);
   }
   SetLastFileError(FileError::None);
   return true;

@@ -5,44 +5,14 @@
 #include "document/file_error.h"
 #include "document/file_io.h"
 #include "document/file_io_shared.h"
+#include "platform/system_error.h"
 
 namespace wavoria {
-
-namespace {
-
-FileError Classify(DWORD error) {
-  switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_NETPATH:
-      return FileError::NotFound;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT:
-      return FileError::Denied;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-      return FileError::InUse;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return FileError::DiskFull;
-    default:
-      return FileError::Other;
-  }
-}
-
-// Records why a call failed and returns false.
-bool Fail(DWORD error) {
-  SetLastFileError(Classify(error));
-  return false;
-}
-
-}  // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return Fail(GetLastError());
+  if (h == INVALID_HANDLE_VALUE) return FailWithSystemError(GetLastError());
   std::string data;
   DWORD error = 0;
   char buffer[65536];
@@ -58,7 +28,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     data.append(buffer, n);
   }
   CloseHandle(h);
-  if (!ok) return Fail(error);
+  if (!ok) return FailWithSystemError(error);
   bytes = std::move(data);
   SetLastFileError(FileError::None);
   return true;
@@ -67,7 +37,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 bool FileExists(const std::string& path) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return Fail(GetLastError());
+  if (h == INVALID_HANDLE_VALUE) return FailWithSystemError(GetLastError());
   CloseHandle(h);
   SetLastFileError(FileError::None);
   return true;
@@ -78,12 +48,12 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-    return Fail(ERROR_ACCESS_DENIED);
+    return FailWithSystemError(ERROR_ACCESS_DENIED);
   }
   const std::string temp = detail::TemporaryNameFor(path);
   HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return Fail(GetLastError());
+  if (h == INVALID_HANDLE_VALUE) return FailWithSystemError(GetLastError());
   bool ok = true;
   DWORD error = 0;
   std::size_t done = 0;
@@ -112,7 +82,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   if (!ok) {
     DeleteFileA(temp.c_str());
-    return Fail(error);
+    return FailWithSystemError(error);
   }
   SetLastFileError(FileError::None);
   return true;

@@ -8,6 +8,7 @@
 
 #include "document/file_error.h"
 #include "document/file_io.h"
+#include "platform/system_error.h"
 #include "wizard/file_ops.h"
 
 namespace wavoria {
@@ -18,32 +19,6 @@ namespace {
 std::string WithoutTrailingSeparators(std::string path) {
   while (path.size() > 1 && path.back() == '/') path.pop_back();
   return path;
-}
-
-FileError Classify(int error) {
-  switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-      return FileError::NotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-    case EISDIR:
-      return FileError::Denied;
-    case ETXTBSY:
-    case EBUSY:
-      return FileError::InUse;
-    case ENOSPC:
-    case EDQUOT:
-      return FileError::DiskFull;
-    default:
-      return FileError::Other;
-  }
-}
-
-bool Fail(int error) {
-  SetLastFileError(Classify(error));
-  return false;
 }
 
 bool Succeed() {
@@ -90,25 +65,26 @@ bool CreateFolder(const std::string& folder) {
   if (mkdir(WithoutTrailingSeparators(folder).c_str(), 0777) == 0) return Succeed();
   const int error = errno;
   if (error == EEXIST && FolderExists(folder)) return Succeed();
-  return Fail(error);
+  return FailWithSystemError(error);
 }
 
 bool FileWritable(const std::string& path) {
   // Without any write permission bit a file counts as read-only even for
   // root, as the read-only attribute does on Windows.
   struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return Fail(errno);
-  if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0) return Fail(EACCES);
-  if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return Fail(errno);
+  if (stat(path.c_str(), &st) != 0) return FailWithSystemError(errno);
+  if (!S_ISREG(st.st_mode) || (st.st_mode & 0222) == 0) return FailWithSystemError(EACCES);
+  if (faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0) return FailWithSystemError(errno);
   return Succeed();
 }
 
 bool RemoveFile(const std::string& path) {
-  return unlink(path.c_str()) == 0 ? Succeed() : Fail(errno);
+  return unlink(path.c_str()) == 0 ? Succeed() : FailWithSystemError(errno);
 }
 
 bool RemoveEmptyFolder(const std::string& folder) {
-  return rmdir(WithoutTrailingSeparators(folder).c_str()) == 0 ? Succeed() : Fail(errno);
+  return rmdir(WithoutTrailingSeparators(folder).c_str()) == 0 ? Succeed()
+                                                               : FailWithSystemError(errno);
 }
 
 bool FolderExists(const std::string& folder) {

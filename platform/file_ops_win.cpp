@@ -6,6 +6,7 @@
 #include "document/file_error.h"
 #include "document/file_io_shared.h"
 #include "document/text.h"
+#include "platform/system_error.h"
 #include "wizard/file_ops.h"
 
 namespace wavoria {
@@ -33,32 +34,6 @@ bool FolderIdentity(const std::string& folder, BY_HANDLE_FILE_INFORMATION& info)
   const bool ok = GetFileInformationByHandle(h, &info) != 0;
   CloseHandle(h);
   return ok;
-}
-
-FileError Classify(DWORD error) {
-  switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND:
-    case ERROR_INVALID_DRIVE:
-    case ERROR_BAD_NETPATH:
-      return FileError::NotFound;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT:
-      return FileError::Denied;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION:
-      return FileError::InUse;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-      return FileError::DiskFull;
-    default:
-      return FileError::Other;
-  }
-}
-
-bool Fail(DWORD error) {
-  SetLastFileError(Classify(error));
-  return false;
 }
 
 bool Succeed() {
@@ -90,7 +65,7 @@ bool CopyFileOver(const std::string& source, const std::string& target) {
   const DWORD attributes = GetFileAttributesA(target.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-    return Fail(ERROR_ACCESS_DENIED);
+    return FailWithSystemError(ERROR_ACCESS_DENIED);
   }
   // The copy is made complete beside the target, then moved over it.
   const std::string temp = detail::TemporaryNameFor(target);
@@ -112,7 +87,7 @@ bool CopyFileOver(const std::string& source, const std::string& target) {
   if (error != 0) {
     SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileA(temp.c_str());
-    return Fail(error);
+    return FailWithSystemError(error);
   }
   return Succeed();
 }
@@ -121,32 +96,33 @@ bool CreateFolder(const std::string& folder) {
   if (CreateDirectoryA(WithoutTrailingSeparators(folder).c_str(), nullptr)) return Succeed();
   const DWORD error = GetLastError();
   if (FolderExists(folder)) return Succeed();
-  return Fail(error);
+  return FailWithSystemError(error);
 }
 
 bool FileWritable(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return Fail(GetLastError());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return FailWithSystemError(GetLastError());
   if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
-    return Fail(ERROR_ACCESS_DENIED);
+    return FailWithSystemError(ERROR_ACCESS_DENIED);
   }
   // A program that runs from the file or holds it open without sharing
   // (the game with its harmony.dll) refuses the open.
   HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return Fail(GetLastError());
+  if (h == INVALID_HANDLE_VALUE) return FailWithSystemError(GetLastError());
   CloseHandle(h);
   return Succeed();
 }
 
 bool RemoveFile(const std::string& path) {
-  return DeleteFileA(path.c_str()) ? Succeed() : Fail(GetLastError());
+  return DeleteFileA(path.c_str()) ? Succeed() : FailWithSystemError(GetLastError());
 }
 
 bool RemoveEmptyFolder(const std::string& folder) {
-  return RemoveDirectoryA(WithoutTrailingSeparators(folder).c_str()) ? Succeed()
-                                                                     : Fail(GetLastError());
+  return RemoveDirectoryA(WithoutTrailingSeparators(folder).c_str())
+             ? Succeed()
+             : FailWithSystemError(GetLastError());
 }
 
 bool FolderExists(const std::string& folder) {

@@ -1,0 +1,38 @@
+#include <cerrno>
+
+#include "document/file_error.h"
+#include "platform/system_error.h"
+
+namespace wavoria {
+
+namespace {
+
+FileError Classify(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return FileError::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+      return FileError::Denied;
+    case ETXTBSY:
+    case EBUSY:
+      return FileError::InUse;
+    case ENOSPC:
+    case EDQUOT:
+      return FileError::DiskFull;
+    default:
+      return FileError::Other;
+  }
+}
+
+}  // namespace
+
+bool FailWithSystemError(unsigned long code) {
+  SetLastFileError(Classify(static_cast<int>(code)));
+  return false;
+}
+
+}  // namespace wavoria

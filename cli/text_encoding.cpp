@@ -1,24 +1,10 @@
 #include "cli/text_encoding.h"
 
-#include <array>
-#include <cstdint>
+#include "document/utf8_text.h"
 
 namespace wavoria::cli {
 
 namespace {
-
-// Code points of the bytes 0x80 to 0x9F; from 0xA0 on Windows-1252 is Latin-1.
-constexpr std::array<char32_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
-};
-
-char32_t CodePointOf(unsigned char byte) {
-  if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
-  return byte;
-}
 
 void AppendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -33,46 +19,12 @@ void AppendUtf8(std::string& out, char32_t c) {
   }
 }
 
-// The Windows-1252 byte of code point c, or '?' when there is none.
-char ByteOf(char32_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-    if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
-  }
-  return '?';
-}
-
-// Decodes one UTF-8 sequence at text[pos]; returns its length, 0 when the
-// bytes there are no valid sequence (overlong forms and surrogates included).
-std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& c) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
-  const unsigned char first = byte(0);
-  std::size_t length = 0;
-  char32_t min{};
-  if (first >= 0xC2 && first <= 0xDF) {
-    length = 2, c = first & 0x1F, min = 0x80;
-  } else if (first >= 0xE0 && first <= 0xEF) {
-    length = 3, c = first & 0x0F, min = 0x800;
-  } else if (first >= 0xF0 && first <= 0xF4) {
-    length = 4, c = first & 0x07, min = 0x10000;
-  } else {
-    return 0;
-  }
-  if (pos + length > text.size()) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return 0;
-    c = (c << 6) | (byte(i) & 0x3F);
-  }
-  if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
-  return length;
-}
-
 }  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char ch : text) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(ch)));
+  for (char ch : text) AppendUtf8(out, CodePointOf1252(static_cast<unsigned char>(ch)));
   return out;
 }
 
@@ -87,7 +39,9 @@ std::string Utf8ToCp1252(std::string_view text) {
       out += static_cast<char>(first);
       ++pos;
     } else {
-      out += ByteOf(c);
+      char byte = '?';
+      Windows1252ByteOf(c, byte);
+      out += byte;
       pos += length;
     }
   }

@@ -1,5 +1,6 @@
 #include "document/utf8_text.h"
 
+#include <array>
 #include <cstdint>
 
 namespace wavoria {
@@ -8,54 +9,13 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The code points that Windows-1252 puts at 0x80 to 0x9F (0: none there).
-constexpr char32_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-// Decodes the character at text[at]; false on a malformed sequence.
-bool Decode(std::string_view text, std::size_t& at, char32_t& cp) {
-  const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
-  const std::uint8_t lead = byte(at);
-  int extra = 0;
-  if (lead < 0x80) {
-    cp = lead;
-  } else if (lead >= 0xC2 && lead <= 0xDF) {
-    cp = lead & 0x1F;
-    extra = 1;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    cp = lead & 0x0F;
-    extra = 2;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    cp = lead & 0x07;
-    extra = 3;
-  } else {
-    return false;
-  }
-  if (at + static_cast<std::size_t>(extra) >= text.size()) return false;
-  for (int i = 1; i <= extra; ++i) {
-    const std::uint8_t next = byte(at + i);
-    if ((next & 0xC0) != 0x80) return false;
-    cp = (cp << 6) | (next & 0x3F);
-  }
-  // Overlong forms, surrogates and code points past U+10FFFF are not UTF-8.
-  if ((extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-      (cp >= 0xD800 && cp <= 0xDFFF)) {
-    return false;
-  }
-  at += static_cast<std::size_t>(extra) + 1;
-  return true;
-}
-
-// The Windows-1252 byte for cp, or 0 when there is none.
-char ToWindows1252(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-  for (int i = 0; i < 32; ++i) {
-    if (kHighControls[i] == cp) return static_cast<char>(0x80 + i);
-  }
-  return 0;
-}
+// Code points of the bytes 0x80 to 0x9F; from 0xA0 on Windows-1252 is Latin-1.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
+};
 
 std::string_view WithoutMark(std::string_view text) {
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
@@ -75,13 +35,57 @@ bool IsUtf8(std::string_view text, int& firstLine) {
       continue;
     }
     char32_t cp = 0;
-    if (!Decode(text, at, cp)) return false;
+    const std::size_t length = DecodeUtf8(text, at, cp);
+    if (length == 0) return false;
+    at += length;
     if (firstLine == 0) firstLine = line;
   }
   return true;
 }
 
 }  // namespace
+
+char32_t CodePointOf1252(unsigned char byte) {
+  if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
+  return byte;
+}
+
+bool Windows1252ByteOf(char32_t c, char& byte) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+    byte = static_cast<char>(c);
+    return true;
+  }
+  for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+    if (kHighControls[i] == c) {
+      byte = static_cast<char>(0x80 + i);
+      return true;
+    }
+  }
+  return false;
+}
+
+std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& c) {
+  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
+  const unsigned char first = byte(0);
+  std::size_t length = 0;
+  char32_t min{};
+  if (first >= 0xC2 && first <= 0xDF) {
+    length = 2, c = first & 0x1F, min = 0x80;
+  } else if (first >= 0xE0 && first <= 0xEF) {
+    length = 3, c = first & 0x0F, min = 0x800;
+  } else if (first >= 0xF0 && first <= 0xF4) {
+    length = 4, c = first & 0x07, min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (pos + length > text.size()) return 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if ((byte(i) & 0xC0) != 0x80) return 0;
+    c = (c << 6) | (byte(i) & 0x3F);
+  }
+  if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+  return length;
+}
 
 Utf8Conversion ConvertUtf8Text(std::string_view text) {
   Utf8Conversion result;
@@ -91,15 +95,15 @@ Utf8Conversion ConvertUtf8Text(std::string_view text) {
   result.Converted = true;
   result.Text.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
-    char32_t cp = 0;
-    Decode(text, at, cp);
-    const char c = ToWindows1252(cp);
-    if (c == 0 && cp != 0) {
-      result.Text += '?';
-      ++result.Unmappable;
-    } else {
-      result.Text += c;
+    if (static_cast<std::uint8_t>(text[at]) < 0x80) {
+      result.Text += text[at++];
+      continue;
     }
+    char32_t cp = 0;
+    at += DecodeUtf8(text, at, cp);
+    char c = '?';
+    if (!Windows1252ByteOf(cp, c)) ++result.Unmappable;
+    result.Text += c;
   }
   return result;
 }

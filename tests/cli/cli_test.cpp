@@ -307,7 +307,6 @@ TEST_F(CliInstall, Choices) {
                kDone + BackedUp(P("game/Wavoria-Sicherung/2026-12-07 14.03.12")) +
                    "Die Tastenliste zum Anpassen: " + P("game/Sound/KeyList.script.wav") + "\n",
                ""}));
-  EXPECT_EQ(Bytes(P("game/harmony.dll")), "Klavato");
   EXPECT_EQ(Autorun(), kTick + "Sound\\KeyList.script.wav\r\nSound\\KeySupportON.script.wav\r\n");
   EXPECT_FALSE(fs::exists(P("game/Sound/M.script.wav")));
   EXPECT_EQ(

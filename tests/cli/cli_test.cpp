@@ -15,7 +15,9 @@
 #include "cli/text_encoding.h"
 #include "document/file_io.h"
 #include "platform/program_folder.h"
+#include "tests/core/test_support.h"
 #include "tests/worked_example.h"
+#include "wizard/file_ops.h"
 #include "wizard/install_backup.h"
 
 #ifndef _WIN32
@@ -305,7 +307,6 @@ TEST_F(CliInstall, Choices) {
                kDone + BackedUp(P("game/Wavoria-Sicherung/2026-12-07 14.03.12")) +
                    "Die Tastenliste zum Anpassen: " + P("game/Sound/KeyList.script.wav") + "\n",
                ""}));
-  EXPECT_EQ(Bytes(P("game/harmony.dll")), "Klavato");
   EXPECT_EQ(Autorun(), kTick + "Sound\\KeyList.script.wav\r\nSound\\KeySupportON.script.wav\r\n");
   EXPECT_FALSE(fs::exists(P("game/Sound/M.script.wav")));
   EXPECT_EQ(
@@ -372,6 +373,98 @@ TEST_F(CliInstall, Refusals) {
   EXPECT_EQ(Bytes(P("game/harmony.dll")), "game/harmony.dll");
   EXPECT_FALSE(fs::exists(P("game/Sound")));
 }
+
+#ifndef _WIN32
+// POSIX permissions stand in for the read-only attribute, so these run natively.
+TEST_F(CliInstall, ASecondInstallKeepsTheReplacedFilesAndRestoreBringsThemBack) {
+  EXPECT_EQ(BackupStamp({2026, 12, 7, 14, 3, 12}), "2026-12-07 14.03.12");
+  const std::string tpl = Bytes("tpl/Key/KeyList.script.wav");
+  fs::remove_all("tpl/Mouse");
+  Write("tpl/Key/Liesmich.txt", "L");
+  const std::string first = "game/Wavoria-Sicherung/2026-12-07 14.03.12";
+  Outcome run = Install({"--keyboard", "--mouse"});
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  // Only the game's own library differed; every template file is copied, and
+  // the missing Mouse folder is named.
+  EXPECT_NE(run.Out.find("Sicherung '" + first + "'"), std::string::npos) << run.Out;
+  EXPECT_NE(run.Out.find("Vorlagenordner 'tpl/Mouse' fehlt"), std::string::npos);
+  EXPECT_EQ(FilesIn(first), std::vector<std::string>{"harmony.dll"});
+  EXPECT_TRUE(FoldersIn(first).empty());
+  EXPECT_EQ(Bytes(first + "/harmony.dll"), "game/harmony.dll");
+  EXPECT_EQ(Bytes("game/Sound/Liesmich.txt"), "L");
+
+  Write("game/Sound/KeyList.script.wav", "mine");
+  Write("game/autorun.script", "Sound\\Mine.script.wav\r\n");
+  FixBackupStamp("2026-12-07 15.00.00");
+  run = Install({"--keyboard", "--mouse", "--force"});
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  const std::string second = "game/Wavoria-Sicherung/2026-12-07 15.00.00";
+  EXPECT_EQ(FilesIn(second), std::vector<std::string>{"autorun.script"});
+  EXPECT_EQ(FilesIn(second + "/Sound"), std::vector<std::string>{"KeyList.script.wav"});
+  EXPECT_EQ(Bytes(second + "/Sound/KeyList.script.wav"), "mine");
+
+  FixBackupStamp("2026-12-07 16.00.00");
+  run = Do({"restore", "--game", "game"});
+  ASSERT_EQ(run.Status, 0) << run.Err;
+  EXPECT_EQ(Bytes("game/Sound/KeyList.script.wav"), "mine");
+  EXPECT_EQ(Autorun(), "Sound\\Mine.script.wav\r\n");
+  EXPECT_EQ(Bytes("game/Wavoria-Sicherung/2026-12-07 16.00.00/Sound/KeyList.script.wav"), tpl);
+  fs::remove_all("game/Wavoria-Sicherung");
+  EXPECT_NE(Do({"restore", "--game", "game"}).Err.find("gibt es keine Sicherung"),
+            std::string::npos);
+}
+
+TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
+  const struct {
+    std::string file, mode, expected;  // mode: "file" put as is, "000"/"444" permissions
+  } rows[] = {
+      {"game/Wavoria-Sicherung", "file", "Sicherung' für die Sicherung konnte nicht angelegt"},
+      {"game/harmony.dll", "444", "harmony.dll' kann nicht ersetzt werden: schreibgeschützt"},
+      {"tpl/Key/KeyList.script.wav", "000",
+       "KeyList.script.wav' konnte nicht gelesen werden: "
+       "schreibgeschützt oder keine Berechtigung."},
+      {"game/harmony.dll", "full", "Der Datenträger ist voll."},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.file + " " + r.mode);
+    SetUp();
+    if (r.mode == "file") Write(r.file, "x");
+    if (r.mode == "000" || r.mode == "444") {
+      fs::permissions(r.file, r.mode == "000" ? fs::perms::none : fs::perms::owner_read);
+    }
+    if (r.mode == "full") SimulateShortWriteAfter(0);
+    Outcome run;
+    auto install = [&] { run = Install({"--keyboard"}); };
+    // Without write permission bits a file is refused for root too.
+    ASSERT_TRUE(r.mode == "000" ? testing::WithoutRootRights(install) : (install(), true));
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_NE(run.Err.find(r.expected), std::string::npos) << run.Err;
+    EXPECT_NE(run.Err.find("nichts verändert"), std::string::npos);
+    EXPECT_EQ(run.Err.find("nicht gefunden"), std::string::npos);
+    EXPECT_TRUE(FoldersIn("game").empty());
+    fs::permissions(r.file, fs::perms::owner_all, fs::perm_options::add);
+    SimulateShortWriteAfter(-1);
+    EXPECT_EQ(Bytes("game/harmony.dll"), "game/harmony.dll");
+  }
+}
+
+TEST_F(CliInstall, NamesInTheGameFolderAreMatchedIgnoringCase) {
+  const std::string tpl = Bytes("tpl/Key/KeyList.script.wav");
+  ASSERT_TRUE(fs::remove("game/harmony.dll"));
+  Write("game/HARMONY.DLL", "own");
+  Write("game/SOUND/KEYLIST.SCRIPT.WAV", "mine");
+  Write("game/AUTORUN.SCRIPT", "Sound\\Mine.script.wav\r\n");
+  EXPECT_NE(Install({"--keyboard"}).Err.find("bereits"), std::string::npos);
+  ASSERT_EQ(Install({"--keyboard", "--force"}).Status, 0);
+  EXPECT_EQ(FoldersIn("game"), (std::vector<std::string>{"SOUND", "Wavoria-Sicherung"}));
+  EXPECT_EQ(FilesIn("game"), (std::vector<std::string>{"AUTORUN.SCRIPT", "HARMONY.DLL",
+                                                       "RPG_RT.EXE", "oldharmony.dll"}));
+  EXPECT_EQ(Bytes("game/SOUND/KEYLIST.SCRIPT.WAV"), tpl);
+  const std::string backup = "game/Wavoria-Sicherung/2026-12-07 14.03.12/";
+  EXPECT_EQ(Bytes(backup + "HARMONY.DLL"), "own");
+  EXPECT_EQ(Bytes(backup + "SOUND/KEYLIST.SCRIPT.WAV"), "mine");
+}
+#endif
 
 TEST(CliText, Windows1252AndUtf8) {
   const std::pair<std::string, std::string> both[] = {{"Next=1", "Next=1"},

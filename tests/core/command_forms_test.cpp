@@ -160,7 +160,6 @@ TEST(KeyCapture, TakesTheLowestNamedHeldKeyAndBlinks) {
   for (const char* key : {"k", "\xFFK", "\xFFkk"}) EXPECT_FALSE(IsCloseRequest(key));
   EXPECT_EQ(PaletteColour(15), (PaletteRgb{255, 255, 255}));
   EXPECT_EQ(PaletteColour(16), PaletteRgb{});
-  EXPECT_EQ(PaletteColour(0), PaletteRgb{});
 }
 
 }  // namespace

@@ -112,22 +112,9 @@ TEST(EditorCommands, ChooserChoices) {
   for (int id : {3003, 3008, kChooserCancel, 1}) EXPECT_EQ(FindChooserChoice(id), nullptr) << id;
 }
 
-TEST(EditorRules, NotepadAndMessages) {
+TEST(EditorRules, NotepadCommandLineAndAFullScript) {
   EXPECT_EQ(NotepadCommandLine("C:\\Meine Skripte\\a & b.script.wav"),
             "notepad.exe \"C:\\Meine Skripte\\a & b.script.wav\"");
-  EXPECT_TRUE(NotepadNeedsNoPrompt("C:\\a.script.wav", false));
-  EXPECT_FALSE(NotepadNeedsNoPrompt("C:\\a.script.wav", true));
-  EXPECT_FALSE(NotepadNeedsNoPrompt("", false));
-  EXPECT_EQ(NotepadPromptText(""), "Die Datei hat noch keinen Namen. Jetzt speichern?");
-  EXPECT_EQ(NotepadPromptText("a"), "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?");
-  // own file, modified before, changed by Notepad -> modified afterwards
-  const std::tuple<bool, bool, bool, bool> notepad[] = {
-      {true, false, false, false}, {true, true, false, false}, {true, false, true, false},
-      {false, true, false, true},  {false, false, true, true}, {false, false, false, false},
-  };
-  for (const auto& [own, was, changed, modified] : notepad) {
-    EXPECT_EQ(ModifiedAfterNotepad(own, was, changed), modified) << own << was << changed;
-  }
   CommandTable t;
   for (int i = 0; i < 510; ++i) t.InsertCommand(1);
   EXPECT_TRUE(HasRoomForCommand(t));

@@ -77,14 +77,7 @@ class FileFaults : public ::testing::Test {
   CommandTable document_;
 };
 
-TEST_F(FileFaults, SaveOntoAReadOnlyFile) {
-  fs::permissions(path_, kWrite, fs::perm_options::remove);
-  ExpectSaveFails(path_);
-  fs::permissions(path_, fs::perms::owner_write, fs::perm_options::add);
-  ExpectSaved(path_);
-}
-
-TEST_F(FileFaults, SaveIntoAMissingFolderOrOntoAFolder) {
+TEST_F(FileFaults, SaveIntoAMissingFolderOntoAFolderOrAReadOnlyFile) {
   const std::string missing = folder_.File("fehlt");
   ExpectSaveFails(missing + kPathSeparator + "x.script.wav");
   EXPECT_FALSE(fs::exists(missing));
@@ -92,24 +85,26 @@ TEST_F(FileFaults, SaveIntoAMissingFolderOrOntoAFolder) {
   ExpectSaveFails(missing);
   EXPECT_TRUE(fs::is_directory(missing));
   ExpectSaved(missing + kPathSeparator + "x.script.wav");
+  fs::permissions(path_, kWrite, fs::perm_options::remove);
+  ExpectSaveFails(path_);
+  fs::permissions(path_, fs::perms::owner_write, fs::perm_options::add);
+  ExpectSaved(path_);
 }
 
-// A full disk: the write stops after a number of bytes.
-TEST_F(FileFaults, AShortWrite) {
+// A full disk (the write stops after a number of bytes), then a folder where
+// the temporary file would go.
+TEST_F(FileFaults, AShortWriteOrABlockedTemporaryName) {
   const long long size = static_cast<long long>(ScriptText(document_).size());
   for (long long budget : {0LL, 1LL, size / 2, size - 1}) {
     SimulateShortWriteAfter(budget);
     ExpectSaveFails(path_);
   }
-  SimulateShortWriteAfter(size);
-  ExpectSaved(path_);
-}
-
-TEST_F(FileFaults, ABlockedTemporaryName) {
+  SimulateShortWriteAfter(-1);
   const std::string temporary = detail::TemporaryNameFor(path_);
   fs::create_directory(temporary);
   ExpectSaveFails(path_);
   fs::remove(temporary);
+  SimulateShortWriteAfter(size);
   ExpectSaved(path_);
 }
 

@@ -52,12 +52,7 @@ TEST(ListUpdate, EditsAreMinimal) {
       {{"s", "a", "x", "b", "c", "<>"}, {{E::kInsert, 2, "x"}}},
       {{"s", "a", "b", "x", "<>"}, {{E::kReplace, 3, "x"}}},
       {lines, {}},
-      {{},
-       {{E::kDelete, 0, ""},
-        {E::kDelete, 0, ""},
-        {E::kDelete, 0, ""},
-        {E::kDelete, 0, ""},
-        {E::kDelete, 0, ""}}},
+      {{}, std::vector<E>(5, {E::kDelete, 0, ""})},
   };
   for (const auto& row : cases) EXPECT_EQ(DiffListLines(lines, row.wanted), row.edits);
 }

@@ -90,11 +90,13 @@ TEST(Text, FileErrorCauses) {
       {FileError::NotFound, "S: nicht gefunden."},
       {FileError::Denied, "S: schreibgeschützt oder keine Berechtigung."},
       {FileError::DiskFull, "S: Der Datenträger ist voll."},
+      {FileError::InUse,
+       "S: wird gerade von einem anderen Programm verwendet (läuft das Spiel oder der RPG Maker "
+       "noch?)."},
+      {FileError::Other, "S: ein Fehler des Systems."},
       {FileError::None, "S."},
   };
   for (const auto& [error, text] : cases) EXPECT_EQ(WithCause("S.", error), text);
-  EXPECT_NE(FileErrorCause(FileError::InUse).find("anderen Programm"), std::string::npos);
-  EXPECT_NE(FileErrorCause(FileError::Other), FileErrorCause(FileError::InUse));
 }
 
 }  // namespace

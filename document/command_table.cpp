@@ -179,7 +179,7 @@ void CommandTable::DeleteCommand(int position) {
 
 void CommandTable::MoveCommandUp(int position) {
   const int last = LastPosition();
-  if (last == 0 || position <= 1 || position > last) return;
+  if (position <= 1 || position > last) return;
   ScriptCommand& target = slots_[displayOrder_[position]];
   const int pred = FindPredecessor(target);
   if (pred < 0) return;
@@ -193,7 +193,7 @@ void CommandTable::MoveCommandUp(int position) {
 
 void CommandTable::MoveCommandDown(int position) {
   const int last = LastPosition();
-  if (last == 0 || position <= 0 || position >= last) return;
+  if (position <= 0 || position >= last) return;
   ScriptCommand& target = slots_[displayOrder_[position]];
   const int pred = FindPredecessor(target);
   const int succ = FindSuccessor(target);

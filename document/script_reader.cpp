@@ -67,7 +67,7 @@ void ForEachLine(std::string_view text, F&& f) {
 // The number n of a section named "WIZ" + n as NewSectionName writes it
 // (case of the letters ignored), or -1 for any other name.
 std::int64_t GeneratedNumberOf(std::string_view name) {
-  if (name.size() < 4 || name.size() > 21 || !StartsWithIgnoreCase(name, "WIZ")) return -1;
+  if (name.size() < 4 || !StartsWithIgnoreCase(name, "WIZ")) return -1;
   const std::string_view digits = name.substr(3);
   if (digits[0] == '0' && digits.size() > 1) return -1;
   std::int64_t n = 0;

@@ -144,7 +144,7 @@ TEST(ScriptReader, MoreThan511SectionsAreCut) {
   EXPECT_EQ(r.table.Slot(511).SectionName, "S510");
   EXPECT_EQ(r.table.LastPosition(), 511);
   // A "WIZ" name past the slots is not given to [Execute] either.
-  EXPECT_EQ(ReadText(text + "[WIZ0]\n").table.Slot(1).SectionName, "WIZ1");
+  EXPECT_EQ(ReadText(text + "[WIZ1]\n[WIZ0]\n").table.Slot(1).SectionName, "WIZ2");
   EXPECT_FALSE(ReadText(text.substr(0, text.find("[S511]"))).warnings.SectionsCut);
 }
 

@@ -74,7 +74,13 @@ TEST(Text, Utf8ConvertsOnlyValidUtf8WithNonAscii) {
       {"\xEF\xBB\xBFplain", false, "", 0, 0},
       {"\xC3", false, "", 0, 0},
       {"\xC0\xAF", false, "", 0, 0},
-      {"\xF4\x90\x80\x80", false, "", 0, 0},  // past U+10FFFF
+      {"\xF4\x90\x80\x80", false, "", 0, 0},           // past U+10FFFF
+      {"\xED\x9F\xBF\xEE\x80\x80", true, "??", 2, 1},  // U+D7FF and U+E000 around the surrogates
+      {"\xED\xA0\x80", false, "", 0, 0},               // U+D800, a surrogate
+      {"\xED\xBF\xBF", false, "", 0, 0},               // U+DFFF
+      {"\xE0\x9F\xBF", false, "", 0, 0},               // overlong three bytes
+      {"\xF0\x8F\xBF\xBF", false, "", 0, 0},           // overlong four bytes
+      {"\xC2\x8F\xC2\x81", true, "\x8F\x81", 0, 1},    // the bytes Windows-1252 leaves undefined
   };
   for (const auto& [input, converted, text, unmappable, line] : cases) {
     const Utf8Conversion result = ConvertUtf8Text(input);

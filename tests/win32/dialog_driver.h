@@ -16,13 +16,6 @@
 
 namespace wavoria::testing {
 
-inline std::string Text(HWND dialog, int id) {
-  return GetItemText(dialog, id);
-}
-inline std::string Caption(HWND window) {
-  return GetWindowString(window);
-}
-
 inline HWND ActiveDialog() {
   HWND found = nullptr;
   auto find = [](HWND w, LPARAM found) -> BOOL {
@@ -71,10 +64,10 @@ class DialogDriver {
     if (d == nullptr || d->busy_ || active == nullptr) return;
     d->busy_ = true;
     if (static_cast<LONG>(GetTickCount() - d->deadline_) > 0) {
-      d->problems_ += "timed out with '" + Caption(active) + "' open\n";
+      d->problems_ += "timed out with '" + GetWindowString(active) + "' open\n";
       d->steps_.clear();
       EndDialog(active, 0);
-    } else if (!d->steps_.empty() && Caption(active) == d->steps_.front().first) {
+    } else if (!d->steps_.empty() && GetWindowString(active) == d->steps_.front().first) {
       Action step = std::move(d->steps_.front().second);
       d->steps_.pop_front();
       step(active);
@@ -116,9 +109,6 @@ inline void PressKeys(std::initializer_list<WORD> keys) {
 inline std::string MessageText(HWND box) {
   return GetItemText(box, 0xFFFF);
 }
-inline bool HasButton(HWND box, int id) {
-  return GetDlgItem(box, id) != nullptr;
-}
 inline LPCSTR MessageIcon(HWND box) {
   HICON shown = nullptr;  // the one visible static that shows an icon
   for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
@@ -132,14 +122,11 @@ inline LPCSTR MessageIcon(HWND box) {
   return shown == nullptr ? nullptr : IDI_APPLICATION;
 }
 
-inline int ListSelection(HWND d, int id) {
-  return int(SendDlgItemMessageA(d, id, LB_GETCURSEL, 0, 0));
-}
-inline int ComboSelection(HWND d, int id) {
-  return int(SendDlgItemMessageA(d, id, CB_GETCURSEL, 0, 0));
+inline int Selection(HWND d, int id, UINT message = LB_GETCURSEL) {
+  return int(SendDlgItemMessageA(d, id, message, 0, 0));
 }
 inline int ListCount(HWND d, int id) {
-  return int(SendDlgItemMessageA(d, id, LB_GETCOUNT, 0, 0));
+  return Selection(d, id, LB_GETCOUNT);
 }
 inline std::string ListLine(HWND d, int id, int line) {
   std::string text(std::max<LRESULT>(SendDlgItemMessageA(d, id, LB_GETTEXTLEN, line, 0), 0), '\0');

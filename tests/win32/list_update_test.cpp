@@ -2,20 +2,18 @@
 // shows, and the keyboard focus back on the list even after a command that
 // did nothing.
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <random>
-#include <string>
 
-#include "app/app_state_win.h"
 #include "app/editor_commands.h"
-#include "app/editor_windows_win.h"
 #include "document/list_lines.h"
 #include "document/script_reader.h"
-#include "resources/resource_ids.h"
+#include "editor_test_support.h"
 
 namespace wavoria {
 namespace {
+
+using namespace testing;
 
 struct MainWindow {
   explicit MainWindow(const std::string& script) {
@@ -28,16 +26,8 @@ struct MainWindow {
     SetForegroundWindow(window);
   }
   ~MainWindow() { DestroyWindow(window); }
-  void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (!IsDialogMessageA(window, &message)) DispatchMessageA(&message);
-    }
-  }
-  int Selection() { return (int)SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETCURSEL, 0, 0); }
   HWND window;
 };
-
 std::string Script(int commands) {
   std::string text = "[Execute]\r\n";
   for (int i = 0; i < commands; ++i) {
@@ -54,30 +44,22 @@ TEST(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
   std::mt19937 random(7);
   const int commands[] = {IDC_MAIN_DELETE, IDC_MAIN_UP, IDC_MAIN_DOWN};
   for (int step = 0; step < 150; ++step) {
-    const int count = (int)SendDlgItemMessageA(main.window, IDC_MAIN_LIST, LB_GETCOUNT, 0, 0);
-    const int line = (int)(random() % count);
-    SendDlgItemMessageA(main.window, IDC_MAIN_LIST, LB_SETCURSEL, line, 0);
+    const int line = int(random() % ListCount(main.window, IDC_MAIN_LIST));
+    Select(main.window, line);
     CommandTable expected = App().Document;
     const int id = commands[random() % 3];
     auto change = id == IDC_MAIN_DELETE ? DeleteAt : id == IDC_MAIN_UP ? MoveUpAt : MoveDownAt;
     const std::optional<int> selected = change(expected, line);
     expected.RebuildOrder();
-    SendMessageA(main.window, WM_COMMAND, id, 0);
-    const std::vector<std::string> lines = BuildListLines(expected);
-    ASSERT_EQ((int)lines.size(),
-              SendDlgItemMessageA(main.window, IDC_MAIN_LIST, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < (int)lines.size(); ++i) {
-      char text[600];
-      SendDlgItemMessageA(main.window, IDC_MAIN_LIST, LB_GETTEXT, i, (LPARAM)text);
-      ASSERT_EQ(lines[i], text) << "step " << step << ", line " << i;
-    }
-    ASSERT_EQ(main.Selection(), selected.value_or(line)) << "step " << step;
+    Command(main.window, id);
+    ASSERT_EQ(Lines(main.window), BuildListLines(expected)) << "step " << step;
+    ASSERT_EQ(Selection(main.window, IDC_MAIN_LIST), selected.value_or(line)) << "step " << step;
   }
 }
 
 TEST(ListBox, ACommandThatDoesNothingLeavesTheFocusOnTheList) {
   MainWindow main(Script(3));  // line 1 turns key support on: it has no dialog
-  SendDlgItemMessageA(main.window, IDC_MAIN_LIST, LB_SETCURSEL, 1, 0);
+  Select(main.window, 1);
   auto key = [](int code, DWORD flags) {
     INPUT input = {INPUT_KEYBOARD, {.ki = {WORD(code), 0, flags, 0, 0}}};
     SendInput(1, &input, sizeof input);
@@ -86,9 +68,13 @@ TEST(ListBox, ACommandThatDoesNothingLeavesTheFocusOnTheList) {
   for (int code : {int('E'), VK_MENU, VK_DOWN}) key(code, KEYEVENTF_KEYUP);
   key(VK_DOWN, 0);
   key(VK_DOWN, KEYEVENTF_KEYUP);
-  for (int i = 0; i < 30; ++i, Sleep(10)) main.Pump();
+  for (const DWORD end = GetTickCount() + 300; GetTickCount() < end; Sleep(10)) {
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
+      if (!IsDialogMessageA(main.window, &msg)) DispatchMessageA(&msg);
+    }
+  }
   EXPECT_EQ(GetFocus(), GetDlgItem(main.window, IDC_MAIN_LIST));
-  EXPECT_EQ(main.Selection(), 2);
+  EXPECT_EQ(Selection(main.window, IDC_MAIN_LIST), 2);
 }
 
 }  // namespace

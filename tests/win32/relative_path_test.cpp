@@ -31,7 +31,7 @@ TEST(RelativePath, SpeichernWritesTheOpenedFileAfterAChooserChangedTheFolder) {
   FinishWith(driver, MainCaption(script), [&](HWND w) {
     Command(w, IDM_SAVE_AS);  // cancelled
     Command(w, IDM_SAVE);
-    EXPECT_EQ(Caption(w), MainCaption(script));
+    EXPECT_EQ(GetWindowString(w), MainCaption(script));
     EXPECT_EQ(ReadFile(script).rfind(";Diese Datei wurde von Wavoria", 0), 0u) << ReadFile(script);
     EXPECT_FALSE(FileExists(other.File("Sound\\KeyList.script.wav")));
   });
@@ -47,9 +47,13 @@ TEST(RelativePath, AFailedSaveSaysWhy) {
   App().ScriptToOpen = script;
   DialogDriver driver;
   driver.Then(MainCaption(script), [](HWND w) { Post(w, IDM_SAVE); });
-  ThenWarning(driver, "Die Datei '" + script +
-                          "' konnte nicht gespeichert werden: schreibgeschützt oder keine "
-                          "Berechtigung.");
+  driver.Then("Wavoria", [&](HWND box) {
+    ExpectBox(box, "Wavoria",
+              "Die Datei '" + script +
+                  "' konnte nicht gespeichert werden: schreibgeschützt oder keine Berechtigung.",
+              IDI_EXCLAMATION, {IDOK});
+    Click(box, IDOK);
+  });
   FinishWith(driver, MainCaption(script), [&](HWND) { EXPECT_EQ(ReadFile(script), kScript); });
   SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_NORMAL);
 }

@@ -14,17 +14,6 @@
 
 namespace {
 
-BOOL CALLBACK CollectTemplate(HMODULE, LPCSTR, LPSTR name, LONG_PTR ids) {
-  if (IS_INTRESOURCE(name)) {
-    reinterpret_cast<std::vector<int>*>(ids)->push_back(LOWORD(reinterpret_cast<ULONG_PTR>(name)));
-  }
-  return TRUE;
-}
-
-INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) {
-  return FALSE;
-}
-
 // The room a control leaves for its text and the DrawText format it lays the
 // text out with; no format for controls that show no text of their own.
 struct Room {
@@ -67,13 +56,19 @@ Room RoomFor(HWND control, HDC dc) {
 
 TEST(TextFit, EveryTextFitsItsControl) {
   std::vector<int> templates;
-  EnumResourceNamesA(GetModuleHandleA(nullptr), RT_DIALOG, CollectTemplate,
+  auto collect = [](HMODULE, LPCSTR, LPSTR name, LONG_PTR ids) -> BOOL {
+    auto id = LOWORD(reinterpret_cast<ULONG_PTR>(name));
+    if (IS_INTRESOURCE(name)) reinterpret_cast<std::vector<int>*>(ids)->push_back(id);
+    return TRUE;
+  };
+  EnumResourceNamesA(GetModuleHandleA(nullptr), RT_DIALOG, collect,
                      reinterpret_cast<LONG_PTR>(&templates));
+  auto inert = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
   // Start screen, main window, chooser, ten command dialogs, rename, five wizard pages.
   EXPECT_EQ(templates.size(), 19u);
   for (int id : templates) {
     HWND dialog =
-        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, Inert, 0);
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, inert, 0);
     ASSERT_NE(dialog, nullptr) << "dialog " << id;
     for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
       char text[1024] = {};
@@ -88,11 +83,9 @@ TEST(TextFit, EveryTextFitsItsControl) {
         DrawTextA(dc, text, -1, &again, room.Format | DT_CALCRECT);
         const bool stable = !room.Redrawn || EqualRect(&again, &need);
         EXPECT_TRUE(need.right <= room.Size.cx && need.bottom <= room.Size.cy && stable)
-            << "dialog " << id << ", control " << GetDlgCtrlID(c) << " \"" << text
-            << "\": the text needs " << need.right << " x " << need.bottom
-            << " px, the control leaves " << room.Size.cx << " x " << room.Size.cy << " px"
-            << (stable ? "" : "; drawn at its own width it breaks again, into ")
-            << (stable ? "" : std::to_string(again.right) + " x " + std::to_string(again.bottom));
+            << "dialog " << id << ", control " << GetDlgCtrlID(c) << " \"" << text << "\" needs "
+            << need.right << " x " << need.bottom << " px, has " << room.Size.cx << " x "
+            << room.Size.cy << (stable ? "" : "; it breaks again at its own width");
       }
       SelectObject(dc, old);
       ReleaseDC(c, dc);

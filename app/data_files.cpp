@@ -1,5 +1,6 @@
 #include "app/data_files.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -48,7 +49,7 @@ std::string DataFieldReader::NextField(std::size_t maxLength) {
       if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
     }
   }
-  if (field.size() > maxLength) field.resize(maxLength);
+  field.resize(std::min(field.size(), maxLength));
   return field;
 }
 

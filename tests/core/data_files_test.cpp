@@ -21,10 +21,12 @@ TEST(DataFiles, FieldsAndNumbers) {
     EXPECT_EQ(text ? r.NextField(4096) : std::to_string(r.NextNumber()), value);
   }
   EXPECT_EQ(DataFieldReader("abcdef").NextField(3), "abc");
+  EXPECT_EQ(DataFieldReader("2.49").NextNumber(), 2);  // every decimal counts
 }
 
 TEST(DataFiles, KeyAndActionTables) {
-  const KeyNameTable keys = ParseKeyNames("A,30\n\"Bild auf\",73\nB,30\nWeit,200\nNeg,-1\nL,128\n");
+  const KeyNameTable keys =
+      ParseKeyNames("A,30\n\"Bild auf\",73\nB,30\nWeit,200\nNeg,-1\nL,128\nR,129\n");
   EXPECT_EQ(keys[30].Name, "B");  // the later record wins
   EXPECT_EQ(keys[30].ScanCode, 30);
   EXPECT_EQ(keys[73].Name, "Bild auf");

@@ -23,6 +23,7 @@ TEST(FileCommandRules, PathsAreMadeAbsoluteAgainstTheBase) {
       {"\\a.wav", "\\\\srv\\share\\d", "\\\\srv\\share\\a.wav"}, {"~wiz.script.wav", "Z:\\", "Z:\\~wiz.script.wav"},
       {"b/a.wav", "/home/x", "/home/x/b/a.wav"}, {"/tmp/a", "/home", "/tmp/a"},
       {"a:\\x", "C:\\S", "a:\\x"}, {"_:x", "C:\\S", "C:\\S\\_:x"},  // only letters name drives
+      {"A:\\x", "C:\\S", "A:\\x"}, {"z:\\x", "C:\\S", "z:\\x"},
       {"", "C:\\S", ""}, {"a.wav", "", "a.wav"},
   };
   // clang-format on

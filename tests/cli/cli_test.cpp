@@ -406,6 +406,9 @@ TEST_F(CliInstall, ASecondInstallKeepsTheReplacedFilesAndRestoreBringsThemBack) 
   FixBackupStamp("2026-12-07 16.00.00");
   run = Do({"restore", "--game", "game"});
   ASSERT_EQ(run.Status, 0) << run.Err;
+  EXPECT_EQ(
+      run.Out.rfind("Die Dateien der Sicherung '" + second + "' wurden wiederhergestellt.", 0), 0u)
+      << run.Out;
   EXPECT_EQ(Bytes("game/Sound/KeyList.script.wav"), "mine");
   EXPECT_EQ(Autorun(), "Sound\\Mine.script.wav\r\n");
   EXPECT_EQ(Bytes("game/Wavoria-Sicherung/2026-12-07 16.00.00/Sound/KeyList.script.wav"), tpl);

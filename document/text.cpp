@@ -112,7 +112,7 @@ std::string DecimalText(std::int64_t value) {
 }
 
 std::string CutTo(std::string text, std::size_t limit) {
-  if (text.size() > limit) text.resize(limit);
+  text.resize(std::min(text.size(), limit));
   return text;
 }
 

@@ -109,7 +109,8 @@ TEST(CommandForms, ProgramAndDocumentLaunch) {
       Command("ExecProgram",
               "Command= a.exe |Result=r|Wait=True|Display=MinimizedActive|Priority=Hight|Key=F1"));
   ASSERT_TRUE(StoreProgramLaunch({"b", "", false, -1, -1}, cmd));  // no selection keeps the field
-  EXPECT_EQ(cmd.Display + cmd.Priority + cmd.Wait + cmd.Command, "MinimizedActiveHightFalseb");
+  EXPECT_EQ(cmd.Display + cmd.Priority + cmd.Wait + cmd.Command + "|" + cmd.Result,
+            "MinimizedActiveHightFalseb|");
   ASSERT_TRUE(StoreProgramLaunch({"b", "", false, 0, 1}, cmd));
   EXPECT_EQ(cmd.Display + cmd.Priority, "");
 

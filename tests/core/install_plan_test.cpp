@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <map>
 
 #include "document/script_reader.h"
 #include "test_support.h"
 #include "wizard/file_ops.h"
+#include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
 
 namespace wavoria {
@@ -177,6 +179,18 @@ TEST(InstallExecutor, HarmonyIsOnlyReplacedOnceOldHarmonyCanBePutInPlace) {
   EXPECT_NE(report.WarningText().find("oldharmony.dll' konnte nicht gelesen werden"),
             std::string::npos)
       << report.WarningText();
+}
+
+// A backup folder is named after the local time it was made.
+TEST(InstallBackup, TheStampIsTheLocalTime) {
+  auto now = [] {
+    char text[32];
+    const std::time_t t = std::time(nullptr);
+    std::strftime(text, sizeof text, "%Y-%m-%d %H.%M.%S", std::localtime(&t));
+    return std::string(text);
+  };
+  const std::string before = now(), stamp = BackupStampNow(), after = now();
+  EXPECT_TRUE(stamp == before || stamp == after) << stamp;
 }
 
 }  // namespace

@@ -507,6 +507,18 @@ TEST_F(Cli, TheRealProgram) {
   EXPECT_EQ(Bytes("out.txt"),
             "Skriptname: \xC3\xBC\xE2\x82\xAC\n<> Maus-/Tastenstatus senden\n<>\n");
 #endif
+
+  // Without actions.dat beside it, it says which file is missing.
+#ifdef _WIN32
+  const std::string file = "wavoria-cli.exe";
+#else
+  const std::string file = "wavoria-cli";
+#endif
+  fs::copy_file(ProgramFolder() + kPathSeparator + file, P(file));
+  const std::string copy = fs::absolute(P(file)).string();
+  const int alone = std::system(("\"" + copy + "\" check g.script.wav 2> err.txt").c_str());
+  EXPECT_NE(alone, 0);
+  EXPECT_NE(Bytes("err.txt").find("actions.dat"), std::string::npos) << Bytes("err.txt");
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 // Test data shared by the core and the Win32 tests: the action names of the
-// shipped actions.dat and the worked example of the script writer.
+// shipped actions.dat, commands from a line of fields and the worked example
+// of the script writer.
 #pragma once
 
+#include <algorithm>
+#include <string_view>
+
 #include "app/data_files.h"
+#include "document/command_table.h"
 
 namespace wavoria::testing {
 
@@ -12,6 +17,25 @@ inline ActionTable EditorActions() {
       "WriteToLog,1\nExecProgram,2\nMCICommand,3\nMidiTickFunction,4\nAddOutput,5\n"
       "EnableKeySupport,6\nRegisterKeyDownEvent,7\nRegisterKeyUpEvent,8\n"
       "RegisterCheatEvent,9\nEnableMouseSupport,10\nGetMousePosition,11\nSetDebugLevel,12\n");
+}
+
+// A command with fields given as "Key=Value|Key=Value", keys as the file spells
+// them (Action and SectionName among them); a later value wins.
+inline ScriptCommand Command(std::string_view action, std::string_view fields = "") {
+  ScriptCommand c;
+  c.Action = action;
+  while (!fields.empty()) {
+    const std::string_view item = fields.substr(0, fields.find('|'));
+    fields.remove_prefix(std::min(fields.size(), item.size() + 1));
+    const std::string_view key = item.substr(0, item.find('=')), 
+                           value = item.substr(std::min(item.size(), key.size() + 1));
+    if (key == "Action") c.Action = value;
+    if (key == "SectionName") c.SectionName = value;
+    for (const auto& p : kParameterKeys) {
+      if (p.name == key) c.*p.field = value;
+    }
+  }
+  return c;
 }
 
 // The file of the worked example: New, rename to Testskript, WriteToLog

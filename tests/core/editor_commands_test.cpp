@@ -44,8 +44,7 @@ TEST(EditorCommands, AddDeleteAndMoveSelectTheRightLine) {
       {MoveUpAt, 3, 2},
       {MoveDownAt, 1, 2},
       {DeleteAt, 1, 0},
-      {DeleteAt, 2, 1},
-  };
+      {DeleteAt, 2, 1}};
   for (const auto& [step, at, selected] : steps) EXPECT_EQ(step(t, at), selected) << at;
   EXPECT_EQ(t.CommandAt(1)->Text, "a");
   EXPECT_EQ(t.LastPosition(), 1);
@@ -86,15 +85,13 @@ TEST(EditorCommands, EditRoundTripThroughTheBuffer) {
 // Every chooser button starts from an empty buffer; kinds without a dialog
 // are written at once and show the button's own caption in the list.
 TEST(EditorCommands, ChooserChoices) {
-  const std::tuple<int, int, const char*> buttons[] = {
-      {3016, 0, "Maus-/Tastenstatus senden"},
-      {3017, 0, "Output-Liste löschen"},
-      {3015, 0, "Maussupport deaktivieren"},
-      {3009, 0, "Tastensupport aktivieren"},
-      {3010, 0, "Tastensupport deaktivieren"},
-      {3004, 4000, "???"},
-      {3021, 5400, "???"},
-  };
+  const std::tuple<int, int, const char*> buttons[] = {{3016, 0, "Maus-/Tastenstatus senden"},
+                                                       {3017, 0, "Output-Liste löschen"},
+                                                       {3015, 0, "Maussupport deaktivieren"},
+                                                       {3009, 0, "Tastensupport aktivieren"},
+                                                       {3010, 0, "Tastensupport deaktivieren"},
+                                                       {3004, 4000, "???"},
+                                                       {3021, 5400, "???"}};
   for (const auto& [button, dialog, text] : buttons) {
     SCOPED_TRACE(button);
     CommandTable t;

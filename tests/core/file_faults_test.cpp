@@ -20,6 +20,7 @@ namespace wavoria {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::FileBytes;
 
 constexpr std::string_view kEarlier = ";WIZDESC$Alt\r\n[Execute]\r\nAction=WriteToLog\r\nNext=\r\n";
 constexpr auto kWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
@@ -37,11 +38,6 @@ class FileFaults : public ::testing::Test {
     SimulateShortWriteAfter(-1);
     fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add);
   }
-  std::string Bytes(const std::string& path) const {
-    std::string bytes = "(unreadable)";
-    ReadWholeFile(path, bytes);
-    return bytes;
-  }
   std::set<std::string> Names() const {
     std::set<std::string> names;
     for (const auto& e : fs::directory_iterator(folder_.Path())) names.insert(e.path().string());
@@ -53,12 +49,12 @@ class FileFaults : public ::testing::Test {
     bool saved = true;
     ASSERT_TRUE(testing::WithoutRootRights([&] { saved = WriteScriptFile(path, document_); }));
     EXPECT_FALSE(saved);
-    EXPECT_EQ(Bytes(path_), kEarlier);
+    EXPECT_EQ(FileBytes(path_), kEarlier);
     EXPECT_EQ(Names(), before);
   }
   void ExpectSaved(const std::string& path) {
     EXPECT_TRUE(WriteScriptFile(path, document_));
-    EXPECT_EQ(Bytes(path), ScriptText(document_));
+    EXPECT_EQ(FileBytes(path), ScriptText(document_));
   }
   // An open of path fails and leaves the document and the warnings alone.
   void ExpectOpenFails(const std::string& path) {
@@ -118,7 +114,7 @@ TEST_F(FileFaults, ALockedFile) {
   ExpectOpenFails(path_);
   CloseHandle(lock);
   EXPECT_FALSE(saved);
-  EXPECT_EQ(Bytes(path_), kEarlier);
+  EXPECT_EQ(FileBytes(path_), kEarlier);
   ExpectSaved(path_);
 }
 #else

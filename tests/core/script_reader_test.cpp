@@ -26,23 +26,12 @@ Read ReadText(std::string_view text) {
 TEST(ScriptReader, KeyLines) {
   // clang-format off
   const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-      {"Action = WriteToLog", "Action", "WriteToLog", false},
-      {"ACTION   =   x  ", "Action", "x", false},
-      {"Actions=x", "", "", true},
-      {"text=a=b", "Text", "a=b", false},
-      {"Text=x ;y", "Text", "x ;y", false},
-      {"Text=", "Text", "", false},
-      {"Text", "", "", true},
-      {"Text hallo", "", "", true},
-      {"\tText=x", "", "", true},
-      {"Type\t=Document", "", "", true},
-      {"Next foo=bar", "Next", "bar", false},
-      {"Key Text=x", "Key", "x", false},
-      {"=Text", "", "", true},
-      {"BlockKey=True", "BlockKey", "True", false},
-      {"ID= 7 ", "ID", "7", false},
-      {"Level=1;2", "Level", "1;2", false},
-  };
+      {"Action = WriteToLog", "Action", "WriteToLog", false}, {"ACTION   =   x  ", "Action", "x", false},
+      {"Actions=x", "", "", true}, {"text=a=b", "Text", "a=b", false}, {"Text=x ;y", "Text", "x ;y", false},
+      {"Text=", "Text", "", false}, {"Text", "", "", true}, {"Text hallo", "", "", true},
+      {"\tText=x", "", "", true}, {"Type\t=Document", "", "", true}, {"Next foo=bar", "Next", "bar", false},
+      {"Key Text=x", "Key", "x", false}, {"=Text", "", "", true}, {"BlockKey=True", "BlockKey", "True", false},
+      {"ID= 7 ", "ID", "7", false}, {"Level=1;2", "Level", "1;2", false}};
   // clang-format on
   for (const auto& [line, key, value, dropped] : cases) {
     SCOPED_TRACE(line);
@@ -83,14 +72,12 @@ TEST(ScriptReader, SectionsNamesAndChain) {
 }
 
 TEST(ScriptReader, ScriptName) {
+  // clang-format off
   const std::pair<const char*, const char*> cases[] = {
-      {"", "Unbenanntes Skript"},
-      {";WIZDESC$Erster\n;WIZDESC$Zweiter\n", "Zweiter"},
-      {";WIZDESC$\n", "Unbenanntes Skript"},
-      {"; WIZDESC$Nein\n", "Unbenanntes Skript"},
-      {";wizdesc$Nein\n", "Unbenanntes Skript"},
-      {"   ;WIZDESC$  Mit Leerzeichen  \n", "  Mit Leerzeichen"},
-  };
+      {"", "Unbenanntes Skript"}, {";WIZDESC$Erster\n;WIZDESC$Zweiter\n", "Zweiter"},
+      {";WIZDESC$\n", "Unbenanntes Skript"}, {"; WIZDESC$Nein\n", "Unbenanntes Skript"},
+      {";wizdesc$Nein\n", "Unbenanntes Skript"}, {"   ;WIZDESC$  Mit Leerzeichen  \n", "  Mit Leerzeichen"}};
+  // clang-format on
   for (const auto& [text, name] : cases) EXPECT_EQ(ReadText(text).table.ScriptName, name) << text;
 }
 

@@ -28,18 +28,11 @@ inline std::string ChainNames(const CommandTable& table) {
   return out;
 }
 
-// A command with fields given as "Key=Value|Key=Value", keys as the file spells them.
-inline ScriptCommand Command(std::string_view action, std::string_view fields = "") {
-  ScriptCommand c;
-  c.Action = action;
-  while (!fields.empty()) {
-    const std::string_view item = fields.substr(0, fields.find('|'));
-    fields.remove_prefix(std::min(fields.size(), item.size() + 1));
-    for (const auto& p : kParameterKeys) {
-      if (p.name == item.substr(0, item.find('='))) c.*p.field = item.substr(item.find('=') + 1);
-    }
-  }
-  return c;
+// A file's bytes; "<missing>" when it cannot be read.
+inline std::string FileBytes(const std::string& path) {
+  std::string bytes = "<missing>";
+  ReadWholeFile(path, bytes);
+  return bytes;
 }
 
 #ifdef WAVORIA_DATA_DIR

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/text_encoding.h"
 #include "document/file_error.h"
 #include "document/utf8_text.h"
 
@@ -9,27 +10,13 @@ namespace wavoria {
 namespace {
 
 TEST(Text, IntegerOf) {
+  // clang-format off
   const std::pair<const char*, std::int32_t> cases[] = {
-      {"7", 7},
-      {"  -5", -5},
-      {"+12", 12},
-      {"12abc", 12},
-      {"abc", 0},
-      {"", 0},
-      {"&H10", 16},
-      {"&hff", 255},
-      {"&O17", 15},
-      {"&b101", 5},
-      {"&X1", 0},
-      {"- 5", 0},
-      {"\t5", 0},
-      {"&H", 0},
-      {"2147483647", 2147483647},
-      {"-2147483648", -2147483647 - 1},
-      {"2147483648", 2147483647},
-      {"-99999999999999999999", -2147483647 - 1},
-      {"&HFFFFFFFFFFFFFFFFFF", 2147483647},
-  };
+      {"7", 7}, {"  -5", -5}, {"+12", 12}, {"12abc", 12}, {"abc", 0}, {"", 0}, {"&H10", 16},
+      {"&hff", 255}, {"&O17", 15}, {"&b101", 5}, {"&X1", 0}, {"- 5", 0}, {"\t5", 0}, {"&H", 0},
+      {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}, {"2147483648", 2147483647},
+      {"-99999999999999999999", -2147483647 - 1}, {"&HFFFFFFFFFFFFFFFFFF", 2147483647}};
+  // clang-format on
   for (const auto& [text, value] : cases) EXPECT_EQ(IntegerOf(text), value) << text;
   EXPECT_EQ(IntegerOf(std::string_view("12345", 2)), 12);  // digits end with the view
 }
@@ -43,34 +30,27 @@ TEST(Text, CaseBlanksAndNumbers) {
   EXPECT_EQ(StripBlanks("    "), "");
   EXPECT_EQ(DecimalText(-5), "-5");
   // The Negativ rule: the whole 32-bit range, held at its ends.
+  // clang-format off
   const std::tuple<const char*, bool, std::int32_t> signed_[] = {
-      {"5", true, -5},
-      {"", true, 0},
-      {"007", false, 7},
-      {"12abc", false, 12},
-      {"2147483648", false, 2147483647},
-      {"2147483648", true, -2147483647 - 1},
-      {"99999999999999999999", true, -2147483647 - 1},
-  };
+      {"5", true, -5}, {"", true, 0}, {"007", false, 7}, {"12abc", false, 12},
+      {"2147483648", false, 2147483647}, {"2147483648", true, -2147483647 - 1},
+      {"99999999999999999999", true, -2147483647 - 1}};
+  // clang-format on
   EXPECT_EQ(SignedNumberOf(std::string_view("123456", 3), false), 123);  // digits end with the view
   for (const auto& [digits, negative, value] : signed_) {
     EXPECT_EQ(SignedNumberOf(digits, negative), value) << digits << negative;
   }
 }
 
-TEST(Text, Utf8ConvertsOnlyValidUtf8WithNonAscii) {
+// Reading converts only valid UTF-8 with non-ASCII characters; the CLI
+// converts both ways for the terminal.
+TEST(Text, Utf8AndWindows1252) {
+  // clang-format off
   const std::tuple<std::string, bool, std::string, int, int> cases[] = {
-      {"Gr\xC3\xB6\xC3\x9F"
-       "e",
-       true,
-       "Gr\xF6\xDF"
-       "e",
-       0, 1},
+      {"Gr\xC3\xB6\xC3\x9F!", true, "Gr\xF6\xDF!", 0, 1},
       {"\xEF\xBB\xBFx\r\n\xE2\x82\xAC", true, "x\r\n\x80", 0, 2},
       {"a\n\xE4\xB8\xAD", true, "a\n?", 1, 2},
-      {"Gr\xF6\xDF"
-       "e",
-       false, "", 0, 0},
+      {"Gr\xF6\xDF!", false, "", 0, 0},
       {"\xEF\xBB\xBFplain", false, "", 0, 0},
       {"\xC3", false, "", 0, 0},
       {"\xC0\xAF", false, "", 0, 0},
@@ -82,12 +62,31 @@ TEST(Text, Utf8ConvertsOnlyValidUtf8WithNonAscii) {
       {"\xF0\x8F\xBF\xBF", false, "", 0, 0},           // overlong four bytes
       {"\xC2\x8F\xC2\x81", true, "\x8F\x81", 0, 1},    // the bytes Windows-1252 leaves undefined
   };
+  // clang-format on
   for (const auto& [input, converted, text, unmappable, line] : cases) {
     const Utf8Conversion result = ConvertUtf8Text(input);
     EXPECT_EQ(result.Converted, converted) << input;
     EXPECT_EQ(result.Text, text) << input;
     EXPECT_EQ(result.Unmappable, unmappable) << input;
     EXPECT_EQ(FirstUtf8Line(input), line) << input;
+  }
+  const std::pair<std::string, std::string> both[] = {{"Next=1", "Next=1"},
+                                                      {"\xE4\xDF\xC4", "\xC3\xA4\xC3\x9F\xC3\x84"},
+                                                      {"\x80\x84", "\xE2\x82\xAC\xE2\x80\x9E"},
+                                                      {"\x81", "\xC2\x81"},
+                                                      {"\xFF", "\xC3\xBF"}};
+  for (const auto& [cp1252, utf8] : both) {
+    EXPECT_EQ(cli::Cp1252ToUtf8(cp1252), utf8);
+    EXPECT_EQ(cli::Utf8ToCp1252(utf8), cp1252);
+  }
+  for (const auto& [utf8, cp1252] : {std::pair{"\xE4\xB8\xAD!", "?!"},
+                                     {"\xC0\xAF", "\xC0\xAF"},
+                                     {"\xED\xA0\x80", "\xED\xA0\x80"},
+                                     {"\xC3", "\xC3"},
+                                     {"\xC2\x80", "?"},
+                                     {"\xE0\xA4\x80", "?"},
+                                     {"\xF8\x90\x80\x80", "\xF8\x90\x80\x80"}}) {
+    EXPECT_EQ(cli::Utf8ToCp1252(utf8), cp1252);
   }
 }
 

@@ -12,11 +12,10 @@ namespace {
 TEST(TopLevelFlow, ArgumentsAndFirstState) {
   const std::pair<std::vector<std::string>, std::string> joins[] = {
       {{}, ""},
-      {{"C:\\Meine", "Skripte\\a", "b.script.wav"}, "C:\\Meine Skripte\\a b.script.wav"},
       {{" ", "x.script.wav", " "}, "x.script.wav"},
       {{"\tx"}, "\tx"},
       {{"a  b"}, "a  b"},
-  };
+      {{"C:\\Meine", "Skripte\\a", "b.script.wav"}, "C:\\Meine Skripte\\a b.script.wav"}};
   for (const auto& [args, line] : joins) EXPECT_EQ(JoinArguments(args), line);
   const std::string maker(kDefaultMakerExe);
   const std::string folder = "C:\\Programme\\ASCII\\RPG2000\\";

@@ -4,8 +4,6 @@
 // dialogs refuse an empty file, and Tab reaches every box.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "app/dialog_registry_win.h"
 #include "app/editor_commands.h"
 #include "editor_test_support.h"
@@ -15,20 +13,6 @@ namespace {
 
 using namespace testing;
 using Controls = std::vector<std::pair<int, std::string>>;  // check box "1"/"0", list: the item
-
-// A command from "Key=value;..." (over `c`).
-ScriptCommand With(const std::string& fields, ScriptCommand c = {}) {
-  std::istringstream in(fields);
-  for (std::string pair; std::getline(in, pair, ';');) {
-    const std::string key = pair.substr(0, pair.find('=')), value = pair.substr(key.size() + 1);
-    if (key == "Action") c.Action = value;
-    if (key == "SectionName") c.SectionName = value;
-    for (const ParameterKey& k : kParameterKeys) {
-      if (k.name == key) c.*k.field = value;
-    }
-  }
-  return c;
-}
 
 std::string Kind(HWND d, int id) {
   char name[16] = {};
@@ -62,43 +46,43 @@ struct Row {
 // clang-format off
 const Row kRows[] = {
     {IDD_LOG, "In Logdatei schreiben", IDC_LOG_CANCEL, "Text=alt", {{IDC_LOG_TEXT, "alt"}},
-     {{IDC_LOG_TEXT, "neu ü"}}, "Action=WriteToLog;Text=neu ü"},
+     {{IDC_LOG_TEXT, "neu ü"}}, "Action=WriteToLog|Text=neu ü"},
     {IDD_OUTPUT, "Wert an Output-Liste anhängen", IDC_OUTPUT_CANCEL, "Value=-12",
      {{IDC_OUTPUT_VALUE, "12"}, {IDC_OUTPUT_NEGATIVE, "1"}},
-     {{IDC_OUTPUT_VALUE, "25"}, {IDC_OUTPUT_NEGATIVE, "0"}}, "Action=AddOutput;Value=25"},
+     {{IDC_OUTPUT_VALUE, "25"}, {IDC_OUTPUT_NEGATIVE, "0"}}, "Action=AddOutput|Value=25"},
     {IDD_MIDI_TICK, "Funktion von 'Get Midi Pos.' ändern", IDC_MIDI_TICK_CANCEL, "Command=output",
      {{IDC_MIDI_TICK_FUNCTION, "1"}}, {{IDC_MIDI_TICK_FUNCTION, "0"}},
-     "Action=MidiTickFunction;Command=Original"},
+     "Action=MidiTickFunction|Command=Original"},
     {IDD_DEBUG_LEVEL, "Debuglevel setzen", IDC_DEBUG_LEVEL_CANCEL, "Level=2",
-     {{IDC_DEBUG_LEVEL_LEVEL, "2"}}, {{IDC_DEBUG_LEVEL_LEVEL, "3"}}, "Action=SetDebugLevel;Level=3"},
-    {IDD_MOUSE_SUPPORT, "Maussupport aktivieren", IDC_MOUSE_CANCEL, "ID=-3;Automatic=True",
+     {{IDC_DEBUG_LEVEL_LEVEL, "2"}}, {{IDC_DEBUG_LEVEL_LEVEL, "3"}}, "Action=SetDebugLevel|Level=3"},
+    {IDD_MOUSE_SUPPORT, "Maussupport aktivieren", IDC_MOUSE_CANCEL, "ID=-3|Automatic=True",
      {{IDC_MOUSE_ID, "3"}, {IDC_MOUSE_NEGATIVE, "1"}, {IDC_MOUSE_AUTOMATIC, "1"}},
      {{IDC_MOUSE_ID, "7"}, {IDC_MOUSE_NEGATIVE, "0"}, {IDC_MOUSE_AUTOMATIC, "0"}},
-     "Action=EnableMouseSupport;Enable=True;ID=7;Automatic=False"},
+     "Action=EnableMouseSupport|Enable=True|ID=7|Automatic=False"},
     {IDD_KEY_EVENT, "Tastenereignis registrieren", IDC_KEY_EVENT_CANCEL,
-     "Action=RegisterKeyUpEvent;Key=F1;Value=4;BlockKey=True",
+     "Action=RegisterKeyUpEvent|Key=F1|Value=4|BlockKey=True",
      {{IDC_KEY_EVENT_EVENT, "1"}, {IDC_KEY_EVENT_KEY, "F1"}, {IDC_KEY_EVENT_VALUE, "4"},
       {IDC_KEY_EVENT_NEGATIVE, "0"}, {IDC_KEY_EVENT_BLOCK, "1"}},
      {{IDC_KEY_EVENT_EVENT, "0"}, {IDC_KEY_EVENT_VALUE, "9"}, {IDC_KEY_EVENT_NEGATIVE, "1"},
-      {IDC_KEY_EVENT_BLOCK, "0"}}, "Action=RegisterKeyDownEvent;Value=-9;BlockKey=False"},
-    {IDD_CHEAT, "Cheat-Eingabe registrieren", IDC_CHEAT_CANCEL, "Cheat=money;Value=-2",
+      {IDC_KEY_EVENT_BLOCK, "0"}}, "Action=RegisterKeyDownEvent|Value=-9|BlockKey=False"},
+    {IDD_CHEAT, "Cheat-Eingabe registrieren", IDC_CHEAT_CANCEL, "Cheat=money|Value=-2",
      {{IDC_CHEAT_TEXT, "MONEY"}, {IDC_CHEAT_VALUE, "2"}, {IDC_CHEAT_NEGATIVE, "1"}},
      {{IDC_CHEAT_TEXT, "GOLD"}, {IDC_CHEAT_VALUE, "1"}, {IDC_CHEAT_NEGATIVE, "0"}},
-     "Action=RegisterCheatEvent;Cheat=GOLD;Value=1"},
+     "Action=RegisterCheatEvent|Cheat=GOLD|Value=1"},
     {IDD_PROGRAM, "Programm ausführen", IDC_PROGRAM_CANCEL,
-     "Command=a.exe;Display=Normal;Priority=Idle;Wait=True;Result=r.txt;Type=Other",
+     "Command=a.exe|Display=Normal|Priority=Idle|Wait=True|Result=r.txt|Type=Other",
      {{IDC_PROGRAM_FILE, "a.exe"}, {IDC_PROGRAM_MODE, "1"}, {IDC_PROGRAM_PRIORITY, "0"},
       {IDC_PROGRAM_RESULT, "r.txt"}, {IDC_PROGRAM_WAIT, "1"}},
      {{IDC_PROGRAM_FILE, "b.exe"}, {IDC_PROGRAM_MODE, "2"}, {IDC_PROGRAM_PRIORITY, "3"},
       {IDC_PROGRAM_RESULT, ""}, {IDC_PROGRAM_WAIT, "0"}},
-     "Action=ExecProgram;Command=b.exe;Display=Minimized;Priority=Realtime;Result=;Wait=False;Type="},
-    {IDD_DOCUMENT, "Dokument öffnen", IDC_DOCUMENT_CANCEL, "Type=Document;Command=a.txt;Display=ShowErrors",
+     "Action=ExecProgram|Command=b.exe|Display=Minimized|Priority=Realtime|Result=|Wait=False|Type="},
+    {IDD_DOCUMENT, "Dokument öffnen", IDC_DOCUMENT_CANCEL, "Type=Document|Command=a.txt|Display=ShowErrors",
      {{IDC_DOCUMENT_FILE, "a.txt"}, {IDC_DOCUMENT_SHOW_ERRORS, "1"}, {IDC_DOCUMENT_WAIT, "0"}},
      {{IDC_DOCUMENT_FILE, "b.txt"}, {IDC_DOCUMENT_SHOW_ERRORS, "0"}, {IDC_DOCUMENT_WAIT, "1"}},
-     "Action=ExecProgram;Command=b.txt;Display=;Wait=True"},
+     "Action=ExecProgram|Command=b.txt|Display=|Wait=True"},
     {IDD_MCI, "MCI-Befehl senden", IDC_MCI_CANCEL, "Command=play x", {{IDC_MCI_COMMAND, "play x"}},
-     {{IDC_MCI_COMMAND, "stop"}}, "Action=MCICommand;Command=stop"},
-};
+     {{IDC_MCI_COMMAND, "stop"}}, "Action=MCICommand|Command=stop"},
+}
 // clang-format on
 
 void Open(int id) {
@@ -110,7 +94,7 @@ void Open(int id) {
 TEST(Dialogs, EachControlShowsAndStoresItsFieldEscapeAndCancelChangeNothing) {
   for (const Row& r : kRows) {
     SCOPED_TRACE(r.Caption);
-    Buffer() = With(r.Given);
+    Buffer() = Command("", r.Given);
     Controls shown;
     DialogDriver driver;
     driver.Then(r.Caption, [&](HWND d) {
@@ -120,9 +104,9 @@ TEST(Dialogs, EachControlShowsAndStoresItsFieldEscapeAndCancelChangeNothing) {
     });
     ASSERT_TRUE(driver.Run([&] { Open(r.Id); })) << driver.Problems();
     EXPECT_EQ(shown, r.Shown);
-    EXPECT_EQ(Buffer(), With(r.Stored, With(r.Given)));
+    EXPECT_EQ(Buffer(), Command("", std::string(r.Given) + "|" + r.Stored));
 
-    Buffer() = With(r.Given);
+    Buffer() = Command("", r.Given);
     driver.Then(r.Caption, [&](HWND d) {
       for (const auto& [id, value] : r.Typed) Enter(d, id, value);
       PressKeys({VK_ESCAPE});
@@ -132,7 +116,7 @@ TEST(Dialogs, EachControlShowsAndStoresItsFieldEscapeAndCancelChangeNothing) {
       if (r.Id % 200 != 0) Click(d, r.Cancel);
     });
     ASSERT_TRUE(driver.Run([&] { Open(r.Id); })) << driver.Problems();
-    EXPECT_EQ(Buffer(), With("SectionName=&NULL", With(r.Given)));
+    EXPECT_EQ(Buffer(), Command("", std::string(r.Given) + "|SectionName=&NULL"));
   }
 }
 

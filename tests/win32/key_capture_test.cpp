@@ -45,12 +45,6 @@ std::string Capture(std::function<bool(HWND)> tick, int end) {
   return key;
 }
 
-void ScanCode(WORD code, DWORD up) {
-  INPUT input = {INPUT_KEYBOARD};
-  input.ki = {0, code, KEYEVENTF_SCANCODE | up};
-  SendInput(1, &input, sizeof input);
-}
-
 // Waiting over the disabled dialog, the window blinks without keeping the
 // processor busy; a real key press is taken, the close box and Alt+F4 take none.
 TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
@@ -66,7 +60,8 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
     auto tick = [&](HWND w) {
       EXPECT_FALSE(IsWindowEnabled(GetWindow(w, GW_OWNER)));
       EXPECT_EQ(GetFocus(), w);
-      if (message == WM_KEYDOWN) return ScanCode(44, 0), true;  // Z
+      INPUT z = {INPUT_KEYBOARD, {.ki = {0, 44, KEYEVENTF_SCANCODE}}};  // Z
+      if (message == WM_KEYDOWN) return SendInput(1, &z, sizeof z), true;
       HDC dc = GetDC(w);
       corners.insert(GetPixel(dc, 99, 15));  // below the text: always background
       ReleaseDC(w, dc);
@@ -75,7 +70,8 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
     };
     if (message == WM_KEYDOWN) {
       EXPECT_EQ(Capture(tick, IDC_KEY_EVENT_OK), "Z");
-      ScanCode(44, KEYEVENTF_KEYUP);
+      INPUT up = {INPUT_KEYBOARD, {.ki = {0, 44, KEYEVENTF_SCANCODE | KEYEVENTF_KEYUP}}};
+      SendInput(1, &up, sizeof up);
       EXPECT_EQ(Buffer().Key, "Z");
       continue;
     }

@@ -1,4 +1,5 @@
-// Every text of every window fits its control in the window's own font. Each
+// Every text of every window fits its control in the window's own font, and
+// Tab reaches every box that takes typing. Each
 // dialog template of the program is created (with a procedure that does
 // nothing) and each static text, button, check box and group box is measured
 // the way the control lays its text out, in the room the control leaves it.
@@ -73,6 +74,12 @@ TEST(TextFit, EveryTextFitsItsControl) {
     for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
       char text[1024] = {};
       GetWindowTextA(c, text, sizeof text);
+      const LONG style = GetWindowLongA(c, GWL_STYLE);
+      char kind[16] = {};
+      GetClassNameA(c, kind, sizeof kind);
+      if (lstrcmpiA(kind, "Edit") == 0 && !(style & ES_READONLY)) {
+        EXPECT_TRUE(style & WS_TABSTOP) << "dialog " << id << ", box " << GetDlgCtrlID(c);
+      }
       HDC dc = GetDC(c);
       HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));
       const Room room = RoomFor(c, dc);

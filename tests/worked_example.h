@@ -27,7 +27,7 @@ inline ScriptCommand Command(std::string_view action, std::string_view fields = 
   while (!fields.empty()) {
     const std::string_view item = fields.substr(0, fields.find('|'));
     fields.remove_prefix(std::min(fields.size(), item.size() + 1));
-    const std::string_view key = item.substr(0, item.find('=')), 
+    const std::string_view key = item.substr(0, item.find('=')),
                            value = item.substr(std::min(item.size(), key.size() + 1));
     if (key == "Action") c.Action = value;
     if (key == "SectionName") c.SectionName = value;

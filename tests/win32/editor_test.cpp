@@ -1,8 +1,8 @@
 // The editor's windows driven for real: the start screen, the main window's
-// list commands by button and menu, the chooser, editing through a dialog,
-// About and leaving with the save prompt, the file commands and Notepad
-// (choosers and Notepad stubbed), the system's script choosers, and the
-// worked example of the writer done by hand, byte for byte.
+// list commands by button and menu, About and leaving with the save prompt,
+// the file commands and Notepad (choosers and Notepad stubbed), the system's
+// script choosers, and the worked example done by hand through the chooser
+// and the dialogs, byte for byte.
 #include <windows.h>
 // windows.h first: dlgs.h needs its types.
 #include <dlgs.h>
@@ -77,48 +77,6 @@ TEST(MainWindow, ListCommandsByButtonAndMenu) {
     EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_SECTION),
               "In Logdatei schreiben\r\nText: 'c'Execute");
     EXPECT_EQ(GetFocus(), GetDlgItem(w, IDC_MAIN_LIST));
-  });
-}
-
-// A chooser button adds its kind at once or opens its dialog, whose cancel
-// returns to the chooser.
-TEST(Chooser, AButtonAddsItsKindOrOpensItsDialog) {
-  const std::pair<int, const char*> rows[] = {{IDC_CHOOSER_MCI, "MCI-Befehl senden"},
-                                              {IDC_CHOOSER_CANCEL, nullptr},
-                                              {IDC_CHOOSER_MOUSE_OFF, nullptr}};
-  for (auto [button, dialog] : rows) {
-    ResetEditor();
-    DialogDriver driver;
-    driver.Then("Kommando hinzufügen", [button](HWND d) { Click(d, button); });
-    if (dialog != nullptr) {
-      driver.Then(dialog, [](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); });
-      driver.Then("Kommando hinzufügen", [](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); });
-    }
-    ASSERT_TRUE(driver.Run([] { ShowChooser(nullptr); })) << driver.Problems();
-    const bool adds = dialog == nullptr && button != IDC_CHOOSER_CANCEL;
-    EXPECT_EQ(Buffer().SectionName, adds ? "" : "&NULL") << button;
-    EXPECT_EQ(Buffer().Action.empty(), !adds) << button;
-  }
-}
-
-// Edit opens the command's dialog (also by the icon button); a cancel changes nothing.
-TEST(MainWindow, EditThroughTheCommandsDialog) {
-  ResetEditor();
-  AppendLog("a");
-  DialogDriver driver;
-  driver.Then(MainCaption(), [](HWND w) { Select(w, 1), Post(w, IDC_MAIN_DETAILS_BUTTON); });
-  driver.Then("In Logdatei schreiben", [](HWND d) { Click(d, IDC_LOG_CANCEL); });
-  driver.Then(MainCaption(), [](HWND w) {
-    EXPECT_FALSE(App().Modified);
-    Post(w, IDM_EDIT_COMMAND);
-  });
-  driver.Then("In Logdatei schreiben", [](HWND d) {
-    SetDlgItemTextA(d, IDC_LOG_TEXT, "neu");
-    Click(d, IDC_LOG_OK);
-  });
-  FinishWith(driver, MainCaption(), [](HWND w) {
-    EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: neu");
-    EXPECT_TRUE(App().Modified);
   });
 }
 
@@ -248,7 +206,10 @@ TEST(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
 }
 
 // New, rename to Testskript, WriteToLog "Start", SetDebugLevel 2 at the end,
-// EnableKeySupport at position 1, Save As.
+// EnableKeySupport at position 1, Save As. On the way the chooser is
+// cancelled, a chooser button's dialog is cancelled back into the chooser,
+// and the log command is edited: cancelled from its icon button, confirmed
+// from the menu.
 TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   ResetEditor();
   AppendLog("ein älteres Skript");  // New must start from scratch
@@ -264,20 +225,27 @@ TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
     SetDlgItemTextA(d, IDC_RENAME_NAME, "Testskript");
     Click(d, IDC_RENAME_OK);
   });
+  driver.Then(MainCaption(), [](HWND w) { Select(w, 1), Post(w, IDC_MAIN_ADD); });
+  driver.Then("Kommando hinzufügen", [](HWND d) { Click(d, IDC_CHOOSER_CANCEL); });
+  const auto log = [](const char* text, int button) {
+    return [=](HWND d) { SetDlgItemTextA(d, IDC_LOG_TEXT, text), Click(d, button); };
+  };
   const std::tuple<int, int, const char*, std::function<void(HWND)>> adds[] = {
-      {1, IDC_CHOOSER_LOG, "In Logdatei schreiben",
-       [](HWND d) { SetDlgItemTextA(d, IDC_LOG_TEXT, "Start"), Click(d, IDC_LOG_OK); }},
+      {1, IDC_CHOOSER_MCI, "MCI-Befehl senden", [](HWND d) { Click(d, IDC_MCI_CANCEL); }},
+      {0, IDC_CHOOSER_LOG, "In Logdatei schreiben", log("Anfang", IDC_LOG_OK)},
       {2, IDC_CHOOSER_DEBUG_LEVEL, "Debuglevel setzen",
        [](HWND d) { Select(d, IDC_DEBUG_LEVEL_LEVEL, 2), Click(d, IDC_DEBUG_LEVEL_OK); }},
       {1, IDC_CHOOSER_KEY_ON, nullptr, {}}};
   for (const auto& [line, button, dialog, fill] : adds) {
-    driver.Then(MainCaption(), [line](HWND w) {
-      Select(w, line);
-      Post(w, IDC_MAIN_ADD);
-    });
+    if (line != 0)
+      driver.Then(MainCaption(), [line](HWND w) { Select(w, line), Post(w, IDC_MAIN_ADD); });
     driver.Then("Kommando hinzufügen", [button](HWND d) { Click(d, button); });
     if (dialog != nullptr) driver.Then(dialog, fill);
   }
+  driver.Then(MainCaption(), [](HWND w) { Select(w, 2), Post(w, IDC_MAIN_DETAILS_BUTTON); });
+  driver.Then("In Logdatei schreiben", log("verworfen", IDC_LOG_CANCEL));
+  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_EDIT_COMMAND); });
+  driver.Then("In Logdatei schreiben", log("Start", IDC_LOG_OK));
   driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_SAVE_AS); });
   FinishWith(driver, MainCaption(path), [&](HWND w) {
     EXPECT_FALSE(App().Modified);

@@ -64,14 +64,21 @@ class TempFolder {
     path_ = std::string(temp, GetTempPathA(MAX_PATH, temp)) + "wavoria-test " + name;
     wide_.resize(MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, nullptr, 0) - 1);
     MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, wide_.data(), int(wide_.size()) + 1);
-    std::filesystem::remove_all(wide_, ec_);
+    Remove();
     std::filesystem::create_directories(wide_);
   }
-  ~TempFolder() { std::filesystem::remove_all(wide_, ec_); }
+  ~TempFolder() { Remove(); }
   std::string File(const std::string& name) const { return path_ + "\\" + name; }
   std::string Path() const { return path_; }
 
  private:
+  // Read-only files, as a test may leave them, are removed too.
+  void Remove() {
+    for (const auto& e : std::filesystem::recursive_directory_iterator(wide_, ec_)) {
+      SetFileAttributesW(e.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    std::filesystem::remove_all(wide_, ec_);
+  }
   std::string path_;
   std::wstring wide_;
   std::error_code ec_;

@@ -1,6 +1,5 @@
 // A script opened by a relative path is saved where it was opened, even after
-// a file chooser made another folder the current one; a save that fails says
-// why.
+// a file chooser made another folder the current one.
 #include <gtest/gtest.h>
 
 #include "editor_test_support.h"
@@ -12,6 +11,7 @@ using namespace testing;
 
 const char kScript[] = "[Execute]\r\nAction=WriteToLog\r\nText=a\r\nNext=\r\n";
 
+// Then the file is made read-only: the next save fails and says why.
 TEST(RelativePath, SpeichernWritesTheOpenedFileAfterAChooserChangedTheFolder) {
   ResetEditor();
   TempFolder game("relative-game"), other("relative-other");
@@ -27,26 +27,17 @@ TEST(RelativePath, SpeichernWritesTheOpenedFileAfterAChooserChangedTheFolder) {
     SetCurrentDirectoryA(other.Path().c_str());
     return std::string();
   });
+  std::string saved;
   DialogDriver driver;
-  FinishWith(driver, MainCaption(script), [&](HWND w) {
+  driver.Then(MainCaption(script), [&](HWND w) {
     Command(w, IDM_SAVE_AS);  // cancelled
     Command(w, IDM_SAVE);
     EXPECT_EQ(GetWindowString(w), MainCaption(script));
-    EXPECT_EQ(ReadFile(script).rfind(";Diese Datei wurde von Wavoria", 0), 0u) << ReadFile(script);
+    EXPECT_EQ((saved = ReadFile(script)).rfind(";Diese Datei wurde von Wavoria", 0), 0u) << saved;
     EXPECT_FALSE(FileExists(other.File("Sound\\KeyList.script.wav")));
+    SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
+    Post(w, IDM_SAVE);
   });
-  SetCurrentDirectoryA(started);
-}
-
-TEST(RelativePath, AFailedSaveSaysWhy) {
-  ResetEditor();
-  TempFolder folder("relative-readonly");
-  const std::string script = folder.File("a.script.wav");
-  WriteFile(script, kScript);
-  SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
-  App().ScriptToOpen = script;
-  DialogDriver driver;
-  driver.Then(MainCaption(script), [](HWND w) { Post(w, IDM_SAVE); });
   driver.Then("Wavoria", [&](HWND box) {
     ExpectBox(box, "Wavoria",
               "Die Datei '" + script +
@@ -54,8 +45,10 @@ TEST(RelativePath, AFailedSaveSaysWhy) {
               IDI_EXCLAMATION, {IDOK});
     Click(box, IDOK);
   });
-  FinishWith(driver, MainCaption(script), [&](HWND) { EXPECT_EQ(ReadFile(script), kScript); });
+  FinishWith(driver, MainCaption(script), [&](HWND) { EXPECT_EQ(ReadFile(script), saved); });
   SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_NORMAL);
+  SetScriptChooser({});
+  SetCurrentDirectoryA(started);
 }
 
 }  // namespace

@@ -10,38 +10,29 @@ namespace wavoria {
 
 INT_PTR CALLBACK CheatDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  switch (message) {
-    case WM_INITDIALOG: {
-      const CheatForm form = ShowCheat(buffer);
-      SetItemText(dialog, IDC_CHEAT_TEXT, form.Cheat);
-      SetItemText(dialog, IDC_CHEAT_VALUE, form.Value.Digits);
-      SetButtonChecked(dialog, IDC_CHEAT_NEGATIVE, form.Value.Negative);
-      // The value is what a maker changes most: it has the focus on opening,
-      // although the cheat box comes first in the tab order.
-      SetFocus(GetDlgItem(dialog, IDC_CHEAT_VALUE));
-      return FALSE;
-    }
-    case WM_CLOSE:
-      CancelCommandDialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_CHEAT_OK: {
-          CheatForm form;
-          form.Cheat = GetItemText(dialog, IDC_CHEAT_TEXT);
-          form.Value.Digits = GetItemText(dialog, IDC_CHEAT_VALUE);
-          form.Value.Negative = IsButtonChecked(dialog, IDC_CHEAT_NEGATIVE);
-          StoreCheat(form, buffer);
-          ConfirmCommandDialog(dialog);
-          return TRUE;
-        }
-        case IDC_CHEAT_CANCEL:
-          CancelCommandDialog(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return HandleCommandDialog(
+      dialog, message, wparam,
+      {.Ok = IDC_CHEAT_OK,
+       .Cancel = IDC_CHEAT_CANCEL,
+       .Show =
+           [&] {
+             const CheatForm form = ShowCheat(buffer);
+             SetItemText(dialog, IDC_CHEAT_TEXT, form.Cheat);
+             SetItemText(dialog, IDC_CHEAT_VALUE, form.Value.Digits);
+             SetButtonChecked(dialog, IDC_CHEAT_NEGATIVE, form.Value.Negative);
+             // The value is what a maker changes most: it has the focus on
+             // opening, although the cheat box comes first in the tab order.
+             SetFocus(GetDlgItem(dialog, IDC_CHEAT_VALUE));
+             return false;
+           },
+       .Store =
+           [&] {
+             StoreCheat({.Cheat = GetItemText(dialog, IDC_CHEAT_TEXT),
+                         .Value = {GetItemText(dialog, IDC_CHEAT_VALUE),
+                                   IsButtonChecked(dialog, IDC_CHEAT_NEGATIVE)}},
+                        buffer);
+             return OkEnd::kConfirmed;
+           }});
 }
 
 }  // namespace wavoria

@@ -11,50 +11,52 @@ ScriptCommand& DialogBuffer() {
   return App().Document.EditBuffer();
 }
 
-void CancelCommandDialog(HWND dialog) {
-  CancelEditBuffer(App().Document);
-  EndDialog(dialog, 0);
-}
-
-void ConfirmCommandDialog(HWND dialog) {
-  EndDialog(dialog, 0);
-}
-
-INT_PTR HandleDropDownDialog(HWND dialog, UINT message, WPARAM wparam, const DropDownDialog& form) {
+INT_PTR HandleCommandDialog(HWND dialog, UINT message, WPARAM wparam, const CommandDialog& form) {
+  auto end = [&](OkEnd how) {
+    if (how == OkEnd::kStaysOpen) return;
+    if (how == OkEnd::kCancelled && form.CancelMarksBuffer) CancelEditBuffer(App().Document);
+    EndDialog(dialog, 0);
+  };
   switch (message) {
     case WM_INITDIALOG:
-      FillDropDown(dialog, form.List, form.Items, form.Selected);
-      return TRUE;  // the list is the first control and gets the focus
+      return form.Show() ? TRUE : FALSE;
     case WM_CLOSE:
-      CancelCommandDialog(dialog);
+      end(OkEnd::kCancelled);
       return TRUE;
     case WM_COMMAND: {
       const int id = LOWORD(wparam);
-      if (id == form.Ok) {
-        if (form.Store(DropDownSelection(dialog, form.List))) {
-          ConfirmCommandDialog(dialog);
-        } else {
-          CancelCommandDialog(dialog);
-        }
+      if (id == form.Ok || id == form.Cancel) {
+        end(id == form.Ok ? form.Store() : OkEnd::kCancelled);
         return TRUE;
       }
-      if (id == form.Cancel) {
-        CancelCommandDialog(dialog);
-        return TRUE;
-      }
-      return FALSE;
+      return form.Other(id) ? TRUE : FALSE;
     }
   }
   return FALSE;
 }
 
-void ConfirmLaunchDialog(HWND dialog, bool stored, std::string_view refusal) {
-  if (!stored) {
-    MessageBoxA(dialog, std::string(refusal).c_str(), std::string(kLaunchRefusalCaption).c_str(),
-                MB_OK | MB_ICONEXCLAMATION);
-    return;  // the dialog stays open
-  }
-  ConfirmCommandDialog(dialog);
+INT_PTR HandleDropDownDialog(HWND dialog, UINT message, WPARAM wparam, const DropDownDialog& form) {
+  return HandleCommandDialog(
+      dialog, message, wparam,
+      {.Ok = form.Ok,
+       .Cancel = form.Cancel,
+       .Show =
+           [&] {
+             FillDropDown(dialog, form.List, form.Items, form.Selected);
+             return true;  // the list is the first control and gets the focus
+           },
+       .Store =
+           [&] {
+             return form.Store(DropDownSelection(dialog, form.List)) ? OkEnd::kConfirmed
+                                                                     : OkEnd::kCancelled;
+           }});
+}
+
+OkEnd ConfirmLaunchDialog(HWND dialog, bool stored, std::string_view refusal) {
+  if (stored) return OkEnd::kConfirmed;
+  MessageBoxA(dialog, std::string(refusal).c_str(), std::string(kLaunchRefusalCaption).c_str(),
+              MB_OK | MB_ICONEXCLAMATION);
+  return OkEnd::kStaysOpen;
 }
 
 }  // namespace wavoria

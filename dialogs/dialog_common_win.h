@@ -16,12 +16,25 @@ namespace wavoria {
 // The edit buffer the command dialogs read and write.
 ScriptCommand& DialogBuffer();
 
-// Ends a command dialog as cancelled: the edit buffer carries "&NULL"
-// (CancelEditBuffer).
-void CancelCommandDialog(HWND dialog);
+// How OK ends a command dialog.
+enum class OkEnd { kConfirmed, kCancelled, kStaysOpen };
 
-// Ends a command dialog as confirmed.
-void ConfirmCommandDialog(HWND dialog);
+// A command dialog: its OK and Abbrechen and what it does with the edit buffer.
+struct CommandDialog {
+  int Ok = 0;      // "OK"
+  int Cancel = 0;  // "Abbrechen"
+  // Fills the controls on opening; true lets the system focus the first control.
+  std::function<bool()> Show;
+  std::function<OkEnd()> Store;  // stores the controls' values on OK
+  // Any other command of the dialog; true when it handled it.
+  std::function<bool(int id)> Other = [](int) { return false; };
+  bool CancelMarksBuffer = true;  // false: Abbrechen only closes it
+};
+
+// The messages of a command dialog: opening shows, OK stores and ends it as
+// Store says, Abbrechen and the close box cancel it. Returns TRUE for a
+// message it handled.
+INT_PTR HandleCommandDialog(HWND dialog, UINT message, WPARAM wparam, const CommandDialog& form);
 
 // A command dialog made of one drop-down list, OK and Abbrechen.
 struct DropDownDialog {
@@ -35,13 +48,12 @@ struct DropDownDialog {
 
 // The messages of such a dialog: opening fills the list and preselects;
 // OK stores the selected item and ends it as confirmed, or ends it as
-// cancelled when Store refuses (nothing selected); Abbrechen and the close
-// box cancel it. Returns TRUE for a message it handled.
+// cancelled when Store refuses (nothing selected).
 INT_PTR HandleDropDownDialog(HWND dialog, UINT message, WPARAM wparam, const DropDownDialog& form);
 
-// The OK of a launch dialog, after its form was stored or refused: ends it as
-// confirmed when `stored`, otherwise shows `refusal` in a warning titled
-// "Programm ausführen" and the dialog stays open.
-void ConfirmLaunchDialog(HWND dialog, bool stored, std::string_view refusal);
+// The OK of a launch dialog, after its form was stored or refused: confirmed
+// when `stored`, otherwise it shows `refusal` in a warning titled "Programm
+// ausführen" and the dialog stays open.
+OkEnd ConfirmLaunchDialog(HWND dialog, bool stored, std::string_view refusal);
 
 }  // namespace wavoria

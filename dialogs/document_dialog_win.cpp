@@ -10,34 +10,27 @@ namespace wavoria {
 
 INT_PTR CALLBACK DocumentDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  switch (message) {
-    case WM_INITDIALOG: {
-      const DocumentLaunchForm form = ShowDocumentLaunch(buffer);
-      SetItemText(dialog, IDC_DOCUMENT_FILE, form.File);
-      SetButtonChecked(dialog, IDC_DOCUMENT_WAIT, form.Wait);
-      SetButtonChecked(dialog, IDC_DOCUMENT_SHOW_ERRORS, form.ShowErrors);
-      return TRUE;  // the file box is the first control and gets the focus
-    }
-    case WM_CLOSE:
-      CancelCommandDialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_DOCUMENT_OK: {
-          DocumentLaunchForm form;
-          form.File = GetItemText(dialog, IDC_DOCUMENT_FILE);
-          form.ShowErrors = IsButtonChecked(dialog, IDC_DOCUMENT_SHOW_ERRORS);
-          form.Wait = IsButtonChecked(dialog, IDC_DOCUMENT_WAIT);
-          ConfirmLaunchDialog(dialog, StoreDocumentLaunch(form, buffer), kMissingDocumentMessage);
-          return TRUE;
-        }
-        case IDC_DOCUMENT_CANCEL:
-          CancelCommandDialog(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return HandleCommandDialog(
+      dialog, message, wparam,
+      {.Ok = IDC_DOCUMENT_OK,
+       .Cancel = IDC_DOCUMENT_CANCEL,
+       .Show =
+           [&] {
+             const DocumentLaunchForm form = ShowDocumentLaunch(buffer);
+             SetItemText(dialog, IDC_DOCUMENT_FILE, form.File);
+             SetButtonChecked(dialog, IDC_DOCUMENT_WAIT, form.Wait);
+             SetButtonChecked(dialog, IDC_DOCUMENT_SHOW_ERRORS, form.ShowErrors);
+             return true;  // the file box is the first control and gets the focus
+           },
+       .Store =
+           [&] {
+             const DocumentLaunchForm form{
+                 .File = GetItemText(dialog, IDC_DOCUMENT_FILE),
+                 .ShowErrors = IsButtonChecked(dialog, IDC_DOCUMENT_SHOW_ERRORS),
+                 .Wait = IsButtonChecked(dialog, IDC_DOCUMENT_WAIT)};
+             return ConfirmLaunchDialog(dialog, StoreDocumentLaunch(form, buffer),
+                                        kMissingDocumentMessage);
+           }});
 }
 
 }  // namespace wavoria

@@ -13,44 +13,38 @@ namespace wavoria {
 
 INT_PTR CALLBACK KeyEventDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  switch (message) {
-    case WM_INITDIALOG: {
-      const KeyEventForm form = ShowKeyEvent(buffer);
-      SetItemText(dialog, IDC_KEY_EVENT_VALUE, form.Value.Digits);
-      SetButtonChecked(dialog, IDC_KEY_EVENT_NEGATIVE, form.Value.Negative);
-      SetButtonChecked(dialog, IDC_KEY_EVENT_BLOCK, form.BlockKey);
-      FillDropDown(dialog, IDC_KEY_EVENT_EVENT, kKeyEventItems, form.Event);
-      SetItemText(dialog, IDC_KEY_EVENT_KEY, form.Key);
-      return TRUE;  // the event list is the first control and gets the focus
-    }
-    case WM_CLOSE:
-      CancelCommandDialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_KEY_EVENT_CAPTURE:
-          if (auto key = CaptureKey(dialog, App().Tables.Keys)) {
-            SetItemText(dialog, IDC_KEY_EVENT_KEY, *key);
-          }
-          return TRUE;
-        case IDC_KEY_EVENT_OK: {
-          KeyEventForm form;
-          form.Value.Digits = GetItemText(dialog, IDC_KEY_EVENT_VALUE);
-          form.Value.Negative = IsButtonChecked(dialog, IDC_KEY_EVENT_NEGATIVE);
-          form.Event = DropDownSelection(dialog, IDC_KEY_EVENT_EVENT);
-          form.Key = GetItemText(dialog, IDC_KEY_EVENT_KEY);
-          form.BlockKey = IsButtonChecked(dialog, IDC_KEY_EVENT_BLOCK);
-          StoreKeyEvent(form, buffer);
-          ConfirmCommandDialog(dialog);
-          return TRUE;
-        }
-        case IDC_KEY_EVENT_CANCEL:
-          CancelCommandDialog(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return HandleCommandDialog(
+      dialog, message, wparam,
+      {.Ok = IDC_KEY_EVENT_OK,
+       .Cancel = IDC_KEY_EVENT_CANCEL,
+       .Show =
+           [&] {
+             const KeyEventForm form = ShowKeyEvent(buffer);
+             SetItemText(dialog, IDC_KEY_EVENT_VALUE, form.Value.Digits);
+             SetButtonChecked(dialog, IDC_KEY_EVENT_NEGATIVE, form.Value.Negative);
+             SetButtonChecked(dialog, IDC_KEY_EVENT_BLOCK, form.BlockKey);
+             FillDropDown(dialog, IDC_KEY_EVENT_EVENT, kKeyEventItems, form.Event);
+             SetItemText(dialog, IDC_KEY_EVENT_KEY, form.Key);
+             return true;  // the event list is the first control and gets the focus
+           },
+       .Store =
+           [&] {
+             StoreKeyEvent({.Event = DropDownSelection(dialog, IDC_KEY_EVENT_EVENT),
+                            .Key = GetItemText(dialog, IDC_KEY_EVENT_KEY),
+                            .Value = {GetItemText(dialog, IDC_KEY_EVENT_VALUE),
+                                      IsButtonChecked(dialog, IDC_KEY_EVENT_NEGATIVE)},
+                            .BlockKey = IsButtonChecked(dialog, IDC_KEY_EVENT_BLOCK)},
+                           buffer);
+             return OkEnd::kConfirmed;
+           },
+       .Other =
+           [&](int id) {
+             if (id != IDC_KEY_EVENT_CAPTURE) return false;
+             if (auto key = CaptureKey(dialog, App().Tables.Keys)) {
+               SetItemText(dialog, IDC_KEY_EVENT_KEY, *key);
+             }
+             return true;
+           }});
 }
 
 }  // namespace wavoria

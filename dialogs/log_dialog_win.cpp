@@ -9,26 +9,16 @@ namespace wavoria {
 
 INT_PTR CALLBACK LogDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  switch (message) {
-    case WM_INITDIALOG:
-      SetItemText(dialog, IDC_LOG_TEXT, buffer.Text);
-      return TRUE;
-    case WM_CLOSE:
-      CancelCommandDialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_LOG_OK:
-          StoreLog(GetItemText(dialog, IDC_LOG_TEXT), buffer);
-          ConfirmCommandDialog(dialog);
-          return TRUE;
-        case IDC_LOG_CANCEL:
-          CancelCommandDialog(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return HandleCommandDialog(
+      dialog, message, wparam,
+      {.Ok = IDC_LOG_OK,
+       .Cancel = IDC_LOG_CANCEL,
+       .Show = [&] { return SetItemText(dialog, IDC_LOG_TEXT, buffer.Text), true; },
+       .Store =
+           [&] {
+             StoreLog(GetItemText(dialog, IDC_LOG_TEXT), buffer);
+             return OkEnd::kConfirmed;
+           }});
 }
 
 }  // namespace wavoria

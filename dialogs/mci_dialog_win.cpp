@@ -10,26 +10,16 @@ namespace wavoria {
 
 INT_PTR CALLBACK MciDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  switch (message) {
-    case WM_INITDIALOG:
-      SetItemText(dialog, IDC_MCI_COMMAND, buffer.Command);
-      return TRUE;  // the command box is the first control and gets the focus
-    case WM_CLOSE:
-      CancelCommandDialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_MCI_OK:
-          StoreMci(GetItemText(dialog, IDC_MCI_COMMAND), buffer);
-          ConfirmCommandDialog(dialog);
-          return TRUE;
-        case IDC_MCI_CANCEL:
-          CancelCommandDialog(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return HandleCommandDialog(
+      dialog, message, wparam,
+      {.Ok = IDC_MCI_OK,
+       .Cancel = IDC_MCI_CANCEL,
+       .Show = [&] { return SetItemText(dialog, IDC_MCI_COMMAND, buffer.Command), true; },
+       .Store =
+           [&] {
+             StoreMci(GetItemText(dialog, IDC_MCI_COMMAND), buffer);
+             return OkEnd::kConfirmed;
+           }});
 }
 
 }  // namespace wavoria

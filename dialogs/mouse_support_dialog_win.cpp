@@ -11,35 +11,26 @@ namespace wavoria {
 INT_PTR CALLBACK MouseSupportDialogProc(HWND dialog, UINT message, WPARAM wparam,
                                         LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  switch (message) {
-    case WM_INITDIALOG: {
-      const MouseSupportForm form = ShowMouseSupport(buffer);
-      SetItemText(dialog, IDC_MOUSE_ID, form.Id.Digits);
-      SetButtonChecked(dialog, IDC_MOUSE_NEGATIVE, form.Id.Negative);
-      SetButtonChecked(dialog, IDC_MOUSE_AUTOMATIC, form.Automatic);
-      return TRUE;  // the ID box is the first control and gets the focus
-    }
-    case WM_CLOSE:
-      CancelCommandDialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_MOUSE_OK: {
-          MouseSupportForm form;
-          form.Id.Digits = GetItemText(dialog, IDC_MOUSE_ID);
-          form.Id.Negative = IsButtonChecked(dialog, IDC_MOUSE_NEGATIVE);
-          form.Automatic = IsButtonChecked(dialog, IDC_MOUSE_AUTOMATIC);
-          StoreMouseSupport(form, buffer);
-          ConfirmCommandDialog(dialog);
-          return TRUE;
-        }
-        case IDC_MOUSE_CANCEL:
-          CancelCommandDialog(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return HandleCommandDialog(
+      dialog, message, wparam,
+      {.Ok = IDC_MOUSE_OK,
+       .Cancel = IDC_MOUSE_CANCEL,
+       .Show =
+           [&] {
+             const MouseSupportForm form = ShowMouseSupport(buffer);
+             SetItemText(dialog, IDC_MOUSE_ID, form.Id.Digits);
+             SetButtonChecked(dialog, IDC_MOUSE_NEGATIVE, form.Id.Negative);
+             SetButtonChecked(dialog, IDC_MOUSE_AUTOMATIC, form.Automatic);
+             return true;  // the ID box is the first control and gets the focus
+           },
+       .Store =
+           [&] {
+             StoreMouseSupport({.Id = {GetItemText(dialog, IDC_MOUSE_ID),
+                                       IsButtonChecked(dialog, IDC_MOUSE_NEGATIVE)},
+                                .Automatic = IsButtonChecked(dialog, IDC_MOUSE_AUTOMATIC)},
+                               buffer);
+             return OkEnd::kConfirmed;
+           }});
 }
 
 }  // namespace wavoria

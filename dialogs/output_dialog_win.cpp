@@ -10,30 +10,23 @@ namespace wavoria {
 
 INT_PTR CALLBACK OutputDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  switch (message) {
-    case WM_INITDIALOG: {
-      const SignedNumberForm form = ShowSignedNumber(buffer.Value);
-      SetItemText(dialog, IDC_OUTPUT_VALUE, form.Digits);
-      SetButtonChecked(dialog, IDC_OUTPUT_NEGATIVE, form.Negative);
-      return TRUE;  // the number box is the first control and gets the focus
-    }
-    case WM_CLOSE:
-      CancelCommandDialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_OUTPUT_OK:
-          StoreOutput(GetItemText(dialog, IDC_OUTPUT_VALUE),
-                      IsButtonChecked(dialog, IDC_OUTPUT_NEGATIVE), buffer);
-          ConfirmCommandDialog(dialog);
-          return TRUE;
-        case IDC_OUTPUT_CANCEL:
-          CancelCommandDialog(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return HandleCommandDialog(dialog, message, wparam,
+                             {.Ok = IDC_OUTPUT_OK,
+                              .Cancel = IDC_OUTPUT_CANCEL,
+                              .Show =
+                                  [&] {
+                                    const SignedNumberForm form = ShowSignedNumber(buffer.Value);
+                                    SetItemText(dialog, IDC_OUTPUT_VALUE, form.Digits);
+                                    SetButtonChecked(dialog, IDC_OUTPUT_NEGATIVE, form.Negative);
+                                    return true;  // the number box is first and gets the focus
+                                  },
+                              .Store =
+                                  [&] {
+                                    StoreOutput(GetItemText(dialog, IDC_OUTPUT_VALUE),
+                                                IsButtonChecked(dialog, IDC_OUTPUT_NEGATIVE),
+                                                buffer);
+                                    return OkEnd::kConfirmed;
+                                  }});
 }
 
 }  // namespace wavoria

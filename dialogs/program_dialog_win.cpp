@@ -20,38 +20,31 @@ void FillChoices(HWND dialog, int id, const std::array<LaunchChoice, N>& choices
 
 INT_PTR CALLBACK ProgramDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   ScriptCommand& buffer = DialogBuffer();
-  switch (message) {
-    case WM_INITDIALOG: {
-      const ProgramLaunchForm form = ShowProgramLaunch(buffer);
-      SetItemText(dialog, IDC_PROGRAM_FILE, form.File);
-      SetItemText(dialog, IDC_PROGRAM_RESULT, form.ResultFile);
-      SetButtonChecked(dialog, IDC_PROGRAM_WAIT, form.Wait);
-      FillChoices(dialog, IDC_PROGRAM_MODE, kLaunchModes, form.Mode);
-      FillChoices(dialog, IDC_PROGRAM_PRIORITY, kLaunchPriorities, form.Priority);
-      return TRUE;  // the file box is the first control and gets the focus
-    }
-    case WM_CLOSE:
-      CancelCommandDialog(dialog);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_PROGRAM_OK: {
-          ProgramLaunchForm form;
-          form.File = GetItemText(dialog, IDC_PROGRAM_FILE);
-          form.ResultFile = GetItemText(dialog, IDC_PROGRAM_RESULT);
-          form.Wait = IsButtonChecked(dialog, IDC_PROGRAM_WAIT);
-          form.Mode = DropDownSelection(dialog, IDC_PROGRAM_MODE);
-          form.Priority = DropDownSelection(dialog, IDC_PROGRAM_PRIORITY);
-          ConfirmLaunchDialog(dialog, StoreProgramLaunch(form, buffer), kMissingProgramMessage);
-          return TRUE;
-        }
-        case IDC_PROGRAM_CANCEL:
-          CancelCommandDialog(dialog);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  return HandleCommandDialog(
+      dialog, message, wparam,
+      {.Ok = IDC_PROGRAM_OK,
+       .Cancel = IDC_PROGRAM_CANCEL,
+       .Show =
+           [&] {
+             const ProgramLaunchForm form = ShowProgramLaunch(buffer);
+             SetItemText(dialog, IDC_PROGRAM_FILE, form.File);
+             SetItemText(dialog, IDC_PROGRAM_RESULT, form.ResultFile);
+             SetButtonChecked(dialog, IDC_PROGRAM_WAIT, form.Wait);
+             FillChoices(dialog, IDC_PROGRAM_MODE, kLaunchModes, form.Mode);
+             FillChoices(dialog, IDC_PROGRAM_PRIORITY, kLaunchPriorities, form.Priority);
+             return true;  // the file box is the first control and gets the focus
+           },
+       .Store =
+           [&] {
+             const ProgramLaunchForm form{
+                 .File = GetItemText(dialog, IDC_PROGRAM_FILE),
+                 .ResultFile = GetItemText(dialog, IDC_PROGRAM_RESULT),
+                 .Wait = IsButtonChecked(dialog, IDC_PROGRAM_WAIT),
+                 .Mode = DropDownSelection(dialog, IDC_PROGRAM_MODE),
+                 .Priority = DropDownSelection(dialog, IDC_PROGRAM_PRIORITY)};
+             return ConfirmLaunchDialog(dialog, StoreProgramLaunch(form, buffer),
+                                        kMissingProgramMessage);
+           }});
 }
 
 }  // namespace wavoria

@@ -4,31 +4,24 @@
 #include "app/app_state_win.h"
 #include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
+#include "dialogs/dialog_common_win.h"
 #include "resources/resource_ids.h"
 
 namespace wavoria {
 
 INT_PTR CALLBACK RenameDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
-  switch (message) {
-    case WM_INITDIALOG:
-      SetItemText(dialog, IDC_RENAME_NAME, App().Document.ScriptName);
-      return TRUE;  // the name box is the first control and gets the focus
-    case WM_CLOSE:
-      EndDialog(dialog, 0);
-      return TRUE;
-    case WM_COMMAND:
-      switch (LOWORD(wparam)) {
-        case IDC_RENAME_OK:
-          App().Document.ScriptName = GetItemText(dialog, IDC_RENAME_NAME);
-          EndDialog(dialog, 0);
-          return TRUE;
-        case IDC_RENAME_CANCEL:
-          EndDialog(dialog, 0);
-          return TRUE;
-      }
-      return FALSE;
-  }
-  return FALSE;
+  std::string& name = App().Document.ScriptName;
+  return HandleCommandDialog(
+      dialog, message, wparam,
+      {.Ok = IDC_RENAME_OK,
+       .Cancel = IDC_RENAME_CANCEL,
+       .Show = [&] { return SetItemText(dialog, IDC_RENAME_NAME, name), true; },
+       .Store =
+           [&] {
+             name = GetItemText(dialog, IDC_RENAME_NAME);
+             return OkEnd::kConfirmed;
+           },
+       .CancelMarksBuffer = false});
 }
 
 }  // namespace wavoria

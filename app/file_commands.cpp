@@ -1,5 +1,6 @@
 #include "app/file_commands.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/editor_rules.h"
@@ -47,17 +48,16 @@ RootedPath SplitRoot(std::string_view path) {
 // root, then every step of rest, "." and ".." resolved.
 std::string Joined(const std::string& root, std::string_view rest, char separator) {
   std::vector<std::string_view> steps;
-  std::size_t start = 0;
-  while (start <= rest.size()) {
-    std::size_t end = start;
-    while (end < rest.size() && !IsSeparator(rest[end])) ++end;
-    const std::string_view step = rest.substr(start, end - start);
+  for (std::string_view left = rest; !left.empty();) {
+    std::size_t end = 0;
+    while (end < left.size() && !IsSeparator(left[end])) ++end;
+    const std::string_view step = left.substr(0, end);
     if (step == "..") {
       if (!steps.empty()) steps.pop_back();
     } else if (!step.empty() && step != ".") {
       steps.push_back(step);
     }
-    start = end + 1;
+    left.remove_prefix(std::min(left.size(), end + 1));
   }
   std::string out = root;
   for (char& c : out) {

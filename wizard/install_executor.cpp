@@ -169,8 +169,8 @@ InstallReport ExecuteInstallPlan(const InstallPlan& plan) {
   }
   for (std::size_t i = 0; i < plan.Steps.size(); ++i) {
     const InstallStep& step = plan.Steps[i];
-    const bool needsEarlier = step.After >= 0 && static_cast<std::size_t>(step.After) < i;
-    if (needsEarlier && report.Outcomes[step.After] != StepOutcome::Done) {
+    // A step waits only on an earlier one: the plan names them as it adds them.
+    if (step.After != -1 && report.Outcomes[step.After] != StepOutcome::Done) {
       report.Outcomes[i] = StepOutcome::Skipped;
       report.Problems.push_back(SkippedText(step, plan.Steps[step.After]));
       continue;

@@ -1,5 +1,7 @@
 #include "wizard/wizard_flow.h"
 
+#include <cstdlib>
+
 #include "document/text.h"
 #include "wizard/install_plan.h"
 
@@ -132,8 +134,7 @@ void BackFromFunctions(WizardSettings& settings, bool keyboard, bool mouse) {
 }
 
 int StartFunctionSelection(const WizardSettings& settings) {
-  const std::int32_t s = settings.StartFunction;
-  return s >= 0 && s < static_cast<std::int32_t>(kStartFunctionItems.size()) ? s : 0;
+  return settings.StartFunction == 1 ? 1 : 0;  // any other value shows keyboard support
 }
 
 void ConfirmStartFunction(WizardSettings& settings, int selected) {
@@ -148,7 +149,7 @@ void BackFromStartFunction(WizardSettings& settings, int selected) {
 
 MouseForm ShowMouseSettings(const WizardSettings& settings) {
   const std::int64_t id = settings.MouseId;
-  return {DecimalText(id < 0 ? -id : id), id < 0, settings.AutoSendPosition != 0};
+  return {DecimalText(std::abs(id)), id < 0, settings.AutoSendPosition != 0};
 }
 
 void ConfirmMouseSettings(WizardSettings& settings, const MouseForm& form) {

@@ -126,19 +126,13 @@ TEST(CommandForms, ProgramAndDocumentLaunch) {
   // Only Action and Type are written before a missing file name is refused.
   for (const auto& [file, missing] :
        {std::pair{"", true}, {"   ", true}, {"\t", false}, {" a ", false}}) {
-    ScriptCommand before = Command("WriteToLog", "Command=old|Type=x|Wait=True");
-    ScriptCommand p = before, q = before;
+    ScriptCommand p = Command("WriteToLog", "Command=old|Type=x|Wait=True"), q = p;
     EXPECT_EQ(IsMissingFileName(file), missing);
     EXPECT_EQ(StoreProgramLaunch({file, "n", false, 2, 3}, p), !missing);
     EXPECT_EQ(StoreDocumentLaunch({file, true, false}, q), !missing);
-    before.Action = "ExecProgram";
-    before.Type = "";
     if (missing) {
-      EXPECT_EQ(p, before);
-    }
-    before.Type = "Document";
-    if (missing) {
-      EXPECT_EQ(q, before);
+      EXPECT_EQ(p, Command("ExecProgram", "Command=old|Wait=True"));
+      EXPECT_EQ(q, Command("ExecProgram", "Command=old|Type=Document|Wait=True"));
     }
   }
 }

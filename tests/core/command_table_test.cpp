@@ -35,47 +35,6 @@ TEST(CommandTable, EmptyScriptAndFirstInsert) {
   EXPECT_EQ(t.Slot(2).Next, "WIZ0");
 }
 
-TEST(CommandTable, ChainEdits) {
-  CommandTable t = TableWith(3);
-  t.DeleteCommand(1);  // the freed slot and name are given out again
-  EXPECT_EQ(t.NewSectionName(), "WIZ0");
-  EXPECT_EQ(t.InsertCommand(2), 1);
-  EXPECT_EQ(ChainNames(t), "WIZ1 WIZ0 WIZ2");
-  t.MoveCommandUp(2);
-  EXPECT_EQ(ChainNames(t), "WIZ0 WIZ1 WIZ2");
-  EXPECT_EQ(t.Head().Next, "WIZ0");
-  t.MoveCommandDown(1);
-  EXPECT_EQ(ChainNames(t), "WIZ1 WIZ0 WIZ2");
-  t.Slot(3).Next = "Elsewhere";
-  t.DeleteCommand(3);  // the last: its predecessor ends the chain
-  EXPECT_EQ(t.Slot(1).Next, "");
-  t.DeleteCommand(1);
-  t.DeleteCommand(1);
-  EXPECT_EQ(t.Head().Next, "");
-  EXPECT_EQ(t.LastPosition(), 0);
-}
-
-TEST(CommandTable, LookupsAndChainEnds) {
-  CommandTable t = TableWith(3);
-  t.Slot(4).SectionName = "Outside";
-  t.Slot(4).Next = "WIZ1";
-  EXPECT_EQ(t.FindPredecessor(t.Slot(2)), 1);  // the lowest slot wins
-  EXPECT_EQ(t.FindSection("outside"), 4);
-  EXPECT_EQ(t.FindSuccessor(t.Slot(3)), -1);
-  EXPECT_EQ(t.NewSectionName(), "WIZ3");
-  const std::pair<const char*, const char*> ends[] = {
-      {"wiz1", "WIZ0 WIZ1 WIZ2"}, {"Execute", "WIZ0 WIZ1 WIZ2"}, {"Missing", "WIZ0 WIZ1 WIZ2"}};
-  for (const auto& [next, chain] : ends) {
-    t.Slot(3).Next = next;
-    t.RebuildOrder();
-    EXPECT_EQ(ChainNames(t), chain) << next;
-  }
-  EXPECT_EQ(t.Slot(3).Next, "Missing");  // kept
-  t.Slot(1).Next = "WIZ0";
-  t.RebuildOrder();
-  EXPECT_EQ(ChainNames(t), "WIZ0");
-}
-
 TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   CommandTable full = TableWith(511);
   EXPECT_EQ(full.FindFreeSlot(), -1);

@@ -1,7 +1,5 @@
 #include "dialogs/key_capture.h"
 
-#include <array>
-
 namespace wavoria {
 
 bool IsCloseRequest(std::string_view key) {
@@ -17,26 +15,8 @@ std::optional<int> TakenScanCode(const std::function<bool(int)>& isHeld, const K
 }
 
 PaletteRgb PaletteColour(int index) {
-  static constexpr std::array<PaletteRgb, 16> kPalette = {{
-      {0, 0, 0},
-      {0, 0, 170},
-      {0, 170, 0},
-      {0, 170, 170},
-      {170, 0, 0},
-      {170, 0, 170},
-      {170, 85, 0},
-      {170, 170, 170},
-      {85, 85, 85},
-      {85, 85, 255},
-      {85, 255, 85},
-      {85, 255, 255},
-      {255, 85, 85},
-      {255, 85, 255},
-      {255, 255, 85},
-      {255, 255, 255},
-  }};
-  if (index < 0 || index >= static_cast<int>(kPalette.size())) return {};
-  return kPalette[static_cast<std::size_t>(index)];
+  // Of the 16-colour palette the window is drawn with, it uses only black and white.
+  return index == kPaletteWhite ? PaletteRgb{255, 255, 255} : PaletteRgb{};
 }
 
 CaptureColours BlinkColoursAt(std::int64_t tick) {

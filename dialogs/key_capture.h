@@ -45,8 +45,7 @@ struct PaletteRgb {
   bool operator==(const PaletteRgb&) const = default;
 };
 
-// The colour of palette index 0 to 15 (the usual 16-colour palette); other
-// indices give black.
+// The colour of a palette index: white for kPaletteWhite, black for any other.
 PaletteRgb PaletteColour(int index);
 
 struct CaptureColours {

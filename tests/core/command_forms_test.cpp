@@ -154,7 +154,7 @@ TEST(KeyCapture, TakesTheLowestNamedHeldKeyAndBlinks) {
   EXPECT_TRUE(IsCloseRequest("\xFFk"));
   for (const char* key : {"k", "\xFFK", "\xFFkk"}) EXPECT_FALSE(IsCloseRequest(key));
   EXPECT_EQ(PaletteColour(15), (PaletteRgb{255, 255, 255}));
-  EXPECT_EQ(PaletteColour(16), PaletteRgb{});
+  EXPECT_EQ(PaletteColour(kPaletteBlack), PaletteRgb{});
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ bool CanAddAt(const CommandTable& table, int selected) {
 std::optional<int> AddFromEditBuffer(CommandTable& table, int selected) {
   if (!CanAddAt(table, selected) || EditBufferCancelled(table)) return std::nullopt;
   const int slot = table.InsertCommand(selected);
-  if (slot < 0) return std::nullopt;
+  if (slot == -1) return std::nullopt;  // the table is full
   CopyContent(table.EditBuffer(), table.Slot(slot));
   table.RebuildOrder();
   return selected;

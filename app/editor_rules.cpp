@@ -47,7 +47,7 @@ std::string NotepadFailedMessage(std::string_view path) {
 }
 
 bool HasRoomForCommand(const CommandTable& table) {
-  return table.FindFreeSlot() >= 0;
+  return table.FindFreeSlot() != -1;
 }
 
 std::string ScriptFullMessage() {

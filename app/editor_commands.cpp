@@ -53,7 +53,7 @@ EditTarget EditTargetAt(const CommandTable& table, int selected) {
   const ScriptCommand* cmd = table.CommandAt(selected);
   if (cmd == nullptr || cmd->SectionName.empty()) return {};
   if (selected == 0) return {EditTarget::kRename, IDD_RENAME};
-  if (cmd->DialogType < 0) return {};
+  if (cmd->DialogType == -1) return {};  // a kind without a dialog
   return {EditTarget::kDialog, cmd->DialogType * 100};
 }
 

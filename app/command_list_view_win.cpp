@@ -1,5 +1,7 @@
 #include "app/command_list_view_win.h"
 
+#include <commctrl.h>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -46,6 +48,54 @@ ShownList shownList;
 ShownDetails shownDetails;
 ShownTitle shownTitle;
 
+// The line the list shows at `line`, nullptr outside the list.
+const std::string* ShownLine(HWND list, WPARAM line) {
+  if (list != shownList.List || line >= shownList.Lines.size()) return nullptr;
+  return &shownList.Lines[line];
+}
+
+// The list box holds no texts of its own: its subclass answers LB_GETTEXT and
+// LB_GETTEXTLEN from the shown lines (for screen readers and tests), and
+// typing a character selects the next line that begins with it, as a list
+// box with texts does.
+LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
+                                 UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+  switch (message) {
+    case LB_GETTEXTLEN:
+    case LB_GETTEXT: {
+      const std::string* text = ShownLine(list, wparam);
+      if (text == nullptr) return LB_ERR;
+      if (message == LB_GETTEXT) {
+        char* out = reinterpret_cast<char*>(lparam);
+        out[text->copy(out, text->size())] = '\0';
+      }
+      return static_cast<LRESULT>(text->size());
+    }
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(list, CommandListProc, 0);
+      break;
+    case WM_CHAR: {
+      const auto count = static_cast<int>(shownList.Lines.size());
+      const auto from = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
+      const auto wanted = reinterpret_cast<UINT_PTR>(CharUpperA(reinterpret_cast<LPSTR>(wparam)));
+      for (int step = 1; list == shownList.List && step <= count; ++step) {
+        const int line = (from + step) % count;
+        const std::string& text = shownList.Lines[static_cast<std::size_t>(line)];
+        const auto first = static_cast<unsigned char>(text.empty() ? '\0' : text[0]);
+        if (reinterpret_cast<UINT_PTR>(CharUpperA(reinterpret_cast<LPSTR>(first))) != wanted) {
+          continue;
+        }
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+        SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+        break;
+      }
+      return 0;
+    }
+  }
+  return DefSubclassProc(list, message, wparam, lparam);
+}
+
 int VisibleListLines(HWND list) {
   RECT client{};
   GetClientRect(list, &client);
@@ -61,18 +111,51 @@ void SelectAndShow(HWND window, int line) {
 
 }  // namespace
 
+bool MeasureCommandLine(HWND window, MEASUREITEMSTRUCT& item) {
+  if (item.CtlType != ODT_LISTBOX || item.CtlID != IDC_MAIN_LIST) return false;
+  // As high as a list box with texts makes its lines: the dialog font's height.
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  item.itemHeight = static_cast<UINT>(metrics.tmHeight > 0 ? metrics.tmHeight : 13);
+  return true;
+}
+
+bool DrawCommandLine(const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_LISTBOX || item.CtlID != IDC_MAIN_LIST) return false;
+  // Drawn as the list box draws a line with text: the box's font and colours,
+  // the selection's colours, the text one pixel in and clipped, the focus rectangle.
+  const std::string* text = ShownLine(item.hwndItem, item.itemID);
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  const COLORREF back =
+      selected ? SetBkColor(item.hDC, GetSysColor(COLOR_HIGHLIGHT)) : GetBkColor(item.hDC);
+  const COLORREF fore =
+      selected ? SetTextColor(item.hDC, GetSysColor(COLOR_HIGHLIGHTTEXT)) : GetTextColor(item.hDC);
+  if (!IsWindowEnabled(item.hwndItem)) SetTextColor(item.hDC, GetSysColor(COLOR_GRAYTEXT));
+  RECT area = item.rcItem;
+  ExtTextOutA(item.hDC, area.left + 1, area.top, ETO_OPAQUE | ETO_CLIPPED, &area,
+              text != nullptr ? text->c_str() : "",
+              text != nullptr ? static_cast<UINT>(text->size()) : 0, nullptr);
+  SetBkColor(item.hDC, back);
+  SetTextColor(item.hDC, fore);
+  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &area);
+  return true;
+}
+
 void RefreshCommandList(HWND window) {
   if (window == nullptr) return;
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  SetWindowSubclass(list, CommandListProc, 0, 0);
   // A refill writes everything anew, also into a window that reuses an old handle.
   shownList = {list, BuildListLines(App().Document)};
   shownDetails.Window = nullptr;
   shownTitle.Window = nullptr;
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& line : shownList.Lines) {
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-  }
+  SendMessageA(list, LB_SETCOUNT, shownList.Lines.size(), 0);
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
   SelectAndShow(window, 0);
@@ -89,37 +172,38 @@ void UpdateCommandList(HWND window, int line) {
   }
   std::vector<std::string> wanted = BuildListLines(App().Document);
   const std::vector<ListEdit> edits = DiffListLines(shownList.Lines, wanted);
-  const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  // Without redrawing, the list box updates its scroll bar once instead of
-  // after every edit, and afterwards only the lines that look different are
-  // painted again: the replaced ones, or everything below the first inserted
-  // or deleted one, or the whole view when it had to scroll.
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  bool shifted = false;
-  for (const ListEdit& edit : edits) {
-    const auto at = static_cast<WPARAM>(edit.Line);
-    if (edit.What != ListEdit::kInsert) SendMessageA(list, LB_DELETESTRING, at, 0);
-    if (edit.What != ListEdit::kDelete) {
-      SendMessageA(list, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(edit.Text.c_str()));
-    }
-    shifted = shifted || edit.What != ListEdit::kReplace;
-  }
   shownList.Lines = std::move(wanted);
+  const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
   const int kept =
       KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(shownList.Lines.size()));
-  SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  if (kept == top && !edits.empty()) {
-    ValidateRect(list, nullptr);
+  // The box draws its lines from shownList: a replaced line is only painted
+  // again. Inserting or deleting changes the box's count, which it shows on
+  // its scroll bar; without redrawing it updates the scroll bar once instead
+  // of after every edit, and afterwards everything below the first inserted
+  // or deleted line is painted again, or the whole view when it had to scroll.
+  bool shifted = false;
+  for (const ListEdit& edit : edits) shifted = shifted || edit.What != ListEdit::kReplace;
+  if (shifted || kept != top) {
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (const ListEdit& edit : edits) {
+      const auto at = static_cast<WPARAM>(edit.Line);
+      if (edit.What == ListEdit::kDelete) SendMessageA(list, LB_DELETESTRING, at, 0);
+      if (edit.What == ListEdit::kInsert) SendMessageA(list, LB_INSERTSTRING, at, 0);
+    }
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  }
+  if (kept == top) {
     RECT client{};
     GetClientRect(list, &client);
+    if (shifted) ValidateRect(list, nullptr);
     for (const ListEdit& edit : edits) {
       RECT item{};
       SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(edit.Line),
                    reinterpret_cast<LPARAM>(&item));
-      if (shifted) item.bottom = client.bottom;
+      if (edit.What != ListEdit::kReplace) item.bottom = client.bottom;
       InvalidateRect(list, &item, TRUE);
-      if (shifted) break;
+      if (edit.What != ListEdit::kReplace) break;
     }
   } else {
     InvalidateRect(list, nullptr, TRUE);

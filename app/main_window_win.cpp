@@ -171,10 +171,14 @@ BOOL OnCommand(HWND window, int id) {
 
 }  // namespace
 
-INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
       return Initialise(window);
+    case WM_MEASUREITEM:
+      return MeasureCommandLine(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam));
+    case WM_DRAWITEM:
+      return DrawCommandLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
     case WM_CLOSE:
       LeaveProgram(window);
       return TRUE;

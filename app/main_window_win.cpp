@@ -80,8 +80,7 @@ BOOL EditCommand(HWND window) {
 template <std::optional<int> (*change)(CommandTable&, int)>
 BOOL ChangeAtSelection(HWND window) {
   const std::optional<int> line = change(App().Document, SelectedLine(window));
-  if (!line) return FALSE;
-  App().Document.RebuildOrder();
+  if (!line) return FALSE;  // the table's operations rebuild the order themselves
   return FinishListCommand(window, *line);
 }
 

@@ -1,7 +1,7 @@
 #include "document/command_table.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <cstdint>
 
 #include "document/text.h"
 
@@ -85,13 +85,38 @@ std::string CommandTable::NewSectionName() const {
   return "WIZ" + DecimalText(n);
 }
 
+namespace {
+
+// A hash of a section name that ignores the case of A to Z, as names are compared.
+std::uint32_t NameHash(std::string_view name) {
+  std::uint32_t hash = 2166136261u;
+  for (char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    hash = (hash ^ (byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte)) * 16777619u;
+  }
+  return hash;
+}
+
+}  // namespace
+
 void CommandTable::RebuildOrder() {
-  // One index of the names for the whole walk: the lowest slot wins, as in
+  // One index of the names for the whole walk, kept on the stack (open
+  // addressing, twice as many buckets as slots): the lowest slot wins, as in
   // FindSection, and the walk stays linear in the number of slots.
-  std::unordered_map<std::string, int> lowestSlot;
-  lowestSlot.reserve(slotsInUse_);
-  for (int s = slotsInUse_ - 1; s >= 0; --s) {
-    if (!slots_[s].SectionName.empty()) lowestSlot[ToUpperAscii(slots_[s].SectionName)] = s;
+  constexpr std::uint32_t kBuckets = 2 * kSlotCount;
+  std::array<std::int16_t, kBuckets> lowestSlot;
+  lowestSlot.fill(-1);
+  auto bucketOf = [&](std::string_view name) {
+    std::uint32_t b = NameHash(name) % kBuckets;
+    while (lowestSlot[b] >= 0 && !EqualsIgnoreCase(slots_[lowestSlot[b]].SectionName, name)) {
+      b = (b + 1) % kBuckets;
+    }
+    return b;
+  };
+  for (int s = 0; s < slotsInUse_; ++s) {
+    if (slots_[s].SectionName.empty()) continue;
+    const std::uint32_t b = bucketOf(slots_[s].SectionName);
+    if (lowestSlot[b] < 0) lowestSlot[b] = static_cast<std::int16_t>(s);
   }
   displayOrder_.fill(-1);
   std::array<bool, kSlotCount> placed{};
@@ -101,8 +126,7 @@ void CommandTable::RebuildOrder() {
   int current = 0;
   for (int p = 1; p < kSlotCount; ++p) {
     if (slots_[current].Next.empty()) break;
-    auto found = lowestSlot.find(ToUpperAscii(slots_[current].Next));
-    int next = found == lowestSlot.end() ? -1 : found->second;
+    const int next = lowestSlot[bucketOf(slots_[current].Next)];
     if (next < 0 || placed[next]) break;
     displayOrder_[p] = next;
     placed[next] = true;

@@ -9,6 +9,7 @@ namespace wavoria {
 
 CommandTable::CommandTable() {
   for (int s = 0; s < kSlotCount; ++s) slots_[s].SlotIndex = s;
+  displayOrder_.fill(-1);
   Clear();
 }
 
@@ -101,15 +102,17 @@ std::uint32_t NameHash(std::string_view name) {
 
 void CommandTable::RebuildOrder() {
   // One index of the names for the whole walk, kept on the stack (open
-  // addressing, twice as many buckets as slots): the lowest slot wins, as in
-  // FindSection, and the walk stays linear in the number of slots.
-  constexpr std::uint32_t kBuckets = 2 * kSlotCount;
-  std::array<std::int16_t, kBuckets> lowestSlot;
-  lowestSlot.fill(-1);
+  // addressing, at least twice as many buckets as slots in use): the lowest
+  // slot wins, as in FindSection, and the walk stays linear in the number of
+  // slots in use.
+  std::array<std::int16_t, 2 * kSlotCount> lowestSlot;
+  std::uint32_t buckets = 16;
+  while (buckets < 2u * static_cast<std::uint32_t>(slotsInUse_)) buckets *= 2;
+  std::fill_n(lowestSlot.begin(), buckets, std::int16_t{-1});
   auto bucketOf = [&](std::string_view name) {
-    std::uint32_t b = NameHash(name) % kBuckets;
+    std::uint32_t b = NameHash(name) & (buckets - 1);
     while (lowestSlot[b] >= 0 && !EqualsIgnoreCase(slots_[lowestSlot[b]].SectionName, name)) {
-      b = (b + 1) % kBuckets;
+      b = (b + 1) & (buckets - 1);
     }
     return b;
   };
@@ -118,7 +121,8 @@ void CommandTable::RebuildOrder() {
     const std::uint32_t b = bucketOf(slots_[s].SectionName);
     if (lowestSlot[b] < 0) lowestSlot[b] = static_cast<std::int16_t>(s);
   }
-  displayOrder_.fill(-1);
+  // Past the last position the order holds only -1 already.
+  std::fill_n(displayOrder_.begin(), lastPosition_ + 1, -1);
   std::array<bool, kSlotCount> placed{};
   displayOrder_[0] = 0;
   placed[0] = true;
@@ -139,15 +143,31 @@ int CommandTable::LastPosition() const {
   return lastPosition_;
 }
 
+namespace {
+
+// Empties a field in place: a short one keeps its memory for the next value,
+// as a table read again and again fills the same fields.
+void Empty(std::string& field) {
+  constexpr std::size_t kKeptCapacity = 256;
+  if (field.empty()) return;
+  if (field.capacity() > kKeptCapacity) {
+    std::string().swap(field);
+  } else {
+    field.clear();
+  }
+}
+
+}  // namespace
+
 void CommandTable::ResetCommand(int slot, bool withLinks) {
   ScriptCommand& cmd = Slot(slot);
-  std::string name = std::move(cmd.SectionName);
-  std::string next = std::move(cmd.Next);
-  cmd = ScriptCommand{};
   cmd.SlotIndex = slot;
-  if (!withLinks) {
-    cmd.SectionName = std::move(name);
-    cmd.Next = std::move(next);
+  cmd.DialogType = -1;
+  Empty(cmd.Action);
+  for (const ParameterKey& key : kParameterKeys) Empty(cmd.*key.field);
+  if (withLinks) {
+    Empty(cmd.SectionName);
+    Empty(cmd.Next);
   }
 }
 
@@ -155,7 +175,7 @@ void CommandTable::ResetTable() {
   ScriptName = kDefaultScriptName;
   for (int s = 0; s < slotsInUse_; ++s) ResetCommand(s, true);
   slotsInUse_ = 1;
-  displayOrder_.fill(-1);
+  std::fill_n(displayOrder_.begin(), lastPosition_ + 1, -1);
   displayOrder_[0] = 0;
   lastPosition_ = 0;
 }

@@ -115,7 +115,16 @@ void ShowDetailsText(HWND box, const std::string& text) {
 }
 
 void SelectAndShow(HWND window, int line) {
-  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  // The box paints the newly selected line at once, but without the focus
+  // rectangle that it drew on it just before: painting it once more brings
+  // the rectangle back.
+  RECT item{};
+  if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line),
+                   reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
+    InvalidateRect(list, &item, FALSE);
+  }
   RefreshDetails(window);
   RefreshLabelAndTitle(window);
 }
@@ -191,10 +200,15 @@ void UpdateCommandList(HWND window, int line) {
   // again. Inserting or deleting changes the box's count, which it shows on
   // its scroll bar; without redrawing it updates the scroll bar once instead
   // of after every edit, and afterwards everything below the first inserted
-  // or deleted line is painted again, or the whole view when it had to scroll.
+  // or deleted line is painted again. The whole box is painted when its view
+  // moved (to keep the selection in it, or because the box left no empty
+  // space at the end) or its scroll bar came or went.
+  RECT client{};
+  GetClientRect(list, &client);
   bool shifted = false;
   for (const ListEdit& edit : edits) shifted = shifted || edit.What != ListEdit::kReplace;
-  if (shifted || kept != top) {
+  bool moved = kept != top;
+  if (shifted || moved) {
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     for (const ListEdit& edit : edits) {
       const auto at = static_cast<WPARAM>(edit.Line);
@@ -203,10 +217,11 @@ void UpdateCommandList(HWND window, int line) {
     }
     SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    RECT now{};
+    GetClientRect(list, &now);
+    moved = moved || SendMessageA(list, LB_GETTOPINDEX, 0, 0) != top || now.right != client.right;
   }
-  if (kept == top) {
-    RECT client{};
-    GetClientRect(list, &client);
+  if (!moved) {
     if (shifted) ValidateRect(list, nullptr);
     for (const ListEdit& edit : edits) {
       RECT item{};

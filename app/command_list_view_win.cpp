@@ -1,7 +1,5 @@
 #include "app/command_list_view_win.h"
 
-#include <commctrl.h>
-
 #include <map>
 #include <string>
 #include <vector>
@@ -54,12 +52,14 @@ const std::string* ShownLine(HWND list, WPARAM line) {
   return &shownList.Lines[line];
 }
 
-// The list box holds no texts of its own: its subclass answers LB_GETTEXT and
-// LB_GETTEXTLEN from the shown lines (for screen readers and tests), and
-// typing a character selects the next line that begins with it, as a list
-// box with texts does.
-LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam,
-                                 UINT_PTR /*id*/, DWORD_PTR /*data*/) {
+// The list box holds no texts of its own: its procedure answers LB_GETTEXT
+// and LB_GETTEXTLEN from the shown lines (for programs that read the list,
+// such as the tests), and typing a character selects the next line that
+// begins with it, as a list box with texts does. It replaces the box's
+// procedure rather than using SetWindowSubclass, whose lookup of its data
+// costs a call into the Wine server on every message to the box.
+WNDPROC listBoxProc = nullptr;
+LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case LB_GETTEXTLEN:
     case LB_GETTEXT: {
@@ -71,9 +71,6 @@ LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM 
       }
       return static_cast<LRESULT>(text->size());
     }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(list, CommandListProc, 0);
-      break;
     case WM_CHAR: {
       const auto count = static_cast<int>(shownList.Lines.size());
       const auto from = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
@@ -93,7 +90,7 @@ LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM 
       return 0;
     }
   }
-  return DefSubclassProc(list, message, wparam, lparam);
+  return CallWindowProcA(listBoxProc, list, message, wparam, lparam);
 }
 
 int VisibleListLines(HWND list) {
@@ -168,7 +165,10 @@ bool DrawCommandLine(const DRAWITEMSTRUCT& item) {
 void RefreshCommandList(HWND window) {
   if (window == nullptr) return;
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
-  SetWindowSubclass(list, CommandListProc, 0, 0);
+  if (GetWindowLongPtrA(list, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(CommandListProc)) {
+    listBoxProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CommandListProc)));
+  }
   // A refill writes everything anew, also into a window that reuses an old handle.
   shownList = {list, BuildListLines(App().Document)};
   shownDetails.Window = nullptr;

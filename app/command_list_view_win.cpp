@@ -74,7 +74,9 @@ LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM 
     case WM_CHAR: {
       const auto count = static_cast<int>(shownList.Lines.size());
       const auto from = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
-      const auto wanted = reinterpret_cast<UINT_PTR>(CharUpperA(reinterpret_cast<LPSTR>(wparam)));
+      // CharUpperA takes a character in place of a pointer when the high word is 0.
+      const auto wanted =
+          reinterpret_cast<UINT_PTR>(CharUpperA(reinterpret_cast<LPSTR>(wparam & 0xFF)));
       for (int step = 1; list == shownList.List && step <= count; ++step) {
         const int line = (from + step) % count;
         const std::string& text = shownList.Lines[static_cast<std::size_t>(line)];

@@ -49,6 +49,7 @@ TEST(CommandTable, ChainEdits) {
   t.Slot(3).Next = "Elsewhere";
   t.DeleteCommand(3);  // the last: its predecessor ends the chain
   EXPECT_EQ(t.Slot(1).Next, "");
+  EXPECT_EQ(t.SlotAt(3), -1);  // its position holds no slot any more
   t.DeleteCommand(1);
   t.DeleteCommand(1);
   EXPECT_EQ(t.Head().Next, "");

@@ -46,6 +46,55 @@ ShownList shownList;
 ShownDetails shownDetails;
 ShownTitle shownTitle;
 
+// The line the list shows at `line`, nullptr outside the list.
+const std::string* ShownLine(HWND list, WPARAM line) {
+  if (list != shownList.List || line >= shownList.Lines.size()) return nullptr;
+  return &shownList.Lines[line];
+}
+
+// The list box holds no texts of its own: its procedure answers LB_GETTEXT
+// and LB_GETTEXTLEN from the shown lines (for programs that read the list,
+// such as the tests), and typing a character selects the next line that
+// begins with it, as a list box with texts does. It replaces the box's
+// procedure rather than using SetWindowSubclass, whose lookup of its data
+// costs a call into the Wine server on every message to the box.
+WNDPROC listBoxProc = nullptr;
+LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case LB_GETTEXTLEN:
+    case LB_GETTEXT: {
+      const std::string* text = ShownLine(list, wparam);
+      if (text == nullptr) return LB_ERR;
+      if (message == LB_GETTEXT) {
+        char* out = reinterpret_cast<char*>(lparam);
+        out[text->copy(out, text->size())] = '\0';
+      }
+      return static_cast<LRESULT>(text->size());
+    }
+    case WM_CHAR: {
+      const auto count = static_cast<int>(shownList.Lines.size());
+      const auto from = static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
+      // CharUpperA takes a character in place of a pointer when the high word is 0.
+      const auto wanted =
+          reinterpret_cast<UINT_PTR>(CharUpperA(reinterpret_cast<LPSTR>(wparam & 0xFF)));
+      for (int step = 1; list == shownList.List && step <= count; ++step) {
+        const int line = (from + step) % count;
+        const std::string& text = shownList.Lines[static_cast<std::size_t>(line)];
+        const auto first = static_cast<unsigned char>(text.empty() ? '\0' : text[0]);
+        if (reinterpret_cast<UINT_PTR>(CharUpperA(reinterpret_cast<LPSTR>(first))) != wanted) {
+          continue;
+        }
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+        SendMessageA(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+        break;
+      }
+      return 0;
+    }
+  }
+  return CallWindowProcA(listBoxProc, list, message, wparam, lparam);
+}
+
 int VisibleListLines(HWND list) {
   RECT client{};
   GetClientRect(list, &client);
@@ -53,26 +102,82 @@ int VisibleListLines(HWND list) {
   return height > 0 ? static_cast<int>((client.bottom - client.top) / height) : 1;
 }
 
+// Puts a text into the read-only details box. Replacing all of its text lays
+// the text out and updates the box's scroll bar once, where WM_SETTEXT does
+// both twice (under Wine each scroll bar update costs about 2 ms). The caret
+// and the view end at the start of the text, as after WM_SETTEXT.
+void ShowDetailsText(HWND box, const std::string& text) {
+  SendMessageA(box, EM_SETSEL, 0, -1);
+  SendMessageA(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageA(box, EM_SETSEL, 0, 0);
+  SendMessageA(box, EM_SCROLLCARET, 0, 0);
+}
+
 void SelectAndShow(HWND window, int line) {
-  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  // The box paints the newly selected line at once, but without the focus
+  // rectangle that it drew on it just before: painting it once more brings
+  // the rectangle back.
+  RECT item{};
+  if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line),
+                   reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
+    InvalidateRect(list, &item, FALSE);
+  }
   RefreshDetails(window);
   RefreshLabelAndTitle(window);
 }
 
 }  // namespace
 
+bool MeasureCommandLine(HWND window, MEASUREITEMSTRUCT& item) {
+  if (item.CtlType != ODT_LISTBOX || item.CtlID != IDC_MAIN_LIST) return false;
+  // As high as a list box with texts makes its lines: the dialog font's height.
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  item.itemHeight = static_cast<UINT>(metrics.tmHeight > 0 ? metrics.tmHeight : 13);
+  return true;
+}
+
+bool DrawCommandLine(const DRAWITEMSTRUCT& item) {
+  if (item.CtlType != ODT_LISTBOX || item.CtlID != IDC_MAIN_LIST) return false;
+  // Drawn as the list box draws a line with text: the box's font and colours,
+  // the selection's colours, the text one pixel in and clipped, the focus rectangle.
+  const std::string* text = ShownLine(item.hwndItem, item.itemID);
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  const COLORREF back =
+      selected ? SetBkColor(item.hDC, GetSysColor(COLOR_HIGHLIGHT)) : GetBkColor(item.hDC);
+  const COLORREF fore =
+      selected ? SetTextColor(item.hDC, GetSysColor(COLOR_HIGHLIGHTTEXT)) : GetTextColor(item.hDC);
+  if (!IsWindowEnabled(item.hwndItem)) SetTextColor(item.hDC, GetSysColor(COLOR_GRAYTEXT));
+  RECT area = item.rcItem;
+  ExtTextOutA(item.hDC, area.left + 1, area.top, ETO_OPAQUE | ETO_CLIPPED, &area,
+              text != nullptr ? text->c_str() : "",
+              text != nullptr ? static_cast<UINT>(text->size()) : 0, nullptr);
+  SetBkColor(item.hDC, back);
+  SetTextColor(item.hDC, fore);
+  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &area);
+  return true;
+}
+
 void RefreshCommandList(HWND window) {
   if (window == nullptr) return;
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  if (GetWindowLongPtrA(list, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(CommandListProc)) {
+    listBoxProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CommandListProc)));
+  }
   // A refill writes everything anew, also into a window that reuses an old handle.
   shownList = {list, BuildListLines(App().Document)};
   shownDetails.Window = nullptr;
   shownTitle.Window = nullptr;
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  for (const std::string& line : shownList.Lines) {
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-  }
+  SendMessageA(list, LB_SETCOUNT, shownList.Lines.size(), 0);
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
   SelectAndShow(window, 0);
@@ -89,37 +194,44 @@ void UpdateCommandList(HWND window, int line) {
   }
   std::vector<std::string> wanted = BuildListLines(App().Document);
   const std::vector<ListEdit> edits = DiffListLines(shownList.Lines, wanted);
-  const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  // Without redrawing, the list box updates its scroll bar once instead of
-  // after every edit, and afterwards only the lines that look different are
-  // painted again: the replaced ones, or everything below the first inserted
-  // or deleted one, or the whole view when it had to scroll.
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  bool shifted = false;
-  for (const ListEdit& edit : edits) {
-    const auto at = static_cast<WPARAM>(edit.Line);
-    if (edit.What != ListEdit::kInsert) SendMessageA(list, LB_DELETESTRING, at, 0);
-    if (edit.What != ListEdit::kDelete) {
-      SendMessageA(list, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(edit.Text.c_str()));
-    }
-    shifted = shifted || edit.What != ListEdit::kReplace;
-  }
   shownList.Lines = std::move(wanted);
+  const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
   const int kept =
       KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(shownList.Lines.size()));
-  SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  if (kept == top && !edits.empty()) {
-    ValidateRect(list, nullptr);
-    RECT client{};
-    GetClientRect(list, &client);
+  // The box draws its lines from shownList: a replaced line is only painted
+  // again. Inserting or deleting changes the box's count, which it shows on
+  // its scroll bar; without redrawing it updates the scroll bar once instead
+  // of after every edit, and afterwards everything below the first inserted
+  // or deleted line is painted again. The whole box is painted when its view
+  // moved (to keep the selection in it, or because the box left no empty
+  // space at the end) or its scroll bar came or went.
+  RECT client{};
+  GetClientRect(list, &client);
+  bool shifted = false;
+  for (const ListEdit& edit : edits) shifted = shifted || edit.What != ListEdit::kReplace;
+  bool moved = kept != top;
+  if (shifted || moved) {
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (const ListEdit& edit : edits) {
+      const auto at = static_cast<WPARAM>(edit.Line);
+      if (edit.What == ListEdit::kDelete) SendMessageA(list, LB_DELETESTRING, at, 0);
+      if (edit.What == ListEdit::kInsert) SendMessageA(list, LB_INSERTSTRING, at, 0);
+    }
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    RECT now{};
+    GetClientRect(list, &now);
+    moved = moved || SendMessageA(list, LB_GETTOPINDEX, 0, 0) != top || now.right != client.right;
+  }
+  if (!moved) {
+    if (shifted) ValidateRect(list, nullptr);
     for (const ListEdit& edit : edits) {
       RECT item{};
       SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(edit.Line),
                    reinterpret_cast<LPARAM>(&item));
-      if (shifted) item.bottom = client.bottom;
+      if (edit.What != ListEdit::kReplace) item.bottom = client.bottom;
       InvalidateRect(list, &item, TRUE);
-      if (shifted) break;
+      if (edit.What != ListEdit::kReplace) break;
     }
   } else {
     InvalidateRect(list, nullptr, TRUE);
@@ -146,7 +258,10 @@ void RefreshDetails(HWND window) {
     SetItemText(window, id, now);
     was = now;
   };
-  write(IDC_MAIN_DETAILS_TEXT, shown.Text, details.Text);
+  if (!known || shown.Text != details.Text) {
+    ShowDetailsText(GetDlgItem(window, IDC_MAIN_DETAILS_TEXT), details.Text);
+    shown.Text = details.Text;
+  }
   write(IDC_MAIN_SECTION, shown.SectionLabel, details.SectionLabel);
   write(IDC_MAIN_NEXT, shown.NextLabel, details.NextLabel);
   if (!known || shown.Icon != details.Icon) {

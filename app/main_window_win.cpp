@@ -80,8 +80,7 @@ BOOL EditCommand(HWND window) {
 template <std::optional<int> (*change)(CommandTable&, int)>
 BOOL ChangeAtSelection(HWND window) {
   const std::optional<int> line = change(App().Document, SelectedLine(window));
-  if (!line) return FALSE;
-  App().Document.RebuildOrder();
+  if (!line) return FALSE;  // the table's operations rebuild the order themselves
   return FinishListCommand(window, *line);
 }
 
@@ -171,10 +170,14 @@ BOOL OnCommand(HWND window, int id) {
 
 }  // namespace
 
-INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
       return Initialise(window);
+    case WM_MEASUREITEM:
+      return MeasureCommandLine(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam));
+    case WM_DRAWITEM:
+      return DrawCommandLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
     case WM_CLOSE:
       LeaveProgram(window);
       return TRUE;

@@ -1,7 +1,7 @@
 #include "document/command_table.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <cstdint>
 
 #include "document/text.h"
 
@@ -9,6 +9,7 @@ namespace wavoria {
 
 CommandTable::CommandTable() {
   for (int s = 0; s < kSlotCount; ++s) slots_[s].SlotIndex = s;
+  displayOrder_.fill(-1);
   Clear();
 }
 
@@ -85,15 +86,43 @@ std::string CommandTable::NewSectionName() const {
   return "WIZ" + DecimalText(n);
 }
 
-void CommandTable::RebuildOrder() {
-  // One index of the names for the whole walk: the lowest slot wins, as in
-  // FindSection, and the walk stays linear in the number of slots.
-  std::unordered_map<std::string, int> lowestSlot;
-  lowestSlot.reserve(slotsInUse_);
-  for (int s = slotsInUse_ - 1; s >= 0; --s) {
-    if (!slots_[s].SectionName.empty()) lowestSlot[ToUpperAscii(slots_[s].SectionName)] = s;
+namespace {
+
+// A hash of a section name that ignores the case of A to Z, as names are compared.
+std::uint32_t NameHash(std::string_view name) {
+  std::uint32_t hash = 2166136261u;
+  for (char c : name) {
+    const auto byte = static_cast<unsigned char>(c);
+    hash = (hash ^ (byte >= 'a' && byte <= 'z' ? byte - 'a' + 'A' : byte)) * 16777619u;
   }
-  displayOrder_.fill(-1);
+  return hash;
+}
+
+}  // namespace
+
+void CommandTable::RebuildOrder() {
+  // One index of the names for the whole walk, kept on the stack (open
+  // addressing, at least twice as many buckets as slots in use): the lowest
+  // slot wins, as in FindSection, and the walk stays linear in the number of
+  // slots in use.
+  std::array<std::int16_t, 2 * kSlotCount> lowestSlot;
+  std::uint32_t buckets = 16;
+  while (buckets < 2u * static_cast<std::uint32_t>(slotsInUse_)) buckets *= 2;
+  std::fill_n(lowestSlot.begin(), buckets, std::int16_t{-1});
+  auto bucketOf = [&](std::string_view name) {
+    std::uint32_t b = NameHash(name) & (buckets - 1);
+    while (lowestSlot[b] >= 0 && !EqualsIgnoreCase(slots_[lowestSlot[b]].SectionName, name)) {
+      b = (b + 1) & (buckets - 1);
+    }
+    return b;
+  };
+  for (int s = 0; s < slotsInUse_; ++s) {
+    if (slots_[s].SectionName.empty()) continue;
+    const std::uint32_t b = bucketOf(slots_[s].SectionName);
+    if (lowestSlot[b] < 0) lowestSlot[b] = static_cast<std::int16_t>(s);
+  }
+  // Past the last position the order holds only -1 already.
+  std::fill_n(displayOrder_.begin(), lastPosition_ + 1, -1);
   std::array<bool, kSlotCount> placed{};
   displayOrder_[0] = 0;
   placed[0] = true;
@@ -101,8 +130,7 @@ void CommandTable::RebuildOrder() {
   int current = 0;
   for (int p = 1; p < kSlotCount; ++p) {
     if (slots_[current].Next.empty()) break;
-    auto found = lowestSlot.find(ToUpperAscii(slots_[current].Next));
-    int next = found == lowestSlot.end() ? -1 : found->second;
+    const int next = lowestSlot[bucketOf(slots_[current].Next)];
     if (next < 0 || placed[next]) break;
     displayOrder_[p] = next;
     placed[next] = true;
@@ -115,15 +143,31 @@ int CommandTable::LastPosition() const {
   return lastPosition_;
 }
 
+namespace {
+
+// Empties a field in place: a short one keeps its memory for the next value,
+// as a table read again and again fills the same fields.
+void Empty(std::string& field) {
+  constexpr std::size_t kKeptCapacity = 256;
+  if (field.empty()) return;
+  if (field.capacity() > kKeptCapacity) {
+    std::string().swap(field);
+  } else {
+    field.clear();
+  }
+}
+
+}  // namespace
+
 void CommandTable::ResetCommand(int slot, bool withLinks) {
   ScriptCommand& cmd = Slot(slot);
-  std::string name = std::move(cmd.SectionName);
-  std::string next = std::move(cmd.Next);
-  cmd = ScriptCommand{};
   cmd.SlotIndex = slot;
-  if (!withLinks) {
-    cmd.SectionName = std::move(name);
-    cmd.Next = std::move(next);
+  cmd.DialogType = -1;
+  Empty(cmd.Action);
+  for (const ParameterKey& key : kParameterKeys) Empty(cmd.*key.field);
+  if (withLinks) {
+    Empty(cmd.SectionName);
+    Empty(cmd.Next);
   }
 }
 
@@ -131,7 +175,7 @@ void CommandTable::ResetTable() {
   ScriptName = kDefaultScriptName;
   for (int s = 0; s < slotsInUse_; ++s) ResetCommand(s, true);
   slotsInUse_ = 1;
-  displayOrder_.fill(-1);
+  std::fill_n(displayOrder_.begin(), lastPosition_ + 1, -1);
   displayOrder_[0] = 0;
   lastPosition_ = 0;
 }

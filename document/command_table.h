@@ -59,6 +59,8 @@ class CommandTable {
   void RebuildOrder();
   // N, the position of the last command (0 for an empty script).
   int LastPosition() const;
+  // Every slot from this one on is empty.
+  int SlotsInUse() const { return slotsInUse_; }
 
   // Empties a record (slot -1 is the edit buffer); names and Next only with links.
   void ResetCommand(int slot, bool withLinks);

@@ -35,7 +35,7 @@ const ParameterKey* KnownKeyOf(std::string_view line) {
   if (line[end] != '=' && line.find('=', end) == std::string_view::npos) return nullptr;
   const std::string_view name = line.substr(0, end);
   for (const ParameterKey& key : kKnownKeys) {
-    if (EqualsIgnoreCase(name, key.name)) return &key;
+    if (name.size() == key.name.size() && EqualsIgnoreCase(name, key.name)) return &key;
   }
   return nullptr;
 }
@@ -57,7 +57,7 @@ void ForEachLine(std::string_view text, F&& f) {
   while (start < size) {
     std::size_t end = start;
     while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
-    f(text.substr(start, end - start));
+    f(std::string_view(data + start, end - start));
     if (end == size) return;
     start = end + 1;
     if (data[end] == '\r' && start < size && data[start] == '\n') ++start;
@@ -225,7 +225,7 @@ ReadWarnings Parse(std::string_view text, const ActionTable& actions, CommandTab
 bool IsKnownAction(std::string_view action, const ActionTable& actions) {
   if (action.empty()) return false;
   for (const auto& entry : actions) {
-    if (!entry.Name.empty() && EqualsIgnoreCase(entry.Name, action)) return true;
+    if (entry.Name.size() == action.size() && EqualsIgnoreCase(entry.Name, action)) return true;
   }
   return false;
 }

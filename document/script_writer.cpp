@@ -25,6 +25,7 @@ void AppendKeyLine(std::string& out, std::string_view key, const std::string& va
 
 std::string ScriptText(const CommandTable& table) {
   std::string out;
+  out.reserve(256 + 128 * static_cast<std::size_t>(table.SlotsInUse()));  // most files: no regrowth
   AppendLine(out, ";Diese Datei wurde von Wavoria erstellt oder bearbeitet.");
   AppendLine(out, ";Namen von Sections wurden nicht berücksichtigt.");
   AppendLine(out, "");
@@ -32,7 +33,7 @@ std::string ScriptText(const CommandTable& table) {
   // The chain start is found as every lookup finds names: ignoring case. The
   // lowest matching slot is the one the chain reaches.
   const int first = table.Head().Next.empty() ? -1 : table.FindSection(table.Head().Next);
-  for (int s = 1; s < kSlotCount; ++s) {
+  for (int s = 1; s < table.SlotsInUse(); ++s) {
     const ScriptCommand& cmd = table.Slot(s);
     if (cmd.SectionName.empty()) continue;
     if (s == first) {

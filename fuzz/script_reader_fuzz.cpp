@@ -32,7 +32,26 @@ void Check(bool condition, const char* what) {
   }
 }
 
+// Whether every byte after the writer's two comment lines is ASCII.
+bool AsciiAfterComments(std::string_view written) {
+  std::size_t at = written.find('\n');
+  at = at == std::string_view::npos ? at : written.find('\n', at + 1);
+  if (at == std::string_view::npos) return false;
+  for (char c : written.substr(at)) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
 }  // namespace
+
+// AddressSanitizer keeps freed memory from reuse for a while to catch late
+// uses. One input frees far less than 16 MB, so this still covers the work of
+// many inputs, while the default of 256 MB made every input touch fresh pages
+// (about 15 % of the run's time).
+extern "C" const char* __asan_default_options() {
+  return "quarantine_size_mb=16";
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace wavoria;
@@ -51,12 +70,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   // Writing and reading again is stable: the second read writes the same bytes.
-  // Built with clang, the writer's own header is UTF-8 (not Windows-1252), so
-  // a written text can be valid UTF-8 and get converted on reading; the GCC
-  // builds write that header in Windows-1252, which is never valid UTF-8.
+  // Built with clang, the writer's own two comment lines are UTF-8 (not
+  // Windows-1252), so a written text can be valid UTF-8 and get converted on
+  // reading (the GCC builds write them in Windows-1252, which is never valid
+  // UTF-8). The reader drops those lines: when all after them is ASCII, the
+  // conversion changes nothing it keeps, and the check still holds.
   const std::string written = ScriptText(table);
   static CommandTable again;
-  if (ParseScript(written, Actions(), again).ConvertedFromUtf8) return 0;
+  if (ParseScript(written, Actions(), again).ConvertedFromUtf8 && !AsciiAfterComments(written)) {
+    return 0;
+  }
   Check(again.LastPosition() <= table.LastPosition(), "the written script grew");
   Check(ScriptText(again) == written, "the written script does not read back the same");
   return 0;

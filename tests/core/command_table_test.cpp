@@ -92,6 +92,7 @@ TEST(CommandTable, RandomEditsMatchAPlainList) {
       int used = 0;
       for (int s = 1; s < kSlotCount; ++s) used += !t.Slot(s).SectionName.empty();
       ASSERT_EQ(used, static_cast<int>(model.size()));
+      ASSERT_EQ(t.SlotAt(t.LastPosition() + 1), -1);  // past the end: no slot
     }
     CommandTable back;
     EXPECT_FALSE(ParseScript(ScriptText(t), testing::EditorActions(), back).Any());

@@ -60,7 +60,7 @@ TEST(ListUpdate, EditsAreMinimal) {
 TEST(ListUpdate, ResetAfterALongScriptEmptiesEverySlot) {
   CommandTable table;
   for (int i = 0; i < 511; ++i) table.InsertCommand(table.LastPosition() + 1);
-  table.Slot(511).Text = "x";
+  table.Slot(511).Text = std::string(300, 'x');  // a long value too
   table.Clear();
   table.Slot(3).Key = "k";
   table.Clear();

@@ -54,7 +54,8 @@ std::string DataFieldReader::NextField(std::size_t maxLength) {
 }
 
 std::int32_t DataFieldReader::NextNumber() {
-  const std::string field = NextField(kNumberLimit);
+  const std::string text = NextField(kNumberLimit);
+  const std::string_view field = text;  // no character past the end is ever looked at
   std::size_t i = 0;
   bool negative = false;
   if (i < field.size() && (field[i] == '+' || field[i] == '-')) {

@@ -24,9 +24,8 @@ bool CanAddAt(const CommandTable& table, int selected) {
 std::optional<int> AddFromEditBuffer(CommandTable& table, int selected) {
   if (!CanAddAt(table, selected) || EditBufferCancelled(table)) return std::nullopt;
   const int slot = table.InsertCommand(selected);
-  if (slot == -1) return std::nullopt;  // the table is full
-  CopyContent(table.EditBuffer(), table.Slot(slot));
-  table.RebuildOrder();
+  if (slot == -1) return std::nullopt;                // the table is full
+  CopyContent(table.EditBuffer(), table.Slot(slot));  // names and links stay: the order too
   return selected;
 }
 
@@ -79,8 +78,7 @@ std::optional<int> FinishEdit(CommandTable& table, int selected, const EditTarge
     case EditTarget::kRename:
       return 0;
     case EditTarget::kDialog:
-      if (!StoreEditBuffer(table, selected)) return std::nullopt;
-      table.RebuildOrder();
+      if (!StoreEditBuffer(table, selected)) return std::nullopt;  // names and links stay
       return selected;
     case EditTarget::kNothing:
       break;

@@ -4,18 +4,6 @@
 
 namespace wavoria {
 
-std::string AboutText() {
-  std::string text = "Wavoria 1.0";
-  text += LineBreak;
-  text += LineBreak;
-  text += "Freie Software unter der MIT-Lizenz (MIT License):";
-  text += LineBreak;
-  text += "Sie dürfen sie nutzen, verändern und weitergeben.";
-  text += LineBreak;
-  text += "Sie wird ohne jede Gewährleistung bereitgestellt.";
-  return text;
-}
-
 std::string_view NotepadPromptText(const std::string& documentPath) {
   return documentPath.empty() ? kUntitledNotepadPromptText : kSavePromptText;
 }

@@ -30,7 +30,10 @@ inline constexpr std::string_view kNotepadTempFile = "~wiz.script.wav";
 
 // The About box.
 inline constexpr std::string_view kAboutTitle = "Über Wavoria";
-std::string AboutText();
+inline constexpr std::string_view kAboutText =
+    "Wavoria 1.0\r\n\r\nFreie Software unter der MIT-Lizenz (MIT License):\r\n"
+    "Sie dürfen sie nutzen, verändern und weitergeben.\r\n"
+    "Sie wird ohne jede Gewährleistung bereitgestellt.";
 
 // The question asked before the script goes to Notepad: the untitled form
 // when it has no file yet, the save prompt otherwise.

@@ -15,7 +15,7 @@ bool IsSeparator(char c) {
 }
 
 bool HasDrive(std::string_view path) {
-  return path.size() >= 2 && path[1] == ':' &&
+  return path.size() > 1 && path[1] == ':' &&
          ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
 }
 
@@ -33,13 +33,10 @@ struct RootedPath {
 
 RootedPath SplitRoot(std::string_view path) {
   if (HasDrive(path)) return {std::string(path.substr(0, 2)), std::string(path.substr(2))};
-  if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+  if (path.size() > 1 && IsSeparator(path[0]) && IsSeparator(path[1])) {
     // \\server\share: the root ends after the second name.
-    std::size_t end = 2;
-    for (int names = 0; names < 2 && end < path.size(); ++names) {
-      while (end < path.size() && !IsSeparator(path[end])) ++end;
-      if (names == 0 && end < path.size()) ++end;
-    }
+    const std::size_t server = std::min(path.size(), path.find_first_of("\\/", 2));
+    const std::size_t end = std::min(path.size(), path.find_first_of("\\/", server + 1));
     return {std::string(path.substr(0, end)), std::string(path.substr(end))};
   }
   return {"", std::string(path)};
@@ -79,7 +76,7 @@ std::string AbsolutePath(std::string_view path, std::string_view base) {
                        path.find('\\') != std::string_view::npos ||
                        base.find('\\') != std::string_view::npos;
   const char separator = windows ? '\\' : '/';
-  const bool uncPath = path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
+  const bool uncPath = path.size() > 1 && IsSeparator(path[0]) && IsSeparator(path[1]);
   if ((HasDrive(path) && IsAbsolute(path)) || uncPath) {
     const RootedPath p = SplitRoot(path);
     return Joined(p.Root, p.Rest, separator);

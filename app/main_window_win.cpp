@@ -85,7 +85,7 @@ BOOL ChangeAtSelection(HWND window) {
 }
 
 void ShowAbout(HWND window) {
-  MessageBoxA(window, AboutText().c_str(), std::string(kAboutTitle).c_str(),
+  MessageBoxA(window, std::string(kAboutText).c_str(), std::string(kAboutTitle).c_str(),
               MB_OK | MB_ICONINFORMATION);
 }
 

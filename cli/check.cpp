@@ -122,9 +122,10 @@ void CheckChain(const std::vector<LineFindings::SectionLines>& sections, const C
   for (int s = 1; s <= count; ++s) {
     const ScriptCommand& cmd = table.Slot(s);
     // Every lookup finds the first slot of a name; a later one is shadowed.
+    // (A second [Execute] was given a name of its own, so it is never the head.)
     const int first = table.FindSection(cmd.SectionName);
     bool shadowed = false;
-    if (first != s && first > 0) {
+    if (first != s) {
       shadowed = true;
       add(lineOf(s), "Ein Abschnitt namens [" + nameOf(s) + "] steht schon in Zeile " +
                          DecimalText(lineOf(first)) + "; die Kette erreicht nur den ersten.");

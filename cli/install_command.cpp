@@ -131,7 +131,6 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
     const std::int64_t id = options.MouseId;
     ConfirmMouseSettings(settings, {DecimalText(std::llabs(id)), id < 0, options.AutoPosition});
   }
-  ConfirmFinish(settings);
 
   const InstallPlan plan = BuildInstallPlan(settings, templates);
   const InstallReport report = ExecuteInstallPlan(plan);

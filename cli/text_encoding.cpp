@@ -23,7 +23,6 @@ void AppendUtf8(std::string& out, char32_t c) {
 
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;
-  out.reserve(text.size());
   for (char ch : text) AppendUtf8(out, CodePointOf1252(static_cast<unsigned char>(ch)));
   return out;
 }

@@ -68,7 +68,7 @@ std::string CommandTable::NewSectionName() const {
   // With 512 slots the smallest free number is at most 512, so one pass that
   // marks the numbers in use finds it.
   std::array<bool, kSlotCount + 1> taken{};
-  for (int s = 0; s < slotsInUse_; ++s) {
+  for (int s = 1; s < slotsInUse_; ++s) {  // the head is called Execute
     std::string_view name = slots_[s].SectionName;
     if (!StartsWithIgnoreCase(name, "WIZ")) continue;
     std::string_view digits = name.substr(3);

@@ -94,6 +94,7 @@ TEST_F(Cli, Usage) {
       {{"--verbose"}, "Unbekannte Option '--verbose'."},
       {{"check"}, "Bitte geben Sie mindestens eine Datei oder einen Ordner an."},
       {{"check", "--all", "a"}, "Unbekannte Option '--all'."},
+      {{"check", "-x"}, "Unbekannte Option '-x'."},
       {{"show"}, "Bitte geben Sie die Datei an."},
       {{"show", "a", "b"}, "Bitte geben Sie nur eine Datei an."},
       {{"show", "a", "--details=ja"}, "Unbekannte Option '--details'."},
@@ -221,6 +222,7 @@ TEST_F(Cli, CheckPathsAndFolders) {
                    ":2: Unbekannte Action 'Singen'.\n" + P("saved/sub/b.script.wav") +
                    ":2: Unbekannte Action 'Tanzen'.\nfehlt:1: Die Datei wurde nicht gefunden.\n",
                ""}));
+  EXPECT_EQ(Do({"check", "saved"}).Status, 1);  // findings only below the folder
   EXPECT_EQ(Do({"check", "--", P("saved/beispiel.script.wav")}), (Outcome{0, "", ""}));
   Write("utf8.script.wav",
         "[Execute]\r\nAction=GetMousePosition\r\n;Gr\xC3\xBC\xC3\x9F"

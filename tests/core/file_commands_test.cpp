@@ -24,7 +24,8 @@ TEST(FileCommandRules, PathsAreMadeAbsoluteAgainstTheBase) {
       {"b/a.wav", "/home/x", "/home/x/b/a.wav"}, {"/tmp/a", "/home", "/tmp/a"},
       {"a:\\x", "C:\\S", "a:\\x"}, {"_:x", "C:\\S", "C:\\S\\_:x"},  // only letters name drives
       {"A:\\x", "C:\\S", "A:\\x"}, {"z:\\x", "C:\\S", "z:\\x"},
-      {"", "C:\\S", ""}, {"a.wav", "", "a.wav"},
+      {"", "C:\\S", ""}, {"a.wav", "", "a.wav"}, {"a", "C:\\S", "C:\\S\\a"}, {"D:", "C:\\S", "D:\\"},
+      {"\\\\srv", "C:\\S", "\\\\srv\\"},
   };
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(AbsolutePath(c[0], c[1]), c[2]) << c[0] << " in " << c[1];

@@ -88,7 +88,7 @@ TEST(MainWindow, AboutAndLeavingWithTheSavePrompt) {
   DialogDriver driver;
   driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_ABOUT); });
   driver.Then("Über Wavoria", [](HWND box) {
-    ExpectBox(box, "Über Wavoria", AboutText(), IDI_ASTERISK, {IDOK});
+    ExpectBox(box, "Über Wavoria", std::string(kAboutText), IDI_ASTERISK, {IDOK});
     Click(box, IDOK);
   });
   for (int command : {int(WM_CLOSE), IDM_EXIT, IDM_WIZARD}) {  // Abbrechen keeps the window

@@ -31,9 +31,13 @@ struct RootedPath {
   std::string Rest;
 };
 
+bool IsUncPath(std::string_view path) {
+  return path.size() > 1 && IsSeparator(path[0]) && IsSeparator(path[1]);
+}
+
 RootedPath SplitRoot(std::string_view path) {
   if (HasDrive(path)) return {std::string(path.substr(0, 2)), std::string(path.substr(2))};
-  if (path.size() > 1 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+  if (IsUncPath(path)) {
     // \\server\share: the root ends after the second name.
     const std::size_t server = std::min(path.size(), path.find_first_of("\\/", 2));
     const std::size_t end = std::min(path.size(), path.find_first_of("\\/", server + 1));
@@ -76,8 +80,7 @@ std::string AbsolutePath(std::string_view path, std::string_view base) {
                        path.find('\\') != std::string_view::npos ||
                        base.find('\\') != std::string_view::npos;
   const char separator = windows ? '\\' : '/';
-  const bool uncPath = path.size() > 1 && IsSeparator(path[0]) && IsSeparator(path[1]);
-  if ((HasDrive(path) && IsAbsolute(path)) || uncPath) {
+  if ((HasDrive(path) && IsAbsolute(path)) || IsUncPath(path)) {
     const RootedPath p = SplitRoot(path);
     return Joined(p.Root, p.Rest, separator);
   }

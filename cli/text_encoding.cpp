@@ -33,7 +33,7 @@ std::string Utf8ToCp1252(std::string_view text) {
   for (std::size_t pos = 0; pos < text.size();) {
     const auto first = static_cast<unsigned char>(text[pos]);
     char32_t c{};
-    const std::size_t length = first < 0x80 ? 0 : DecodeUtf8(text, pos, c);
+    const std::size_t length = DecodeUtf8(text, pos, c);  // 0 for ASCII too
     if (length == 0) {
       out += static_cast<char>(first);
       ++pos;

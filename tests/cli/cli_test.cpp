@@ -272,7 +272,7 @@ class CliInstall : public Cli {
     }
     Write("maker/harmony.dll", "Klavato");
     for (const char* name : {"common/MidiTickOutput", "common/MidiTickClear", "Key/KeyList",
-                             "Key/KeySupportON", "Mouse/M"}) {
+                             "Key/KeySupportON", "Mouse/M", "Mouse/mousesupporton"}) {
       Write(std::string("tpl/") + name + ".script.wav", "[Execute]\r\nAction=GetMousePosition\r\n");
     }
   }
@@ -316,6 +316,10 @@ TEST_F(CliInstall, Choices) {
                    "Die Tastenliste zum Anpassen: " + P("game/Sound/KeyList.script.wav") + "\n",
                ""}));
   EXPECT_EQ(Autorun(), kTick + "Sound\\KeyList.script.wav\r\nSound\\MouseSupportON.script.wav\r\n");
+  EXPECT_EQ(FilesIn(P("game/Sound")),  // the template named like the mouse script stays behind
+            (std::vector<std::string>{"KeyList.script.wav", "KeySupportON.script.wav",
+                                      "M.script.wav", "MidiTickClear.script.wav",
+                                      "MidiTickOutput.script.wav", "MouseSupportON.script.wav"}));
   EXPECT_NE(FileBytes(P("game/Sound/MouseSupportON.script.wav")).find("ID=-5\r\nAutomatic=True"),
             std::string::npos);
 }

@@ -19,22 +19,6 @@ CommandTable TableWith(int n) {
   return t;
 }
 
-TEST(CommandTable, EmptyScriptAndFirstInsert) {
-  CommandTable t;
-  EXPECT_EQ(t.SlotAt(0), 0);
-  EXPECT_EQ(t.SlotAt(1), -1);
-  EXPECT_EQ(t.SlotAt(512), -1);
-  EXPECT_EQ(t.Head().SectionName, "Execute");
-  EXPECT_EQ(t.ScriptName, "Unbenanntes Skript");
-  EXPECT_EQ(t.Slot(511).SlotIndex, 511);
-  EXPECT_EQ(t.EditBuffer().SlotIndex, -1);
-  EXPECT_EQ(t.InsertCommand(1), 1);
-  EXPECT_EQ(t.Head().Next, "WIZ0");
-  EXPECT_EQ(t.InsertCommand(1), 2);  // before the first: the head is rewired
-  EXPECT_EQ(t.Head().Next, "WIZ1");
-  EXPECT_EQ(t.Slot(2).Next, "WIZ0");
-}
-
 TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   CommandTable full = TableWith(511);
   EXPECT_EQ(full.FindFreeSlot(), -1);

@@ -77,9 +77,13 @@ TEST(EditorCommands, EditRoundTripThroughTheBuffer) {
   EXPECT_EQ(t.Slot(1).Text, "neu");
   t.ScriptName = "";
   t.Head().SectionName = "";
+  t.Slot(2).SectionName = "Execute";  // reached while the head has no name
+  t.Slot(1).Next = "execute";
+  t.RebuildOrder();
   PrepareForEditor(t);
   EXPECT_EQ(t.ScriptName, "Unbenanntes Skript");
   EXPECT_EQ(t.Head().SectionName, "Execute");
+  EXPECT_EQ(testing::ChainNames(t), "WIZ0");
 }
 
 // Every chooser button starts from an empty buffer; kinds without a dialog

@@ -8,6 +8,7 @@
 #include "app/editor_rules.h"
 #include "dialogs/command_forms.h"
 #include "dialogs/input_forms.h"
+#include "test_support.h"
 
 namespace wavoria {
 namespace {
@@ -60,6 +61,7 @@ TEST(FileCommandRules, NotepadRoundTrip) {
       {"", false, kN, "", 1, 1, 1, 1, true, "untitled|write T|start T|wait|read T|"},
       {"C:\\a", true, kN, "", 1, 1, 0, 1, true, "changed|write T|start T|wait|read T|"},
       {"C:\\a", true, kY, "C:\\a", 1, 1, 1, 1, false, "changed|save|start C:\\a|wait|read C:\\a|"},
+      {"C:\\a", true, kY, "C:\\a", 1, 0, 1, 1, false, "changed|save|start C:\\a|"},
       {"", false, kY, "C:\\neu", 1, 1, 0, 1, false, "untitled|save|start C:\\neu|wait|read C:\\neu|"},
       {"", true, kY, "", 1, 1, 1, 1, true, "untitled|save|"},
       {"C:\\a", true, kC, "", 1, 1, 1, 1, true, "changed|"},
@@ -107,30 +109,23 @@ TEST(FileCommandRules, EditCountsAsAChangeAfterAConfirmedDialogOrAnyRename) {
 TEST(FileCommandRules, EachDialogStoresItsAction) {
   using Store = void (*)(ScriptCommand&);
   // clang-format off
-  const std::pair<Store, const char*> cases[] = {
-      {[](ScriptCommand& c) { StoreLog("t", c); }, "WriteToLog"},
-      {[](ScriptCommand& c) { StoreOutput("5", true, c); }, "AddOutput"},
-      {[](ScriptCommand& c) { EXPECT_TRUE(StoreMidiTick(1, c)); }, "MidiTickFunction"},
-      {[](ScriptCommand& c) { EXPECT_TRUE(StoreDebugLevel(2, c)); }, "SetDebugLevel"},
-      {[](ScriptCommand& c) { StoreMci("play", c); }, "MCICommand"}};
+  const std::pair<Store, ScriptCommand> cases[] = {
+      {[](ScriptCommand& c) { StoreLog("t", c); }, testing::Command("WriteToLog", "Text=t")},
+      {[](ScriptCommand& c) { StoreOutput("5", true, c); }, testing::Command("AddOutput", "Value=-5")},
+      {[](ScriptCommand& c) { EXPECT_TRUE(StoreMidiTick(1, c)); }, testing::Command("MidiTickFunction", "Command=Output")},
+      {[](ScriptCommand& c) { EXPECT_TRUE(StoreDebugLevel(2, c)); }, testing::Command("SetDebugLevel", "Level=2")},
+      {[](ScriptCommand& c) { StoreMci("play", c); }, testing::Command("MCICommand", "Command=play")}};
   // clang-format on
-  for (const auto& [store, action] : cases) {
+  for (const auto& [store, stored] : cases) {
     ScriptCommand cmd;
     store(cmd);
-    EXPECT_EQ(cmd.Action, action);
+    EXPECT_EQ(cmd, stored);
   }
   ScriptCommand cmd;
   StoreOutput("5", true, cmd);
   StoreDebugLevel(3, cmd);
   EXPECT_FALSE(StoreMidiTick(-1, cmd) || StoreDebugLevel(-1, cmd));  // nothing selected
   EXPECT_EQ(cmd.Action + cmd.Value + cmd.Level + cmd.Command, "SetDebugLevel-53");
-}
-
-TEST(FileCommandRules, FailuresNameTheFileAndTheCause) {
-  EXPECT_EQ(CannotOpenMessage("C:\\a", FileError::NotFound),
-            "Die Datei 'C:\\a' konnte nicht geöffnet werden: nicht gefunden.");
-  EXPECT_EQ(CannotSaveMessage("C:\\a", FileError::DiskFull),
-            "Die Datei 'C:\\a' konnte nicht gespeichert werden: Der Datenträger ist voll.");
 }
 
 }  // namespace

@@ -44,9 +44,6 @@ inline std::string DataFolder() {
   return WAVORIA_DATA_DIR;
 #endif
 }
-inline std::string ShippedTemplates() {
-  return DataFolder() + kPathSeparator + "scripts";
-}
 #endif
 
 // Runs f as an ordinary user when the tests run as root, for whom file and

@@ -53,6 +53,7 @@ TEST(Text, Utf8AndWindows1252) {
       {"Gr\xF6\xDF!", false, "", 0, 0},
       {"\xEF\xBB\xBFplain", false, "", 0, 0},
       {"\xC3", false, "", 0, 0},
+      {"\x80\xC3\xA4", false, "", 0, 0},           // a lone continuation byte first
       {"\xC0\xAF", false, "", 0, 0},
       {"\xF4\x90\x80\x80", false, "", 0, 0},           // past U+10FFFF
       {"\xED\x9F\xBF\xEE\x80\x80", true, "??", 2, 1},  // U+D7FF and U+E000 around the surrogates
@@ -93,8 +94,6 @@ TEST(Text, Utf8AndWindows1252) {
 TEST(Text, FileErrorCauses) {
   const std::pair<FileError, std::string> cases[] = {
       {FileError::NotFound, "S: nicht gefunden."},
-      {FileError::Denied, "S: schreibgeschützt oder keine Berechtigung."},
-      {FileError::DiskFull, "S: Der Datenträger ist voll."},
       {FileError::InUse,
        "S: wird gerade von einem anderen Programm verwendet (läuft das Spiel oder der RPG Maker "
        "noch?)."},

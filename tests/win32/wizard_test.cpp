@@ -1,7 +1,6 @@
-// The wizard pages driven for real, and an installation through them into a
-// real game folder (a blank and an umlaut in its path) after which the
-// editor opens the installed key list; a second installation, from read-only
-// libraries, keeps the customised key list in its backup.
+// The wizard pages driven for real, and an installation through them, from
+// read-only libraries, into a real game folder (a blank and an umlaut in its
+// path) after which the editor opens the installed key list.
 #include <gtest/gtest.h>
 
 #include "app/program_win.h"
@@ -147,29 +146,6 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   ASSERT_GE(lines.size(), 40u);  // arrows, Enter, Escape, Space, digits, letters
   EXPECT_EQ(lines.front().rfind("Skriptname: Tastenliste", 0), 0u) << lines.front();
 
-  // Installed again over a customised key list: the copies can be replaced,
-  // and the key list is kept in the backup the closing message names.
-  const std::string keyList = game + "Sound\\KeyList.script.wav", shipped = ReadFile(keyList);
-  WriteFile(keyList, "mine");
-  FixBackupStamp("2026-12-07 15.00.00");
-  const std::string backup = game + "Wavoria-Sicherung\\2026-12-07 15.00.00";
-  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_NEXT); });
-  driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });  // already installed
-  for (int next : {IDC_WIZ_FUNCTIONS_NEXT, IDC_WIZ_START_FUNCTION_NEXT, IDC_WIZ_MOUSE_NEXT,
-                   IDC_WIZ_FINISH_FINISH}) {
-    driver.Then("Wavoria", [next](HWND d) { Click(d, next); });
-  }
-  driver.Then("Wavoria", [&](HWND box) {
-    EXPECT_NE(MessageText(box).find("in der Sicherung '" + backup + "'."), std::string::npos);
-    Click(box, IDOK);
-  });
-  driver.Then(MainCaption(keyList), CloseMainWindow);
-  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_CANCEL); });
-  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_START_CANCEL); });
-  App().Wizard.NextPage = kPagePaths;
-  ASSERT_TRUE(driver.Run([] { RunTopLevelFlow(FlowState::kWizard); }, 30000)) << driver.Problems();
-  EXPECT_EQ(ReadFile(backup + "\\Sound\\KeyList.script.wav"), "mine");
-  EXPECT_EQ(ReadFile(keyList), shipped);
   FixBackupStamp("");
   std::filesystem::remove_all(templates);
   for (const char* file : makerFiles) {

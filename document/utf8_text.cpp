@@ -1,5 +1,6 @@
 #include "document/utf8_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -24,10 +25,10 @@ std::string_view WithoutMark(std::string_view text) {
   return text;
 }
 
-// Whether text is valid UTF-8; firstLine gets the line of the first
-// non-ASCII character (0 when there is none).
-bool IsUtf8(std::string_view text, int& firstLine) {
-  firstLine = 0;
+// The line of the first non-ASCII character of valid UTF-8, 0 when there is
+// none, -1 when the text is no valid UTF-8.
+int NonAsciiLine(std::string_view text) {
+  int firstLine = 0;
   int line = 1;
   for (std::size_t at = 0; at < text.size();) {
     if (static_cast<std::uint8_t>(text[at]) < 0x80) {
@@ -36,11 +37,11 @@ bool IsUtf8(std::string_view text, int& firstLine) {
     }
     char32_t cp = 0;
     const std::size_t length = DecodeUtf8(text, at, cp);
-    if (length == 0) return false;
+    if (length == 0) return -1;
     at += length;
     if (firstLine == 0) firstLine = line;
   }
-  return true;
+  return firstLine;
 }
 
 }  // namespace
@@ -90,8 +91,7 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& c) {
 Utf8Conversion ConvertUtf8Text(std::string_view text) {
   Utf8Conversion result;
   text = WithoutMark(text);
-  int firstLine = 0;
-  if (!IsUtf8(text, firstLine) || firstLine == 0) return result;
+  if (NonAsciiLine(text) <= 0) return result;
   result.Converted = true;
   result.Text.reserve(text.size());
   for (std::size_t at = 0; at < text.size();) {
@@ -109,8 +109,7 @@ Utf8Conversion ConvertUtf8Text(std::string_view text) {
 }
 
 int FirstUtf8Line(std::string_view text) {
-  int firstLine = 0;
-  return IsUtf8(WithoutMark(text), firstLine) ? firstLine : 0;
+  return std::max(NonAsciiLine(WithoutMark(text)), 0);
 }
 
 }  // namespace wavoria

@@ -93,11 +93,9 @@ TEST_F(Cli, Usage) {
       {{"pruefen"}, "Unbekannter Befehl 'pruefen'."},
       {{"--verbose"}, "Unbekannte Option '--verbose'."},
       {{"check"}, "Bitte geben Sie mindestens eine Datei oder einen Ordner an."},
-      {{"check", "--all", "a"}, "Unbekannte Option '--all'."},
       {{"check", "-x"}, "Unbekannte Option '-x'."},
       {{"show"}, "Bitte geben Sie die Datei an."},
       {{"show", "a", "b"}, "Bitte geben Sie nur eine Datei an."},
-      {{"show", "a", "--details=ja"}, "Unbekannte Option '--details'."},
       {{"install", "--maker", "m", "--keyboard"}, "Bitte geben Sie mit --game den Ordner Ihres Spiels an."},
       {{"install", "--game", "g", "--keyboard"}, "Bitte geben Sie mit --maker den Ordner des RPG Makers an."},
       {g, "Bitte wählen Sie mindestens eine Funktion: --keyboard und/oder --mouse."},
@@ -369,12 +367,11 @@ TEST_F(CliInstall, Refusals) {
       << missing.Err;
   EXPECT_NE(missing.Err.find("Der Vorlagenordner '" + P("t\xFC/Key") + "' fehlt oder ist leer"),
             std::string::npos);
-  for (const char* file : {"/RPG_RT.EXE", "/harmony.dll"}) Write("g" + u + file, "");
+  Write("g" + u + "/RPG_RT.EXE", "");  // a game without a library of its own: no backup
   EXPECT_EQ(
       Do({"install", "--game", "g" + u, "--maker", "maker", "--keyboard", "--templates", "tpl"})
           .Out,
-      kDone + BackedUp(P("g\xFC/Wavoria-Sicherung/2026-12-07 14.03.12")) +
-          "Die Tastenliste zum Anpassen: " + P("g\xFC/Sound/KeyList.script.wav") + "\n");
+      kDone + "Die Tastenliste zum Anpassen: " + P("g\xFC/Sound/KeyList.script.wav") + "\n");
   EXPECT_EQ(FileBytes(P("game/harmony.dll")), "game/harmony.dll");
   EXPECT_FALSE(fs::exists(P("game/Sound")));
 }
@@ -417,6 +414,9 @@ TEST_F(CliInstall, ASecondInstallKeepsTheReplacedFilesAndRestoreBringsThemBack) 
   EXPECT_EQ(FileBytes("game/Sound/KeyList.script.wav"), "mine");
   EXPECT_EQ(Autorun(), "Sound\\Mine.script.wav\r\n");
   EXPECT_EQ(FileBytes("game/Wavoria-Sicherung/2026-12-07 16.00.00/Sound/KeyList.script.wav"), tpl);
+  fs::remove_all("game/Sound");  // restored from the newest backup, folder and all
+  ASSERT_EQ(Do({"restore", "--game", "game"}).Status, 0);
+  EXPECT_EQ(FileBytes("game/Sound/KeyList.script.wav"), tpl);
   fs::remove_all("game/Wavoria-Sicherung");
   EXPECT_NE(Do({"restore", "--game", "game"}).Err.find("gibt es keine Sicherung"),
             std::string::npos);
@@ -434,6 +434,7 @@ TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
        "KeyList.script.wav' konnte nicht gelesen werden: "
        "schreibgeschützt oder keine Berechtigung."},
       {"game/harmony.dll", "full", "Der Datenträger ist voll."},
+      {"game/autorun.script", "full after a backup file", "Der Datenträger ist voll."},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.file + " " + r.mode);
@@ -445,13 +446,16 @@ TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
       fs::permissions(r.file, r.mode == "000" ? fs::perms::none : fs::perms::owner_read);
     }
     if (r.mode == "full") SimulateShortWriteAfter(0);
+    if (r.mode == "full after a backup file") Write(r.file, "x"), SimulateShortWriteAfter(16);
     Outcome run;
-    auto install = [&] { run = Install({"--keyboard"}); };
+    auto install = [&] { run = Install({"--keyboard", "--force"}); };
     // Without write permission bits a file is refused for root too.
     ASSERT_TRUE(r.mode == "000" ? testing::WithoutRootRights(install) : (install(), true));
     EXPECT_EQ(run.Status, 1);
     EXPECT_NE(run.Err.find(r.expected), std::string::npos) << run.Err;
     EXPECT_NE(run.Err.find("nichts verändert"), std::string::npos);
+    EXPECT_EQ(run.Err.find("liegen in der Sicherung"), std::string::npos);
+    EXPECT_NE(run.Err.rfind("\n\n"), run.Err.size() - 2);  // no blank line at the end
     EXPECT_EQ(run.Err.find("nicht gefunden") != std::string::npos, r.mode == "remove");
     EXPECT_EQ(FoldersIn("game").empty(), r.mode != "folder");
     if (fs::exists(r.file)) fs::permissions(r.file, fs::perms::owner_all, fs::perm_options::add);

@@ -34,6 +34,10 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   EXPECT_EQ(t.InsertCommand(5), -1);
   EXPECT_EQ(ChainNames(t), ChainNames(before));
   EXPECT_EQ(t.Head(), before.Head());
+  t.Slot(3).SectionName = "EXECUTE";  // the head's name: a Next naming it ends the chain
+  t.Slot(2).Next = "execute";
+  t.RebuildOrder();
+  EXPECT_EQ(ChainNames(t), "WIZ0 WIZ1");
   t.Slot(1).Text = "x";
   t.Slot(1).DialogType = 40;
   t.ResetCommand(1, false);

@@ -31,8 +31,10 @@ class FileFaults : public ::testing::Test {
     ParseScript(";WIZDESC$Neu\r\n[Execute]\r\nAction=SetDebugLevel\r\n", testing::EditorActions(),
                 document_);
     ASSERT_TRUE(WriteFileAtomically(path_, kEarlier));
-    // Anybody may create files in the folder: only the fault may stop a save.
+    // Anybody may write the file and create files in the folder (the saves
+    // run without root rights): only the fault may stop a save.
     fs::permissions(folder_.Path(), fs::perms::all, fs::perm_options::replace);
+    fs::permissions(path_, fs::perms::all, fs::perm_options::replace);
   }
   void TearDown() override {
     SimulateShortWriteAfter(-1);
@@ -94,14 +96,18 @@ TEST_F(FileFaults, AShortWriteOrABlockedTemporaryName) {
   for (long long budget : {0LL, 1LL, size / 2, size - 1}) {
     SimulateShortWriteAfter(budget);
     ExpectSaveFails(path_);
+    EXPECT_FALSE(WriteFileAtomically(folder_.File("x"), "x"));  // the disk stays full
   }
   SimulateShortWriteAfter(-1);
+  EXPECT_EQ(detail::TemporaryNameFor("a.script.wav"), "~a.script.wav.wavoria-tmp");
   const std::string temporary = detail::TemporaryNameFor(path_);
   fs::create_directory(temporary);
   ExpectSaveFails(path_);
   fs::remove(temporary);
-  SimulateShortWriteAfter(size);
-  ExpectSaved(path_);
+  SimulateShortWriteAfter(2 * size);  // room for two saves, not for a third
+  ExpectSaved(folder_.File("a.script.wav"));
+  ExpectSaved(folder_.File("b.script.wav"));
+  ExpectSaveFails(path_);
 }
 
 #ifdef _WIN32

@@ -31,7 +31,7 @@ TEST(InstallPlan, AutorunAndMouseScriptForEachChoice) {
   CommandTable table;
   EXPECT_FALSE(ParseScript(MouseSupportScriptText(mouse), testing::EditorActions(), table).Any());
   EXPECT_TRUE(IsScriptFileName("a.SCRIPT.Wav"));
-  EXPECT_FALSE(IsScriptFileName("a.script.wav.txt"));
+  EXPECT_FALSE(IsScriptFileName("a.script.wav.txt") || IsScriptFileName(".script.wav"));
 }
 
 }  // namespace

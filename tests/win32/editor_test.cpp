@@ -76,7 +76,17 @@ TEST(MainWindow, ListCommandsByButtonAndMenu) {
     Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_DBLCLK));  // only shows the details
     EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_SECTION),
               "In Logdatei schreiben\r\nText: 'c'Execute");
+    // Alt+E ("B&earbeiten") on the end line does nothing and leaves the focus
+    // on the list: Up goes to line 2, "S" on to the line that begins with it.
+    SetForegroundWindow(w), Select(w, 3);
+    INPUT alt[2] = {{INPUT_KEYBOARD, {.ki = {VK_MENU}}},
+                    {INPUT_KEYBOARD, {.ki = {VK_MENU, 0, KEYEVENTF_KEYUP}}}};
+    SendInput(1, &alt[0], sizeof(INPUT));
+    PressKeys({'E'});
+    SendInput(1, &alt[1], sizeof(INPUT));
+    PressKeys({VK_UP, 'S'});
     EXPECT_EQ(GetFocus(), GetDlgItem(w, IDC_MAIN_LIST));
+    EXPECT_EQ(Selection(w, IDC_MAIN_LIST), 0);
   });
 }
 

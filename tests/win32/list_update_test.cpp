@@ -1,6 +1,5 @@
 // The main window's list box after list commands: exactly what a full rebuild
-// shows, painted as a full repaint paints it, and the keyboard focus back on
-// the list even after a command that did nothing.
+// shows, painted as a full repaint paints it.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -63,19 +62,6 @@ TEST(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     ASSERT_EQ(shown, Picture(list)) << "step " << step << ": a changed line was not painted";
   }
-}
-
-TEST(ListBox, ACommandThatDoesNothingLeavesTheFocusOnTheList) {
-  MainWindow main(3);
-  Select(main.window, 4);  // the end line, which has nothing to edit
-  INPUT alt[2] = {{INPUT_KEYBOARD, {.ki = {VK_MENU}}},
-                  {INPUT_KEYBOARD, {.ki = {VK_MENU, 0, KEYEVENTF_KEYUP}}}};
-  SendInput(1, &alt[0], sizeof(INPUT));
-  PressKeys({'E'});  // Alt+E: "B&earbeiten"
-  SendInput(1, &alt[1], sizeof(INPUT));
-  PressKeys({VK_UP, 'S'});  // up to line 3, then "S" for the next line that begins with it
-  EXPECT_EQ(GetFocus(), GetDlgItem(main.window, IDC_MAIN_LIST));
-  EXPECT_EQ(Selection(main.window, IDC_MAIN_LIST), 0);
 }
 
 }  // namespace

@@ -77,9 +77,7 @@ std::int32_t DataFieldReader::NextNumber() {
   if (negative) value = -value;
   constexpr double lo = std::numeric_limits<std::int32_t>::min();
   constexpr double hi = std::numeric_limits<std::int32_t>::max();
-  if (value < lo) return std::numeric_limits<std::int32_t>::min();
-  if (value > hi) return std::numeric_limits<std::int32_t>::max();
-  return static_cast<std::int32_t>(value);
+  return static_cast<std::int32_t>(std::clamp(value, lo, hi));
 }
 
 KeyNameTable ParseKeyNames(std::string_view text) {

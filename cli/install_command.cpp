@@ -1,7 +1,6 @@
 #include "cli/install_command.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -128,8 +127,10 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
     ConfirmStartFunction(settings, options.StartFunction);
   }
   if (settings.NextPage == kPageMouse) {
-    const std::int64_t id = options.MouseId;
-    ConfirmMouseSettings(settings, {DecimalText(std::llabs(id)), id < 0, options.AutoPosition});
+    // As the wizard's page would show them, confirmed unchanged.
+    settings.MouseId = options.MouseId;
+    settings.AutoSendPosition = options.AutoPosition ? 1 : 0;
+    ConfirmMouseSettings(settings, ShowMouseSettings(settings));
   }
 
   const InstallPlan plan = BuildInstallPlan(settings, templates);

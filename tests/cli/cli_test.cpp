@@ -106,6 +106,7 @@ TEST_F(Cli, Usage) {
       {install({"--mouse", "--start", "keyboard"}), "--start keyboard" + only + "keyboard."},
       {install({"--mouse", "--mouse-id", "5x"}), "Die Maus-ID '5x'" + id},
       {install({"--mouse", "--mouse-id", "-"}), "Die Maus-ID '-'" + id},
+      {install({"--mouse", "--mouse-id", "1'"}), "Die Maus-ID '1''" + id},
       {install({"--mouse", "--mouse-id", "2147483648"}), "Die Maus-ID '2147483648'" + id},
       {install({"--mouse", "--mouse-id=-2147483649"}), "Die Maus-ID '-2147483649'" + id},
       {install({"--keyboard", "--mouse-id", "3"}), "--mouse-id" + only + "mouse."},
@@ -120,8 +121,8 @@ TEST_F(Cli, Usage) {
     EXPECT_EQ(ParseArguments(install({"--mouse", "--mouse-id", id})).Options.Install.MouseId,
               value);
   }
-  const ParsedArguments paths = ParseArguments({"check", "--", "--details", "b"});
-  EXPECT_EQ(paths.Options.Paths, (std::vector<std::string>{"--details", "b"}));
+  const ParsedArguments paths = ParseArguments({"check", "--", "--details=x", "b"});
+  EXPECT_EQ(paths.Options.Paths, (std::vector<std::string>{"--details=x", "b"}));
 }
 
 // The checker's findings in one script text, "LINE: message" each.
@@ -214,13 +215,13 @@ TEST_F(Cli, CheckPathsAndFolders) {
   Write("saved/a.txt", "Foo=1\r\n");
   Write("saved/c.SCRIPT.WAV", "[Execute]\nAction=Singen\n");
   EXPECT_EQ(
-      Do({"check", "fehlt.script.wav", "saved", "fehlt"}),
+      Do({"check", "fehlt=1.script.wav", "saved", "fehlt"}),
       (Outcome{1,
-               "fehlt.script.wav:1: Die Datei wurde nicht gefunden.\n" + P("saved/c.SCRIPT.WAV") +
+               "fehlt=1.script.wav:1: Die Datei wurde nicht gefunden.\n" + P("saved/c.SCRIPT.WAV") +
                    ":2: Unbekannte Action 'Singen'.\n" + P("saved/sub/b.script.wav") +
                    ":2: Unbekannte Action 'Tanzen'.\nfehlt:1: Die Datei wurde nicht gefunden.\n",
                ""}));
-  EXPECT_EQ(Do({"check", "saved"}).Status, 1);  // findings only below the folder
+  EXPECT_EQ(Do({"check", P("saved/")}).Out.rfind(P("saved/c.SCRIPT.WAV:2:"), 0), 0u);
   EXPECT_EQ(Do({"check", "--", P("saved/beispiel.script.wav")}), (Outcome{0, "", ""}));
   Write("utf8.script.wav",
         "[Execute]\r\nAction=GetMousePosition\r\n;Gr\xC3\xBC\xC3\x9F"
@@ -252,7 +253,7 @@ TEST_F(Cli, Show) {
             "<> MCI-Befehl senden: \n    MCI-Befehl senden\n    Kommando: \n\n"
             "    '%path%' wird automatisch durch den Spielpfad ersetzt.\n<>\n");
   fs::create_directory("ordner.script.wav");
-  for (const std::string path : {"fehlt.script.wav", "ordner.script.wav"}) {
+  for (const std::string path : {"fehlt.script.wav", "ordner.script.wav", "-"}) {
     EXPECT_EQ(
         Do({"show", path}),
         (Outcome{1, "", "wavoria-cli: Die Datei '" + path + "' kann nicht gelesen werden.\n"}));

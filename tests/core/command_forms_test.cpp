@@ -121,8 +121,8 @@ TEST(CommandForms, ProgramAndDocumentLaunch) {
   ASSERT_TRUE(StoreDocumentLaunch(d, doc));
   EXPECT_EQ(doc, Command("ExecProgram",
                          "Type=Document|Command=x.txt|Wait=True|Display=ShowErrors|Priority=Idle"));
-  ASSERT_TRUE(StoreDocumentLaunch({"x.txt", false, false}, doc));
-  EXPECT_EQ(doc.Display + doc.Wait, "False");
+  ASSERT_TRUE(StoreDocumentLaunch({"y.txt", false, false}, doc));
+  EXPECT_EQ(doc.Display + doc.Wait + doc.Command, "Falsey.txt");
   // Only Action and Type are written before a missing file name is refused.
   for (const auto& [file, missing] :
        {std::pair{"", true}, {"   ", true}, {"\t", false}, {" a ", false}}) {

@@ -44,9 +44,9 @@ TEST(EditorCommands, AddDeleteAndMoveSelectTheRightLine) {
       {MoveUpAt, 3, 2},
       {MoveDownAt, 1, 2},
       {DeleteAt, 1, 0},
-      {DeleteAt, 2, 1}};
+      {DeleteAt, 1, 0}};
   for (const auto& [step, at, selected] : steps) EXPECT_EQ(step(t, at), selected) << at;
-  EXPECT_EQ(t.CommandAt(1)->Text, "a");
+  EXPECT_EQ(t.CommandAt(1)->Text, "b");
   EXPECT_EQ(t.LastPosition(), 1);
 }
 

@@ -35,7 +35,7 @@ int NonAsciiLine(std::string_view text) {
       if (text[at++] == '\n') ++line;
       continue;
     }
-    char32_t cp = 0;
+    char32_t cp{};
     const std::size_t length = DecodeUtf8(text, at, cp);
     if (length == 0) return -1;
     at += length;
@@ -99,7 +99,7 @@ Utf8Conversion ConvertUtf8Text(std::string_view text) {
       result.Text += text[at++];
       continue;
     }
-    char32_t cp = 0;
+    char32_t cp{};
     at += DecodeUtf8(text, at, cp);
     char c = '?';
     if (!Windows1252ByteOf(cp, c)) ++result.Unmappable;

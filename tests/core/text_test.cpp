@@ -76,6 +76,7 @@ TEST(Text, Utf8AndWindows1252) {
                                                       {"\xE4\xDF\xC4", "\xC3\xA4\xC3\x9F\xC3\x84"},
                                                       {"\x80\x84", "\xE2\x82\xAC\xE2\x80\x9E"},
                                                       {"\x81", "\xC2\x81"},
+                                                      {"\x9F", "\xC5\xB8"},
                                                       {"\xFF", "\xC3\xBF"}};
   for (const auto& [cp1252, utf8] : both) {
     EXPECT_EQ(cli::Cp1252ToUtf8(cp1252), utf8);

@@ -31,7 +31,10 @@ TEST(DataFiles, KeyAndActionTables) {
   EXPECT_EQ(keys[30].ScanCode, 30);
   EXPECT_EQ(keys[73].Name, "Bild auf");
   EXPECT_EQ(keys[128].Name, "L");
-  EXPECT_EQ(keys[0].Name, "");
+  EXPECT_EQ(keys[0].Name, "");   // the records missing at the end name nothing
+  std::string full = "Nul,0\n";  // all 83 records there: scan code 0 has a name too
+  for (int i = 1; i < 83; ++i) full += "K,5\n";
+  EXPECT_EQ(ParseKeyNames(full)[0].Name, "Nul");
   std::string text;
   for (int i = 0; i < 33; ++i)
     text += "Action" + std::to_string(i) + "," + std::to_string(i) + "\n";

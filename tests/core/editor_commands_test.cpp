@@ -48,6 +48,7 @@ TEST(EditorCommands, AddDeleteAndMoveSelectTheRightLine) {
   for (const auto& [step, at, selected] : steps) EXPECT_EQ(step(t, at), selected) << at;
   EXPECT_EQ(t.CommandAt(1)->Text, "b");
   EXPECT_EQ(t.LastPosition(), 1);
+  EXPECT_EQ(DeleteAt(t, 1), 0);  // the last command too
 }
 
 TEST(EditorCommands, EditRoundTripThroughTheBuffer) {

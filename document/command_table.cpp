@@ -128,8 +128,8 @@ void CommandTable::RebuildOrder() {
   placed[0] = true;
   lastPosition_ = 0;
   int current = 0;
-  for (int p = 1; p < kSlotCount; ++p) {
-    if (slots_[current].Next.empty()) break;
+  // Each slot is placed once at most, so the walk ends within the table.
+  for (int p = 1; !slots_[current].Next.empty(); ++p) {
     const int next = lowestSlot[bucketOf(slots_[current].Next)];
     if (next < 0 || placed[next]) break;
     displayOrder_[p] = next;
@@ -181,9 +181,8 @@ void CommandTable::ResetTable() {
 }
 
 void CommandTable::Clear() {
-  ResetTable();
+  ResetTable();  // its order, the head alone, is the order of a new script
   slots_[0].SectionName = kHeadName;
-  RebuildOrder();
 }
 
 int CommandTable::InsertCommand(int position) {
@@ -224,9 +223,9 @@ void CommandTable::DeleteCommand(int position) {
 void CommandTable::MoveCommandUp(int position) {
   const int last = LastPosition();
   if (position <= 1 || position > last) return;
+  // A command after the first always has a predecessor: the one before it.
   ScriptCommand& target = slots_[displayOrder_[position]];
   const int pred = FindPredecessor(target);
-  if (pred < 0) return;
   const int prepred = FindPredecessor(slots_[pred]);
   std::string keep = target.Next;
   target.Next = slots_[pred].SectionName;
@@ -238,10 +237,10 @@ void CommandTable::MoveCommandUp(int position) {
 void CommandTable::MoveCommandDown(int position) {
   const int last = LastPosition();
   if (position <= 0 || position >= last) return;
+  // Before the last command, both neighbours are there.
   ScriptCommand& target = slots_[displayOrder_[position]];
   const int pred = FindPredecessor(target);
   const int succ = FindSuccessor(target);
-  if (pred < 0 || succ < 0) return;
   slots_[pred].Next = slots_[succ].SectionName;
   target.Next = slots_[succ].Next;
   slots_[succ].Next = target.SectionName;

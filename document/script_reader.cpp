@@ -44,7 +44,7 @@ const ParameterKey* KnownKeyOf(std::string_view line) {
 // either end; "" when nothing follows it.
 std::string_view KeyValueOf(std::string_view line) {
   const std::size_t eq = line.find('=');
-  if (eq == std::string_view::npos || eq + 1 == line.size()) return {};
+  if (eq == std::string_view::npos) return {};
   return StripBlanks(line.substr(eq + 1));
 }
 

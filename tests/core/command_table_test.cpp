@@ -4,6 +4,8 @@
 
 #include <random>
 
+#include "document/list_diff.h"
+#include "document/list_lines.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
 #include "test_support.h"
@@ -25,6 +27,11 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   EXPECT_EQ(full.InsertCommand(1), -1);
   EXPECT_EQ(full.NewSectionName(), "WIZ511");
   EXPECT_EQ(full.LastPosition(), 511);
+  EXPECT_EQ(full.FindPredecessor(full.Head()), -1);
+  full.Slot(full.SlotAt(511)).Text = "last";
+  full.MoveCommandUp(511);  // a full table still moves and deletes
+  full.DeleteCommand(1);
+  EXPECT_EQ(full.CommandAt(509)->Text + std::to_string(full.LastPosition()), "last510");
   CommandTable t = TableWith(3);
   const CommandTable before = t;
   for (int p : {0, 4}) t.DeleteCommand(p);
@@ -47,16 +54,18 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   EXPECT_EQ(t.Slot(1).Next, "");
 }
 
-// Random editing sessions against a plain list, then written and read back.
-TEST(CommandTable, RandomEditsMatchAPlainList) {
+// Random editing sessions: the table against a plain list, the list box's
+// update against a full rebuild, and at the end written and read back.
+TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
   for (unsigned seed = 1; seed <= 8; ++seed) {
     std::mt19937 rng(seed);
     CommandTable t;
-    std::vector<std::string> model;
-    for (int step = 0; step < 300; ++step) {
+    std::vector<std::string> model, shown = BuildListLines(t);
+    for (int step = 0; step < 400; ++step) {
       const int n = static_cast<int>(model.size());
       const int p = std::uniform_int_distribution<int>(0, n + 1)(rng);
-      const int op = std::uniform_int_distribution<int>(0, 3)(rng);
+      const int op = std::uniform_int_distribution<int>(0, 4)(rng);
+      const bool inside = p >= 1 && p <= n;
       if (op <= 1) {
         const int s = t.InsertCommand(p);
         ASSERT_EQ(s >= 1, p >= 1);
@@ -66,7 +75,9 @@ TEST(CommandTable, RandomEditsMatchAPlainList) {
         model.insert(model.begin() + (p - 1), t.Slot(s).Text);
       } else if (op == 2) {
         t.DeleteCommand(p);
-        if (p >= 1 && p <= n) model.erase(model.begin() + (p - 1));
+        if (inside) model.erase(model.begin() + (p - 1));
+      } else if (op == 4) {  // an edit in place
+        if (inside) t.CommandAt(p)->Text = model[p - 1] = "e" + std::to_string(step);
       } else if (step % 2) {
         t.MoveCommandUp(p);
         if (p >= 2 && p <= n) std::swap(model[p - 1], model[p - 2]);
@@ -74,13 +85,16 @@ TEST(CommandTable, RandomEditsMatchAPlainList) {
         t.MoveCommandDown(p);
         if (p >= 1 && p < n) std::swap(model[p - 1], model[p]);
       }
-      std::vector<std::string> shown;
-      for (int q = 1; q <= t.LastPosition(); ++q) shown.push_back(t.CommandAt(q)->Text);
-      ASSERT_EQ(shown, model) << "seed " << seed << " step " << step;
+      std::vector<std::string> texts;
+      for (int q = 1; q <= t.LastPosition(); ++q) texts.push_back(t.CommandAt(q)->Text);
+      ASSERT_EQ(texts, model) << "seed " << seed << " step " << step;
       int used = 0;
       for (int s = 1; s < kSlotCount; ++s) used += !t.Slot(s).SectionName.empty();
       ASSERT_EQ(used, static_cast<int>(model.size()));
       ASSERT_EQ(t.SlotAt(t.LastPosition() + 1), -1);  // past the end: no slot
+      const std::vector<std::string> wanted = BuildListLines(t);
+      ApplyListEdits(DiffListLines(shown, wanted), shown);
+      ASSERT_EQ(shown, wanted) << "seed " << seed << " step " << step;
     }
     CommandTable back;
     EXPECT_FALSE(ParseScript(ScriptText(t), testing::EditorActions(), back).Any());

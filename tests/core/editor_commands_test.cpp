@@ -35,20 +35,19 @@ TEST(EditorCommands, AddDeleteAndMoveSelectTheRightLine) {
   CancelEditBuffer(t);
   EXPECT_TRUE(EditBufferCancelled(t));
   EXPECT_EQ(AddFromEditBuffer(t, 1), std::nullopt);
-  const std::tuple<std::optional<int> (*)(CommandTable&, int), int, std::optional<int>> steps[] = {
-      {MoveUpAt, 1, std::nullopt},
-      {MoveDownAt, 3, std::nullopt},
-      {MoveDownAt, 4, std::nullopt},
-      {DeleteAt, 0, std::nullopt},
-      {DeleteAt, 4, std::nullopt},
-      {MoveUpAt, 3, 2},
-      {MoveDownAt, 1, 2},
-      {DeleteAt, 1, 0},
-      {DeleteAt, 1, 0}};
-  for (const auto& [step, at, selected] : steps) EXPECT_EQ(step(t, at), selected) << at;
-  EXPECT_EQ(t.CommandAt(1)->Text, "b");
-  EXPECT_EQ(t.LastPosition(), 1);
-  EXPECT_EQ(DeleteAt(t, 1), 0);  // the last command too
+  // clang-format off
+  const std::tuple<std::optional<int> (*)(CommandTable&, int), int, std::optional<int>, const char*> steps[] = {
+      {MoveUpAt, 1, std::nullopt, "abc"}, {MoveDownAt, 3, std::nullopt, "abc"},
+      {MoveDownAt, 4, std::nullopt, "abc"}, {DeleteAt, 0, std::nullopt, "abc"},
+      {DeleteAt, 4, std::nullopt, "abc"}, {MoveUpAt, 3, 2, "acb"}, {MoveDownAt, 1, 2, "cab"},
+      {DeleteAt, 1, 0, "ab"}, {DeleteAt, 1, 0, "b"}, {DeleteAt, 1, 0, ""}};  // the last one too
+  // clang-format on
+  for (const auto& [step, at, selected, texts] : steps) {
+    EXPECT_EQ(step(t, at), selected) << at;
+    std::string shown;
+    for (int p = 1; p <= t.LastPosition(); ++p) shown += t.CommandAt(p)->Text;
+    EXPECT_EQ(shown, texts) << at;
+  }
 }
 
 TEST(EditorCommands, EditRoundTripThroughTheBuffer) {

@@ -56,6 +56,7 @@ TEST(Text, Utf8AndWindows1252) {
       {"\x80\xC3\xA4", false, "", 0, 0},           // a lone continuation byte first
       {"\xEF\xBC\x81", true, "?", 1, 1},            // U+FF01, led by 0xEF
       {"\xC0\xAF", false, "", 0, 0},
+      {"\xDF\xBF", true, "?", 1, 1},                 // U+07FF, the last of two bytes
       {"\xF4\x8F\xBF\xBF", true, "?", 1, 1},         // U+10FFFF, the last code point
       {"\xF4\x90\x80\x80", false, "", 0, 0},           // past U+10FFFF
       {"\xED\x9F\xBF\xEE\x80\x80", true, "??", 2, 1},  // U+D7FF and U+E000 around the surrogates

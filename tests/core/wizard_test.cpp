@@ -1,10 +1,13 @@
-#include "wizard/wizard_flow.h"
-
+// The wizard's pages, its flow and what an installation writes.
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "document/file_io.h"
+#include "document/script_reader.h"
+#include "test_support.h"
+#include "wizard/install_plan.h"
+#include "wizard/wizard_flow.h"
 
 namespace wavoria {
 namespace {
@@ -127,6 +130,32 @@ TEST(WizardFlow, PathsPageChecks) {
   EXPECT_EQ(ShowPaths(s).MakerFile, "D:\\RPG2000\\RPG2000.EXE");
   EXPECT_EQ(FolderOf("/home/a b/RPG_RT.EXE"), "/home/a b/");
   EXPECT_EQ(FolderOf("RPG_RT.EXE"), "");
+}
+
+// What autorun lists and the mouse script for each choice of support (the
+// CLI's tests install into real folders).
+TEST(InstallPlan, AutorunAndMouseScriptForEachChoice) {
+  const std::string start =
+      "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n";
+  const std::string keys = start + "Sound\\KeyList.script.wav\r\n";
+  const std::tuple<WizardSettings, std::string> rows[] = {
+      {{.KeyboardSupport = 1}, keys + "Sound\\KeySupportON.script.wav\r\n"},
+      // StartFunction left at mouse support after its box was unticked
+      {{.KeyboardSupport = 1, .StartFunction = 1}, keys + "Sound\\KeySupportON.script.wav\r\n"},
+      {{.MouseSupport = 1}, start + "Sound\\MouseSupportON.script.wav\r\n"},
+      {{.KeyboardSupport = 1, .MouseSupport = 1}, keys + "Sound\\KeySupportON.script.wav\r\n"},
+      {{.KeyboardSupport = 1, .MouseSupport = 1, .StartFunction = 1},
+       keys + "Sound\\MouseSupportON.script.wav\r\n"},
+  };
+  for (const auto& [settings, autorun] : rows) EXPECT_EQ(AutorunText(settings), autorun);
+  const WizardSettings mouse{.MouseSupport = 1, .MouseId = -5, .AutoSendPosition = 1};
+  EXPECT_EQ(MouseSupportScriptText(mouse),
+            "\r\n;WIZDESC$Maussupport\r\n[Execute]\r\nAction=EnableMouseSupport\r\nEnable=True\r\n"
+            "ID=-5\r\nAutomatic=True\r\nNext=\r\n");
+  CommandTable table;
+  EXPECT_FALSE(ParseScript(MouseSupportScriptText(mouse), testing::EditorActions(), table).Any());
+  EXPECT_TRUE(IsScriptFileName("a.SCRIPT.Wav"));
+  EXPECT_FALSE(IsScriptFileName("a.script.wav.txt") || IsScriptFileName(".script.wav"));
 }
 
 }  // namespace

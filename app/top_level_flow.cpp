@@ -49,7 +49,7 @@ FlowState AfterEditor(const WizardSettings& wizard) {
 
 FlowState AfterWizard(const WizardSettings& wizard) {
   if (wizard.NextPage == kWizardCancelled) return FlowState::kStartScreen;
-  if (wizard.NextPage < 0) return FlowState::kInstall;
+  if (wizard.NextPage == kWizardInstall) return FlowState::kInstall;
   // The pages never stop on a page id; should they, nothing is installed.
   return FlowState::kStartScreen;
 }

@@ -127,10 +127,8 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
     ConfirmStartFunction(settings, options.StartFunction);
   }
   if (settings.NextPage == kPageMouse) {
-    // As the wizard's page would show them, confirmed unchanged.
     settings.MouseId = options.MouseId;
     settings.AutoSendPosition = options.AutoPosition ? 1 : 0;
-    ConfirmMouseSettings(settings, ShowMouseSettings(settings));
   }
 
   const InstallPlan plan = BuildInstallPlan(settings, templates);

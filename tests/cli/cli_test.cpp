@@ -94,6 +94,7 @@ TEST_F(Cli, Usage) {
       {{"--verbose"}, "Unbekannte Option '--verbose'."},
       {{"check"}, "Bitte geben Sie mindestens eine Datei oder einen Ordner an."},
       {{"check", "-x"}, "Unbekannte Option '-x'."},
+      {{"check", "---x=1"}, "Unbekannte Option '---x'."},
       {{"show"}, "Bitte geben Sie die Datei an."},
       {{"show", "a", "b"}, "Bitte geben Sie nur eine Datei an."},
       {{"install", "--maker", "m", "--keyboard"}, "Bitte geben Sie mit --game den Ordner Ihres Spiels an."},
@@ -204,12 +205,7 @@ TEST(Check, FindingsAtTheirLines) {
 }
 
 TEST_F(Cli, CheckPathsAndFolders) {
-#ifdef _WIN32
-  const std::string source = std::string("Z:") + WAVORIA_SOURCE_DIR;  // Wine's drive of the build
-#else
-  const std::string source = WAVORIA_SOURCE_DIR;
-#endif
-  EXPECT_EQ(Do({"check", P(source + "/data/scripts")}), (Outcome{0, "", ""}));
+  EXPECT_EQ(Do({"check", P(testing::DataFolder() + "/scripts")}), (Outcome{0, "", ""}));
   Write("saved/beispiel.script.wav", testing::kWorkedExample);
   Write("saved/sub/b.script.wav", "[Execute]\nAction=Tanzen\n");
   Write("saved/a.txt", "Foo=1\r\n");
@@ -368,6 +364,11 @@ TEST_F(CliInstall, Refusals) {
       << missing.Err;
   EXPECT_NE(missing.Err.find("Der Vorlagenordner '" + P("t\xFC/Key") + "' fehlt oder ist leer"),
             std::string::npos);
+  Write("m" + u + "/RPG2000.EXE", ""), Write("m" + u + "/oldharmony.dll", "");
+  EXPECT_NE(Do({"install", "--game", "game", "--maker", "m" + u, "--keyboard", "--force",
+                "--templates", "tpl"})
+                .Err.find("'" + P("m\xFC/harmony.dll") + "' wurde nicht gefunden"),
+            std::string::npos);
   Write("g" + u + "/RPG_RT.EXE", "");  // a game without a library of its own: no backup
   EXPECT_EQ(
       Do({"install", "--game", "g" + u, "--maker", "maker", "--keyboard", "--templates", "tpl"})
@@ -412,6 +413,7 @@ TEST_F(CliInstall, ASecondInstallKeepsTheReplacedFilesAndRestoreBringsThemBack) 
   EXPECT_EQ(
       run.Out.rfind("Die Dateien der Sicherung '" + second + "' wurden wiederhergestellt.", 0), 0u)
       << run.Out;
+  EXPECT_NE(run.Out.find("restore\" macht die Wiederherstellung rückgängig."), std::string::npos);
   EXPECT_EQ(FileBytes("game/Sound/KeyList.script.wav"), "mine");
   EXPECT_EQ(Autorun(), "Sound\\Mine.script.wav\r\n");
   EXPECT_EQ(FileBytes("game/Wavoria-Sicherung/2026-12-07 16.00.00/Sound/KeyList.script.wav"), tpl);

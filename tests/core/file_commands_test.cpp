@@ -23,7 +23,7 @@ TEST(FileCommandRules, PathsAreMadeAbsoluteAgainstTheBase) {
       {"\\\\srv\\share\\a.wav", "C:\\S", "\\\\srv\\share\\a.wav"}, {"a.wav", "\\\\srv\\share\\d", "\\\\srv\\share\\d\\a.wav"},
       {"\\a.wav", "\\\\srv\\share\\d", "\\\\srv\\share\\a.wav"}, {"~wiz.script.wav", "Z:\\", "Z:\\~wiz.script.wav"},
       {"b/a.wav", "/home/x", "/home/x/b/a.wav"}, {"/tmp/a", "/home", "/tmp/a"},
-      {"a:\\x", "C:\\S", "a:\\x"}, {"_:x", "C:\\S", "C:\\S\\_:x"},  // only letters name drives
+      {"a:\\x", "C:\\S", "a:\\x"}, {"_:x", "C:\\S", "C:\\S\\_:x"}, {"{:x", "C:\\S", "C:\\S\\{:x"},  // only letters name drives
       {"A:\\x", "C:\\S", "A:\\x"}, {"z:\\x", "C:\\S", "z:\\x"},
       {"", "C:\\S", ""}, {"a.wav", "", "a.wav"}, {"a", "C:\\S", "C:\\S\\a"}, {"D:", "C:\\S", "D:\\"},
       {"\\\\srv", "C:\\S", "\\\\srv\\"},

@@ -171,11 +171,10 @@ void CheckChain(const std::vector<LineFindings::SectionLines>& sections, const C
 }
 
 void CheckFolder(const std::string& folder, const ActionTable& actions,
-                 const std::function<void(const Finding&)>& report, bool& found) {
+                 const std::function<void(const Finding&)>& report) {
   const FolderListing listing = ListFolder(folder);
   if (!listing.Readable) {
     report({PathText(folder), 1, "Der Ordner kann nicht gelesen werden."});
-    found = true;
     return;
   }
   const bool hasSeparator = !folder.empty() && (folder.back() == '/' || folder.back() == '\\');
@@ -188,9 +187,9 @@ void CheckFolder(const std::string& folder, const ActionTable& actions,
                           (f < listing.Files.size() && listing.Files[f] < listing.Folders[d]);
     if (takeFile) {
       const std::string& name = listing.Files[f++];
-      if (IsScriptFileName(name)) found = CheckPath(base + name, actions, report) || found;
+      if (IsScriptFileName(name)) CheckPath(base + name, actions, report);
     } else {
-      CheckFolder(base + listing.Folders[d++], actions, report, found);
+      CheckFolder(base + listing.Folders[d++], actions, report);
     }
   }
 }
@@ -215,14 +214,12 @@ std::vector<Finding> CheckScriptText(std::string_view text, const ActionTable& a
   return findings;
 }
 
-bool CheckPath(const std::string& path, const ActionTable& actions,
+void CheckPath(const std::string& path, const ActionTable& actions,
                const std::function<void(const Finding&)>& report) {
   switch (KindOf(path)) {
-    case PathKind::Folder: {
-      bool found = false;
-      CheckFolder(path, actions, report, found);
-      return found;
-    }
+    case PathKind::Folder:
+      CheckFolder(path, actions, report);
+      return;
     case PathKind::File: {
       std::string bytes;
       if (ReadWholeFile(path, bytes)) {
@@ -230,18 +227,17 @@ bool CheckPath(const std::string& path, const ActionTable& actions,
         if (utf8Line > 0) report({PathText(path), utf8Line, std::string(kUtf8FindingText)});
         const std::vector<Finding> findings = CheckScriptText(bytes, actions, PathText(path));
         for (const Finding& finding : findings) report(finding);
-        return utf8Line > 0 || !findings.empty();
+        return;
       }
       break;
     }
     case PathKind::Missing:
       report({PathText(path), 1, "Die Datei wurde nicht gefunden."});
-      return true;
+      return;
     case PathKind::Other:
       break;
   }
   report({PathText(path), 1, "Die Datei kann nicht gelesen werden."});
-  return true;
 }
 
 }  // namespace wavoria::cli

@@ -37,9 +37,8 @@ std::vector<Finding> CheckScriptText(std::string_view text, const ActionTable& a
 // The findings for one path given on the command line: a script file, or a
 // folder whose "*.script.wav" files are checked one by one, subfolders
 // included, in the order of their names. report receives the findings of
-// each file as soon as that file is checked. Returns whether anything was
-// found.
-bool CheckPath(const std::string& path, const ActionTable& actions,
+// each file as soon as that file is checked.
+void CheckPath(const std::string& path, const ActionTable& actions,
                const std::function<void(const Finding&)>& report);
 
 }  // namespace wavoria::cli

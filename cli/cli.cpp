@@ -35,9 +35,10 @@ int RunCheck(const std::vector<std::string>& paths, const ActionTable& actions,
              const CliOutput& output) {
   bool found = false;
   for (const std::string& path : paths) {
-    found = CheckPath(path, actions,
-                      [&](const Finding& finding) { output.Out(FindingLine(finding) + "\n"); }) ||
-            found;
+    CheckPath(path, actions, [&](const Finding& finding) {
+      output.Out(FindingLine(finding) + "\n");
+      found = true;
+    });
   }
   return found ? kExitFound : kExitOk;
 }

@@ -220,11 +220,11 @@ TEST_F(Cli, CheckPathsAndFolders) {
   EXPECT_EQ(Do({"check", P("saved/")}).Out.rfind(P("saved/c.SCRIPT.WAV:2:"), 0), 0u);
   EXPECT_EQ(Do({"check", "--", P("saved/beispiel.script.wav")}), (Outcome{0, "", ""}));
   Write("utf8.script.wav",
-        "[Execute]\r\nAction=GetMousePosition\r\n;Gr\xC3\xBC\xC3\x9F"
-        "e\r\n");
+        ";Gr\xC3\xBC\xC3\x9F"
+        "e\r\n[Execute]\r\nAction=GetMousePosition\r\n");
   EXPECT_EQ(Do({"check", "utf8.script.wav"}),
             (Outcome{1,
-                     "utf8.script.wav:3: Die Datei ist UTF-8-kodiert; der Editor wandelt sie beim "
+                     "utf8.script.wav:1: Die Datei ist UTF-8-kodiert; der Editor wandelt sie beim "
                      "Öffnen nach Windows-1252 um.\n",
                      ""}));
 #ifndef _WIN32

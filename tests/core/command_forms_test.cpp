@@ -55,9 +55,9 @@ TEST(CommandForms, MouseCheatAndKeyEvent) {
   StoreMouseSupport(ShowMouseSupport(Command("", "Automatic=Yes")), mouse);
   EXPECT_EQ(mouse.Automatic + mouse.ID, "False0");
 
-  ScriptCommand cheat = Command("", "Value=-12|Cheat=  money 9!");
-  const CheatForm c = ShowCheat(cheat);
+  const CheatForm c = ShowCheat(Command("", "Value=-12|Cheat=  money 9!"));
   EXPECT_EQ(c.Cheat, "  MONEY 9!");
+  ScriptCommand cheat;
   StoreCheat(c, cheat);
   EXPECT_EQ(cheat, Command("RegisterCheatEvent", "Value=-12|Cheat=  MONEY 9!"));
 

@@ -49,18 +49,12 @@ class ArgumentList {
   // every argument after "--" is a path.
   const std::string& Next() {
     const std::string& arg = args_[pos_++];
-    pendingValue_.reset();
     separator_ = !pathsOnly_ && arg == "--";
     if (separator_) pathsOnly_ = true;
-    current_ = arg;
     isOption_ = !pathsOnly_ && IsOption(arg);
-    if (isOption_ && arg.rfind("--", 0) == 0) {
-      const std::size_t eq = arg.find('=');
-      if (eq != std::string::npos) {
-        current_ = arg.substr(0, eq);
-        pendingValue_ = arg.substr(eq + 1);
-      }
-    }
+    const std::size_t eq = isOption_ && arg.rfind("--", 0) == 0 ? arg.find('=') : std::string::npos;
+    current_ = arg.substr(0, eq);
+    pendingValue_ = eq == std::string::npos ? std::nullopt : std::optional(arg.substr(eq + 1));
     return current_;
   }
 

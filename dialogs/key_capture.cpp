@@ -1,5 +1,7 @@
 #include "dialogs/key_capture.h"
 
+#include <algorithm>
+
 namespace wavoria {
 
 bool IsCloseRequest(std::string_view key) {
@@ -20,8 +22,8 @@ PaletteRgb PaletteColour(int index) {
 }
 
 CaptureColours BlinkColoursAt(std::int64_t tick) {
-  if (tick < 0) tick = 0;
-  if ((tick / kBlinkTicks) % 2 == 0) return {kPaletteBlack, kPaletteWhite};
+  if ((std::max<std::int64_t>(tick, 0) / kBlinkTicks) % 2 == 0)
+    return {kPaletteBlack, kPaletteWhite};
   return {kPaletteWhite, kPaletteBlack};
 }
 

@@ -1,5 +1,7 @@
 #include "document/file_io_shared.h"
 
+#include <algorithm>
+
 #include "document/file_io.h"
 
 namespace wavoria {
@@ -11,17 +13,11 @@ long long& ShortWriteBudget() {
   return budget;
 }
 
-std::size_t AllowedWrite(std::size_t n, bool& failed) {
+std::size_t AllowedWrite(std::size_t n) {
   long long& budget = ShortWriteBudget();
-  failed = false;
   if (budget < 0) return n;
-  if (static_cast<long long>(n) <= budget) {
-    budget -= static_cast<long long>(n);
-    return n;
-  }
-  failed = true;
-  std::size_t allowed = static_cast<std::size_t>(budget);
-  budget = 0;
+  const std::size_t allowed = std::min(n, static_cast<std::size_t>(budget));
+  budget -= static_cast<long long>(allowed);
   return allowed;
 }
 

@@ -9,8 +9,9 @@ namespace wavoria::detail {
 // it fail; negative when the seam is off.
 long long& ShortWriteBudget();
 
-// Bytes of a write of size n that may go out; sets failed when the seam cuts it.
-std::size_t AllowedWrite(std::size_t n, bool& failed);
+// Bytes of a write of size n that may go out: all, or what the seam has left
+// (nothing once it is used up, which the writers take for a full disk).
+std::size_t AllowedWrite(std::size_t n);
 
 // The name of the temporary file a write of path goes through: same folder,
 // so that the final rename never crosses a drive or file system.

@@ -20,7 +20,6 @@ std::vector<std::string> BuildListLines(CommandTable& table) {
     if (cmd == nullptr) break;
     std::string line;
     if (EqualsIgnoreCase(cmd->SectionName, kHeadName)) {
-      cmd->DialogType = -1;
       line = "Skriptname: " + table.ScriptName;
     } else {
       const CommandKind& kind = KindOf(*cmd);

@@ -25,6 +25,7 @@ struct ReadWarnings {
   bool SectionsCut = false;         // sections beyond the 511 command slots
   bool ConvertedFromUtf8 = false;   // a UTF-8 text, read as Windows-1252
 
+  bool operator==(const ReadWarnings&) const = default;
   bool Any() const {
     return CrossFileReference || UnknownCommands || UnknownKeysDropped || SectionsCut ||
            ConvertedFromUtf8;

@@ -71,11 +71,10 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   int error = 0;
   std::size_t done = 0;
   while (ok && done < bytes.size()) {
-    bool cut = false;
-    std::size_t allowed = detail::AllowedWrite(bytes.size() - done, cut);
+    const std::size_t allowed = detail::AllowedWrite(bytes.size() - done);
     ssize_t n = allowed == 0 ? 0 : write(fd, bytes.data() + done, allowed);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0 || cut) {
+    if (n <= 0) {
       ok = false;
       // A write that puts out nothing more, like the test seam, means a full disk.
       error = n < 0 ? errno : ENOSPC;

@@ -58,15 +58,14 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   DWORD error = 0;
   std::size_t done = 0;
   while (ok && done < bytes.size()) {
-    bool cut = false;
-    std::size_t allowed = detail::AllowedWrite(bytes.size() - done, cut);
+    const std::size_t allowed = detail::AllowedWrite(bytes.size() - done);
     DWORD chunk = static_cast<DWORD>(allowed > (1u << 30) ? (1u << 30) : allowed);
     DWORD n = 0;
     if (chunk > 0 && !WriteFile(h, bytes.data() + done, chunk, &n, nullptr)) {
       ok = false;
       error = GetLastError();
     }
-    if ((n == 0 || cut) && ok) {
+    if (n == 0 && ok) {
       // A write that puts out nothing more, like the test seam, means a full disk.
       ok = false;
       error = ERROR_DISK_FULL;

@@ -1,7 +1,6 @@
 #include "wizard/install_backup.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <ctime>
 
 #include "document/file_error.h"
@@ -32,20 +31,14 @@ std::pair<std::string, std::string> SplitLast(const std::string& path) {
 
 }  // namespace
 
-std::string BackupStamp(const BackupTime& t) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d.%02d.%02d", t.Year, t.Month, t.Day, t.Hour,
-                t.Minute, t.Second);
-  return text;
-}
-
 std::string BackupStampNow() {
   if (!FixedStamp().empty()) return FixedStamp();
   const std::time_t now = std::time(nullptr);
-  const std::tm* local = std::localtime(&now);
-  if (local == nullptr) return BackupStamp({});
-  return BackupStamp({local->tm_year + 1900, local->tm_mon + 1, local->tm_mday, local->tm_hour,
-                      local->tm_min, local->tm_sec});
+  char text[32] = "0000-00-00 00.00.00";
+  if (const std::tm* local = std::localtime(&now)) {
+    std::strftime(text, sizeof text, "%Y-%m-%d %H.%M.%S", local);
+  }
+  return text;
 }
 
 void FixBackupStamp(std::string stamp) {

@@ -20,20 +20,8 @@ namespace wavoria {
 
 inline constexpr std::string_view kBackupFolder = "Wavoria-Sicherung";
 
-struct BackupTime {
-  int Year = 0;
-  int Month = 0;
-  int Day = 0;
-  int Hour = 0;
-  int Minute = 0;
-  int Second = 0;
-};
-
-// The name of a backup folder for time t: "2026-12-07 14.03.12".
-std::string BackupStamp(const BackupTime& t);
-
-// The name for a backup made now, from the local time; the fixed stamp
-// instead while one is set.
+// The name for a backup made now, from the local time ("2026-12-07
+// 14.03.12"); the fixed stamp instead while one is set.
 std::string BackupStampNow();
 
 // Test seam: every later backup is named stamp; an empty stamp goes back to

@@ -63,9 +63,7 @@ std::vector<std::string> TemplateNames(const std::string& folder,
                                    [&](const std::string& n) { return EqualsIgnoreCase(n, name); });
     if (!found) names.emplace_back(name);
   }
-  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-    return ToUpperAscii(a) < ToUpperAscii(b);
-  });
+  std::ranges::sort(names, {}, [](const std::string& n) { return ToUpperAscii(n); });
   return names;
 }
 

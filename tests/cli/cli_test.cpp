@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <regex>
 
 #include "cli/check.h"
 #include "cli/options.h"
@@ -133,20 +134,13 @@ TEST(Check, FindingsAtTheirLines) {
     tooMany +=
         "[S" + std::to_string(i) + "]\nAction=WriteToLog\nNext=S" + std::to_string(i + 1) + "\n";
   }
-  const std::string q =
-      "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (Action=";
-  const std::string loop = "Die Kette läuft hier in sich zurück: Next=";
-  const std::string shows = "; der Editor zeigt die Kette nur bis hier.";
-  const std::string key = "Unbekannter Schlüssel '",
-                    drops = "'; der Editor lädt diese Zeile nicht.";
-  const std::string never = "wird von der Kette nie erreicht.",
-                    noExecute =
-                        "1: Die Datei hat keinen Abschnitt "
-                        "[Execute]; der Editor zeigt keines ihrer Kommandos.";
-  const std::string other =
-      " verweist auf eine andere Datei; das wird nicht unterstützt, die Kette endet hier.";
-  const std::string log = "Action=WriteToLog\n";
   // clang-format off
+  const std::string q = "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (Action=";
+  const std::string loop = "Die Kette läuft hier in sich zurück: Next=", shows = "; der Editor zeigt die Kette nur bis hier.";
+  const std::string key = "Unbekannter Schlüssel '", drops = "'; der Editor lädt diese Zeile nicht.";
+  const std::string never = "wird von der Kette nie erreicht.", log = "Action=WriteToLog\n";
+  const std::string noExecute = "1: Die Datei hat keinen Abschnitt [Execute]; der Editor zeigt keines ihrer Kommandos.";
+  const std::string other = " verweist auf eine andere Datei; das wird nicht unterstützt, die Kette endet hier.";
   const std::pair<std::string, std::vector<std::string>> cases[] = {
       {"Stray=1\n;WIZDESC$F\n[Execute]\n" + log + "Text=Hallo\nText=Nochmal\nFarbe=rot\nNext=a.script.wav;S\n"
        "Next=Zwei\n\n[Zwei]\nAction=Tanzen\nNext=Drei\n[Drei]\nNext=Vier\n[Vier]\n  Action = EnableKeySupport  \n"
@@ -381,7 +375,10 @@ TEST_F(CliInstall, Refusals) {
 #ifndef _WIN32
 // POSIX permissions stand in for the read-only attribute, so these run natively.
 TEST_F(CliInstall, ASecondInstallKeepsTheReplacedFilesAndRestoreBringsThemBack) {
-  EXPECT_EQ(BackupStamp({2026, 12, 7, 14, 3, 12}), "2026-12-07 14.03.12");
+  FixBackupStamp("");  // the clock's stamp: year-month-day hour.minute.second
+  EXPECT_TRUE(std::regex_match(BackupStampNow(),
+                               std::regex(R"(20\d\d-[01]\d-[0-3]\d( [0-2]\d)(\.[0-5]\d){2})")));
+  FixBackupStamp("2026-12-07 14.03.12");
   const std::string tpl = FileBytes("tpl/Key/KeyList.script.wav");
   fs::remove_all("tpl/Mouse");
   Write("tpl/Key/Liesmich.txt", "L");

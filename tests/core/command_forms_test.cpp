@@ -108,7 +108,7 @@ TEST(CommandForms, ProgramAndDocumentLaunch) {
       cmd,
       Command("ExecProgram",
               "Command= a.exe |Result=r|Wait=True|Display=MinimizedActive|Priority=Hight|Key=F1"));
-  ASSERT_TRUE(StoreProgramLaunch({"b", "", false, -1, -1}, cmd));  // no selection keeps the field
+  ASSERT_TRUE(StoreProgramLaunch({"b", "", false, 6, -1}, cmd));  // no selection keeps the field
   EXPECT_EQ(cmd.Display + cmd.Priority + cmd.Wait + cmd.Command + "|" + cmd.Result,
             "MinimizedActiveHightFalseb|");
   ASSERT_TRUE(StoreProgramLaunch({"b", "", false, 0, 1}, cmd));

@@ -99,14 +99,7 @@ TEST(ScriptReader, Warnings) {
        {.UnknownCommands = true, .ConvertedFromUtf8 = true}},
   };
   // clang-format on
-  for (const auto& [text, w] : cases) {
-    SCOPED_TRACE(text);
-    const W got = ReadText(text).warnings;
-    EXPECT_EQ(got.CrossFileReference, w.CrossFileReference);
-    EXPECT_EQ(got.UnknownCommands, w.UnknownCommands);
-    EXPECT_EQ(got.UnknownKeysDropped, w.UnknownKeysDropped);
-    EXPECT_EQ(got.ConvertedFromUtf8, w.ConvertedFromUtf8);
-  }
+  for (const auto& [text, w] : cases) EXPECT_TRUE(ReadText(text).warnings == w) << text;
   EXPECT_EQ(ReadText("[E]\nNext=a;b\nNext=c\n").table.Slot(1).Next, "c");
   const W all{true, true, true, true, true};
   const std::vector<std::string> texts = WarningTexts(all, "TMP.DAT");
@@ -133,7 +126,9 @@ TEST(ScriptReader, MoreThan511SectionsAreCut) {
   EXPECT_EQ(r.table.Slot(511).SectionName, "Az510");
   EXPECT_EQ(r.table.LastPosition(), 511);
   // A "WIZ" name past the slots is not given to [Execute] either.
-  EXPECT_EQ(ReadText(text + "[WIZ1]\n[WIZ0]\n").table.Slot(1).SectionName, "WIZ2");
+  std::string cut;
+  for (char digit = '9'; digit >= '0'; --digit) cut += std::string("[WIZ") + digit + "]\n";
+  EXPECT_EQ(ReadText(text + cut).table.Slot(1).SectionName, "WIZ10");
   EXPECT_FALSE(ReadText(text.substr(0, text.find("[Az511]"))).warnings.SectionsCut);
 }
 

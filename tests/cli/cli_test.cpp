@@ -2,6 +2,7 @@
 // the checker's findings on script texts, and one run of the real program.
 #include "cli/cli.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -29,6 +30,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FileBytes;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
 
 struct Outcome {
   int Status = -1;
@@ -274,100 +278,82 @@ class CliInstall : public Cli {
   std::string Autorun() const { return FileBytes(P("game/autorun.script")); }
 };
 
-const std::string kDone = "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\n";
-
-// What install adds when it kept replaced files, in the folder of the fixed stamp.
-std::string BackedUp(const std::string& folder) {
-  return "\nDie ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung "
-         "'" +
-         folder + "'.\n";
+// What install says: done, where the replaced files went (when any), the key list.
+std::string Installed(const std::string& game, const std::string& backup = "") {
+  const std::string kept =
+      "\nDie ersetzten Dateien, die sich von den neuen unterschieden, liegen "
+      "in der Sicherung '" +
+      P(game + "/Wavoria-Sicherung/" + backup) + "'.\n";
+  return "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\n" +
+         (backup.empty() ? "" : kept) +
+         "Die Tastenliste zum Anpassen: " + P(game + "/Sound/KeyList.script.wav") + "\n";
 }
-const std::string kTick = "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n";
+const std::string kKeys =
+    "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n"
+    "Sound\\KeyList.script.wav\r\n";
 
 TEST_F(CliInstall, Choices) {
-  EXPECT_EQ(
-      Install({"--keyboard"}),
-      (Outcome{0,
-               kDone + BackedUp(P("game/Wavoria-Sicherung/2026-12-07 14.03.12")) +
-                   "Die Tastenliste zum Anpassen: " + P("game/Sound/KeyList.script.wav") + "\n",
-               ""}));
-  EXPECT_EQ(Autorun(), kTick + "Sound\\KeyList.script.wav\r\nSound\\KeySupportON.script.wav\r\n");
+  EXPECT_EQ(Install({"--keyboard"}), (Outcome{0, Installed("game", "2026-12-07 14.03.12"), ""}));
+  EXPECT_EQ(Autorun(), kKeys + "Sound\\KeySupportON.script.wav\r\n");
   EXPECT_FALSE(fs::exists(P("game/Sound/M.script.wav")));
   EXPECT_EQ(FileBytes(P("game/harmony.dll")) + FileBytes(P("game/oldharmony.dll")),
             "Klavatomaker/oldharmony.dll");
-  for (const std::string& name : FilesIn(P("game/Sound")))
-    EXPECT_EQ(name.find('~'), std::string::npos);
-  EXPECT_EQ(
-      Install({"--keyboard", "--mouse", "--start=mouse", "--mouse-id", "-5", "--auto-position",
-               "--force"}),
-      (Outcome{0,
-               kDone + BackedUp(P("game/Wavoria-Sicherung/2026-12-07 14.03.12 (2)")) +
-                   "Die Tastenliste zum Anpassen: " + P("game/Sound/KeyList.script.wav") + "\n",
-               ""}));
-  EXPECT_EQ(Autorun(), kTick + "Sound\\KeyList.script.wav\r\nSound\\MouseSupportON.script.wav\r\n");
+  for (const std::string& name : FilesIn(P("game/Sound"))) EXPECT_THAT(name, Not(HasSubstr("~")));
+  EXPECT_EQ(Install({"--keyboard", "--mouse", "--start=mouse", "--mouse-id", "-5",
+                     "--auto-position", "--force"}),
+            (Outcome{0, Installed("game", "2026-12-07 14.03.12 (2)"), ""}));
+  EXPECT_EQ(Autorun(), kKeys + "Sound\\MouseSupportON.script.wav\r\n");
   EXPECT_EQ(FilesIn(P("game/Sound")),  // the template named like the mouse script stays behind
             (std::vector<std::string>{"KeyList.script.wav", "KeySupportON.script.wav",
                                       "M.script.wav", "MidiTickClear.script.wav",
                                       "MidiTickOutput.script.wav", "MouseSupportON.script.wav"}));
-  EXPECT_NE(FileBytes(P("game/Sound/MouseSupportON.script.wav")).find("ID=-5\r\nAutomatic=True"),
-            std::string::npos);
+  EXPECT_THAT(FileBytes(P("game/Sound/MouseSupportON.script.wav")),
+              HasSubstr("ID=-5\r\nAutomatic=True"));
 }
 
 TEST_F(CliInstall, Refusals) {
-  // clang-format off
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{"--game", "nirgends", "--maker", "maker"}, "Der Ordner des Spiels 'nirgends' wurde nicht gefunden."},
-      {{"--game", "leer", "--maker", "maker"}, "Im Ordner 'leer' wurde keine RPG_RT.EXE gefunden."},
-      {{"--game", "game", "--maker", "leer"}, "Im Ordner 'leer' wurde keine RPG2000.EXE gefunden."},
-      {{"--game", "game", "--maker", "ohne"}, "Die Datei 'oldharmony.dll' wurde nicht gefunden. Möglicherweise ist der Klavato nicht installiert."},
-  };
-  // clang-format on
-  for (const auto& [folders, error] : cases) {
-    std::vector<std::string> args = {"install", "--keyboard", "--templates", "tpl"};
-    args.insert(args.end(), folders.begin(), folders.end());
-    EXPECT_EQ(Do(args), (Outcome{1, "", error + "\n"}));
-  }
-  Write("maker/RPG_RT.EXE", "");
-  EXPECT_NE(
-      Do({"install", "--game", "maker", "--maker", "maker", "--keyboard", "--templates", "tpl"})
-          .Err.find("sind derselbe Ordner"),
-      std::string::npos);
-  Write("game/autorun.script", "eigenes\r\n");
-  EXPECT_EQ(Install({"--keyboard"})
-                .Err.rfind("Ihr Spiel scheint bereits Tastatur- oder Maussupport zu enthalten. "
-                           "Mit --force wird trotzdem installiert;",
-                           0),
-            0u);
-  EXPECT_EQ(Autorun(), "eigenes\r\n");
   // Paths the system spells in UTF-8 are named in the program's text.
 #ifdef _WIN32
   const std::string u = "\xFC";
 #else
   const std::string u = "\xC3\xBC";
 #endif
+  Write("maker/RPG_RT.EXE", ""), Write("m" + u + "/RPG2000.EXE", ""),
+      Write("m" + u + "/oldharmony.dll", "");
   Write("t" + u + "/common/MidiTickOutput.script.wav", "");
-  const Outcome missing = Do({"install", "--game", "game", "--maker", "maker", "--keyboard",
-                              "--force", "--templates", "t" + u});
-  EXPECT_EQ(missing.Status, 1);
-  EXPECT_EQ(missing.Err.rfind("Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde "
-                              "nichts verändert.\n\nDie Datei '" +
-                                  P("t\xFC/common/MidiTickClear.script.wav") +
-                                  "' wurde nicht gefunden.\n",
-                              0),
-            0u)
-      << missing.Err;
-  EXPECT_NE(missing.Err.find("Der Vorlagenordner '" + P("t\xFC/Key") + "' fehlt oder ist leer"),
-            std::string::npos);
-  Write("m" + u + "/RPG2000.EXE", ""), Write("m" + u + "/oldharmony.dll", "");
-  EXPECT_NE(Do({"install", "--game", "game", "--maker", "m" + u, "--keyboard", "--force",
-                "--templates", "tpl"})
-                .Err.find("'" + P("m\xFC/harmony.dll") + "' wurde nicht gefunden"),
-            std::string::npos);
+  const std::string notDone =
+      "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
+  // clang-format off
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"--game", "nirgends", "--maker", "maker"}, "Der Ordner des Spiels 'nirgends' wurde nicht gefunden."},
+      {{"--game", "leer", "--maker", "maker"}, "Im Ordner 'leer' wurde keine RPG_RT.EXE gefunden."},
+      {{"--game", "game", "--maker", "leer"}, "Im Ordner 'leer' wurde keine RPG2000.EXE gefunden."},
+      {{"--game", "game", "--maker", "ohne"}, "Die Datei 'oldharmony.dll' wurde nicht gefunden. Möglicherweise ist der Klavato nicht installiert."},
+      {{"--game", "maker", "--maker", "maker"}, "sind derselbe Ordner"},
+      {{"--game", "game", "--maker", "m" + u, "--force"}, "'" + P("m\xFC/harmony.dll") + "' wurde nicht gefunden"},
+      {{"--game", "game", "--maker", "maker", "--force", "--templates", "t" + u},
+       notDone + "Die Datei '" + P("t\xFC/common/MidiTickClear.script.wav") + "' wurde nicht gefunden.\n"},
+      {{"--game", "game", "--maker", "maker", "--force", "--templates", "t" + u}, "Der Vorlagenordner '" + P("t\xFC/Key") + "' fehlt oder ist leer"},
+  };
+  // clang-format on
+  for (const auto& [folders, error] : cases) {
+    std::vector<std::string> args = {"install", "--keyboard", "--templates", "tpl"};
+    args.insert(args.end(), folders.begin(), folders.end());
+    const Outcome run = Do(args);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_THAT(run.Err, HasSubstr(error));
+  }
+  Write("game/autorun.script", "eigenes\r\n");
+  EXPECT_THAT(Install({"--keyboard"}).Err,
+              StartsWith("Ihr Spiel scheint bereits Tastatur- oder "
+                         "Maussupport zu enthalten. Mit --force wird trotzdem installiert;"));
+  EXPECT_EQ(Autorun(), "eigenes\r\n");
   Write("g" + u + "/RPG_RT.EXE", "");  // a game without a library of its own: no backup
   EXPECT_EQ(
       Do({"install", "--game", "g" + u, "--maker", "maker", "--keyboard", "--templates", "tpl"})
           .Out,
-      kDone + "Die Tastenliste zum Anpassen: " + P("g\xFC/Sound/KeyList.script.wav") + "\n");
+      Installed("g\xFC"));
   EXPECT_EQ(FileBytes(P("game/harmony.dll")), "game/harmony.dll");
   EXPECT_FALSE(fs::exists(P("game/Sound")));
 }

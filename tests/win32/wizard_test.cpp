@@ -15,11 +15,6 @@ namespace {
 
 using namespace testing;
 
-bool RunPages(DialogDriver& driver, int first) {
-  App().Wizard.NextPage = first;
-  return driver.Run(RunWizardPages, 15000);
-}
-
 // Whatever a page shows is changed, Escape leaves it open, and Abbrechen or
 // (on the next page) the close box then keeps every setting as it was.
 TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
@@ -44,7 +39,8 @@ TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
       PressKeys({VK_ESCAPE});
     });
     driver.Then("Wavoria", [&](HWND d) { Click(d, cancel); });  // still open
-    ASSERT_TRUE(RunPages(driver, page)) << driver.Problems();
+    App().Wizard.NextPage = page;
+    ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
     EXPECT_EQ(App().Wizard, expected) << page;
   }
 }
@@ -61,7 +57,8 @@ TEST(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
     Click(chooser, IDCANCEL);
   });
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_CANCEL); });
-  ASSERT_TRUE(RunPages(driver, kPagePaths)) << driver.Problems();
+  App().Wizard.NextPage = kPagePaths;
+  ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
 }
 
 TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
@@ -82,33 +79,27 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
                         std::filesystem::copy_options::recursive);
   ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE"});
   ProcessEndCounter ends;
-  // clang-format off
-  const std::vector<std::function<void(HWND)>> pages = {
-      [](HWND d) {
-        Command(d, IDC_WIZ_PATHS_GAME_BROWSE);
-        Command(d, IDC_WIZ_PATHS_MAKER_BROWSE);
-        Click(d, IDC_WIZ_PATHS_NEXT);
-      },
-      [](HWND d) {
-        SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, true);
-        SetButtonChecked(d, IDC_WIZ_FUNCTIONS_MOUSE, true);
-        PressKeys({VK_RETURN});  // Enter is "Weiter >"
-      },
-      [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); },
-      [](HWND d) {
-        SetDlgItemTextA(d, IDC_WIZ_MOUSE_ID, "5");
-        SetButtonChecked(d, IDC_WIZ_MOUSE_NEGATIVE, true);
-        SetButtonChecked(d, IDC_WIZ_MOUSE_AUTOMATIC, true);
-        Click(d, IDC_WIZ_MOUSE_BACK);
-      },
-      [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); },
-      [](HWND d) { Click(d, IDC_WIZ_MOUSE_NEXT); },
-      [](HWND d) { Click(d, IDC_WIZ_FINISH_BACK); },
-      [](HWND d) { Click(d, IDC_WIZ_MOUSE_NEXT); },
-      [](HWND d) { Click(d, IDC_WIZ_FINISH_FINISH); }};
-  // clang-format on
   DialogDriver driver;
-  for (const auto& page : pages) driver.Then("Wavoria", page);
+  driver.Then("Wavoria", [](HWND d) {
+    for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
+    Click(d, IDC_WIZ_PATHS_NEXT);
+  });
+  driver.Then("Wavoria", [](HWND d) {
+    SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, true);
+    SetButtonChecked(d, IDC_WIZ_FUNCTIONS_MOUSE, true);
+    PressKeys({VK_RETURN});  // Enter is "Weiter >"
+  });
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); });
+  driver.Then("Wavoria", [](HWND d) {
+    SetDlgItemTextA(d, IDC_WIZ_MOUSE_ID, "5");
+    for (int id : {IDC_WIZ_MOUSE_NEGATIVE, IDC_WIZ_MOUSE_AUTOMATIC}) SetButtonChecked(d, id, true);
+    Click(d, IDC_WIZ_MOUSE_BACK);
+  });
+  // Back and forth between the pages, which keep what was set on them.
+  for (int button : {IDC_WIZ_START_FUNCTION_NEXT, IDC_WIZ_MOUSE_NEXT, IDC_WIZ_FINISH_BACK,
+                     IDC_WIZ_MOUSE_NEXT, IDC_WIZ_FINISH_FINISH}) {
+    driver.Then("Wavoria", [button](HWND d) { Click(d, button); });
+  }
   ThenBox(driver, "Wavoria",  // the game's own harmony.dll is kept in the backup
           "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\r\n\r\nDie "
           "ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung '" +

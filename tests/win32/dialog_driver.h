@@ -2,7 +2,9 @@
 // their modal loops: a thread timer looks for the active dialog (a visible,
 // enabled "#32770" window of this thread), and when its caption is the one
 // the next step waits for, runs that step on it. A dialog still open at the
-// time limit is ended and the run fails instead of hanging.
+// time limit is ended and the run fails instead of hanging. A message box
+// is owned by the window under it: the last one a step acted on that is
+// still open.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +13,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "app/win_util_win.h"
 
@@ -44,7 +47,7 @@ class DialogDriver {
   // Runs `open`, which shows a modal window and returns when it closes, while
   // the queued steps act on what it shows. True when every step ran in time.
   bool Run(const std::function<void()>& open, int limitMs = 8000) {
-    problems_.clear();
+    problems_.clear(), seen_.clear();
     current_ = this;
     deadline_ = GetTickCount() + static_cast<DWORD>(limitMs);
     const UINT_PTR timer = SetTimer(nullptr, 0, 15, OnTimer);
@@ -56,6 +59,7 @@ class DialogDriver {
     return problems_.empty();
   }
   const std::string& Problems() const { return problems_; }
+  HWND Under() const { return under_; }
 
  private:
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
@@ -70,33 +74,45 @@ class DialogDriver {
     } else if (!d->steps_.empty() && GetWindowString(active) == d->steps_.front().first) {
       Action step = std::move(d->steps_.front().second);
       d->steps_.pop_front();
+      d->under_ = nullptr;
+      for (HWND w : d->seen_) d->under_ = IsWindow(w) ? w : d->under_;
+      d->seen_.push_back(active);
       step(active);
     }
     d->busy_ = false;
   }
   std::deque<std::pair<std::string, Action>> steps_;
+  std::vector<HWND> seen_;  // the windows the steps acted on
+  HWND under_ = nullptr;
   std::string problems_;
   DWORD deadline_ = 0;
   bool busy_ = false;
   static inline DialogDriver* current_ = nullptr;
 };
 
-// Presses a button as a click does (posted: it acts after the step returns).
+// Presses a button or chooses a menu item as a click does, or the close box
+// for kCloseBox (posted: it acts after the step returns).
+inline constexpr int kCloseBox = 0;
 inline void Click(HWND dialog, int id) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+  if (id == kCloseBox)
+    PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  else
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
 }
 
 // Presses and releases keys through the system's input queue, as the keyboard
-// does, and lets the active dialog take them (a window they open must not be
-// modal: it would wait for a step that cannot run).
-inline void PressKeys(std::initializer_list<WORD> keys) {
+// does, `held` (if any) down all along, and lets the active dialog take them
+// (a window they open must not be modal: it would wait for a step that cannot run).
+inline void PressKeys(std::initializer_list<WORD> keys, WORD held = 0) {
   HWND dialog = ActiveDialog();
-  for (WORD key : keys) {
-    INPUT input[2] = {{INPUT_KEYBOARD, {.ki = {key}}},
-                      {INPUT_KEYBOARD, {.ki = {key, 0, KEYEVENTF_KEYUP}}}};
-    SendInput(2, input, sizeof(INPUT));
-  }
+  std::vector<INPUT> input;
+  const auto add = [&](WORD key, DWORD up) {
+    input.push_back({INPUT_KEYBOARD, {.ki = {key, 0, up}}});
+  };
+  if (held != 0) add(held, 0);
+  for (WORD key : keys) add(key, 0), add(key, KEYEVENTF_KEYUP);
+  if (held != 0) add(held, KEYEVENTF_KEYUP);
+  SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
   for (const DWORD end = GetTickCount() + 150; GetTickCount() < end; Sleep(5)) {
     for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
       if (!IsDialogMessageA(dialog, &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
@@ -104,34 +120,16 @@ inline void PressKeys(std::initializer_list<WORD> keys) {
   }
 }
 
-// A message box: its text, its buttons and its standard icon (IDI_EXCLAMATION,
-// IDI_QUESTION, IDI_ASTERISK, IDI_HAND; nullptr for none).
+// A message box: its text and the icon it shows (nullptr for none).
 inline std::string MessageText(HWND box) {
   return GetItemText(box, 0xFFFF);
 }
-inline LPCSTR MessageIcon(HWND box) {
-  HICON shown = nullptr;  // the one visible static that shows an icon
+inline HICON MessageIcon(HWND box) {
+  HICON shown = nullptr;
   for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-    if ((GetWindowLongA(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && IsWindowVisible(c)) {
-      shown = reinterpret_cast<HICON>(SendMessageA(c, STM_GETICON, 0, 0));
-    }
+    if (shown == nullptr && IsWindowVisible(c)) shown = HICON(SendMessageA(c, STM_GETICON, 0, 0));
   }
-  for (LPCSTR id : {IDI_EXCLAMATION, IDI_QUESTION, IDI_ASTERISK, IDI_HAND}) {
-    if (shown != nullptr && LoadIconA(nullptr, id) == shown) return id;
-  }
-  return shown == nullptr ? nullptr : IDI_APPLICATION;
-}
-
-inline int Selection(HWND d, int id, UINT message = LB_GETCURSEL) {
-  return int(SendDlgItemMessageA(d, id, message, 0, 0));
-}
-inline int ListCount(HWND d, int id) {
-  return Selection(d, id, LB_GETCOUNT);
-}
-inline std::string ListLine(HWND d, int id, int line) {
-  std::string text(std::max<LRESULT>(SendDlgItemMessageA(d, id, LB_GETTEXTLEN, line, 0), 0), '\0');
-  SendDlgItemMessageA(d, id, LB_GETTEXT, line, reinterpret_cast<LPARAM>(text.data()));
-  return text;
+  return shown;
 }
 
 }  // namespace wavoria::testing

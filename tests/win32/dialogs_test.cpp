@@ -16,24 +16,23 @@ using Controls = std::vector<std::pair<int, std::string>>;  // check box "1"/"0"
 
 std::string Kind(HWND d, int id) {
   char name[16] = {};
-  GetClassNameA(GetDlgItem(d, id), name, sizeof name);
-  return name;
+  return std::string(name, GetClassNameA(GetDlgItem(d, id), name, sizeof name));
 }
 
 std::string Shown(HWND d, int id) {
-  if (Kind(d, id) == "Button") return IsDlgButtonChecked(d, id) ? "1" : "0";
-  return Kind(d, id) == "ComboBox" ? std::to_string(Selection(d, id, CB_GETCURSEL))
-                                   : GetItemText(d, id);
+  if (Kind(d, id) == "Button") return IsButtonChecked(d, id) ? "1" : "0";
+  return Kind(d, id) == "ComboBox" ? std::to_string(DropDownSelection(d, id)) : GetItemText(d, id);
 }
 
 void Enter(HWND d, int id, const std::string& value) {
-  if (Kind(d, id) == "Button") CheckDlgButton(d, id, value == "1");
-  if (Kind(d, id) == "ComboBox") Select(d, id, std::stoi(value));
-  if (Kind(d, id) == "Edit") SetDlgItemTextA(d, id, value.c_str());
+  if (Kind(d, id) == "Button") SetButtonChecked(d, id, value == "1");
+  if (Kind(d, id) == "ComboBox") SelectDropDownItem(d, id, std::stoi(value));
+  if (Kind(d, id) == "Edit") SetItemText(d, id, value);
 }
 
 // A dialog, the command handed to it, what its controls show for it, what the
-// user then enters and what OK stores for that.
+// user then enters, what OK stores for that, and what leaves it unconfirmed:
+// Abbrechen or the close box.
 struct Row {
   int Id;
   const char* Caption;
@@ -45,21 +44,21 @@ struct Row {
 
 // clang-format off
 const Row kRows[] = {
-    {IDD_LOG, "In Logdatei schreiben", IDC_LOG_CANCEL, "Text=alt", {{IDC_LOG_TEXT, "alt"}},
+    {IDD_LOG, "In Logdatei schreiben", kCloseBox, "Text=alt", {{IDC_LOG_TEXT, "alt"}},
      {{IDC_LOG_TEXT, "neu ü"}}, "Action=WriteToLog|Text=neu ü"},
     {IDD_OUTPUT, "Wert an Output-Liste anhängen", IDC_OUTPUT_CANCEL, "Value=-12",
      {{IDC_OUTPUT_VALUE, "12"}, {IDC_OUTPUT_NEGATIVE, "1"}},
      {{IDC_OUTPUT_VALUE, "25"}, {IDC_OUTPUT_NEGATIVE, "0"}}, "Action=AddOutput|Value=25"},
-    {IDD_MIDI_TICK, "Funktion von 'Get Midi Pos.' ändern", IDC_MIDI_TICK_CANCEL, "Command=output",
+    {IDD_MIDI_TICK, "Funktion von 'Get Midi Pos.' ändern", kCloseBox, "Command=output",
      {{IDC_MIDI_TICK_FUNCTION, "1"}}, {{IDC_MIDI_TICK_FUNCTION, "0"}},
      "Action=MidiTickFunction|Command=Original"},
-    {IDD_DEBUG_LEVEL, "Debuglevel setzen", IDC_DEBUG_LEVEL_CANCEL, "Level=2",
+    {IDD_DEBUG_LEVEL, "Debuglevel setzen", kCloseBox, "Level=2",
      {{IDC_DEBUG_LEVEL_LEVEL, "2"}}, {{IDC_DEBUG_LEVEL_LEVEL, "3"}}, "Action=SetDebugLevel|Level=3"},
     {IDD_MOUSE_SUPPORT, "Maussupport aktivieren", IDC_MOUSE_CANCEL, "ID=-3|Automatic=True",
      {{IDC_MOUSE_ID, "3"}, {IDC_MOUSE_NEGATIVE, "1"}, {IDC_MOUSE_AUTOMATIC, "1"}},
      {{IDC_MOUSE_ID, "7"}, {IDC_MOUSE_NEGATIVE, "0"}, {IDC_MOUSE_AUTOMATIC, "0"}},
      "Action=EnableMouseSupport|Enable=True|ID=7|Automatic=False"},
-    {IDD_KEY_EVENT, "Tastenereignis registrieren", IDC_KEY_EVENT_CANCEL,
+    {IDD_KEY_EVENT, "Tastenereignis registrieren", kCloseBox,
      "Action=RegisterKeyUpEvent|Key=F1|Value=4|BlockKey=True",
      {{IDC_KEY_EVENT_EVENT, "1"}, {IDC_KEY_EVENT_KEY, "F1"}, {IDC_KEY_EVENT_VALUE, "4"},
       {IDC_KEY_EVENT_NEGATIVE, "0"}, {IDC_KEY_EVENT_BLOCK, "1"}},
@@ -69,7 +68,7 @@ const Row kRows[] = {
      {{IDC_CHEAT_TEXT, "MONEY"}, {IDC_CHEAT_VALUE, "2"}, {IDC_CHEAT_NEGATIVE, "1"}},
      {{IDC_CHEAT_TEXT, "GOLD"}, {IDC_CHEAT_VALUE, "1"}, {IDC_CHEAT_NEGATIVE, "0"}},
      "Action=RegisterCheatEvent|Cheat=GOLD|Value=1"},
-    {IDD_PROGRAM, "Programm ausführen", IDC_PROGRAM_CANCEL,
+    {IDD_PROGRAM, "Programm ausführen", kCloseBox,
      "Command=a.exe|Display=Normal|Priority=Idle|Wait=True|Result=r.txt|Type=Other",
      {{IDC_PROGRAM_FILE, "a.exe"}, {IDC_PROGRAM_MODE, "1"}, {IDC_PROGRAM_PRIORITY, "0"},
       {IDC_PROGRAM_RESULT, "r.txt"}, {IDC_PROGRAM_WAIT, "1"}},
@@ -80,14 +79,10 @@ const Row kRows[] = {
      {{IDC_DOCUMENT_FILE, "a.txt"}, {IDC_DOCUMENT_SHOW_ERRORS, "1"}, {IDC_DOCUMENT_WAIT, "0"}},
      {{IDC_DOCUMENT_FILE, "b.txt"}, {IDC_DOCUMENT_SHOW_ERRORS, "0"}, {IDC_DOCUMENT_WAIT, "1"}},
      "Action=ExecProgram|Command=b.txt|Display=|Wait=True"},
-    {IDD_MCI, "MCI-Befehl senden", IDC_MCI_CANCEL, "Command=play x", {{IDC_MCI_COMMAND, "play x"}},
+    {IDD_MCI, "MCI-Befehl senden", kCloseBox, "Command=play x", {{IDC_MCI_COMMAND, "play x"}},
      {{IDC_MCI_COMMAND, "stop"}}, "Action=MCICommand|Command=stop"},
 };
 // clang-format on
-
-void Open(int id) {
-  ShowRegisteredDialog(nullptr, id);
-}
 
 // Each dialog opens twice: changed and confirmed with Enter, then changed,
 // Escape (which leaves it open) and Abbrechen or the close box.
@@ -102,7 +97,7 @@ TEST(Dialogs, EachControlShowsAndStoresItsFieldEscapeAndCancelChangeNothing) {
       for (const auto& [id, value] : r.Typed) Enter(d, id, value);
       PressKeys({VK_RETURN});
     });
-    ASSERT_TRUE(driver.Run([&] { Open(r.Id); })) << driver.Problems();
+    ASSERT_TRUE(driver.Run([&] { ShowRegisteredDialog(nullptr, r.Id); })) << driver.Problems();
     EXPECT_EQ(shown, r.Shown);
     EXPECT_EQ(Buffer(), Command("", std::string(r.Given) + "|" + r.Stored));
 
@@ -111,11 +106,8 @@ TEST(Dialogs, EachControlShowsAndStoresItsFieldEscapeAndCancelChangeNothing) {
       for (const auto& [id, value] : r.Typed) Enter(d, id, value);
       PressKeys({VK_ESCAPE});
     });
-    driver.Then(r.Caption, [&](HWND d) {  // still open
-      if (r.Id % 200 == 0) PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0);
-      if (r.Id % 200 != 0) Click(d, r.Cancel);
-    });
-    ASSERT_TRUE(driver.Run([&] { Open(r.Id); })) << driver.Problems();
+    driver.Then(r.Caption, [&](HWND d) { Click(d, r.Cancel); });  // still open
+    ASSERT_TRUE(driver.Run([&] { ShowRegisteredDialog(nullptr, r.Id); })) << driver.Problems();
     EXPECT_EQ(Buffer(), Command("", std::string(r.Given) + "|SectionName=&NULL"));
   }
 }
@@ -126,16 +118,11 @@ TEST(Dialogs, LaunchDialogsRefuseAnEmptyFileAndStayOpen) {
       {IDD_DOCUMENT, "Dokument öffnen", IDC_DOCUMENT_OK, "Bitte geben Sie eine Datei an!"}};
   for (const auto& [id, caption, ok, message] : rows) {
     ResetEditBuffer(App().Document);
-    HWND dialog = nullptr;
     DialogDriver driver;
-    driver.Then(caption, [&](HWND d) { Click(dialog = d, ok); });
-    driver.Then("Programm ausführen", [&](HWND box) {
-      ExpectBox(box, "Programm ausführen", message, IDI_EXCLAMATION, {IDOK});
-      EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
-      Click(box, IDOK);
-    });
-    driver.Then(caption, [&](HWND d) { PostMessageA(d, WM_CLOSE, 0, 0); });
-    ASSERT_TRUE(driver.Run([&] { Open(id); })) << driver.Problems();
+    driver.Then(caption, [&](HWND d) { Click(d, ok); });
+    ThenBox(driver, "Programm ausführen", message, IDI_EXCLAMATION, {IDOK}, IDOK);
+    driver.Then(caption, [](HWND d) { Click(d, kCloseBox); });
+    ASSERT_TRUE(driver.Run([&] { ShowRegisteredDialog(nullptr, id); })) << driver.Problems();
   }
 }
 

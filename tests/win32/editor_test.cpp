@@ -21,7 +21,8 @@ using namespace testing;
 
 TEST(StartScreen, EachButtonLeavesItsChoice) {
   // Öffnen asks for a file: the first chooser is cancelled, the second one chooses.
-  for (int button : {IDC_START_WIZARD, IDC_START_NEW, IDC_START_OPEN, IDC_START_CANCEL, 0}) {
+  for (int button :
+       {IDC_START_WIZARD, IDC_START_NEW, IDC_START_OPEN, IDC_START_CANCEL, kCloseBox}) {
     ResetEditor();
     ChooserStub chooser({"", "C:\\gewählt.script.wav"});
     ProcessEndCounter ends;
@@ -29,23 +30,22 @@ TEST(StartScreen, EachButtonLeavesItsChoice) {
     driver.Then("Wavoria", [&](HWND d) {
       EXPECT_NE(SendDlgItemMessageA(d, IDC_START_OPEN, BM_GETIMAGE, IMAGE_ICON, 0), 0);
       if (button == IDC_START_OPEN) Command(d, button);
-      PostMessageA(d, button == 0 ? WM_CLOSE : WM_COMMAND, button, 0);  // 0: the close box
+      Click(d, button);
     });
     ASSERT_TRUE(driver.Run(ShowStartScreen)) << driver.Problems();
-    const bool ends_ = button == IDC_START_CANCEL || button == 0;
-    EXPECT_EQ(App().StartChoice, ends_ ? 0 : button) << button;
-    EXPECT_EQ(ends.Count(), ends_ ? 1 : 0) << button;
-    EXPECT_EQ(App().ScriptToOpen, button == IDC_START_OPEN ? "C:\\gewählt.script.wav" : "");
+    const bool ends_ = button == IDC_START_CANCEL || button == kCloseBox;
+    EXPECT_EQ(std::tuple(App().StartChoice, ends.Count(), App().ScriptToOpen),
+              std::tuple(ends_ ? 0 : button, ends_ ? 1 : 0,
+                         button == IDC_START_OPEN ? "C:\\gewählt.script.wav" : ""))
+        << button;
   }
 }
 
 // The logged texts of the list, one letter per command.
 std::string Texts(HWND w) {
   std::string texts;
-  for (int line = 1; line + 1 < ListCount(w, IDC_MAIN_LIST); ++line) {
-    texts += ListLine(w, IDC_MAIN_LIST, line).back();
-  }
-  return texts;
+  for (const std::string& line : Lines(w)) texts += line.back();
+  return texts.substr(1, texts.size() - 2);
 }
 
 TEST(MainWindow, ListCommandsByButtonAndMenu) {
@@ -63,14 +63,14 @@ TEST(MainWindow, ListCommandsByButtonAndMenu) {
       {0, IDCANCEL, 0, "cn", false}};
   // clang-format on
   DialogDriver driver;
-  FinishWith(driver, MainCaption(), [&](HWND w) {
+  FinishWith(driver, WindowTitle(""), [&](HWND w) {
     for (const auto& s : steps) {
       App().Modified = false;
       Select(w, s.Select);
       Command(w, s.Command);
-      EXPECT_EQ(Texts(w), s.Texts) << s.Command;
-      EXPECT_EQ(Selection(w, IDC_MAIN_LIST), s.Selected) << s.Command;
-      EXPECT_EQ(App().Modified, s.Modified) << s.Command;
+      EXPECT_EQ(std::tuple(Texts(w), Selection(w), App().Modified),
+                std::tuple(std::string(s.Texts), s.Selected, s.Modified))
+          << s.Command;
     }
     Select(w, 1);
     Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_DBLCLK));  // only shows the details
@@ -79,14 +79,9 @@ TEST(MainWindow, ListCommandsByButtonAndMenu) {
     // Alt+E ("B&earbeiten") on the end line does nothing and leaves the focus
     // on the list: Up goes to line 2, "S" on to the line that begins with it.
     SetForegroundWindow(w), Select(w, 3);
-    INPUT alt[2] = {{INPUT_KEYBOARD, {.ki = {VK_MENU}}},
-                    {INPUT_KEYBOARD, {.ki = {VK_MENU, 0, KEYEVENTF_KEYUP}}}};
-    SendInput(1, &alt[0], sizeof(INPUT));
-    PressKeys({'E'});
-    SendInput(1, &alt[1], sizeof(INPUT));
+    PressKeys({'E'}, VK_MENU);
     PressKeys({VK_UP, 'S'});
-    EXPECT_EQ(GetFocus(), GetDlgItem(w, IDC_MAIN_LIST));
-    EXPECT_EQ(Selection(w, IDC_MAIN_LIST), 0);
+    EXPECT_EQ(std::pair(GetFocus(), Selection(w)), std::pair(GetDlgItem(w, IDC_MAIN_LIST), 0));
   });
 }
 
@@ -96,27 +91,19 @@ TEST(MainWindow, AboutAndLeavingWithTheSavePrompt) {
   App().Modified = true;
   ProcessEndCounter ends;
   DialogDriver driver;
-  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_ABOUT); });
-  driver.Then("Über Wavoria", [](HWND box) {
-    ExpectBox(box, "Über Wavoria", std::string(kAboutText), IDI_ASTERISK, {IDOK});
-    Click(box, IDOK);
-  });
-  for (int command : {int(WM_CLOSE), IDM_EXIT, IDM_WIZARD}) {  // Abbrechen keeps the window
-    driver.Then(MainCaption(), [command](HWND w) {
-      PostMessageA(w, command == WM_CLOSE ? WM_CLOSE : WM_COMMAND, command, 0);
-    });
-    driver.Then("Wavoria", [](HWND box) {
-      ExpectBox(box, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",
-                IDI_QUESTION, {IDYES, IDNO, IDCANCEL});
-      Click(box, IDCANCEL);
-    });
+  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_ABOUT); });
+  ThenBox(driver, "Über Wavoria", std::string(kAboutText), IDI_ASTERISK, {IDOK}, IDOK);
+  for (int command : {kCloseBox, IDM_EXIT, IDM_WIZARD}) {  // Abbrechen keeps the window
+    driver.Then(WindowTitle(""), [command](HWND w) { Click(w, command); });
+    ThenBox(driver, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",
+            IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
   }
-  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_WIZARD); });
+  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_WIZARD); });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
   ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
   EXPECT_EQ(App().Wizard.NextPage, kPagePaths);
   EXPECT_TRUE(App().Modified);  // the hand-off keeps the script as it is
-  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_EXIT); });
+  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EXIT); });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
   ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
   EXPECT_EQ(ends.Count(), 1);
@@ -134,12 +121,12 @@ TEST(FileCommands, OpenWithWarningsThenNew) {
   ChooserStub chooser({folder.File("fehlt.script.wav"), path});
   std::string warnings;
   DialogDriver driver;
-  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN); });
+  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
   driver.Then("Wavoria", [](HWND box) {
     EXPECT_NE(MessageText(box).find("fehlt.script.wav"), std::string::npos) << MessageText(box);
     Click(box, IDOK);
   });
-  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN); });
+  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
   for (int i = 0; i < 3; ++i) {
     driver.Then("Wavoria", [&](HWND box) {
       EXPECT_EQ(GetWindow(box, GW_OWNER), App().MainWindow);
@@ -147,14 +134,14 @@ TEST(FileCommands, OpenWithWarningsThenNew) {
       Click(box, IDOK);
     });
   }
-  driver.Then(MainCaption(path), [&](HWND w) {
+  driver.Then(WindowTitle(path), [&](HWND w) {
     EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<> ???",
                                                   "<> In Logdatei schreiben: x", "<>"}));
     App().Modified = true;
-    Post(w, IDM_NEW);
+    Click(w, IDM_NEW);
   });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
-  FinishWith(driver, MainCaption(), [](HWND w) { EXPECT_EQ(ListCount(w, IDC_MAIN_LIST), 2); });
+  FinishWith(driver, WindowTitle(""), [](HWND w) { EXPECT_EQ(Lines(w).size(), 2u); });
   EXPECT_NE(warnings.find("Verweise zu anderen Dateien"), std::string::npos) << warnings;
   EXPECT_LT(warnings.find("unbekannte Kommandos"), warnings.find("unbekannte Einträge"));
 }
@@ -174,21 +161,15 @@ TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
     return true;
   });
   DialogDriver driver;
-  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_OPEN_IN_NOTEPAD); });
-  driver.Then("Wavoria", [](HWND box) {
-    ExpectBox(box, "Wavoria", "Die Datei hat noch keinen Namen. Jetzt speichern?", IDI_QUESTION,
-              {IDYES, IDNO, IDCANCEL});
-    Click(box, IDNO);
-  });
-  driver.Then("Im Editor öffnen", [](HWND box) {
-    ExpectBox(box, "Im Editor öffnen",
-              "Die Datei wird nun im Editor geöffnet. Wenn Sie fertig sind, klicken Sie auf OK.",
-              nullptr, {IDOK});
-    Click(box, IDOK);
-  });
-  FinishWith(driver, MainCaption(), [&](HWND w) {
+  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
+  ThenBox(driver, "Wavoria", "Die Datei hat noch keinen Namen. Jetzt speichern?", IDI_QUESTION,
+          {IDYES, IDNO, IDCANCEL}, IDNO);
+  ThenBox(driver, "Im Editor öffnen",
+          "Die Datei wird nun im Editor geöffnet. Wenn Sie fertig sind, klicken Sie auf OK.",
+          nullptr, {IDOK}, IDOK);
+  FinishWith(driver, WindowTitle(""), [&](HWND w) {
     EXPECT_EQ(commandLines, std::vector<std::string>{"notepad.exe \"" + temp + "\""});
-    EXPECT_EQ(ListLine(w, IDC_MAIN_LIST, 1), "<> In Logdatei schreiben: B");
+    EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: B");
     EXPECT_TRUE(App().Modified);  // only the temporary file holds it
   });
   SetNotepadLauncher({});
@@ -204,8 +185,7 @@ TEST(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails)
   for (const TempFolder* f : {&game, &other}) CreateDirectoryA(f->File("Sound").c_str(), nullptr);
   const std::string script = game.File("Sound\\KeyList.script.wav");
   WriteFile(script, "[Execute]\r\nAction=WriteToLog\r\nText=a\r\nNext=\r\n");
-  char started[MAX_PATH] = {};
-  GetCurrentDirectoryA(MAX_PATH, started);
+  const std::filesystem::path started = std::filesystem::current_path();
   SetCurrentDirectoryA(game.Path().c_str());
   App().ScriptToOpen = "Sound\\KeyList.script.wav";
   // Like the system's chooser, browsing makes the folder shown the current one.
@@ -215,26 +195,22 @@ TEST(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails)
   });
   std::string saved;
   DialogDriver driver;
-  driver.Then(MainCaption(script), [&](HWND w) {
+  driver.Then(WindowTitle(script), [&](HWND w) {
     Command(w, IDM_SAVE_AS);  // cancelled
     Command(w, IDM_SAVE);
-    EXPECT_EQ(GetWindowString(w), MainCaption(script));
+    EXPECT_EQ(GetWindowString(w), WindowTitle(script));
     EXPECT_EQ((saved = ReadFile(script)).rfind(";Diese Datei wurde von Wavoria", 0), 0u) << saved;
     EXPECT_FALSE(FileExists(other.File("Sound\\KeyList.script.wav")));
     SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
-    Post(w, IDM_SAVE);
+    Click(w, IDM_SAVE);
   });
-  driver.Then("Wavoria", [&](HWND box) {
-    ExpectBox(box, "Wavoria",
-              "Die Datei '" + script +
-                  "' konnte nicht gespeichert werden: schreibgeschützt oder keine Berechtigung.",
-              IDI_EXCLAMATION, {IDOK});
-    Click(box, IDOK);
-  });
-  FinishWith(driver, MainCaption(script), [&](HWND) { EXPECT_EQ(ReadFile(script), saved); });
-  SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ThenBox(driver, "Wavoria",
+          "Die Datei '" + script +
+              "' konnte nicht gespeichert werden: schreibgeschützt oder keine Berechtigung.",
+          IDI_EXCLAMATION, {IDOK}, IDOK);
+  FinishWith(driver, WindowTitle(script), [&](HWND) { EXPECT_EQ(ReadFile(script), saved); });
   SetScriptChooser({});
-  SetCurrentDirectoryA(started);
+  std::filesystem::current_path(started);
 }
 
 TEST(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
@@ -269,15 +245,15 @@ TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   const std::string path = folder.File("Testskript.script.wav");
   ChooserStub chooser({path});
   DialogDriver driver;
-  driver.Then(MainCaption(), [](HWND w) {
+  driver.Then(WindowTitle(""), [](HWND w) {
     Command(w, IDM_NEW);
-    Post(w, IDC_MAIN_EDIT);
+    Click(w, IDC_MAIN_EDIT);
   });
   driver.Then("Skript umbenennen", [](HWND d) {
     SetDlgItemTextA(d, IDC_RENAME_NAME, "Testskript");
     Click(d, IDC_RENAME_OK);
   });
-  driver.Then(MainCaption(), [](HWND w) { Select(w, 1), Post(w, IDC_MAIN_ADD); });
+  driver.Then(WindowTitle(""), [](HWND w) { Select(w, 1), Click(w, IDC_MAIN_ADD); });
   driver.Then("Kommando hinzufügen", [](HWND d) { Click(d, IDC_CHOOSER_CANCEL); });
   const auto log = [](const char* text, int button) {
     return [=](HWND d) { SetDlgItemTextA(d, IDC_LOG_TEXT, text), Click(d, button); };
@@ -286,20 +262,22 @@ TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
       {1, IDC_CHOOSER_MCI, "MCI-Befehl senden", [](HWND d) { Click(d, IDC_MCI_CANCEL); }},
       {0, IDC_CHOOSER_LOG, "In Logdatei schreiben", log("Anfang", IDC_LOG_OK)},
       {2, IDC_CHOOSER_DEBUG_LEVEL, "Debuglevel setzen",
-       [](HWND d) { Select(d, IDC_DEBUG_LEVEL_LEVEL, 2), Click(d, IDC_DEBUG_LEVEL_OK); }},
+       [](HWND d) {
+         SelectDropDownItem(d, IDC_DEBUG_LEVEL_LEVEL, 2), Click(d, IDC_DEBUG_LEVEL_OK);
+       }},
       {1, IDC_CHOOSER_KEY_ON, nullptr, {}}};
   for (const auto& [line, button, dialog, fill] : adds) {
     if (line != 0)
-      driver.Then(MainCaption(), [line](HWND w) { Select(w, line), Post(w, IDC_MAIN_ADD); });
+      driver.Then(WindowTitle(""), [line](HWND w) { Select(w, line), Click(w, IDC_MAIN_ADD); });
     driver.Then("Kommando hinzufügen", [button](HWND d) { Click(d, button); });
     if (dialog != nullptr) driver.Then(dialog, fill);
   }
-  driver.Then(MainCaption(), [](HWND w) { Select(w, 2), Post(w, IDC_MAIN_DETAILS_BUTTON); });
+  driver.Then(WindowTitle(""), [](HWND w) { Select(w, 2), Click(w, IDC_MAIN_DETAILS_BUTTON); });
   driver.Then("In Logdatei schreiben", log("verworfen", IDC_LOG_CANCEL));
-  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_EDIT_COMMAND); });
+  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EDIT_COMMAND); });
   driver.Then("In Logdatei schreiben", log("Start", IDC_LOG_OK));
-  driver.Then(MainCaption(), [](HWND w) { Post(w, IDM_SAVE_AS); });
-  FinishWith(driver, MainCaption(path), [&](HWND w) {
+  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_SAVE_AS); });
+  FinishWith(driver, WindowTitle(path), [&](HWND w) {
     EXPECT_FALSE(App().Modified);
     WriteFile(path, "");
     App().Modified = true;

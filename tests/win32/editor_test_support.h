@@ -15,6 +15,7 @@
 #include "app/file_commands_win.h"
 #include "dialog_driver.h"
 #include "document/file_io.h"
+#include "document/list_lines.h"
 #include "resources/resource_ids.h"
 #include "tests/worked_example.h"
 #include "wizard/program_choosers_win.h"
@@ -86,9 +87,7 @@ class TempFolder {
 
 // An editor as the program has it before the first window opens.
 inline void ResetEditor() {
-  App().Document.Clear();
-  App().DocumentPath.clear();
-  App().Modified = false;
+  ResetToNewScript();
   App().ScriptToOpen.clear();
   App().StartChoice = 0;
   App().Wizard = WizardSettings{};
@@ -116,28 +115,23 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(WriteFileAtomically(path, bytes)) << path;
 }
 
-inline std::string MainCaption(const std::string& path = "") {
-  return "Wavoria - " + (path.empty() ? std::string("Unbenannt") : path);
-}
-
-// Runs a command of a window to its end (for commands that open nothing), or
-// posts it (for commands that open a modal window).
+// Runs a command of a window to its end (for commands that open nothing; Click
+// posts the commands that open a modal window).
 inline void Command(HWND window, int id) {
   SendMessageA(window, WM_COMMAND, id, 0);
-}
-inline void Post(HWND window, int id) {
-  PostMessageA(window, WM_COMMAND, id, 0);
 }
 inline void Select(HWND window, int line) {
   SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, line, 0);
 }
-inline void Select(HWND dialog, int id, int item) {
-  SendDlgItemMessageA(dialog, id, CB_SETCURSEL, item, 0);
+inline int Selection(HWND window) {
+  return int(SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETCURSEL, 0, 0));
 }
 inline std::vector<std::string> Lines(HWND window) {
-  std::vector<std::string> lines;
-  for (int i = 0; i < ListCount(window, IDC_MAIN_LIST); ++i)
-    lines.push_back(ListLine(window, IDC_MAIN_LIST, i));
+  std::vector<std::string> lines(SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETCOUNT, 0, 0));
+  for (int i = 0; i < int(lines.size()); ++i) {
+    lines[i].resize(SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETTEXTLEN, i, 0));
+    SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETTEXT, i, LPARAM(lines[i].data()));
+  }
   return lines;
 }
 
@@ -145,7 +139,7 @@ inline std::vector<std::string> Lines(HWND window) {
 // while the script has no unsaved changes.
 inline void CloseMainWindow(HWND window) {
   App().Modified = false;
-  Post(window, IDM_WIZARD);
+  Click(window, IDM_WIZARD);
 }
 
 // Queues `check` on the main window captioned `caption`, which then closes,
@@ -156,14 +150,21 @@ inline void FinishWith(DialogDriver& driver, const std::string& caption,
   ASSERT_TRUE(driver.Run(ShowMainWindow, 20000)) << driver.Problems();
 }
 
-// Checks a message box: title, text, icon and which of OK, Abbrechen, Ja, Nein it has.
-inline void ExpectBox(HWND box, const std::string& title, const std::string& text, LPCSTR icon,
-                      std::vector<int> buttons) {
-  EXPECT_EQ(GetWindowString(box) + "|" + MessageText(box), title + "|" + text);
-  EXPECT_EQ(MessageIcon(box), icon);
-  for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
-    EXPECT_EQ(GetDlgItem(box, id) != nullptr, std::ranges::count(buttons, id) > 0) << id;
-  }
+// Queues a step that checks a message box: its title, its text, its standard
+// icon (nullptr for none), which of OK, Abbrechen, Ja and Nein it has and that
+// the window under it owns it; then it presses `answer`.
+inline void ThenBox(DialogDriver& driver, const std::string& title, const std::string& text,
+                    LPCSTR icon, std::vector<int> buttons, int answer) {
+  std::ranges::sort(buttons);
+  driver.Then(title, [=, &driver](HWND box) {
+    std::vector<int> shown;
+    for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
+      if (GetDlgItem(box, id) != nullptr) shown.push_back(id);
+    }
+    EXPECT_EQ(std::tuple(MessageText(box), MessageIcon(box), shown, GetWindow(box, GW_OWNER)),
+              std::tuple(text, icon ? LoadIconA(nullptr, icon) : nullptr, buttons, driver.Under()));
+    Click(box, answer);
+  });
 }
 
 }  // namespace wavoria::testing

@@ -2,6 +2,7 @@
 // shows, painted as a full repaint paints it.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 #include "app/editor_commands.h"
@@ -12,19 +13,6 @@ namespace wavoria {
 namespace {
 
 using namespace testing;
-
-// A main window on commands that write to the log.
-struct MainWindow {
-  explicit MainWindow(int commands) {
-    ResetEditor();
-    for (int i = 0; i < commands; ++i) AppendLog("Zeile " + std::to_string(i));
-    window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                                MainWindowProc, 0);
-    ShowWindow(window, SW_SHOW), SetForegroundWindow(window);
-  }
-  ~MainWindow() { DestroyWindow(window); }
-  HWND window;
-};
 
 // The pixels of the list as the screen shows it.
 std::vector<DWORD> Picture(HWND list) {
@@ -42,21 +30,27 @@ std::vector<DWORD> Picture(HWND list) {
 }
 
 TEST(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
-  MainWindow main(60);
-  HWND list = GetDlgItem(main.window, IDC_MAIN_LIST);
+  ResetEditor();
+  for (int i = 0; i < 60; ++i) AppendLog("Zeile " + std::to_string(i));
+  const std::unique_ptr<HWND__, decltype(&DestroyWindow)> main(
+      CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
+                         MainWindowProc, 0),
+      DestroyWindow);
+  HWND window = main.get(), list = GetDlgItem(window, IDC_MAIN_LIST);
+  ShowWindow(window, SW_SHOW), SetForegroundWindow(window);
   std::mt19937 random(7);
   const int commands[] = {IDC_MAIN_DELETE, IDC_MAIN_UP, IDC_MAIN_DOWN};
   for (int step = 0; step < 150; ++step) {
-    const int line = int(random() % ListCount(main.window, IDC_MAIN_LIST));
-    Select(main.window, line);
+    const int line = int(random() % Lines(window).size());
+    Select(window, line);
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     CommandTable expected = App().Document;
     const int id = commands[random() % 3];
     auto change = id == IDC_MAIN_DELETE ? DeleteAt : id == IDC_MAIN_UP ? MoveUpAt : MoveDownAt;
     const std::optional<int> selected = change(expected, line);
-    Command(main.window, id);
-    ASSERT_EQ(Lines(main.window), BuildListLines(expected)) << "step " << step;
-    ASSERT_EQ(Selection(main.window, IDC_MAIN_LIST), selected.value_or(line)) << "step " << step;
+    Command(window, id);
+    ASSERT_EQ(Lines(window), BuildListLines(expected)) << "step " << step;
+    ASSERT_EQ(Selection(window), selected.value_or(line)) << "step " << step;
     UpdateWindow(list);
     const std::vector<DWORD> shown = Picture(list);
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

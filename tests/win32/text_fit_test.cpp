@@ -23,12 +23,9 @@ struct Room {
   bool Redrawn = false;  // drawn again into the rectangle measured for it
 };
 
-Room RoomFor(HWND control, HDC dc) {
-  char name[16] = {};
-  GetClassNameA(control, name, sizeof name);
+Room RoomFor(HWND control, const char* name, LONG style, HDC dc) {
   RECT r;
   GetClientRect(control, &r);
-  const LONG style = GetWindowLongA(control, GWL_STYLE);
   if (lstrcmpiA(name, "Static") == 0) {
     const LONG type = style & SS_TYPEMASK;
     const UINT prefix = (style & SS_NOPREFIX) ? DT_NOPREFIX : 0;
@@ -82,7 +79,7 @@ TEST(TextFit, EveryTextFitsItsControl) {
       }
       HDC dc = GetDC(c);
       HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)));
-      const Room room = RoomFor(c, dc);
+      const Room room = RoomFor(c, kind, style, dc);
       RECT need = {0, 0, room.Size.cx, 0};
       if (room.Format != 0 && text[0] != '\0') {
         DrawTextA(dc, text, -1, &need, room.Format | DT_CALCRECT);

@@ -15,19 +15,14 @@ namespace {
 
 using namespace testing;
 
-bool RunPages(DialogDriver& driver, int first) {
-  App().Wizard.NextPage = first;
-  return driver.Run(RunWizardPages, 15000);
-}
-
 // Whatever a page shows is changed, Escape leaves it open, and Abbrechen or
 // (on the next page) the close box then keeps every setting as it was.
 TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
   const std::pair<int, int> pages[] = {{kPagePaths, IDC_WIZ_PATHS_CANCEL},
-                                       {8100, IDC_WIZ_FUNCTIONS_CANCEL},
-                                       {8200, IDC_WIZ_START_FUNCTION_CANCEL},
-                                       {8400, IDC_WIZ_MOUSE_CANCEL},
-                                       {8500, 0}};
+                                       {IDD_WIZ_FUNCTIONS, IDC_WIZ_FUNCTIONS_CANCEL},
+                                       {IDD_WIZ_START_FUNCTION, IDC_WIZ_START_FUNCTION_CANCEL},
+                                       {IDD_WIZ_MOUSE, IDC_WIZ_MOUSE_CANCEL},
+                                       {IDD_WIZ_FINISH, kCloseBox}};
   for (auto [page, cancel] : pages) {
     ResetEditor();
     App().Wizard.KeyboardSupport = App().Wizard.MouseSupport = 1;
@@ -39,35 +34,31 @@ TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
       for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
       SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, false);
       SetButtonChecked(d, IDC_WIZ_MOUSE_NEGATIVE, true);
-      Select(d, IDC_WIZ_START_FUNCTION_LIST, 1);
+      SelectDropDownItem(d, IDC_WIZ_START_FUNCTION_LIST, 1);
       SetDlgItemTextA(d, IDC_WIZ_MOUSE_ID, "99");
       PressKeys({VK_ESCAPE});
     });
-    driver.Then("Wavoria", [&](HWND d) {  // still open
-      PostMessageA(d, cancel == 0 ? WM_CLOSE : WM_COMMAND, cancel, 0);
-    });
-    ASSERT_TRUE(RunPages(driver, page)) << driver.Problems();
+    driver.Then("Wavoria", [&](HWND d) { Click(d, cancel); });  // still open
+    App().Wizard.NextPage = page;
+    ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
     EXPECT_EQ(App().Wizard, expected) << page;
   }
 }
 
 TEST(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
   ResetEditor();
-  HWND page = nullptr;
   DialogDriver driver;
-  driver.Then("Wavoria", [&](HWND d) { Click(page = d, IDC_WIZ_PATHS_NEXT); });
-  driver.Then("Wavoria", [&](HWND box) {
-    ExpectBox(box, "Wavoria", "Bitte geben Sie den Pfad Ihres Spiels an!", IDI_EXCLAMATION, {IDOK});
-    EXPECT_EQ(GetWindow(box, GW_OWNER), page);
-    Click(box, IDOK);
-  });
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_NEXT); });
+  ThenBox(driver, "Wavoria", "Bitte geben Sie den Pfad Ihres Spiels an!", IDI_EXCLAMATION, {IDOK},
+          IDOK);
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_GAME_BROWSE); });
   driver.Then("RPG Runtime-Pfad finden", [](HWND chooser) {
     EXPECT_EQ(GetItemText(chooser, 0x470), "RPG Runtime (rpg_rt.exe)");  // cmb1, the filter
     Click(chooser, IDCANCEL);
   });
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_CANCEL); });
-  ASSERT_TRUE(RunPages(driver, kPagePaths)) << driver.Problems();
+  App().Wizard.NextPage = kPagePaths;
+  ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
 }
 
 TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
@@ -75,11 +66,9 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   FixBackupStamp("2026-12-07 14.03.12");
   TempFolder base("wiz Spielstätte");
   const std::string game = base.File("Mein Spiel\\"), maker = base.File("RPG Maker\\");
-  CreateDirectoryA(game.c_str(), nullptr);
-  CreateDirectoryA(maker.c_str(), nullptr);
+  for (const std::string& folder : {game, maker}) CreateDirectoryA(folder.c_str(), nullptr);
   for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) WriteFile(game + file, "Spiel");
-  const char* const makerFiles[] = {"RPG2000.EXE", "harmony.dll", "oldharmony.dll"};
-  for (const char* file : makerFiles) {
+  for (const char* file : {"RPG2000.EXE", "harmony.dll", "oldharmony.dll"}) {
     WriteFile(maker + file, file);
     SetFileAttributesA((maker + file).c_str(), FILE_ATTRIBUTE_READONLY);
   }
@@ -90,42 +79,34 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
                         std::filesystem::copy_options::recursive);
   ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE"});
   ProcessEndCounter ends;
-  // clang-format off
-  const std::vector<std::function<void(HWND)>> pages = {
-      [](HWND d) {
-        Command(d, IDC_WIZ_PATHS_GAME_BROWSE);
-        Command(d, IDC_WIZ_PATHS_MAKER_BROWSE);
-        Click(d, IDC_WIZ_PATHS_NEXT);
-      },
-      [](HWND d) {
-        SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, true);
-        SetButtonChecked(d, IDC_WIZ_FUNCTIONS_MOUSE, true);
-        PressKeys({VK_RETURN});  // Enter is "Weiter >"
-      },
-      [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); },
-      [](HWND d) {
-        SetDlgItemTextA(d, IDC_WIZ_MOUSE_ID, "5");
-        SetButtonChecked(d, IDC_WIZ_MOUSE_NEGATIVE, true);
-        SetButtonChecked(d, IDC_WIZ_MOUSE_AUTOMATIC, true);
-        Click(d, IDC_WIZ_MOUSE_BACK);
-      },
-      [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); },
-      [](HWND d) { Click(d, IDC_WIZ_MOUSE_NEXT); },
-      [](HWND d) { Click(d, IDC_WIZ_FINISH_BACK); },
-      [](HWND d) { Click(d, IDC_WIZ_MOUSE_NEXT); },
-      [](HWND d) { Click(d, IDC_WIZ_FINISH_FINISH); },
-      [&](HWND box) {  // the game's own harmony.dll is kept in the backup
-        ExpectBox(box, "Wavoria", "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!"
-                  "\r\n\r\nDie ersetzten Dateien, die sich von den neuen unterschieden, liegen in "
-                  "der Sicherung '" + game + "Wavoria-Sicherung\\2026-12-07 14.03.12'.",
-                  IDI_ASTERISK, {IDOK});
-        Click(box, IDOK);
-      }};
-  // clang-format on
   DialogDriver driver;
-  for (const auto& page : pages) driver.Then("Wavoria", page);
+  driver.Then("Wavoria", [](HWND d) {
+    for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
+    Click(d, IDC_WIZ_PATHS_NEXT);
+  });
+  driver.Then("Wavoria", [](HWND d) {
+    SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, true);
+    SetButtonChecked(d, IDC_WIZ_FUNCTIONS_MOUSE, true);
+    PressKeys({VK_RETURN});  // Enter is "Weiter >"
+  });
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); });
+  driver.Then("Wavoria", [](HWND d) {
+    SetDlgItemTextA(d, IDC_WIZ_MOUSE_ID, "5");
+    for (int id : {IDC_WIZ_MOUSE_NEGATIVE, IDC_WIZ_MOUSE_AUTOMATIC}) SetButtonChecked(d, id, true);
+    Click(d, IDC_WIZ_MOUSE_BACK);
+  });
+  // Back and forth between the pages, which keep what was set on them.
+  for (int button : {IDC_WIZ_START_FUNCTION_NEXT, IDC_WIZ_MOUSE_NEXT, IDC_WIZ_FINISH_BACK,
+                     IDC_WIZ_MOUSE_NEXT, IDC_WIZ_FINISH_FINISH}) {
+    driver.Then("Wavoria", [button](HWND d) { Click(d, button); });
+  }
+  ThenBox(driver, "Wavoria",  // the game's own harmony.dll is kept in the backup
+          "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\r\n\r\nDie "
+          "ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung '" +
+              game + "Wavoria-Sicherung\\2026-12-07 14.03.12'.",
+          IDI_ASTERISK, {IDOK}, IDOK);
   std::vector<std::string> lines;
-  driver.Then(MainCaption(game + "Sound\\KeyList.script.wav"), [&](HWND w) {
+  driver.Then(WindowTitle(game + "Sound\\KeyList.script.wav"), [&](HWND w) {
     lines = Lines(w);
     CloseMainWindow(w);  // hands over to the wizard again, which shows the folders
   });
@@ -148,9 +129,6 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
 
   FixBackupStamp("");
   std::filesystem::remove_all(templates);
-  for (const char* file : makerFiles) {
-    SetFileAttributesA((maker + file).c_str(), FILE_ATTRIBUTE_NORMAL);
-  }
 }
 
 }  // namespace

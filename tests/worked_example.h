@@ -20,7 +20,7 @@ inline ActionTable EditorActions() {
 }
 
 // A command with fields given as "Key=Value|Key=Value", keys as the file spells
-// them (Action and SectionName among them); a later value wins.
+// them (Action, SectionName and Next among them); a later value wins.
 inline ScriptCommand Command(std::string_view action, std::string_view fields = "") {
   ScriptCommand c;
   c.Action = action;
@@ -31,6 +31,7 @@ inline ScriptCommand Command(std::string_view action, std::string_view fields = 
                            value = item.substr(std::min(item.size(), key.size() + 1));
     if (key == "Action") c.Action = value;
     if (key == "SectionName") c.SectionName = value;
+    if (key == "Next") c.Next = value;
     for (const auto& p : kParameterKeys) {
       if (p.name == key) c.*p.field = value;
     }
@@ -42,23 +43,9 @@ inline ScriptCommand Command(std::string_view action, std::string_view fields = 
 // "Start", SetDebugLevel 2 at the end, EnableKeySupport at position 1.
 inline constexpr char kWorkedExample[] =
     ";Diese Datei wurde von Wavoria erstellt oder bearbeitet.\r\n"
-    ";Namen von Sections wurden nicht berücksichtigt.\r\n"
-    "\r\n"
-    ";WIZDESC$Testskript\r\n"
-    "[WIZ0]\r\n"
-    "Action=WriteToLog\r\n"
-    "Text=Start\r\n"
-    "Next=WIZ1\r\n"
-    "\r\n"
-    "[WIZ1]\r\n"
-    "Action=SetDebugLevel\r\n"
-    "Level=2\r\n"
-    "Next=\r\n"
-    "\r\n"
-    "[Execute]\r\n"
-    "Action=EnableKeySupport\r\n"
-    "Enable=True\r\n"
-    "Next=WIZ0\r\n"
-    "\r\n";
+    ";Namen von Sections wurden nicht berücksichtigt.\r\n\r\n;WIZDESC$Testskript\r\n"
+    "[WIZ0]\r\nAction=WriteToLog\r\nText=Start\r\nNext=WIZ1\r\n\r\n"
+    "[WIZ1]\r\nAction=SetDebugLevel\r\nLevel=2\r\nNext=\r\n\r\n"
+    "[Execute]\r\nAction=EnableKeySupport\r\nEnable=True\r\nNext=WIZ0\r\n\r\n";
 
 }  // namespace wavoria::testing

@@ -49,6 +49,7 @@ struct PageResult {
   bool Closes = false;                   // the page closes; NextPage names what follows
   MessageIcon Icon = MessageIcon::None;  // the box to show first, None for none
   std::string Message;                   // its text
+  bool operator==(const PageResult&) const = default;
 };
 
 // Whether id names one of the five pages. The wizard loop ends on any other

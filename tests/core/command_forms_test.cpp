@@ -17,39 +17,36 @@ namespace {
 using testing::Command;
 
 TEST(CommandForms, NegativRuleAndLists) {
+  // clang-format off
   const std::tuple<const char*, const char*, bool, const char*> numbers[] = {
-      {"-12", "12", true, "-12"},  {"7.9", "7", false, "7"},
-      {"", "0", false, "0"},       {"abc", "0", false, "0"},
-      {"&H10", "16", false, "16"}, {"-2147483648", "2147483648", true, "-2147483648"},
-  };
+      {"-12", "12", true, "-12"}, {"7.9", "7", false, "7"}, {"", "0", false, "0"}, {"abc", "0", false, "0"},
+      {"&H10", "16", false, "16"}, {"-2147483648", "2147483648", true, "-2147483648"}};
+  // clang-format on
   for (const auto& [field, digits, negative, stored] : numbers) {
     const SignedNumberForm f = ShowSignedNumber(field);
-    EXPECT_EQ(f.Digits, digits) << field;
-    EXPECT_EQ(f.Negative, negative) << field;
+    EXPECT_EQ(std::tuple(f.Digits, f.Negative), std::tuple(digits, negative)) << field;
     EXPECT_EQ(StoreSignedNumber(f.Digits, f.Negative), stored) << field;
   }
-  EXPECT_EQ(StoreSignedNumber("0", true), "0");
-  EXPECT_EQ(StoreSignedNumber("99999999999", false), "2147483647");
+  EXPECT_EQ(StoreSignedNumber("0", true) + StoreSignedNumber("99999999999", false), "02147483647");
   const std::pair<const char*, int> midi[] = {{"oUtPuT", 1}, {"Original", 0}, {"x", 0}};
   for (const auto& [command, item] : midi) EXPECT_EQ(MidiTickSelection(command), item);
   const std::pair<const char*, int> levels[] = {{"", 0}, {"3", 3}, {"5", -1}, {"-1", -1}};
   for (const auto& [level, item] : levels) EXPECT_EQ(DebugLevelSelection(level), item);
   // Without a selection nothing is stored: the dialog ends as cancelled.
+  // clang-format off
   const std::tuple<int, std::optional<std::string>, std::optional<std::string>> items[] = {
-      {-1, std::nullopt, std::nullopt}, {0, "Original", "0"},   {1, "Output", "1"},
-      {2, std::nullopt, "2"},           {3, std::nullopt, "3"}, {4, std::nullopt, std::nullopt},
-  };
+      {-1, std::nullopt, std::nullopt}, {0, "Original", "0"}, {1, "Output", "1"}, {2, std::nullopt, "2"},
+      {3, std::nullopt, "3"}, {4, std::nullopt, std::nullopt}};
+  // clang-format on
   for (const auto& [item, command, level] : items) {
-    EXPECT_EQ(MidiTickCommand(item), command) << item;
-    EXPECT_EQ(DebugLevelValue(item), level) << item;
+    EXPECT_EQ(std::pair(MidiTickCommand(item), DebugLevelValue(item)), std::pair(command, level));
   }
 }
 
 TEST(CommandForms, MouseCheatAndKeyEvent) {
   ScriptCommand mouse = Command("", "Enable=False|ID=-3|Automatic=true");
   const MouseSupportForm m = ShowMouseSupport(mouse);
-  EXPECT_EQ(m.Id.Digits, "3");
-  EXPECT_TRUE(m.Id.Negative && m.Automatic);
+  EXPECT_TRUE(m.Id.Digits == "3" && m.Id.Negative && m.Automatic);
   StoreMouseSupport(m, mouse);
   EXPECT_EQ(mouse, Command("EnableMouseSupport", "Enable=True|ID=-3|Automatic=True"));
   StoreMouseSupport(ShowMouseSupport(Command("", "Automatic=Yes")), mouse);
@@ -84,14 +81,13 @@ TEST(CommandForms, MouseCheatAndKeyEvent) {
 }
 
 TEST(CommandForms, ProgramAndDocumentLaunch) {
-  const std::pair<const char*, int> modes[] = {
-      {"", 0},          {"NORMAL", 1},          {"minimized", 2},
-      {"Maximized", 3}, {"MINIMIZEDACTIVE", 4}, {"notactivated", 5},
-      {" Normal", 0},   {"Minimiert", 0}};
+  // clang-format off
+  const std::pair<const char*, int> modes[] = {{"", 0}, {"NORMAL", 1}, {"minimized", 2}, {"Maximized", 3},
+      {"MINIMIZEDACTIVE", 4}, {"notactivated", 5}, {" Normal", 0}, {"Minimiert", 0}};
+  const std::pair<const char*, int> priorities[] = {{"", 1}, {"IDLE", 0}, {"hight", 2}, {"High", 1}, {"realTIME", 3}};
+  // clang-format on
   for (const auto& [display, item] : modes)
     EXPECT_EQ(LaunchModeSelection(display), item) << display;
-  const std::pair<const char*, int> priorities[] = {
-      {"", 1}, {"IDLE", 0}, {"hight", 2}, {"High", 1}, {"realTIME", 3}};
   for (const auto& [priority, item] : priorities)
     EXPECT_EQ(LaunchPrioritySelection(priority), item);
 
@@ -99,9 +95,9 @@ TEST(CommandForms, ProgramAndDocumentLaunch) {
       "",
       "Command= a.exe |Result=r|Wait=tRUE|Display=maximized|Priority=HIGHT|Type=Document|Key=F1");
   ProgramLaunchForm program = ShowProgramLaunch(cmd);
-  EXPECT_EQ(program.File + program.ResultFile, " a.exe r");
-  EXPECT_TRUE(program.Wait);
-  EXPECT_EQ(program.Mode * 10 + program.Priority, 32);
+  EXPECT_EQ(
+      std::tuple(program.File, program.ResultFile, program.Wait, program.Mode, program.Priority),
+      std::tuple(" a.exe ", "r", true, 3, 2));
   program.Mode = 4;
   ASSERT_TRUE(StoreProgramLaunch(program, cmd));
   EXPECT_EQ(

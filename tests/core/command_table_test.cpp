@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "document/list_diff.h"
 #include "document/list_lines.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
+#include "document/text.h"
 #include "test_support.h"
 
 namespace wavoria {
@@ -23,11 +25,10 @@ CommandTable TableWith(int n) {
 
 TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   CommandTable full = TableWith(511);
-  EXPECT_EQ(full.FindFreeSlot(), -1);
   EXPECT_EQ(full.InsertCommand(1), -1);
+  EXPECT_EQ(std::tuple(full.FindFreeSlot(), full.FindPredecessor(full.Head()), full.LastPosition()),
+            std::tuple(-1, -1, 511));
   EXPECT_EQ(full.NewSectionName(), "WIZ511");
-  EXPECT_EQ(full.LastPosition(), 511);
-  EXPECT_EQ(full.FindPredecessor(full.Head()), -1);
   full.Slot(full.SlotAt(511)).Text = "last";
   full.MoveCommandUp(511);  // a full table still moves and deletes
   full.DeleteCommand(1);
@@ -37,8 +38,7 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   for (int p : {0, 4}) t.DeleteCommand(p);
   for (int p : {0, 1, 4}) t.MoveCommandUp(p);
   for (int p : {0, 3, 4}) t.MoveCommandDown(p);
-  EXPECT_EQ(t.InsertCommand(0), -1);
-  EXPECT_EQ(t.InsertCommand(5), -1);
+  EXPECT_EQ(std::pair(t.InsertCommand(0), t.InsertCommand(5)), std::pair(-1, -1));
   EXPECT_EQ(ChainNames(t), ChainNames(before));
   EXPECT_EQ(t.Head(), before.Head());
   t.Slot(3).SectionName = "EXECUTE";  // the head's name: a Next naming it ends the chain
@@ -50,8 +50,7 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   t.ResetCommand(1, false);
   EXPECT_EQ(t.Slot(1), before.Slot(1));
   t.ResetCommand(1, true);
-  EXPECT_EQ(t.Slot(1).SectionName, "");
-  EXPECT_EQ(t.Slot(1).Next, "");
+  EXPECT_EQ(t.Slot(1).SectionName + t.Slot(1).Next, "");
 }
 
 // Random editing sessions: the table against a plain list, the list box's
@@ -99,6 +98,55 @@ TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
     CommandTable back;
     EXPECT_FALSE(ParseScript(ScriptText(t), testing::EditorActions(), back).Any());
     EXPECT_EQ(ScriptText(back), ScriptText(t));
+  }
+}
+
+// The list box's update: the fewest edits for a move, a delete and an edit.
+TEST(ListUpdate, EditsAreMinimal) {
+  const std::vector<std::string> lines{"s", "a", "b", "c", "<>"};
+  using E = ListEdit;
+  // clang-format off
+  const struct { std::vector<std::string> wanted; std::vector<E> edits; } cases[] = {
+      {{"s", "b", "a", "c", "<>"}, {{E::kReplace, 1, "b"}, {E::kReplace, 2, "a"}}},
+      {{"s", "a", "c", "<>"}, {{E::kDelete, 2, ""}}},
+      {{"s", "a", "x", "b", "c", "<>"}, {{E::kInsert, 2, "x"}}},
+      {{"s", "a", "b", "x", "<>"}, {{E::kReplace, 3, "x"}}},
+      {lines, {}},
+      {{}, std::vector<E>(5, {E::kDelete, 0, ""})},
+  };
+  // clang-format on
+  for (const auto& row : cases) EXPECT_EQ(DiffListLines(lines, row.wanted), row.edits);
+}
+
+// A read after a long script leaves nothing of it behind.
+TEST(ListUpdate, ResetAfterALongScriptEmptiesEverySlot) {
+  CommandTable table = TableWith(511);
+  table.Slot(511).Text = std::string(300, 'x');  // a long value too
+  table.Clear();
+  table.Slot(3).Key = "k";
+  table.Clear();
+  EXPECT_EQ(std::pair(table.SlotsInUse(), table.SlotAt(2)), std::pair(1, -1));  // stops at the head
+  const CommandTable fresh;
+  for (int s = -1; s < kSlotCount; ++s) ASSERT_EQ(std::as_const(table).Slot(s), fresh.Slot(s)) << s;
+  EXPECT_EQ(table.NewSectionName() + DecimalText(table.FindFreeSlot()), "WIZ01");
+}
+
+TEST(ListUpdate, TheViewStaysPutUnlessTheSelectionWouldLeaveIt) {
+  // clang-format off
+  struct Case { int top, selected, visible, count, kept; } const cases[] = {
+      {10, 15, 10, 100, 10},  // inside the view: no scrolling
+      {10, 19, 10, 100, 10},  // on the bottom edge
+      {10, 20, 10, 100, 11},  // one below: just far enough
+      {10, 9, 10, 100, 9},    // one above
+      {10, 0, 10, 100, 0},    // to the head line
+      {95, 96, 10, 100, 90},  // lines deleted at the end: the last full view
+      {0, 3, 10, 5, 0},       // shorter than the view
+      {4, 4, 0, 100, 4},      // a list box too small for one line still shows it
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    EXPECT_EQ(KeptTopLine(c.top, c.selected, c.visible, c.count), c.kept)
+        << c.top << " " << c.selected << " " << c.visible << " " << c.count;
   }
 }
 

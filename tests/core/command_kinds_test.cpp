@@ -65,11 +65,10 @@ TEST(CommandKinds, ListLineDialogDetailsAndIcon) {
     const std::string name = t.Slot(slot).SectionName;
     t.Slot(slot) = cmd;
     t.Slot(slot).SectionName = name;
-    EXPECT_EQ(BuildListLines(t)[1], "<> " + list);
-    EXPECT_EQ(t.Slot(slot).DialogType, dialog);
+    const std::string line = BuildListLines(t)[1];  // which sets the dialog
     const Details d = DetailsOf(t, 1, "");
-    EXPECT_EQ(d.Text, details);
-    EXPECT_EQ(d.Icon, icon);
+    EXPECT_EQ(std::tuple(line, t.Slot(slot).DialogType, d.Text, d.Icon),
+              std::tuple("<> " + list, dialog, details, icon));
   }
 }
 
@@ -85,29 +84,27 @@ TEST(CommandKinds, ScriptLineEndLineLabelsAndLimits) {
   t.Slot(2).SectionName = "&NULL";  // a file may name a section so
   t.Slot(1).Next = "&NULL";
   t.Slot(3).Text = std::string(9000, 'x');
-  t.Slot(4).SectionName = "Unreached";
-  t.Slot(4).Action = "WriteToLog";
+  t.Slot(4) = Command("WriteToLog", "SectionName=Unreached");
   t.Slot(4).DialogType = 7;
   t.RebuildOrder();
   const std::vector<std::string> lines = BuildListLines(t);
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[3].size(), 510u);
-  EXPECT_EQ(t.Slot(4).DialogType, 7);  // outside the chain: untouched
-  EXPECT_EQ(t.Head().DialogType, -1);
+  EXPECT_EQ(std::pair(t.Slot(4).DialogType, t.Head().DialogType),
+            std::pair(7, -1));  // 4: unreached
   const Details head = DetailsOf(t, 0, "C:\\a.script.wav");
-  EXPECT_EQ(head.Text, "Beginn des Skripts\r\nDatei: C:\\a.script.wav\r\nSkriptname: Demo");
-  EXPECT_EQ(head.Icon, 163);
-  EXPECT_EQ(head.SectionLabel + head.NextLabel, "");
+  EXPECT_EQ(
+      std::tuple(head.Text, head.Icon, head.SectionLabel + head.NextLabel),
+      std::tuple("Beginn des Skripts\r\nDatei: C:\\a.script.wav\r\nSkriptname: Demo", 163, ""));
   const std::tuple<int, const char*, const char*> labels[] = {
       {1, "Execute", "&NULL"}, {2, "", "WIZ2"}, {3, "WIZ2", ""}, {4, "", ""}, {-1, "", ""}};
   for (const auto& [position, section, next] : labels) {
     const Details d = DetailsOf(t, position, "");
-    EXPECT_EQ(d.SectionLabel, section) << position;
-    EXPECT_EQ(d.NextLabel, next) << position;
+    EXPECT_EQ(d.SectionLabel + "|" + d.NextLabel, std::string(section) + "|" + next);
   }
   EXPECT_EQ(DetailsOf(t, 3, "").Text.size(), 8191u);
-  EXPECT_EQ(DetailsOf(t, 4, "").Icon, 164);
-  EXPECT_EQ(DetailsOf(t, 4, "").Text, "");
+  EXPECT_EQ(std::pair(DetailsOf(t, 4, "").Icon, DetailsOf(t, 4, "").Text),
+            std::pair(164, std::string()));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "document/script_reader.h"
+#include "document/text.h"
 #include "test_support.h"
 
 namespace wavoria {
@@ -27,11 +28,10 @@ TEST(DataFiles, FieldsAndNumbers) {
 TEST(DataFiles, KeyAndActionTables) {
   const KeyNameTable keys =
       ParseKeyNames("A,30\n\"Bild auf\",73\nB,30\nWeit,200\nNeg,-1\nL,128\nR,129\n");
-  EXPECT_EQ(keys[30].Name, "B");  // the later record wins
+  // The later record wins; the records missing at the end name nothing.
+  EXPECT_EQ(keys[30].Name + "|" + keys[73].Name + "|" + keys[128].Name + "|" + keys[0].Name,
+            "B|Bild auf|L|");
   EXPECT_EQ(keys[30].ScanCode, 30);
-  EXPECT_EQ(keys[73].Name, "Bild auf");
-  EXPECT_EQ(keys[128].Name, "L");
-  EXPECT_EQ(keys[0].Name, "");   // the records missing at the end name nothing
   std::string full = "Nul,0\n";  // all 83 records there: scan code 0 has a name too
   for (int i = 1; i < 83; ++i) full += "K,5\n";
   EXPECT_EQ(ParseKeyNames(full)[0].Name, "Nul");
@@ -41,8 +41,7 @@ TEST(DataFiles, KeyAndActionTables) {
   const ActionTable actions = ParseActionNames(text);
   EXPECT_EQ(actions[31].Number, 31);
   EXPECT_TRUE(IsKnownAction("action31", actions));
-  EXPECT_FALSE(IsKnownAction("Action32", actions));
-  EXPECT_FALSE(IsKnownAction("", ParseActionNames(",1\n")));
+  EXPECT_FALSE(IsKnownAction("Action32", actions) || IsKnownAction("", ParseActionNames(",1\n")));
 }
 
 TEST(DataFiles, ShippedFilesLoadAndAMissingOneIsNamed) {
@@ -51,15 +50,13 @@ TEST(DataFiles, ShippedFilesLoadAndAMissingOneIsNamed) {
   ASSERT_TRUE(LoadStartupTables(testing::DataFolder(), tables, missing)) << missing;
   int named = 0;
   for (const KeyName& key : tables.Keys) named += !key.Name.empty();
-  EXPECT_EQ(named, 83);
-  EXPECT_EQ(tables.Keys[28].Name, "Enter");
+  EXPECT_EQ(tables.Keys[28].Name + DecimalText(named), "Enter83");
   EXPECT_TRUE(IsKnownAction("SetDebugLevel", tables.Actions));
   testing::TempFolder folder("datafiles");
   EXPECT_FALSE(LoadStartupTables(folder.Path(), tables, missing));
   EXPECT_EQ(MissingDataFileMessage(missing), "Die Datei 'keys.dat' wurde nicht gefunden.");
   std::ofstream(folder.File("keys.dat")) << "Esc,1\n";
-  EXPECT_FALSE(LoadStartupTables(folder.Path(), tables, missing));
-  EXPECT_EQ(missing, "actions.dat");
+  EXPECT_FALSE(LoadStartupTables(folder.Path(), tables, missing) || missing != "actions.dat");
   std::ofstream(folder.File("actions.dat")) << "WriteToLog,1\n";
   EXPECT_TRUE(LoadStartupTables(folder.Path(), tables, missing));
   EXPECT_EQ(tables.Keys[1].Name, "Esc");

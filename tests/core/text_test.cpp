@@ -68,42 +68,31 @@ TEST(Text, Utf8AndWindows1252) {
   };
   // clang-format on
   for (const auto& [input, converted, text, unmappable, line] : cases) {
-    const Utf8Conversion result = ConvertUtf8Text(input);
-    EXPECT_EQ(result.Converted, converted) << input;
-    EXPECT_EQ(result.Text, text) << input;
-    EXPECT_EQ(result.Unmappable, unmappable) << input;
-    EXPECT_EQ(FirstUtf8Line(input), line) << input;
+    const Utf8Conversion r = ConvertUtf8Text(input);
+    EXPECT_EQ(std::tuple(r.Converted, r.Text, r.Unmappable, FirstUtf8Line(input)),
+              std::tuple(converted, text, unmappable, line));
   }
-  const std::pair<std::string, std::string> both[] = {{"Next=1", "Next=1"},
-                                                      {"\xE4\xDF\xC4", "\xC3\xA4\xC3\x9F\xC3\x84"},
-                                                      {"\x80\x84", "\xE2\x82\xAC\xE2\x80\x9E"},
-                                                      {"\x81", "\xC2\x81"},
-                                                      {"\x9F", "\xC5\xB8"},
-                                                      {"\xFF", "\xC3\xBF"}};
+  // Both ways, and from UTF-8 alone (what is not UTF-8 stays as it is).
+  // clang-format off
+  const std::pair<std::string, std::string> both[] = {{"Next=1", "Next=1"}, {"\xE4\xDF\xC4", "\xC3\xA4\xC3\x9F\xC3\x84"},
+      {"\x80\x84", "\xE2\x82\xAC\xE2\x80\x9E"}, {"\x81", "\xC2\x81"}, {"\x9F", "\xC5\xB8"}, {"\xFF", "\xC3\xBF"}};
+  const std::pair<const char*, const char*> fromUtf8[] = {{"\xE4\xB8\xAD!", "?!"}, {"\xC0\xAF", "\xC0\xAF"},
+      {"\xED\xA0\x80", "\xED\xA0\x80"}, {"\xC3", "\xC3"}, {"\xC2\x80", "?"}, {"\xE0\xA4\x80", "?"},
+      {"\xF8\x90\x80\x80", "\xF8\x90\x80\x80"}};
+  // clang-format on
   for (const auto& [cp1252, utf8] : both) {
-    EXPECT_EQ(cli::Cp1252ToUtf8(cp1252), utf8);
-    EXPECT_EQ(cli::Utf8ToCp1252(utf8), cp1252);
+    EXPECT_EQ(std::pair(cli::Cp1252ToUtf8(cp1252), cli::Utf8ToCp1252(utf8)),
+              std::pair(utf8, cp1252));
   }
-  for (const auto& [utf8, cp1252] : {std::pair{"\xE4\xB8\xAD!", "?!"},
-                                     {"\xC0\xAF", "\xC0\xAF"},
-                                     {"\xED\xA0\x80", "\xED\xA0\x80"},
-                                     {"\xC3", "\xC3"},
-                                     {"\xC2\x80", "?"},
-                                     {"\xE0\xA4\x80", "?"},
-                                     {"\xF8\x90\x80\x80", "\xF8\x90\x80\x80"}}) {
-    EXPECT_EQ(cli::Utf8ToCp1252(utf8), cp1252);
-  }
+  for (const auto& [utf8, cp1252] : fromUtf8) EXPECT_EQ(cli::Utf8ToCp1252(utf8), cp1252);
 }
 
 TEST(Text, FileErrorCauses) {
-  const std::pair<FileError, std::string> cases[] = {
-      {FileError::NotFound, "S: nicht gefunden."},
-      {FileError::InUse,
-       "S: wird gerade von einem anderen Programm verwendet (läuft das Spiel oder der RPG Maker "
-       "noch?)."},
-      {FileError::Other, "S: ein Fehler des Systems."},
-      {FileError::None, "S."},
-  };
+  // clang-format off
+  const std::pair<FileError, std::string> cases[] = {{FileError::NotFound, "S: nicht gefunden."},
+      {FileError::InUse, "S: wird gerade von einem anderen Programm verwendet (läuft das Spiel oder der RPG Maker noch?)."},
+      {FileError::Other, "S: ein Fehler des Systems."}, {FileError::None, "S."}};
+  // clang-format on
   for (const auto& [error, text] : cases) EXPECT_EQ(WithCause("S.", error), text);
 }
 

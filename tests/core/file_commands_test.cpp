@@ -97,7 +97,6 @@ TEST(FileCommandRules, EditCountsAsAChangeAfterAConfirmedDialogOrAnyRename) {
   for (const Case& c : cases) {
     CommandTable table;
     table.Slot(table.InsertCommand(1)).Action = "WriteToLog";
-    table.RebuildOrder();
     LoadEditBuffer(table, 1);
     StoreLog("neu", table.EditBuffer());
     if (c.cancelled) CancelEditBuffer(table);

@@ -173,7 +173,6 @@ TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
     EXPECT_TRUE(App().Modified);  // only the temporary file holds it
   });
   SetNotepadLauncher({});
-  SetCurrentDirectoryA("C:\\");
 }
 
 // A script opened by a relative path is saved where it was opened, even after
@@ -199,7 +198,7 @@ TEST(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails)
     Command(w, IDM_SAVE_AS);  // cancelled
     Command(w, IDM_SAVE);
     EXPECT_EQ(GetWindowString(w), WindowTitle(script));
-    EXPECT_EQ((saved = ReadFile(script)).rfind(";Diese Datei wurde von Wavoria", 0), 0u) << saved;
+    EXPECT_EQ((saved = FileBytes(script)).rfind(";Diese Datei wurde von Wavoria", 0), 0u) << saved;
     EXPECT_FALSE(FileExists(other.File("Sound\\KeyList.script.wav")));
     SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
     Click(w, IDM_SAVE);
@@ -208,7 +207,7 @@ TEST(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails)
           "Die Datei '" + script +
               "' konnte nicht gespeichert werden: schreibgeschützt oder keine Berechtigung.",
           IDI_EXCLAMATION, {IDOK}, IDOK);
-  FinishWith(driver, WindowTitle(script), [&](HWND) { EXPECT_EQ(ReadFile(script), saved); });
+  FinishWith(driver, WindowTitle(script), [&](HWND) { EXPECT_EQ(FileBytes(script), saved); });
   SetScriptChooser({});
   std::filesystem::current_path(started);
 }
@@ -230,7 +229,7 @@ TEST(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
   driver.Then("Skript speichern", [](HWND box) { Click(box, IDYES); });
   ASSERT_TRUE(driver.Run([&] { chosen = ChooseScriptToSave(nullptr); })) << driver.Problems();
   EXPECT_TRUE(EqualsIgnoreCase(chosen, App().DocumentPath)) << chosen;
-  EXPECT_EQ(ReadFile(App().DocumentPath), "alt");
+  EXPECT_EQ(FileBytes(App().DocumentPath), "alt");
 }
 
 // New, rename to Testskript, WriteToLog "Start", SetDebugLevel 2 at the end,
@@ -284,7 +283,7 @@ TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
     Command(w, IDM_SAVE);  // into the file it has, without a chooser
     EXPECT_FALSE(App().Modified);
   });
-  EXPECT_EQ(ReadFile(path), kWorkedExample);
+  EXPECT_EQ(FileBytes(path), kWorkedExample);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Helpers of the Win32 tests: a clean editor state, the chooser and Notepad
-// seams, process ends, temporary folders and shortcuts for the main window.
+// seams, process ends and shortcuts for the main window. Temporary folders and
+// file bytes come from the core tests' helpers.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@
 #include "document/file_io.h"
 #include "document/list_lines.h"
 #include "resources/resource_ids.h"
-#include "tests/worked_example.h"
+#include "tests/core/test_support.h"
 #include "wizard/program_choosers_win.h"
 
 namespace wavoria::testing {
@@ -56,35 +57,6 @@ class ChooserStub {
   size_t next_ = 0;
 };
 
-// A fresh, empty folder for one test (its name in the ANSI code page), removed
-// with everything in it when the object dies.
-class TempFolder {
- public:
-  explicit TempFolder(const std::string& name) {
-    char temp[MAX_PATH] = {};
-    path_ = std::string(temp, GetTempPathA(MAX_PATH, temp)) + "wavoria-test " + name;
-    wide_.resize(MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, nullptr, 0) - 1);
-    MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, wide_.data(), int(wide_.size()) + 1);
-    Remove();
-    std::filesystem::create_directories(wide_);
-  }
-  ~TempFolder() { Remove(); }
-  std::string File(const std::string& name) const { return path_ + "\\" + name; }
-  std::string Path() const { return path_; }
-
- private:
-  // Read-only files, as a test may leave them, are removed too.
-  void Remove() {
-    for (const auto& e : std::filesystem::recursive_directory_iterator(wide_, ec_)) {
-      SetFileAttributesW(e.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-    std::filesystem::remove_all(wide_, ec_);
-  }
-  std::string path_;
-  std::wstring wide_;
-  std::error_code ec_;
-};
-
 // An editor as the program has it before the first window opens.
 inline void ResetEditor() {
   ResetToNewScript();
@@ -107,10 +79,6 @@ inline void AppendLog(const std::string& text) {
   App().Document.RebuildOrder();
 }
 
-inline std::string ReadFile(const std::string& path) {
-  std::string bytes;
-  return ReadWholeFile(path, bytes), bytes;
-}
 inline void WriteFile(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(WriteFileAtomically(path, bytes)) << path;
 }

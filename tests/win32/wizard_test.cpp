@@ -118,10 +118,10 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   App().Wizard.NextPage = kPagePaths;
   ASSERT_TRUE(driver.Run([] { RunTopLevelFlow(FlowState::kWizard); }, 30000)) << driver.Problems();
   EXPECT_GE(ends.Count(), 1);
-  EXPECT_EQ(ReadFile(game + "harmony.dll") + ReadFile(game + "oldharmony.dll"),
+  EXPECT_EQ(FileBytes(game + "harmony.dll") + FileBytes(game + "oldharmony.dll"),
             "harmony.dlloldharmony.dll");
   EXPECT_FALSE(GetFileAttributesA((game + "harmony.dll").c_str()) & FILE_ATTRIBUTE_READONLY);
-  EXPECT_EQ(ReadFile(game + "Sound\\MouseSupportON.script.wav"),
+  EXPECT_EQ(FileBytes(game + "Sound\\MouseSupportON.script.wav"),
             "\r\n;WIZDESC$Maussupport\r\n[Execute]\r\nAction=EnableMouseSupport\r\nEnable=True\r\n"
             "ID=-5\r\nAutomatic=True\r\nNext=\r\n");
   ASSERT_GE(lines.size(), 40u);  // arrows, Enter, Escape, Space, digits, letters

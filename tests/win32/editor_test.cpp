@@ -10,7 +10,7 @@
 
 #include "app/editor_rules.h"
 #include "app/win_util_win.h"
-#include "document/script_writer.h"
+#include "document/script_reader.h"
 #include "document/text.h"
 #include "editor_test_support.h"
 
@@ -66,22 +66,22 @@ TEST(MainWindow, ListCommandsByButtonAndMenu) {
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     for (const auto& s : steps) {
       App().Modified = false;
-      Select(w, s.Select);
+      SelectLine(w, s.Select);
       Command(w, s.Command);
-      EXPECT_EQ(std::tuple(Texts(w), Selection(w), App().Modified),
+      EXPECT_EQ(std::tuple(Texts(w), SelectedLine(w), App().Modified),
                 std::tuple(std::string(s.Texts), s.Selected, s.Modified))
           << s.Command;
     }
-    Select(w, 1);
-    Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_DBLCLK));  // only shows the details
+    SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETCURSEL, 1, 0);  // the details still show line 0
+    Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_DBLCLK));          // only shows them
     EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_SECTION),
               "In Logdatei schreiben\r\nText: 'c'Execute");
     // Alt+E ("B&earbeiten") on the end line does nothing and leaves the focus
     // on the list: Up goes to line 2, "S" on to the line that begins with it.
-    SetForegroundWindow(w), Select(w, 3);
+    SetForegroundWindow(w), SelectLine(w, 3);
     PressKeys({'E'}, VK_MENU);
     PressKeys({VK_UP, 'S'});
-    EXPECT_EQ(std::pair(GetFocus(), Selection(w)), std::pair(GetDlgItem(w, IDC_MAIN_LIST), 0));
+    EXPECT_EQ(std::pair(GetFocus(), SelectedLine(w)), std::pair(GetDlgItem(w, IDC_MAIN_LIST), 0));
   });
 }
 
@@ -98,15 +98,14 @@ TEST(MainWindow, AboutAndLeavingWithTheSavePrompt) {
     ThenBox(driver, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",
             IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
   }
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_WIZARD); });
-  driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
-  EXPECT_EQ(App().Wizard.NextPage, kPagePaths);
-  EXPECT_TRUE(App().Modified);  // the hand-off keeps the script as it is
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EXIT); });
-  driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
-  EXPECT_EQ(ends.Count(), 1);
+  for (int command : {IDM_WIZARD, IDM_EXIT}) {  // after Nein, with the script as it is
+    driver.Then(WindowTitle(""), [command](HWND w) { Click(w, command); });
+    driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
+    ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
+    const bool exits = command == IDM_EXIT;
+    EXPECT_EQ(std::tuple(App().Wizard.NextPage, App().Modified, ends.Count()),
+              std::tuple(exits ? kWizardCancelled : kPagePaths, true, exits ? 1 : 0));
+  }
 }
 
 // Open: a file that cannot be read keeps the script; a file read with
@@ -114,26 +113,20 @@ TEST(MainWindow, AboutAndLeavingWithTheSavePrompt) {
 TEST(FileCommands, OpenWithWarningsThenNew) {
   ResetEditor();
   TempFolder folder("open");
-  const std::string path = folder.File("b.script.wav");
+  const std::string path = folder.File("b.script.wav"), missing = folder.File("fehlt.script.wav");
   WriteFile(path,
             "[Execute]\r\nAction=Tanzen\r\nNext=WIZ5\r\nFarbe=blau\r\n[WIZ5]\r\n"
             "Action=WriteToLog\r\nText=x\r\nNext=andere.script.wav;Start\r\n");
-  ChooserStub chooser({folder.File("fehlt.script.wav"), path});
-  std::string warnings;
+  ChooserStub chooser({missing, path});
   DialogDriver driver;
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
-  driver.Then("Wavoria", [](HWND box) {
-    EXPECT_NE(MessageText(box).find("fehlt.script.wav"), std::string::npos) << MessageText(box);
-    Click(box, IDOK);
-  });
+  ThenBox(driver, "Wavoria", CannotOpenMessage(missing, FileError::NotFound), IDI_EXCLAMATION,
+          {IDOK}, IDOK);
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
-  for (int i = 0; i < 3; ++i) {
-    driver.Then("Wavoria", [&](HWND box) {
-      EXPECT_EQ(GetWindow(box, GW_OWNER), App().MainWindow);
-      warnings += MessageText(box).substr(0, 60) + "|";
-      Click(box, IDOK);
-    });
-  }
+  const ReadWarnings found{
+      .CrossFileReference = true, .UnknownCommands = true, .UnknownKeysDropped = true};
+  for (const std::string& text : WarningTexts(found, path))
+    ThenBox(driver, "Wavoria", text, IDI_EXCLAMATION, {IDOK}, IDOK);
   driver.Then(WindowTitle(path), [&](HWND w) {
     EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<> ???",
                                                   "<> In Logdatei schreiben: x", "<>"}));
@@ -142,8 +135,6 @@ TEST(FileCommands, OpenWithWarningsThenNew) {
   });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
   FinishWith(driver, WindowTitle(""), [](HWND w) { EXPECT_EQ(Lines(w).size(), 2u); });
-  EXPECT_NE(warnings.find("Verweise zu anderen Dateien"), std::string::npos) << warnings;
-  EXPECT_LT(warnings.find("unbekannte Kommandos"), warnings.find("unbekannte Einträge"));
 }
 
 // An untitled script goes to Notepad as the temporary file; what Notepad left
@@ -252,7 +243,7 @@ TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
     SetDlgItemTextA(d, IDC_RENAME_NAME, "Testskript");
     Click(d, IDC_RENAME_OK);
   });
-  driver.Then(WindowTitle(""), [](HWND w) { Select(w, 1), Click(w, IDC_MAIN_ADD); });
+  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 1), Click(w, IDC_MAIN_ADD); });
   driver.Then("Kommando hinzufügen", [](HWND d) { Click(d, IDC_CHOOSER_CANCEL); });
   const auto log = [](const char* text, int button) {
     return [=](HWND d) { SetDlgItemTextA(d, IDC_LOG_TEXT, text), Click(d, button); };
@@ -267,11 +258,11 @@ TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
       {1, IDC_CHOOSER_KEY_ON, nullptr, {}}};
   for (const auto& [line, button, dialog, fill] : adds) {
     if (line != 0)
-      driver.Then(WindowTitle(""), [line](HWND w) { Select(w, line), Click(w, IDC_MAIN_ADD); });
+      driver.Then(WindowTitle(""), [line](HWND w) { SelectLine(w, line), Click(w, IDC_MAIN_ADD); });
     driver.Then("Kommando hinzufügen", [button](HWND d) { Click(d, button); });
     if (dialog != nullptr) driver.Then(dialog, fill);
   }
-  driver.Then(WindowTitle(""), [](HWND w) { Select(w, 2), Click(w, IDC_MAIN_DETAILS_BUTTON); });
+  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 2), Click(w, IDC_MAIN_DETAILS_BUTTON); });
   driver.Then("In Logdatei schreiben", log("verworfen", IDC_LOG_CANCEL));
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EDIT_COMMAND); });
   driver.Then("In Logdatei schreiben", log("Start", IDC_LOG_OK));

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/app_state_win.h"
+#include "app/command_list_view_win.h"
 #include "app/editor_windows_win.h"
 #include "app/file_choosers_win.h"
 #include "app/file_commands_win.h"
@@ -87,12 +88,6 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
 // posts the commands that open a modal window).
 inline void Command(HWND window, int id) {
   SendMessageA(window, WM_COMMAND, id, 0);
-}
-inline void Select(HWND window, int line) {
-  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, line, 0);
-}
-inline int Selection(HWND window) {
-  return int(SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETCURSEL, 0, 0));
 }
 inline std::vector<std::string> Lines(HWND window) {
   std::vector<std::string> lines(SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETCOUNT, 0, 0));

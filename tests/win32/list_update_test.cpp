@@ -42,7 +42,7 @@ TEST(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
   const int commands[] = {IDC_MAIN_DELETE, IDC_MAIN_UP, IDC_MAIN_DOWN};
   for (int step = 0; step < 150; ++step) {
     const int line = int(random() % Lines(window).size());
-    Select(window, line);
+    SelectLine(window, line);
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     CommandTable expected = App().Document;
     const int id = commands[random() % 3];
@@ -50,7 +50,7 @@ TEST(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
     const std::optional<int> selected = change(expected, line);
     Command(window, id);
     ASSERT_EQ(Lines(window), BuildListLines(expected)) << "step " << step;
-    ASSERT_EQ(Selection(window), selected.value_or(line)) << "step " << step;
+    ASSERT_EQ(SelectedLine(window), selected.value_or(line)) << "step " << step;
     UpdateWindow(list);
     const std::vector<DWORD> shown = Picture(list);
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

@@ -124,7 +124,12 @@ inline void ThenBox(DialogDriver& driver, const std::string& title, const std::s
     for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
       if (GetDlgItem(box, id) != nullptr) shown.push_back(id);
     }
-    EXPECT_EQ(std::tuple(MessageText(box), MessageIcon(box), shown, GetWindow(box, GW_OWNER)),
+    HICON image = nullptr;  // of the first visible control that shows one
+    for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+      if (image == nullptr && IsWindowVisible(c)) image = HICON(SendMessageA(c, STM_GETICON, 0, 0));
+    }
+    // The text is the static 0xFFFF.
+    EXPECT_EQ(std::tuple(GetItemText(box, 0xFFFF), image, shown, GetWindow(box, GW_OWNER)),
               std::tuple(text, icon ? LoadIconA(nullptr, icon) : nullptr, buttons, driver.Under()));
     Click(box, answer);
   });

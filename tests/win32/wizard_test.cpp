@@ -85,8 +85,8 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
     Click(d, IDC_WIZ_PATHS_NEXT);
   });
   driver.Then("Wavoria", [](HWND d) {
-    SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, true);
-    SetButtonChecked(d, IDC_WIZ_FUNCTIONS_MOUSE, true);
+    for (int id : {IDC_WIZ_FUNCTIONS_KEYBOARD, IDC_WIZ_FUNCTIONS_MOUSE})
+      SetButtonChecked(d, id, true);
     PressKeys({VK_RETURN});  // Enter is "Weiter >"
   });
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); });

@@ -18,6 +18,10 @@ namespace wavoria {
 namespace {
 
 using namespace testing;
+using MainWindow = EditorWindows;
+using FileCommands = EditorWindows;
+using FileChoosers = EditorWindows;
+using WorkedExample = EditorWindows;
 
 TEST(StartScreen, EachButtonLeavesItsChoice) {
   // Öffnen asks for a file: the first chooser is cancelled, the second one chooses.
@@ -48,8 +52,7 @@ std::string Texts(HWND w) {
   return texts.substr(1, texts.size() - 2);
 }
 
-TEST(MainWindow, ListCommandsByButtonAndMenu) {
-  ResetEditor();
+TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
   App().Document.CommandAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog
   App().Document.CommandAt(4)->Enable = "True";
@@ -62,7 +65,6 @@ TEST(MainWindow, ListCommandsByButtonAndMenu) {
       {1, IDC_MAIN_DELETE, 0, "cn", true},    {0, IDOK, 0, "cn", false},
       {0, IDCANCEL, 0, "cn", false}};
   // clang-format on
-  DialogDriver driver;
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     for (const auto& s : steps) {
       App().Modified = false;
@@ -85,12 +87,10 @@ TEST(MainWindow, ListCommandsByButtonAndMenu) {
   });
 }
 
-TEST(MainWindow, AboutAndLeavingWithTheSavePrompt) {
-  ResetEditor();
+TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
   AppendLog("a");
   App().Modified = true;
   ProcessEndCounter ends;
-  DialogDriver driver;
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_ABOUT); });
   ThenBox(driver, "Über Wavoria", std::string(kAboutText), IDI_ASTERISK, {IDOK}, IDOK);
   for (int command : {kCloseBox, IDM_EXIT, IDM_WIZARD}) {  // Abbrechen keeps the window
@@ -110,15 +110,13 @@ TEST(MainWindow, AboutAndLeavingWithTheSavePrompt) {
 
 // Open: a file that cannot be read keeps the script; a file read with
 // warnings shows them, owned by the window, before the window shows it.
-TEST(FileCommands, OpenWithWarningsThenNew) {
-  ResetEditor();
+TEST_F(FileCommands, OpenWithWarningsThenNew) {
   TempFolder folder("open");
   const std::string path = folder.File("b.script.wav"), missing = folder.File("fehlt.script.wav");
   WriteFile(path,
             "[Execute]\r\nAction=Tanzen\r\nNext=WIZ5\r\nFarbe=blau\r\n[WIZ5]\r\n"
             "Action=WriteToLog\r\nText=x\r\nNext=andere.script.wav;Start\r\n");
   ChooserStub chooser({missing, path});
-  DialogDriver driver;
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
   ThenBox(driver, "Wavoria", CannotOpenMessage(missing, FileError::NotFound), IDI_EXCLAMATION,
           {IDOK}, IDOK);
@@ -139,8 +137,7 @@ TEST(FileCommands, OpenWithWarningsThenNew) {
 
 // An untitled script goes to Notepad as the temporary file; what Notepad left
 // there is read back, and the script counts as changed.
-TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
-  ResetEditor();
+TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   TempFolder folder("notepad");
   SetCurrentDirectoryA(folder.Path().c_str());  // the temporary file stays in the start folder
   const std::string temp = StartFolder() + "\\~wiz.script.wav";
@@ -151,7 +148,6 @@ TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
     WriteFile(temp, "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n");
     return true;
   });
-  DialogDriver driver;
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
   ThenBox(driver, "Wavoria", "Die Datei hat noch keinen Namen. Jetzt speichern?", IDI_QUESTION,
           {IDYES, IDNO, IDCANCEL}, IDNO);
@@ -169,8 +165,7 @@ TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
 // A script opened by a relative path is saved where it was opened, even after
 // a file chooser made another folder the current one. Then the file is made
 // read-only: the next save fails and says why.
-TEST(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails) {
-  ResetEditor();
+TEST_F(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails) {
   TempFolder game("relative-game"), other("relative-other");
   for (const TempFolder* f : {&game, &other}) CreateDirectoryA(f->File("Sound").c_str(), nullptr);
   const std::string script = game.File("Sound\\KeyList.script.wav");
@@ -184,7 +179,6 @@ TEST(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails)
     return std::string();
   });
   std::string saved;
-  DialogDriver driver;
   driver.Then(WindowTitle(script), [&](HWND w) {
     Command(w, IDM_SAVE_AS);  // cancelled
     Command(w, IDM_SAVE);
@@ -203,13 +197,11 @@ TEST(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails)
   std::filesystem::current_path(started);
 }
 
-TEST(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
-  ResetEditor();
+TEST_F(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
   TempFolder folder("choosers");
   App().DocumentPath = folder.File("da.script.wav");
   WriteFile(App().DocumentPath, "alt");
   std::string chosen = "?";
-  DialogDriver driver;
   driver.Then("Skript öffnen", [](HWND d) {
     EXPECT_EQ(GetItemText(d, cmb1), "Klavato-Skript (*.script.wav)");
     Click(d, IDCANCEL);
@@ -228,13 +220,11 @@ TEST(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
 // cancelled, a chooser button's dialog is cancelled back into the chooser,
 // and the log command is edited: cancelled from its icon button, confirmed
 // from the menu.
-TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
-  ResetEditor();
+TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   AppendLog("ein älteres Skript");  // New must start from scratch
   TempFolder folder("worked-example");
   const std::string path = folder.File("Testskript.script.wav");
   ChooserStub chooser({path});
-  DialogDriver driver;
   driver.Then(WindowTitle(""), [](HWND w) {
     Command(w, IDM_NEW);
     Click(w, IDC_MAIN_EDIT);

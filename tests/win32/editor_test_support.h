@@ -68,6 +68,13 @@ inline void ResetEditor() {
   SimulateShortWriteAfter(-1);
 }
 
+// A test that starts from a clean editor and drives its windows.
+class EditorWindows : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetEditor(); }
+  DialogDriver driver;
+};
+
 inline ScriptCommand& Buffer() {
   return App().Document.EditBuffer();
 }

@@ -14,6 +14,7 @@ namespace wavoria {
 namespace {
 
 using namespace testing;
+using WizardInstall = EditorWindows;
 
 // Whatever a page shows is changed, Escape leaves it open, and Abbrechen or
 // (on the next page) the close box then keeps every setting as it was.
@@ -61,8 +62,7 @@ TEST(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
   ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
 }
 
-TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
-  ResetEditor();
+TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   FixBackupStamp("2026-12-07 14.03.12");
   TempFolder base("wiz Spielstätte");
   const std::string game = base.File("Mein Spiel\\"), maker = base.File("RPG Maker\\");
@@ -79,7 +79,6 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
                         std::filesystem::copy_options::recursive);
   ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE"});
   ProcessEndCounter ends;
-  DialogDriver driver;
   driver.Then("Wavoria", [](HWND d) {
     for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
     Click(d, IDC_WIZ_PATHS_NEXT);

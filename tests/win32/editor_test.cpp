@@ -170,7 +170,6 @@ TEST_F(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFail
   for (const TempFolder* f : {&game, &other}) CreateDirectoryA(f->File("Sound").c_str(), nullptr);
   const std::string script = game.File("Sound\\KeyList.script.wav");
   WriteFile(script, "[Execute]\r\nAction=WriteToLog\r\nText=a\r\nNext=\r\n");
-  const std::filesystem::path started = std::filesystem::current_path();
   SetCurrentDirectoryA(game.Path().c_str());
   App().ScriptToOpen = "Sound\\KeyList.script.wav";
   // Like the system's chooser, browsing makes the folder shown the current one.
@@ -194,7 +193,6 @@ TEST_F(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFail
           IDI_EXCLAMATION, {IDOK}, IDOK);
   FinishWith(driver, WindowTitle(script), [&](HWND) { EXPECT_EQ(FileBytes(script), saved); });
   SetScriptChooser({});
-  std::filesystem::current_path(started);
 }
 
 TEST_F(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "app/dialog_registry_win.h"
-#include "app/editor_commands.h"
+#include "app/data_files.h"
 #include "dialogs/key_capture_win.h"
 #include "editor_test_support.h"
 
@@ -29,8 +29,7 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
   App().Tables.Keys = ParseKeyNames("\"Q\",16\r\n\"Z\",44\r\n\"F1\",59\r\n");
   for (UINT message : {UINT(WM_KEYDOWN), UINT(WM_CLOSE), UINT(WM_SYSKEYDOWN)}) {
     const bool pressed = message == WM_KEYDOWN;
-    ResetEditBuffer(App().Document);
-    Buffer().Key = "F1";
+    Buffer() = Command("", "Key=F1");
     std::set<COLORREF> corners;
     const DWORD wallStart = GetTickCount();
     FILETIME t[4];

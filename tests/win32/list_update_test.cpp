@@ -12,6 +12,7 @@ namespace wavoria {
 namespace {
 
 using namespace testing;
+using ListBox = EditorWindows;
 
 // The pixels of the list as the screen shows it.
 std::vector<DWORD> Picture(HWND list) {
@@ -28,10 +29,8 @@ std::vector<DWORD> Picture(HWND list) {
   return pixels;
 }
 
-TEST(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
-  ResetEditor();
+TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
   for (int i = 0; i < 60; ++i) AppendLog("Zeile " + std::to_string(i));
-  DialogDriver driver;
   FinishWith(driver, WindowTitle(""), [](HWND window) {
     HWND list = GetDlgItem(window, IDC_MAIN_LIST);
     std::mt19937 random(7);

@@ -14,11 +14,12 @@ namespace wavoria {
 namespace {
 
 using namespace testing;
+using WizardPages = EditorWindows;
 using WizardInstall = EditorWindows;
 
 // Whatever a page shows is changed, Escape leaves it open, and Abbrechen or
 // (on the next page) the close box then keeps every setting as it was.
-TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
+TEST_F(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
   const std::pair<int, int> pages[] = {{kPagePaths, IDC_WIZ_PATHS_CANCEL},
                                        {IDD_WIZ_FUNCTIONS, IDC_WIZ_FUNCTIONS_CANCEL},
                                        {IDD_WIZ_START_FUNCTION, IDC_WIZ_START_FUNCTION_CANCEL},
@@ -30,7 +31,6 @@ TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
     ChooserStub chooser({"C:\\A\\RPG_RT.EXE", "C:\\A\\RPG2000.EXE"});
     WizardSettings expected = App().Wizard;
     expected.NextPage = kWizardCancelled;
-    DialogDriver driver;
     driver.Then("Wavoria", [&](HWND d) {
       for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
       SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, false);
@@ -46,9 +46,7 @@ TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
   }
 }
 
-TEST(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
-  ResetEditor();
-  DialogDriver driver;
+TEST_F(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_NEXT); });
   ThenBox(driver, "Wavoria", "Bitte geben Sie den Pfad Ihres Spiels an!", IDI_EXCLAMATION, {IDOK},
           IDOK);

@@ -14,6 +14,7 @@
 
 #include "document/command_table.h"
 #include "document/file_io.h"
+#include "document/utf8_text.h"
 #include "tests/worked_example.h"
 
 namespace wavoria::testing {
@@ -61,27 +62,46 @@ bool WithoutRootRights(F&& f) {
 #endif
 }
 
-// A fresh, empty folder for one test, removed again when the object dies. A
-// number of its own keeps test programs that run at once apart.
+// A fresh, empty folder for one test, removed with everything in it when the
+// object dies, read-only files too. A number of its own keeps test programs
+// that run at once apart. On Windows its path is in Windows-1252, the code page
+// in which the program hands paths to the ...A functions.
 class TempFolder {
  public:
   explicit TempFolder(const std::string& name) {
-    path_ = std::filesystem::temp_directory_path() /
-            ("wavoria-test-" + name + "-" + std::to_string(std::random_device{}()));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    const std::string leaf = "wavoria-test " + name + " " + std::to_string(std::random_device{}());
+#ifdef _WIN32
+    std::wstring wide;
+    for (unsigned char c : leaf) wide += wchar_t(CodePointOf1252(c));
+    native_ = std::filesystem::temp_directory_path() / wide;
+    for (wchar_t c : native_.native()) Windows1252ByteOf(c, (path_ += '?').back());
+#else
+    native_ = std::filesystem::temp_directory_path() / leaf;
+    path_ = native_.string();
+#endif
+    std::filesystem::create_directories(native_);
   }
   ~TempFolder() {
+    namespace fs = std::filesystem;
     std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
+    // Windows removes no folder that is the current one: a test may have left it so.
+    if (fs::equivalent(fs::current_path(ec), native_, ec))
+      fs::current_path(native_.parent_path(), ec);
+    fs::permissions(native_, fs::perms::owner_all, fs::perm_options::add, ec);
+    for (const auto& e : fs::recursive_directory_iterator(native_, ec))
+      fs::permissions(e, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(native_, ec);
   }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  std::string Path() const { return path_.string(); }
+  std::string File(const std::string& name) const {
+    return path_ + kPathSeparator + name;
+  }
+  std::string Path() const {
+    return path_;
+  }
 
  private:
-  std::filesystem::path path_;
+  std::filesystem::path native_;
+  std::string path_;
 };
 
 }  // namespace wavoria::testing

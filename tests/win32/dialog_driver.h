@@ -120,16 +120,4 @@ inline void PressKeys(std::initializer_list<WORD> keys, WORD held = 0) {
   }
 }
 
-// A message box: its text and the icon it shows (nullptr for none).
-inline std::string MessageText(HWND box) {
-  return GetItemText(box, 0xFFFF);
-}
-inline HICON MessageIcon(HWND box) {
-  HICON shown = nullptr;
-  for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-    if (shown == nullptr && IsWindowVisible(c)) shown = HICON(SendMessageA(c, STM_GETICON, 0, 0));
-  }
-  return shown;
-}
-
 }  // namespace wavoria::testing

@@ -10,7 +10,7 @@
 
 #include "app/editor_rules.h"
 #include "app/win_util_win.h"
-#include "document/script_writer.h"
+#include "document/script_reader.h"
 #include "document/text.h"
 #include "editor_test_support.h"
 
@@ -18,6 +18,10 @@ namespace wavoria {
 namespace {
 
 using namespace testing;
+using MainWindow = EditorWindows;
+using FileCommands = EditorWindows;
+using FileChoosers = EditorWindows;
+using WorkedExample = EditorWindows;
 
 TEST(StartScreen, EachButtonLeavesItsChoice) {
   // Öffnen asks for a file: the first chooser is cancelled, the second one chooses.
@@ -48,8 +52,7 @@ std::string Texts(HWND w) {
   return texts.substr(1, texts.size() - 2);
 }
 
-TEST(MainWindow, ListCommandsByButtonAndMenu) {
-  ResetEditor();
+TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
   App().Document.CommandAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog
   App().Document.CommandAt(4)->Enable = "True";
@@ -62,35 +65,32 @@ TEST(MainWindow, ListCommandsByButtonAndMenu) {
       {1, IDC_MAIN_DELETE, 0, "cn", true},    {0, IDOK, 0, "cn", false},
       {0, IDCANCEL, 0, "cn", false}};
   // clang-format on
-  DialogDriver driver;
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     for (const auto& s : steps) {
       App().Modified = false;
-      Select(w, s.Select);
+      SelectLine(w, s.Select);
       Command(w, s.Command);
-      EXPECT_EQ(std::tuple(Texts(w), Selection(w), App().Modified),
+      EXPECT_EQ(std::tuple(Texts(w), SelectedLine(w), App().Modified),
                 std::tuple(std::string(s.Texts), s.Selected, s.Modified))
           << s.Command;
     }
-    Select(w, 1);
-    Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_DBLCLK));  // only shows the details
+    SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETCURSEL, 1, 0);  // the details still show line 0
+    Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_DBLCLK));          // only shows them
     EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_SECTION),
               "In Logdatei schreiben\r\nText: 'c'Execute");
     // Alt+E ("B&earbeiten") on the end line does nothing and leaves the focus
     // on the list: Up goes to line 2, "S" on to the line that begins with it.
-    SetForegroundWindow(w), Select(w, 3);
+    SetForegroundWindow(w), SelectLine(w, 3);
     PressKeys({'E'}, VK_MENU);
     PressKeys({VK_UP, 'S'});
-    EXPECT_EQ(std::pair(GetFocus(), Selection(w)), std::pair(GetDlgItem(w, IDC_MAIN_LIST), 0));
+    EXPECT_EQ(std::pair(GetFocus(), SelectedLine(w)), std::pair(GetDlgItem(w, IDC_MAIN_LIST), 0));
   });
 }
 
-TEST(MainWindow, AboutAndLeavingWithTheSavePrompt) {
-  ResetEditor();
+TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
   AppendLog("a");
   App().Modified = true;
   ProcessEndCounter ends;
-  DialogDriver driver;
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_ABOUT); });
   ThenBox(driver, "Über Wavoria", std::string(kAboutText), IDI_ASTERISK, {IDOK}, IDOK);
   for (int command : {kCloseBox, IDM_EXIT, IDM_WIZARD}) {  // Abbrechen keeps the window
@@ -98,42 +98,33 @@ TEST(MainWindow, AboutAndLeavingWithTheSavePrompt) {
     ThenBox(driver, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",
             IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
   }
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_WIZARD); });
-  driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
-  EXPECT_EQ(App().Wizard.NextPage, kPagePaths);
-  EXPECT_TRUE(App().Modified);  // the hand-off keeps the script as it is
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EXIT); });
-  driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
-  EXPECT_EQ(ends.Count(), 1);
+  for (int command : {IDM_WIZARD, IDM_EXIT}) {  // after Nein, with the script as it is
+    driver.Then(WindowTitle(""), [command](HWND w) { Click(w, command); });
+    driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
+    ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
+    const bool exits = command == IDM_EXIT;
+    EXPECT_EQ(std::tuple(App().Wizard.NextPage, App().Modified, ends.Count()),
+              std::tuple(exits ? kWizardCancelled : kPagePaths, true, exits ? 1 : 0));
+  }
 }
 
 // Open: a file that cannot be read keeps the script; a file read with
 // warnings shows them, owned by the window, before the window shows it.
-TEST(FileCommands, OpenWithWarningsThenNew) {
-  ResetEditor();
+TEST_F(FileCommands, OpenWithWarningsThenNew) {
   TempFolder folder("open");
-  const std::string path = folder.File("b.script.wav");
+  const std::string path = folder.File("b.script.wav"), missing = folder.File("fehlt.script.wav");
   WriteFile(path,
             "[Execute]\r\nAction=Tanzen\r\nNext=WIZ5\r\nFarbe=blau\r\n[WIZ5]\r\n"
             "Action=WriteToLog\r\nText=x\r\nNext=andere.script.wav;Start\r\n");
-  ChooserStub chooser({folder.File("fehlt.script.wav"), path});
-  std::string warnings;
-  DialogDriver driver;
+  ChooserStub chooser({missing, path});
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
-  driver.Then("Wavoria", [](HWND box) {
-    EXPECT_NE(MessageText(box).find("fehlt.script.wav"), std::string::npos) << MessageText(box);
-    Click(box, IDOK);
-  });
+  ThenBox(driver, "Wavoria", CannotOpenMessage(missing, FileError::NotFound), IDI_EXCLAMATION,
+          {IDOK}, IDOK);
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
-  for (int i = 0; i < 3; ++i) {
-    driver.Then("Wavoria", [&](HWND box) {
-      EXPECT_EQ(GetWindow(box, GW_OWNER), App().MainWindow);
-      warnings += MessageText(box).substr(0, 60) + "|";
-      Click(box, IDOK);
-    });
-  }
+  const ReadWarnings found{
+      .CrossFileReference = true, .UnknownCommands = true, .UnknownKeysDropped = true};
+  for (const std::string& text : WarningTexts(found, path))
+    ThenBox(driver, "Wavoria", text, IDI_EXCLAMATION, {IDOK}, IDOK);
   driver.Then(WindowTitle(path), [&](HWND w) {
     EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<> ???",
                                                   "<> In Logdatei schreiben: x", "<>"}));
@@ -142,14 +133,11 @@ TEST(FileCommands, OpenWithWarningsThenNew) {
   });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
   FinishWith(driver, WindowTitle(""), [](HWND w) { EXPECT_EQ(Lines(w).size(), 2u); });
-  EXPECT_NE(warnings.find("Verweise zu anderen Dateien"), std::string::npos) << warnings;
-  EXPECT_LT(warnings.find("unbekannte Kommandos"), warnings.find("unbekannte Einträge"));
 }
 
 // An untitled script goes to Notepad as the temporary file; what Notepad left
 // there is read back, and the script counts as changed.
-TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
-  ResetEditor();
+TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   TempFolder folder("notepad");
   SetCurrentDirectoryA(folder.Path().c_str());  // the temporary file stays in the start folder
   const std::string temp = StartFolder() + "\\~wiz.script.wav";
@@ -160,7 +148,6 @@ TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
     WriteFile(temp, "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n");
     return true;
   });
-  DialogDriver driver;
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
   ThenBox(driver, "Wavoria", "Die Datei hat noch keinen Namen. Jetzt speichern?", IDI_QUESTION,
           {IDYES, IDNO, IDCANCEL}, IDNO);
@@ -173,19 +160,16 @@ TEST(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
     EXPECT_TRUE(App().Modified);  // only the temporary file holds it
   });
   SetNotepadLauncher({});
-  SetCurrentDirectoryA("C:\\");
 }
 
 // A script opened by a relative path is saved where it was opened, even after
 // a file chooser made another folder the current one. Then the file is made
 // read-only: the next save fails and says why.
-TEST(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails) {
-  ResetEditor();
+TEST_F(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails) {
   TempFolder game("relative-game"), other("relative-other");
   for (const TempFolder* f : {&game, &other}) CreateDirectoryA(f->File("Sound").c_str(), nullptr);
   const std::string script = game.File("Sound\\KeyList.script.wav");
   WriteFile(script, "[Execute]\r\nAction=WriteToLog\r\nText=a\r\nNext=\r\n");
-  const std::filesystem::path started = std::filesystem::current_path();
   SetCurrentDirectoryA(game.Path().c_str());
   App().ScriptToOpen = "Sound\\KeyList.script.wav";
   // Like the system's chooser, browsing makes the folder shown the current one.
@@ -194,12 +178,11 @@ TEST(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails)
     return std::string();
   });
   std::string saved;
-  DialogDriver driver;
   driver.Then(WindowTitle(script), [&](HWND w) {
     Command(w, IDM_SAVE_AS);  // cancelled
     Command(w, IDM_SAVE);
     EXPECT_EQ(GetWindowString(w), WindowTitle(script));
-    EXPECT_EQ((saved = ReadFile(script)).rfind(";Diese Datei wurde von Wavoria", 0), 0u) << saved;
+    EXPECT_EQ((saved = FileBytes(script)).rfind(";Diese Datei wurde von Wavoria", 0), 0u) << saved;
     EXPECT_FALSE(FileExists(other.File("Sound\\KeyList.script.wav")));
     SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
     Click(w, IDM_SAVE);
@@ -208,18 +191,15 @@ TEST(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFails)
           "Die Datei '" + script +
               "' konnte nicht gespeichert werden: schreibgeschützt oder keine Berechtigung.",
           IDI_EXCLAMATION, {IDOK}, IDOK);
-  FinishWith(driver, WindowTitle(script), [&](HWND) { EXPECT_EQ(ReadFile(script), saved); });
+  FinishWith(driver, WindowTitle(script), [&](HWND) { EXPECT_EQ(FileBytes(script), saved); });
   SetScriptChooser({});
-  std::filesystem::current_path(started);
 }
 
-TEST(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
-  ResetEditor();
+TEST_F(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
   TempFolder folder("choosers");
   App().DocumentPath = folder.File("da.script.wav");
   WriteFile(App().DocumentPath, "alt");
   std::string chosen = "?";
-  DialogDriver driver;
   driver.Then("Skript öffnen", [](HWND d) {
     EXPECT_EQ(GetItemText(d, cmb1), "Klavato-Skript (*.script.wav)");
     Click(d, IDCANCEL);
@@ -230,7 +210,7 @@ TEST(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
   driver.Then("Skript speichern", [](HWND box) { Click(box, IDYES); });
   ASSERT_TRUE(driver.Run([&] { chosen = ChooseScriptToSave(nullptr); })) << driver.Problems();
   EXPECT_TRUE(EqualsIgnoreCase(chosen, App().DocumentPath)) << chosen;
-  EXPECT_EQ(ReadFile(App().DocumentPath), "alt");
+  EXPECT_EQ(FileBytes(App().DocumentPath), "alt");
 }
 
 // New, rename to Testskript, WriteToLog "Start", SetDebugLevel 2 at the end,
@@ -238,13 +218,11 @@ TEST(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
 // cancelled, a chooser button's dialog is cancelled back into the chooser,
 // and the log command is edited: cancelled from its icon button, confirmed
 // from the menu.
-TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
-  ResetEditor();
+TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   AppendLog("ein älteres Skript");  // New must start from scratch
   TempFolder folder("worked-example");
   const std::string path = folder.File("Testskript.script.wav");
   ChooserStub chooser({path});
-  DialogDriver driver;
   driver.Then(WindowTitle(""), [](HWND w) {
     Command(w, IDM_NEW);
     Click(w, IDC_MAIN_EDIT);
@@ -253,7 +231,7 @@ TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
     SetDlgItemTextA(d, IDC_RENAME_NAME, "Testskript");
     Click(d, IDC_RENAME_OK);
   });
-  driver.Then(WindowTitle(""), [](HWND w) { Select(w, 1), Click(w, IDC_MAIN_ADD); });
+  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 1), Click(w, IDC_MAIN_ADD); });
   driver.Then("Kommando hinzufügen", [](HWND d) { Click(d, IDC_CHOOSER_CANCEL); });
   const auto log = [](const char* text, int button) {
     return [=](HWND d) { SetDlgItemTextA(d, IDC_LOG_TEXT, text), Click(d, button); };
@@ -268,11 +246,11 @@ TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
       {1, IDC_CHOOSER_KEY_ON, nullptr, {}}};
   for (const auto& [line, button, dialog, fill] : adds) {
     if (line != 0)
-      driver.Then(WindowTitle(""), [line](HWND w) { Select(w, line), Click(w, IDC_MAIN_ADD); });
+      driver.Then(WindowTitle(""), [line](HWND w) { SelectLine(w, line), Click(w, IDC_MAIN_ADD); });
     driver.Then("Kommando hinzufügen", [button](HWND d) { Click(d, button); });
     if (dialog != nullptr) driver.Then(dialog, fill);
   }
-  driver.Then(WindowTitle(""), [](HWND w) { Select(w, 2), Click(w, IDC_MAIN_DETAILS_BUTTON); });
+  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 2), Click(w, IDC_MAIN_DETAILS_BUTTON); });
   driver.Then("In Logdatei schreiben", log("verworfen", IDC_LOG_CANCEL));
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EDIT_COMMAND); });
   driver.Then("In Logdatei schreiben", log("Start", IDC_LOG_OK));
@@ -284,7 +262,7 @@ TEST(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
     Command(w, IDM_SAVE);  // into the file it has, without a chooser
     EXPECT_FALSE(App().Modified);
   });
-  EXPECT_EQ(ReadFile(path), kWorkedExample);
+  EXPECT_EQ(FileBytes(path), kWorkedExample);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Helpers of the Win32 tests: a clean editor state, the chooser and Notepad
-// seams, process ends, temporary folders and shortcuts for the main window.
+// seams, process ends and shortcuts for the main window. Temporary folders and
+// file bytes come from the core tests' helpers.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "app/app_state_win.h"
+#include "app/command_list_view_win.h"
 #include "app/editor_windows_win.h"
 #include "app/file_choosers_win.h"
 #include "app/file_commands_win.h"
@@ -17,7 +19,7 @@
 #include "document/file_io.h"
 #include "document/list_lines.h"
 #include "resources/resource_ids.h"
-#include "tests/worked_example.h"
+#include "tests/core/test_support.h"
 #include "wizard/program_choosers_win.h"
 
 namespace wavoria::testing {
@@ -56,35 +58,6 @@ class ChooserStub {
   size_t next_ = 0;
 };
 
-// A fresh, empty folder for one test (its name in the ANSI code page), removed
-// with everything in it when the object dies.
-class TempFolder {
- public:
-  explicit TempFolder(const std::string& name) {
-    char temp[MAX_PATH] = {};
-    path_ = std::string(temp, GetTempPathA(MAX_PATH, temp)) + "wavoria-test " + name;
-    wide_.resize(MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, nullptr, 0) - 1);
-    MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, wide_.data(), int(wide_.size()) + 1);
-    Remove();
-    std::filesystem::create_directories(wide_);
-  }
-  ~TempFolder() { Remove(); }
-  std::string File(const std::string& name) const { return path_ + "\\" + name; }
-  std::string Path() const { return path_; }
-
- private:
-  // Read-only files, as a test may leave them, are removed too.
-  void Remove() {
-    for (const auto& e : std::filesystem::recursive_directory_iterator(wide_, ec_)) {
-      SetFileAttributesW(e.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-    std::filesystem::remove_all(wide_, ec_);
-  }
-  std::string path_;
-  std::wstring wide_;
-  std::error_code ec_;
-};
-
 // An editor as the program has it before the first window opens.
 inline void ResetEditor() {
   ResetToNewScript();
@@ -94,6 +67,13 @@ inline void ResetEditor() {
   App().Tables.Actions = EditorActions();
   SimulateShortWriteAfter(-1);
 }
+
+// A test that starts from a clean editor and drives its windows.
+class EditorWindows : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetEditor(); }
+  DialogDriver driver;
+};
 
 inline ScriptCommand& Buffer() {
   return App().Document.EditBuffer();
@@ -107,10 +87,6 @@ inline void AppendLog(const std::string& text) {
   App().Document.RebuildOrder();
 }
 
-inline std::string ReadFile(const std::string& path) {
-  std::string bytes;
-  return ReadWholeFile(path, bytes), bytes;
-}
 inline void WriteFile(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(WriteFileAtomically(path, bytes)) << path;
 }
@@ -119,12 +95,6 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
 // posts the commands that open a modal window).
 inline void Command(HWND window, int id) {
   SendMessageA(window, WM_COMMAND, id, 0);
-}
-inline void Select(HWND window, int line) {
-  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, line, 0);
-}
-inline int Selection(HWND window) {
-  return int(SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETCURSEL, 0, 0));
 }
 inline std::vector<std::string> Lines(HWND window) {
   std::vector<std::string> lines(SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETCOUNT, 0, 0));
@@ -161,7 +131,12 @@ inline void ThenBox(DialogDriver& driver, const std::string& title, const std::s
     for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
       if (GetDlgItem(box, id) != nullptr) shown.push_back(id);
     }
-    EXPECT_EQ(std::tuple(MessageText(box), MessageIcon(box), shown, GetWindow(box, GW_OWNER)),
+    HICON image = nullptr;  // of the first visible control that shows one
+    for (HWND c = GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+      if (image == nullptr && IsWindowVisible(c)) image = HICON(SendMessageA(c, STM_GETICON, 0, 0));
+    }
+    // The text is the static 0xFFFF.
+    EXPECT_EQ(std::tuple(GetItemText(box, 0xFFFF), image, shown, GetWindow(box, GW_OWNER)),
               std::tuple(text, icon ? LoadIconA(nullptr, icon) : nullptr, buttons, driver.Under()));
     Click(box, answer);
   });

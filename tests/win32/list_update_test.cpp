@@ -2,7 +2,6 @@
 // shows, painted as a full repaint paints it.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <random>
 
 #include "app/editor_commands.h"
@@ -13,6 +12,7 @@ namespace wavoria {
 namespace {
 
 using namespace testing;
+using ListBox = EditorWindows;
 
 // The pixels of the list as the screen shows it.
 std::vector<DWORD> Picture(HWND list) {
@@ -29,33 +29,29 @@ std::vector<DWORD> Picture(HWND list) {
   return pixels;
 }
 
-TEST(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
-  ResetEditor();
+TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
   for (int i = 0; i < 60; ++i) AppendLog("Zeile " + std::to_string(i));
-  const std::unique_ptr<HWND__, decltype(&DestroyWindow)> main(
-      CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr,
-                         MainWindowProc, 0),
-      DestroyWindow);
-  HWND window = main.get(), list = GetDlgItem(window, IDC_MAIN_LIST);
-  ShowWindow(window, SW_SHOW), SetForegroundWindow(window);
-  std::mt19937 random(7);
-  const int commands[] = {IDC_MAIN_DELETE, IDC_MAIN_UP, IDC_MAIN_DOWN};
-  for (int step = 0; step < 150; ++step) {
-    const int line = int(random() % Lines(window).size());
-    Select(window, line);
-    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    CommandTable expected = App().Document;
-    const int id = commands[random() % 3];
-    auto change = id == IDC_MAIN_DELETE ? DeleteAt : id == IDC_MAIN_UP ? MoveUpAt : MoveDownAt;
-    const std::optional<int> selected = change(expected, line);
-    Command(window, id);
-    ASSERT_EQ(Lines(window), BuildListLines(expected)) << "step " << step;
-    ASSERT_EQ(Selection(window), selected.value_or(line)) << "step " << step;
-    UpdateWindow(list);
-    const std::vector<DWORD> shown = Picture(list);
-    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    ASSERT_EQ(shown, Picture(list)) << "step " << step << ": a changed line was not painted";
-  }
+  FinishWith(driver, WindowTitle(""), [](HWND window) {
+    HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+    std::mt19937 random(7);
+    const int commands[] = {IDC_MAIN_DELETE, IDC_MAIN_UP, IDC_MAIN_DOWN};
+    for (int step = 0; step < 150; ++step) {
+      const int line = int(random() % Lines(window).size());
+      SelectLine(window, line);
+      RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      CommandTable expected = App().Document;
+      const int id = commands[random() % 3];
+      auto change = id == IDC_MAIN_DELETE ? DeleteAt : id == IDC_MAIN_UP ? MoveUpAt : MoveDownAt;
+      const std::optional<int> selected = change(expected, line);
+      Command(window, id);
+      ASSERT_EQ(Lines(window), BuildListLines(expected)) << "step " << step;
+      ASSERT_EQ(SelectedLine(window), selected.value_or(line)) << "step " << step;
+      UpdateWindow(list);
+      const std::vector<DWORD> shown = Picture(list);
+      RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+      ASSERT_EQ(shown, Picture(list)) << "step " << step << ": a changed line was not painted";
+    }
+  });
 }
 
 }  // namespace

@@ -14,10 +14,12 @@ namespace wavoria {
 namespace {
 
 using namespace testing;
+using WizardPages = EditorWindows;
+using WizardInstall = EditorWindows;
 
 // Whatever a page shows is changed, Escape leaves it open, and Abbrechen or
 // (on the next page) the close box then keeps every setting as it was.
-TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
+TEST_F(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
   const std::pair<int, int> pages[] = {{kPagePaths, IDC_WIZ_PATHS_CANCEL},
                                        {IDD_WIZ_FUNCTIONS, IDC_WIZ_FUNCTIONS_CANCEL},
                                        {IDD_WIZ_START_FUNCTION, IDC_WIZ_START_FUNCTION_CANCEL},
@@ -29,7 +31,6 @@ TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
     ChooserStub chooser({"C:\\A\\RPG_RT.EXE", "C:\\A\\RPG2000.EXE"});
     WizardSettings expected = App().Wizard;
     expected.NextPage = kWizardCancelled;
-    DialogDriver driver;
     driver.Then("Wavoria", [&](HWND d) {
       for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
       SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, false);
@@ -45,9 +46,7 @@ TEST(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
   }
 }
 
-TEST(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
-  ResetEditor();
-  DialogDriver driver;
+TEST_F(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_NEXT); });
   ThenBox(driver, "Wavoria", "Bitte geben Sie den Pfad Ihres Spiels an!", IDI_EXCLAMATION, {IDOK},
           IDOK);
@@ -61,8 +60,7 @@ TEST(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
   ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
 }
 
-TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
-  ResetEditor();
+TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   FixBackupStamp("2026-12-07 14.03.12");
   TempFolder base("wiz Spielstätte");
   const std::string game = base.File("Mein Spiel\\"), maker = base.File("RPG Maker\\");
@@ -79,14 +77,13 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
                         std::filesystem::copy_options::recursive);
   ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE"});
   ProcessEndCounter ends;
-  DialogDriver driver;
   driver.Then("Wavoria", [](HWND d) {
     for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
     Click(d, IDC_WIZ_PATHS_NEXT);
   });
   driver.Then("Wavoria", [](HWND d) {
-    SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, true);
-    SetButtonChecked(d, IDC_WIZ_FUNCTIONS_MOUSE, true);
+    for (int id : {IDC_WIZ_FUNCTIONS_KEYBOARD, IDC_WIZ_FUNCTIONS_MOUSE})
+      SetButtonChecked(d, id, true);
     PressKeys({VK_RETURN});  // Enter is "Weiter >"
   });
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_START_FUNCTION_NEXT); });
@@ -118,10 +115,10 @@ TEST(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   App().Wizard.NextPage = kPagePaths;
   ASSERT_TRUE(driver.Run([] { RunTopLevelFlow(FlowState::kWizard); }, 30000)) << driver.Problems();
   EXPECT_GE(ends.Count(), 1);
-  EXPECT_EQ(ReadFile(game + "harmony.dll") + ReadFile(game + "oldharmony.dll"),
+  EXPECT_EQ(FileBytes(game + "harmony.dll") + FileBytes(game + "oldharmony.dll"),
             "harmony.dlloldharmony.dll");
   EXPECT_FALSE(GetFileAttributesA((game + "harmony.dll").c_str()) & FILE_ATTRIBUTE_READONLY);
-  EXPECT_EQ(ReadFile(game + "Sound\\MouseSupportON.script.wav"),
+  EXPECT_EQ(FileBytes(game + "Sound\\MouseSupportON.script.wav"),
             "\r\n;WIZDESC$Maussupport\r\n[Execute]\r\nAction=EnableMouseSupport\r\nEnable=True\r\n"
             "ID=-5\r\nAutomatic=True\r\nNext=\r\n");
   ASSERT_GE(lines.size(), 40u);  // arrows, Enter, Escape, Space, digits, letters

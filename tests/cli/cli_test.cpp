@@ -3,13 +3,12 @@
 #include "cli/cli.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
+#include <optional>
 #include <regex>
 
 #include "cli/check.h"
@@ -30,21 +29,18 @@ namespace wavoria::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using ::testing::AllOf;
+using ::testing::_;
 using ::testing::FieldsAre;
 using testing::FileBytes;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 using Strings = std::vector<std::string>;
 
-struct Outcome {
-  int Status = -1;
-  std::string Out, Err;
-  bool operator==(const Outcome&) const = default;
-};
-void PrintTo(const Outcome& r, std::ostream* os) {
-  *os << "{" << r.Status << ", \"" << r.Out << "\", \"" << r.Err << "\"}";
-}
+// A command's exit status and what it wrote to stdout and to stderr.
+using Outcome = std::tuple<int, std::string, std::string>;
+
+// What every template in the tests holds.
+const std::string kTemplate = "[Execute]\r\nAction=GetMousePosition\r\n";
 
 std::string P(std::string rel) {
   for (char& c : rel) c = c == '/' ? kPathSeparator : c;
@@ -70,21 +66,16 @@ Strings Tree(const std::string& folder) {
 // Each test works in a folder of its own, which is the current folder.
 class Cli : public ::testing::Test {
  protected:
-  void SetUp() override {
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    fs::current_path(folder_);
-  }
+  void SetUp() override { fs::current_path(folder_.emplace("cli").Path()); }
   void TearDown() override {
     FixBackupStamp("");
     fs::current_path(before_);
-    fs::remove_all(folder_);
   }
-  Outcome Do(const std::vector<std::string>& args) const {
-    Outcome r;
-    r.Status = RunCli(
-        args, {[&](std::string_view s) { r.Out += s; }, [&](std::string_view s) { r.Err += s; }});
-    return r;
+  Outcome Do(const Strings& args) const {
+    std::string out, err;
+    const int status = RunCli(
+        args, {[&](std::string_view s) { out += s; }, [&](std::string_view s) { err += s; }});
+    return {status, out, err};
   }
   void Write(const std::string& rel, const std::string& bytes) const {
     fs::create_directories(fs::absolute(P(rel)).parent_path());
@@ -92,13 +83,8 @@ class Cli : public ::testing::Test {
   }
 
   fs::path before_ = fs::current_path();
-  fs::path folder_ =
-      fs::temp_directory_path() / ("wavoria-cli-test-" + std::to_string(std::random_device{}()));
+  std::optional<testing::TempFolder> folder_;
 };
-
-std::string Usage(const std::string& message) {
-  return "wavoria-cli: " + message + "\n" + UsageText();
-}
 
 TEST_F(Cli, Usage) {
   EXPECT_EQ(Do({"--version"}), (Outcome{0, "wavoria-cli 1.0\n", ""}));
@@ -135,13 +121,10 @@ TEST_F(Cli, Usage) {
       {Join(g, {"--keyboard=ja"}), "Unbekannte Option '--keyboard'."},
   };
   // clang-format on
-  for (const auto& [args, message] : cases) EXPECT_EQ(Do(args), (Outcome{2, "", Usage(message)}));
-  std::vector<int> ids;
-  for (const char* id : {"-2147483648", "+5", "90"})
-    ids.push_back(ParseArguments(Join(g, {"--mouse", "--mouse-id", id})).Options.Install.MouseId);
-  EXPECT_EQ(ids, (std::vector<int>{-2147483647 - 1, 5, 90}));
-  EXPECT_EQ(ParseArguments({"check", "--", "--details=x", "b"}).Options.Paths,
-            (Strings{"--details=x", "b"}));
+  for (const auto& [args, message] : cases)
+    EXPECT_EQ(Do(args), (Outcome{2, "", "wavoria-cli: " + message + "\n" + UsageText()}));
+  for (const auto& [arg, n] : {std::pair{"-2147483648", -2147483647 - 1}, {"+5", 5}, {"90", 90}})
+    EXPECT_EQ(ParseArguments(Join(g, {"--mouse", "--mouse-id", arg})).Options.Install.MouseId, n);
 }
 
 // The checker's findings in one script text, "LINE: message" each.
@@ -211,53 +194,44 @@ TEST(Check, FindingsAtTheirLines) {
   }
 }
 
-TEST_F(Cli, CheckPathsAndFolders) {
+// check and show on prepared files and folders.
+TEST_F(Cli, CheckAndShow) {
   Write("saved/beispiel.script.wav", testing::kWorkedExample);
   Write("saved/sub/b.script.wav", "[Execute]\nAction=Tanzen\n");
   Write("saved/a.txt", "Foo=1\r\n");
   Write("saved/c.SCRIPT.WAV", "[Execute]\nAction=Singen\n");
-  Write("utf8.script.wav",
-        ";Gr\xC3\xBC\xC3\x9F"
-        "e\r\n[Execute]\r\nAction=GetMousePosition\r\n");
-  const std::string saved = P("saved/c.SCRIPT.WAV") + ":2: Unbekannte Action 'Singen'.\n" +
-                            P("saved/sub/b.script.wav") + ":2: Unbekannte Action 'Tanzen'.\n";
-  const std::string missing = ":1: Die Datei wurde nicht gefunden.\n";
-  // clang-format off
-  const std::pair<Strings, Outcome> cases[] = {
-      {{P(testing::DataFolder() + "/scripts")}, {0, "", ""}},
-      {{"--", P("saved/beispiel.script.wav")}, {0, "", ""}},
-      {{"fehlt=1.script.wav", "saved", "fehlt"}, {1, "fehlt=1.script.wav" + missing + saved + "fehlt" + missing, ""}},
-      {{P("saved/")}, {1, saved, ""}},
-      {{"utf8.script.wav"}, {1, "utf8.script.wav:1: Die Datei ist UTF-8-kodiert; der Editor wandelt sie beim Öffnen nach Windows-1252 um.\n", ""}},
-  };
-  // clang-format on
-  for (const auto& [paths, outcome] : cases) EXPECT_EQ(Do(Join({"check"}, paths)), outcome);
-#ifndef _WIN32
-  ASSERT_EQ(mkfifo("rohr.script.wav", 0600), 0);  // a pipe is no file to read
-  EXPECT_EQ(Do({"check", "rohr.script.wav"}),
-            (Outcome{1, "rohr.script.wav:1: Die Datei kann nicht gelesen werden.\n", ""}));
-#endif
-}
-
-TEST_F(Cli, Show) {
+  Write("utf8.script.wav", ";Gr\xC3\xBC\xC3\x9F\r\n[Execute]\r\nAction=GetMousePosition\r\n");
   Write("b.script.wav",
         ";WIZDESC$T\n[W]\nAction=WriteToLog\nNext=X\n[Execute]\nNext=W\n[X]\nAction=MCICommand\n");
-  EXPECT_EQ(
-      Do({"show", "b.script.wav"}),
-      (Outcome{0, "Skriptname: T\n<> ???\n<> In Logdatei schreiben: \n<> MCI-Befehl senden: \n<>\n",
-               "wavoria-cli: b.script.wav: Die geöffnete Datei beinhaltet unbekannte Kommandos. "
-               "Das Speichern kann zu Datenverlust führen.\n"}));
-  EXPECT_EQ(Do({"show", "--details", "b.script.wav"}).Out,
-            "Skriptname: T\n    Beginn des Skripts\n    Datei: b.script.wav\n    Skriptname: T\n"
-            "<> ???\n    Unbekanntes Kommando\n    Action=\n"
-            "<> In Logdatei schreiben: \n    In Logdatei schreiben\n    Text: ''\n"
-            "<> MCI-Befehl senden: \n    MCI-Befehl senden\n    Kommando: \n\n"
-            "    '%path%' wird automatisch durch den Spielpfad ersetzt.\n<>\n");
   fs::create_directory("ordner.script.wav");
-  for (const std::string path : {"fehlt.script.wav", "ordner.script.wav", "-"})
-    EXPECT_EQ(
-        Do({"show", path}),
-        (Outcome{1, "", "wavoria-cli: Die Datei '" + path + "' kann nicht gelesen werden.\n"}));
+#ifndef _WIN32
+  ASSERT_EQ(mkfifo("rohr.script.wav", 0600), 0);  // a pipe is no file to read
+#endif
+  // clang-format off
+  const std::string saved = P("saved/c.SCRIPT.WAV") + ":2: Unbekannte Action 'Singen'.\n" + P("saved/sub/b.script.wav") + ":2: Unbekannte Action 'Tanzen'.\n";
+  const std::string missing = ":1: Die Datei wurde nicht gefunden.\n", unread = "' kann nicht gelesen werden.\n";
+  const std::string unknown = "wavoria-cli: b.script.wav: Die geöffnete Datei beinhaltet unbekannte Kommandos. Das Speichern kann zu Datenverlust führen.\n";
+  const std::pair<Strings, Outcome> cases[] = {
+      {{"check", P(testing::DataFolder() + "/scripts")}, {0, "", ""}},
+      {{"check", "--", P("saved/beispiel.script.wav")}, {0, "", ""}},
+      {{"check", "--", "--details=x", "b"}, {1, "--details=x" + missing + "b" + missing, ""}},
+      {{"check", "fehlt=1.script.wav", "saved", "fehlt"}, {1, "fehlt=1.script.wav" + missing + saved + "fehlt" + missing, ""}},
+      {{"check", P("saved/")}, {1, saved, ""}},
+      {{"check", "utf8.script.wav"}, {1, "utf8.script.wav:1: Die Datei ist UTF-8-kodiert; der Editor wandelt sie beim Öffnen nach Windows-1252 um.\n", ""}},
+#ifndef _WIN32
+      {{"check", "rohr.script.wav"}, {1, "rohr.script.wav:1: Die Datei kann nicht gelesen werden.\n", ""}},
+#endif
+      {{"show", "b.script.wav"}, {0, "Skriptname: T\n<> ???\n<> In Logdatei schreiben: \n<> MCI-Befehl senden: \n<>\n", unknown}},
+      {{"show", "--details", "b.script.wav"},
+       {0, "Skriptname: T\n    Beginn des Skripts\n    Datei: b.script.wav\n    Skriptname: T\n<> ???\n    Unbekanntes Kommando\n    Action=\n"
+           "<> In Logdatei schreiben: \n    In Logdatei schreiben\n    Text: ''\n<> MCI-Befehl senden: \n    MCI-Befehl senden\n    Kommando: \n\n"
+           "    '%path%' wird automatisch durch den Spielpfad ersetzt.\n<>\n", unknown}},
+      {{"show", "fehlt.script.wav"}, {1, "", "wavoria-cli: Die Datei 'fehlt.script.wav" + unread}},
+      {{"show", "ordner.script.wav"}, {1, "", "wavoria-cli: Die Datei 'ordner.script.wav" + unread}},
+      {{"show", "-"}, {1, "", "wavoria-cli: Die Datei '-" + unread}},
+  };
+  // clang-format on
+  for (const auto& [args, outcome] : cases) EXPECT_EQ(Do(args), outcome);
 }
 
 class CliInstall : public Cli {
@@ -266,14 +240,12 @@ class CliInstall : public Cli {
     Cli::SetUp();
     FixBackupStamp("2026-12-07 14.03.12");
     for (const char* file : {"game/RPG_RT.EXE", "game/harmony.dll", "maker/RPG2000.EXE",
-                             "maker/oldharmony.dll", "leer/x.txt", "ohne/RPG2000.EXE"}) {
+                             "maker/oldharmony.dll", "leer/x.txt", "ohne/RPG2000.EXE"})
       Write(file, file);
-    }
     Write("maker/harmony.dll", "Klavato");
     for (const char* name : {"common/MidiTickOutput", "common/MidiTickClear", "Key/KeyList",
-                             "Key/KeySupportON", "Mouse/M", "Mouse/mousesupporton"}) {
-      Write(std::string("tpl/") + name + ".script.wav", "[Execute]\r\nAction=GetMousePosition\r\n");
-    }
+                             "Key/KeySupportON", "Mouse/M", "Mouse/mousesupporton"})
+      Write(std::string("tpl/") + name + ".script.wav", kTemplate);
   }
   Outcome Install(const Strings& more) const {
     return Do(Join({"install", "--game", "game", "--maker", "maker", "--templates", "tpl"}, more));
@@ -294,6 +266,8 @@ std::string Installed(const std::string& game, const std::string& backup,
          (notes + kept == "" ? "" : "\n" + notes + kept) +
          "Die Tastenliste zum Anpassen: " + P(game + "/Sound/KeyList.script.wav") + "\n";
 }
+const std::string kNotDone =
+    "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
 const std::string kKeys =
     "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n"
     "Sound\\KeyList.script.wav\r\n";
@@ -319,18 +293,12 @@ TEST_F(CliInstall, Choices) {
 }
 
 TEST_F(CliInstall, Refusals) {
-  // Paths the system spells in UTF-8 are named in the program's text.
-#ifdef _WIN32
-  const std::string u = "\xFC";
-#else
-  const std::string u = "\xC3\xBC";
-#endif
+  // Paths the system spells in UTF-8 (Windows: in its code page) are named in the program's text.
+  const std::string u = kPathSeparator == '\\' ? "\xFC" : "\xC3\xBC";
   Write("maker/RPG_RT.EXE", ""), Write("m" + u + "/RPG2000.EXE", ""),
       Write("m" + u + "/oldharmony.dll", "");
   Write("t" + u + "/common/MidiTickOutput.script.wav", "");
   const Strings game = Tree("game");
-  const std::string notDone =
-      "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
   // clang-format off
   const std::pair<Strings, std::string> cases[] = {
       {{"--game", "nirgends", "--maker", "maker"}, "Der Ordner des Spiels 'nirgends' wurde nicht gefunden."},
@@ -340,35 +308,31 @@ TEST_F(CliInstall, Refusals) {
       {{"--game", "maker", "--maker", "maker"}, "sind derselbe Ordner"},
       {{"--game", "game", "--maker", "m" + u, "--force"}, "'" + P("m\xFC/harmony.dll") + "' wurde nicht gefunden"},
       {{"--game", "game", "--maker", "maker", "--force", "--templates", "t" + u},
-       notDone + "Die Datei '" + P("t\xFC/common/MidiTickClear.script.wav") + "' wurde nicht gefunden.\n"},
+       kNotDone + "Die Datei '" + P("t\xFC/common/MidiTickClear.script.wav") + "' wurde nicht gefunden.\n"},
       {{"--game", "game", "--maker", "maker", "--force", "--templates", "t" + u}, "Der Vorlagenordner '" + P("t\xFC/Key") + "' fehlt oder ist leer"},
   };
   // clang-format on
-  for (const auto& [folders, error] : cases) {
+  for (const auto& [folders, error] : cases)
     EXPECT_THAT(Do(Join({"install", "--keyboard", "--templates", "tpl"}, folders)),
                 FieldsAre(1, "", HasSubstr(error)));
-  }
   Write("game/autorun.script", "eigenes\r\n");
-  EXPECT_THAT(Install({"--keyboard"}).Err,
-              StartsWith("Ihr Spiel scheint bereits Tastatur- oder "
-                         "Maussupport zu enthalten. Mit --force wird trotzdem installiert;"));
+  EXPECT_THAT(Install({"--keyboard"}),
+              FieldsAre(1, "",
+                        StartsWith("Ihr Spiel scheint bereits Tastatur- oder Maussupport zu "
+                                   "enthalten. Mit --force wird trotzdem installiert;")));
   EXPECT_EQ(Autorun(), "eigenes\r\n");
   fs::remove(P("game/autorun.script"));
-  EXPECT_EQ(Tree("game"), game);
   Write("g" + u + "/RPG_RT.EXE", "");  // a game without a library of its own: no backup
   EXPECT_EQ(
       Do({"install", "--game", "g" + u, "--maker", "maker", "--keyboard", "--templates", "tpl"}),
       (Outcome{0, Installed("g\xFC", ""), ""}));
+  EXPECT_EQ(Tree("game"), game);
 }
 
 #ifndef _WIN32
 // POSIX permissions stand in for the read-only attribute, so these run natively.
 TEST_F(CliInstall, ASecondInstallKeepsTheReplacedFilesAndRestoreBringsThemBack) {
-  FixBackupStamp("");  // the clock's stamp: year-month-day hour.minute.second
-  EXPECT_TRUE(std::regex_match(BackupStampNow(),
-                               std::regex(R"(20\d\d-[01]\d-[0-3]\d( [0-2]\d)(\.[0-5]\d){2})")));
-  FixBackupStamp("2026-12-07 14.03.12");
-  const std::string tpl = FileBytes("tpl/Key/KeyList.script.wav");
+  const std::string backups = "game/Wavoria-Sicherung/2026-12-07 ";
   fs::remove_all("tpl/Mouse");
   Write("tpl/Key/Liesmich.txt", "L");
   // Only the game's own library differed; every template file is copied, and
@@ -377,8 +341,7 @@ TEST_F(CliInstall, ASecondInstallKeepsTheReplacedFilesAndRestoreBringsThemBack) 
       "Der Vorlagenordner 'tpl/Mouse' fehlt oder ist leer; aus ihm wurde nichts kopiert.\n";
   EXPECT_EQ(Install({"--keyboard", "--mouse"}),
             (Outcome{0, Installed("game", "2026-12-07 14.03.12", noMouse), ""}));
-  EXPECT_EQ(Tree("game/Wavoria-Sicherung/2026-12-07 14.03.12"),
-            Strings{"harmony.dll=game/harmony.dll"});
+  EXPECT_EQ(Tree(backups + "14.03.12"), Strings{"harmony.dll=game/harmony.dll"});
   EXPECT_EQ(FileBytes("game/Sound/Liesmich.txt"), "L");
 
   Write("game/Sound/KeyList.script.wav", "mine");
@@ -386,34 +349,33 @@ TEST_F(CliInstall, ASecondInstallKeepsTheReplacedFilesAndRestoreBringsThemBack) 
   FixBackupStamp("2026-12-07 15.00.00");
   EXPECT_EQ(Install({"--keyboard", "--mouse", "--force"}),
             (Outcome{0, Installed("game", "2026-12-07 15.00.00", noMouse), ""}));
-  const std::string second = "game/Wavoria-Sicherung/2026-12-07 15.00.00";
-  EXPECT_EQ(Tree(second), (Strings{"Sound/", "Sound/KeyList.script.wav=mine",
-                                   "autorun.script=Sound\\Mine.script.wav\r\n"}));
+  EXPECT_EQ(Tree(backups + "15.00.00"), (Strings{"Sound/", "Sound/KeyList.script.wav=mine",
+                                                 "autorun.script=Sound\\Mine.script.wav\r\n"}));
 
   FixBackupStamp("2026-12-07 16.00.00");
-  EXPECT_EQ(Do({"restore", "--game", "game"}),
-            (Outcome{0,
-                     "Die Dateien der Sicherung '" + second + "' wurden wiederhergestellt.\n" +
-                         Kept("game/Wavoria-Sicherung/2026-12-07 16.00.00") +
-                         "Ein erneutes \"wavoria-cli restore\" macht die Wiederherstellung "
-                         "rückgängig.\n",
-                     ""}));
+  EXPECT_EQ(
+      Do({"restore", "--game", "game"}),
+      (Outcome{0,
+               "Die Dateien der Sicherung '" + backups + "15.00.00' wurden wiederhergestellt.\n" +
+                   Kept(backups + "16.00.00") +
+                   "Ein erneutes \"wavoria-cli restore\" macht die Wiederherstellung rückgängig.\n",
+               ""}));
   EXPECT_EQ(FileBytes("game/Sound/KeyList.script.wav"), "mine");
   EXPECT_EQ(Autorun(), "Sound\\Mine.script.wav\r\n");
-  EXPECT_EQ(FileBytes("game/Wavoria-Sicherung/2026-12-07 16.00.00/Sound/KeyList.script.wav"), tpl);
+  EXPECT_EQ(FileBytes(backups + "16.00.00/Sound/KeyList.script.wav"), kTemplate);
   fs::remove_all("game/Sound");  // restored from the newest backup, folder and all
-  ASSERT_EQ(Do({"restore", "--game", "game"}).Status, 0);
-  EXPECT_EQ(FileBytes("game/Sound/KeyList.script.wav"), tpl);
+  ASSERT_THAT(Do({"restore", "--game", "game"}), FieldsAre(0, _, ""));
+  EXPECT_EQ(FileBytes("game/Sound/KeyList.script.wav"), kTemplate);
   fs::remove_all("game/Wavoria-Sicherung");
-  EXPECT_EQ(Do({"restore", "--game", "game"}),
-            (Outcome{1, "",
-                     "Im Spiel 'game/' gibt es keine Sicherung (Ordner 'Wavoria-Sicherung'); es "
-                     "wurde nichts verändert.\n"}));
+  EXPECT_THAT(Do({"restore", "--game", "game"}),
+              FieldsAre(1, "", HasSubstr("gibt es keine Sicherung")));
+
+  FixBackupStamp("");  // the clock's stamp: year-month-day hour.minute.second
+  EXPECT_TRUE(std::regex_match(BackupStampNow(),
+                               std::regex(R"(20\d\d-[01]\d-[0-3]\d( [0-2]\d)(\.[0-5]\d){2})")));
 }
 
 TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
-  const std::string notDone =
-      "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
   const std::string denied = " schreibgeschützt oder keine Berechtigung.\n";
   const std::string harmony = "Die Datei 'game/harmony.dll' kann nicht ersetzt werden:" + denied;
   // As another user than root, the game's files cannot be replaced either.
@@ -437,8 +399,7 @@ TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
     if (mode == "file") Write(file, "x");
     if (mode == "folder") fs::create_directory(file);
     if (mode == "remove") fs::remove(file);
-    if (mode == "000" || mode == "444")
-      fs::permissions(file, mode == "000" ? fs::perms::none : fs::perms::owner_read);
+    if (mode == "000" || mode == "444") fs::permissions(file, fs::perms(mode == "000" ? 0 : 0400));
     if (mode == "full") SimulateShortWriteAfter(0);
     if (mode == "full after a backup file") Write(file, "x"), SimulateShortWriteAfter(16);
     const Strings game = Tree("game");
@@ -447,24 +408,23 @@ TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
     // Without write permission bits a file is refused for root too.
     ASSERT_TRUE(mode == "000" ? testing::WithoutRootRights(install) : (install(), true));
     SimulateShortWriteAfter(-1);
-    EXPECT_EQ(run, (Outcome{1, "", notDone + expected}));
+    EXPECT_EQ(run, (Outcome{1, "", kNotDone + expected}));
     EXPECT_EQ(Tree("game"), game);
-    if (fs::exists(file)) fs::permissions(file, fs::perms::owner_all, fs::perm_options::add);
   }
 }
 
 TEST_F(CliInstall, NamesInTheGameFolderAreMatchedIgnoringCase) {
-  const std::string tpl = FileBytes("tpl/Key/KeyList.script.wav");
   ASSERT_TRUE(fs::remove("game/harmony.dll"));
   Write("game/HARMONY.DLL", "own");
   Write("game/SOUND/KEYLIST.SCRIPT.WAV", "mine");
   Write("game/AUTORUN.SCRIPT", "Sound\\Mine.script.wav\r\n");
-  EXPECT_THAT(Install({"--keyboard"}).Err, HasSubstr("bereits"));
-  ASSERT_EQ(Install({"--keyboard", "--force"}).Status, 0);
-  EXPECT_EQ(FoldersIn("game"), (Strings{"SOUND", "Wavoria-Sicherung"}));
-  EXPECT_EQ(FilesIn("game"),
-            (Strings{"AUTORUN.SCRIPT", "HARMONY.DLL", "RPG_RT.EXE", "oldharmony.dll"}));
-  EXPECT_EQ(FileBytes("game/SOUND/KEYLIST.SCRIPT.WAV"), tpl);
+  EXPECT_THAT(Install({"--keyboard"}), FieldsAre(1, "", HasSubstr("bereits")));
+  ASSERT_THAT(Install({"--keyboard", "--force"}),
+              FieldsAre(0, HasSubstr("Anpassen: game/SOUND/KEYLIST.SCRIPT.WAV\n"), ""));
+  EXPECT_EQ(Join(FoldersIn("game"), FilesIn("game")),  // the folders, then the files
+            (Strings{"SOUND", "Wavoria-Sicherung", "AUTORUN.SCRIPT", "HARMONY.DLL", "RPG_RT.EXE",
+                     "oldharmony.dll"}));
+  EXPECT_EQ(FileBytes("game/SOUND/KEYLIST.SCRIPT.WAV"), kTemplate);
   EXPECT_EQ(Tree("game/Wavoria-Sicherung/2026-12-07 14.03.12"),
             (Strings{"AUTORUN.SCRIPT=Sound\\Mine.script.wav\r\n", "HARMONY.DLL=own", "SOUND/",
                      "SOUND/KEYLIST.SCRIPT.WAV=mine"}));
@@ -478,23 +438,21 @@ TEST_F(CliInstall, NamesInTheGameFolderAreMatchedIgnoringCase) {
 TEST_F(Cli, TheRealProgram) {
   Write("g.script.wav", ";WIZDESC$\xFC\x80\r\n[Execute]\r\nAction=GetMousePosition\r\n");
 #ifdef _WIN32
-  const std::string file = "wavoria-cli.exe",
-                    shown = "\xFC\x80\r\n<> Maus-/Tastenstatus senden\r\n<>\r\n";
-  auto exitStatus = [](int status) { return status; };
+  const std::string file = "wavoria-cli.exe";
+  const std::string shown = "\xFC\x80\r\n<> Maus-/Tastenstatus senden\r\n<>\r\n";
+  auto run = [](const std::string& command) { return std::system(command.c_str()); };
 #else
-  const std::string file = "wavoria-cli",
-                    shown = "\xC3\xBC\xE2\x82\xAC\n<> Maus-/Tastenstatus senden\n<>\n";
-  auto exitStatus = [](int status) { return WEXITSTATUS(status); };
+  const std::string file = "wavoria-cli";
+  const std::string shown = "\xC3\xBC\xE2\x82\xAC\n<> Maus-/Tastenstatus senden\n<>\n";
+  auto run = [](const std::string& command) { return WEXITSTATUS(std::system(command.c_str())); };
 #endif
   const std::string program = ProgramFolder() + kPathSeparator + file;
-  EXPECT_EQ(exitStatus(std::system(("\"" + program + "\" show g*.script.wav > out.txt").c_str())),
-            0);
+  EXPECT_EQ(run("\"" + program + "\" show g*.script.wav > out.txt"), 0);
   EXPECT_EQ(FileBytes("out.txt"), "Skriptname: " + shown);
 
   // Without actions.dat beside it, it says which file is missing.
-  fs::copy_file(program, P(file));
-  const std::string copy = fs::absolute(P(file)).string();
-  EXPECT_EQ(exitStatus(std::system(("\"" + copy + "\" check g.script.wav 2> err.txt").c_str())),
+  fs::copy_file(program, file);
+  EXPECT_EQ(run("\"" + fs::absolute(file).string() + "\" check g.script.wav 2> err.txt"),
             kExitUsage);
   EXPECT_THAT(FileBytes("err.txt"), HasSubstr("actions.dat"));
 }

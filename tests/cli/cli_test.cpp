@@ -90,9 +90,8 @@ TEST_F(Cli, Usage) {
   EXPECT_EQ(Do({"--version"}), (Outcome{0, "wavoria-cli 1.0\n", ""}));
   EXPECT_EQ(Do({"install", "--game", "x", "--help"}), (Outcome{0, HelpText(), ""}));
   const Strings g = {"install", "--game", "g", "--maker", "m"};
-  const std::string id = " ist keine ganze Zahl von -2147483648 bis 2147483647.";
-  const std::string only = " gilt nur zusammen mit --";
   // clang-format off
+  const std::string id = " ist keine ganze Zahl von -2147483648 bis 2147483647.", only = " gilt nur zusammen mit --";
   const std::pair<Strings, std::string> cases[] = {
       {{}, "Es wurde kein Befehl angegeben."},
       {{"pruefen"}, "Unbekannter Befehl 'pruefen'."},
@@ -130,33 +129,24 @@ TEST_F(Cli, Usage) {
 // The checker's findings in one script text, "LINE: message" each.
 TEST(Check, FindingsAtTheirLines) {
   // clang-format off
-  const std::string q = "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (Action=";
+  const std::string q = "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (Action=", log = "Action=WriteToLog\n";
   const std::string loop = "Die Kette läuft hier in sich zurück: Next=", shows = "; der Editor zeigt die Kette nur bis hier.";
-  const std::string key = "Unbekannter Schlüssel '", drops = "'; der Editor lädt diese Zeile nicht.";
-  const std::string never = "wird von der Kette nie erreicht.", log = "Action=WriteToLog\n";
+  const std::string key = "Unbekannter Schlüssel '", drops = "'; der Editor lädt diese Zeile nicht.", never = "wird von der Kette nie erreicht.";
   const std::string noExecute = "1: Die Datei hat keinen Abschnitt [Execute]; der Editor zeigt keines ihrer Kommandos.";
   const std::string other = " verweist auf eine andere Datei; das wird nicht unterstützt, die Kette endet hier.";
   std::string tooMany = "[Execute]\n" + log + "Next=S1\n";
   for (int i = 1; i <= 512; ++i) tooMany += "[S" + std::to_string(i) + "]\n" + log + "Next=S" + std::to_string(i + 1) + "\n";
   const std::pair<std::string, std::vector<std::string>> cases[] = {
-      {"Stray=1\n;WIZDESC$F\n[Execute]\n" + log + "Text=Hallo\nText=Nochmal\nFarbe=rot\nNext=a.script.wav;S\n"
-       "Next=Zwei\n\n[Zwei]\nAction=Tanzen\nNext=Drei\n[Drei]\nNext=Vier\n[Vier]\n  Action = EnableKeySupport  \n"
-       "Enable=vielleicht\nNext=zwei\n[Waise]\nAction=RegisterKeyDownEvent\nKey=Enter\nNext=Nirgends\n[drei]\n"
-       "Action=GetMousePosition\n[Kaputt\nAction WriteToLog\nAction=SetDebugLevel\nText=\n",
-       {"1: " + key + "Stray" + drops,
-        "6: 'Text' hat in diesem Abschnitt schon einen Wert; der Editor ignoriert diese Zeile.",
-        "7: " + key + "Farbe" + drops,
-        "8: Next=a.script.wav;S" + other,
-        "12: Unbekannte Action 'Tanzen'.",
-        "14: Der Abschnitt [Drei] hat keine Action.",
-        "16: " + q + "EnableKeySupport, Enable=vielleicht).",
-        "19: " + loop + "zwei führt zum Abschnitt in Zeile 11" + shows,
-        "20: Der Abschnitt [Waise] " + never,
-        "20: " + q + "RegisterKeyDownEvent, Value=).",
-        "23: Next=Nirgends verweist auf keinen Abschnitt; die Kette endet hier.",
-        "24: Ein Abschnitt namens [drei] steht schon in Zeile 14; die Kette erreicht nur den ersten.",
-        "26: Die Zeile endet nicht mit ']'; der Editor nimmt [Kaput] als Namen des Abschnitts.",
-        "26: Der Abschnitt [Kaput] " + never,
+      {"Stray=1\n;WIZDESC$F\n[Execute]\n" + log + "Text=Hallo\nText=Nochmal\nFarbe=rot\nNext=a.script.wav;S\nNext=Zwei\n\n[Zwei]\nAction=Tanzen\n"
+       "Next=Drei\n[Drei]\nNext=Vier\n[Vier]\n  Action = EnableKeySupport  \nEnable=vielleicht\nNext=zwei\n[Waise]\nAction=RegisterKeyDownEvent\n"
+       "Key=Enter\nNext=Nirgends\n[drei]\nAction=GetMousePosition\n[Kaputt\nAction WriteToLog\nAction=SetDebugLevel\nText=\n",
+       {"1: " + key + "Stray" + drops, "6: 'Text' hat in diesem Abschnitt schon einen Wert; der Editor ignoriert diese Zeile.",
+        "7: " + key + "Farbe" + drops, "8: Next=a.script.wav;S" + other,
+        "12: Unbekannte Action 'Tanzen'.", "14: Der Abschnitt [Drei] hat keine Action.",
+        "16: " + q + "EnableKeySupport, Enable=vielleicht).", "19: " + loop + "zwei führt zum Abschnitt in Zeile 11" + shows,
+        "20: Der Abschnitt [Waise] " + never, "20: " + q + "RegisterKeyDownEvent, Value=).",
+        "23: Next=Nirgends verweist auf keinen Abschnitt; die Kette endet hier.", "24: Ein Abschnitt namens [drei] steht schon in Zeile 14; die Kette erreicht nur den ersten.",
+        "26: Die Zeile endet nicht mit ']'; der Editor nimmt [Kaput] als Namen des Abschnitts.", "26: Der Abschnitt [Kaput] " + never,
         "27: Die Zeile ist kein Eintrag der Form Schlüssel=Wert; der Editor lädt sie nicht."}},
       {"\xEF\xBB\xBF[Execute]\r\n" + log + "Foo=1\r\n", {"3: " + key + "Foo" + drops}},
       {"[Execute]\rAction=Tanzen\rNext=\r", {"2: Unbekannte Action 'Tanzen'."}},
@@ -376,13 +366,12 @@ TEST_F(CliInstall, ASecondInstallKeepsTheReplacedFilesAndRestoreBringsThemBack) 
 }
 
 TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
-  const std::string denied = " schreibgeschützt oder keine Berechtigung.\n";
+  // clang-format off
+  const std::string denied = " schreibgeschützt oder keine Berechtigung.\n", full = "' konnte nicht geschrieben werden: Der Datenträger ist voll.\n";
   const std::string harmony = "Die Datei 'game/harmony.dll' kann nicht ersetzt werden:" + denied;
   // As another user than root, the game's files cannot be replaced either.
   const std::string asUser = geteuid() == 0 ? harmony : "";
-  const std::string full = "' konnte nicht geschrieben werden: Der Datenträger ist voll.\n";
   // mode: "file"/"folder" put there, "remove"d, "000"/"444" permissions, the disk full
-  // clang-format off
   const struct { std::string file, mode, expected; } rows[] = {
       {"maker/harmony.dll", "remove", "Die Datei 'maker/harmony.dll' wurde nicht gefunden.\n"},
       {"game/oldharmony.dll", "folder", "Die Datei 'game/oldharmony.dll' konnte nicht gelesen werden:" + denied},

@@ -41,7 +41,7 @@ TEST(EditorCommands, AddDeleteAndMoveSelectTheRightLine) {
       {MoveUpAt, 1, std::nullopt, "abc"}, {MoveDownAt, 3, std::nullopt, "abc"},
       {MoveDownAt, 4, std::nullopt, "abc"}, {DeleteAt, 0, std::nullopt, "abc"},
       {DeleteAt, 4, std::nullopt, "abc"}, {MoveUpAt, 3, 2, "acb"}, {MoveDownAt, 1, 2, "cab"},
-      {DeleteAt, 1, 0, "ab"}, {DeleteAt, 1, 0, "b"}, {DeleteAt, 1, 0, ""}};  // the last one too
+      {MoveUpAt, 2, 1, "acb"}, {DeleteAt, 1, 0, "cb"}, {DeleteAt, 1, 0, "b"}, {DeleteAt, 1, 0, ""}};  // the last one too
   // clang-format on
   for (const auto& [step, at, selected, texts] : steps) {
     EXPECT_EQ(step(t, at), selected) << at;

@@ -62,11 +62,12 @@ TEST(WizardFlow, PagesStoreTheirChoices) {
   BackFromStartFunction(s, 0);
   EXPECT_EQ(s.StartFunction, 0);
   for (std::int32_t id : {-5, 0, 3, -2147483647 - 1, 2147483647}) {
-    WizardSettings m{.MouseId = id, .AutoSendPosition = 1};
+    const bool ticked = id > 0;  // "Automatisch" ticked for some ids only
+    WizardSettings m{.MouseId = id, .AutoSendPosition = ticked};
     MouseForm form = ShowMouseSettings(m);
-    EXPECT_EQ(std::tuple(form.Negative, form.AutoSend), std::tuple(id < 0, true));
+    EXPECT_EQ(std::tuple(form.Negative, form.AutoSend), std::tuple(id < 0, ticked));
     ConfirmMouseSettings(m, form);
-    EXPECT_EQ(std::tuple(m.MouseId, m.NextPage), std::tuple(id, 8500));
+    EXPECT_EQ(std::tuple(m.MouseId, m.AutoSendPosition, m.NextPage), std::tuple(id, ticked, 8500));
   }
   EXPECT_EQ(ShowMouseSettings(WizardSettings{.MouseId = -5}).IdDigits, "5");
   s = {.KeyboardSupport = 1};

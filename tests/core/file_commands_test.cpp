@@ -30,6 +30,7 @@ TEST(FileCommandRules, PathsAreMadeAbsoluteAgainstTheBase) {
   };
   // clang-format on
   for (const auto& c : cases) EXPECT_EQ(AbsolutePath(c[0], c[1]), c[2]) << c[0] << " in " << c[1];
+  EXPECT_EQ(AbsolutePath(std::string_view("\\\\srv", 1), "D:\\S"), "D:\\");  // only the view counts
 }
 
 TEST(FileCommandRules, UnsavedChangesAreDroppedOnlyAfterNeinOrASave) {

@@ -12,7 +12,7 @@ namespace {
 TEST(Text, IntegerOf) {
   // clang-format off
   const std::pair<const char*, std::int32_t> cases[] = {
-      {"7", 7}, {"  -5", -5}, {"+12", 12}, {"12abc", 12}, {"abc", 0}, {"", 0}, {"&H10", 16},
+      {"7", 7}, {"  -5", -5}, {"+12", 12}, {"12abc", 12}, {"abc", 0}, {"", 0}, {"&HA0", 160},
       {"&hff", 255}, {"&O17", 15}, {"&b101", 5}, {"&X1", 0}, {"- 5", 0}, {"\t5", 0}, {"&H", 0}, {"&", 0}, {"&H1:", 1},
       {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1}, {"2147483648", 2147483647},
       {"-99999999999999999999", -2147483647 - 1}, {"&HFFFFFFFFFFFFFFFFFF", 2147483647}};
@@ -53,10 +53,12 @@ TEST(Text, Utf8AndWindows1252) {
       {"Gr\xF6\xDF!", false, "", 0, 0},
       {"\xEF\xBB\xBFplain", false, "", 0, 0},
       {"\xC3", false, "", 0, 0},
+      {"\xC3(", false, "", 0, 0},                  // no continuation byte
       {"\x80\xC3\xA4", false, "", 0, 0},           // a lone continuation byte first
       {"\xEF\xBC\x81", true, "?", 1, 1},            // U+FF01, led by 0xEF
       {"\xC0\xAF", false, "", 0, 0},
       {"\xDF\xBF", true, "?", 1, 1},                 // U+07FF, the last of two bytes
+      {"\xF0\x90\x80\x80", true, "?", 1, 1},         // U+10000, the first of four bytes
       {"\xF4\x8F\xBF\xBF", true, "?", 1, 1},         // U+10FFFF, the last code point
       {"\xF4\x90\x80\x80", false, "", 0, 0},           // past U+10FFFF
       {"\xED\x9F\xBF\xEE\x80\x80", true, "??", 2, 1},  // U+D7FF and U+E000 around the surrogates

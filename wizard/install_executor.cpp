@@ -53,11 +53,15 @@ Preparation Prepare(const InstallPlan& plan) {
   for (std::size_t i = 0; i < plan.Steps.size(); ++i) {
     const InstallStep& step = plan.Steps[i];
     if (!IsFileStep(step)) {
-      // A file where the folder belongs would make every step into it fail.
-      if (!FolderExists(step.Target) &&
-          (FileExists(step.Target) || LastFileError() != FileError::NotFound)) {
+      // A file where the folder belongs, or a place that cannot be looked
+      // at, would make every step into it fail.
+      if (FolderExists(step.Target)) continue;
+      if (FileExists(step.Target)) {
         prep.Problems.push_back("An der Stelle des Ordners " + Quoted(step.Target) +
                                 " liegt eine Datei.");
+      } else if (const FileError error = LastFileError(); error != FileError::NotFound) {
+        prep.Problems.push_back(
+            WithCause("Der Ordner " + Quoted(step.Target) + " kann nicht geprüft werden", error));
       }
       continue;
     }

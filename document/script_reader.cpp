@@ -29,9 +29,8 @@ constexpr std::array<ParameterKey, 17> kKnownKeys = KnownKeys();
 // The known key of a stripped line, or nullptr when it is no key line: the key
 // name runs up to the first "=" or blank, and an "=" must come at or after it.
 const ParameterKey* KnownKeyOf(std::string_view line) {
-  std::size_t end = 0;
-  while (end < line.size() && line[end] != '=' && line[end] != ' ') ++end;
-  if (end == line.size()) return nullptr;
+  const std::size_t end = line.find_first_of("= ");
+  if (end == std::string_view::npos) return nullptr;
   if (line[end] != '=' && line.find('=', end) == std::string_view::npos) return nullptr;
   const std::string_view name = line.substr(0, end);
   for (const ParameterKey& key : kKnownKeys) {

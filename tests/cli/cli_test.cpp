@@ -316,6 +316,8 @@ TEST_F(CliInstall, Refusals) {
   EXPECT_EQ(
       Do({"install", "--game", "g" + u, "--maker", "maker", "--keyboard", "--templates", "tpl"}),
       (Outcome{0, Installed("g\xFC", ""), ""}));
+  EXPECT_THAT(Do({"restore", "--game", "g" + u}),
+              FieldsAre(1, "", StartsWith("Im Spiel '" + P("g\xFC/") + "' gibt")));
   EXPECT_EQ(Tree("game"), game);
 }
 
@@ -376,7 +378,8 @@ TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
       {"maker/harmony.dll", "remove", "Die Datei 'maker/harmony.dll' wurde nicht gefunden.\n"},
       {"game/oldharmony.dll", "folder", "Die Datei 'game/oldharmony.dll' konnte nicht gelesen werden:" + denied},
       {"game/Wavoria-Sicherung", "file", "Der Ordner 'game/Wavoria-Sicherung' für die Sicherung konnte nicht angelegt werden: ein Fehler des Systems.\n"},
-      {"game/harmony.dll", "444", harmony},
+      {"game/harmony.dll", "444", harmony}, {"game/Sound", "file", "An der Stelle des Ordners 'game/Sound' liegt eine Datei.\n"},
+      {"game/Sound", "file 000", "Der Ordner 'game/Sound' kann nicht geprüft werden:" + denied + asUser},
       {"tpl/Key/KeyList.script.wav", "000", asUser + "Die Datei 'tpl/Key/KeyList.script.wav' konnte nicht gelesen werden:" + denied},
       {"game/harmony.dll", "full", "Die Sicherung 'game/Wavoria-Sicherung/2026-12-07 14.03.12/harmony.dll" + full},
       {"game/autorun.script", "full after a backup file", "Die Sicherung 'game/Wavoria-Sicherung/2026-12-07 14.03.12/autorun.script" + full},
@@ -385,17 +388,18 @@ TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
   for (const auto& [file, mode, expected] : rows) {
     SCOPED_TRACE(file + " " + mode);
     SetUp();
-    if (mode == "file") Write(file, "x");
+    if (mode.starts_with("file")) Write(file, "x");
     if (mode == "folder") fs::create_directory(file);
     if (mode == "remove") fs::remove(file);
-    if (mode == "000" || mode == "444") fs::permissions(file, fs::perms(mode == "000" ? 0 : 0400));
+    if (mode.ends_with("000") || mode == "444")
+      fs::permissions(file, fs::perms(mode == "444" ? 0400 : 0));
     if (mode == "full") SimulateShortWriteAfter(0);
     if (mode == "full after a backup file") Write(file, "x"), SimulateShortWriteAfter(16);
     const Strings game = Tree("game");
     Outcome run;
     auto install = [&] { run = Install({"--keyboard", "--force"}); };
     // Without write permission bits a file is refused for root too.
-    ASSERT_TRUE(mode == "000" ? testing::WithoutRootRights(install) : (install(), true));
+    ASSERT_TRUE(mode.ends_with("000") ? testing::WithoutRootRights(install) : (install(), true));
     SimulateShortWriteAfter(-1);
     EXPECT_EQ(run, (Outcome{1, "", kNotDone + expected}));
     EXPECT_EQ(Tree("game"), game);

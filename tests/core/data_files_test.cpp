@@ -23,6 +23,9 @@ TEST(DataFiles, FieldsAndNumbers) {
   }
   EXPECT_EQ(DataFieldReader("abcdef").NextField(3), "abc");
   EXPECT_EQ(DataFieldReader("2.509").NextNumber(), 3);  // every decimal counts
+  DataFieldReader view(std::string_view("a\r\nb", 2));  // only the view counts
+  EXPECT_EQ(view.NextField(9), "a");
+  EXPECT_EQ(view.NextField(9), "");
 }
 
 TEST(DataFiles, KeyAndActionTables) {

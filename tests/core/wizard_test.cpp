@@ -66,8 +66,9 @@ TEST(WizardFlow, PagesStoreTheirChoices) {
     WizardSettings m{.MouseId = id, .AutoSendPosition = ticked};
     MouseForm form = ShowMouseSettings(m);
     EXPECT_EQ(std::tuple(form.Negative, form.AutoSend), std::tuple(id < 0, ticked));
+    form.AutoSend = !ticked;  // the maker changes it
     ConfirmMouseSettings(m, form);
-    EXPECT_EQ(std::tuple(m.MouseId, m.AutoSendPosition, m.NextPage), std::tuple(id, ticked, 8500));
+    EXPECT_EQ(std::tuple(m.MouseId, m.AutoSendPosition, m.NextPage), std::tuple(id, !ticked, 8500));
   }
   EXPECT_EQ(ShowMouseSettings(WizardSettings{.MouseId = -5}).IdDigits, "5");
   s = {.KeyboardSupport = 1};

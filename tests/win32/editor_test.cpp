@@ -160,6 +160,7 @@ TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
     EXPECT_TRUE(App().Modified);  // only the temporary file holds it
   });
   SetNotepadLauncher({});
+  DeleteFileA(temp.c_str());  // it stays beside the program, as the program leaves it
 }
 
 // A script opened by a relative path is saved where it was opened, even after

@@ -373,7 +373,8 @@ TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
   const std::string harmony = "Die Datei 'game/harmony.dll' kann nicht ersetzt werden:" + denied;
   // As another user than root, the game's files cannot be replaced either.
   const std::string asUser = geteuid() == 0 ? harmony : "";
-  // mode: "file"/"folder" put there, "remove"d, "000"/"444" permissions, the disk full
+  // mode: "file"/"folder" put there, "remove"d, "000"/"444" permissions ("file 000": a new file without
+  // any), the disk full
   const struct { std::string file, mode, expected; } rows[] = {
       {"maker/harmony.dll", "remove", "Die Datei 'maker/harmony.dll' wurde nicht gefunden.\n"},
       {"game/oldharmony.dll", "folder", "Die Datei 'game/oldharmony.dll' konnte nicht gelesen werden:" + denied},

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/app_state_win.h"
+#include "app/details_box_win.h"
 #include "app/win_util_win.h"
 #include "dialogs/details_text.h"
 #include "document/list_diff.h"
@@ -100,17 +101,6 @@ int VisibleListLines(HWND list) {
   GetClientRect(list, &client);
   const LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
   return height > 0 ? static_cast<int>((client.bottom - client.top) / height) : 1;
-}
-
-// Puts a text into the read-only details box. Replacing all of its text lays
-// the text out and updates the box's scroll bar once, where WM_SETTEXT does
-// both twice (under Wine each scroll bar update costs about 2 ms). The caret
-// and the view end at the start of the text, as after WM_SETTEXT.
-void ShowDetailsText(HWND box, const std::string& text) {
-  SendMessageA(box, EM_SETSEL, 0, -1);
-  SendMessageA(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-  SendMessageA(box, EM_SETSEL, 0, 0);
-  SendMessageA(box, EM_SCROLLCARET, 0, 0);
 }
 
 void SelectAndShow(HWND window, int line) {
@@ -259,7 +249,7 @@ void RefreshDetails(HWND window) {
     was = now;
   };
   if (!known || shown.Text != details.Text) {
-    ShowDetailsText(GetDlgItem(window, IDC_MAIN_DETAILS_TEXT), details.Text);
+    ShowDetailsText(window, details.Text);
     shown.Text = details.Text;
   }
   write(IDC_MAIN_SECTION, shown.SectionLabel, details.SectionLabel);

@@ -87,6 +87,26 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   });
 }
 
+TEST_F(MainWindow, ALongDetailsTextIsShownWithAScrollBarAndKeepsTheFocus) {
+  AppendLog("kurz");
+  std::string words;
+  for (int i = 0; i < 200; ++i) words += "Wort ";
+  AppendLog(words);
+  FinishWith(driver, WindowTitle(""), [&](HWND w) {
+    HWND whole = GetDlgItem(w, IDC_MAIN_DETAILS_TEXT);
+    HWND scrolling = GetDlgItem(w, IDC_MAIN_DETAILS_LONG_TEXT);
+    auto shown = [&] { return std::pair(IsWindowVisible(whole) != 0, GetFocus()); };
+    SelectLine(w, 2);
+    EXPECT_EQ(
+        std::pair(IsWindowVisible(scrolling) != 0, GetItemText(w, IDC_MAIN_DETAILS_LONG_TEXT)),
+        std::pair(true, "In Logdatei schreiben\r\nText: '" + words + "'"));
+    SetFocus(scrolling);  // as when the maker clicked into the text
+    SelectLine(w, 1);
+    EXPECT_EQ(shown(), std::pair(true, whole));
+    EXPECT_FALSE(IsWindowVisible(scrolling));
+  });
+}
+
 TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
   AppendLog("a");
   App().Modified = true;

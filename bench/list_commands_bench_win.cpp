@@ -7,6 +7,7 @@
 #include <windows.h>
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
+#include <uxtheme.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -152,6 +153,7 @@ int main() {
 
   const char* steps[] = {"move up", "move down", "delete",     "add",
                          "edit",    "select",    "round trip", "open"};
+  std::printf("visual styles (theme): %s\n", IsThemeActive() ? "on" : "off");
   std::printf("%-12s %9s %9s %9s %9s %9s %10s\n", "ms (median)", "10", "100", "511", "511/10",
               "511/100", "/select");
   bool met = true;

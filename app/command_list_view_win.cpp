@@ -123,13 +123,8 @@ void SelectAndShow(HWND window, int line) {
 bool MeasureCommandLine(HWND window, MEASUREITEMSTRUCT& item) {
   if (item.CtlType != ODT_LISTBOX || item.CtlID != IDC_MAIN_LIST) return false;
   // As high as a list box with texts makes its lines: the dialog font's height.
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  item.itemHeight = static_cast<UINT>(metrics.tmHeight > 0 ? metrics.tmHeight : 13);
+  const int height = FontLineHeight(window);
+  item.itemHeight = static_cast<UINT>(height > 0 ? height : 13);
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "app/details_box_win.h"
 
+#include "app/win_util_win.h"
 #include "resources/resource_ids.h"
 
 namespace wavoria {
@@ -18,16 +19,11 @@ void Replace(HWND box, const std::string& text) {
 
 // Whether every line of the box's text, as the box wraps it, is in its view.
 bool ShowsAllLines(HWND box) {
-  HDC dc = GetDC(box);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(box, dc);
+  const int height = FontLineHeight(box);
   RECT view{};
   SendMessageA(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&view));
   const LRESULT lines = SendMessageA(box, EM_GETLINECOUNT, 0, 0);
-  return metrics.tmHeight <= 0 || lines * metrics.tmHeight <= view.bottom - view.top;
+  return height <= 0 || lines * height <= view.bottom - view.top;
 }
 
 bool Visible(HWND box) {

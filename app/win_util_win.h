@@ -49,4 +49,7 @@ void SetSmallIcon(HWND window, int id);
 // Loads icon resource `id` at the given size (0: the system's large size).
 HICON LoadProgramIcon(int id, int size = 0);
 
+// The height of a line in the font of `window` (0 if it cannot be read).
+int FontLineHeight(HWND window);
+
 }  // namespace wavoria

@@ -39,7 +39,7 @@ bool Visible(HWND box) {
 // takes about 4 ms, most of a details refresh), and most texts fit.
 void ShowDetailsText(HWND window, const std::string& text) {
   HWND whole = GetDlgItem(window, IDC_MAIN_DETAILS_TEXT);
-  HWND scrolling = GetDlgItem(window, IDC_MAIN_DETAILS_LONG_TEXT);
+  HWND scrolling = GetDlgItem(window, IDC_MAIN_LONG_DETAILS);
   Replace(whole, text);
   const bool fits = ShowsAllLines(whole);
   if (!fits) Replace(scrolling, text);

@@ -94,12 +94,11 @@ TEST_F(MainWindow, ALongDetailsTextIsShownWithAScrollBarAndKeepsTheFocus) {
   AppendLog(words);
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     HWND whole = GetDlgItem(w, IDC_MAIN_DETAILS_TEXT);
-    HWND scrolling = GetDlgItem(w, IDC_MAIN_DETAILS_LONG_TEXT);
+    HWND scrolling = GetDlgItem(w, IDC_MAIN_LONG_DETAILS);
     auto shown = [&] { return std::pair(IsWindowVisible(whole) != 0, GetFocus()); };
     SelectLine(w, 2);
-    EXPECT_EQ(
-        std::pair(IsWindowVisible(scrolling) != 0, GetItemText(w, IDC_MAIN_DETAILS_LONG_TEXT)),
-        std::pair(true, "In Logdatei schreiben\r\nText: '" + words + "'"));
+    EXPECT_EQ(std::pair(IsWindowVisible(scrolling) != 0, GetItemText(w, IDC_MAIN_LONG_DETAILS)),
+              std::pair(true, "In Logdatei schreiben\r\nText: '" + words + "'"));
     SetFocus(scrolling);  // as when the maker clicked into the text
     SelectLine(w, 1);
     EXPECT_EQ(shown(), std::pair(true, whole));

@@ -1,5 +1,7 @@
 #include "app/command_list_view_win.h"
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -103,6 +105,47 @@ int VisibleListLines(HWND list) {
   return height > 0 ? static_cast<int>((client.bottom - client.top) / height) : 1;
 }
 
+// The box paints its scroll bar whenever its count changes, also when the
+// thumb ends where it was (one line more or fewer among hundreds rarely moves
+// it), and under Wine's default theme that paint takes about 4 ms. While the
+// box sets its scroll bar it is hidden (DefWindowProc's WM_SETREDRAW clears
+// WS_VISIBLE; the box's own only stops its painting), and afterwards the bar
+// is painted only if it looks different. Whatever the box had still to paint
+// is painted first, so that dropping the paints that the change leaves
+// pending loses nothing.
+bool SameLook(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
+  return EqualRect(&a.rcScrollBar, &b.rcScrollBar) && a.dxyLineButton == b.dxyLineButton &&
+         a.xyThumbTop == b.xyThumbTop && a.xyThumbBottom == b.xyThumbBottom &&
+         std::equal(std::begin(a.rgstate), std::end(a.rgstate), std::begin(b.rgstate));
+}
+
+// Before the box's lines are inserted or deleted: paints what is pending and
+// hides the box. Returns false (and hides nothing) if it has no scroll bar info.
+bool HideForEdits(HWND list, SCROLLBARINFO& before) {
+  RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
+  before.cbSize = sizeof before;
+  if (GetScrollBarInfo(list, OBJID_VSCROLL, &before) == FALSE) return false;
+  DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
+  return true;
+}
+
+// After the box has set its scroll bar: shows the box again, and has the bar
+// painted only if it looks different from `before`. The client area is left
+// for the caller to invalidate.
+void ShowAfterEdits(HWND list, const SCROLLBARINFO& before) {
+  DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
+  SCROLLBARINFO after{};
+  after.cbSize = sizeof after;
+  if (GetScrollBarInfo(list, OBJID_VSCROLL, &after) != FALSE && SameLook(before, after)) {
+    RedrawWindow(list, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
+    return;
+  }
+  // The bar's part of the frame, in the box's client coordinates.
+  RECT bar = after.rcScrollBar;
+  MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&bar), 2);
+  RedrawWindow(list, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+}
+
 void SelectAndShow(HWND window, int line) {
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
@@ -196,6 +239,8 @@ void UpdateCommandList(HWND window, int line) {
   for (const ListEdit& edit : edits) shifted = shifted || edit.What != ListEdit::kReplace;
   bool moved = kept != top;
   if (shifted || moved) {
+    SCROLLBARINFO bar{};
+    const bool hidden = HideForEdits(list, bar);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     for (const ListEdit& edit : edits) {
       const auto at = static_cast<WPARAM>(edit.Line);
@@ -204,6 +249,7 @@ void UpdateCommandList(HWND window, int line) {
     }
     SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    if (hidden) ShowAfterEdits(list, bar);
     RECT now{};
     GetClientRect(list, &now);
     moved = moved || SendMessageA(list, LB_GETTOPINDEX, 0, 0) != top || now.right != client.right;

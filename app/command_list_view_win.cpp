@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <iterator>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "app/app_state_win.h"
 #include "app/details_box_win.h"
+#include "app/details_button_win.h"
 #include "app/win_util_win.h"
 #include "dialogs/details_text.h"
 #include "document/list_diff.h"
@@ -17,19 +17,6 @@
 namespace wavoria {
 
 namespace {
-
-// The size of the icon on the "Bearb." button.
-constexpr int kDetailsIconSize = 32;
-
-// Each kind's icon, loaded once and kept for the life of the program.
-HICON KindIcon(int id) {
-  static std::map<int, HICON> icons;
-  auto found = icons.find(id);
-  if (found != icons.end()) return found->second;
-  HICON icon = LoadProgramIcon(id, kDetailsIconSize);
-  icons.emplace(id, icon);
-  return icon;
-}
 
 // What the main window's controls show, so that a refresh writes only what
 // changed. Each belongs to one window: another main window starts afresh.
@@ -295,11 +282,7 @@ void RefreshDetails(HWND window) {
   }
   write(IDC_MAIN_SECTION, shown.SectionLabel, details.SectionLabel);
   write(IDC_MAIN_NEXT, shown.NextLabel, details.NextLabel);
-  if (!known || shown.Icon != details.Icon) {
-    SendDlgItemMessageA(window, IDC_MAIN_DETAILS_BUTTON, BM_SETIMAGE, IMAGE_ICON,
-                        reinterpret_cast<LPARAM>(KindIcon(details.Icon)));
-    shown.Icon = details.Icon;
-  }
+  ShowDetailsIcon(GetDlgItem(window, IDC_MAIN_DETAILS_BUTTON), details.Icon);
   shownDetails.Window = window;
 }
 

@@ -3,6 +3,7 @@
 // hand-off, and exit.
 #include "app/app_state_win.h"
 #include "app/command_list_view_win.h"
+#include "app/details_button_win.h"
 #include "app/dialog_registry_win.h"
 #include "app/editor_commands.h"
 #include "app/editor_rules.h"
@@ -177,7 +178,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_MEASUREITEM:
       return MeasureCommandLine(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam));
     case WM_DRAWITEM:
-      return DrawCommandLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+      return DrawCommandLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)) ||
+             DrawDetailsButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
     case WM_CLOSE:
       LeaveProgram(window);
       return TRUE;

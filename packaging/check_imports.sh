@@ -15,7 +15,7 @@ command -v "$objdump" >/dev/null 2>&1 || objdump=x86_64-w64-mingw32-objdump
 
 # Part of Windows itself since long before any version we run on.
 system_dlls=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll
-  advapi32.dll msvcrt.dll ole32.dll oleaut32.dll shlwapi.dll version.dll winmm.dll "
+  advapi32.dll msvcrt.dll ole32.dll oleaut32.dll shlwapi.dll uxtheme.dll version.dll winmm.dll "
 
 status=0
 for program in "$@"; do

@@ -8,6 +8,8 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "app/editor_rules.h"
 #include "app/win_util_win.h"
 #include "document/script_reader.h"
@@ -103,6 +105,22 @@ TEST_F(MainWindow, ALongDetailsTextIsShownWithAScrollBarAndKeepsTheFocus) {
     SelectLine(w, 1);
     EXPECT_EQ(shown(), std::pair(true, whole));
     EXPECT_FALSE(IsWindowVisible(scrolling));
+  });
+}
+
+TEST_F(MainWindow, TheDetailsButtonShowsTheSelectedKindsIconAsARepaintDoes) {
+  AppendLog("a");
+  FinishWith(driver, WindowTitle(""), [](HWND w) {
+    HWND button = GetDlgItem(w, IDC_MAIN_DETAILS_BUTTON);
+    std::set<std::vector<DWORD>> looks;
+    for (int line : {1, 2, 0, 1}) {  // a log command, the end line, the script line
+      SelectLine(w, line);
+      const std::vector<DWORD> shown = WindowPicture(button);
+      RedrawWindow(button, nullptr, nullptr, kFullRepaint);
+      EXPECT_EQ(shown, WindowPicture(button)) << "line " << line;
+      looks.insert(shown);
+    }
+    EXPECT_EQ(looks.size(), 3u);
   });
 }
 

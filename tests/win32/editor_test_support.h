@@ -93,6 +93,25 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
 
 // Runs a command of a window to its end (for commands that open nothing; Click
 // posts the commands that open a modal window).
+// The pixels of a window as the screen shows it, its frame included.
+inline std::vector<DWORD> WindowPicture(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  OffsetRect(&r, -r.left, -r.top);
+  HDC screen = GetWindowDC(window), memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
+  SelectObject(memory, bitmap), BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+  DeleteDC(memory);
+  BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB}};
+  std::vector<DWORD> pixels(size_t(r.right) * r.bottom);
+  GetDIBits(screen, bitmap, 0, r.bottom, pixels.data(), &info, DIB_RGB_COLORS);
+  DeleteObject(bitmap), ReleaseDC(window, screen);
+  return pixels;
+}
+
+// Paints a window and its frame again, as a full repaint does.
+constexpr UINT kFullRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW;
+
 inline void Command(HWND window, int id) {
   SendMessageA(window, WM_COMMAND, id, 0);
 }

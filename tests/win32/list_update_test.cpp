@@ -14,24 +14,6 @@ namespace {
 using namespace testing;
 using ListBox = EditorWindows;
 
-// The pixels of the list as the screen shows it, its frame and scroll bar included.
-std::vector<DWORD> Picture(HWND list) {
-  RECT r{};
-  GetWindowRect(list, &r);
-  OffsetRect(&r, -r.left, -r.top);
-  HDC screen = GetWindowDC(list), memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
-  SelectObject(memory, bitmap), BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
-  DeleteDC(memory);
-  BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB}};
-  std::vector<DWORD> pixels(size_t(r.right) * r.bottom);
-  GetDIBits(screen, bitmap, 0, r.bottom, pixels.data(), &info, DIB_RGB_COLORS);
-  DeleteObject(bitmap), ReleaseDC(list, screen);
-  return pixels;
-}
-
-constexpr UINT kRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW;
-
 TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
   for (int i = 0; i < 60; ++i) AppendLog("Zeile " + std::to_string(i));
   FinishWith(driver, WindowTitle(""), [](HWND window) {
@@ -41,7 +23,7 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
     for (int step = 0; step < 150; ++step) {
       const int line = int(random() % Lines(window).size());
       SelectLine(window, line);
-      RedrawWindow(list, nullptr, nullptr, kRepaint);
+      RedrawWindow(list, nullptr, nullptr, kFullRepaint);
       if (step % 4 == 3) {
         // As when a closing window uncovers the list: it shows something
         // else and waits for its paint, which the command must not drop.
@@ -61,9 +43,9 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
       ASSERT_EQ(Lines(window), BuildListLines(expected)) << "step " << step;
       ASSERT_EQ(SelectedLine(window), selected.value_or(line)) << "step " << step;
       UpdateWindow(list);
-      const std::vector<DWORD> shown = Picture(list);
-      RedrawWindow(list, nullptr, nullptr, kRepaint);
-      ASSERT_EQ(shown, Picture(list))
+      const std::vector<DWORD> shown = WindowPicture(list);
+      RedrawWindow(list, nullptr, nullptr, kFullRepaint);
+      ASSERT_EQ(shown, WindowPicture(list))
           << "step " << step << ": a changed line or the scroll bar was not painted";
     }
   });

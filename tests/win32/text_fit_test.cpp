@@ -35,7 +35,10 @@ Room RoomFor(HWND control, const char* name, LONG style, HDC dc) {
     if (type == SS_LEFTNOWORDWRAP) return {{r.right, r.bottom}, DT_EXPANDTABS | prefix};
     return {{}, 0};
   }
-  if (lstrcmpiA(name, "Button") != 0 || (style & (BS_ICON | BS_BITMAP))) return {{}, 0};
+  if (lstrcmpiA(name, "Button") != 0 || (style & (BS_ICON | BS_BITMAP)) ||
+      (style & BS_TYPEMASK) == BS_OWNERDRAW) {
+    return {{}, 0};
+  }
   const UINT lines = (style & BS_MULTILINE) ? DT_WORDBREAK : DT_SINGLELINE;
   const UINT align = (style & BS_CENTER) == BS_LEFT ? DT_LEFT : DT_CENTER;
   SIZE zero;

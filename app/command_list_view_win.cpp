@@ -136,14 +136,6 @@ void ShowAfterEdits(HWND list, const SCROLLBARINFO& before) {
 void SelectAndShow(HWND window, int line) {
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
-  // The box paints the newly selected line at once, but without the focus
-  // rectangle that it drew on it just before: painting it once more brings
-  // the rectangle back.
-  RECT item{};
-  if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line),
-                   reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
-    InvalidateRect(list, &item, FALSE);
-  }
   RefreshDetails(window);
   RefreshLabelAndTitle(window);
 }
@@ -175,7 +167,15 @@ bool DrawCommandLine(const DRAWITEMSTRUCT& item) {
               text != nullptr ? static_cast<UINT>(text->size()) : 0, nullptr);
   SetBkColor(item.hDC, back);
   SetTextColor(item.hDC, fore);
-  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(item.hDC, &area);
+  // After LB_SETCURSEL the box paints the newly selected line without the
+  // focus rectangle that it drew on it just before: the selected caret line
+  // of a box with the focus gets its rectangle whenever it is painted.
+  const bool caret =
+      item.itemAction == ODA_SELECT && selected && GetFocus() == item.hwndItem &&
+      SendMessageA(item.hwndItem, LB_GETCARETINDEX, 0, 0) == static_cast<LRESULT>(item.itemID);
+  if (((item.itemState & ODS_FOCUS) != 0 || caret) && (item.itemState & ODS_NOFOCUSRECT) == 0) {
+    DrawFocusRect(item.hDC, &area);
+  }
   return true;
 }
 

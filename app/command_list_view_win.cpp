@@ -97,21 +97,22 @@ int VisibleListLines(HWND list) {
 // it), and under Wine's default theme that paint takes about 4 ms. While the
 // box sets its scroll bar it is hidden (DefWindowProc's WM_SETREDRAW clears
 // WS_VISIBLE; the box's own only stops its painting), and afterwards the bar
-// is painted only if it looks different. Whatever the box had still to paint
-// is painted first, so that dropping the paints that the change leaves
-// pending loses nothing.
+// is painted only if it looks different. Hiding and showing the box costs
+// about 1 ms, so a box without a scroll bar is left as it is.
 bool SameLook(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
   return EqualRect(&a.rcScrollBar, &b.rcScrollBar) && a.dxyLineButton == b.dxyLineButton &&
          a.xyThumbTop == b.xyThumbTop && a.xyThumbBottom == b.xyThumbBottom &&
          std::equal(std::begin(a.rgstate), std::end(a.rgstate), std::begin(b.rgstate));
 }
 
-// Before the box's lines are inserted or deleted: paints what is pending and
-// hides the box. Returns false (and hides nothing) if it has no scroll bar info.
+// Before the box's lines are inserted or deleted: hides the box if it shows
+// a scroll bar, whose look is kept in `before`. Returns whether it did.
 bool HideForEdits(HWND list, SCROLLBARINFO& before) {
-  RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
   before.cbSize = sizeof before;
-  if (GetScrollBarInfo(list, OBJID_VSCROLL, &before) == FALSE) return false;
+  if (GetScrollBarInfo(list, OBJID_VSCROLL, &before) == FALSE ||
+      (before.rgstate[0] & STATE_SYSTEM_INVISIBLE) != 0) {
+    return false;
+  }
   DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
   return true;
 }
@@ -226,8 +227,11 @@ void UpdateCommandList(HWND window, int line) {
   for (const ListEdit& edit : edits) shifted = shifted || edit.What != ListEdit::kReplace;
   bool moved = kept != top;
   if (shifted || moved) {
+    // What the box still had to paint is painted first: below, the box is
+    // validated and only what changed is painted again.
+    RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
     SCROLLBARINFO bar{};
-    const bool hidden = HideForEdits(list, bar);
+    const bool hidden = shifted && !moved && HideForEdits(list, bar);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     for (const ListEdit& edit : edits) {
       const auto at = static_cast<WPARAM>(edit.Line);

@@ -1,5 +1,7 @@
 #include "app/command_list_view_win.h"
 
+#include <uxtheme.h>
+
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -98,7 +100,8 @@ int VisibleListLines(HWND list) {
 // box sets its scroll bar it is hidden (DefWindowProc's WM_SETREDRAW clears
 // WS_VISIBLE; the box's own only stops its painting), and afterwards the bar
 // is painted only if it looks different. Hiding and showing the box costs
-// about 1 ms, so a box without a scroll bar is left as it is.
+// about 1 ms, more than a classic scroll bar takes to paint, so a box without
+// a scroll bar or with a classic one is left as it is.
 bool SameLook(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
   return EqualRect(&a.rcScrollBar, &b.rcScrollBar) && a.dxyLineButton == b.dxyLineButton &&
          a.xyThumbTop == b.xyThumbTop && a.xyThumbBottom == b.xyThumbBottom &&
@@ -106,10 +109,10 @@ bool SameLook(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
 }
 
 // Before the box's lines are inserted or deleted: hides the box if it shows
-// a scroll bar, whose look is kept in `before`. Returns whether it did.
+// a themed scroll bar, whose look is kept in `before`. Returns whether it did.
 bool HideForEdits(HWND list, SCROLLBARINFO& before) {
   before.cbSize = sizeof before;
-  if (GetScrollBarInfo(list, OBJID_VSCROLL, &before) == FALSE ||
+  if (!IsAppThemed() || GetScrollBarInfo(list, OBJID_VSCROLL, &before) == FALSE ||
       (before.rgstate[0] & STATE_SYSTEM_INVISIBLE) != 0) {
     return false;
   }

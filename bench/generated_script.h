@@ -17,10 +17,13 @@ inline const ActionTable& Actions() {
   return actions;
 }
 
+// The number of kinds of command that the generated scripts cycle through.
+inline constexpr int kKinds = 11;
+
 // The key lines of one command, cycling through every kind the editor makes.
 inline std::string CommandLines(int i) {
   const std::string n = std::to_string(i);
-  switch (i % 11) {
+  switch (i % kKinds) {
     case 0:
       return "Action=WriteToLog\r\nText=Schritt " + n + " erreicht, Spieler steht am Tor\r\n";
     case 1:

@@ -27,7 +27,7 @@ namespace {
 
 using namespace wavoria;
 
-constexpr int kRuns = 11;
+constexpr int kRuns = 21;
 const int kSizes[] = {10, 100, 511};
 
 // The dialog to answer when it becomes active, and the button that answers it.

@@ -91,8 +91,6 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(WriteFileAtomically(path, bytes)) << path;
 }
 
-// Runs a command of a window to its end (for commands that open nothing; Click
-// posts the commands that open a modal window).
 // The pixels of a window as the screen shows it, its frame included.
 inline std::vector<DWORD> WindowPicture(HWND window) {
   RECT r{};
@@ -112,6 +110,8 @@ inline std::vector<DWORD> WindowPicture(HWND window) {
 // Paints a window and its frame again, as a full repaint does.
 constexpr UINT kFullRepaint = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW;
 
+// Runs a command of a window to its end (for commands that open nothing; Click
+// posts the commands that open a modal window).
 inline void Command(HWND window, int id) {
   SendMessageA(window, WM_COMMAND, id, 0);
 }

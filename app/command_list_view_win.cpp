@@ -1,7 +1,5 @@
 #include "app/command_list_view_win.h"
 
-#include <uxtheme.h>
-
 #include <algorithm>
 #include <iterator>
 #include <string>
@@ -44,6 +42,71 @@ const std::string* ShownLine(HWND list, WPARAM line) {
   return &shownList.Lines[line];
 }
 
+int VisibleListLines(HWND list) {
+  RECT client{};
+  GetClientRect(list, &client);
+  const LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+  return height > 0 ? static_cast<int>((client.bottom - client.top) / height) : 1;
+}
+
+bool SameLook(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
+  return EqualRect(&a.rcScrollBar, &b.rcScrollBar) && a.dxyLineButton == b.dxyLineButton &&
+         a.xyThumbTop == b.xyThumbTop && a.xyThumbBottom == b.xyThumbBottom &&
+         std::equal(std::begin(a.rgstate), std::end(a.rgstate), std::begin(b.rgstate));
+}
+
+// A list box paints its scroll bar whenever its count changes, also when the
+// thumb ends where it was (one line more or fewer among hundreds rarely moves
+// it), and under Wine's default theme that paint takes about 4 ms. So the box
+// is made without WS_VSCROLL, which keeps it from setting a scroll bar, and
+// its procedure sets the bar itself after each message, as the box would: its
+// count, its lines in view and its first visible line. The bar is painted
+// again only if it looks different; showing or hiding it changes the box's
+// frame, which is painted anew then.
+struct FedBar {
+  HWND List = nullptr;
+  bool Redraw = true;  // false between WM_SETREDRAW FALSE and TRUE
+  bool Busy = false;   // setting the bar sends the box messages of its own
+  bool Fed = false;
+  int Count = 0;
+  int Page = 0;
+  int Top = 0;
+};
+FedBar fedBar;
+
+void FeedScrollBar(HWND list) {
+  if (fedBar.List != list) fedBar = {list};
+  if (fedBar.Busy || !fedBar.Redraw) return;
+  fedBar.Busy = true;
+  const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  const int page = std::max(1, VisibleListLines(list));
+  const auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  if (fedBar.Fed && fedBar.Count == count && fedBar.Page == page && fedBar.Top == top) {
+    fedBar.Busy = false;
+    return;
+  }
+  SCROLLBARINFO before{};
+  before.cbSize = sizeof before;
+  const bool known = fedBar.Fed && GetScrollBarInfo(list, OBJID_VSCROLL, &before) != FALSE;
+  SCROLLINFO want{};
+  want.cbSize = sizeof want;
+  want.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  want.nMax = count - 1;
+  want.nPage = static_cast<UINT>(page);
+  want.nPos = top;
+  SetScrollInfo(list, SB_VERT, &want, FALSE);
+  SCROLLBARINFO after{};
+  after.cbSize = sizeof after;
+  if (GetScrollBarInfo(list, OBJID_VSCROLL, &after) != FALSE &&
+      (after.rgstate[0] & STATE_SYSTEM_INVISIBLE) == 0 && !(known && SameLook(before, after))) {
+    // The bar's part of the frame, in the box's client coordinates.
+    RECT bar = after.rcScrollBar;
+    MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&bar), 2);
+    RedrawWindow(list, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+  }
+  fedBar = {list, true, false, true, count, page, top};
+}
+
 // The list box holds no texts of its own: its procedure answers LB_GETTEXT
 // and LB_GETTEXTLEN from the shown lines (for programs that read the list,
 // such as the tests), and typing a character selects the next line that
@@ -84,57 +147,14 @@ LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM 
       return 0;
     }
   }
-  return CallWindowProcA(listBoxProc, list, message, wparam, lparam);
-}
-
-int VisibleListLines(HWND list) {
-  RECT client{};
-  GetClientRect(list, &client);
-  const LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
-  return height > 0 ? static_cast<int>((client.bottom - client.top) / height) : 1;
-}
-
-// The box paints its scroll bar whenever its count changes, also when the
-// thumb ends where it was (one line more or fewer among hundreds rarely moves
-// it), and under Wine's default theme that paint takes about 4 ms. While the
-// box sets its scroll bar it is hidden (DefWindowProc's WM_SETREDRAW clears
-// WS_VISIBLE; the box's own only stops its painting), and afterwards the bar
-// is painted only if it looks different. Hiding and showing the box costs
-// about 1 ms, more than a classic scroll bar takes to paint, so a box without
-// a scroll bar or with a classic one is left as it is.
-bool SameLook(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
-  return EqualRect(&a.rcScrollBar, &b.rcScrollBar) && a.dxyLineButton == b.dxyLineButton &&
-         a.xyThumbTop == b.xyThumbTop && a.xyThumbBottom == b.xyThumbBottom &&
-         std::equal(std::begin(a.rgstate), std::end(a.rgstate), std::begin(b.rgstate));
-}
-
-// Before the box's lines are inserted or deleted: hides the box if it shows
-// a themed scroll bar, whose look is kept in `before`. Returns whether it did.
-bool HideForEdits(HWND list, SCROLLBARINFO& before) {
-  before.cbSize = sizeof before;
-  if (!IsAppThemed() || GetScrollBarInfo(list, OBJID_VSCROLL, &before) == FALSE ||
-      (before.rgstate[0] & STATE_SYSTEM_INVISIBLE) != 0) {
-    return false;
+  const LRESULT result = CallWindowProcA(listBoxProc, list, message, wparam, lparam);
+  if (message == WM_NCDESTROY) return result;
+  if (message == WM_SETREDRAW) {
+    if (fedBar.List != list) fedBar = {list};
+    fedBar.Redraw = wparam != 0;
   }
-  DefWindowProcA(list, WM_SETREDRAW, FALSE, 0);
-  return true;
-}
-
-// After the box has set its scroll bar: shows the box again, and has the bar
-// painted only if it looks different from `before`. The client area is left
-// for the caller to invalidate.
-void ShowAfterEdits(HWND list, const SCROLLBARINFO& before) {
-  DefWindowProcA(list, WM_SETREDRAW, TRUE, 0);
-  SCROLLBARINFO after{};
-  after.cbSize = sizeof after;
-  if (GetScrollBarInfo(list, OBJID_VSCROLL, &after) != FALSE && SameLook(before, after)) {
-    RedrawWindow(list, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
-    return;
-  }
-  // The bar's part of the frame, in the box's client coordinates.
-  RECT bar = after.rcScrollBar;
-  MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&bar), 2);
-  RedrawWindow(list, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+  FeedScrollBar(list);
+  return result;
 }
 
 void SelectAndShow(HWND window, int line) {
@@ -218,10 +238,9 @@ void UpdateCommandList(HWND window, int line) {
   const int kept =
       KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(shownList.Lines.size()));
   // The box draws its lines from shownList: a replaced line is only painted
-  // again. Inserting or deleting changes the box's count, which it shows on
-  // its scroll bar; without redrawing it updates the scroll bar once instead
-  // of after every edit, and afterwards everything below the first inserted
-  // or deleted line is painted again. The whole box is painted when its view
+  // again. Inserting or deleting lines is done without redrawing, so that the
+  // scroll bar is set once for all of them, and afterwards everything below
+  // the first inserted or deleted line is painted again. The whole box is painted when its view
   // moved (to keep the selection in it, or because the box left no empty
   // space at the end) or its scroll bar came or went.
   RECT client{};
@@ -233,8 +252,6 @@ void UpdateCommandList(HWND window, int line) {
     // What the box still had to paint is painted first: below, the box is
     // validated and only what changed is painted again.
     RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
-    SCROLLBARINFO bar{};
-    const bool hidden = shifted && !moved && HideForEdits(list, bar);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     for (const ListEdit& edit : edits) {
       const auto at = static_cast<WPARAM>(edit.Line);
@@ -243,7 +260,6 @@ void UpdateCommandList(HWND window, int line) {
     }
     SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-    if (hidden) ShowAfterEdits(list, bar);
     RECT now{};
     GetClientRect(list, &now);
     moved = moved || SendMessageA(list, LB_GETTOPINDEX, 0, 0) != top || now.right != client.right;

@@ -57,5 +57,54 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
   });
 }
 
+// The window sets the list's scroll bar itself: whatever scrolls the list or
+// changes its count, the bar shows what a list box's own bar shows.
+TEST_F(ListBox, TheScrollBarShowsWhatAListBoxsOwnBarShows) {
+  for (int i = 0; i < 40; ++i) AppendLog("Zeile " + std::to_string(i));
+  FinishWith(driver, WindowTitle(""), [](HWND window) {
+    HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+    RECT area{};
+    GetWindowRect(list, &area);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
+    HWND own = CreateWindowExA(
+        WS_EX_CLIENTEDGE, "ListBox", "",
+        WS_CHILD | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_NOTIFY,
+        area.left, area.top, area.right - area.left, area.bottom - area.top, window, nullptr,
+        nullptr, nullptr);
+    SendMessageA(own, LB_SETITEMHEIGHT, 0, SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    auto bar = [](HWND box) {
+      SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+      GetScrollInfo(box, SB_VERT, &info);
+      const bool shown = (GetWindowLongA(box, GWL_STYLE) & WS_VSCROLL) != 0;
+      return shown ? std::vector<int>{info.nMax, int(info.nPage), info.nPos} : std::vector<int>{};
+    };
+    // What the user does to the list, and a list command now and then.
+    const std::vector<std::pair<UINT, WPARAM>> steps = {
+        {WM_KEYDOWN, VK_NEXT},
+        {WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)},
+        {WM_VSCROLL, SB_LINEDOWN},
+        {WM_KEYDOWN, VK_END},
+        {WM_VSCROLL, SB_PAGEUP},
+        {WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 9)},
+        {WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA)},
+        {WM_KEYDOWN, VK_HOME}};
+    for (int round = 0; round < 24; ++round) {
+      for (const auto& [message, wparam] : steps) {
+        SendMessageA(own, LB_SETCOUNT, SendMessageA(list, LB_GETCOUNT, 0, 0), 0);
+        SendMessageA(own, LB_SETCURSEL, SelectedLine(window), 0);
+        SendMessageA(own, LB_SETTOPINDEX, SendMessageA(list, LB_GETTOPINDEX, 0, 0), 0);
+        ASSERT_EQ(bar(list), bar(own)) << "round " << round;
+        SendMessageA(list, message, wparam, 0);
+        SendMessageA(own, message, wparam, 0);
+        ASSERT_EQ(SendMessageA(list, LB_GETTOPINDEX, 0, 0),
+                  SendMessageA(own, LB_GETTOPINDEX, 0, 0));
+        ASSERT_EQ(bar(list), bar(own)) << "round " << round << ", message " << message;
+      }
+      Command(window, IDC_MAIN_DELETE);
+    }
+    DestroyWindow(own);
+  });
+}
+
 }  // namespace
 }  // namespace wavoria

@@ -148,7 +148,10 @@ LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM 
     }
   }
   const LRESULT result = CallWindowProcA(listBoxProc, list, message, wparam, lparam);
-  if (message == WM_NCDESTROY) return result;
+  if (message == WM_NCDESTROY) {
+    if (fedBar.List == list) fedBar = {};  // a new box may get the same handle
+    return result;
+  }
   if (message == WM_SETREDRAW) {
     if (fedBar.List != list) fedBar = {list};
     fedBar.Redraw = wparam != 0;

@@ -160,6 +160,38 @@ LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM 
   return result;
 }
 
+// Paints a line of the box at once through its DC, as the box has it painted
+// in its WM_PAINT. There it has every line in view drawn, and Wine's list box
+// sets a clipping region for each.
+void PaintLineNow(HWND list, int line) {
+  DRAWITEMSTRUCT item{};
+  if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line),
+                   reinterpret_cast<LPARAM>(&item.rcItem)) == LB_ERR) {
+    return;
+  }
+  item.CtlType = ODT_LISTBOX;
+  item.CtlID = static_cast<UINT>(GetDlgCtrlID(list));
+  item.itemID = static_cast<UINT>(line);
+  item.itemAction = ODA_DRAWENTIRE;
+  if (SendMessageA(list, LB_GETCURSEL, 0, 0) == line) item.itemState |= ODS_SELECTED;
+  if (GetFocus() == list && SendMessageA(list, LB_GETCARETINDEX, 0, 0) == line) {
+    item.itemState |= ODS_FOCUS;
+  }
+  if ((SendMessageA(list, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) {
+    item.itemState |= ODS_NOFOCUSRECT;
+  }
+  if (!IsWindowEnabled(list)) item.itemState |= ODS_DISABLED;
+  item.hwndItem = list;
+  item.hDC = GetDC(list);
+  const auto font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+  const HGDIOBJ old = font != nullptr ? SelectObject(item.hDC, font) : nullptr;
+  SendMessageA(GetParent(list), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(item.hDC),
+               reinterpret_cast<LPARAM>(list));
+  DrawCommandLine(item);
+  if (old != nullptr) SelectObject(item.hDC, old);
+  ReleaseDC(list, item.hDC);
+}
+
 void SelectAndShow(HWND window, int line) {
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
@@ -241,11 +273,12 @@ void UpdateCommandList(HWND window, int line) {
   const int kept =
       KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(shownList.Lines.size()));
   // The box draws its lines from shownList: a replaced line is only painted
-  // again. Inserting or deleting lines is done without redrawing, so that the
-  // scroll bar is set once for all of them, and afterwards everything below
-  // the first inserted or deleted line is painted again. The whole box is painted when its view
-  // moved (to keep the selection in it, or because the box left no empty
-  // space at the end) or its scroll bar came or went.
+  // again, at once. Inserting or deleting lines is done without redrawing, so
+  // that the scroll bar is set once for all of them, and afterwards
+  // everything below the first inserted or deleted line is painted again.
+  // The whole box is painted when its view moved (to keep the selection in
+  // it, or because the box left no empty space at the end) or its scroll bar
+  // came or went.
   RECT client{};
   GetClientRect(list, &client);
   bool shifted = false;
@@ -267,8 +300,10 @@ void UpdateCommandList(HWND window, int line) {
     GetClientRect(list, &now);
     moved = moved || SendMessageA(list, LB_GETTOPINDEX, 0, 0) != top || now.right != client.right;
   }
-  if (!moved) {
-    if (shifted) ValidateRect(list, nullptr);
+  if (!shifted && !moved) {
+    for (const ListEdit& edit : edits) PaintLineNow(list, edit.Line);
+  } else if (!moved) {
+    ValidateRect(list, nullptr);
     for (const ListEdit& edit : edits) {
       RECT item{};
       SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(edit.Line),

@@ -43,6 +43,13 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
         expected = App().Document;
         selected = std::min(line + 1, int(Lines(window).size()) - 1);
         PressKeys({VK_DOWN});
+      } else if (step % 10 == 4 && App().Document.CommandAt(line) != nullptr) {
+        // or the selected command changes, as after Bearbeiten, in the focused list
+        App().Document.CommandAt(line)->Text += "+";
+        expected = App().Document;
+        selected = line;
+        SetFocus(list);
+        UpdateCommandList(window, line);
       } else {
         Command(window, id);
       }

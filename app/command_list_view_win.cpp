@@ -107,6 +107,28 @@ void FeedScrollBar(HWND list) {
   fedBar = {list, true, false, true, count, page, top};
 }
 
+// Whether a message to the box may change its count, its view or its size:
+// not the questions that the window, the dialog manager and the mouse ask
+// it all the time, also while its scroll bar is set.
+bool MayMoveTheView(UINT message) {
+  switch (message) {
+    case LB_GETCOUNT:
+    case LB_GETTOPINDEX:
+    case LB_GETITEMHEIGHT:
+    case LB_GETITEMRECT:
+    case LB_GETCURSEL:
+    case LB_GETCARETINDEX:
+    case WM_GETDLGCODE:
+    case WM_GETFONT:
+    case WM_QUERYUISTATE:
+    case WM_NCHITTEST:
+    case WM_SETCURSOR:
+    case WM_GETOBJECT:
+      return false;
+  }
+  return true;
+}
+
 // The list box holds no texts of its own: its procedure answers LB_GETTEXT
 // and LB_GETTEXTLEN from the shown lines (for programs that read the list,
 // such as the tests), and typing a character selects the next line that
@@ -156,7 +178,7 @@ LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM 
     if (fedBar.List != list) fedBar = {list};
     fedBar.Redraw = wparam != 0;
   }
-  FeedScrollBar(list);
+  if (MayMoveTheView(message)) FeedScrollBar(list);
   return result;
 }
 

@@ -214,6 +214,51 @@ void PaintLineNow(HWND list, int line) {
   ReleaseDC(list, item.hDC);
 }
 
+// One line inserted into the box or deleted from it, its view kept: the
+// lines below are moved on the screen by one line, and only what comes into
+// view is painted, at once. A part that could not be moved (another window
+// covered it) is left to the box's own paint.
+void ShiftLinesNow(HWND list, const ListEdit& edit, const RECT& client) {
+  const auto height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  const auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  const int y = (edit.Line - top) * height;
+  const int bottom = static_cast<int>(client.bottom);
+  if (height <= 0 || y < 0) {
+    InvalidateRect(list, nullptr, TRUE);
+    return;
+  }
+  if (y >= bottom) return;
+  const bool insert = edit.What == ListEdit::kInsert;
+  RECT below = {client.left, y, client.right, client.bottom};
+  HRGN exposed = CreateRectRgn(0, 0, 0, 0);
+  ScrollWindowEx(list, 0, insert ? height : -height, &below, &below, exposed, nullptr, 0);
+  // What comes into view: the inserted line, or the lines at the bottom.
+  RECT strip = below;
+  if (insert) strip.bottom = std::min(y + height, bottom);
+  if (!insert) strip.top = std::max(y, bottom - height);
+  HRGN painted = CreateRectRgnIndirect(&strip);
+  if (CombineRgn(exposed, exposed, painted, RGN_DIFF) != NULLREGION) {
+    InvalidateRgn(list, exposed, TRUE);
+  }
+  DeleteObject(painted);
+  DeleteObject(exposed);
+  const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  const int first = top + static_cast<int>(strip.top) / height;
+  const int end = std::min(count, top + (static_cast<int>(strip.bottom) - 1) / height + 1);
+  for (int line = first; line < end; ++line) PaintLineNow(list, line);
+  // Below the last line the box shows its background.
+  RECT empty = strip;
+  empty.top = std::max(static_cast<int>(strip.top), (count - top) * height);
+  if (empty.top < empty.bottom) {
+    HDC dc = GetDC(list);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(list), WM_CTLCOLORLISTBOX,
+                                                             reinterpret_cast<WPARAM>(dc),
+                                                             reinterpret_cast<LPARAM>(list)));
+    FillRect(dc, &empty, brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
+    ReleaseDC(list, dc);
+  }
+}
+
 void SelectAndShow(HWND window, int line) {
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
   SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
@@ -290,10 +335,8 @@ void UpdateCommandList(HWND window, int line) {
   }
   std::vector<std::string> wanted = BuildListLines(App().Document);
   const std::vector<ListEdit> edits = DiffListLines(shownList.Lines, wanted);
-  shownList.Lines = std::move(wanted);
   const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  const int kept =
-      KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(shownList.Lines.size()));
+  const int kept = KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(wanted.size()));
   // The box draws its lines from shownList: a replaced line is only painted
   // again, at once. Inserting or deleting lines is done without redrawing, so
   // that the scroll bar is set once for all of them, and afterwards
@@ -306,10 +349,12 @@ void UpdateCommandList(HWND window, int line) {
   bool shifted = false;
   for (const ListEdit& edit : edits) shifted = shifted || edit.What != ListEdit::kReplace;
   bool moved = kept != top;
+  // What the box still had to paint is painted first, with the lines it
+  // shows now: below, the box is validated, the lines it shows are moved and
+  // only what changed is painted again.
+  if (shifted || moved) RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
+  shownList.Lines = std::move(wanted);
   if (shifted || moved) {
-    // What the box still had to paint is painted first: below, the box is
-    // validated and only what changed is painted again.
-    RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     for (const ListEdit& edit : edits) {
       const auto at = static_cast<WPARAM>(edit.Line);
@@ -324,6 +369,9 @@ void UpdateCommandList(HWND window, int line) {
   }
   if (!shifted && !moved) {
     for (const ListEdit& edit : edits) PaintLineNow(list, edit.Line);
+  } else if (!moved && edits.size() == 1) {
+    ValidateRect(list, nullptr);
+    ShiftLinesNow(list, edits.front(), client);
   } else if (!moved) {
     ValidateRect(list, nullptr);
     for (const ListEdit& edit : edits) {

@@ -15,7 +15,7 @@ using namespace testing;
 using ListBox = EditorWindows;
 
 TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
-  for (int i = 0; i < 60; ++i) AppendLog("Zeile " + std::to_string(i));
+  for (int i = 0; i < 32; ++i) AppendLog("Zeile " + std::to_string(i));
   FinishWith(driver, WindowTitle(""), [](HWND window) {
     HWND list = GetDlgItem(window, IDC_MAIN_LIST);
     std::mt19937 random(7);
@@ -43,6 +43,14 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
         expected = App().Document;
         selected = std::min(line + 1, int(Lines(window).size()) - 1);
         PressKeys({VK_DOWN});
+      } else if (step > 50 && step % 3 == 1 && CanAddAt(App().Document, line)) {
+        // or, once the list is short, a command is added in front of it, as
+        // after Hinzufügen, so that the scroll bar comes and goes
+        Buffer().Action = "WriteToLog";
+        Buffer().Text = "neu " + std::to_string(step);
+        selected = AddFromEditBuffer(App().Document, line);
+        expected = App().Document;
+        UpdateCommandList(window, *selected);
       } else if (step % 10 == 4 && App().Document.CommandAt(line) != nullptr) {
         // or the selected command changes, as after Bearbeiten, in the focused list
         App().Document.CommandAt(line)->Text += "+";
@@ -67,7 +75,7 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
 // The window sets the list's scroll bar itself: whatever scrolls the list or
 // changes its count, the bar shows what a list box's own bar shows.
 TEST_F(ListBox, TheScrollBarShowsWhatAListBoxsOwnBarShows) {
-  for (int i = 0; i < 40; ++i) AppendLog("Zeile " + std::to_string(i));
+  for (int i = 0; i < 32; ++i) AppendLog("Zeile " + std::to_string(i));
   FinishWith(driver, WindowTitle(""), [](HWND window) {
     HWND list = GetDlgItem(window, IDC_MAIN_LIST);
     RECT area{};

@@ -1,13 +1,13 @@
 #include "app/command_list_view_win.h"
 
-#include <algorithm>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "app/app_state_win.h"
 #include "app/details_box_win.h"
 #include "app/details_button_win.h"
+#include "app/list_painting_win.h"
+#include "app/list_scroll_bar_win.h"
 #include "app/win_util_win.h"
 #include "dialogs/details_text.h"
 #include "document/list_diff.h"
@@ -40,93 +40,6 @@ ShownTitle shownTitle;
 const std::string* ShownLine(HWND list, WPARAM line) {
   if (list != shownList.List || line >= shownList.Lines.size()) return nullptr;
   return &shownList.Lines[line];
-}
-
-int VisibleListLines(HWND list) {
-  RECT client{};
-  GetClientRect(list, &client);
-  const LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
-  return height > 0 ? static_cast<int>((client.bottom - client.top) / height) : 1;
-}
-
-bool SameLook(const SCROLLBARINFO& a, const SCROLLBARINFO& b) {
-  return EqualRect(&a.rcScrollBar, &b.rcScrollBar) && a.dxyLineButton == b.dxyLineButton &&
-         a.xyThumbTop == b.xyThumbTop && a.xyThumbBottom == b.xyThumbBottom &&
-         std::equal(std::begin(a.rgstate), std::end(a.rgstate), std::begin(b.rgstate));
-}
-
-// A list box paints its scroll bar whenever its count changes, also when the
-// thumb ends where it was (one line more or fewer among hundreds rarely moves
-// it), and under Wine's default theme that paint takes about 4 ms. So the box
-// is made without WS_VSCROLL, which keeps it from setting a scroll bar, and
-// its procedure sets the bar itself after each message, as the box would: its
-// count, its lines in view and its first visible line. The bar is painted
-// again only if it looks different; showing or hiding it changes the box's
-// frame, which is painted anew then.
-struct FedBar {
-  HWND List = nullptr;
-  bool Redraw = true;  // false between WM_SETREDRAW FALSE and TRUE
-  bool Busy = false;   // setting the bar sends the box messages of its own
-  bool Fed = false;
-  int Count = 0;
-  int Page = 0;
-  int Top = 0;
-};
-FedBar fedBar;
-
-void FeedScrollBar(HWND list) {
-  if (fedBar.List != list) fedBar = {list};
-  if (fedBar.Busy || !fedBar.Redraw) return;
-  fedBar.Busy = true;
-  const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  const int page = std::max(1, VisibleListLines(list));
-  const auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  if (fedBar.Fed && fedBar.Count == count && fedBar.Page == page && fedBar.Top == top) {
-    fedBar.Busy = false;
-    return;
-  }
-  SCROLLBARINFO before{};
-  before.cbSize = sizeof before;
-  const bool known = fedBar.Fed && GetScrollBarInfo(list, OBJID_VSCROLL, &before) != FALSE;
-  SCROLLINFO want{};
-  want.cbSize = sizeof want;
-  want.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  want.nMax = count - 1;
-  want.nPage = static_cast<UINT>(page);
-  want.nPos = top;
-  SetScrollInfo(list, SB_VERT, &want, FALSE);
-  SCROLLBARINFO after{};
-  after.cbSize = sizeof after;
-  if (GetScrollBarInfo(list, OBJID_VSCROLL, &after) != FALSE &&
-      (after.rgstate[0] & STATE_SYSTEM_INVISIBLE) == 0 && !(known && SameLook(before, after))) {
-    // The bar's part of the frame, in the box's client coordinates.
-    RECT bar = after.rcScrollBar;
-    MapWindowPoints(nullptr, list, reinterpret_cast<POINT*>(&bar), 2);
-    RedrawWindow(list, &bar, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
-  }
-  fedBar = {list, true, false, true, count, page, top};
-}
-
-// Whether a message to the box may change its count, its view or its size:
-// not the questions that the window, the dialog manager and the mouse ask
-// it all the time, also while its scroll bar is set.
-bool MayMoveTheView(UINT message) {
-  switch (message) {
-    case LB_GETCOUNT:
-    case LB_GETTOPINDEX:
-    case LB_GETITEMHEIGHT:
-    case LB_GETITEMRECT:
-    case LB_GETCURSEL:
-    case LB_GETCARETINDEX:
-    case WM_GETDLGCODE:
-    case WM_GETFONT:
-    case WM_QUERYUISTATE:
-    case WM_NCHITTEST:
-    case WM_SETCURSOR:
-    case WM_GETOBJECT:
-      return false;
-  }
-  return true;
 }
 
 // The list box holds no texts of its own: its procedure answers LB_GETTEXT
@@ -170,93 +83,8 @@ LRESULT CALLBACK CommandListProc(HWND list, UINT message, WPARAM wparam, LPARAM 
     }
   }
   const LRESULT result = CallWindowProcA(listBoxProc, list, message, wparam, lparam);
-  if (message == WM_NCDESTROY) {
-    if (fedBar.List == list) fedBar = {};  // a new box may get the same handle
-    return result;
-  }
-  if (message == WM_SETREDRAW) {
-    if (fedBar.List != list) fedBar = {list};
-    fedBar.Redraw = wparam != 0;
-  }
-  if (MayMoveTheView(message)) FeedScrollBar(list);
+  SetListScrollBarAfter(list, message, wparam);
   return result;
-}
-
-// Paints a line of the box at once through its DC, as the box has it painted
-// in its WM_PAINT. There it has every line in view drawn, and Wine's list box
-// sets a clipping region for each.
-void PaintLineNow(HWND list, int line) {
-  DRAWITEMSTRUCT item{};
-  if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line),
-                   reinterpret_cast<LPARAM>(&item.rcItem)) == LB_ERR) {
-    return;
-  }
-  item.CtlType = ODT_LISTBOX;
-  item.CtlID = static_cast<UINT>(GetDlgCtrlID(list));
-  item.itemID = static_cast<UINT>(line);
-  item.itemAction = ODA_DRAWENTIRE;
-  if (SendMessageA(list, LB_GETCURSEL, 0, 0) == line) item.itemState |= ODS_SELECTED;
-  if (GetFocus() == list && SendMessageA(list, LB_GETCARETINDEX, 0, 0) == line) {
-    item.itemState |= ODS_FOCUS;
-  }
-  if ((SendMessageA(list, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) {
-    item.itemState |= ODS_NOFOCUSRECT;
-  }
-  if (!IsWindowEnabled(list)) item.itemState |= ODS_DISABLED;
-  item.hwndItem = list;
-  item.hDC = GetDC(list);
-  const auto font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
-  const HGDIOBJ old = font != nullptr ? SelectObject(item.hDC, font) : nullptr;
-  SendMessageA(GetParent(list), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(item.hDC),
-               reinterpret_cast<LPARAM>(list));
-  DrawCommandLine(item);
-  if (old != nullptr) SelectObject(item.hDC, old);
-  ReleaseDC(list, item.hDC);
-}
-
-// One line inserted into the box or deleted from it, its view kept: the
-// lines below are moved on the screen by one line, and only what comes into
-// view is painted, at once. A part that could not be moved (another window
-// covered it) is left to the box's own paint.
-void ShiftLinesNow(HWND list, const ListEdit& edit, const RECT& client) {
-  const auto height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  const auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  const int y = (edit.Line - top) * height;
-  const int bottom = static_cast<int>(client.bottom);
-  if (height <= 0 || y < 0) {
-    InvalidateRect(list, nullptr, TRUE);
-    return;
-  }
-  if (y >= bottom) return;
-  const bool insert = edit.What == ListEdit::kInsert;
-  RECT below = {client.left, y, client.right, client.bottom};
-  HRGN exposed = CreateRectRgn(0, 0, 0, 0);
-  ScrollWindowEx(list, 0, insert ? height : -height, &below, &below, exposed, nullptr, 0);
-  // What comes into view: the inserted line, or the lines at the bottom.
-  RECT strip = below;
-  if (insert) strip.bottom = std::min(y + height, bottom);
-  if (!insert) strip.top = std::max(y, bottom - height);
-  HRGN painted = CreateRectRgnIndirect(&strip);
-  if (CombineRgn(exposed, exposed, painted, RGN_DIFF) != NULLREGION) {
-    InvalidateRgn(list, exposed, TRUE);
-  }
-  DeleteObject(painted);
-  DeleteObject(exposed);
-  const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  const int first = top + static_cast<int>(strip.top) / height;
-  const int end = std::min(count, top + (static_cast<int>(strip.bottom) - 1) / height + 1);
-  for (int line = first; line < end; ++line) PaintLineNow(list, line);
-  // Below the last line the box shows its background.
-  RECT empty = strip;
-  empty.top = std::max(static_cast<int>(strip.top), (count - top) * height);
-  if (empty.top < empty.bottom) {
-    HDC dc = GetDC(list);
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(list), WM_CTLCOLORLISTBOX,
-                                                             reinterpret_cast<WPARAM>(dc),
-                                                             reinterpret_cast<LPARAM>(list)));
-    FillRect(dc, &empty, brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
-    ReleaseDC(list, dc);
-  }
 }
 
 void SelectAndShow(HWND window, int line) {
@@ -368,10 +196,10 @@ void UpdateCommandList(HWND window, int line) {
     moved = moved || SendMessageA(list, LB_GETTOPINDEX, 0, 0) != top || now.right != client.right;
   }
   if (!shifted && !moved) {
-    for (const ListEdit& edit : edits) PaintLineNow(list, edit.Line);
+    for (const ListEdit& edit : edits) PaintListLineNow(list, edit.Line);
   } else if (!moved && edits.size() == 1) {
     ValidateRect(list, nullptr);
-    ShiftLinesNow(list, edits.front(), client);
+    ShiftListLinesNow(list, edits.front().What == ListEdit::kInsert, edits.front().Line, client);
   } else if (!moved) {
     ValidateRect(list, nullptr);
     for (const ListEdit& edit : edits) {

@@ -37,14 +37,9 @@ HICON IconOf(HWND button) {
 // The drawing state of the button as WM_DRAWITEM would give it.
 UINT StateOf(HWND button) {
   const auto pressed = static_cast<UINT>(SendMessageA(button, BM_GETSTATE, 0, 0));
-  UINT state = 0;
+  UINT state = DrawItemState(button);
   if ((pressed & BST_PUSHED) != 0) state |= ODS_SELECTED;
   if ((pressed & BST_HOT) != 0) state |= ODS_HOTLIGHT;
-  if (GetFocus() == button) state |= ODS_FOCUS;
-  if (!IsWindowEnabled(button)) state |= ODS_DISABLED;
-  if ((SendMessageA(button, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) {
-    state |= ODS_NOFOCUSRECT;
-  }
   return state;
 }
 

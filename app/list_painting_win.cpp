@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/command_list_view_win.h"
+#include "app/win_util_win.h"
 
 namespace wavoria {
 
@@ -16,14 +17,8 @@ void PaintListLineNow(HWND list, int line) {
   item.CtlID = static_cast<UINT>(GetDlgCtrlID(list));
   item.itemID = static_cast<UINT>(line);
   item.itemAction = ODA_DRAWENTIRE;
+  item.itemState = DrawItemState(list, SendMessageA(list, LB_GETCARETINDEX, 0, 0) == line);
   if (SendMessageA(list, LB_GETCURSEL, 0, 0) == line) item.itemState |= ODS_SELECTED;
-  if (GetFocus() == list && SendMessageA(list, LB_GETCARETINDEX, 0, 0) == line) {
-    item.itemState |= ODS_FOCUS;
-  }
-  if ((SendMessageA(list, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) {
-    item.itemState |= ODS_NOFOCUSRECT;
-  }
-  if (!IsWindowEnabled(list)) item.itemState |= ODS_DISABLED;
   item.hwndItem = list;
   item.hDC = GetDC(list);
   const auto font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));

@@ -111,4 +111,14 @@ void SetSmallIcon(HWND window, int id) {
   if (icon != nullptr) SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
+UINT DrawItemState(HWND control, bool focusedItem) {
+  UINT state = 0;
+  if (focusedItem && GetFocus() == control) state |= ODS_FOCUS;
+  if (!IsWindowEnabled(control)) state |= ODS_DISABLED;
+  if ((SendMessageA(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) {
+    state |= ODS_NOFOCUSRECT;
+  }
+  return state;
+}
+
 }  // namespace wavoria

@@ -26,7 +26,9 @@ struct ShownList {
 };
 struct ShownDetails {
   HWND Window = nullptr;  // nullptr: every control is written on the next refresh
-  Details Shown;
+  std::string Text;       // the icon is kept by the "Bearb." button itself
+  std::string SectionLabel;
+  std::string NextLabel;
 };
 struct ShownTitle {
   HWND Window = nullptr;
@@ -229,18 +231,17 @@ void RefreshDetails(HWND window) {
   if (window == nullptr) return;
   const Details details = DetailsOf(App().Document, SelectedLine(window), App().DocumentPath);
   const bool known = shownDetails.Window == window;
-  Details& shown = shownDetails.Shown;
   auto write = [&](int id, std::string& was, const std::string& now) {
     if (known && was == now) return;
     SetItemText(window, id, now);
     was = now;
   };
-  if (!known || shown.Text != details.Text) {
+  if (!known || shownDetails.Text != details.Text) {
     ShowDetailsText(window, details.Text);
-    shown.Text = details.Text;
+    shownDetails.Text = details.Text;
   }
-  write(IDC_MAIN_SECTION, shown.SectionLabel, details.SectionLabel);
-  write(IDC_MAIN_NEXT, shown.NextLabel, details.NextLabel);
+  write(IDC_MAIN_SECTION, shownDetails.SectionLabel, details.SectionLabel);
+  write(IDC_MAIN_NEXT, shownDetails.NextLabel, details.NextLabel);
   ShowDetailsIcon(GetDlgItem(window, IDC_MAIN_DETAILS_BUTTON), details.Icon);
   shownDetails.Window = window;
 }

@@ -7,6 +7,18 @@
 
 namespace wavoria {
 
+namespace {
+
+// Gives a DC of the box the colours that its parent chooses for it, as the
+// box does before it paints; returns the parent's background brush.
+HBRUSH TakeListColours(HWND list, HDC dc) {
+  return reinterpret_cast<HBRUSH>(SendMessageA(GetParent(list), WM_CTLCOLORLISTBOX,
+                                               reinterpret_cast<WPARAM>(dc),
+                                               reinterpret_cast<LPARAM>(list)));
+}
+
+}  // namespace
+
 void PaintListLineNow(HWND list, int line) {
   DRAWITEMSTRUCT item{};
   if (SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(line),
@@ -23,8 +35,7 @@ void PaintListLineNow(HWND list, int line) {
   item.hDC = GetDC(list);
   const auto font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
   const HGDIOBJ old = font != nullptr ? SelectObject(item.hDC, font) : nullptr;
-  SendMessageA(GetParent(list), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(item.hDC),
-               reinterpret_cast<LPARAM>(list));
+  TakeListColours(list, item.hDC);
   DrawCommandLine(item);
   if (old != nullptr) SelectObject(item.hDC, old);
   ReleaseDC(list, item.hDC);
@@ -62,9 +73,7 @@ void ShiftListLinesNow(HWND list, bool insert, int line, const RECT& client) {
   empty.top = std::max(static_cast<int>(strip.top), (count - top) * height);
   if (empty.top < empty.bottom) {
     HDC dc = GetDC(list);
-    const auto brush = reinterpret_cast<HBRUSH>(SendMessageA(GetParent(list), WM_CTLCOLORLISTBOX,
-                                                             reinterpret_cast<WPARAM>(dc),
-                                                             reinterpret_cast<LPARAM>(list)));
+    const HBRUSH brush = TakeListColours(list, dc);
     FillRect(dc, &empty, brush != nullptr ? brush : GetSysColorBrush(COLOR_WINDOW));
     ReleaseDC(list, dc);
   }

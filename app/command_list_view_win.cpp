@@ -23,6 +23,7 @@ namespace {
 struct ShownList {
   HWND List = nullptr;
   std::vector<std::string> Lines;
+  std::vector<std::string> Wanted;  // the new lines, kept for their memory
 };
 struct ShownDetails {
   HWND Window = nullptr;  // nullptr: every control is written on the next refresh
@@ -143,7 +144,8 @@ void RefreshCommandList(HWND window) {
         SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CommandListProc)));
   }
   // A refill writes everything anew, also into a window that reuses an old handle.
-  shownList = {list, BuildListLines(App().Document)};
+  shownList.List = list;
+  BuildListLines(App().Document, shownList.Lines);
   shownDetails.Window = nullptr;
   shownTitle.Window = nullptr;
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
@@ -163,7 +165,8 @@ void UpdateCommandList(HWND window, int line) {
     SelectAndShow(window, line);
     return;
   }
-  std::vector<std::string> wanted = BuildListLines(App().Document);
+  std::vector<std::string>& wanted = shownList.Wanted;
+  BuildListLines(App().Document, wanted);
   const std::vector<ListEdit> edits = DiffListLines(shownList.Lines, wanted);
   const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
   const int kept = KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(wanted.size()));
@@ -183,7 +186,7 @@ void UpdateCommandList(HWND window, int line) {
   // shows now: below, the box is validated, the lines it shows are moved and
   // only what changed is painted again.
   if (shifted || moved) RedrawWindow(list, nullptr, nullptr, RDW_UPDATENOW | RDW_NOCHILDREN);
-  shownList.Lines = std::move(wanted);
+  shownList.Lines.swap(wanted);
   if (shifted || moved) {
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     for (const ListEdit& edit : edits) {

@@ -47,9 +47,9 @@ std::string PriorityText(const std::string& priority) {
   return "Normal";
 }
 
-std::string KeyEventList(const ScriptCommand& c, const char* event) {
-  return "Tastenereignis registrieren: Wert " + NumberOf(c.Value) + " = " + event + " von Taste " +
-         c.Key;
+void KeyEventList(std::string& line, const ScriptCommand& c, const char* event) {
+  AppendAll(line, {"Tastenereignis registrieren: Wert ", NumberOf(c.Value), " = ", event,
+                   " von Taste ", c.Key});
 }
 std::string KeyEventDetails(const ScriptCommand& c, const char* event) {
   return Join({"Tastenereignis registrieren", std::string("Ereignis: ") + event, "Taste: " + c.Key,
@@ -58,18 +58,23 @@ std::string KeyEventDetails(const ScriptCommand& c, const char* event) {
 }
 
 using C = const ScriptCommand&;
+using L = std::string&;
 using S = ScriptCommand;
 constexpr std::string_view kMidiTitle = "Funktion von 'Get Midi Pos.' ändern";
 constexpr std::string_view kMidiList = "Funktion für 'Get Midi Pos.' ändern: ";
 
 const std::array<CommandKind, 23> kKinds = {{
     {"WriteToLog", KindTest::kAny, nullptr, "", IDD_LOG / 100, kIconWriteToLog,
-     [](C c) { return "In Logdatei schreiben: " + c.Text; },
+     [](L l, C c) {
+       AppendAll(l, {"In Logdatei schreiben: ", c.Text});
+     },
      [](C c) {
        return Join({"In Logdatei schreiben", "Text: '" + c.Text + "'"});
      }},
     {"ExecProgram", KindTest::kFieldIs, &S::Type, "DOCUMENT", IDD_DOCUMENT / 100, kIconExecProgram,
-     [](C c) { return "Dokument öffnen: " + c.Command; },
+     [](L l, C c) {
+       AppendAll(l, {"Dokument öffnen: ", c.Command});
+     },
      [](C c) {
        return Join({"Dokument öffnen", "Datei: " + c.Command,
                     std::string("Fehler zeigen: ") +
@@ -77,7 +82,9 @@ const std::array<CommandKind, 23> kKinds = {{
                     "Auf Programm warten: " + YesNo(c.Wait), "", std::string(kPathHint)});
      }},
     {"ExecProgram", KindTest::kAny, nullptr, "", IDD_PROGRAM / 100, kIconExecProgram,
-     [](C c) { return "Programm ausführen: " + c.Command; },
+     [](L l, C c) {
+       AppendAll(l, {"Programm ausführen: ", c.Command});
+     },
      [](C c) {
        return Join({"Programm ausführen", "Datei: " + c.Command, "Modus: " + ModeText(c.Display),
                     "Priorität: " + PriorityText(c.Priority),
@@ -85,68 +92,83 @@ const std::array<CommandKind, 23> kKinds = {{
                     "Auf Programm warten: " + YesNo(c.Wait), "", std::string(kPathHint)});
      }},
     {"MCICommand", KindTest::kAny, nullptr, "", IDD_MCI / 100, kIconMciCommand,
-     [](C c) { return "MCI-Befehl senden: " + c.Command; },
+     [](L l, C c) {
+       AppendAll(l, {"MCI-Befehl senden: ", c.Command});
+     },
      [](C c) {
        return Join({"MCI-Befehl senden", "Kommando: " + c.Command, "", std::string(kPathHint)});
      }},
     {"MidiTickFunction", KindTest::kFieldIs, &S::Command, "ORIGINAL", IDD_MIDI_TICK / 100,
-     kIconMidiTick, [](C) { return std::string(kMidiList) + "Abspielposition der Musik abfragen"; },
+     kIconMidiTick,
+     [](L l, C) {
+       AppendAll(l, {kMidiList, "Abspielposition der Musik abfragen"});
+     },
      [](C) {
        return Join({std::string(kMidiTitle), "Funktion: Abspielposition der Musik abfragen"});
      }},
     {"MidiTickFunction", KindTest::kFieldIs, &S::Command, "OUTPUT", IDD_MIDI_TICK / 100,
-     kIconMidiTick, [](C) { return std::string(kMidiList) + "Wert von Output-Liste abfragen"; },
+     kIconMidiTick,
+     [](L l, C) {
+       AppendAll(l, {kMidiList, "Wert von Output-Liste abfragen"});
+     },
      [](C) {
        return Join({std::string(kMidiTitle), "Funktion: Wert von Output-Liste abfragen"});
      }},
     {"MidiTickFunction", KindTest::kFieldIs, &S::Command, "CLEAR", -1, kIconMidiTick,
-     [](C) { return std::string("Output-Liste löschen"); },
+     [](L l, C) { l += "Output-Liste löschen"; },
      [](C) { return std::string("Output-Liste löschen"); }},
     {"MidiTickFunction", KindTest::kAny, &S::Command, "", -1, kIconUnknown, nullptr, nullptr},
     {"AddOutput", KindTest::kAny, nullptr, "", IDD_OUTPUT / 100, kIconAddOutput,
-     [](C c) { return "Wert an Output-Liste anhängen: " + NumberOf(c.Value); },
+     [](L l, C c) {
+       AppendAll(l, {"Wert an Output-Liste anhängen: ", NumberOf(c.Value)});
+     },
      [](C c) {
        return Join({"Wert an Output-Liste anhängen", "Wert: " + NumberOf(c.Value)});
      }},
     {"EnableKeySupport", KindTest::kFieldIs, &S::Enable, "TRUE", -1, kIconKeySupport,
-     [](C) { return std::string("Tastensupport aktivieren"); },
+     [](L l, C) { l += "Tastensupport aktivieren"; },
      [](C) { return std::string("Tastensupport aktivieren"); }},
     {"EnableKeySupport", KindTest::kFieldIs, &S::Enable, "FALSE", -1, kIconKeySupport,
-     [](C) { return std::string("Tastensupport deaktivieren"); },
+     [](L l, C) { l += "Tastensupport deaktivieren"; },
      [](C) { return std::string("Tastensupport deaktivieren"); }},
     {"EnableKeySupport", KindTest::kAny, &S::Enable, "", -1, kIconUnknown, nullptr, nullptr},
     {"RegisterKeyDownEvent", KindTest::kFieldSet, &S::Value, "", IDD_KEY_EVENT / 100, kIconKeyEvent,
-     [](C c) { return KeyEventList(c, "Drücken"); },
+     [](L l, C c) { KeyEventList(l, c, "Drücken"); },
      [](C c) { return KeyEventDetails(c, "Drücken"); }},
     {"RegisterKeyDownEvent", KindTest::kAny, &S::Value, "", -1, kIconUnknown, nullptr, nullptr},
     {"RegisterKeyUpEvent", KindTest::kFieldSet, &S::Value, "", IDD_KEY_EVENT / 100, kIconKeyEvent,
-     [](C c) { return KeyEventList(c, "Loslassen"); },
+     [](L l, C c) { KeyEventList(l, c, "Loslassen"); },
      [](C c) { return KeyEventDetails(c, "Loslassen"); }},
     {"RegisterKeyUpEvent", KindTest::kAny, &S::Value, "", -1, kIconUnknown, nullptr, nullptr},
     {"RegisterCheatEvent", KindTest::kAny, nullptr, "", IDD_CHEAT / 100, kIconCheatEvent,
-     [](C c) {
-       return "Cheat registrieren: Wert " + NumberOf(c.Value) + " = Eingabe von Cheat '" + c.Cheat +
-              "'";
+     [](L l, C c) {
+       AppendAll(l, {"Cheat registrieren: Wert ", NumberOf(c.Value), " = Eingabe von Cheat '",
+                     c.Cheat, "'"});
      },
      [](C c) {
        return Join({"Eingabe von Cheat registrieren", "Cheat: " + c.Cheat,
                     "Rückgabewert: " + NumberOf(c.Value)});
      }},
     {"EnableMouseSupport", KindTest::kFieldIs, &S::Enable, "TRUE", IDD_MOUSE_SUPPORT / 100,
-     kIconMouseSupport, [](C c) { return "Maussupport aktivieren: Maus-ID " + NumberOf(c.ID); },
+     kIconMouseSupport,
+     [](L l, C c) {
+       AppendAll(l, {"Maussupport aktivieren: Maus-ID ", NumberOf(c.ID)});
+     },
      [](C c) {
        return Join({"Maussupport aktivieren", "Maus-ID: " + NumberOf(c.ID),
                     "Automatisch Position senden: " + YesNo(c.Automatic)});
      }},
     {"EnableMouseSupport", KindTest::kFieldIs, &S::Enable, "FALSE", -1, kIconMouseSupport,
-     [](C) { return std::string("Maussupport deaktivieren"); },
+     [](L l, C) { l += "Maussupport deaktivieren"; },
      [](C) { return std::string("Maussupport deaktivieren"); }},
     {"EnableMouseSupport", KindTest::kAny, &S::Enable, "", -1, kIconUnknown, nullptr, nullptr},
     {"GetMousePosition", KindTest::kAny, nullptr, "", -1, kIconMousePosition,
-     [](C) { return std::string("Maus-/Tastenstatus senden"); },
+     [](L l, C) { l += "Maus-/Tastenstatus senden"; },
      [](C) { return std::string("Maus-/Tastenstatus an Output-Liste senden"); }},
     {"SetDebugLevel", KindTest::kAny, nullptr, "", IDD_DEBUG_LEVEL / 100, kIconDebugLevel,
-     [](C c) { return "Debuglevel setzen: " + NumberOf(c.Level); },
+     [](L l, C c) {
+       AppendAll(l, {"Debuglevel setzen: ", NumberOf(c.Level)});
+     },
      [](C c) {
        return Join({"Debuglevel setzen", "Level: " + NumberOf(c.Level)});
      }},
@@ -176,8 +198,18 @@ const CommandKind& KindOf(const ScriptCommand& cmd) {
   return kKinds.back();  // any other action
 }
 
+void AppendListText(std::string& line, const CommandKind& kind, const ScriptCommand& cmd) {
+  if (kind.IsUnknownForm()) {
+    line += "???";
+  } else {
+    kind.ListText(line, cmd);
+  }
+}
+
 std::string ListTextOf(const CommandKind& kind, const ScriptCommand& cmd) {
-  return kind.IsUnknownForm() ? std::string("???") : kind.ListText(cmd);
+  std::string text;
+  AppendListText(text, kind, cmd);
+  return text;
 }
 
 std::string UnknownFormLines(const CommandKind& kind, const ScriptCommand& cmd,

@@ -44,8 +44,9 @@ struct CommandKind {
   std::string_view Value;        // for kFieldIs, upper case
   std::int32_t DialogType = -1;  // template id / 100 of the editing dialog; -1: none
   int Icon = kIconUnknown;
-  // The list text after "<> " and the details text; null for the unknown form.
-  std::string (*ListText)(const ScriptCommand&) = nullptr;
+  // Appends the list text (after "<> "); gives the details text. Null for the
+  // unknown form.
+  void (*ListText)(std::string& line, const ScriptCommand&) = nullptr;
   std::string (*DetailsText)(const ScriptCommand&) = nullptr;
 
   bool IsUnknownForm() const { return ListText == nullptr; }
@@ -56,6 +57,7 @@ const CommandKind& KindOf(const ScriptCommand& cmd);
 
 // The list text of cmd (without the leading "<> "): "???" for the unknown form.
 std::string ListTextOf(const CommandKind& kind, const ScriptCommand& cmd);
+void AppendListText(std::string& line, const CommandKind& kind, const ScriptCommand& cmd);
 
 // The key lines the unknown form shows: "Action=" with the kind's action (the
 // stored one for an action no row names) and, for a kind with a field, that

@@ -1,5 +1,7 @@
 #include "document/list_lines.h"
 
+#include <algorithm>
+
 #include "document/command_kinds.h"
 #include "document/text.h"
 
@@ -13,22 +15,34 @@ std::string PathOrUntitled(const std::string& documentPath) {
 
 }  // namespace
 
-std::vector<std::string> BuildListLines(CommandTable& table) {
-  std::vector<std::string> lines;
+void BuildListLines(CommandTable& table, std::vector<std::string>& lines) {
+  std::size_t count = 0;
+  auto next = [&]() -> std::string& {
+    if (count == lines.size()) lines.emplace_back();
+    return lines[count++];
+  };
   for (int p = 0;; ++p) {
     ScriptCommand* cmd = table.CommandAt(p);
     if (cmd == nullptr) break;
-    std::string line;
+    std::string& line = next();
     if (EqualsIgnoreCase(cmd->SectionName, kHeadName)) {
-      line = "Skriptname: " + table.ScriptName;
+      line.assign("Skriptname: ").append(table.ScriptName);
     } else {
       const CommandKind& kind = KindOf(*cmd);
       cmd->DialogType = kind.DialogType;
-      line = "<> " + ListTextOf(kind, *cmd);
+      line.assign("<> ");
+      AppendListText(line, kind, *cmd);
     }
-    lines.push_back(CutTo(std::move(line), kListLineLimit));
+    line.resize(std::min(line.size(), kListLineLimit));
   }
-  lines.emplace_back("<>");
+  next().assign("<>");
+  lines.resize(count);
+}
+
+std::vector<std::string> BuildListLines(CommandTable& table) {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(table.LastPosition()) + 2);
+  BuildListLines(table, lines);
   return lines;
 }
 

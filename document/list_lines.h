@@ -15,6 +15,9 @@ inline constexpr std::size_t kListLineLimit = 510;
 // All lines of the list, top to bottom. Sets DialogType of every command in
 // the display order.
 std::vector<std::string> BuildListLines(CommandTable& table);
+// The same into `lines`, whose strings are written over: lines made again and
+// again (as the main window does after every change) reuse their memory.
+void BuildListLines(CommandTable& table, std::vector<std::string>& lines);
 
 // "Kommandos in Datei <path>:" and "Wavoria - <path>", with "Unbenannt" for a
 // document without a path.

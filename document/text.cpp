@@ -111,6 +111,13 @@ std::string DecimalText(std::int64_t value) {
   return std::to_string(value);
 }
 
+void AppendAll(std::string& text, std::initializer_list<std::string_view> parts) {
+  std::size_t size = text.size();
+  for (std::string_view part : parts) size += part.size();
+  text.reserve(size);
+  for (std::string_view part : parts) text.append(part);
+}
+
 std::string CutTo(std::string text, std::size_t limit) {
   text.resize(std::min(text.size(), limit));
   return text;

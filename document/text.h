@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,9 @@ std::string Quoted(std::string_view text);
 
 // Plain decimal text: "-" for negative values, no blank, no leading zeros.
 std::string DecimalText(std::int64_t value);
+
+// Appends the parts to text, making room for all of them at once.
+void AppendAll(std::string& text, std::initializer_list<std::string_view> parts);
 
 // Cuts text to at most limit bytes.
 std::string CutTo(std::string text, std::size_t limit);

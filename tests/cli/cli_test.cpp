@@ -19,6 +19,7 @@
 #include "tests/worked_example.h"
 #include "wizard/file_ops.h"
 #include "wizard/install_backup.h"
+#include "wizard/install_executor.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -405,6 +406,18 @@ TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
     EXPECT_EQ(run, (Outcome{1, "", kNotDone + expected}));
     EXPECT_EQ(Tree("game"), game);
   }
+}
+
+// The folder checked on the way in can be gone when the installation starts
+// (a drive pulled out, a folder renamed); the plan is then refused whole.
+TEST_F(CliInstall, AGameFolderGoneSinceThePlanIsRefused) {
+  WizardSettings settings{.GamePath = "game/", .MakerPath = "maker/", .KeyboardSupport = 1};
+  const InstallPlan plan = BuildInstallPlan(settings, "tpl/");
+  fs::rename("game", "weg");
+  const InstallReport report = ExecuteInstallPlan(plan);
+  EXPECT_EQ(std::pair(report.Refused, report.Problems),
+            std::pair(true, Strings{"Der Ordner des Spiels 'game/' wurde nicht gefunden."}));
+  EXPECT_FALSE(fs::exists("game"));
 }
 
 TEST_F(CliInstall, NamesInTheGameFolderAreMatchedIgnoringCase) {

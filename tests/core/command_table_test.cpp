@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 #include <utility>
 
 #include "document/list_diff.h"
@@ -115,6 +116,7 @@ TEST(ListUpdate, EditsAreMinimal) {
       {{"s", "a", "c", "<>"}, {{E::kDelete, 2, ""}}},
       {{"s", "a", "x", "b", "c", "<>"}, {{E::kInsert, 2, "x"}}},
       {{"s", "a", "b", "x", "<>"}, {{E::kReplace, 3, "x"}}},
+      {{"t", "a", "b", "c", "<>"}, {{E::kReplace, 0, "t"}}},  // a new script name
       {lines, {}},
       {{}, std::vector<E>(5, {E::kDelete, 0, ""})},
   };
@@ -129,7 +131,9 @@ TEST(ListUpdate, ResetAfterALongScriptEmptiesEverySlot) {
   table.Clear();
   table.Slot(3).Key = "k";
   table.Clear();
-  EXPECT_EQ(std::pair(table.SlotsInUse(), table.SlotAt(2)), std::pair(1, -1));  // stops at the head
+  EXPECT_EQ(std::tuple(table.SlotsInUse(), table.LastPosition(), table.SlotAt(2)),
+            std::tuple(1, 0, -1));  // stops at the head
+  EXPECT_EQ(&std::as_const(table).Slot(0), &table.Head());
   const CommandTable fresh;
   for (int s = -1; s < kSlotCount; ++s) ASSERT_EQ(std::as_const(table).Slot(s), fresh.Slot(s)) << s;
   EXPECT_EQ(table.NewSectionName() + DecimalText(table.FindFreeSlot()), "WIZ01");

@@ -129,6 +129,7 @@ TEST(ListUpdate, ResetAfterALongScriptEmptiesEverySlot) {
   CommandTable table = TableWith(511);
   table.Slot(511).Text = std::string(300, 'x');  // a long value too
   table.Clear();
+  for (int p = 1; p <= kSlotCount; ++p) ASSERT_EQ(table.SlotAt(p), -1) << p;  // also past the end
   table.Slot(3).Key = "k";
   table.Clear();
   EXPECT_EQ(std::tuple(table.SlotsInUse(), table.LastPosition(), table.SlotAt(2)),

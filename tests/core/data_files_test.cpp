@@ -23,6 +23,7 @@ TEST(DataFiles, FieldsAndNumbers) {
   }
   EXPECT_EQ(DataFieldReader("abcdef").NextField(3), "abc");
   EXPECT_EQ(DataFieldReader("2.509").NextNumber(), 3);  // every decimal counts
+  EXPECT_EQ(DataFieldReader("2.45").NextNumber(), 2);   // each a tenth of the one before
   DataFieldReader view(std::string_view("a\r\nb", 2));  // only the view counts
   EXPECT_EQ(view.NextField(9), "a");
   EXPECT_EQ(view.NextField(9), "");

@@ -102,9 +102,7 @@ bool DrawDetailsButton(const DRAWITEMSTRUCT& item) {
   if (item.CtlType != ODT_BUTTON || item.CtlID != IDC_MAIN_DETAILS_BUTTON) return false;
   // WM_DRAWITEM does not tell whether the mouse is over the button; the
   // button does, and paints itself again when that changes.
-  UINT state = item.itemState;
-  if ((SendMessageA(item.hwndItem, BM_GETSTATE, 0, 0) & BST_HOT) != 0) state |= ODS_HOTLIGHT;
-  Paint(item.hwndItem, item.hDC, state);
+  Paint(item.hwndItem, item.hDC, item.itemState | (StateOf(item.hwndItem) & ODS_HOTLIGHT));
   return true;
 }
 

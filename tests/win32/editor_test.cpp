@@ -114,24 +114,24 @@ TEST_F(MainWindow, TheDetailsButtonShowsTheSelectedKindsIconAsARepaintDoes) {
   FinishWith(driver, WindowTitle(""), [](HWND w) {
     HWND button = GetDlgItem(w, IDC_MAIN_DETAILS_BUTTON);
     // Without the mouse, then with the mouse over the button and after it left.
-    std::vector<std::set<std::vector<DWORD>>> looks(3);
-    for (UINT mouse : {0u, UINT(WM_MOUSEHOVER), UINT(WM_MOUSELEAVE)}) {
-      if (mouse != 0) {
+    const UINT mouse[] = {0, WM_MOUSEHOVER, WM_MOUSELEAVE};
+    std::set<std::vector<DWORD>> looks[3];
+    for (int step = 0; step < 3; ++step) {
+      if (mouse[step] != 0) {
         SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
-        SendMessageA(button, mouse, 0, MAKELPARAM(4, 4));
+        SendMessageA(button, mouse[step], 0, MAKELPARAM(4, 4));
         UpdateWindow(button);
       }
-      const bool hot = mouse == WM_MOUSEHOVER;
+      const bool hot = mouse[step] == WM_MOUSEHOVER;
       EXPECT_EQ((SendMessageA(button, BM_GETSTATE, 0, 0) & BST_HOT) != 0, hot);
-      auto& shownNow = looks[mouse == 0 ? 0 : hot ? 1 : 2];
       for (int line : {1, 2, 0, 1}) {  // a log command, the end line, the script line
         SelectLine(w, line);
         const std::vector<DWORD> shown = WindowPicture(button);
         RedrawWindow(button, nullptr, nullptr, kFullRepaint);
         EXPECT_EQ(shown, WindowPicture(button)) << "line " << line << (hot ? ", hot" : "");
-        shownNow.insert(shown);
+        looks[step].insert(shown);
       }
-      EXPECT_EQ(shownNow.size(), 3u);
+      EXPECT_EQ(looks[step].size(), 3u);
     }
     EXPECT_EQ(looks[2], looks[0]);
     // With a theme, a button under the mouse looks hot, as the other buttons do.

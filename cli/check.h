@@ -2,9 +2,8 @@
 // editor would not show, would warn about, or would lose on saving, each with
 // the line of the file it concerns.
 //
-// The checker reads a file with the editor's own reader
-// (document/script_reader.h), listening to what it does with each line, so
-// that every line and the chain are judged exactly as the editor takes them.
+// The findings themselves are the core's (document/script_findings.h), the
+// same that the warnings on opening name; this adds files and folders.
 // Findings about the file as a whole (it cannot be read, it has no
 // "[Execute]" section) are given at line 1.
 #pragma once

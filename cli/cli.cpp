@@ -43,18 +43,30 @@ int RunCheck(const std::vector<std::string>& paths, const ActionTable& actions,
   return found ? kExitFound : kExitOk;
 }
 
+// Reads the script a command names; says so when it cannot.
+bool ReadScriptArgument(const std::string& path, std::string& text, const CliOutput& output) {
+  if (KindOf(path) == PathKind::File && ReadWholeFile(path, text)) return true;
+  output.Err("wavoria-cli: Die Datei '" + PathText(path) + "' kann nicht gelesen werden.\n");
+  return false;
+}
+
+// The editor's warnings on opening, one line each: "wavoria-cli: FILE: text".
+void PrintWarnings(const std::vector<std::string>& warnings, const std::string& shownPath,
+                   const CliOutput& output) {
+  std::string lines;
+  for (const std::string& warning : warnings) {
+    lines += "wavoria-cli: " + shownPath + ": " + warning + "\n";
+  }
+  if (!lines.empty()) output.Err(lines);
+}
+
 int RunShow(const std::string& path, bool details, const ActionTable& actions,
             const CliOutput& output) {
   std::string text;
+  if (!ReadScriptArgument(path, text, output)) return kExitFound;
   const std::string shownPath = PathText(path);
-  if (KindOf(path) != PathKind::File || !ReadWholeFile(path, text)) {
-    output.Err("wavoria-cli: Die Datei '" + shownPath + "' kann nicht gelesen werden.\n");
-    return kExitFound;
-  }
   const ShownScript shown = ShowScriptText(text, actions, shownPath, details);
-  for (const std::string& warning : shown.Warnings) {
-    output.Err("wavoria-cli: " + shownPath + ": " + warning + "\n");
-  }
+  PrintWarnings(shown.Warnings, shownPath, output);
   std::string lines;
   for (const std::string& line : shown.Lines) lines += line + "\n";
   output.Out(lines);

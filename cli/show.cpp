@@ -1,5 +1,6 @@
 #include "cli/show.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "dialogs/details_text.h"
@@ -26,12 +27,25 @@ void AddDetailsLines(std::vector<std::string>& lines, const std::string& text) {
 
 }  // namespace
 
+std::vector<std::string> WarningLines(const ReadWarnings& warnings,
+                                      const std::string& documentPath) {
+  std::vector<std::string> lines;
+  for (const std::string& text : WarningTexts(warnings, documentPath, warnings.Lines.size())) {
+    for (std::size_t start = 0; start <= text.size();) {
+      const std::size_t end = std::min(text.find(LineBreak, start), text.size());
+      if (end > start) lines.push_back(text.substr(start, end - start));
+      start = end + LineBreak.size();
+    }
+  }
+  return lines;
+}
+
 ShownScript ShowScriptText(std::string_view text, const ActionTable& actions,
                            const std::string& documentPath, bool details) {
   auto table = std::make_unique<CommandTable>();
   const ReadWarnings warnings = ParseScript(text, actions, *table);
   ShownScript shown;
-  shown.Warnings = WarningTexts(warnings, documentPath);
+  shown.Warnings = WarningLines(warnings, documentPath);
   const std::vector<std::string> listLines = BuildListLines(*table);
   for (std::size_t p = 0; p < listLines.size(); ++p) {
     shown.Lines.push_back(listLines[p]);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/data_files.h"
+#include "document/script_reader.h"
 
 namespace wavoria::cli {
 
@@ -16,6 +17,12 @@ struct ShownScript {
   std::vector<std::string> Lines;     // the output lines, without line ends
   std::vector<std::string> Warnings;  // what the editor would warn about on opening
 };
+
+// The warnings the editor shows on opening a script read with these
+// warnings, every line of every box (the lines they name all of them), one
+// text each, without empty lines.
+std::vector<std::string> WarningLines(const ReadWarnings& warnings,
+                                      const std::string& documentPath);
 
 // The list lines of the script in text, exactly as the editor's list shows
 // them: the script line, one line per command in chain order, the end line

@@ -46,6 +46,12 @@ std::vector<std::string> BuildListLines(CommandTable& table) {
   return lines;
 }
 
+bool ListLineIsCut(const ScriptCommand& cmd) {
+  std::string line("<> ");
+  AppendListText(line, KindOf(cmd), cmd);
+  return line.size() > kListLineLimit;
+}
+
 std::string ListCaption(const std::string& documentPath) {
   return CutTo("Kommandos in Datei " + PathOrUntitled(documentPath) + ":", kListLineLimit);
 }

@@ -19,6 +19,10 @@ std::vector<std::string> BuildListLines(CommandTable& table);
 // again (as the main window does after every change) reuse their memory.
 void BuildListLines(CommandTable& table, std::vector<std::string>& lines);
 
+// Whether the list line of a command (not the head) is longer than
+// kListLineLimit, so that the list shows it cut short.
+bool ListLineIsCut(const ScriptCommand& cmd);
+
 // "Kommandos in Datei <path>:" and "Wavoria - <path>", with "Unbenannt" for a
 // document without a path.
 std::string ListCaption(const std::string& documentPath);

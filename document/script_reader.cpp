@@ -7,15 +7,19 @@
 #include <vector>
 
 #include "document/file_io.h"
+#include "document/ini_line.h"
+#include "document/list_lines.h"
+#include "document/script_encoding.h"
+#include "document/script_findings.h"
 #include "document/text.h"
-#include "document/utf8_text.h"
 
 namespace wavoria {
 
 namespace {
 
 constexpr std::string_view kNameMarker = ";WIZDESC$";
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+// More than any kind of command writes into its list line besides its values.
+constexpr std::size_t kLongestListWords = 128;
 
 // The seventeen keys the reader takes, with the fields that hold them.
 constexpr std::array<ParameterKey, 17> KnownKeys() {
@@ -26,25 +30,14 @@ constexpr std::array<ParameterKey, 17> KnownKeys() {
 }
 constexpr std::array<ParameterKey, 17> kKnownKeys = KnownKeys();
 
-// The known key of a stripped line, or nullptr when it is no key line: the key
-// name runs up to the first "=" or blank, and an "=" must come at or after it.
-const ParameterKey* KnownKeyOf(std::string_view line) {
-  const std::size_t end = line.find_first_of("= ");
-  if (end == std::string_view::npos) return nullptr;
-  if (line[end] != '=' && line.find('=', end) == std::string_view::npos) return nullptr;
-  const std::string_view name = line.substr(0, end);
-  for (const ParameterKey& key : kKnownKeys) {
-    if (name.size() == key.name.size() && EqualsIgnoreCase(name, key.name)) return &key;
+// The index in kKnownKeys of a key line's key, or -1 for any other key.
+int KnownKeyIndex(std::string_view key) {
+  for (std::size_t i = 0; i < kKnownKeys.size(); ++i) {
+    if (key.size() == kKnownKeys[i].name.size() && EqualsIgnoreCase(key, kKnownKeys[i].name)) {
+      return static_cast<int>(i);
+    }
   }
-  return nullptr;
-}
-
-// The value of a key line: what follows the first "=", without blanks at
-// either end; "" when nothing follows it.
-std::string_view KeyValueOf(std::string_view line) {
-  const std::size_t eq = line.find('=');
-  if (eq == std::string_view::npos) return {};
-  return StripBlanks(line.substr(eq + 1));
+  return -1;
 }
 
 // Splits text into lines at CR LF, LF or CR and hands each to f.
@@ -92,16 +85,16 @@ class ScriptParser {
 
   void Line(std::string_view raw) {
     if constexpr (kCountLines) ++lineNumber_;
-    std::string_view line = StripBlanks(raw);
-    if (line.empty()) {
-      // nothing
-    } else if (line[0] == ';') {
-      if (line.size() > kNameMarker.size() && line.substr(0, kNameMarker.size()) == kNameMarker) {
-        table_.ScriptName = line.substr(kNameMarker.size());
-      }
-    } else if (line[0] == '[') {
+    // The script's name: a comment to the game, read as it always was.
+    const std::string_view stripped = StripBlanks(raw);
+    if (stripped.size() > kNameMarker.size() && stripped.starts_with(kNameMarker)) {
+      table_.ScriptName = stripped.substr(kNameMarker.size());
+      return;
+    }
+    const IniLine line = ReadIniLine(raw);
+    if (line.Kind == IniLineKind::kHeader) {
       Header(line);
-    } else {
+    } else if (line.Kind == IniLineKind::kKey) {
       KeyLine(line);
     }
   }
@@ -111,14 +104,19 @@ class ScriptParser {
     NameUnnamedSections();
   }
 
+  // The most bytes of values that one section gave.
+  std::size_t LongestSection() const { return std::max(longestSection_, sectionBytes_); }
+
   ReadWarnings warnings;
 
  private:
   // The "[Execute]" and nameless sections get generated names once the whole
   // file is read: a generated name must not be one that a later section of
-  // the file brings along. In the order the sections came, each gets the
-  // smallest "WIZ" name that no header of the file and no slot bears; names
-  // only get taken, so the search goes on from where the last one ended.
+  // the file brings along, nor one that a Next names, which would then lead
+  // there in the editor while the game finds no such section. In the order
+  // the sections came, each gets the smallest "WIZ" name that no header, no
+  // Next of the file and no slot bears; names only get taken, so the search
+  // goes on from where the last one ended.
   void NameUnnamedSections() {
     std::sort(fileNumbers_.begin(), fileNumbers_.end());
     for (int slot : unnamed_) {
@@ -130,7 +128,7 @@ class ScriptParser {
         break;
       }
     }
-    // The last "[Execute]" of the file starts the chain.
+    // The first "[Execute]" of the file starts the chain, as the game finds it.
     if (executeSlot_ > 0) table_.Head().Next = table_.Slot(executeSlot_).SectionName;
   }
 
@@ -140,26 +138,28 @@ class ScriptParser {
     }
   }
 
-  void Header(std::string_view line) {
+  void Header(const IniLine& line) {
     CheckCurrentAction();
-    const std::string_view name =
-        line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string_view{};
+    const std::string_view name = line.Name;
     // Every header counts for the generated names, the ones past the slots too.
     const std::int64_t number = GeneratedNumberOf(name);
     if (number >= 0) fileNumbers_.push_back(number);
     ++sections_;
+    longestSection_ = LongestSection();
+    sectionBytes_ = 0;
+    seenKeys_ = 0;
     if (sections_ >= kSlotCount) {
       // No slot is left: the rest of the file is not taken in.
       warnings.SectionsCut = true;
       current_ = -1;
-      observer_.Header(lineNumber_, line, name, -1);
+      observer_.Header(lineNumber_, line.Text, name, -1);
       return;
     }
     current_ = sections_;
-    observer_.Header(lineNumber_, line, name, current_);
+    observer_.Header(lineNumber_, line.Text, name, current_);
     if (EqualsIgnoreCase(name, kHeadName)) {
       unnamed_.push_back(current_);
-      executeSlot_ = current_;
+      if (executeSlot_ == 0) executeSlot_ = current_;
     } else if (name.empty()) {
       // A nameless section would count as a free slot and lose its lines;
       // it keeps them under a generated name instead.
@@ -169,33 +169,40 @@ class ScriptParser {
     }
   }
 
-  void KeyLine(std::string_view line) {
+  void KeyLine(const IniLine& line) {
     if (current_ < 0) return;
-    const ParameterKey* key = KnownKeyOf(line);
-    if (key == nullptr || current_ == 0) {
+    const int index = KnownKeyIndex(line.Name);
+    if (index < 0 || current_ == 0) {
       // A key line above the first header belongs to no command.
       warnings.UnknownKeysDropped = true;
-      observer_.DroppedLine(lineNumber_, line,
-                            key == nullptr ? ReadObserver::Dropped::kNoKnownKey
-                                           : ReadObserver::Dropped::kBeforeFirstSection);
+      observer_.DroppedLine(lineNumber_, line.Text,
+                            index < 0 ? ReadObserver::Dropped::kNoKnownKey
+                                      : ReadObserver::Dropped::kBeforeFirstSection);
       return;
     }
-    ScriptCommand& cmd = table_.Slot(current_);
-    // A key keeps the first non-empty value given for it.
-    std::string& field = cmd.*key->field;
-    const std::string_view value = KeyValueOf(line);
-    if (!field.empty()) {
-      observer_.KeyLine(lineNumber_, current_, *key, value, ReadObserver::KeyUse::kIgnored);
+    const ParameterKey& key = kKnownKeys[static_cast<std::size_t>(index)];
+    const bool isNext = key.field == &ScriptCommand::Next;
+    // The game looks a section up without blanks around its name.
+    const std::string_view value = isNext ? TrimIniBlanks(line.Value) : line.Value;
+    // The first line of a key counts, an empty one too.
+    const std::uint32_t bit = std::uint32_t{1} << index;
+    if ((seenKeys_ & bit) != 0) {
+      observer_.KeyLine(lineNumber_, current_, key, value, ReadObserver::KeyUse::kIgnored);
       return;
     }
-    field = value;
-    if (cmd.Next.find(';') != std::string::npos) {
-      cmd.Next.clear();
+    seenKeys_ |= bit;
+    if (isNext && value.find(';') != std::string_view::npos) {
+      // A section in another file: dropped, and a later Next line still counts.
+      seenKeys_ &= ~bit;
       warnings.CrossFileReference = true;
-      observer_.KeyLine(lineNumber_, current_, *key, value, ReadObserver::KeyUse::kCrossFile);
+      observer_.KeyLine(lineNumber_, current_, key, value, ReadObserver::KeyUse::kCrossFile);
       return;
     }
-    observer_.KeyLine(lineNumber_, current_, *key, value, ReadObserver::KeyUse::kTaken);
+    table_.Slot(current_).*key.field = value;
+    sectionBytes_ += value.size();
+    const std::int64_t number = isNext ? GeneratedNumberOf(value) : -1;
+    if (number >= 0) fileNumbers_.push_back(number);
+    observer_.KeyLine(lineNumber_, current_, key, value, ReadObserver::KeyUse::kTaken);
   }
 
   const ActionTable& actions_;
@@ -205,9 +212,12 @@ class ScriptParser {
   int sections_ = 0;
   int current_ = 0;                        // 0 before the first header, -1 once the slots ran out
   std::vector<int> unnamed_;               // slots that get a generated name, in file order
-  int executeSlot_ = 0;                    // slot of the last "[Execute]", 0 for none
-  std::vector<std::int64_t> fileNumbers_;  // n of every header "WIZ" + n in the file
+  int executeSlot_ = 0;                    // slot of the first "[Execute]", 0 for none
+  std::vector<std::int64_t> fileNumbers_;  // n of every header and Next "WIZ" + n in the file
   std::int64_t nextNumber_ = 0;
+  std::uint32_t seenKeys_ = 0;      // bit i: key kKnownKeys[i] had a line in this section
+  std::size_t sectionBytes_ = 0;    // bytes of the values of this section
+  std::size_t longestSection_ = 0;  // the most of any section before it
 };
 
 template <typename Observer, bool kCountLines>
@@ -216,6 +226,13 @@ ReadWarnings Parse(std::string_view text, const ActionTable& actions, CommandTab
   ScriptParser<Observer, kCountLines> parser(actions, table, observer);
   ForEachLine(text, [&](std::string_view line) { parser.Line(line); });
   parser.Finish();
+  table.RebuildOrder();
+  // Only a section with that many bytes of values can fill a list line.
+  if (parser.LongestSection() + kLongestListWords > kListLineLimit) {
+    for (int p = 1; p <= table.LastPosition(); ++p) {
+      if (ListLineIsCut(*table.CommandAt(p))) parser.warnings.CutInList = true;
+    }
+  }
   return parser.warnings;
 }
 
@@ -232,17 +249,19 @@ bool IsKnownAction(std::string_view action, const ActionTable& actions) {
 ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table,
                          ReadObserver* observer) {
   table.Clear();
-  const Utf8Conversion utf8 = ConvertUtf8Text(text);
-  if (utf8.Converted) text = utf8.Text;
-  if (text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark) {
-    text.remove_prefix(kUtf8ByteOrderMark.size());
-  }
+  const TextConversion conversion = ConvertScriptBytes(text);
+  const std::string_view script = TextOf(conversion, text);
   NoObserver none;
   ReadWarnings warnings = observer == nullptr
-                              ? Parse<NoObserver, false>(text, actions, table, none)
-                              : Parse<ReadObserver, true>(text, actions, table, *observer);
-  table.RebuildOrder();
-  warnings.ConvertedFromUtf8 = utf8.Converted;
+                              ? Parse<NoObserver, false>(script, actions, table, none)
+                              : Parse<ReadObserver, true>(script, actions, table, *observer);
+  warnings.ConvertedFromUtf8 = conversion.Converted && conversion.From == TextEncoding::kUtf8;
+  warnings.ConvertedFromUtf16 = conversion.From == TextEncoding::kUtf16;
+  if (observer == nullptr && warnings.Any()) {
+    for (ScriptFinding& finding : FindingsOf(text, actions)) {
+      if (finding.Warning) warnings.Lines.push_back(std::move(finding));
+    }
+  }
   return warnings;
 }
 
@@ -254,33 +273,61 @@ bool ReadScriptFile(const std::string& path, const ActionTable& actions, Command
   return true;
 }
 
-std::vector<std::string> WarningTexts(const ReadWarnings& warnings, std::string_view path) {
-  std::vector<std::string> texts;
+std::vector<std::string> WarningTexts(const ReadWarnings& warnings, std::string_view path,
+                                      std::size_t lineLimit) {
   const bool quiet = path == "tmp.dat";
-  if (warnings.CrossFileReference && !quiet) {
-    texts.emplace_back(
-        "Die geöffnete Datei beinhaltet Verweise zu anderen Dateien. Dies wird nicht "
-        "unterstützt. Das Speichern kann zu Datenverlust führen.");
-  }
-  if (warnings.UnknownCommands && !quiet) {
-    texts.emplace_back(
-        "Die geöffnete Datei beinhaltet unbekannte Kommandos. Das Speichern kann zu "
-        "Datenverlust führen.");
-  }
-  if (warnings.SectionsCut) {
-    texts.emplace_back(
-        "Die geöffnete Datei beinhaltet mehr als 511 Kommandos. Nur die ersten 511 wurden "
-        "geladen. Das Speichern kann zu Datenverlust führen.");
-  }
-  if (warnings.UnknownKeysDropped && !quiet) {
-    texts.emplace_back(
-        "Die geöffnete Datei beinhaltet unbekannte Einträge. Diese wurden nicht geladen. Das "
-        "Speichern kann zu Datenverlust führen.");
-  }
-  if (warnings.ConvertedFromUtf8 && !quiet) {
-    texts.emplace_back(
-        "Die Datei war UTF-8-kodiert und wurde nach Windows-1252 umgewandelt; beim Speichern "
-        "wird sie in Windows-1252 geschrieben.");
+  const std::pair<ReadWarning, std::string_view> shown[] = {
+      {ReadWarning::kCrossFileReference,
+       warnings.CrossFileReference
+           ? "Die geöffnete Datei beinhaltet Verweise zu anderen Dateien. Dies wird nicht "
+             "unterstützt. Das Speichern kann zu Datenverlust führen."
+           : ""},
+      {ReadWarning::kUnknownCommands,
+       warnings.UnknownCommands
+           ? "Die geöffnete Datei beinhaltet unbekannte Kommandos. Das Speichern kann zu "
+             "Datenverlust führen."
+           : ""},
+      {ReadWarning::kSectionsCut,
+       warnings.SectionsCut
+           ? "Die geöffnete Datei beinhaltet mehr als 511 Kommandos. Nur die ersten 511 wurden "
+             "geladen. Das Speichern kann zu Datenverlust führen."
+           : ""},
+      {ReadWarning::kUnknownKeysDropped,
+       warnings.UnknownKeysDropped
+           ? "Die geöffnete Datei beinhaltet unbekannte Einträge. Diese wurden nicht geladen. Das "
+             "Speichern kann zu Datenverlust führen."
+           : ""},
+      {ReadWarning::kConverted,
+       warnings.ConvertedFromUtf8
+           ? "Die Datei war UTF-8-kodiert und wurde nach Windows-1252 umgewandelt; beim Speichern "
+             "wird sie in Windows-1252 geschrieben."
+       : warnings.ConvertedFromUtf16
+           ? "Die Datei war UTF-16-kodiert und wurde nach Windows-1252 umgewandelt; beim Speichern "
+             "wird sie in Windows-1252 geschrieben."
+           : ""},
+      {ReadWarning::kCutInList,
+       warnings.CutInList
+           ? "Die Kommandoliste zeigt Kommandos mit sehr langen Werten gekürzt. Das Spiel liest "
+             "die ganzen Werte, und das Speichern behält sie."
+           : ""},
+  };
+  std::vector<std::string> texts;
+  for (const auto& [warning, sentence] : shown) {
+    if (sentence.empty() || (quiet && warning != ReadWarning::kSectionsCut)) continue;
+    std::string text(sentence);
+    std::size_t count = 0;
+    for (const ScriptFinding& line : warnings.Lines) {
+      if (line.Warning != warning) continue;
+      if (count == 0) text.append(LineBreak);
+      if (count++ < lineLimit) {
+        AppendAll(text, {LineBreak, "Zeile ", DecimalText(line.Line), ": ", line.Message});
+      }
+    }
+    if (count > lineLimit) {
+      AppendAll(text, {LineBreak, "… und ",
+                       DecimalText(static_cast<std::int64_t>(count - lineLimit)), " weitere"});
+    }
+    texts.push_back(std::move(text));
   }
   return texts;
 }

@@ -1,13 +1,17 @@
 // Reading "*.script.wav" files into a CommandTable.
 //
 // A script is INI-like text: "[Name]" headers start sections, each section is
-// one command, and key lines "Key=Value" give its fields. Lines are stripped of
-// blanks at both ends; empty lines and ";" comments are ignored, except
-// ";WIZDESC$Name", which names the script. The section "[Execute]" (any case)
-// is the first command; it receives a generated name. Within a section a key
-// keeps the first non-empty value given for it.
+// one command, and key lines "Key=Value" give its fields. The game reads a
+// script with Windows' INI reader, and the editor reads each line as that
+// reader does (document/ini_line.h): within a section the first line of a key
+// counts, and of two sections of one name the first. Comments are ignored,
+// except ";WIZDESC$Name", which names the script. The first section
+// "[Execute]" (any case) is the first command; it receives a generated name.
+// Files with a UTF-16 or UTF-8 byte-order mark, and UTF-8 files, are
+// converted to Windows-1252 (document/script_encoding.h).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,18 +21,44 @@
 
 namespace wavoria {
 
-// What a read noticed that saving the document would lose.
+// The warnings shown when a script is opened, in the order they are shown.
+enum class ReadWarning {
+  kCrossFileReference,  // a Next named a section in another file
+  kUnknownCommands,     // a section with an unknown or no Action
+  kSectionsCut,         // sections beyond the 511 command slots
+  kUnknownKeysDropped,  // lines with keys the reader does not know
+  kConverted,           // a UTF-8 or UTF-16 text, read as Windows-1252
+  kCutInList,           // a value too long for its command's list line
+};
+
+// Something about one line of a script: what the checker says, and, when it
+// is the cause of a warning shown on opening, which warning.
+struct ScriptFinding {
+  int Line = 0;         // counted from 1 as the reader splits lines (CR LF, LF or CR)
+  std::string Message;  // one German sentence or two
+  std::optional<ReadWarning> Warning;
+
+  bool operator==(const ScriptFinding&) const = default;
+};
+
+// What a read noticed that the editor shows differently from the file, or
+// that saving the document would lose or change.
 struct ReadWarnings {
   bool CrossFileReference = false;  // a Next named a section in another file
   bool UnknownCommands = false;     // a section with an unknown or no Action
   bool UnknownKeysDropped = false;  // lines with keys the reader does not know
   bool SectionsCut = false;         // sections beyond the 511 command slots
   bool ConvertedFromUtf8 = false;   // a UTF-8 text, read as Windows-1252
+  bool ConvertedFromUtf16 = false;  // a UTF-16 text, read as Windows-1252
+  bool CutInList = false;           // the list shows a command cut short
+  // The lines each warning comes from, in the order of the file (filled by a
+  // read without an observer whenever a warning is raised).
+  std::vector<ScriptFinding> Lines;
 
   bool operator==(const ReadWarnings&) const = default;
   bool Any() const {
     return CrossFileReference || UnknownCommands || UnknownKeysDropped || SectionsCut ||
-           ConvertedFromUtf8;
+           ConvertedFromUtf8 || ConvertedFromUtf16 || CutInList;
   }
 };
 
@@ -42,7 +72,7 @@ class ReadObserver {
  public:
   enum class KeyUse {
     kTaken,      // the value went into the field (an empty value leaves it empty)
-    kIgnored,    // the field already had a value
+    kIgnored,    // an earlier line of the section gave the key
     kCrossFile,  // a Next into another file: the field was emptied again
   };
   enum class Dropped {
@@ -55,15 +85,18 @@ class ReadObserver {
   virtual void Header(int line, std::string_view text, std::string_view name, int slot) = 0;
   virtual void KeyLine(int line, int slot, const ParameterKey& key, std::string_view value,
                        KeyUse use) = 0;
+  // text: the line without the blanks around it.
   virtual void DroppedLine(int line, std::string_view text, Dropped why) = 0;
 
  protected:
   ~ReadObserver() = default;
 };
 
-// Replaces the document with the script in text. The display order is
-// rebuilt; the list lines are the caller's business. An observer, when
-// given, hears of every line; without one the reading costs nothing extra.
+// Replaces the document with the script in text (the bytes of a file, or
+// any text: a mark or UTF-8 is converted). The display order is rebuilt; the
+// list lines are the caller's business. An observer, when given, hears of
+// every line; without one the reading costs nothing extra, and the lines of
+// any warning are found in a second reading.
 ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table,
                          ReadObserver* observer = nullptr);
 
@@ -72,9 +105,16 @@ ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, Comm
 bool ReadScriptFile(const std::string& path, const ActionTable& actions, CommandTable& table,
                     ReadWarnings& warnings);
 
-// The warnings to show after reading path, in the order they are shown. A
-// path of exactly "tmp.dat" shows none of the warnings about lost content
-// except the one about cut sections.
-std::vector<std::string> WarningTexts(const ReadWarnings& warnings, std::string_view path);
+// How many lines one warning shows at most before "... und N weitere": a
+// message box stays within a screen.
+inline constexpr std::size_t kWarningLinesShown = 15;
+
+// The warnings to show after reading path, one text each, in the order they
+// are shown: the warning's sentence and, below an empty line, its lines
+// ("Zeile 12: ..."), at most lineLimit of them. A path of exactly "tmp.dat"
+// shows none of the warnings about lost content except the one about cut
+// sections.
+std::vector<std::string> WarningTexts(const ReadWarnings& warnings, std::string_view path,
+                                      std::size_t lineLimit = kWarningLinesShown);
 
 }  // namespace wavoria

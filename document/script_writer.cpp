@@ -1,6 +1,7 @@
 #include "document/script_writer.h"
 
 #include "document/file_io.h"
+#include "document/ini_line.h"
 #include "document/text.h"
 
 namespace wavoria {
@@ -13,12 +14,17 @@ void AppendLine(std::string& out, std::string_view a, std::string_view b = {}) {
   out.append(LineBreak);
 }
 
-// The key line of a parameter: written only when the value is not empty.
-void AppendKeyLine(std::string& out, std::string_view key, const std::string& value) {
-  if (value.empty()) return;
+// A key line, its value written so that the game reads it as stored.
+void AppendValueLine(std::string& out, std::string_view key, const std::string& value) {
   out.append(key);
   out.push_back('=');
-  AppendLine(out, value);
+  AppendIniValue(out, value);
+  out.append(LineBreak);
+}
+
+// The key line of a parameter: written only when the value is not empty.
+void AppendKeyLine(std::string& out, std::string_view key, const std::string& value) {
+  if (!value.empty()) AppendValueLine(out, key, value);
 }
 
 }  // namespace
@@ -43,9 +49,9 @@ std::string ScriptText(const CommandTable& table) {
       out.append(cmd.SectionName);
       AppendLine(out, "]");
     }
-    AppendLine(out, "Action=", cmd.Action);
+    AppendValueLine(out, "Action", cmd.Action);
     for (const auto& p : kParameterKeys) AppendKeyLine(out, p.name, cmd.*p.field);
-    AppendLine(out, "Next=", cmd.Next);
+    AppendValueLine(out, "Next", cmd.Next);
     AppendLine(out, "");
   }
   return out;

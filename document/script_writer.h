@@ -1,7 +1,8 @@
 // Writing a CommandTable as a "*.script.wav" file: two comment lines, an empty
 // line, ";WIZDESC$" with the script's name, then one block per used slot in
 // slot order. The first command of the chain is written under "[Execute]".
-// Every line ends with CR LF.
+// Every line ends with CR LF. A value that the game would read otherwise
+// (blanks at its ends, quotes around it) is written in double quotes.
 #pragma once
 
 #include <string>

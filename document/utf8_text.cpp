@@ -8,8 +8,6 @@ namespace wavoria {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // Code points of the bytes 0x80 to 0x9F; from 0xA0 on Windows-1252 is Latin-1.
 constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
@@ -17,32 +15,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
-
-std::string_view WithoutMark(std::string_view text) {
-  if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-    text.remove_prefix(kByteOrderMark.size());
-  }
-  return text;
-}
-
-// The line of the first non-ASCII character of valid UTF-8, 0 when there is
-// none, -1 when the text is no valid UTF-8.
-int NonAsciiLine(std::string_view text) {
-  int firstLine = 0;
-  int line = 1;
-  for (std::size_t at = 0; at < text.size();) {
-    if (static_cast<std::uint8_t>(text[at]) < 0x80) {
-      if (text[at++] == '\n') ++line;
-      continue;
-    }
-    char32_t cp{};
-    const std::size_t length = DecodeUtf8(text, at, cp);
-    if (length == 0) return -1;
-    at += length;
-    if (firstLine == 0) firstLine = line;
-  }
-  return firstLine;
-}
 
 }  // namespace
 
@@ -86,30 +58,6 @@ std::size_t DecodeUtf8(std::string_view text, std::size_t pos, char32_t& c) {
   }
   if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
   return length;
-}
-
-Utf8Conversion ConvertUtf8Text(std::string_view text) {
-  Utf8Conversion result;
-  text = WithoutMark(text);
-  if (NonAsciiLine(text) <= 0) return result;
-  result.Converted = true;
-  result.Text.reserve(text.size());
-  for (std::size_t at = 0; at < text.size();) {
-    if (static_cast<std::uint8_t>(text[at]) < 0x80) {
-      result.Text += text[at++];
-      continue;
-    }
-    char32_t cp{};
-    at += DecodeUtf8(text, at, cp);
-    char c = '?';
-    if (!Windows1252ByteOf(cp, c)) ++result.Unmappable;
-    result.Text += c;
-  }
-  return result;
-}
-
-int FirstUtf8Line(std::string_view text) {
-  return std::max(NonAsciiLine(WithoutMark(text)), 0);
 }
 
 }  // namespace wavoria

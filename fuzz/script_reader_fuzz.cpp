@@ -1,6 +1,7 @@
 // Any bytes as a script file: reading must not crash, the document must stay
-// within its 511 commands, and what the writer makes of it must read back to
-// the same document. The list lines and every details text are built too,
+// within its 511 commands, every warning must name its lines, and what the
+// writer makes of it must read back to the same document without a dropped
+// line. The list lines and every details text are built too,
 // since they show the file's texts.
 #include <cstddef>
 #include <cstdint>
@@ -58,7 +59,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
 
   static CommandTable table;  // 512 slots: kept between inputs, as in the editor
-  ParseScript(text, Actions(), table);
+  const ReadWarnings warnings = ParseScript(text, Actions(), table);
+  // Every warning names a line, and every line it names belongs to a warning.
+  for (const ReadWarning w :
+       {ReadWarning::kCrossFileReference, ReadWarning::kUnknownCommands, ReadWarning::kSectionsCut,
+        ReadWarning::kUnknownKeysDropped, ReadWarning::kConverted, ReadWarning::kCutInList}) {
+    const bool raised = w == ReadWarning::kCrossFileReference   ? warnings.CrossFileReference
+                        : w == ReadWarning::kUnknownCommands    ? warnings.UnknownCommands
+                        : w == ReadWarning::kSectionsCut        ? warnings.SectionsCut
+                        : w == ReadWarning::kUnknownKeysDropped ? warnings.UnknownKeysDropped
+                        : w == ReadWarning::kConverted
+                            ? warnings.ConvertedFromUtf8 || warnings.ConvertedFromUtf16
+                            : warnings.CutInList;
+    bool named = false;
+    for (const ScriptFinding& line : warnings.Lines) named = named || line.Warning == w;
+    Check(raised == named, "a warning without its lines, or lines without their warning");
+  }
   Check(table.LastPosition() >= 0 && table.LastPosition() <= kSlotCount - 1,
         "LastPosition outside 0 to 511");
   const std::vector<std::string> lines = BuildListLines(table);
@@ -77,10 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // conversion changes nothing it keeps, and the check still holds.
   const std::string written = ScriptText(table);
   static CommandTable again;
-  if (ParseScript(written, Actions(), again).ConvertedFromUtf8 && !AsciiAfterComments(written)) {
-    return 0;
-  }
+  const ReadWarnings written_warnings = ParseScript(written, Actions(), again);
+  if (written_warnings.ConvertedFromUtf8 && !AsciiAfterComments(written)) return 0;
   Check(again.LastPosition() <= table.LastPosition(), "the written script grew");
+  Check(!written_warnings.UnknownKeysDropped && !written_warnings.CrossFileReference,
+        "the written script drops lines on reading");
   Check(ScriptText(again) == written, "the written script does not read back the same");
   return 0;
 }

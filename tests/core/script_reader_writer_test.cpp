@@ -2,6 +2,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "bench/generated_script.h"
 #include "document/list_lines.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
@@ -11,8 +14,10 @@
 namespace wavoria {
 namespace {
 
+using namespace std::string_literals;
 using testing::ChainNames;
 using ::testing::ElementsAre;
+using testing::FileBytes;
 using ::testing::HasSubstr;
 
 struct Read {
@@ -28,20 +33,36 @@ Read ReadText(std::string_view text) {
   return r;
 }
 
-// Each line read below the header "[S]": the one field it fills, or dropped.
+// The warnings' flags, without the lines they come from.
+ReadWarnings Flags(ReadWarnings w) {
+  w.Lines.clear();
+  return w;
+}
+
+// Each line read below the header "[S]", as Windows' INI reader takes it: the
+// one field it fills, or dropped.
 TEST(ScriptReader, KeyLines) {
+  using namespace std::string_literals;
   // clang-format off
-  const std::tuple<const char*, const char*, const char*, bool> cases[] = {
+  const std::tuple<std::string, const char*, const char*, bool> cases[] = {
       {"Action = WriteToLog", "Action", "WriteToLog", false}, {"ACTION   =   x  ", "Action", "x", false},
       {"Actions=x", "", "", true}, {"text=a=b", "Text", "a=b", false}, {"Text=x ;y", "Text", "x ;y", false},
-      {"Text=", "Text", "", false}, {"Text", "", "", true}, {"Text hallo", "", "", true},
-      {"\tText=x", "", "", true}, {"Type\t=Document", "", "", true}, {"Next foo=bar", "Next", "bar", false},
-      {"Key Text=x", "Key", "x", false}, {"=Text", "", "", true}, {"BlockKey=True", "BlockKey", "True", false},
-      {"ID= 7 ", "ID", "7", false}, {"Level=1;2", "Level", "1;2", false}};
+      {"Text=", "Text", "", false}, {"Text", "Text", "", false}, {"Text hallo", "", "", true},
+      {"\t\v\fText\t=\tx\f", "Text", "x", false}, {"Next foo=bar", "", "", true}, {"Key Text=x", "", "", true},
+      {"=Text", "", "", true}, {"BlockKey=True", "BlockKey", "True", false}, {"ID= 7 ", "ID", "7", false},
+      {"Level=1;2", "Level", "1;2", false}, {"Text=\xA0x\xA0", "Text", "\xA0x\xA0", false},
+      // One pair of matching quotes around the whole value is no part of it.
+      {"Text=\"A B\"", "Text", "A B", false}, {"Text='A B'", "Text", "A B", false}, {"Text=\"\"", "Text", "", false},
+      {"Value= \"5\" ", "Value", "5", false}, {"Text=\" A \"", "Text", " A ", false}, {"Text=\"A", "Text", "\"A", false},
+      {"Text=\"A'", "Text", "\"A'", false}, {"Text=\"\"A\"\"", "Text", "\"A\"", false},
+      // A NUL byte ends a key and a value; quotes count up to it.
+      {"Text=A\0B"s, "Text", "A", false}, {"Text=\"A \0\""s, "Text", "\"A ", false}, {"Te\0xt=A"s, "", "", true},
+      // The game finds sections without blanks around the name.
+      {"Next=\" S2 \"", "Next", "S2", false}};
   // clang-format on
   for (const auto& [line, key, value, dropped] : cases) {
     SCOPED_TRACE(line);
-    Read r = ReadText(std::string("[S]\n") + line + "\n");
+    Read r = ReadText("[S]\n" + line + "\n");
     EXPECT_EQ(r.warnings.UnknownKeysDropped, dropped);
     ScriptCommand expected =
         testing::Command("", std::string(key) + "=" + value + "|SectionName=S");
@@ -51,25 +72,34 @@ TEST(ScriptReader, KeyLines) {
 }
 
 TEST(ScriptReader, SectionsNamesAndChain) {
-  EXPECT_TRUE(ReadText("[S]\nText").warnings.UnknownKeysDropped);  // the last line, without a break
+  EXPECT_TRUE(ReadText("[S]\nFoo").warnings.UnknownKeysDropped);  // the last line, without a break
   Read r = ReadText(
       "[WIZ0]\nAction=GetMousePosition\nNext=wiz1\n"
       "[WIZ1]\rAction=GetMousePosition\r"
       "[execute]\r\nAction=GetMousePosition\nNext=WIZ0\n"
-      "[WIZ4]\nAction=WriteToLog\nText=\nText = Eins \nText=Zwei\n");
+      "[WIZ4]\nAction=WriteToLog\nText=\nText = Eins \nText=Zwei\n"
+      "[WIZ5]\nAction=WriteToLog\nText\nText=Eins\nNext=\nNext=WIZ4\n");
   EXPECT_EQ(ChainNames(r.table), "WIZ2 WIZ0 WIZ1");  // [execute] named WIZ2
-  EXPECT_EQ(r.table.Slot(4).Text, "Eins");           // the first non-empty value
+  // The first line of a key counts, an empty one and one without "=" too.
+  EXPECT_EQ(r.table.Slot(4).Text + r.table.Slot(5).Text + r.table.Slot(5).Next, "");
   EXPECT_FALSE(r.warnings.Any());
   // [Execute] never takes a name a later section bears, "WIZ01" is no such name.
   EXPECT_EQ(ReadText("[Execute]\nNext=WIZ0\n[WIZ0]\n[wiz1]\n").table.Slot(1).SectionName, "WIZ2");
   EXPECT_EQ(ReadText("[Execute]\n[WIZ0]\n[WIZ01]\n").table.Slot(1).SectionName, "WIZ1");
-  // Of two [Execute] sections the later one starts the chain.
-  EXPECT_EQ(ChainNames(ReadText("[Execute]\n[EXECUTE]\nAction=SetDebugLevel\n").table), "WIZ1");
-  // A header loses its first and last character; a nameless one is named.
-  Read odd = ReadText("[Name] ; x\nAction=WriteToLog\n[]\nText=kept\n");
+  // Nor one that a Next names without such a section: the game stops there.
+  Read dangling = ReadText("[Execute]\nNext=WIZ0\n[]\nNext=wiz2\n");
+  EXPECT_EQ(ChainNames(dangling.table) + "|" + dangling.table.Slot(2).SectionName, "WIZ1|WIZ3");
+  // Of two [Execute] sections the first starts the chain, as in the game.
+  EXPECT_EQ(ChainNames(ReadText("[Execute]\n[EXECUTE]\nAction=SetDebugLevel\n").table), "WIZ0");
+  // A header names the text between "[" and the last "]", without blanks; a
+  // nameless one is named; "[" without "]" is a key line of the section above.
+  Read odd = ReadText(
+      "\t[ Name ] ; x]\nAction=WriteToLog\n[]\nText=kept\n[a]b] c\n[Rest\nLevel=2\n[S\0x]\n"s);
   EXPECT_EQ(odd.table.Slot(1).SectionName + "|" + odd.table.Slot(2).SectionName + "|" +
-                odd.table.Slot(2).Text + DecimalText(odd.table.LastPosition()),
-            "Name] ; |WIZ0|kept0");
+                odd.table.Slot(2).Text + "|" + odd.table.Slot(3).SectionName + "|" +
+                odd.table.Slot(3).Level + "|" + odd.table.Slot(4).SectionName,
+            "Name ] ; x|WIZ0|kept|a]b|2|S");
+  EXPECT_TRUE(odd.warnings.UnknownKeysDropped);
 }
 
 TEST(ScriptReader, ScriptName) {
@@ -98,16 +128,45 @@ TEST(ScriptReader, Warnings) {
        {.UnknownCommands = true, .ConvertedFromUtf8 = true}},
   };
   // clang-format on
-  for (const auto& [text, w] : cases) EXPECT_TRUE(ReadText(text).warnings == w) << text;
+  for (const auto& [text, w] : cases) EXPECT_TRUE(Flags(ReadText(text).warnings) == w) << text;
+  // A Next into another file is dropped, and a later Next still counts.
   EXPECT_EQ(ReadText("[E]\nNext=a;b\nNext=c\n").table.Slot(1).Next, "c");
-  const W all{true, true, true, true, true};
+  const W all{true, true, true, true, true, true, true};
   const std::vector<std::string> texts = WarningTexts(all, "TMP.DAT");
   EXPECT_THAT(texts,
               ElementsAre("Die geöffnete Datei beinhaltet Verweise zu anderen Dateien. Dies "
                           "wird nicht unterstützt. Das Speichern kann zu Datenverlust führen.",
                           HasSubstr("unbekannte Kommandos"), HasSubstr("mehr als 511"),
-                          HasSubstr("unbekannte Einträge"), HasSubstr("UTF-8-kodiert")));
+                          HasSubstr("unbekannte Einträge"), HasSubstr("UTF-8-kodiert"),
+                          HasSubstr("gekürzt")));
   EXPECT_EQ(WarningTexts(all, "tmp.dat"), std::vector<std::string>{texts[2]});
+  EXPECT_THAT(WarningTexts({.ConvertedFromUtf16 = true}, ""), ElementsAre(HasSubstr("UTF-16")));
+}
+
+// Each warning names its lines below it, at most a screenful.
+TEST(ScriptReader, WarningsNameTheirLines) {
+  std::string text = "[Execute]\r\nAction=Tanzen\r\nNext=a.script.wav;X\r\n";
+  for (int i = 0; i < 20; ++i) text += "Farbe" + std::to_string(i) + "=1\r\n";
+  const Read r = ReadText(text);
+  const std::vector<std::string> texts = WarningTexts(r.warnings, "x");
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0],
+            "Die geöffnete Datei beinhaltet Verweise zu anderen Dateien. Dies wird nicht "
+            "unterstützt. Das Speichern kann zu Datenverlust führen.\r\n\r\nZeile 3: "
+            "Next=a.script.wav;X verweist auf eine andere Datei; das wird nicht unterstützt, die "
+            "Kette endet hier.");
+  EXPECT_THAT(texts[1], ::testing::EndsWith("\r\n\r\nZeile 2: Unbekannte Action 'Tanzen'."));
+  EXPECT_THAT(texts[2], ::testing::EndsWith("\r\nZeile 18: Unbekannter Schlüssel 'Farbe14'; der "
+                                            "Editor lädt diese Zeile nicht.\r\n… und 5 weitere"));
+  EXPECT_THAT(WarningTexts(r.warnings, "x", 100)[2],
+              ::testing::EndsWith("'Farbe19'; der Editor "
+                                  "lädt diese Zeile nicht."));
+  // A long value: the list shows its command cut.
+  const Read cut = ReadText("[Execute]\nAction=WriteToLog\nText=" + std::string(490, 'x') + "\n");
+  EXPECT_EQ(Flags(cut.warnings), ReadWarnings{.CutInList = true});
+  EXPECT_EQ(cut.warnings.Lines.at(0).Line, 3);
+  EXPECT_FALSE(
+      ReadText("[Execute]\nAction=WriteToLog\nText=" + std::string(480, 'x')).warnings.Any());
 }
 
 TEST(ScriptReader, MoreThan511SectionsAreCut) {
@@ -129,9 +188,9 @@ TEST(ScriptReader, MoreThan511SectionsAreCut) {
 // header and 100 000 brackets are read without harm.
 TEST(ScriptReader, LargeInputs) {
   const std::string big(10 << 20, 'z');
-  Read r = ReadText("[Execute]\r\nText=" + big + "\r\n[" + big + "\n" + std::string(100000, '['));
+  Read r = ReadText("[Execute]\r\nText=" + big + "\r\n[" + big + "]\n" + std::string(100000, '['));
   EXPECT_EQ(r.table.CommandAt(1)->Text, big);
-  EXPECT_EQ(r.table.Slot(2).SectionName, big.substr(1));
+  EXPECT_EQ(r.table.Slot(2).SectionName, big);
 }
 
 const std::string kHeader =
@@ -173,6 +232,48 @@ TEST(ScriptWriter, EdgesOfTheLayout) {
                                "[Execute]\r\nAction=GetMousePosition\r\nNext=\r\n\r\n"
                                "[FIRST]\r\nAction=\r\nNext=\r\n\r\n"
                                "[Lost]\r\nAction=\r\nNext=Execute\r\n\r\n");
+}
+
+// A value is written so that the game reads it back as stored: in double
+// quotes when blanks at its ends or quotes around it would be lost otherwise.
+TEST(ScriptWriter, ValuesReadBackAsStored) {
+  // clang-format off
+  const std::pair<std::string, std::string> cases[] = {
+      {"A B", "A B"}, {"\"", "\""}, {"A\"", "A\""}, {" A", "\" A\""}, {"A\t", "\"A\t\""}, {"\"A\"", "\"\"A\"\""},
+      {"'A'", "\"'A'\""}, {"\"A'", "\"A'"}, {"\"\"", "\"\"\"\""}, {"\v", "\"\v\""}};
+  // clang-format on
+  for (const auto& [value, written] : cases) {
+    SCOPED_TRACE(value);
+    CommandTable t;
+    ScriptCommand& cmd = t.Slot(t.InsertCommand(1));
+    cmd.Action = cmd.Text = cmd.Next = value;
+    const std::string text = ScriptText(t);
+    for (const char* key : {"\r\nAction=", "\r\nText=", "\r\nNext="}) {
+      EXPECT_THAT(text, HasSubstr(key + written + "\r\n"));
+    }
+    CommandTable back;
+    ParseScript(text, testing::EditorActions(), back);
+    const ScriptCommand& read = back.Slot(1);
+    EXPECT_EQ(std::tuple(read.Action, read.Text), std::tuple(value, value));
+  }
+}
+
+// The files the editor writes and the shipped templates read without a
+// warning and write back byte for byte.
+TEST(ScriptWriter, EditorFilesAndTemplatesStayByteForByte) {
+  std::vector<std::pair<std::string, std::string>> files = {
+      {"worked example", testing::kWorkedExample}, {"generated", bench::GeneratedScript(60)}};
+  for (const auto& e :
+       std::filesystem::recursive_directory_iterator(testing::DataFolder() + "/scripts")) {
+    if (e.is_regular_file()) files.emplace_back(e.path().string(), FileBytes(e.path().string()));
+  }
+  ASSERT_EQ(files.size(), 9u);
+  for (const auto& [name, bytes] : files) {
+    SCOPED_TRACE(name);
+    CommandTable t;
+    EXPECT_FALSE(ParseScript(bytes, testing::EditorActions(), t).Any());
+    EXPECT_EQ(ScriptText(t), bytes);
+  }
 }
 
 }  // namespace

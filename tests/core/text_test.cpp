@@ -4,7 +4,7 @@
 
 #include "cli/text_encoding.h"
 #include "document/file_error.h"
-#include "document/utf8_text.h"
+#include "document/script_encoding.h"
 
 namespace wavoria {
 namespace {
@@ -42,38 +42,50 @@ TEST(Text, CaseBlanksAndNumbers) {
   }
 }
 
-// Reading converts only valid UTF-8 with non-ASCII characters; the CLI
-// converts both ways for the terminal.
-TEST(Text, Utf8AndWindows1252) {
+// A file with a UTF-16 or UTF-8 mark is converted as Windows converts it (best
+// fit, then "?"; invalid UTF-8 replaced as Windows does); without a mark only
+// valid UTF-8 with non-ASCII characters is. The CLI converts both ways for the
+// terminal.
+TEST(Text, ScriptBytesAndWindows1252) {
+  using namespace std::string_literals;
+  const std::string u8 = "\xEF\xBB\xBF", le = "\xFF\xFE", be = "\xFE\xFF";
+  using E = TextEncoding;
   // clang-format off
-  const std::tuple<std::string, bool, std::string, int, int> cases[] = {
-      {"Gr\xC3\xB6\xC3\x9F!", true, "Gr\xF6\xDF!", 0, 1},
-      {"\xEF\xBB\xBFx\r\n\xE2\x82\xAC", true, "x\r\n\x80", 0, 2},
-      {"a\n\xE4\xB8\xAD", true, "a\n?", 1, 2},
-      {"Gr\xF6\xDF!", false, "", 0, 0},
-      {"\xEF\xBB\xBFplain", false, "", 0, 0},
-      {"\xC3", false, "", 0, 0},
-      {"\xC3(", false, "", 0, 0},                  // no continuation byte
-      {"\x80\xC3\xA4", false, "", 0, 0},           // a lone continuation byte first
-      {"\xEF\xBC\x81", true, "?", 1, 1},            // U+FF01, led by 0xEF
-      {"\xC0\xAF", false, "", 0, 0},
-      {"\xDF\xBF", true, "?", 1, 1},                 // U+07FF, the last of two bytes
-      {"\xF0\x90\x80\x80", true, "?", 1, 1},         // U+10000, the first of four bytes
-      {"\xF4\x8F\xBF\xBF", true, "?", 1, 1},         // U+10FFFF, the last code point
-      {"\xF4\x90\x80\x80", false, "", 0, 0},           // past U+10FFFF
-      {"\xED\x9F\xBF\xEE\x80\x80", true, "??", 2, 1},  // U+D7FF and U+E000 around the surrogates
-      {"\xED\xA0\x80", false, "", 0, 0},               // U+D800, a surrogate
-      {"\xED\xBF\xBF", false, "", 0, 0},               // U+DFFF
-      {"\xE0\x9F\xBF", false, "", 0, 0},               // overlong three bytes
-      {"\xF0\x8F\xBF\xBF", false, "", 0, 0},           // overlong four bytes
-      {"\xC2\x8F\xC2\x81", true, "\x8F\x81", 0, 1},    // the bytes Windows-1252 leaves undefined
+  const std::tuple<std::string, E, bool, std::string, int, std::size_t> cases[] = {
+      {"Gr\xC3\xB6\xC3\x9F!", E::kUtf8, true, "Gr\xF6\xDF!", 0, 2},
+      {u8 + "x\r\n\xE2\x82\xAC", E::kUtf8, true, "x\r\n\x80", 0, 3},
+      {"a\n\xE4\xB8\xAD", E::kUtf8, true, "a\n?", 1, 2},
+      {"Gr\xF6\xDF!", E::kWindows1252, false, "", 0, 0},
+      {u8 + "plain", E::kUtf8, false, "", 0, 0},
+      {"\xC3", E::kWindows1252, false, "", 0, 0},
+      {"\xC3(", E::kWindows1252, false, "", 0, 0},                  // no continuation byte
+      {"\x80\xC3\xA4", E::kWindows1252, false, "", 0, 0},           // a lone continuation byte first
+      {"\xEF\xBC\x81\xE2\x88\x92\xC4\x8D", E::kUtf8, true, "!-c", 0, 0},  // best fit: U+FF01, U+2212, U+010D
+      {"\xC0\xAF", E::kWindows1252, false, "", 0, 0},
+      {"\xDF\xBF", E::kUtf8, true, "?", 1, 0},                 // U+07FF, the last of two bytes
+      {"\xF0\x90\x80\x80", E::kUtf8, true, "??", 2, 0},        // U+10000: two UTF-16 units
+      {"\xF4\x8F\xBF\xBF", E::kUtf8, true, "??", 2, 0},        // U+10FFFF, the last code point
+      {"\xF4\x90\x80\x80", E::kWindows1252, false, "", 0, 0},  // past U+10FFFF
+      {"\xED\x9F\xBF\xEE\x80\x80", E::kUtf8, true, "??", 2, 0},  // U+D7FF and U+E000 around the surrogates
+      {"\xED\xA0\x80", E::kWindows1252, false, "", 0, 0},      // U+D800, a surrogate
+      {"\xE0\x9F\xBF", E::kWindows1252, false, "", 0, 0},      // overlong three bytes
+      {"\xF0\x8F\xBF\xBF", E::kWindows1252, false, "", 0, 0},  // overlong four bytes
+      {"\xC2\x8F\xC2\x81", E::kUtf8, true, "\x8F\x81", 0, 0},  // the bytes Windows-1252 leaves undefined
+      // After a UTF-8 mark, invalid bytes as Windows replaces them (measured).
+      {u8 + "a\xFC" "b\xE2\x82" "c\xC3" "d", E::kUtf8, true, "a?b?c?d", 3, 1},
+      {u8 + "\xED\xA0\x80|\xF4\x90\x80\x80|\xE0\x80\x80|\xC0\x80|\xF0\x9F\x98|", E::kUtf8, true, "??|???|??|??|?|", 10, 0},
+      {u8 + "x\xE2" "A", E::kUtf8, true, "x?", 1, 1},          // a sequence cut by the end takes the rest
+      {le + "[\0S\0]\0\r\0\n\0\x00\x01\x3D\xD8\x00\xDE\xAC\x20\0\0!"s, E::kUtf16, true, "[S]\r\nA??\x80\0?"s, 3, 0},
+      {be + "\0[\0\xE4"s + "A", E::kUtf16, true, "[\xE4?", 1, 0},
   };
   // clang-format on
-  for (const auto& [input, converted, text, unmappable, line] : cases) {
-    const Utf8Conversion r = ConvertUtf8Text(input);
-    EXPECT_EQ(std::tuple(r.Converted, r.Text, r.Unmappable, FirstUtf8Line(input)),
-              std::tuple(converted, text, unmappable, line));
+  for (const auto& [input, from, converted, text, unmappable, first] : cases) {
+    SCOPED_TRACE(input);
+    const TextConversion r = ConvertScriptBytes(input);
+    EXPECT_EQ(std::tuple(r.From, r.Converted, r.Text, r.Unmappable, r.FirstChanged),
+              std::tuple(from, converted, text, unmappable, first));
   }
+  EXPECT_EQ(TextOf(ConvertScriptBytes(u8 + "plain"), u8 + "plain"), "plain");
   // Both ways, and from UTF-8 alone (what is not UTF-8 stays as it is).
   // clang-format off
   const std::pair<std::string, std::string> both[] = {{"Next=1", "Next=1"}, {"\xE4\xDF\xC4", "\xC3\xA4\xC3\x9F\xC3\x84"},

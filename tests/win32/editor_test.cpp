@@ -163,7 +163,8 @@ TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
 }
 
 // Open: a file that cannot be read keeps the script; a file read with
-// warnings shows them, owned by the window, before the window shows it.
+// warnings shows them with their lines, owned by the window, before the
+// window shows it.
 TEST_F(FileCommands, OpenWithWarningsThenNew) {
   TempFolder folder("open");
   const std::string path = folder.File("b.script.wav"), missing = folder.File("fehlt.script.wav");
@@ -175,9 +176,17 @@ TEST_F(FileCommands, OpenWithWarningsThenNew) {
   ThenBox(driver, "Wavoria", CannotOpenMessage(missing, FileError::NotFound), IDI_EXCLAMATION,
           {IDOK}, IDOK);
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
-  const ReadWarnings found{
-      .CrossFileReference = true, .UnknownCommands = true, .UnknownKeysDropped = true};
-  for (const std::string& text : WarningTexts(found, path))
+  // Each warning names the lines it comes from.
+  for (const char* text :
+       {"Die geöffnete Datei beinhaltet Verweise zu anderen Dateien. Dies wird nicht unterstützt. "
+        "Das Speichern kann zu Datenverlust führen.\r\n\r\nZeile 8: "
+        "Next=andere.script.wav;Start verweist auf eine andere Datei; das wird nicht unterstützt, "
+        "die Kette endet hier.",
+        "Die geöffnete Datei beinhaltet unbekannte Kommandos. Das Speichern kann zu Datenverlust "
+        "führen.\r\n\r\nZeile 2: Unbekannte Action 'Tanzen'.",
+        "Die geöffnete Datei beinhaltet unbekannte Einträge. Diese wurden nicht geladen. Das "
+        "Speichern kann zu Datenverlust führen.\r\n\r\nZeile 4: Unbekannter Schlüssel 'Farbe'; "
+        "der Editor lädt diese Zeile nicht."})
     ThenBox(driver, "Wavoria", text, IDI_EXCLAMATION, {IDOK}, IDOK);
   driver.Then(WindowTitle(path), [&](HWND w) {
     EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<> ???",

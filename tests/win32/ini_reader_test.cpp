@@ -1,0 +1,244 @@
+// The game reads a script with Windows' INI reader: GetPrivateProfileStringA,
+// one call per key, following Next from [Execute]. Hand-written scripts, one
+// pattern each, are walked that way and compared with what the editor's
+// reader gives, with what the game reads after the editor saved them, and
+// with the warnings on opening. This keeps the measurement of the INI
+// reader's rules that the editor's reader follows.
+#include <windows.h>
+// windows.h first.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "document/best_fit_1252.h"
+#include "document/script_findings.h"
+#include "document/script_reader.h"
+#include "document/script_writer.h"
+#include "tests/core/test_support.h"
+
+namespace wavoria {
+namespace {
+
+using namespace std::string_literals;
+
+// The seventeen keys, in one order for both readers.
+struct Key {
+  const char* Name;
+  std::string ScriptCommand::*Field;
+};
+std::vector<Key> Keys() {
+  std::vector<Key> keys = {{"Action", &ScriptCommand::Action}, {"Next", &ScriptCommand::Next}};
+  for (const ParameterKey& p : kParameterKeys) keys.push_back({p.name.data(), p.field});
+  return keys;
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  return text;
+}
+
+// A section's name as Windows finds it: without blanks around it.
+std::string SectionNameOf(const std::string& next) {
+  const std::size_t start = next.find_first_not_of(" \t\v\f");
+  if (start == std::string::npos) return "";
+  return next.substr(start, next.find_last_not_of(" \t\v\f") - start + 1);
+}
+
+// The commands as the game runs them, "Key=Value|" for each key that has a
+// value (for Next, the name of the section it leads to): from [Execute] along
+// Next, up to a section that is not there or that came before (the game
+// would run the loop again), or 600 commands.
+std::vector<std::string> GameChain(const std::string& path) {
+  std::vector<char> buffer(1 << 20);
+  std::set<std::string> sections;
+  GetPrivateProfileSectionNamesA(buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
+  for (const char* name = buffer.data(); *name != '\0'; name += lstrlenA(name) + 1) {
+    sections.insert(Upper(name));
+  }
+  std::vector<std::string> chain;
+  std::set<std::string> visited;
+  for (std::string section = "Execute"; chain.size() < 600;) {
+    const std::string name = Upper(SectionNameOf(section));
+    if (sections.count(name) == 0 || !visited.insert(name).second) break;
+    std::string command, next;
+    for (const Key& key : Keys()) {
+      const DWORD n = GetPrivateProfileStringA(section.c_str(), key.Name, "", buffer.data(),
+                                               static_cast<DWORD>(buffer.size()), path.c_str());
+      std::string value(buffer.data(), n);
+      if (key.Field == &ScriptCommand::Next) next = value, value = SectionNameOf(value);
+      if (!value.empty()) command += std::string(key.Name) + "=" + value + "|";
+    }
+    chain.push_back(command);
+    if (next.empty()) break;
+    section = next;
+  }
+  return chain;
+}
+
+// The commands as the editor's list shows them, in the same form.
+std::vector<std::string> EditorChain(const CommandTable& table) {
+  std::vector<std::string> chain;
+  for (int p = 1; p <= table.LastPosition(); ++p) {
+    std::string command;
+    for (const Key& key : Keys()) {
+      const std::string& value = table.CommandAt(p)->*key.Field;
+      if (!value.empty()) command += std::string(key.Name) + "=" + value + "|";
+    }
+    chain.push_back(command);
+  }
+  return chain;
+}
+
+enum class Reads {
+  kSame,       // the game runs what the editor shows
+  kShownCut,   // the same, but the list shows a command cut short
+  kOwnRule,    // the add-on's own handling, kept: the editor reads less
+  kConverted,  // UTF-8 without a mark: the game reads its bytes, the editor converts
+};
+
+struct Pattern {
+  const char* Name;
+  std::string Bytes;
+  Reads Expected;
+  bool Warns;  // the editor shows a warning on opening
+};
+
+std::string Utf16(std::string_view ascii, bool bigEndian) {
+  std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char c : ascii) bytes += bigEndian ? "\0"s + c : c + "\0"s;
+  return bytes;
+}
+
+std::vector<Pattern> Patterns() {
+  const std::string x = "[Execute]\r\nAction=WriteToLog\r\n";  // the first command, up to its Next
+  const std::string s2 = "[S2]\r\nAction=SetDebugLevel\r\nLevel=2\r\n";
+  const std::string plain = x + "Text=Hallo\r\nNext=S2\r\n" + s2;
+  std::string many = x + "Next=S1\r\n";
+  for (int i = 1; i <= 520; ++i) {
+    many += "[S" + std::to_string(i) + "]\r\nAction=AddOutput\r\nValue=" + std::to_string(i) +
+            "\r\nNext=S" + std::to_string(i + 1) + "\r\n";
+  }
+  std::string lf = plain, cr = plain;
+  for (std::size_t at; (at = lf.find("\r\n")) != std::string::npos;) lf.erase(at, 1);
+  for (std::size_t at; (at = cr.find("\r\n")) != std::string::npos;) cr.erase(at + 1, 1);
+  using R = Reads;
+  // clang-format off
+  return {
+      {"plain", plain, R::kSame, false},
+      {"double quotes", x + "Text=\"A B\"\r\n", R::kSame, false},
+      {"single quotes", x + "Text='A B'\r\n", R::kSame, false},
+      {"empty quotes", x + "Text=\"\"\r\nNext=S2\r\n" + s2, R::kSame, false},
+      {"quoted number", "[Execute]\r\nAction=AddOutput\r\nValue=\"5\"\r\n", R::kSame, false},
+      {"quotes that do not match", x + "Text=\"A'\r\n", R::kSame, false},
+      {"a quote alone", x + "Text=\"\r\n", R::kSame, false},
+      {"blanks inside quotes", x + "Text=\" A \"\r\n", R::kSame, false},
+      {"quotes inside quotes", x + "Text=\"\"A\"\"\r\n", R::kSame, false},
+      {"blanks around quotes", x + "Text=  'A'  \r\n", R::kSame, false},
+      {"only a blank in quotes", x + "Text=\" \"\r\n", R::kSame, false},
+      {"Next in quotes with blanks", x + "Next=\" S2 \"\r\n" + s2, R::kSame, false},
+      {"tabs around a value", x + "Text=\tA\t\r\n", R::kSame, false},
+      {"tab before a value", "[Execute]\r\nAction=AddOutput\r\nValue=\t5\r\n", R::kSame, false},
+      {"tab before a key", x + "\tText=A\r\n", R::kSame, false},
+      {"tabs around =", x + "Text\t=\tA\r\nNext =\tS2\r\n" + s2, R::kSame, false},
+      {"vertical tab and form feed", x + "\vText=A\f\r\n", R::kSame, false},
+      {"tab before a header", x + "Next=S2\r\n\t[S2]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
+      {"tab after a header", x + "Next=S2\r\n[S2]\t\r\nAction=SetDebugLevel\r\n", R::kSame, false},
+      {"blanks inside a header", x + "Next=S2\r\n[ S2 ]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
+      {"comment after a header", x + "Next=S2\r\n[S2] ; zweiter\r\nAction=SetDebugLevel\r\n", R::kSame, false},
+      {"text after a header", x + "Next=S2\r\n[S2]x\r\nAction=SetDebugLevel\r\n", R::kSame, false},
+      {"bracket inside a header", x + "Next=a]b\r\n[a]b]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
+      {"comment after a value", x + "Text=A ; Kommentar\r\n", R::kSame, false},
+      {"comment lines", x + ";Text=B\r\n  ; noch einer\r\nText=A\r\n", R::kSame, false},
+      {"empty first value", x + "Text=\r\nText=A\r\n", R::kSame, false},
+      {"empty first Next", x + "Next=\r\nNext=S2\r\n" + s2, R::kSame, false},
+      {"two values of a key", x + "Text=A\r\ntext=B\r\n", R::kSame, false},
+      {"a line without = before the key", x + "Text\r\nText=A\r\n", R::kSame, false},
+      {"a line without =", x + "Gruss\r\nText=A\r\n", R::kSame, true},
+      {"an unknown key", x + "Farbe=rot\r\nText=A\r\n", R::kSame, true},
+      {"a key with a blank inside", x + "Key Text=A\r\nText=B\r\n", R::kSame, true},
+      {"keys above the first section", "Text=A\r\n" + x, R::kSame, true},
+      {"two sections of one name", x + "Next=S2\r\n" + s2 + "[s2]\r\nAction=WriteToLog\r\n", R::kSame, false},
+      {"two [Execute] sections", x + "Text=eins\r\n[EXECUTE]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
+      {"[Execute] in lower case, not first", s2 + "[execute]\r\nAction=WriteToLog\r\nNext=s2\r\n", R::kSame, false},
+      {"a header without ]", x + "Next=S\r\n[S2\r\nText=A\r\n[S]x\r\nAction=SetDebugLevel\r\n", R::kSame, true},
+      {"a header without ] and the chain on", x + "Next=S\r\n[S2\r\nAction=SetDebugLevel\r\n", R::kSame, true},
+      {"a Next to a name the editor generates", x + "Next=WIZ0\r\n[]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
+      {"a chain back to its start", x + "Next=S2\r\n" + s2 + "Next=execute\r\n", R::kSame, false},
+      {"a NUL byte in a value", x + "Text=A\0B\r\nNext=S2\r\n"s + s2, R::kSame, false},
+      {"a NUL byte in a key", x + "Te\0xt=A\r\n"s, R::kSame, true},
+      {"a NUL byte in a header", x + "Next=S2\r\n[S2\0x]\r\nAction=SetDebugLevel\r\n"s, R::kSame, false},
+      {"LF line ends", lf, R::kSame, false},
+      {"CR line ends", cr, R::kSame, false},
+      {"CR CR LF line ends", x + "Text=A\r\r\nNext=S2\r\r\n" + s2, R::kSame, false},
+      {"the script's name", ";WIZDESC$Mein Skript\r\n" + plain, R::kSame, false},
+      {"UTF-8 with a mark", "\xEF\xBB\xBF" + x + "Text=Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\r\n", R::kSame, true},
+      {"UTF-8 with a mark, best fit", "\xEF\xBB\xBF" + x + "Text=\xC4\x8D\xE2\x88\x92\xE2\x86\x92\xF0\x9F\x98\x80\r\n", R::kSame, true},
+      {"UTF-8 with a mark, invalid bytes", "\xEF\xBB\xBF" + x + "Text=a\xFC" "b\xE2\x82" "c\xED\xA0\x80" "d\xF4\x90\x80\x80" "e\r\n", R::kSame, true},
+      {"UTF-8 with a mark, ASCII only", "\xEF\xBB\xBF" + plain, R::kSame, false},
+      {"UTF-8 without a mark, ASCII only", plain, R::kSame, false},
+      {"UTF-8 without a mark", x + "Text=Gr\xC3\xBC\xC3\x9F" "e\r\n", R::kConverted, true},
+      {"UTF-16 as Notepad writes it", Utf16(plain + "Text=\xE4\r\n", false), R::kSame, true},
+      {"UTF-16 big-endian", Utf16(plain, true), R::kSame, true},
+      {"UTF-16 without a mark", Utf16(plain, false).substr(2), R::kSame, true},
+      {"a value longer than the list line", x + "Text=" + std::string(600, 'x') + "\r\n", R::kShownCut, true},
+      {"a Next into another file", x + "Next=andere.script.wav;Start\r\n", R::kOwnRule, true},
+      {"more than 511 commands", many, R::kOwnRule, true},
+  };
+  // clang-format on
+}
+
+TEST(IniReader, TheGameRunsWhatTheEditorShowsAndSavingKeepsIt) {
+  testing::TempFolder folder("ini");
+  const ActionTable actions = testing::EditorActions();
+  int number = 0;
+  const std::vector<Pattern> patterns = Patterns();
+  ASSERT_TRUE(WriteFileAtomically(folder.File("plain.script.wav"), patterns[0].Bytes));
+  EXPECT_EQ(GameChain(folder.File("plain.script.wav")),
+            (std::vector<std::string>{"Action=WriteToLog|Next=S2|Text=Hallo|",
+                                      "Action=SetDebugLevel|Level=2|"}))
+      << "the walk along the chain";
+  for (const Pattern& pattern : patterns) {
+    SCOPED_TRACE(pattern.Name);
+    const std::string path = folder.File(std::to_string(++number) + ".script.wav");
+    const std::string saved = folder.File(std::to_string(number) + "-saved.script.wav");
+    ASSERT_TRUE(WriteFileAtomically(path, pattern.Bytes));
+    auto table = std::make_unique<CommandTable>();
+    const ReadWarnings warnings = ParseScript(pattern.Bytes, actions, *table);
+    ASSERT_TRUE(WriteScriptFile(saved, *table));
+    const std::vector<std::string> game = GameChain(path), editor = EditorChain(*table);
+    if (pattern.Expected == Reads::kSame || pattern.Expected == Reads::kShownCut) {
+      EXPECT_EQ(editor, game) << "the editor shows other commands than the game runs";
+    }
+    if (pattern.Expected != Reads::kOwnRule) {
+      EXPECT_EQ(GameChain(saved), editor) << "after saving, the game runs other commands";
+    }
+    EXPECT_EQ(!WarningTexts(warnings, path).empty(), pattern.Warns) << "the warning on opening";
+    if (pattern.Expected != Reads::kSame) {
+      EXPECT_FALSE(FindingsOf(pattern.Bytes, actions).empty()) << "check says nothing";
+    }
+  }
+}
+
+// The best fit of the editor's conversion is Windows' own, character by
+// character over the whole Basic Multilingual Plane.
+TEST(IniReader, BestFitIsWindowsOwn) {
+  std::string differ;
+  for (unsigned c = 1; c <= 0xFFFF; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    const wchar_t wide = static_cast<wchar_t>(c);
+    char byte = 0;
+    WideCharToMultiByte(1252, 0, &wide, 1, &byte, 1, nullptr, nullptr);
+    if (BestFitByteOf(c) != byte && differ.size() < 200) {
+      char line[40];
+      wsprintfA(line, "U+%04X: %02X, Windows %02X; ", c, BestFitByteOf(c) & 0xFF, byte & 0xFF);
+      differ += line;
+    }
+  }
+  EXPECT_EQ(differ, "");
+}
+
+}  // namespace
+}  // namespace wavoria

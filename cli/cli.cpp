@@ -1,12 +1,18 @@
 #include "cli/cli.h"
 
+#include <memory>
+
 #include "app/data_files.h"
+#include "app/editor_rules.h"
 #include "cli/check.h"
 #include "cli/install_command.h"
 #include "cli/options.h"
 #include "cli/platform.h"
 #include "cli/show.h"
+#include "document/file_error.h"
 #include "document/file_io.h"
+#include "document/script_reader.h"
+#include "document/script_writer.h"
 #include "platform/program_folder.h"
 
 namespace wavoria::cli {
@@ -73,6 +79,22 @@ int RunShow(const std::string& path, bool details, const ActionTable& actions,
   return kExitOk;
 }
 
+// Writes the script as the editor's Speichern would, to target or in place.
+int RunFormat(const std::string& path, const std::string& target, const ActionTable& actions,
+              const CliOutput& output) {
+  std::string text;
+  if (!ReadScriptArgument(path, text, output)) return kExitFound;
+  auto table = std::make_unique<CommandTable>();
+  const ReadWarnings warnings = ParseScript(text, actions, *table);
+  PrintWarnings(WarningLines(warnings, PathText(path)), PathText(path), output);
+  const std::string& file = target.empty() ? path : target;
+  if (!WriteScriptFile(file, *table)) {
+    output.Err("wavoria-cli: " + CannotSaveMessage(PathText(file), LastFileError()) + "\n");
+    return kExitFound;
+  }
+  return kExitOk;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, const CliOutput& output) {
@@ -97,6 +119,9 @@ int RunCli(const std::vector<std::string>& args, const CliOutput& output) {
     case CliCommand::Show:
       if (!LoadActions(programFolder, actions, output)) return kExitUsage;
       return RunShow(options.Paths.front(), options.Details, actions, output);
+    case CliCommand::Format:
+      if (!LoadActions(programFolder, actions, output)) return kExitUsage;
+      return RunFormat(options.Paths.front(), options.Output, actions, output);
     case CliCommand::Install:
       return RunInstall(options.Install, programFolder, output);
     case CliCommand::Restore:

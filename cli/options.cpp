@@ -98,6 +98,10 @@ ParsedArguments ParsePathCommand(const std::vector<std::string>& args, CliComman
       parsed.Options.Paths.push_back(arg);
     } else if (command == CliCommand::Show && arg == "--details" && !list.HasUnusedValue()) {
       parsed.Options.Details = true;
+    } else if (command == CliCommand::Format && arg == "--output") {
+      if (!list.Value(parsed.Options.Output)) {
+        return Wrong("Die Option " + Quoted(arg) + " braucht einen Wert.");
+      }
     } else {
       return Wrong("Unbekannte Option " + Quoted(arg) + ".");
     }
@@ -106,7 +110,7 @@ ParsedArguments ParsePathCommand(const std::vector<std::string>& args, CliComman
   if (command == CliCommand::Check && count == 0) {
     return Wrong("Bitte geben Sie mindestens eine Datei oder einen Ordner an.");
   }
-  if (command == CliCommand::Show && count != 1) {
+  if (command != CliCommand::Check && count != 1) {
     return Wrong(count == 0 ? "Bitte geben Sie die Datei an."
                             : "Bitte geben Sie nur eine Datei an.");
   }
@@ -220,6 +224,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
   const std::string& command = args[0];
   if (command == "check") return ParsePathCommand(args, CliCommand::Check);
   if (command == "show") return ParsePathCommand(args, CliCommand::Show);
+  if (command == "format") return ParsePathCommand(args, CliCommand::Format);
   if (command == "install") return ParseInstall(args);
   if (command == "restore") return ParseRestore(args);
   if (IsOption(command)) return Wrong("Unbekannte Option " + Quoted(command) + ".");
@@ -229,6 +234,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
 std::string UsageText() {
   return "Aufruf: wavoria-cli check PFAD...\n"
          "       wavoria-cli show DATEI [--details]\n"
+         "       wavoria-cli format DATEI [--output AUSGABE]\n"
          "       wavoria-cli install --game ORDNER --maker ORDNER [--keyboard] [--mouse]\n"
          "                   [--start keyboard|mouse] [--mouse-id N] [--auto-position]\n"
          "                   [--templates ORDNER] [--force]\n"
@@ -249,6 +255,11 @@ std::string HelpText() {
          "  Zeigt die Kommandoliste des Skripts wie das Hauptfenster; mit --details\n"
          "  steht unter jeder Zeile, um vier Leerzeichen eingerückt, der Text des\n"
          "  Felds \"Details\".\n"
+         "\n"
+         "wavoria-cli format DATEI [--output AUSGABE]\n"
+         "  Schreibt das Skript so, wie \"Speichern\" im Editor es schreibt (ohne\n"
+         "  --output in die Datei selbst), und meldet dieselben Warnungen wie das\n"
+         "  Öffnen im Editor.\n"
          "\n"
          "wavoria-cli install --game ORDNER --maker ORDNER [Optionen]\n"
          "  Fügt dem Spiel Tastatur- und/oder Maussupport hinzu, wie der Assistent.\n"

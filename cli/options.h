@@ -2,6 +2,7 @@
 //
 //   wavoria-cli check PATH...
 //   wavoria-cli show FILE [--details]
+//   wavoria-cli format FILE [--output OUT]
 //   wavoria-cli install --game DIR --maker DIR [--keyboard] [--mouse]
 //               [--start keyboard|mouse] [--mouse-id N] [--auto-position]
 //               [--templates DIR] [--force]
@@ -20,7 +21,7 @@ namespace wavoria::cli {
 
 inline constexpr std::string_view kVersionText = "wavoria-cli 1.0";
 
-enum class CliCommand { Help, Version, Check, Show, Install, Restore };
+enum class CliCommand { Help, Version, Check, Show, Format, Install, Restore };
 
 struct InstallOptions {
   std::string GameFolder;      // --game: the folder of RPG_RT.EXE
@@ -38,8 +39,9 @@ struct InstallOptions {
 
 struct CliOptions {
   CliCommand Command = CliCommand::Help;
-  std::vector<std::string> Paths;  // check: the paths; show: the one file
+  std::vector<std::string> Paths;  // check: the paths; show, format: the one file
   bool Details = false;            // show --details
+  std::string Output;              // format --output; empty: the file itself
   InstallOptions Install;          // install; restore uses only GameFolder
 };
 

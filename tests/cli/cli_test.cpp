@@ -242,6 +242,36 @@ TEST_F(Cli, CheckAndShow) {
   for (const auto& [args, outcome] : cases) EXPECT_EQ(Do(args), outcome);
 }
 
+// format writes a script as Speichern would, in place or to --output, and
+// says what opening it in the editor says.
+TEST_F(Cli, Format) {
+  const std::string head =
+      ";Diese Datei wurde von Wavoria erstellt oder bearbeitet.\r\n;Namen von Sections wurden "
+      "nicht berücksichtigt.\r\n\r\n;WIZDESC$Unbenanntes Skript\r\n";
+  const std::string hand = "[Execute]\r\n\tAction = \"WriteToLog\"\r\nText=' A B'\r\nFarbe=rot\r\n";
+  const std::string formatted =
+      head + "[Execute]\r\nAction=WriteToLog\r\nText=\" A B\"\r\nNext=\r\n\r\n";
+  Write("h.script.wav", hand);
+  Write("fertig.script.wav", testing::kWorkedExample);
+  fs::create_directory("ordner");
+  // clang-format off
+  const std::string warning = "wavoria-cli: h.script.wav: Die geöffnete Datei beinhaltet unbekannte Einträge. Diese wurden nicht geladen. Das Speichern kann zu Datenverlust führen.\n"
+                              "wavoria-cli: h.script.wav: Zeile 4: Unbekannter Schlüssel 'Farbe'; der Editor lädt diese Zeile nicht.\n";
+  EXPECT_EQ(Do({"format", "h.script.wav", "--output", "neu.script.wav"}), (Outcome{0, "", warning}));
+  EXPECT_EQ(FileBytes("h.script.wav") + "|" + FileBytes("neu.script.wav"), hand + "|" + formatted);
+  EXPECT_EQ(Do({"format", "h.script.wav"}), (Outcome{0, "", warning}));
+  EXPECT_EQ(FileBytes("h.script.wav"), formatted);
+  EXPECT_EQ(Do({"format", "fertig.script.wav"}), (Outcome{0, "", ""}));
+  EXPECT_EQ(FileBytes("fertig.script.wav"), testing::kWorkedExample);
+  EXPECT_EQ(Do({"format", "fehlt.script.wav"}), (Outcome{1, "", "wavoria-cli: Die Datei 'fehlt.script.wav' kann nicht gelesen werden.\n"}));
+  EXPECT_THAT(Do({"format", "fertig.script.wav", "--output=ordner"}),
+              FieldsAre(1, "", StartsWith("wavoria-cli: Die Datei 'ordner' konnte nicht gespeichert werden")));
+  EXPECT_EQ(Do({"format"}), (Outcome{2, "", "wavoria-cli: Bitte geben Sie die Datei an.\n" + UsageText()}));
+  EXPECT_EQ(Do({"format", "a", "--output"}), (Outcome{2, "", "wavoria-cli: Die Option '--output' braucht einen Wert.\n" + UsageText()}));
+  EXPECT_EQ(Do({"show", "a", "--output", "b"}), (Outcome{2, "", "wavoria-cli: Unbekannte Option '--output'.\n" + UsageText()}));
+  // clang-format on
+}
+
 class CliInstall : public Cli {
  protected:
   void SetUp() override {

@@ -107,7 +107,7 @@ bool ReadScriptFile(const std::string& path, const ActionTable& actions, Command
 
 // How many lines one warning shows at most before "... und N weitere": a
 // message box stays within a screen.
-inline constexpr std::size_t kWarningLinesShown = 15;
+inline constexpr std::size_t kWarningLinesShown = 10;
 
 // The warnings to show after reading path, one text each, in the order they
 // are shown: the warning's sentence and, below an empty line, its lines

@@ -156,8 +156,8 @@ TEST(ScriptReader, WarningsNameTheirLines) {
             "Next=a.script.wav;X verweist auf eine andere Datei; das wird nicht unterstützt, die "
             "Kette endet hier.");
   EXPECT_THAT(texts[1], ::testing::EndsWith("\r\n\r\nZeile 2: Unbekannte Action 'Tanzen'."));
-  EXPECT_THAT(texts[2], ::testing::EndsWith("\r\nZeile 18: Unbekannter Schlüssel 'Farbe14'; der "
-                                            "Editor lädt diese Zeile nicht.\r\n… und 5 weitere"));
+  EXPECT_THAT(texts[2], ::testing::EndsWith("\r\nZeile 13: Unbekannter Schlüssel 'Farbe9'; der "
+                                            "Editor lädt diese Zeile nicht.\r\n… und 10 weitere"));
   EXPECT_THAT(WarningTexts(r.warnings, "x", 100)[2],
               ::testing::EndsWith("'Farbe19'; der Editor "
                                   "lädt diese Zeile nicht."));

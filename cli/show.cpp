@@ -31,7 +31,7 @@ std::vector<std::string> WarningLines(const ReadWarnings& warnings,
                                       const std::string& documentPath) {
   std::vector<std::string> lines;
   for (const std::string& text : WarningTexts(warnings, documentPath, warnings.Lines.size())) {
-    for (std::size_t start = 0; start <= text.size();) {
+    for (std::size_t start = 0; start < text.size();) {
       const std::size_t end = std::min(text.find(LineBreak, start), text.size());
       if (end > start) lines.push_back(text.substr(start, end - start));
       start = end + LineBreak.size();

@@ -4,10 +4,6 @@ namespace wavoria {
 
 namespace {
 
-bool IsIniBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\v' || c == '\f';
-}
-
 std::string_view TrimStart(std::string_view text) {
   std::size_t start = 0;
   while (start < text.size() && IsIniBlank(text[start])) ++start;
@@ -59,14 +55,6 @@ IniLine ReadIniLine(std::string_view raw) {
   line.Name = UpToNul(TrimEnd(line.Text.substr(0, equals)));
   if (line.HasEquals) line.Value = WithoutQuotes(UpToNul(TrimStart(line.Text.substr(equals + 1))));
   return line;
-}
-
-void AppendIniValue(std::string& out, std::string_view value) {
-  const bool plain = value.empty() || (!IsIniBlank(value.front()) && !IsIniBlank(value.back()) &&
-                                       WithoutQuotes(value).size() == value.size());
-  if (!plain) out += '"';
-  out.append(value);
-  if (!plain) out += '"';
 }
 
 }  // namespace wavoria

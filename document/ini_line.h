@@ -35,9 +35,22 @@ IniLine ReadIniLine(std::string_view line);
 // end, which the INI reader trims (a section name asked for included).
 std::string_view TrimIniBlanks(std::string_view text);
 
+// Whether c is one of the blanks the INI reader trims.
+constexpr bool IsIniBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
 // Appends value as the text after "key=", so that the line reads back as
 // value: as it is, or in double quotes when it would otherwise lose blanks at
-// its ends or a pair of quotes around it.
-void AppendIniValue(std::string& out, std::string_view value);
+// its ends or a pair of quotes around it. (Inline: the writer calls it for
+// every value.)
+inline void AppendIniValue(std::string& out, std::string_view value) {
+  const bool quoted = !value.empty() && (IsIniBlank(value.front()) || IsIniBlank(value.back()) ||
+                                         (value.size() >= 2 && value.back() == value.front() &&
+                                          (value.front() == '"' || value.front() == '\'')));
+  if (quoted) out += '"';
+  out.append(value);
+  if (quoted) out += '"';
+}
 
 }  // namespace wavoria

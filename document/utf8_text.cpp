@@ -1,8 +1,6 @@
 #include "document/utf8_text.h"
 
-#include <algorithm>
 #include <array>
-#include <cstdint>
 
 namespace wavoria {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/edit_history.h"
 #include "document/text.h"
 
 namespace wavoria {
@@ -15,8 +16,14 @@ CommandTable::CommandTable() {
 
 ScriptCommand& CommandTable::Slot(int s) {
   if (s < 0) return editBuffer_;
-  ScriptCommand& cmd = slots_.at(s);
+  ScriptCommand& cmd = Changing(s);
   if (s >= slotsInUse_) slotsInUse_ = s + 1;
+  return cmd;
+}
+
+ScriptCommand& CommandTable::Changing(int s) {
+  ScriptCommand& cmd = slots_.at(s);
+  if (history_.To != nullptr) history_.To->Keep(s, cmd);
   return cmd;
 }
 const ScriptCommand& CommandTable::Slot(int s) const {
@@ -30,7 +37,7 @@ int CommandTable::SlotAt(int position) const {
 
 ScriptCommand* CommandTable::CommandAt(int position) {
   int s = SlotAt(position);
-  return s < 0 ? nullptr : &slots_[s];
+  return s < 0 ? nullptr : &Changing(s);
 }
 
 const ScriptCommand* CommandTable::CommandAt(int position) const {
@@ -182,7 +189,7 @@ void CommandTable::ResetTable() {
 
 void CommandTable::Clear() {
   ResetTable();  // its order, the head alone, is the order of a new script
-  slots_[0].SectionName = kHeadName;
+  Changing(0).SectionName = kHeadName;
 }
 
 int CommandTable::InsertCommand(int position) {
@@ -195,13 +202,13 @@ int CommandTable::InsertCommand(int position) {
   ScriptCommand& added = slots_[s];
   if (position == last + 1) {
     added.SectionName = NewSectionName();
-    slots_[displayOrder_[last]].Next = added.SectionName;
+    Changing(displayOrder_[last]).Next = added.SectionName;
   } else {
     ScriptCommand& target = slots_[displayOrder_[position]];
     const int pred = FindPredecessor(target);
     added.SectionName = NewSectionName();
     added.Next = target.SectionName;
-    if (pred >= 0) slots_[pred].Next = added.SectionName;
+    if (pred >= 0) Changing(pred).Next = added.SectionName;
   }
   RebuildOrder();
   return s;
@@ -216,7 +223,7 @@ void CommandTable::DeleteCommand(int position) {
   std::string keep = position == last ? std::string{} : slots_[target].Next;
   const int pred = FindPredecessor(slots_[target]);
   ResetCommand(target, true);
-  if (pred >= 0) slots_[pred].Next = std::move(keep);
+  if (pred >= 0) Changing(pred).Next = std::move(keep);
   RebuildOrder();
 }
 
@@ -224,13 +231,13 @@ void CommandTable::MoveCommandUp(int position) {
   const int last = LastPosition();
   if (position <= 1 || position > last) return;
   // A command after the first always has a predecessor: the one before it.
-  ScriptCommand& target = slots_[displayOrder_[position]];
+  ScriptCommand& target = Changing(displayOrder_[position]);
   const int pred = FindPredecessor(target);
   const int prepred = FindPredecessor(slots_[pred]);
   std::string keep = target.Next;
-  target.Next = slots_[pred].SectionName;
+  target.Next = Changing(pred).SectionName;
   slots_[pred].Next = std::move(keep);
-  if (prepred >= 0) slots_[prepred].Next = target.SectionName;
+  if (prepred >= 0) Changing(prepred).Next = target.SectionName;
   RebuildOrder();
 }
 
@@ -238,11 +245,11 @@ void CommandTable::MoveCommandDown(int position) {
   const int last = LastPosition();
   if (position <= 0 || position >= last) return;
   // Before the last command, both neighbours are there.
-  ScriptCommand& target = slots_[displayOrder_[position]];
+  ScriptCommand& target = Changing(displayOrder_[position]);
   const int pred = FindPredecessor(target);
   const int succ = FindSuccessor(target);
-  slots_[pred].Next = slots_[succ].SectionName;
-  target.Next = slots_[succ].Next;
+  Changing(pred).Next = slots_[succ].SectionName;
+  target.Next = Changing(succ).Next;
   slots_[succ].Next = target.SectionName;
   RebuildOrder();
 }

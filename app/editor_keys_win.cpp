@@ -28,7 +28,14 @@ LRESULT CALLBACK TranslateEditorKeys(int code, WPARAM wparam, LPARAM lparam) {
                     (message.hwnd == keysWindow || IsChild(keysWindow, message.hwnd));
   const bool copyText = message.message == WM_KEYDOWN && message.wParam == 'C' &&
                         GetKeyState(VK_CONTROL) < 0 && IsTextBox(GetFocus());
-  if (ours && !copyText && TranslateAcceleratorA(keysWindow, keys, &message)) return TRUE;
+  if (ours && !copyText && TranslateAcceleratorA(keysWindow, keys, &message)) {
+    // An Alt key that goes with another key opens no menu when it is let go:
+    // the window's default handling has to see that other key.
+    if (message.message == WM_SYSKEYDOWN) {
+      DefWindowProcA(message.hwnd, message.message, message.wParam, message.lParam);
+    }
+    return TRUE;
+  }
   return CallNextHookEx(filter, code, wparam, lparam);
 }
 

@@ -155,8 +155,42 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
     EXPECT_TRUE(App().Modified);  // a rename counts even when cancelled
     SelectLine(w, 4), SendKeys({VK_RETURN, VK_ESCAPE});
   });
+  // After Alt+Pfeil oben the list has the keys, not the menu bar, also when
+  // Alt is let go first, as a quick hand does.
+  on([](HWND w, HWND list) {
+    SelectLine(w, 3), SetFocus(list);
+    INPUT keys[] = {{INPUT_KEYBOARD, {.ki = {VK_MENU, 0, 0}}},
+                    {INPUT_KEYBOARD, {.ki = {VK_UP, 0, 0}}},
+                    {INPUT_KEYBOARD, {.ki = {VK_MENU, 0, KEYEVENTF_KEYUP}}},
+                    {INPUT_KEYBOARD, {.ki = {VK_UP, 0, KEYEVENTF_KEYUP}}}};
+    SendInput(4, keys, sizeof(INPUT));
+  });
+  on([](HWND, HWND) { SendKeys({VK_DOWN}); });
+  on([](HWND w, HWND) {
+    EXPECT_EQ(std::pair(Texts(w), SelectedLine(w)), std::pair(std::string("acb"), 3));
+    SendKeys({VK_UP}, {VK_MENU});  // back, for what follows
+  });
   on([](HWND w, HWND) { ClickAt(PointOfLine(w, 2), false, 2); });
   cancelLog("b");
+  // F2 edits and Einfg adds, as their buttons do; a dialog keeps its own
+  // keys: Entf there deletes the selected text, not the command.
+  on([](HWND w, HWND) { SelectLine(w, 1), SendKeys({VK_F2}); });
+  driver.Then("In Logdatei schreiben", [](HWND d) {
+    SetFocus(GetDlgItem(d, IDC_LOG_TEXT));
+    SendDlgItemMessageA(d, IDC_LOG_TEXT, EM_SETSEL, 0, -1);
+    SendKeys({VK_DELETE});
+  });
+  driver.Then("In Logdatei schreiben", [](HWND d) {
+    EXPECT_EQ(std::pair(GetItemText(d, IDC_LOG_TEXT), App().Document.LastPosition()),
+              std::pair(std::string(), 3));
+    Click(d, IDC_LOG_CANCEL);
+  });
+  on([](HWND w, HWND) { SelectLine(w, 2), SendKeys({VK_INSERT}); });
+  driver.Then("Kommando hinzufügen", [](HWND d) { Click(d, IDC_CHOOSER_KEY_ON); });
+  on([](HWND w, HWND) {
+    EXPECT_EQ(Lines(w).at(2), "<> Tastensupport aktivieren");
+    SendKeys({'Z'}, {VK_CONTROL});
+  });
   on([](HWND, HWND list) {
     RECT r{};
     GetClientRect(list, &r);

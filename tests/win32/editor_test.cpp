@@ -211,6 +211,8 @@ TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
     EXPECT_EQ(commandLines, std::vector<std::string>{"notepad.exe \"" + temp + "\""});
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: B");
     EXPECT_TRUE(App().Modified);  // only the temporary file holds it
+    Command(w, IDM_UNDO);         // reading it back was one step
+    EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: a");
   });
   SetNotepadLauncher({});
   DeleteFileA(temp.c_str());  // it stays beside the program, as the program leaves it

@@ -150,6 +150,16 @@ int CommandTable::LastPosition() const {
   return lastPosition_;
 }
 
+std::vector<std::int16_t> CommandTable::Order() const {
+  return {displayOrder_.begin(), displayOrder_.begin() + lastPosition_ + 1};
+}
+
+void CommandTable::RestoreOrder(const std::vector<std::int16_t>& order) {
+  std::fill_n(displayOrder_.begin(), lastPosition_ + 1, -1);
+  std::copy(order.begin(), order.end(), displayOrder_.begin());
+  lastPosition_ = static_cast<int>(order.size()) - 1;
+}
+
 namespace {
 
 // Empties a field in place: a short one keeps its memory for the next value,

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/script_command.h"
 
@@ -62,6 +63,11 @@ class CommandTable {
   void RebuildOrder();
   // N, the position of the last command (0 for an empty script).
   int LastPosition() const;
+  // The display order from the head to the last command, and putting back
+  // one that RebuildOrder made for the slots as they are again: what undo
+  // does instead of walking the chain.
+  std::vector<std::int16_t> Order() const;
+  void RestoreOrder(const std::vector<std::int16_t>& order);
   // Every slot from this one on is empty.
   int SlotsInUse() const { return slotsInUse_; }
 

@@ -23,6 +23,7 @@ void EditHistory::Begin(const CommandTable& table, int line) {
   if (recording_) return;
   recording_ = true;
   current_ = Step{};
+  current_.OrderBefore = table.Order();
   current_.NameBefore = table.ScriptName;
   current_.LineBefore = line;
 }
@@ -47,9 +48,11 @@ bool EditHistory::Commit(const CommandTable& table, int line, bool always) {
   step.NameAfter = table.ScriptName;
   if (!always && step.Slots.empty() && step.NameAfter == step.NameBefore) return false;
   step.Slots.shrink_to_fit();
+  step.OrderAfter = table.Order();
   step.LineAfter = line;
   step.Bytes = sizeof(Step) + HeapBytes(step.NameBefore) + HeapBytes(step.NameAfter) +
-               step.Slots.capacity() * sizeof(KeptSlot);
+               step.Slots.capacity() * sizeof(KeptSlot) +
+               (step.OrderBefore.capacity() + step.OrderAfter.capacity()) * sizeof(std::int16_t);
   for (const KeptSlot& kept : step.Slots) {
     step.Bytes += HeapBytes(kept.Before) + HeapBytes(kept.After);
   }
@@ -79,7 +82,7 @@ std::optional<int> EditHistory::Undo(CommandTable& table) {
   const Step& step = steps_[--done_];
   for (const KeptSlot& kept : step.Slots) table.Slot(kept.Slot) = kept.Before;
   table.ScriptName = step.NameBefore;
-  table.RebuildOrder();
+  table.RestoreOrder(step.OrderBefore);
   return step.LineBefore;
 }
 
@@ -88,7 +91,7 @@ std::optional<int> EditHistory::Redo(CommandTable& table) {
   const Step& step = steps_[done_++];
   for (const KeptSlot& kept : step.Slots) table.Slot(kept.Slot) = kept.After;
   table.ScriptName = step.NameAfter;
-  table.RebuildOrder();
+  table.RestoreOrder(step.OrderAfter);
   return step.LineAfter;
 }
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -69,6 +70,8 @@ class EditHistory {
   };
   struct Step {
     std::vector<KeptSlot> Slots;
+    std::vector<std::int16_t> OrderBefore;  // the display order, so that undo and
+    std::vector<std::int16_t> OrderAfter;   // redo need not walk the chain
     std::string NameBefore;
     std::string NameAfter;
     int LineBefore = 0;

@@ -275,7 +275,8 @@ int main(int argc, char** argv) {
   wavoria::SummaryReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const bool met = wavoria::PrintSummary(reporter) && wavoria::PrintHistoryMemory();
+  const bool summaryMet = wavoria::PrintSummary(reporter);
+  const bool met = wavoria::PrintHistoryMemory() && summaryMet;
   std::printf("%s\n", met ? "All goals met." : "Some goals were missed.");
   return 0;
 }

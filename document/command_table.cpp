@@ -21,13 +21,14 @@ ScriptCommand& CommandTable::Slot(int s) {
   return cmd;
 }
 
+const ScriptCommand& CommandTable::Slot(int s) const {
+  return s < 0 ? editBuffer_ : slots_.at(s);
+}
+
 ScriptCommand& CommandTable::Changing(int s) {
   ScriptCommand& cmd = slots_.at(s);
   if (history_.To != nullptr) history_.To->Keep(s, cmd);
   return cmd;
-}
-const ScriptCommand& CommandTable::Slot(int s) const {
-  return s < 0 ? editBuffer_ : slots_.at(s);
 }
 
 int CommandTable::SlotAt(int position) const {

@@ -48,13 +48,6 @@ TEST(StartScreen, EachButtonLeavesItsChoice) {
   }
 }
 
-// The logged texts of the list, one letter per command.
-std::string Texts(HWND w) {
-  std::string texts;
-  for (const std::string& line : Lines(w)) texts += line.back();
-  return texts.substr(1, texts.size() - 2);
-}
-
 TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
   App().Document.CommandAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog

@@ -121,6 +121,10 @@ TEST(EditorRules, NotepadCommandLineAndAFullScript) {
   t.InsertCommand(1);
   EXPECT_FALSE(HasRoomForCommand(t));
   EXPECT_THAT(ScriptFullMessage(), ::testing::HasSubstr("bereits 511 Kommandos"));
+  EditHistory history;  // an Add that finds no room leaves no step open
+  t.SetHistory(&history);
+  EXPECT_EQ(AddFromEditBuffer(t, 1), std::nullopt);
+  EXPECT_FALSE(history.Recording());
 }
 
 // The worked example with a command that has every parameter at line 2.

@@ -215,7 +215,7 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
 // Kopieren puts the section on the real clipboard, which offers it as Unicode
 // text too; what a text editor put there is pasted with its umlauts; a text
 // without commands is refused and one with unknown keys warned about, as a
-// file is.
+// file is; in the details text Strg+C copies text, and Strg+Z still undoes.
 TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
   for (const char* text : {"a", "b", "c"}) AppendLog(text);
   const std::string title = WindowTitle("");
@@ -244,7 +244,15 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
   });
   ThenBox(driver, "Wavoria", WarningTexts({.UnknownKeysDropped = true}, {}).at(0), IDI_EXCLAMATION,
           {IDOK}, IDOK);
-  driver.Then(title, [](HWND) { SendKeys({'Z'}, {VK_CONTROL}); });
+  driver.Then(title, [](HWND w) {  // in the details text Strg+C copies its selection
+    SetFocus(GetDlgItem(w, IDC_MAIN_DETAILS_TEXT));
+    SendDlgItemMessageA(w, IDC_MAIN_DETAILS_TEXT, EM_SETSEL, 0, -1);
+    SendKeys({'C'}, {VK_CONTROL});
+  });
+  driver.Then(title, [](HWND w) {
+    EXPECT_EQ(ClipboardText().first, GetItemText(w, IDC_MAIN_DETAILS_TEXT));
+    SendKeys({'Z'}, {VK_CONTROL});
+  });
   FinishWith(driver, title, [](HWND w) { EXPECT_EQ(Texts(w), "abce"); });
 }
 

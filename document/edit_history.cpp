@@ -22,7 +22,6 @@ std::size_t HeapBytes(const ScriptCommand& cmd) {
 void EditHistory::Begin(const CommandTable& table, int line) {
   if (recording_) return;
   recording_ = true;
-  current_ = Step{};
   current_.OrderBefore = table.Order();
   current_.NameBefore = table.ScriptName;
   current_.LineBefore = line;
@@ -66,7 +65,7 @@ bool EditHistory::Commit(const CommandTable& table, int line, bool always) {
   bytes_ += step.Bytes;
   steps_.push_back(std::move(step));
   ++done_;
-  while (steps_.size() > kMaxSteps || (bytes_ > kMaxBytes && steps_.size() > 1)) DropOldest();
+  while (steps_.size() > kMaxSteps || (bytes_ > maxBytes_ && steps_.size() > 1)) DropOldest();
   return true;
 }
 

@@ -22,9 +22,12 @@ namespace wavoria {
 class EditHistory {
  public:
   // At most this many steps are kept, and fewer only while they would take
-  // more than kMaxBytes; the oldest go first.
+  // more than kMaxBytes (or what the history is made with); the oldest go
+  // first, the newest always stays.
   static constexpr std::size_t kMaxSteps = 1000;
   static constexpr std::size_t kMaxBytes = std::size_t{48} << 20;
+
+  explicit EditHistory(std::size_t maxBytes = kMaxBytes) : maxBytes_(maxBytes) {}
 
   // Starts a step on table, with line `line` selected. A step already
   // started goes on.
@@ -85,6 +88,7 @@ class EditHistory {
   std::size_t done_ = 0;   // the steps from the oldest up to here are done
   long long savedAt_ = 0;  // done_ when last read or saved; -1: no longer reachable
   std::size_t bytes_ = 0;
+  std::size_t maxBytes_;
   bool recording_ = false;
   Step current_;
   std::vector<bool> kept_ = std::vector<bool>(kSlotCount);

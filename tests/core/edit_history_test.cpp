@@ -17,7 +17,8 @@ using testing::ChainNames;
 // What undo must bring back: every slot as the file has it, the slots in
 // use, the name and the chain.
 std::string State(const CommandTable& t) {
-  std::string state = ScriptText(t) + "| " + ChainNames(t) + " |";
+  std::string state = ScriptText(t) + "| " + ChainNames(t) + " " +
+                      std::to_string(t.SlotAt(t.LastPosition() + 1)) + " |";
   for (int s = 1; s < t.SlotsInUse(); ++s) {
     if (!t.Slot(s).SectionName.empty()) state += " " + std::to_string(s);
   }
@@ -78,15 +79,16 @@ TEST(EditHistory, RandomSessionsAgainstSnapshots) {
         } else if (kind == 7) {
           after = MoveDownAt(t, line);
         } else if (kind == 8) {  // an edit, or a rename that may keep the name
-          const EditTarget target = line == 0 ? EditTarget{EditTarget::kRename, 6000}
-                                    : line <= t.LastPosition()
+          const int edited = pick(3) == 0 ? 0 : line;
+          const EditTarget target = edited == 0 ? EditTarget{EditTarget::kRename, 6000}
+                                    : edited <= t.LastPosition()
                                         ? EditTarget{EditTarget::kDialog, 4000}
                                         : EditTarget{};
-          BeginEdit(t, line, target);
-          if (line == 0 && pick(2) == 0) t.ScriptName = text;
+          BeginEdit(t, edited, target);
+          if (edited == 0 && pick(4) != 0) t.ScriptName = text;
           t.EditBuffer().Text = text;
           if (pick(4) == 0) CancelEditBuffer(t);
-          after = FinishEdit(t, line, target);
+          after = FinishEdit(t, edited, target);
         } else if (kind == 9) {  // a copy pasted, or a command cut
           const std::optional<std::string> copied = CopiedText(t, pick(t.LastPosition() + 2));
           after =
@@ -108,7 +110,7 @@ TEST(EditHistory, RandomSessionsAgainstSnapshots) {
           if (saved > at) saved = SIZE_MAX;  // the saved document was undone and is gone
           states.erase(states.begin() + long(++at), states.end());
           lines.resize(at);
-          states.push_back(State(t)), lines.emplace_back(line, *after);
+          states.push_back(State(t)), lines.emplace_back(kind == 8 ? *after : line, *after);
         }
       }
       ASSERT_EQ(State(t), states[at]) << "round " << round << " kind " << kind;
@@ -142,22 +144,26 @@ TEST(EditHistory, KeepsTheNewestThousandSteps) {
 // Steps larger than the history may hold push the oldest out, but the newest
 // is always kept.
 TEST(EditHistory, KeepsWithinItsMemory) {
-  Edited e;
-  CommandTable& t = e.Table;
-  ResetEditBuffer(t);
-  t.EditBuffer().Action = "WriteToLog";
-  AddFromEditBuffer(t, 1);
-  const EditTarget target{EditTarget::kDialog, 4000};
-  for (char c = 'a'; c <= 'z'; ++c) {
-    BeginEdit(t, 1, target);
-    t.EditBuffer().Text.assign(EditHistory::kMaxBytes / 8, c);
-    FinishEdit(t, 1, target);
+  for (const std::size_t size : {std::size_t{8} << 10, std::size_t{100} << 10}) {
+    SCOPED_TRACE(size);
+    EditHistory history(64 << 10);
+    CommandTable t;
+    t.SetHistory(&history);
+    ResetEditBuffer(t);
+    t.EditBuffer().Action = "WriteToLog";
+    AddFromEditBuffer(t, 1);
+    const EditTarget target{EditTarget::kDialog, 4000};
+    for (char c = 'a'; c <= 'z'; ++c) {
+      BeginEdit(t, 1, target);
+      t.EditBuffer().Text.assign(size, c);
+      FinishEdit(t, 1, target);
+    }
+    EXPECT_LE(history.Bytes(), size < (32 << 10) ? 64u << 10 : 2 * size + 4096);
+    EXPECT_GE(history.Steps(), 1u);
+    EXPECT_LT(history.Steps(), 5u);
+    UndoStep(t);
+    EXPECT_EQ(t.CommandAt(1)->Text[0], 'y');
   }
-  EXPECT_LE(e.History.Bytes(), EditHistory::kMaxBytes);
-  EXPECT_GE(e.History.Steps(), 2u);
-  EXPECT_LT(e.History.Steps(), 10u);
-  UndoStep(t);
-  EXPECT_EQ(t.CommandAt(1)->Text[0], 'y');
 }
 
 }  // namespace

@@ -8,14 +8,17 @@
 
 #include "app/data_files.h"
 #include "document/command_table.h"
+#include "document/edit_history.h"
 #include "wizard/wizard_settings.h"
 
 namespace wavoria {
 
 struct AppState {
+  AppState() { Document.SetHistory(&History); }
   CommandTable Document;      // the one open script, with its edit buffer
+  EditHistory History;        // the document's steps for undo and redo
   std::string DocumentPath;   // path of the open file; empty: "Unbenannt"
-  bool Modified = false;      // changes not yet written
+  bool Modified = false;      // changes not yet written; follows History
   StartupTables Tables;       // keys.dat and actions.dat
   HWND MainWindow = nullptr;  // the main editor window while it is open
   int StartChoice = 0;        // the start-screen button that closed the start screen

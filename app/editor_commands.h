@@ -1,10 +1,16 @@
 // The list commands of the main window as operations on the document: each
 // takes the selected line and tells which line to select afterwards, or
-// nothing when the command does not apply to that line.
+// nothing when the command does not apply to that line. When the table has a
+// history, each command that changes the document records one step in it.
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
+#include "document/action_names.h"
 #include "document/command_table.h"
 
 namespace wavoria {
@@ -32,6 +38,12 @@ EditTarget EditTargetAt(const CommandTable& table, int selected);
 // section name and Next are emptied and its slot index becomes -1.
 void LoadEditBuffer(CommandTable& table, int selected);
 
+// Starts an Edit of line `selected` before its window opens: a command's
+// dialog gets the command in the edit buffer (LoadEditBuffer); the rename
+// dialog changes the script's name itself, so the step that FinishEdit ends
+// begins here.
+void BeginEdit(CommandTable& table, int selected, const EditTarget& target);
+
 // Takes a confirmed edit buffer back into the command at `selected`, keeping
 // the command's slot index, section name and Next. Returns false, changing
 // nothing, when the dialog was cancelled.
@@ -43,6 +55,42 @@ bool StoreEditBuffer(CommandTable& table, int selected);
 // rename dialog stores the name itself, and renaming counts as a change even
 // when it was cancelled; the script line stays selected.
 std::optional<int> FinishEdit(CommandTable& table, int selected, const EditTarget& target);
+
+// Undo and redo of the newest step of the table's history (nothing without
+// one): the document as it was before it, or as it was after it again. The
+// line is the one selected when the step began, or the one it selected.
+std::optional<int> UndoStep(CommandTable& table);
+std::optional<int> RedoStep(CommandTable& table);
+
+// Reads the script back after it was edited as text: `read` replaces the
+// document and says whether it could. One step when the document changed;
+// the script line is selected afterwards. Returns what `read` returned.
+bool ReadBackAsOneStep(CommandTable& table, int selected, const std::function<bool()>& read);
+
+// The text Kopieren puts on the clipboard for a line: on the script line the
+// whole script as Speichern writes it, on a command its section without its
+// Next line (SectionText), on the end line nothing.
+std::optional<std::string> CopiedText(const CommandTable& table, int selected);
+// The same for Ausschneiden, which applies to commands only; it then deletes
+// the command with DeleteAt.
+std::optional<std::string> CutText(const CommandTable& table, int selected);
+
+// What Einfügen did with a text.
+struct PasteOutcome {
+  std::optional<int> Line;            // the first new command; nothing when none was inserted
+  std::string Refusal;                // why nothing was inserted ("" without a selected line)
+  std::vector<std::string> Warnings;  // what the reader says of the text, as after opening a file
+};
+
+// Einfügen: reads text by the script reader's rules and inserts the commands
+// it holds in front of line `selected` (on the end line at the end, on the
+// script line in front of the first command) as one step: a whole script
+// (one with "[Execute]") in its chain order, loose sections in the order of
+// the text. They get new names and are linked as Hinzufügen links a
+// command. Nothing is inserted when the text holds no section with an
+// Action, or more commands than the script has room for.
+PasteOutcome PasteText(CommandTable& table, int selected, std::string_view text,
+                       const ActionTable& actions);
 
 // Whether the edit buffer carries the cancel marker.
 bool EditBufferCancelled(const CommandTable& table);

@@ -43,4 +43,22 @@ std::string ScriptFullMessage() {
          " Kommandos. Weitere Kommandos können nicht hinzugefügt werden.";
 }
 
+int CommandCount(const CommandTable& table) {
+  int count = 0;
+  for (int s = 1; s < table.SlotsInUse(); ++s) count += table.Slot(s).SectionName.empty() ? 0 : 1;
+  return count;
+}
+
+std::string PasteTooLargeMessage(int inScript, int onClipboard) {
+  return "Das Skript kann höchstens " + DecimalText(kSlotCount - 1) +
+         " Kommandos enthalten; es enthält schon " + DecimalText(inScript) +
+         ", aus der Zwischenablage kämen " +
+         (onClipboard < 0 ? "mehr als " + DecimalText(kSlotCount - 1) : DecimalText(onClipboard)) +
+         " dazu.";
+}
+
+std::string OverwriteQuestion(std::string_view path) {
+  return "Die Datei " + Quoted(path) + " ist bereits vorhanden. Möchten Sie sie ersetzen?";
+}
+
 }  // namespace wavoria

@@ -64,4 +64,23 @@ std::string NotepadFailedMessage(std::string_view path);
 bool HasRoomForCommand(const CommandTable& table);
 std::string ScriptFullMessage();
 
+// The commands the script holds, those its chain does not reach included:
+// each takes one of the 511 slots.
+int CommandCount(const CommandTable& table);
+
+// Einfügen without a command on the clipboard.
+inline constexpr std::string_view kNoCommandsOnClipboardText =
+    "Die Zwischenablage enthält keine Kommandos.";
+// Einfügen of more commands than fit: the script holds `inScript`, the
+// clipboard `onClipboard` (-1: more than a script can hold).
+std::string PasteTooLargeMessage(int inScript, int onClipboard);
+
+// The clipboard could not be opened: another program holds it.
+inline constexpr std::string_view kClipboardBusyText =
+    "Die Zwischenablage wird gerade von einem anderen Programm benutzt. Bitte versuchen Sie es "
+    "gleich noch einmal.";
+
+// The save chooser's question before it replaces a file.
+std::string OverwriteQuestion(std::string_view path);
+
 }  // namespace wavoria

@@ -14,8 +14,9 @@ namespace wavoria {
 // cancels or the chooser fails.
 std::string ChooseScriptToOpen(HWND owner);
 
-// The same with the save chooser ("Skript speichern"), which asks before it
-// overwrites a file and adds no extension to a typed name.
+// The same with the save chooser ("Skript speichern"). A name typed without
+// extension under the first filter gets ".script.wav" (SavedScriptName), and
+// the chooser asks before that file is replaced.
 std::string ChooseScriptToSave(HWND owner);
 
 // Test seam: while set, the choosers call it instead of the system's dialog

@@ -95,6 +95,14 @@ std::string AbsolutePath(std::string_view path, std::string_view base) {
   return Joined(b.Root, b.Rest + separator + std::string(path), separator);
 }
 
+std::string SavedScriptName(std::string_view chosen, unsigned filterIndex) {
+  if (chosen.empty()) return {};
+  const std::size_t name = chosen.find_last_of("\\/:") + 1;  // npos + 1 is 0
+  const bool hasExtension = chosen.find('.', name) != std::string_view::npos;
+  if (filterIndex > 1 || hasExtension) return std::string(chosen);
+  return std::string(chosen) + ".script.wav";
+}
+
 bool MayDropChanges(bool modified, const std::function<Answer()>& ask,
                     const std::function<bool()>& save) {
   if (!modified) return true;

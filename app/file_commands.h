@@ -25,6 +25,13 @@ enum class Answer { kYes, kNo, kCancel };
 // base a relative path is returned as it is.
 std::string AbsolutePath(std::string_view path, std::string_view base);
 
+// The name the save chooser writes for the name chosen in it: while its
+// first filter ("Klavato-Skript", index 1; 0 before any was chosen) is
+// active, a name without extension gets ".script.wav", which the add-on
+// needs to run it; a name with any extension, or one chosen under
+// "Alle Dateien", stays as it is.
+std::string SavedScriptName(std::string_view chosen, unsigned filterIndex);
+
 // The save prompt before a command drops unsaved changes: nothing is asked
 // without changes; Nein goes on, Ja goes on only when `save` saved the script,
 // Abbrechen stops. Returns whether the command may go on.

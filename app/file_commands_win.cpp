@@ -4,6 +4,7 @@
 
 #include "app/app_state_win.h"
 #include "app/command_list_view_win.h"
+#include "app/editor_commands.h"
 #include "app/editor_rules.h"
 #include "app/file_choosers_win.h"
 #include "app/file_commands.h"
@@ -67,6 +68,7 @@ bool SaveTo(HWND owner, const std::string& path) {
   if (!WriteScriptTo(owner, path)) return false;
   App().DocumentPath = path;
   App().Modified = false;
+  App().History.MarkSaved();
   RefreshLabelAndTitle(App().MainWindow);
   RefreshDetails(App().MainWindow);
   return true;
@@ -112,6 +114,7 @@ void ResetToNewScript() {
   App().Document.Clear();
   App().DocumentPath.clear();
   App().Modified = false;
+  App().History.Clear();
 }
 
 bool OpenScriptFile(HWND owner, const std::string& path) {
@@ -119,6 +122,7 @@ bool OpenScriptFile(HWND owner, const std::string& path) {
   if (!ReadScriptInto(owner, file)) return false;
   App().DocumentPath = file;
   App().Modified = false;
+  App().History.Clear();
   return true;
 }
 
@@ -175,12 +179,14 @@ void EditInNotepad(HWND window) {
                 std::string(kNotepadWaitTitle).c_str(), MB_OK);
   };
   steps.Read = [window](const std::string& file) {
-    if (!ReadScriptInto(window, file)) return false;
-    RefreshCommandList(window);
-    return true;
+    const bool read = ReadBackAsOneStep(App().Document, SelectedLine(window),
+                                        [&] { return ReadScriptInto(window, file); });
+    if (read) RefreshCommandList(window);
+    return read;
   };
   const std::string tempFile = AbsolutePath(kNotepadTempFile, StartFolder());
   app.Modified = wavoria::EditInNotepad(app.DocumentPath, app.Modified, tempFile, steps);
+  app.History.SetModified(app.Modified);
 }
 
 void SetNotepadLauncher(NotepadLauncher launcher) {

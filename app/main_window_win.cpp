@@ -2,10 +2,12 @@
 // the details panel, the file commands of the menu, About, the wizard
 // hand-off, and exit.
 #include "app/app_state_win.h"
+#include "app/clipboard_win.h"
 #include "app/command_list_view_win.h"
 #include "app/details_button_win.h"
 #include "app/dialog_registry_win.h"
 #include "app/editor_commands.h"
+#include "app/editor_keys_win.h"
 #include "app/editor_rules.h"
 #include "app/editor_windows_win.h"
 #include "app/file_commands_win.h"
@@ -25,7 +27,7 @@ bool inListCommand = false;
 // updated and the line to select is selected.
 BOOL FinishListCommand(HWND window, int line) {
   UpdateCommandList(window, line);
-  App().Modified = true;
+  App().Modified = App().History.Modified();
   return TRUE;
 }
 
@@ -60,12 +62,13 @@ BOOL EditCommand(HWND window) {
   const EditTarget target = EditTargetAt(table, line);
   switch (target.What) {
     case EditTarget::kRename:
+      BeginEdit(table, line, target);
       DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RENAME), window,
                       RenameDialogProc, 0);
       break;
     case EditTarget::kDialog:
       if (DialogProcFor(target.DialogId) == nullptr) return FALSE;
-      LoadEditBuffer(table, line);
+      BeginEdit(table, line, target);
       ShowRegisteredDialog(window, target.DialogId);
       break;
     case EditTarget::kNothing:
@@ -83,6 +86,20 @@ BOOL ChangeAtSelection(HWND window) {
   const std::optional<int> line = change(App().Document, SelectedLine(window));
   if (!line) return FALSE;  // the table's operations rebuild the order themselves
   return FinishListCommand(window, *line);
+}
+
+// Undo, redo and the clipboard's commands: likewise.
+template <std::optional<int> (*change)(HWND)>
+BOOL ChangeThroughWindow(HWND window) {
+  const std::optional<int> line = change(window);
+  if (!line) return FALSE;
+  return FinishListCommand(window, *line);
+}
+std::optional<int> Undo(HWND) {
+  return UndoStep(App().Document);
+}
+std::optional<int> Redo(HWND) {
+  return RedoStep(App().Document);
 }
 
 void ShowAbout(HWND window) {
@@ -110,6 +127,7 @@ BOOL Initialise(HWND window) {
   AppState& app = App();
   app.MainWindow = window;
   SetSmallIcon(window, IDI_WAVORIA);
+  StartEditorKeys(window);
   if (!app.ScriptToOpen.empty()) {
     const std::string path = std::move(app.ScriptToOpen);
     app.ScriptToOpen.clear();
@@ -121,12 +139,28 @@ BOOL Initialise(HWND window) {
   return TRUE;  // the list box, the first control with a tab stop, gets the focus
 }
 
-BOOL OnCommand(HWND window, int id) {
+BOOL OnCommand(HWND window, int id, int code) {
   switch (id) {
     case IDC_MAIN_LIST:
-      // Selection changes, double-clicks and focus changes only refresh the details.
+      // A double-click on a line edits it; selection and focus changes only
+      // refresh the details.
+      if (code == LBN_DBLCLK && DoubleClickOnLine(window))
+        return RunListCommand(window, EditCommand);
       if (!inListCommand) RefreshDetails(window);
       return TRUE;
+    case IDOK:  // Enter edits the selected line when the list has the focus
+      if (GetFocus() != GetDlgItem(window, IDC_MAIN_LIST)) return FALSE;
+      return RunListCommand(window, EditCommand);
+    case IDM_UNDO:
+      return RunListCommand(window, ChangeThroughWindow<Undo>);
+    case IDM_REDO:
+      return RunListCommand(window, ChangeThroughWindow<Redo>);
+    case IDM_CUT:
+      return RunListCommand(window, ChangeThroughWindow<CutToClipboard>);
+    case IDM_COPY:
+      return RunListCommand(window, ChangeThroughWindow<CopyToClipboard>);
+    case IDM_PASTE:
+      return RunListCommand(window, ChangeThroughWindow<PasteFromClipboard>);
     case IDC_MAIN_ADD:
     case IDM_ADD_COMMAND:
       return RunListCommand(window, AddCommand);
@@ -143,21 +177,18 @@ BOOL OnCommand(HWND window, int id) {
     case IDC_MAIN_DOWN:
     case IDM_MOVE_DOWN:
       return RunListCommand(window, ChangeAtSelection<MoveDownAt>);
+    // The file commands refresh the window themselves; like the list
+    // commands they end with the focus on the list.
     case IDM_NEW:
-      NewScript(window);
-      return TRUE;
+      return RunListCommand(window, [](HWND w) { return NewScript(w), TRUE; });
     case IDM_OPEN:
-      OpenScript(window);
-      return TRUE;
+      return RunListCommand(window, [](HWND w) { return OpenScript(w), TRUE; });
     case IDM_SAVE:
-      SaveScript(window);
-      return TRUE;
+      return RunListCommand(window, [](HWND w) { return SaveScript(w), TRUE; });
     case IDM_SAVE_AS:
-      SaveScriptAs(window);
-      return TRUE;
+      return RunListCommand(window, [](HWND w) { return SaveScriptAs(w), TRUE; });
     case IDM_OPEN_IN_NOTEPAD:
-      EditInNotepad(window);
-      return TRUE;
+      return RunListCommand(window, [](HWND w) { return EditInNotepad(w), TRUE; });
     case IDM_ABOUT:
       ShowAbout(window);
       return TRUE;
@@ -166,7 +197,7 @@ BOOL OnCommand(HWND window, int id) {
     case IDM_EXIT:
       return LeaveProgram(window);
   }
-  return FALSE;  // Enter and Escape (IDOK, IDCANCEL) do nothing
+  return FALSE;  // Escape (IDCANCEL) does nothing
 }
 
 }  // namespace
@@ -183,8 +214,13 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_CLOSE:
       LeaveProgram(window);
       return TRUE;
+    case WM_DESTROY:
+      StopEditorKeys();
+      return FALSE;
+    case WM_CONTEXTMENU:
+      return ShowEditMenu(window, reinterpret_cast<HWND>(wparam), lparam);
     case WM_COMMAND:
-      return OnCommand(window, LOWORD(wparam));
+      return OnCommand(window, LOWORD(wparam), HIWORD(wparam));
   }
   return FALSE;
 }

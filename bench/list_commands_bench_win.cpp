@@ -39,8 +39,9 @@ std::string chooserFile;
 HHOOK hook = nullptr;
 
 LRESULT CALLBACK AnswerDialogs(int code, WPARAM wparam, LPARAM lparam) {
-  if (code == HCBT_ACTIVATE && answerButton != 0) {
-    const auto dialog = reinterpret_cast<HWND>(wparam);
+  const auto dialog = reinterpret_cast<HWND>(wparam);
+  // The main window, active again once a dialog closed, is no dialog to answer.
+  if (code == HCBT_ACTIVATE && answerButton != 0 && dialog != App().MainWindow) {
     if (!chooserFile.empty()) SetDlgItemTextA(dialog, edt1, chooserFile.c_str());
     PostMessageA(dialog, WM_COMMAND, answerButton, 0);
   }
@@ -97,6 +98,14 @@ std::string DetailsBoxText(HWND window) {
   return text;
 }
 
+// Undo of the step just timed, then redo, each timed as "undo STEP" and
+// "redo STEP"; afterwards the script is as the step left it.
+void UndoAndRedo(HWND window, const std::string& step,
+                 std::map<std::string, std::vector<double>>& times) {
+  times["undo " + step].push_back(Milliseconds([&] { Command(window, IDM_UNDO); }, window));
+  times["redo " + step].push_back(Milliseconds([&] { Command(window, IDM_REDO); }, window));
+}
+
 // Median milliseconds by script size and step.
 using Figures = std::map<int, std::map<std::string, double>>;
 
@@ -132,7 +141,9 @@ void RunSteps(HWND window, const std::string& path, int commands,
   Finish(window);
   times["move down"].push_back(Milliseconds([&] { Command(window, IDC_MAIN_DOWN); }, window));
   times["move up"].push_back(Milliseconds([&] { Command(window, IDC_MAIN_UP); }, window));
+  UndoAndRedo(window, "move up", times);
   times["delete"].push_back(Milliseconds([&] { Command(window, IDC_MAIN_DELETE); }, window));
+  UndoAndRedo(window, "delete", times);
   times["add"].push_back(
       Milliseconds([&] { Command(window, IDC_MAIN_ADD, IDC_CHOOSER_KEY_ON); }, window));
   Select(window, 1);  // the first command writes to the log
@@ -179,8 +190,11 @@ int main() {
   }
   UnhookWindowsHookEx(hook);
 
+  // clang-format off
   const char* steps[] = {"move up", "move down",   "delete",     "add",  "edit",
-                         "select",  "details box", "round trip", "open", "open, chooser"};
+                         "select",  "details box", "round trip", "open", "open, chooser",
+                         "undo move up", "redo move up", "undo delete", "redo delete"};
+  // clang-format on
   std::printf("visual styles (theme): %s\n", IsThemeActive() ? "on" : "off");
   std::printf("%-14s %9s %9s %9s %9s %9s %10s\n", "ms (median)", "10", "100", "511", "511/10",
               "511/100", "/select");
@@ -199,6 +213,16 @@ int main() {
   for (const char* step : {"move up", "move down", "delete", "add", "edit"}) {
     goal((std::string(step) + ": 511 against 10 commands").c_str(),
          figures[511][step] / figures[10][step], 1.2);
+  }
+  // Undo and redo cost what the step they take back or do again costs, at
+  // any size.
+  for (const char* step : {"move up", "delete"}) {
+    for (const std::string what : {"undo ", "redo "}) {
+      goal((what + step + ": 511 against 10 commands").c_str(),
+           figures[511][what + step] / figures[10][what + step], 1.2);
+      goal((what + step + " against " + step + " (511)").c_str(),
+           figures[511][what + step] / figures[511][step], 1.0);
+    }
   }
   for (const char* step : {"move up", "move down", "delete"}) {
     goal((std::string(step) + " in details refreshes (511)").c_str(),

@@ -5,6 +5,7 @@
 // ratio and the goals.
 #include <benchmark/benchmark.h>
 #include <ini.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include "app/editor_commands.h"
 #include "bench/generated_script.h"
 #include "dialogs/details_text.h"
+#include "document/edit_history.h"
 #include "document/list_lines.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
@@ -222,6 +224,48 @@ bool PrintSummary(const SummaryReporter& r) {
   return met;
 }
 
+// The undo history after 1,000 steps on a full table: edits, moves, adds and
+// deletes in turn, each edit either keeping the generated values or filling
+// all fifteen parameters with the 259 characters a dialog takes. Prints what
+// the history counts and what the heap grew by (glibc's count of bytes in
+// use), against 64 MiB.
+bool PrintHistoryMemory() {
+  bool met = true;
+  for (const bool longest : {false, true}) {
+    CommandTable table = LoadedTable(510);
+    EditHistory history;
+    table.SetHistory(&history);
+    const std::size_t heapBefore = mallinfo2().uordblks;
+    const EditTarget edit{EditTarget::kDialog, 4000};
+    for (int i = 0; i < 1000; ++i) {
+      const int line = 2 + i % 500;
+      if (i % 4 == 0) {
+        BeginEdit(table, line, edit);
+        for (const ParameterKey& key : kParameterKeys) {
+          if (longest) (table.EditBuffer().*key.field).assign(259, char('a' + i % 26));
+        }
+        FinishEdit(table, line, edit);
+      } else if (i % 4 == 1) {
+        MoveUpAt(table, line);
+      } else if (i % 4 == 2) {
+        LoadEditBuffer(table, line);
+        AddFromEditBuffer(table, line);
+      } else {
+        DeleteAt(table, line);
+      }
+    }
+    const double heap = static_cast<double>(mallinfo2().uordblks - heapBefore) / (1 << 20);
+    std::printf(
+        "undo history, %zu steps at 511 commands%s: %.2f MiB counted, heap +%.2f MiB "
+        "(under 64 MiB: %s)\n",
+        history.Steps(), longest ? ", parameters of 259 characters" : "",
+        static_cast<double>(history.Bytes()) / (1 << 20), heap,
+        heap < 64 ? "goal met" : "GOAL MISSED");
+    met = met && heap < 64 && history.Steps() == 1000;
+  }
+  return met;
+}
+
 }  // namespace
 }  // namespace wavoria
 
@@ -231,7 +275,8 @@ int main(int argc, char** argv) {
   wavoria::SummaryReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
-  const bool met = wavoria::PrintSummary(reporter);
+  const bool summaryMet = wavoria::PrintSummary(reporter);
+  const bool met = wavoria::PrintHistoryMemory() && summaryMet;
   std::printf("%s\n", met ? "All goals met." : "Some goals were missed.");
   return 0;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "document/edit_history.h"
 #include "document/text.h"
 
 namespace wavoria {
@@ -15,12 +16,19 @@ CommandTable::CommandTable() {
 
 ScriptCommand& CommandTable::Slot(int s) {
   if (s < 0) return editBuffer_;
-  ScriptCommand& cmd = slots_.at(s);
+  ScriptCommand& cmd = Changing(s);
   if (s >= slotsInUse_) slotsInUse_ = s + 1;
   return cmd;
 }
+
 const ScriptCommand& CommandTable::Slot(int s) const {
   return s < 0 ? editBuffer_ : slots_.at(s);
+}
+
+ScriptCommand& CommandTable::Changing(int s) {
+  ScriptCommand& cmd = slots_.at(s);
+  if (history_.To != nullptr) history_.To->Keep(s, cmd);
+  return cmd;
 }
 
 int CommandTable::SlotAt(int position) const {
@@ -30,7 +38,7 @@ int CommandTable::SlotAt(int position) const {
 
 ScriptCommand* CommandTable::CommandAt(int position) {
   int s = SlotAt(position);
-  return s < 0 ? nullptr : &slots_[s];
+  return s < 0 ? nullptr : &Changing(s);
 }
 
 const ScriptCommand* CommandTable::CommandAt(int position) const {
@@ -143,6 +151,16 @@ int CommandTable::LastPosition() const {
   return lastPosition_;
 }
 
+std::vector<std::int16_t> CommandTable::Order() const {
+  return {displayOrder_.begin(), displayOrder_.begin() + lastPosition_ + 1};
+}
+
+void CommandTable::RestoreOrder(const std::vector<std::int16_t>& order) {
+  std::fill_n(displayOrder_.begin(), lastPosition_ + 1, -1);
+  std::copy(order.begin(), order.end(), displayOrder_.begin());
+  lastPosition_ = static_cast<int>(order.size()) - 1;
+}
+
 namespace {
 
 // Empties a field in place: a short one keeps its memory for the next value,
@@ -182,7 +200,7 @@ void CommandTable::ResetTable() {
 
 void CommandTable::Clear() {
   ResetTable();  // its order, the head alone, is the order of a new script
-  slots_[0].SectionName = kHeadName;
+  Changing(0).SectionName = kHeadName;
 }
 
 int CommandTable::InsertCommand(int position) {
@@ -195,13 +213,13 @@ int CommandTable::InsertCommand(int position) {
   ScriptCommand& added = slots_[s];
   if (position == last + 1) {
     added.SectionName = NewSectionName();
-    slots_[displayOrder_[last]].Next = added.SectionName;
+    Changing(displayOrder_[last]).Next = added.SectionName;
   } else {
     ScriptCommand& target = slots_[displayOrder_[position]];
     const int pred = FindPredecessor(target);
     added.SectionName = NewSectionName();
     added.Next = target.SectionName;
-    if (pred >= 0) slots_[pred].Next = added.SectionName;
+    if (pred >= 0) Changing(pred).Next = added.SectionName;
   }
   RebuildOrder();
   return s;
@@ -216,7 +234,7 @@ void CommandTable::DeleteCommand(int position) {
   std::string keep = position == last ? std::string{} : slots_[target].Next;
   const int pred = FindPredecessor(slots_[target]);
   ResetCommand(target, true);
-  if (pred >= 0) slots_[pred].Next = std::move(keep);
+  if (pred >= 0) Changing(pred).Next = std::move(keep);
   RebuildOrder();
 }
 
@@ -224,13 +242,13 @@ void CommandTable::MoveCommandUp(int position) {
   const int last = LastPosition();
   if (position <= 1 || position > last) return;
   // A command after the first always has a predecessor: the one before it.
-  ScriptCommand& target = slots_[displayOrder_[position]];
+  ScriptCommand& target = Changing(displayOrder_[position]);
   const int pred = FindPredecessor(target);
   const int prepred = FindPredecessor(slots_[pred]);
   std::string keep = target.Next;
-  target.Next = slots_[pred].SectionName;
+  target.Next = Changing(pred).SectionName;
   slots_[pred].Next = std::move(keep);
-  if (prepred >= 0) slots_[prepred].Next = target.SectionName;
+  if (prepred >= 0) Changing(prepred).Next = target.SectionName;
   RebuildOrder();
 }
 
@@ -238,11 +256,11 @@ void CommandTable::MoveCommandDown(int position) {
   const int last = LastPosition();
   if (position <= 0 || position >= last) return;
   // Before the last command, both neighbours are there.
-  ScriptCommand& target = slots_[displayOrder_[position]];
+  ScriptCommand& target = Changing(displayOrder_[position]);
   const int pred = FindPredecessor(target);
   const int succ = FindSuccessor(target);
-  slots_[pred].Next = slots_[succ].SectionName;
-  target.Next = slots_[succ].Next;
+  Changing(pred).Next = slots_[succ].SectionName;
+  target.Next = Changing(succ).Next;
   slots_[succ].Next = target.SectionName;
   RebuildOrder();
 }

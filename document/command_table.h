@@ -12,10 +12,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/script_command.h"
 
 namespace wavoria {
+
+class EditHistory;  // document/edit_history.h
 
 inline constexpr int kSlotCount = 512;
 inline constexpr std::string_view kDefaultScriptName = "Unbenanntes Skript";
@@ -26,10 +29,11 @@ class CommandTable {
  public:
   CommandTable();
 
-  // The record in slot s (0 to 511), or the edit buffer for -1.
+  // The record in slot s (0 to 511), or the edit buffer for -1. Every
+  // non-const access to a slot counts as a change for the table's history.
   ScriptCommand& Slot(int s);
   const ScriptCommand& Slot(int s) const;
-  ScriptCommand& Head() { return slots_[0]; }  // slot 0 always counts as in use
+  ScriptCommand& Head() { return Changing(0); }  // slot 0 always counts as in use
   const ScriptCommand& Head() const { return slots_[0]; }
   ScriptCommand& EditBuffer() { return editBuffer_; }
   const ScriptCommand& EditBuffer() const { return editBuffer_; }
@@ -59,6 +63,11 @@ class CommandTable {
   void RebuildOrder();
   // N, the position of the last command (0 for an empty script).
   int LastPosition() const;
+  // The display order from the head to the last command, and putting back
+  // one that RebuildOrder made for the slots as they are again: what undo
+  // does instead of walking the chain.
+  std::vector<std::int16_t> Order() const;
+  void RestoreOrder(const std::vector<std::int16_t>& order);
   // Every slot from this one on is empty.
   int SlotsInUse() const { return slotsInUse_; }
 
@@ -76,7 +85,23 @@ class CommandTable {
   void MoveCommandUp(int position);
   void MoveCommandDown(int position);
 
+  // The history that records the changes to this table while it records a
+  // step, or nullptr. A copy of a table starts without one, and assigning a
+  // table keeps the history of the table assigned to.
+  EditHistory* History() const { return history_.To; }
+  void SetHistory(EditHistory* history) { history_.To = history; }
+
  private:
+  struct HistoryLink {
+    EditHistory* To = nullptr;
+    HistoryLink() = default;
+    HistoryLink(const HistoryLink&) {}
+    HistoryLink& operator=(const HistoryLink&) { return *this; }
+  };
+
+  // Slot s, about to be changed: the history keeps what it holds now.
+  ScriptCommand& Changing(int s);
+
   std::array<ScriptCommand, kSlotCount> slots_;
   std::array<std::int32_t, kSlotCount> displayOrder_;
   // Slots from here on have never been handed out for writing since the last
@@ -85,6 +110,7 @@ class CommandTable {
   int slotsInUse_ = kSlotCount;
   int lastPosition_ = 0;  // LastPosition(), kept with the display order
   ScriptCommand editBuffer_;
+  HistoryLink history_;
 };
 
 }  // namespace wavoria

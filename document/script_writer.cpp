@@ -27,6 +27,22 @@ void AppendKeyLine(std::string& out, std::string_view key, const std::string& va
   if (!value.empty()) AppendValueLine(out, key, value);
 }
 
+// A command's block: the header, "Action=", its parameters, "Next=" when
+// wanted, and the empty line that ends it.
+void AppendBlock(std::string& out, const ScriptCommand& cmd, bool chainStart, bool withNext) {
+  if (chainStart) {
+    AppendLine(out, "[Execute]");
+  } else {
+    out.push_back('[');
+    out.append(cmd.SectionName);
+    AppendLine(out, "]");
+  }
+  AppendValueLine(out, "Action", cmd.Action);
+  for (const auto& p : kParameterKeys) AppendKeyLine(out, p.name, cmd.*p.field);
+  if (withNext) AppendValueLine(out, "Next", cmd.Next);
+  AppendLine(out, "");
+}
+
 }  // namespace
 
 std::string ScriptText(const CommandTable& table) {
@@ -41,19 +57,14 @@ std::string ScriptText(const CommandTable& table) {
   const int first = table.Head().Next.empty() ? -1 : table.FindSection(table.Head().Next);
   for (int s = 1; s < table.SlotsInUse(); ++s) {
     const ScriptCommand& cmd = table.Slot(s);
-    if (cmd.SectionName.empty()) continue;
-    if (s == first) {
-      AppendLine(out, "[Execute]");
-    } else {
-      out.push_back('[');
-      out.append(cmd.SectionName);
-      AppendLine(out, "]");
-    }
-    AppendValueLine(out, "Action", cmd.Action);
-    for (const auto& p : kParameterKeys) AppendKeyLine(out, p.name, cmd.*p.field);
-    AppendValueLine(out, "Next", cmd.Next);
-    AppendLine(out, "");
+    if (!cmd.SectionName.empty()) AppendBlock(out, cmd, s == first, true);
   }
+  return out;
+}
+
+std::string SectionText(const ScriptCommand& cmd) {
+  std::string out;
+  AppendBlock(out, cmd, false, false);
   return out;
 }
 

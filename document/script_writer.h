@@ -14,6 +14,10 @@ namespace wavoria {
 // The file's bytes.
 std::string ScriptText(const CommandTable& table);
 
+// One command's block as the file has it, under its own section name and
+// without its Next line, which names a section of its own script only.
+std::string SectionText(const ScriptCommand& cmd);
+
 // Writes the document to path atomically. Returns false when the file could
 // not be written; an earlier file at path is then left as it was.
 bool WriteScriptFile(const std::string& path, const CommandTable& table);

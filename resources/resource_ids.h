@@ -39,6 +39,14 @@
 #define IDM_MOVE_DOWN 10014
 #define IDM_DELETE_COMMAND 10015
 #define IDM_ABOUT 10017
+#define IDM_UNDO 10021
+#define IDM_REDO 10022
+#define IDM_CUT 10023
+#define IDM_COPY 10024
+#define IDM_PASTE 10025
+
+// Main editor window: its keys (an accelerator table, numbered as its menu).
+#define IDR_MAIN_KEYS 10000
 
 // Dialog "In Logdatei schreiben".
 #define IDD_LOG 4000

@@ -6,7 +6,10 @@
 #include "app/chooser_choices.h"
 #include "app/editor_rules.h"
 #include "document/command_kinds.h"
+#include "document/edit_history.h"
 #include "document/list_lines.h"
+#include "document/script_reader.h"
+#include "document/script_writer.h"
 #include "document/text.h"
 #include "test_support.h"
 
@@ -118,6 +121,123 @@ TEST(EditorRules, NotepadCommandLineAndAFullScript) {
   t.InsertCommand(1);
   EXPECT_FALSE(HasRoomForCommand(t));
   EXPECT_THAT(ScriptFullMessage(), ::testing::HasSubstr("bereits 511 Kommandos"));
+  EditHistory history;  // an Add that finds no room leaves no step open
+  t.SetHistory(&history);
+  EXPECT_EQ(AddFromEditBuffer(t, 1), std::nullopt);
+  EXPECT_FALSE(history.Recording());
+}
+
+// The worked example with a command that has every parameter at line 2.
+CommandTable ExampleWithEveryParameter() {
+  CommandTable t;
+  ParseScript(testing::kWorkedExample, testing::EditorActions(), t);
+  ResetEditBuffer(t);
+  t.EditBuffer().Action = "ExecProgram";
+  for (const ParameterKey& key : kParameterKeys) {
+    t.EditBuffer().*key.field = std::string(key.name) + " Wert äß";
+  }
+  AddFromEditBuffer(t, 2);
+  return t;
+}
+
+// Kopieren writes a command's section without Next, the whole script on the
+// script line, nothing on the end line; pasted, each command comes back
+// equal in every field but its name and links.
+TEST(Clipboard, ACopyPastedGivesTheCommandBack) {
+  const CommandTable t = ExampleWithEveryParameter();
+  EXPECT_EQ(CopiedText(t, 0), ScriptText(t));
+  EXPECT_EQ(CopiedText(t, 1), "[WIZ2]\r\nAction=EnableKeySupport\r\nEnable=True\r\n\r\n");
+  EXPECT_EQ(std::tuple(CopiedText(t, 5), CutText(t, 0), CutText(t, 5)),
+            std::tuple(std::nullopt, std::nullopt, std::nullopt));
+  for (int line = 1; line <= 4; ++line) {
+    SCOPED_TRACE(line);
+    CommandTable other;
+    const PasteOutcome pasted = PasteText(other, 1, *CopiedText(t, line), testing::EditorActions());
+    EXPECT_EQ(std::tuple(pasted.Line, pasted.Refusal, pasted.Warnings.size()),
+              std::tuple(1, "", 0u));
+    ScriptCommand expected = *t.CommandAt(line);
+    expected.SectionName = "WIZ0", expected.Next = "", expected.SlotIndex = 1;
+    EXPECT_EQ(*other.CommandAt(1), expected);
+  }
+}
+
+// A text written by hand (a comment, two loose sections, Linux line ends)
+// goes in front of the selected line in the order of the text, as one step
+// that undo takes back exactly; a whole script goes in its chain order,
+// without the sections its chain does not reach.
+TEST(Clipboard, PastedCommandsAreLinkedAsAddedOnesInOneStep) {
+  const std::string loose =
+      "; aus dem Forum\n[Start]\nAction=WriteToLog\nText=Hallo\n\n"
+      "[Ende]\nAction=SetDebugLevel\nLevel=2\nNext=Start\n";
+  const std::string script = std::string(testing::kWorkedExample) + "[Fern]\nAction=WriteToLog\n";
+  // clang-format off
+  const struct { const char* Name; std::string Text; int Line, Selected; const char* Shown; } cases[] = {
+      {"loose, on a command", loose, 3, 3, "a b Hallo 2 c"},
+      {"loose, on the script line", loose, 0, 1, "Hallo 2 a b c"},
+      {"loose, on the end line", loose, 4, 4, "a b c Hallo 2"},
+      {"a whole script", script, 2, 2, "a True Start 2 b c"}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    EditHistory history;
+    CommandTable t;
+    t.SetHistory(&history);
+    for (const char* text : {"c", "b", "a"}) AddLog(t, 1, text);
+    history.Clear();
+    const std::string before = ScriptText(t) + testing::ChainNames(t);
+    const PasteOutcome pasted = PasteText(t, c.Line, c.Text, testing::EditorActions());
+    EXPECT_EQ(pasted.Line, c.Selected);
+    std::string shown;
+    for (int p = 1; p <= t.LastPosition(); ++p) {
+      const ScriptCommand& cmd = *t.CommandAt(p);
+      shown += (p > 1 ? " " : "") + cmd.Text + cmd.Level + cmd.Enable;
+      EXPECT_TRUE(StartsWithIgnoreCase(cmd.SectionName, "WIZ")) << cmd.SectionName;
+    }
+    EXPECT_EQ(shown, c.Shown);
+    EXPECT_EQ(history.Steps(), 1u);
+    UndoStep(t);
+    EXPECT_EQ(ScriptText(t) + testing::ChainNames(t), before);
+  }
+}
+
+// Nothing is inserted, and the user is told why, without a command on the
+// clipboard or with more than the script has room for; what the reader
+// warns of in a file it warns of here too.
+TEST(Clipboard, RefusalsAndWarnings) {
+  std::string tooMany;
+  for (int i = 0; i < 512; ++i) tooMany += "[S" + std::to_string(i) + "]\r\nAction=WriteToLog\r\n";
+  // clang-format off
+  const struct { const char* Name; int Commands; std::string Text; std::string Refusal; } cases[] = {
+      {"empty", 0, "", "Die Zwischenablage enthält keine Kommandos."},
+      {"plain text", 0, "Einkaufsliste: Milch, Brot", "Die Zwischenablage enthält keine Kommandos."},
+      {"a section without Action", 0, "[A]\r\nText=x\r\n", "Die Zwischenablage enthält keine Kommandos."},
+      {"one too many", 510, "[A]\r\nAction=WriteToLog\r\n[B]\r\nAction=WriteToLog\r\n",
+       "Das Skript kann höchstens 511 Kommandos enthalten; es enthält schon 510, aus der "
+       "Zwischenablage kämen 2 dazu."},
+      {"more than a script holds", 0, tooMany,
+       "Das Skript kann höchstens 511 Kommandos enthalten; es enthält schon 0, aus der "
+       "Zwischenablage kämen mehr als 511 dazu."},
+      {"the last free slot", 510, "[A]\r\nAction=WriteToLog\r\n", ""}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    CommandTable t;
+    for (int i = 0; i < c.Commands; ++i) t.InsertCommand(1);
+    const std::string before = ScriptText(t);
+    const PasteOutcome pasted = PasteText(t, 1, c.Text, testing::EditorActions());
+    EXPECT_EQ(pasted.Refusal, c.Refusal);
+    EXPECT_EQ(pasted.Line.has_value(), c.Refusal.empty());
+    EXPECT_EQ(ScriptText(t) == before, !c.Refusal.empty());
+  }
+  // What opening the text as a file would say, lines included.
+  const std::string_view text = "[A]\r\nAction=Tanzen\r\nFarbe=blau\r\n";
+  CommandTable opened;
+  const std::vector<std::string> onOpening =
+      WarningTexts(ParseScript(text, testing::EditorActions(), opened), {});
+  ASSERT_EQ(onOpening.size(), 2u) << "an unknown action and an unknown key";
+  CommandTable t;
+  EXPECT_EQ(PasteText(t, 1, text, testing::EditorActions()).Warnings, onOpening);
+  EXPECT_EQ(PasteText(t, -1, "[A]\r\nAction=WriteToLog\r\n", {}).Line, std::nullopt);
 }
 
 }  // namespace

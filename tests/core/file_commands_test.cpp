@@ -33,6 +33,21 @@ TEST(FileCommandRules, PathsAreMadeAbsoluteAgainstTheBase) {
   EXPECT_EQ(AbsolutePath(std::string_view("\\\\srv", 1), "D:\\S"), "D:\\");  // only the view counts
 }
 
+// A name typed without extension while "Klavato-Skript" is the filter gets
+// ".script.wav", so that the add-on runs it; every other name stays.
+TEST(FileCommandRules, TheSaveChooserAddsTheScriptExtension) {
+  // clang-format off
+  const std::tuple<const char*, unsigned, const char*> cases[] = {
+      {"C:\\Spiel\\spielstart", 1, "C:\\Spiel\\spielstart.script.wav"}, {"C:\\a.b\\start", 0, "C:\\a.b\\start.script.wav"},
+      {"/home/a.b/start", 1, "/home/a.b/start.script.wav"}, {"C:start", 1, "C:start.script.wav"},
+      {"C:\\Spiel\\spielstart", 2, "C:\\Spiel\\spielstart"}, {"C:\\Spiel\\start.txt", 1, "C:\\Spiel\\start.txt"},
+      {"C:\\x.script.wav", 1, "C:\\x.script.wav"}, {"C:\\ende.", 1, "C:\\ende."}, {"", 1, ""}};
+  // clang-format on
+  for (const auto& [chosen, filter, saved] : cases) {
+    EXPECT_EQ(SavedScriptName(chosen, filter), saved) << chosen << ", filter " << filter;
+  }
+}
+
 TEST(FileCommandRules, UnsavedChangesAreDroppedOnlyAfterNeinOrASave) {
   // clang-format off
   struct Case { bool modified; Answer answer; bool saves, goesOn; const char* steps; };

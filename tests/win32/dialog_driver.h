@@ -101,18 +101,44 @@ inline void Click(HWND dialog, int id) {
 }
 
 // Presses and releases keys through the system's input queue, as the keyboard
-// does, `held` (if any) down all along, and lets the active dialog take them
-// (a window they open must not be modal: it would wait for a step that cannot run).
-inline void PressKeys(std::initializer_list<WORD> keys, WORD held = 0) {
-  HWND dialog = ActiveDialog();
+// does, the `held` keys down all along. The window with the focus takes them
+// when its loop runs next: the step returns, and a modal loop, the real
+// window's own, takes them (a window they open is answered by later steps).
+inline void SendKeys(std::initializer_list<WORD> keys, std::initializer_list<WORD> held = {}) {
   std::vector<INPUT> input;
   const auto add = [&](WORD key, DWORD up) {
     input.push_back({INPUT_KEYBOARD, {.ki = {key, 0, up}}});
   };
-  if (held != 0) add(held, 0);
+  for (WORD key : held) add(key, 0);
   for (WORD key : keys) add(key, 0), add(key, KEYEVENTF_KEYUP);
-  if (held != 0) add(held, KEYEVENTF_KEYUP);
+  for (WORD key : held) add(key, KEYEVENTF_KEYUP);
   SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
+}
+
+// Clicks a mouse button at a point on the screen, `count` times.
+inline void ClickAt(POINT screen, bool right = false, int count = 1) {
+  const DWORD down = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  const DWORD up = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  const LONG x = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  const LONG y = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  std::vector<INPUT> input = {
+      {INPUT_MOUSE, {.mi = {x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE}}}};
+  for (int i = 0; i < count; ++i) {
+    input.push_back({INPUT_MOUSE, {.mi = {0, 0, 0, down}}});
+    input.push_back({INPUT_MOUSE, {.mi = {0, 0, 0, up}}});
+  }
+  SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
+}
+
+// Sends keys as SendKeys does and lets the active dialog take them at once
+// (a window they open must not be modal: it would wait for a step that cannot run).
+inline void PressKeys(std::initializer_list<WORD> keys, WORD held = 0) {
+  HWND dialog = ActiveDialog();
+  if (held != 0) {
+    SendKeys(keys, {held});
+  } else {
+    SendKeys(keys);
+  }
   for (const DWORD end = GetTickCount() + 150; GetTickCount() < end; Sleep(5)) {
     for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
       if (!IsDialogMessageA(dialog, &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);

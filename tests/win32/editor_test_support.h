@@ -124,6 +124,13 @@ inline std::vector<std::string> Lines(HWND window) {
   return lines;
 }
 
+// The logged texts of the list, one letter per command.
+inline std::string Texts(HWND window) {
+  std::string texts;
+  for (const std::string& line : Lines(window)) texts += line.back();
+  return texts.substr(1, texts.size() - 2);
+}
+
 // Ends the main window through the wizard hand-off, which asks nothing
 // while the script has no unsaved changes.
 inline void CloseMainWindow(HWND window) {

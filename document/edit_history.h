@@ -1,0 +1,97 @@
+// Undo and redo for the document: each change is one step that keeps only
+// what it touched, the slots as they were before and after it and the
+// script's name, so that undoing or redoing a step costs what the step
+// touched and not the 512 slots.
+//
+// A step is recorded between Begin and Commit: while it runs, the table
+// tells the history (see CommandTable::SetHistory) of every slot just before
+// it first changes, and Commit takes those slots as they are afterwards.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "document/command_table.h"
+
+namespace wavoria {
+
+class EditHistory {
+ public:
+  // At most this many steps are kept, and fewer only while they would take
+  // more than kMaxBytes (or what the history is made with); the oldest go
+  // first, the newest always stays.
+  static constexpr std::size_t kMaxSteps = 1000;
+  static constexpr std::size_t kMaxBytes = std::size_t{48} << 20;
+
+  explicit EditHistory(std::size_t maxBytes = kMaxBytes) : maxBytes_(maxBytes) {}
+
+  // Starts a step on table, with line `line` selected. A step already
+  // started goes on.
+  void Begin(const CommandTable& table, int line);
+  // Ends the step: when it changed the document, or when `always` (a change
+  // that counts even though nothing differs), it becomes the newest step,
+  // with `line` to select after it, and the steps that could have been
+  // redone are dropped. Returns whether a step was recorded.
+  bool Commit(const CommandTable& table, int line, bool always = false);
+  bool Recording() const { return recording_; }
+
+  // Puts the document back as it was before the newest step, or does the
+  // next undone step again. Returns the line to select: the line selected
+  // when the step began, or the one it selected; nothing without such a step.
+  std::optional<int> Undo(CommandTable& table);
+  std::optional<int> Redo(CommandTable& table);
+
+  // Forgets every step; the document as it is counts as the one last read or
+  // saved.
+  void Clear();
+  // The document as it is now is the one last saved.
+  void MarkSaved() { savedAt_ = static_cast<long long>(done_); }
+  // Makes Modified say `modified`: the document is the one last saved, or it
+  // differs from its file, also where no step leads away from it.
+  void SetModified(bool modified) {
+    if (modified != Modified()) savedAt_ = modified ? -1 : static_cast<long long>(done_);
+  }
+  // Whether the document differs from the one last read or saved by a step.
+  bool Modified() const { return savedAt_ != static_cast<long long>(done_); }
+
+  std::size_t Steps() const { return steps_.size(); }
+  // The memory the steps take, allocations included.
+  std::size_t Bytes() const { return bytes_; }
+
+  // Called by the table before a slot first changes while a step runs.
+  void Keep(int slot, const ScriptCommand& before);
+
+ private:
+  struct KeptSlot {
+    int Slot = 0;
+    ScriptCommand Before;
+    ScriptCommand After;
+  };
+  struct Step {
+    std::vector<KeptSlot> Slots;
+    std::vector<std::int16_t> OrderBefore;  // the display order, so that undo and
+    std::vector<std::int16_t> OrderAfter;   // redo need not walk the chain
+    std::string NameBefore;
+    std::string NameAfter;
+    int LineBefore = 0;
+    int LineAfter = 0;
+    std::size_t Bytes = 0;
+  };
+
+  void DropOldest();
+
+  std::deque<Step> steps_;
+  std::size_t done_ = 0;   // the steps from the oldest up to here are done
+  long long savedAt_ = 0;  // done_ when last read or saved; -1: no longer reachable
+  std::size_t bytes_ = 0;
+  std::size_t maxBytes_;
+  bool recording_ = false;
+  Step current_;
+  std::vector<bool> kept_ = std::vector<bool>(kSlotCount);
+};
+
+}  // namespace wavoria

@@ -1,0 +1,170 @@
+#include "document/edit_history.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/editor_commands.h"
+#include "document/script_reader.h"
+#include "document/script_writer.h"
+#include "test_support.h"
+
+namespace wavoria {
+namespace {
+
+using testing::ChainNames;
+
+// What undo must bring back: every slot as the file has it, the slots in
+// use, the name and the chain.
+std::string State(const CommandTable& t) {
+  std::string state = ScriptText(t) + "| " + ChainNames(t) + " " +
+                      std::to_string(t.SlotAt(t.LastPosition() + 1)) + " |";
+  for (int s = 1; s < t.SlotsInUse(); ++s) {
+    if (!t.Slot(s).SectionName.empty()) state += " " + std::to_string(s);
+  }
+  return state;
+}
+
+// A table with its history, as the editor has them.
+struct Edited {
+  Edited() { Table.SetHistory(&History); }
+  CommandTable Table;
+  EditHistory History;
+};
+
+// Random sessions of every list command, the clipboard's, rename and the
+// read-back after Notepad, with undos, redos and saves in between, against
+// the snapshot of the document after each step: undo and redo give back
+// exactly that document and the line the step began or ended on, and
+// Modified is false exactly at the step last saved.
+TEST(EditHistory, RandomSessionsAgainstSnapshots) {
+  for (unsigned seed = 1; seed <= 6; ++seed) {
+    SCOPED_TRACE(seed);
+    std::mt19937 random(seed);
+    auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    Edited e;
+    CommandTable& t = e.Table;
+    std::vector<std::string> states{State(t)};
+    std::vector<std::pair<int, int>> lines{{0, 0}};  // per step: the line before, after
+    std::size_t at = 0, saved = 0;
+    for (int round = 0; round < 400; ++round) {
+      const int line = pick(t.LastPosition() + 2);
+      const int kind = pick(12);
+      std::optional<int> after;
+      if (kind == 0) {
+        after = UndoStep(t);
+        ASSERT_EQ(after.has_value(), at > 0);
+        if (after) {
+          EXPECT_EQ(*after, lines[at].first);
+          --at;
+        }
+      } else if (kind == 1) {
+        after = RedoStep(t);
+        ASSERT_EQ(after.has_value(), at + 1 < states.size());
+        if (after) {
+          EXPECT_EQ(*after, lines[++at].second);
+        }
+      } else if (kind == 2) {
+        e.History.MarkSaved(), saved = at;
+      } else {
+        const std::string text = "t" + std::to_string(round);
+        if (kind == 3 || kind == 4) {
+          ResetEditBuffer(t);
+          t.EditBuffer().Action = "WriteToLog", t.EditBuffer().Text = text;
+          after = AddFromEditBuffer(t, line);
+        } else if (kind == 5) {
+          after = DeleteAt(t, line);
+        } else if (kind == 6) {
+          after = MoveUpAt(t, line);
+        } else if (kind == 7) {
+          after = MoveDownAt(t, line);
+        } else if (kind == 8) {  // an edit, or a rename that may keep the name
+          const int edited = pick(3) == 0 ? 0 : line;
+          const EditTarget target = edited == 0 ? EditTarget{EditTarget::kRename, 6000}
+                                    : edited <= t.LastPosition()
+                                        ? EditTarget{EditTarget::kDialog, 4000}
+                                        : EditTarget{};
+          BeginEdit(t, edited, target);
+          if (edited == 0 && pick(4) != 0) t.ScriptName = text;
+          t.EditBuffer().Text = text;
+          if (pick(4) == 0) CancelEditBuffer(t);
+          after = FinishEdit(t, edited, target);
+        } else if (kind == 9) {  // a copy pasted, or a command cut
+          const std::optional<std::string> copied = CopiedText(t, pick(t.LastPosition() + 2));
+          after =
+              copied ? PasteText(t, line, *copied, testing::EditorActions()).Line : std::nullopt;
+        } else if (kind == 10) {
+          after = CutText(t, line) ? DeleteAt(t, line) : std::nullopt;
+        } else {  // read back as Notepad left it: a command changed, or nothing
+          const std::string before = State(t);
+          CommandTable edited = t;
+          if (t.LastPosition() > 0 && pick(2) == 0) edited.CommandAt(1)->Text = text;
+          const std::string file = ScriptText(edited);
+          ASSERT_TRUE(ReadBackAsOneStep(t, line, [&] {
+            ParseScript(file, testing::EditorActions(), t);
+            return true;
+          }));
+          if (State(t) != before) after = 0;  // no step when nothing changed
+        }
+        if (after) {
+          if (saved > at) saved = SIZE_MAX;  // the saved document was undone and is gone
+          states.erase(states.begin() + long(++at), states.end());
+          lines.resize(at);
+          states.push_back(State(t)), lines.emplace_back(kind == 8 ? *after : line, *after);
+        }
+      }
+      ASSERT_EQ(State(t), states[at]) << "round " << round << " kind " << kind;
+      ASSERT_EQ(e.History.Modified(), at != saved) << "round " << round;
+    }
+  }
+}
+
+// The oldest steps go once 1,000 are kept: the document after the fifth step
+// is as far back as undo goes, and the state saved before them is gone.
+TEST(EditHistory, KeepsTheNewestThousandSteps) {
+  Edited e;
+  CommandTable& t = e.Table;
+  ResetEditBuffer(t);
+  for (int i = 0; i < 2; ++i) AddFromEditBuffer(t, 1);
+  std::string chains[6];
+  for (int i = 0; i < 1003; ++i) {
+    if (i < 6) chains[i] = ChainNames(t);
+    ASSERT_TRUE(MoveDownAt(t, 1));
+  }
+  EXPECT_EQ(e.History.Steps(), 1000u);
+  for (int i = 0; i < 1000; ++i) ASSERT_TRUE(UndoStep(t)) << i;
+  EXPECT_EQ(UndoStep(t), std::nullopt);
+  EXPECT_EQ(ChainNames(t), chains[3]);
+  EXPECT_TRUE(e.History.Modified());
+  e.History.Clear();
+  EXPECT_EQ(std::tuple(e.History.Steps(), e.History.Modified(), RedoStep(t)),
+            std::tuple(0u, false, std::nullopt));
+}
+
+// Steps larger than the history may hold push the oldest out, but the newest
+// is always kept.
+TEST(EditHistory, KeepsWithinItsMemory) {
+  for (const std::size_t size : {std::size_t{8} << 10, std::size_t{100} << 10}) {
+    SCOPED_TRACE(size);
+    EditHistory history(64 << 10);
+    CommandTable t;
+    t.SetHistory(&history);
+    ResetEditBuffer(t);
+    t.EditBuffer().Action = "WriteToLog";
+    AddFromEditBuffer(t, 1);
+    const EditTarget target{EditTarget::kDialog, 4000};
+    for (char c = 'a'; c <= 'z'; ++c) {
+      BeginEdit(t, 1, target);
+      t.EditBuffer().Text.assign(size, c);
+      FinishEdit(t, 1, target);
+    }
+    EXPECT_LE(history.Bytes(), size < (32 << 10) ? 64u << 10 : 2 * size + 4096);
+    EXPECT_GE(history.Steps(), 1u);
+    EXPECT_LT(history.Steps(), 5u);
+    UndoStep(t);
+    EXPECT_EQ(t.CommandAt(1)->Text[0], 'y');
+  }
+}
+
+}  // namespace
+}  // namespace wavoria

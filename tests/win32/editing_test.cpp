@@ -1,0 +1,294 @@
+// Editing as makers expect, driven for real under Wine: the main window's keys
+// by SendInput through its own modal loop, Enter, the double-click and the
+// context menu by mouse and keyboard, undo and redo with the modified flag,
+// the real clipboard, and the save chooser adding ".script.wav".
+#include <windows.h>
+// windows.h first: dlgs.h needs its types.
+#include <dlgs.h>
+#include <gtest/gtest.h>
+
+#include "app/editor_rules.h"
+#include "document/script_reader.h"
+#include "document/text.h"
+#include "editor_test_support.h"
+
+namespace wavoria {
+namespace {
+
+using namespace testing;
+using EditingKeys = EditorWindows;
+using Clipboard = EditorWindows;
+using SaveChooser = EditorWindows;
+
+// The screen point in the middle of a line of the list.
+POINT PointOfLine(HWND w, int line) {
+  RECT r{};
+  SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_GETITEMRECT, line, LPARAM(&r));
+  POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ClientToScreen(GetDlgItem(w, IDC_MAIN_LIST), &p);
+  return p;
+}
+
+// The open popup menu's rectangle on the screen; empty without one.
+RECT OpenMenu() {
+  RECT r{};
+  HWND menu = FindWindowA("#32768", nullptr);
+  if (menu != nullptr && IsWindowVisible(menu)) GetWindowRect(menu, &r);
+  return r;
+}
+
+// The clipboard's text, and whether it is offered as Unicode text too.
+std::pair<std::string, bool> ClipboardText() {
+  std::string text = "<busy>";
+  if (!OpenClipboard(nullptr)) return {text, false};
+  HANDLE data = GetClipboardData(CF_TEXT);
+  text = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : "";
+  if (data != nullptr) GlobalUnlock(data);
+  CloseClipboard();
+  return {text, IsClipboardFormatAvailable(CF_UNICODETEXT) != 0};
+}
+
+// Puts text on the clipboard as a Unicode text editor does.
+void PutUnicodeText(const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);
+  CloseClipboard();
+}
+
+// Each key does what its menu item or button does, with the same refusals,
+// and leaves the focus on the list; the modified flag follows undo and redo
+// back to the saved script. Every key is sent while the window's own modal
+// loop runs, and the step after it sees the result.
+TEST_F(EditingKeys, EachKeyDoesWhatItsMenuItemDoes) {
+  TempFolder folder("keys");
+  const std::string path = folder.File("a.script.wav"), other = folder.File("b.script.wav"),
+                    third = folder.File("o.script.wav");
+  for (const char* text : {"a", "b", "c"}) AppendLog(text);
+  App().DocumentPath = path;
+  WriteFile(third, "[Execute]\r\nAction=WriteToLog\r\nText=o\r\n");
+  ChooserStub chooser({other, third});
+  const WORD ctrl = VK_CONTROL, shift = VK_SHIFT, alt = VK_MENU;
+  // File: the script's file while the key is sent (0 a, 1 b, 2 o, 3 none).
+  // clang-format off
+  const struct { int File, Select; WORD Key; std::initializer_list<WORD> Held; const char* Texts; int Selected; bool Modified; } rows[] = {
+      {0, 2, VK_DELETE, {}, "ac", 1, true},        {0, 3, 'Z', {ctrl}, "abc", 2, false},
+      {0, 0, 'Y', {ctrl}, "ac", 1, true},          {0, 1, 'Z', {ctrl}, "abc", 2, false},
+      {0, 1, 'Z', {ctrl, shift}, "ac", 1, true},   {0, 2, VK_UP, {alt}, "ca", 1, true},
+      {0, 1, VK_UP, {alt}, "ca", 1, true},         {0, 1, VK_DOWN, {alt}, "ac", 2, true},
+      {0, 2, VK_DOWN, {alt}, "ac", 2, true},       {0, 0, VK_DELETE, {}, "ac", 0, true},
+      {0, 3, VK_DELETE, {}, "ac", 3, true},        {0, 0, 'X', {ctrl}, "ac", 0, true},
+      {0, 1, 'X', {ctrl}, "c", 0, true},           {0, 2, 'V', {ctrl}, "ca", 2, true},
+      {0, 1, 'C', {ctrl}, "ca", 1, true},          {0, 0, 'V', {ctrl}, "cca", 1, true},
+      {0, 0, VK_INSERT, {}, "cca", 0, true},       {0, 1, 'S', {ctrl}, "cca", 1, false},
+      {0, 1, 'Z', {ctrl}, "ca", 0, true},          {0, 1, 'Y', {ctrl}, "cca", 1, false},
+      {0, 3, 'S', {ctrl, shift}, "cca", 3, false}, {1, 4, VK_F2, {}, "cca", 4, false},
+      {1, 2, 'O', {ctrl}, "o", 0, false},          {2, 0, 'Z', {ctrl}, "o", 0, false},
+      {2, 1, 'N', {ctrl}, "", 0, false},           {3, 0, 'Z', {ctrl}, "", 0, false}};
+  // clang-format on
+  const std::string files[] = {path, other, third, ""};
+  const auto* previous = static_cast<const std::remove_reference_t<decltype(rows[0])>*>(nullptr);
+  auto check = [&previous](HWND w) {
+    EXPECT_EQ(std::tuple(Texts(w), SelectedLine(w), App().Modified, GetFocus()),
+              std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
+                         GetDlgItem(w, IDC_MAIN_LIST)))
+        << "key " << previous->Key << " on line " << previous->Select;
+  };
+  for (const auto& row : rows) {
+    driver.Then(WindowTitle(files[row.File]), [&row, &previous, check](HWND w) {
+      if (previous != nullptr) check(w);
+      previous = &row;
+      SetForegroundWindow(w), SelectLine(w, row.Select);
+      SetFocus(GetDlgItem(w, IDC_MAIN_UP));  // the keys work wherever the focus is
+      SendKeys({row.Key}, row.Held);
+    });
+  }
+  FinishWith(driver, WindowTitle(""), check);
+  EXPECT_NE(FileBytes(other), "<missing>");  // Strg+Umschalt+S wrote it
+}
+
+// Enter and a double-click edit a line (the script line is renamed, the end
+// line and the room below the lines do nothing); a right-click selects its
+// line and opens the "Bearbeiten" menu there, Umschalt+F10 and the
+// context-menu key at the selected line; Esc closes nothing.
+TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
+  for (const char* text : {"a", "b", "c"}) AppendLog(text);
+  const std::string title = WindowTitle("");
+  auto on = [&](auto act) {
+    driver.Then(title, [act](HWND w) {
+      SetForegroundWindow(w);
+      act(w, GetDlgItem(w, IDC_MAIN_LIST));
+    });
+  };
+  auto cancelLog = [&](const char* shown) {
+    driver.Then("In Logdatei schreiben", [shown](HWND d) {
+      EXPECT_EQ(GetItemText(d, IDC_LOG_TEXT), shown);
+      Click(d, IDC_LOG_CANCEL);
+    });
+  };
+  on([](HWND w, HWND list) { SelectLine(w, 1), SetFocus(list), SendKeys({VK_RETURN}); });
+  cancelLog("a");
+  on([](HWND w, HWND) { SelectLine(w, 0), SendKeys({VK_RETURN}); });
+  driver.Then("Skript umbenennen", [](HWND d) { Click(d, IDC_RENAME_CANCEL); });
+  on([](HWND w, HWND) {
+    EXPECT_TRUE(App().Modified);  // a rename counts even when cancelled
+    SelectLine(w, 4), SendKeys({VK_RETURN, VK_ESCAPE});
+  });
+  // After Alt+Pfeil oben the list has the keys, not the menu bar, also when
+  // Alt is let go first, as a quick hand does.
+  on([](HWND w, HWND list) {
+    SelectLine(w, 3), SetFocus(list);
+    INPUT keys[] = {{INPUT_KEYBOARD, {.ki = {VK_MENU, 0, 0}}},
+                    {INPUT_KEYBOARD, {.ki = {VK_UP, 0, 0}}},
+                    {INPUT_KEYBOARD, {.ki = {VK_MENU, 0, KEYEVENTF_KEYUP}}},
+                    {INPUT_KEYBOARD, {.ki = {VK_UP, 0, KEYEVENTF_KEYUP}}}};
+    SendInput(4, keys, sizeof(INPUT));
+  });
+  on([](HWND, HWND) { SendKeys({VK_DOWN}); });
+  on([](HWND w, HWND) {
+    EXPECT_EQ(std::pair(Texts(w), SelectedLine(w)), std::pair(std::string("acb"), 3));
+    SendKeys({VK_UP}, {VK_MENU});  // back, for what follows
+  });
+  on([](HWND w, HWND) { ClickAt(PointOfLine(w, 2), false, 2); });
+  cancelLog("b");
+  // F2 edits and Einfg adds, as their buttons do; a dialog keeps its own
+  // keys: Entf there deletes the selected text, not the command.
+  on([](HWND w, HWND) { SelectLine(w, 1), SendKeys({VK_F2}); });
+  driver.Then("In Logdatei schreiben", [](HWND d) {
+    SetFocus(GetDlgItem(d, IDC_LOG_TEXT));
+    SendDlgItemMessageA(d, IDC_LOG_TEXT, EM_SETSEL, 0, -1);
+    SendKeys({VK_DELETE});
+  });
+  driver.Then("In Logdatei schreiben", [](HWND d) {
+    EXPECT_EQ(std::pair(GetItemText(d, IDC_LOG_TEXT), App().Document.LastPosition()),
+              std::pair(std::string(), 3));
+    Click(d, IDC_LOG_CANCEL);
+  });
+  on([](HWND w, HWND) { SelectLine(w, 2), SendKeys({VK_INSERT}); });
+  driver.Then("Kommando hinzufügen", [](HWND d) { Click(d, IDC_CHOOSER_KEY_ON); });
+  on([](HWND w, HWND) {
+    EXPECT_EQ(Lines(w).at(2), "<> Tastensupport aktivieren");
+    SendKeys({'Z'}, {VK_CONTROL});
+  });
+  on([](HWND, HWND list) {
+    RECT r{};
+    GetClientRect(list, &r);
+    POINT below{r.right / 2, r.bottom - 4};
+    ClientToScreen(list, &below);
+    ClickAt(below, false, 2);
+  });
+  static POINT clicked;
+  on([](HWND w, HWND) { SelectLine(w, 0), ClickAt(clicked = PointOfLine(w, 3), true); });
+  on([](HWND w, HWND) {  // while the menu is open
+    const RECT menu = OpenMenu();
+    EXPECT_EQ(std::tuple(menu.left, menu.top, SelectedLine(w)),
+              std::tuple(clicked.x, clicked.y, 3));
+    SendKeys({'L'});  // "Kommando &löschen"
+  });
+  on([](HWND w, HWND) {
+    EXPECT_EQ(std::pair(Texts(w), SelectedLine(w)), std::pair(std::string("ab"), 2));
+  });
+  for (WORD key : {VK_F10, VK_APPS}) {
+    on([key](HWND w, HWND) {
+      SelectLine(w, 1), SendKeys({key}, key == VK_F10 ? std::initializer_list<WORD>{VK_SHIFT}
+                                                      : std::initializer_list<WORD>{});
+    });
+    on([key](HWND, HWND list) {
+      RECT line{};
+      SendMessageA(list, LB_GETITEMRECT, 1, LPARAM(&line));
+      MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&line), 2);
+      const RECT menu = OpenMenu();
+      EXPECT_EQ(std::tuple(menu.top, menu.left > line.left, menu.left < line.right),
+                std::tuple(line.bottom, true, true))
+          << "key " << key;
+      SendKeys({VK_ESCAPE});
+    });
+  }
+  FinishWith(driver, title, [](HWND w) {
+    EXPECT_EQ(std::tuple(OpenMenu().right, Texts(w)), std::tuple(0, std::string("ab")));
+  });
+}
+
+// Kopieren puts the section on the real clipboard, which offers it as Unicode
+// text too; what a text editor put there is pasted with its umlauts; a text
+// without commands is refused and one with unknown keys warned about, as a
+// file is; in the details text Strg+C copies text, and Strg+Z still undoes.
+TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
+  for (const char* text : {"a", "b", "c"}) AppendLog(text);
+  const std::string title = WindowTitle("");
+  driver.Then(title, [](HWND w) {
+    SetForegroundWindow(w), SelectLine(w, 2), SendKeys({'C'}, {VK_CONTROL});
+  });
+  driver.Then(title, [](HWND w) {
+    const std::string section = "[WIZ1]\r\nAction=WriteToLog\r\nText=b\r\n\r\n";
+    EXPECT_EQ(ClipboardText(), std::pair(section, true));
+    PutUnicodeText(L"; aus dem Editor\n[Neu]\nAction=WriteToLog\nText=Gr\u00fc\u00dfe\n");
+    SelectLine(w, 4), SendKeys({'V'}, {VK_CONTROL});
+  });
+  driver.Then(title, [](HWND w) {
+    EXPECT_EQ(std::pair(Lines(w).at(4), SelectedLine(w)),
+              std::pair(std::string("<> In Logdatei schreiben: Grüße"), 4));
+    PutUnicodeText(L"Hallo");
+    SendKeys({'V'}, {VK_CONTROL});
+  });
+  ThenBox(driver, "Wavoria", "Die Zwischenablage enthält keine Kommandos.", IDI_EXCLAMATION, {IDOK},
+          IDOK);
+  driver.Then(title, [](HWND w) {
+    EXPECT_EQ(std::pair(Texts(w), GetFocus()),
+              std::pair(std::string("abce"), GetDlgItem(w, IDC_MAIN_LIST)));
+    PutUnicodeText(L"[X]\r\nAction=WriteToLog\r\nText=x\r\nFarbe=blau\r\n");
+    SendKeys({'V'}, {VK_CONTROL});
+  });
+  CommandTable opened;  // the paste warns as opening the text as a file would
+  ThenBox(driver, "Wavoria",
+          WarningTexts(ParseScript("[X]\r\nAction=WriteToLog\r\nText=x\r\nFarbe=blau\r\n",
+                                   App().Tables.Actions, opened),
+                       {})
+              .at(0),
+          IDI_EXCLAMATION, {IDOK}, IDOK);
+  driver.Then(title, [](HWND w) {  // in the details text Strg+C copies its selection
+    SetFocus(GetDlgItem(w, IDC_MAIN_DETAILS_TEXT));
+    SendDlgItemMessageA(w, IDC_MAIN_DETAILS_TEXT, EM_SETSEL, 0, -1);
+    SendKeys({'C'}, {VK_CONTROL});
+  });
+  driver.Then(title, [](HWND w) {
+    EXPECT_EQ(ClipboardText().first, GetItemText(w, IDC_MAIN_DETAILS_TEXT));
+    SendKeys({'Z'}, {VK_CONTROL});
+  });
+  FinishWith(driver, title, [](HWND w) { EXPECT_EQ(Texts(w), "abce"); });
+}
+
+// The real save chooser: a name typed without extension is saved as a
+// script, and the question before replacing names that file; under "Alle
+// Dateien" the name stays as typed.
+TEST_F(SaveChooser, ANameWithoutExtensionIsSavedAsAScript) {
+  TempFolder folder("save-chooser");
+  App().DocumentPath = folder.File("alt.script.wav");
+  const std::string script = folder.File("spielstart.script.wav");
+  auto type = [](const char* name, int filter) {
+    return [=](HWND d) {
+      SendDlgItemMessageA(d, cmb1, CB_SETCURSEL, filter, 0);  // as a user's choice ends
+      SendMessageA(d, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), LPARAM(GetDlgItem(d, cmb1)));
+      SetDlgItemTextA(d, edt1, name);
+      Click(d, IDOK);
+    };
+  };
+  std::string chosen;
+  const auto save = [&] { chosen = ChooseScriptToSave(nullptr); };
+  driver.Then("Skript speichern", type("spielstart", 0));
+  ASSERT_TRUE(driver.Run(save)) << driver.Problems();
+  EXPECT_TRUE(EqualsIgnoreCase(chosen, script)) << chosen;
+  WriteFile(script, "alt");
+  driver.Then("Skript speichern", type("spielstart", 0));
+  ThenBox(driver, "Skript speichern", OverwriteQuestion(script), IDI_EXCLAMATION, {IDYES, IDNO},
+          IDNO);
+  driver.Then("Skript speichern", type("spielstart", 1));
+  ASSERT_TRUE(driver.Run(save)) << driver.Problems();
+  EXPECT_TRUE(EqualsIgnoreCase(chosen, folder.File("spielstart"))) << chosen;
+}
+
+}  // namespace
+}  // namespace wavoria

@@ -3,7 +3,6 @@
 // hand-off, and exit.
 #include "app/app_state_win.h"
 #include "app/command_list_view_win.h"
-#include "app/details_button_win.h"
 #include "app/dialog_registry_win.h"
 #include "app/editor_commands.h"
 #include "app/editor_rules.h"
@@ -171,15 +170,10 @@ BOOL OnCommand(HWND window, int id) {
 
 }  // namespace
 
-INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
   switch (message) {
     case WM_INITDIALOG:
       return Initialise(window);
-    case WM_MEASUREITEM:
-      return MeasureCommandLine(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam));
-    case WM_DRAWITEM:
-      return DrawCommandLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)) ||
-             DrawDetailsButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
     case WM_CLOSE:
       LeaveProgram(window);
       return TRUE;

@@ -96,29 +96,9 @@ HICON LoadProgramIcon(int id, int size) {
                                        size, size, size == 0 ? LR_DEFAULTSIZE : 0));
 }
 
-int FontLineHeight(HWND window) {
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  return static_cast<int>(metrics.tmHeight);
-}
-
 void SetSmallIcon(HWND window, int id) {
   HICON icon = LoadProgramIcon(id, GetSystemMetrics(SM_CXSMICON));
   if (icon != nullptr) SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
-
-UINT DrawItemState(HWND control, bool focusedItem) {
-  UINT state = 0;
-  if (focusedItem && GetFocus() == control) state |= ODS_FOCUS;
-  if (!IsWindowEnabled(control)) state |= ODS_DISABLED;
-  if ((SendMessageA(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) {
-    state |= ODS_NOFOCUSRECT;
-  }
-  return state;
 }
 
 }  // namespace wavoria

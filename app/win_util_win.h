@@ -49,13 +49,4 @@ void SetSmallIcon(HWND window, int id);
 // Loads icon resource `id` at the given size (0: the system's large size).
 HICON LoadProgramIcon(int id, int size = 0);
 
-// The height of a line in the font of `window` (0 if it cannot be read).
-int FontLineHeight(HWND window);
-
-// For painting an owner-drawn control at once, the states that its
-// WM_DRAWITEM would report besides selection: ODS_FOCUS when the control has
-// the focus and `focusedItem` (the item painted is the one with the focus),
-// ODS_DISABLED, and ODS_NOFOCUSRECT while focus rectangles are hidden.
-UINT DrawItemState(HWND control, bool focusedItem = true);
-
 }  // namespace wavoria

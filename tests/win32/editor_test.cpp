@@ -7,9 +7,6 @@
 // windows.h first: dlgs.h needs its types.
 #include <dlgs.h>
 #include <gtest/gtest.h>
-#include <uxtheme.h>
-
-#include <set>
 
 #include "app/editor_rules.h"
 #include "app/win_util_win.h"
@@ -87,57 +84,6 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
     PressKeys({'E'}, VK_MENU);
     PressKeys({VK_UP, 'S'});
     EXPECT_EQ(std::pair(GetFocus(), SelectedLine(w)), std::pair(GetDlgItem(w, IDC_MAIN_LIST), 0));
-  });
-}
-
-TEST_F(MainWindow, ALongDetailsTextIsShownWithAScrollBarAndKeepsTheFocus) {
-  AppendLog("kurz");
-  std::string words;
-  for (int i = 0; i < 200; ++i) words += "Wort ";
-  AppendLog(words);
-  FinishWith(driver, WindowTitle(""), [&](HWND w) {
-    HWND whole = GetDlgItem(w, IDC_MAIN_DETAILS_TEXT);
-    HWND scrolling = GetDlgItem(w, IDC_MAIN_LONG_DETAILS);
-    auto shown = [&] { return std::pair(IsWindowVisible(whole) != 0, GetFocus()); };
-    SelectLine(w, 2);
-    EXPECT_EQ(std::pair(IsWindowVisible(scrolling) != 0, GetItemText(w, IDC_MAIN_LONG_DETAILS)),
-              std::pair(true, "In Logdatei schreiben\r\nText: '" + words + "'"));
-    SetFocus(scrolling);  // as when the maker clicked into the text
-    SelectLine(w, 1);
-    EXPECT_EQ(shown(), std::pair(true, whole));
-    EXPECT_FALSE(IsWindowVisible(scrolling));
-  });
-}
-
-TEST_F(MainWindow, TheDetailsButtonShowsTheSelectedKindsIconAsARepaintDoes) {
-  AppendLog("a");
-  FinishWith(driver, WindowTitle(""), [](HWND w) {
-    HWND button = GetDlgItem(w, IDC_MAIN_DETAILS_BUTTON);
-    // Without the mouse, then with the mouse over the button and after it left.
-    const UINT mouse[] = {0, WM_MOUSEHOVER, WM_MOUSELEAVE};
-    std::set<std::vector<DWORD>> looks[3];
-    for (int step = 0; step < 3; ++step) {
-      if (mouse[step] != 0) {
-        SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
-        SendMessageA(button, mouse[step], 0, MAKELPARAM(4, 4));
-        UpdateWindow(button);
-      }
-      const bool hot = mouse[step] == WM_MOUSEHOVER;
-      EXPECT_EQ((SendMessageA(button, BM_GETSTATE, 0, 0) & BST_HOT) != 0, hot);
-      for (int line : {1, 2, 0, 1}) {  // a log command, the end line, the script line
-        SelectLine(w, line);
-        const std::vector<DWORD> shown = WindowPicture(button);
-        RedrawWindow(button, nullptr, nullptr, kFullRepaint);
-        EXPECT_EQ(shown, WindowPicture(button)) << "line " << line << (hot ? ", hot" : "");
-        looks[step].insert(shown);
-      }
-      EXPECT_EQ(looks[step].size(), 3u);
-    }
-    EXPECT_EQ(looks[2], looks[0]);
-    // With a theme, a button under the mouse looks hot, as the other buttons do.
-    if (IsThemeActive()) {
-      EXPECT_NE(looks[1], looks[0]);
-    }
   });
 }
 

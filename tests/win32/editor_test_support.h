@@ -161,4 +161,50 @@ inline void ThenBox(DialogDriver& driver, const std::string& title, const std::s
   });
 }
 
+// Runs this test program again with `arguments` as a second process and waits
+// for it, answering the messages it sends meanwhile. True when it ended in
+// time with exit code 0.
+inline bool RunProgram(const std::string& arguments, DWORD limitMs = 20000) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string line = "\"" + std::string(self) + "\" " + arguments;
+  STARTUPINFOA startup = {sizeof startup};
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    ADD_FAILURE() << "cannot start " << line;
+    return false;
+  }
+  DWORD code = 1;
+  for (const DWORD end = GetTickCount() + limitMs; GetTickCount() < end;) {
+    if (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT) == WAIT_OBJECT_0) {
+      GetExitCodeProcess(process.hProcess, &code);
+      break;
+    }
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) DispatchMessageA(&msg);
+  }
+  if (code == STILL_ACTIVE || WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0) {
+    ADD_FAILURE() << "the second process did not end in time: " << line;
+    TerminateProcess(process.hProcess, 1);
+  }
+  CloseHandle(process.hThread), CloseHandle(process.hProcess);
+  return code == 0;
+}
+
+// A text of the program (Windows-1252) in UTF-8, as a Unicode program sees it.
+inline std::string Utf8Of(const std::string& text) {
+  std::wstring wide(text.size(), L'\0');
+  wide.resize(
+      MultiByteToWideChar(1252, 0, text.data(), int(text.size()), wide.data(), int(wide.size())));
+  std::string utf8(wide.size() * 3, '\0');
+  utf8.resize(WideCharToMultiByte(CP_UTF8, 0, wide.data(), int(wide.size()), utf8.data(),
+                                  int(utf8.size()), nullptr, nullptr));
+  return utf8;
+}
+
+// The second process of ListBox.AnotherProgramReadsEveryLine: writes to `file`
+// whether the list box has LBS_HASSTRINGS, then each line as LB_GETTEXT gives
+// it to an ANSI program and, in UTF-8, to a Unicode program. Returns the exit code.
+int ReadListAsAnotherProgram(HWND list, const std::string& file);
+
 }  // namespace wavoria::testing

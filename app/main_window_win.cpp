@@ -9,6 +9,7 @@
 #include "app/editor_windows_win.h"
 #include "app/file_commands_win.h"
 #include "app/win_util_win.h"
+#include "app/window_layout_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "resources/resource_ids.h"
 
@@ -109,6 +110,7 @@ BOOL Initialise(HWND window) {
   AppState& app = App();
   app.MainWindow = window;
   SetSmallIcon(window, IDI_WAVORIA);
+  RememberStartLayout(window);
   if (!app.ScriptToOpen.empty()) {
     const std::string path = std::move(app.ScriptToOpen);
     app.ScriptToOpen.clear();
@@ -170,10 +172,16 @@ BOOL OnCommand(HWND window, int id) {
 
 }  // namespace
 
-INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
       return Initialise(window);
+    case WM_GETMINMAXINFO:
+      LimitToStartSize(window, *reinterpret_cast<MINMAXINFO*>(lparam));
+      return TRUE;
+    case WM_SIZE:
+      FollowWindowSize(window);
+      return TRUE;
     case WM_CLOSE:
       LeaveProgram(window);
       return TRUE;

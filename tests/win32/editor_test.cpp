@@ -87,6 +87,48 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   });
 }
 
+// The window grows: the list with it, the buttons and the details along its
+// right edge. Every step of a resize leaves it painted as a full repaint
+// paints it, and it cannot be made smaller than at its start.
+TEST_F(MainWindow, GrowsWithTheListAndKeepsTheButtonsToTheRight) {
+  for (int i = 0; i < 40; ++i) AppendLog("Zeile " + std::to_string(i));
+  FinishWith(driver, WindowTitle(""), [](HWND w) {
+    auto place = [w](int id) {
+      RECT r{};
+      GetWindowRect(GetDlgItem(w, id), &r);
+      MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
+      return std::tuple(r.left, r.top, r.right, r.bottom);
+    };
+    auto size = [](HWND window, bool client) {
+      RECT r{};
+      client ? GetClientRect(window, &r) : GetWindowRect(window, &r);
+      return std::pair(r.right - r.left, r.bottom - r.top);
+    };
+    const auto [width, height] = size(w, false);
+    const auto [clientWidth, clientHeight] = size(w, true);
+    const auto [listLeft, listTop, listRight, listBottom] = place(IDC_MAIN_LIST);
+    const auto [deleteLeft, deleteTop, deleteRight, deleteBottom] = place(IDC_MAIN_DELETE);
+    const auto [textLeft, textTop, textRight, textBottom] = place(IDC_MAIN_DETAILS_TEXT);
+    for (int step = 1; step <= 5; ++step) {  // as when the maker drags the corner
+      SetWindowPos(w, nullptr, 0, 0, width + 37 * step, height + 23 * step,
+                   SWP_NOMOVE | SWP_NOZORDER);
+      const std::vector<DWORD> shown = WindowPicture(w);
+      RedrawWindow(w, nullptr, nullptr, kFullRepaint | RDW_ALLCHILDREN);
+      ASSERT_EQ(shown, WindowPicture(w)) << "step " << step << ": something was left unpainted";
+    }
+    const int dx = size(w, true).first - clientWidth, dy = size(w, true).second - clientHeight;
+    EXPECT_EQ(std::pair(dx, dy), std::pair(5 * 37, 5 * 23));
+    EXPECT_EQ(place(IDC_MAIN_LIST), std::tuple(listLeft, listTop, listRight + dx, listBottom + dy));
+    EXPECT_EQ(place(IDC_MAIN_DELETE),
+              std::tuple(deleteLeft + dx, deleteTop, deleteRight + dx, deleteBottom));
+    EXPECT_EQ(place(IDC_MAIN_DETAILS_TEXT),
+              std::tuple(textLeft + dx, textTop, textRight + dx, textBottom + dy));
+    SetWindowPos(w, nullptr, 0, 0, width / 2, height / 2, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(size(w, false), std::pair(width, height)) << "smaller than at the start";
+    EXPECT_EQ(place(IDC_MAIN_LIST), std::tuple(listLeft, listTop, listRight, listBottom));
+  });
+}
+
 TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
   AppendLog("a");
   App().Modified = true;

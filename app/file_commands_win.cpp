@@ -122,6 +122,21 @@ bool OpenScriptFile(HWND owner, const std::string& path) {
   return true;
 }
 
+std::string ScriptFromDrop(HWND owner, HDROP drop) {
+  const std::vector<std::string> files = DroppedFiles(drop);
+  if (files.empty() || !IsWindowEnabled(owner)) return {};
+  if (const std::optional<std::string> note = DroppedFilesNote(files)) {
+    MessageBoxA(owner, note->c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
+  }
+  return FullPath(files.front());
+}
+
+void OpenDroppedScript(HWND window, HDROP drop) {
+  const std::string path = ScriptFromDrop(window, drop);
+  if (path.empty() || !MayDropChanges(window)) return;
+  if (OpenScriptFile(window, path)) RefreshCommandList(window);
+}
+
 void NewScript(HWND window) {
   if (!MayDropChanges(window)) return;
   ResetToNewScript();

@@ -182,6 +182,9 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_SIZE:
       FollowWindowSize(window);
       return TRUE;
+    case WM_DROPFILES:
+      OpenDroppedScript(window, reinterpret_cast<HDROP>(wparam));
+      return TRUE;
     case WM_CLOSE:
       LeaveProgram(window);
       return TRUE;

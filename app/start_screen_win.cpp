@@ -2,6 +2,7 @@
 #include "app/app_state_win.h"
 #include "app/editor_windows_win.h"
 #include "app/file_choosers_win.h"
+#include "app/file_commands_win.h"
 #include "app/top_level_flow.h"
 #include "app/win_util_win.h"
 #include "resources/resource_ids.h"
@@ -29,6 +30,14 @@ void Close(HWND dialog, int choice) {
   EndDialog(dialog, 0);
 }
 
+// "Öffnen" with a chosen or dropped script: the editor opens it; without one
+// the start screen stays.
+void OpenScriptFrom(HWND dialog, std::string path) {
+  if (path.empty()) return;
+  App().ScriptToOpen = std::move(path);  // a full path, as every chooser and drop gives
+  Close(dialog, IDC_START_OPEN);
+}
+
 }  // namespace
 
 INT_PTR CALLBACK StartScreenProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
@@ -40,6 +49,9 @@ INT_PTR CALLBACK StartScreenProc(HWND dialog, UINT message, WPARAM wparam, LPARA
       SetButtonIcon(dialog, IDC_START_NEW, IDI_START_NEW);
       SetButtonIcon(dialog, IDC_START_OPEN, IDI_START_OPEN);
       return TRUE;
+    case WM_DROPFILES:
+      OpenScriptFrom(dialog, ScriptFromDrop(dialog, reinterpret_cast<HDROP>(wparam)));
+      return TRUE;
     case WM_CLOSE:
       Close(dialog, 0);
       EndProgram();
@@ -50,13 +62,9 @@ INT_PTR CALLBACK StartScreenProc(HWND dialog, UINT message, WPARAM wparam, LPARA
         case IDC_START_NEW:
           Close(dialog, LOWORD(wparam));
           return TRUE;
-        case IDC_START_OPEN: {
-          std::string path = ChooseScriptToOpen(dialog);
-          if (path.empty()) return TRUE;         // cancelled: the start screen stays
-          App().ScriptToOpen = std::move(path);  // a full path, as every chooser gives
-          Close(dialog, IDC_START_OPEN);
+        case IDC_START_OPEN:
+          OpenScriptFrom(dialog, ChooseScriptToOpen(dialog));
           return TRUE;
-        }
         case IDC_START_CANCEL:
           Close(dialog, 0);
           EndProgram();

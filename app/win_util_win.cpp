@@ -96,6 +96,16 @@ HICON LoadProgramIcon(int id, int size) {
                                        size, size, size == 0 ? LR_DEFAULTSIZE : 0));
 }
 
+std::vector<std::string> DroppedFiles(HDROP drop) {
+  std::vector<std::string> files(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0));
+  for (UINT i = 0; i < files.size(); ++i) {
+    files[i].resize(DragQueryFileA(drop, i, nullptr, 0));
+    DragQueryFileA(drop, i, files[i].data(), static_cast<UINT>(files[i].size() + 1));
+  }
+  DragFinish(drop);
+  return files;
+}
+
 void SetSmallIcon(HWND window, int id) {
   HICON icon = LoadProgramIcon(id, GetSystemMetrics(SM_CXSMICON));
   if (icon != nullptr) SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <windows.h>
+// windows.h first: shellapi.h needs its types.
+#include <shellapi.h>
 
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/file_commands.h"
 
@@ -42,6 +45,9 @@ Answer AskYesNoCancel(HWND owner, std::string_view text);
 // so that a file chooser that changes the current folder cannot move it.
 const std::string& StartFolder();
 std::string FullPath(const std::string& path);
+
+// The files of a drop (WM_DROPFILES), in their order; the drop is done with.
+std::vector<std::string> DroppedFiles(HDROP drop);
 
 // Sets icon resource `id` as a window's small icon.
 void SetSmallIcon(HWND window, int id);

@@ -45,6 +45,20 @@ TEST(StartScreen, EachButtonLeavesItsChoice) {
   }
 }
 
+TEST(StartScreen, OfDroppedFilesTheFirstIsOpenedInTheEditor) {
+  ResetEditor();
+  const std::vector<std::string> files = {"C:\\a.script.wav", "C:\\b.script.wav"};
+  DialogDriver driver;
+  driver.Then("Wavoria", [&](HWND d) {
+    EXPECT_TRUE(GetWindowLongA(d, GWL_EXSTYLE) &
+                WS_EX_ACCEPTFILES);  // the shell drops nothing else
+    Drop(d, files);
+  });
+  ThenBox(driver, "Wavoria", *DroppedFilesNote(files), IDI_ASTERISK, {IDOK}, IDOK);
+  ASSERT_TRUE(driver.Run(ShowStartScreen)) << driver.Problems();
+  EXPECT_EQ(std::pair(App().StartChoice, App().ScriptToOpen), std::pair(IDC_START_OPEN, files[0]));
+}
+
 // The logged texts of the list, one letter per command.
 std::string Texts(HWND w) {
   std::string texts;
@@ -175,6 +189,35 @@ TEST_F(FileCommands, OpenWithWarningsThenNew) {
   });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
   FinishWith(driver, WindowTitle(""), [](HWND w) { EXPECT_EQ(Lines(w).size(), 2u); });
+}
+
+// Files dropped on the main window are opened as "Öffnen" opens them, after
+// the save prompt; of several the first, and the maker is told so. A folder
+// gets Öffnen's message, and the script stays.
+TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
+  TempFolder folder("drop");
+  const std::string a = folder.File("a.script.wav"), b = folder.File("b.script.wav");
+  WriteFile(a, "[Execute]\r\nAction=WriteToLog\r\nText=A\r\n");
+  WriteFile(b, "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n");
+  AppendLog("alt");
+  App().Modified = true;
+  driver.Then(WindowTitle(""), [&](HWND w) {
+    EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    Drop(w, {a});
+  });
+  ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
+          IDNO);
+  const std::vector<std::string> several = {b, a, folder.Path()};
+  driver.Then(WindowTitle(a), [&](HWND w) {
+    EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: A");
+    Drop(w, several);
+  });
+  ThenBox(driver, "Wavoria", *DroppedFilesNote(several), IDI_ASTERISK, {IDOK}, IDOK);
+  driver.Then(WindowTitle(b), [&](HWND w) { Drop(w, {folder.Path()}); });
+  ThenBox(driver, "Wavoria", CannotOpenMessage(folder.Path(), FileError::Denied), IDI_EXCLAMATION,
+          {IDOK}, IDOK);
+  FinishWith(driver, WindowTitle(b),
+             [](HWND w) { EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: B"); });
 }
 
 // An untitled script goes to Notepad as the temporary file; what Notepad left

@@ -14,14 +14,12 @@ static_assert(IDC_START_WIZARD == kStartWizard && IDC_START_NEW == kStartNew &&
 
 namespace {
 
-// The size of the images on the three large buttons.
-constexpr int kButtonIconSize = 32;
-
-// The three images, loaded once for every showing of the start screen.
+// The three images at the system's icon size, loaded once for every showing
+// of the start screen.
 void SetButtonIcon(HWND dialog, int button, int icon) {
   static HICON icons[3] = {};
   HICON& image = icons[icon - IDI_START_WIZARD];
-  if (image == nullptr) image = LoadProgramIcon(icon, kButtonIconSize);
+  if (image == nullptr) image = LoadProgramIcon(icon);
   SendDlgItemMessageA(dialog, button, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(image));
 }
 
@@ -48,6 +46,7 @@ INT_PTR CALLBACK StartScreenProc(HWND dialog, UINT message, WPARAM wparam, LPARA
       SetButtonIcon(dialog, IDC_START_WIZARD, IDI_START_WIZARD);
       SetButtonIcon(dialog, IDC_START_NEW, IDI_START_NEW);
       SetButtonIcon(dialog, IDC_START_OPEN, IDI_START_OPEN);
+      FitPicture(dialog, IDC_START_PICTURE, IDB_START_STRIP);
       return TRUE;
     case WM_DROPFILES:
       OpenScriptFrom(dialog, ScriptFromDrop(dialog, reinterpret_cast<HDROP>(wparam)));

@@ -1,5 +1,8 @@
 #include "app/win_util_win.h"
 
+#include <map>
+#include <tuple>
+
 namespace wavoria {
 
 std::string GetWindowString(HWND window) {
@@ -89,6 +92,44 @@ namespace {
 
 std::string FullPath(const std::string& path) {
   return AbsolutePath(path, CurrentFolder());
+}
+
+namespace {
+
+// Bitmap resource `id` scaled to width x height with the system's smooth
+// (halftone) stretching, once per size for the life of the program.
+HBITMAP ScaledBitmap(int id, int width, int height) {
+  static std::map<std::tuple<int, int, int>, HBITMAP> scaled;
+  HBITMAP& result = scaled[{id, width, height}];
+  if (result != nullptr) return result;
+  const auto source = static_cast<HBITMAP>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
+  BITMAP size{};
+  GetObjectA(source, sizeof size, &size);
+  HDC screen = GetDC(nullptr);
+  HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+  result = CreateCompatibleBitmap(screen, width, height);
+  const HGDIOBJ oldFrom = SelectObject(from, source), oldTo = SelectObject(to, result);
+  SetStretchBltMode(to, HALFTONE);
+  SetBrushOrgEx(to, 0, 0, nullptr);
+  StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+  SelectObject(from, oldFrom), SelectObject(to, oldTo);
+  DeleteDC(from), DeleteDC(to), ReleaseDC(nullptr, screen);
+  DeleteObject(source);
+  return result;
+}
+
+}  // namespace
+
+void FitPicture(HWND dialog, int control, int bitmap) {
+  HWND picture = GetDlgItem(dialog, control);
+  RECT place{};
+  GetClientRect(picture, &place);
+  HBITMAP fitted = ScaledBitmap(bitmap, place.right, place.bottom);
+  // The control loaded the bitmap at its own size from the template.
+  const auto loaded = reinterpret_cast<HBITMAP>(
+      SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fitted)));
+  if (loaded != nullptr && loaded != fitted) DeleteObject(loaded);
 }
 
 HICON LoadProgramIcon(int id, int size) {

@@ -52,6 +52,11 @@ std::vector<std::string> DroppedFiles(HDROP drop);
 // Sets icon resource `id` as a window's small icon.
 void SetSmallIcon(HWND window, int id);
 
+// Shows bitmap resource `bitmap` in picture control `control` of `dialog`,
+// scaled smoothly to the place the template gives the control at the
+// screen's DPI.
+void FitPicture(HWND dialog, int control, int bitmap);
+
 // Loads icon resource `id` at the given size (0: the system's large size).
 HICON LoadProgramIcon(int id, int size = 0);
 

@@ -82,7 +82,11 @@ std::string SystemNotepad() {
   return FileExists(path) ? path : std::string();
 }
 
-// Starts Notepad with the command line and does not wait for it.
+// How long Notepad may take to show its window.
+constexpr DWORD kNotepadStartLimitMs = 10000;
+
+// Starts Notepad with the command line and waits until its window is up (at
+// most kNotepadStartLimitMs), not for Notepad to end.
 bool StartNotepad(const std::string& commandLine) {
   if (LauncherSeam()) return LauncherSeam()(commandLine);
   const std::string program = SystemNotepad();
@@ -95,6 +99,7 @@ bool StartNotepad(const std::string& commandLine) {
                       FALSE, 0, nullptr, nullptr, &startup, &process)) {
     return false;
   }
+  WaitForInputIdle(process.hProcess, kNotepadStartLimitMs);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return true;
@@ -186,8 +191,10 @@ void EditInNotepad(HWND window) {
     return false;
   };
   steps.Wait = [window] {
+    // In front of Notepad, which came up first; owned by the window, so that
+    // switching to Wavoria (Alt+Tab) brings it back.
     MessageBoxA(window, std::string(kNotepadWaitText).c_str(),
-                std::string(kNotepadWaitTitle).c_str(), MB_OK);
+                std::string(kNotepadWaitTitle).c_str(), MB_OK | MB_SETFOREGROUND);
   };
   steps.Read = [window](const std::string& file) {
     if (!ReadScriptInto(window, file)) return false;

@@ -100,11 +100,19 @@ inline void Click(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
 }
 
+// Handles this thread's messages for `ms` milliseconds, as a modal loop does.
+inline void Pump(DWORD ms) {
+  for (const DWORD end = GetTickCount() + ms; GetTickCount() < end; Sleep(5)) {
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
+      if (!IsDialogMessageA(ActiveDialog(), &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
+    }
+  }
+}
+
 // Presses and releases keys through the system's input queue, as the keyboard
 // does, `held` (if any) down all along, and lets the active dialog take them
 // (a window they open must not be modal: it would wait for a step that cannot run).
 inline void PressKeys(std::initializer_list<WORD> keys, WORD held = 0) {
-  HWND dialog = ActiveDialog();
   std::vector<INPUT> input;
   const auto add = [&](WORD key, DWORD up) {
     input.push_back({INPUT_KEYBOARD, {.ki = {key, 0, up}}});
@@ -113,11 +121,7 @@ inline void PressKeys(std::initializer_list<WORD> keys, WORD held = 0) {
   for (WORD key : keys) add(key, 0), add(key, KEYEVENTF_KEYUP);
   if (held != 0) add(held, KEYEVENTF_KEYUP);
   SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
-  for (const DWORD end = GetTickCount() + 150; GetTickCount() < end; Sleep(5)) {
-    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
-      if (!IsDialogMessageA(dialog, &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
-    }
-  }
+  Pump(150);
 }
 
 }  // namespace wavoria::testing

@@ -248,6 +248,38 @@ TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   DeleteFileA(temp.c_str());  // it stays beside the program, as the program leaves it
 }
 
+// With the real Notepad: once Notepad has come up, the box that waits for
+// the maker is in front of it and active.
+TEST_F(FileCommands, TheNotepadBoxIsInFrontOfNotepad) {
+  TempFolder folder("notepad-real");
+  const std::string path = folder.File("k.script.wav");
+  WriteFile(path, "[Execute]\r\nAction=WriteToLog\r\nText=A\r\n");
+  App().ScriptToOpen = path;
+  HWND notepad = nullptr;
+  driver.Then(WindowTitle(path), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
+  driver.Then("Im Editor öffnen", [&](HWND box) {
+    for (const DWORD end = GetTickCount() + 10000; notepad == nullptr && GetTickCount() < end;) {
+      notepad = FindWindowA("Notepad", nullptr), Pump(50);
+    }
+    Pump(500);  // what Notepad does once its window is up
+    HWND higher = nullptr;
+    for (HWND w = GetTopWindow(nullptr); w != nullptr && higher == nullptr;
+         w = GetWindow(w, GW_HWNDNEXT)) {
+      if (w == box || w == notepad) higher = w;
+    }
+    EXPECT_NE(notepad, nullptr) << "Notepad did not come up";
+    EXPECT_EQ(std::pair(GetForegroundWindow(), higher), std::pair(box, box))
+        << "Notepad's window is " << notepad;
+    Click(box, IDOK);
+  });
+  FinishWith(driver, WindowTitle(path), [&](HWND) {
+    PostMessageA(notepad, WM_CLOSE, 0, 0);  // its file unchanged, it closes without asking
+    for (const DWORD end = GetTickCount() + 5000; IsWindow(notepad) && GetTickCount() < end;) {
+      Pump(50);
+    }
+  });
+}
+
 // A script opened by a relative path is saved where it was opened, even after
 // a file chooser made another folder the current one. Then the file is made
 // read-only: the next save fails and says why.

@@ -249,7 +249,7 @@ TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
 }
 
 // With the real Notepad: once Notepad has come up, the box that waits for
-// the maker is in front of it and active.
+// the maker is in front of it and active, and the main window brings it back.
 TEST_F(FileCommands, TheNotepadBoxIsInFrontOfNotepad) {
   TempFolder folder("notepad-real");
   const std::string path = folder.File("k.script.wav");
@@ -270,6 +270,8 @@ TEST_F(FileCommands, TheNotepadBoxIsInFrontOfNotepad) {
     EXPECT_NE(notepad, nullptr) << "Notepad did not come up";
     EXPECT_EQ(std::pair(GetForegroundWindow(), higher), std::pair(box, box))
         << "Notepad's window is " << notepad;
+    // Switching to the main window (Alt+Tab lists it) brings the box up.
+    EXPECT_EQ(GetLastActivePopup(GetWindow(box, GW_OWNER)), box);
     Click(box, IDOK);
   });
   FinishWith(driver, WindowTitle(path), [&](HWND) {

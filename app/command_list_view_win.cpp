@@ -107,9 +107,8 @@ void UpdateCommandList(HWND window, int line) {
   const int kept = KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(wanted.size()));
   shownList.Lines.swap(wanted);
   if (!edits.empty() || kept != top) {
-    // Without redrawing, the box sets its scroll bar once for all edits (and
-    // not at all when its count and view end as they were) and then paints
-    // its view once.
+    // Without redrawing, the box sets and paints its scroll bar once for all
+    // edits instead of after each, and then paints its view once.
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     for (const ListEdit& edit : edits) {
       const auto at = static_cast<WPARAM>(edit.Line);

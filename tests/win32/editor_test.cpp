@@ -193,7 +193,7 @@ TEST_F(FileCommands, OpenWithWarningsThenNew) {
 
 // Files dropped on the main window are opened as "Öffnen" opens them, after
 // the save prompt; of several the first, and the maker is told so. A folder
-// gets Öffnen's message, and the script stays.
+// gets Öffnen's message, and the script stays as it was, its selection too.
 TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
   TempFolder folder("drop");
   const std::string a = folder.File("a.script.wav"), b = folder.File("b.script.wav");
@@ -213,11 +213,13 @@ TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
     Drop(w, several);
   });
   ThenBox(driver, "Wavoria", *DroppedFilesNote(several), IDI_ASTERISK, {IDOK}, IDOK);
-  driver.Then(WindowTitle(b), [&](HWND w) { Drop(w, {folder.Path()}); });
+  driver.Then(WindowTitle(b), [&](HWND w) { SelectLine(w, 1), Drop(w, {folder.Path()}); });
   ThenBox(driver, "Wavoria", CannotOpenMessage(folder.Path(), FileError::Denied), IDI_EXCLAMATION,
           {IDOK}, IDOK);
-  FinishWith(driver, WindowTitle(b),
-             [](HWND w) { EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: B"); });
+  FinishWith(driver, WindowTitle(b), [](HWND w) {
+    EXPECT_EQ(std::pair(Lines(w).at(1), SelectedLine(w)),
+              std::pair(std::string("<> In Logdatei schreiben: B"), 1));
+  });
 }
 
 // An untitled script goes to Notepad as the temporary file; what Notepad left

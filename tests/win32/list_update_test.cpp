@@ -72,6 +72,29 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
   });
 }
 
+// Runs this test program again as a second process with `arguments`, answers
+// the messages it sends until it ends (at most 20 s) and returns its exit code.
+DWORD RunSecondProgram(const std::string& arguments) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string line = "\"" + std::string(self) + "\" " + arguments;
+  STARTUPINFOA startup = {sizeof startup};
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return 1;
+  }
+  for (const DWORD end = GetTickCount() + 20000;
+       GetTickCount() < end && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;) {
+    Pump(20);
+  }
+  TerminateProcess(process.hProcess, 1);  // one that did not end in time
+  DWORD code = 1;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread), CloseHandle(process.hProcess);
+  return code;
+}
+
 // Another program on the same desktop (a screen reader, an automation tool)
 // reads every line of the list, as a Unicode and as an ANSI program. Windows
 // hands an ANSI program the line in its code page; Wine 8 copies it the
@@ -84,11 +107,11 @@ TEST_F(ListBox, AnotherProgramReadsEveryLine) {
     TempFolder folder("outside");
     const std::string read = folder.File("read.txt");
     const auto list = LONG_PTR(GetDlgItem(window, IDC_MAIN_LIST));
-    ASSERT_TRUE(RunProgram("--read-list " + std::to_string(list) + " \"" + read + "\""));
+    ASSERT_EQ(RunSecondProgram("--read-list " + std::to_string(list) + " \"" + read + "\""), 0u);
     const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
     std::string expected = "LBS_HASSTRINGS\n";
     for (const std::string& line : BuildListLines(App().Document)) {
-      expected += Utf8Of(line) + (wine ? "\nANSI: UTF-16\n" : "\nANSI: the same\n");
+      expected += line + (wine ? "\nANSI: UTF-16\n" : "\nANSI: the same\n");
     }
     EXPECT_EQ(FileBytes(read), expected);
   });
@@ -96,7 +119,12 @@ TEST_F(ListBox, AnotherProgramReadsEveryLine) {
 
 }  // namespace
 
-int testing::ReadListAsAnotherProgram(HWND list, const std::string& file) {
+namespace testing {
+
+// The second program: writes to `file` whether the list box has
+// LBS_HASSTRINGS, then for each line what a Unicode program reads (in the
+// program's code page) and how an ANSI program's read compares with it.
+int ReadListAsAnotherProgram(HWND list, const std::string& file) {
   std::string read = (GetWindowLongA(list, GWL_STYLE) & LBS_HASSTRINGS) ? "LBS_HASSTRINGS\n" : "";
   const auto count = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
@@ -111,13 +139,11 @@ int testing::ReadListAsAnotherProgram(HWND list, const std::string& file) {
     const bool asUtf16 =
         ansi.compare(0, wide.size() * 2, LPCSTR(wide.data()), wide.size() * 2) == 0;
     ansi.resize(std::max<LRESULT>(length, 0));
-    read += Utf8Of(narrow) + "\nANSI: " +
-            (ansi == narrow ? "the same"
-             : asUtf16      ? "UTF-16"
-                            : ansi) +
-            "\n";
+    read += narrow + "\nANSI: " + (ansi == narrow ? "the same" : asUtf16 ? "UTF-16" : ansi) + "\n";
   }
   return WriteFileAtomically(file, read) ? 0 : 1;
 }
+
+}  // namespace testing
 
 }  // namespace wavoria

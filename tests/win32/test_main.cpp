@@ -7,6 +7,11 @@
 
 #include "editor_test_support.h"
 
+namespace wavoria::testing {
+// The second program of ListBox.AnotherProgramReadsEveryLine.
+int ReadListAsAnotherProgram(HWND list, const std::string& file);
+}  // namespace wavoria::testing
+
 int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--read-list") {
     const auto list = reinterpret_cast<HWND>(std::stoll(argv[2]));

@@ -20,6 +20,10 @@ struct StartLayout {
 };
 StartLayout startLayout;
 
+bool IsTransparent(HWND control) {
+  return (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
+}
+
 }  // namespace
 
 void RememberStartLayout(HWND window) {
@@ -42,14 +46,6 @@ void RememberStartLayout(HWND window) {
   std::ranges::sort(startLayout.Controls, std::ranges::greater{},
                     [](const auto& control) { return control.second.Left; });
 }
-
-namespace {
-
-bool IsTransparent(HWND control) {
-  return (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
-}
-
-}  // namespace
 
 void LimitToStartSize(HWND window, MINMAXINFO& limits) {
   if (startLayout.Window != window) return;

@@ -7,13 +7,6 @@
 
 namespace wavoria {
 
-// The command list is drawn by the main window from the lines the view keeps,
-// so that replacing a line changes no item count and leaves the list's
-// scroll bar alone. The main window passes its WM_MEASUREITEM and
-// WM_DRAWITEM for the list here; both return false for other controls.
-bool MeasureCommandLine(HWND window, MEASUREITEMSTRUCT& item);
-bool DrawCommandLine(const DRAWITEMSTRUCT& item);
-
 // Rebuilds every list line from the document (setting each command's
 // DialogType), rewrites the label and the title, selects line 0 and
 // refreshes the details panel.

@@ -34,6 +34,13 @@ std::string NotepadFailedMessage(std::string_view path) {
          "' wurde nicht geöffnet.";
 }
 
+std::optional<std::string> DroppedFilesNote(const std::vector<std::string>& files) {
+  if (files.size() < 2) return std::nullopt;
+  return "Sie haben " + DecimalText(static_cast<std::int64_t>(files.size())) +
+         " Dateien abgelegt. Wavoria öffnet nur eine Datei auf einmal, die erste: '" +
+         files.front() + "'.";
+}
+
 bool HasRoomForCommand(const CommandTable& table) {
   return table.FindFreeSlot() != -1;
 }

@@ -3,8 +3,10 @@
 // script counts as changed after it came back from Notepad.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/command_table.h"
 #include "document/file_error.h"
@@ -59,6 +61,10 @@ bool ModifiedAfterNotepad(bool ownFile, bool wasModified, bool contentChanged);
 std::string CannotOpenMessage(std::string_view path, FileError cause = FileError::None);
 std::string CannotSaveMessage(std::string_view path, FileError cause = FileError::None);
 std::string NotepadFailedMessage(std::string_view path);
+
+// Files dropped on a window are opened as "Öffnen" opens a file, only the
+// first of them: for several files, what the user is told before.
+std::optional<std::string> DroppedFilesNote(const std::vector<std::string>& files);
 
 // Whether another command fits into the script, and what is said when not.
 bool HasRoomForCommand(const CommandTable& table);

@@ -84,7 +84,11 @@ std::string SystemNotepad() {
   return FileExists(path) ? path : std::string();
 }
 
-// Starts Notepad with the command line and does not wait for it.
+// How long Notepad may take to show its window.
+constexpr DWORD kNotepadStartLimitMs = 10000;
+
+// Starts Notepad with the command line and waits until its window is up (at
+// most kNotepadStartLimitMs), not for Notepad to end.
 bool StartNotepad(const std::string& commandLine) {
   if (LauncherSeam()) return LauncherSeam()(commandLine);
   const std::string program = SystemNotepad();
@@ -97,6 +101,7 @@ bool StartNotepad(const std::string& commandLine) {
                       FALSE, 0, nullptr, nullptr, &startup, &process)) {
     return false;
   }
+  WaitForInputIdle(process.hProcess, kNotepadStartLimitMs);
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
   return true;
@@ -124,6 +129,21 @@ bool OpenScriptFile(HWND owner, const std::string& path) {
   App().Modified = false;
   App().History.Clear();
   return true;
+}
+
+std::string ScriptFromDrop(HWND owner, HDROP drop) {
+  const std::vector<std::string> files = DroppedFiles(drop);
+  if (files.empty() || !IsWindowEnabled(owner)) return {};
+  if (const std::optional<std::string> note = DroppedFilesNote(files)) {
+    MessageBoxA(owner, note->c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
+  }
+  return FullPath(files.front());
+}
+
+void OpenDroppedScript(HWND window, HDROP drop) {
+  const std::string path = ScriptFromDrop(window, drop);
+  if (path.empty() || !MayDropChanges(window)) return;
+  if (OpenScriptFile(window, path)) RefreshCommandList(window);
 }
 
 void NewScript(HWND window) {
@@ -175,8 +195,10 @@ void EditInNotepad(HWND window) {
     return false;
   };
   steps.Wait = [window] {
+    // In front of Notepad, which came up first; owned by the window, so that
+    // switching to Wavoria (Alt+Tab) brings it back.
     MessageBoxA(window, std::string(kNotepadWaitText).c_str(),
-                std::string(kNotepadWaitTitle).c_str(), MB_OK);
+                std::string(kNotepadWaitTitle).c_str(), MB_OK | MB_SETFOREGROUND);
   };
   steps.Read = [window](const std::string& file) {
     const bool read = ReadBackAsOneStep(App().Document, SelectedLine(window),

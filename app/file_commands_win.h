@@ -6,6 +6,8 @@
 #pragma once
 
 #include <windows.h>
+// windows.h first: shellapi.h needs its types.
+#include <shellapi.h>
 
 #include <functional>
 #include <string>
@@ -26,6 +28,15 @@ void ResetToNewScript();
 // names it (made absolute against the current folder), Modified is false and the reader's warnings
 // are shown; on failure a warning says so and nothing changes. The caller refreshes the window.
 bool OpenScriptFile(HWND owner, const std::string& path);
+
+// The file to open from a drop on `owner`: the first dropped file, after
+// telling the user that only it is opened when there are several; "" for
+// none, also while the window waits for a dialog of its own.
+std::string ScriptFromDrop(HWND owner, HDROP drop);
+
+// A drop on the main window opens the first file as "Öffnen" does, after
+// the save prompt when the script has changes.
+void OpenDroppedScript(HWND window, HDROP drop);
 
 // The menu commands of the main window.
 void NewScript(HWND window);      // "&Neu"

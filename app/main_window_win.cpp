@@ -4,7 +4,6 @@
 #include "app/app_state_win.h"
 #include "app/clipboard_win.h"
 #include "app/command_list_view_win.h"
-#include "app/details_button_win.h"
 #include "app/dialog_registry_win.h"
 #include "app/editor_commands.h"
 #include "app/editor_keys_win.h"
@@ -12,6 +11,7 @@
 #include "app/editor_windows_win.h"
 #include "app/file_commands_win.h"
 #include "app/win_util_win.h"
+#include "app/window_layout_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "resources/resource_ids.h"
 
@@ -128,6 +128,7 @@ BOOL Initialise(HWND window) {
   app.MainWindow = window;
   SetSmallIcon(window, IDI_WAVORIA);
   StartEditorKeys(window);
+  RememberStartLayout(window);
   if (!app.ScriptToOpen.empty()) {
     const std::string path = std::move(app.ScriptToOpen);
     app.ScriptToOpen.clear();
@@ -206,11 +207,15 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
   switch (message) {
     case WM_INITDIALOG:
       return Initialise(window);
-    case WM_MEASUREITEM:
-      return MeasureCommandLine(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam));
-    case WM_DRAWITEM:
-      return DrawCommandLine(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)) ||
-             DrawDetailsButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+    case WM_GETMINMAXINFO:
+      LimitToStartSize(window, *reinterpret_cast<MINMAXINFO*>(lparam));
+      return TRUE;
+    case WM_SIZE:
+      FollowWindowSize(window);
+      return TRUE;
+    case WM_DROPFILES:
+      OpenDroppedScript(window, reinterpret_cast<HDROP>(wparam));
+      return TRUE;
     case WM_CLOSE:
       LeaveProgram(window);
       return TRUE;

@@ -1,5 +1,8 @@
 #include "app/win_util_win.h"
 
+#include <map>
+#include <tuple>
+
 namespace wavoria {
 
 std::string GetWindowString(HWND window) {
@@ -91,34 +94,62 @@ std::string FullPath(const std::string& path) {
   return AbsolutePath(path, CurrentFolder());
 }
 
+namespace {
+
+// Bitmap resource `id` scaled to width x height with the system's smooth
+// (halftone) stretching, once per size for the life of the program.
+HBITMAP ScaledBitmap(int id, int width, int height) {
+  static std::map<std::tuple<int, int, int>, HBITMAP> scaled;
+  HBITMAP& result = scaled[{id, width, height}];
+  if (result != nullptr) return result;
+  const auto source = static_cast<HBITMAP>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, 0));
+  BITMAP size{};
+  GetObjectA(source, sizeof size, &size);
+  HDC screen = GetDC(nullptr);
+  HDC from = CreateCompatibleDC(screen), to = CreateCompatibleDC(screen);
+  result = CreateCompatibleBitmap(screen, width, height);
+  const HGDIOBJ oldFrom = SelectObject(from, source), oldTo = SelectObject(to, result);
+  SetStretchBltMode(to, HALFTONE);
+  SetBrushOrgEx(to, 0, 0, nullptr);
+  StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+  SelectObject(from, oldFrom), SelectObject(to, oldTo);
+  DeleteDC(from), DeleteDC(to), ReleaseDC(nullptr, screen);
+  DeleteObject(source);
+  return result;
+}
+
+}  // namespace
+
+void FitPicture(HWND dialog, int control, int bitmap) {
+  HWND picture = GetDlgItem(dialog, control);
+  RECT place{};
+  GetClientRect(picture, &place);
+  HBITMAP fitted = ScaledBitmap(bitmap, place.right, place.bottom);
+  // The control loaded the bitmap at its own size from the template.
+  const auto loaded = reinterpret_cast<HBITMAP>(
+      SendMessageA(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(fitted)));
+  if (loaded != nullptr && loaded != fitted) DeleteObject(loaded);
+}
+
 HICON LoadProgramIcon(int id, int size) {
   return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON,
                                        size, size, size == 0 ? LR_DEFAULTSIZE : 0));
 }
 
-int FontLineHeight(HWND window) {
-  HDC dc = GetDC(window);
-  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
-  TEXTMETRICA metrics{};
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(window, dc);
-  return static_cast<int>(metrics.tmHeight);
+std::vector<std::string> DroppedFiles(HDROP drop) {
+  std::vector<std::string> files(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0));
+  for (UINT i = 0; i < files.size(); ++i) {
+    files[i].resize(DragQueryFileA(drop, i, nullptr, 0));
+    DragQueryFileA(drop, i, files[i].data(), static_cast<UINT>(files[i].size() + 1));
+  }
+  DragFinish(drop);
+  return files;
 }
 
 void SetSmallIcon(HWND window, int id) {
   HICON icon = LoadProgramIcon(id, GetSystemMetrics(SM_CXSMICON));
   if (icon != nullptr) SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
-
-UINT DrawItemState(HWND control, bool focusedItem) {
-  UINT state = 0;
-  if (focusedItem && GetFocus() == control) state |= ODS_FOCUS;
-  if (!IsWindowEnabled(control)) state |= ODS_DISABLED;
-  if ((SendMessageA(control, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0) {
-    state |= ODS_NOFOCUSRECT;
-  }
-  return state;
 }
 
 }  // namespace wavoria

@@ -3,10 +3,13 @@
 #pragma once
 
 #include <windows.h>
+// windows.h first: shellapi.h needs its types.
+#include <shellapi.h>
 
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/file_commands.h"
 
@@ -43,19 +46,18 @@ Answer AskYesNoCancel(HWND owner, std::string_view text);
 const std::string& StartFolder();
 std::string FullPath(const std::string& path);
 
+// The files of a drop (WM_DROPFILES), in their order; the drop is done with.
+std::vector<std::string> DroppedFiles(HDROP drop);
+
 // Sets icon resource `id` as a window's small icon.
 void SetSmallIcon(HWND window, int id);
 
+// Shows bitmap resource `bitmap` in picture control `control` of `dialog`,
+// scaled smoothly to the place the template gives the control at the
+// screen's DPI.
+void FitPicture(HWND dialog, int control, int bitmap);
+
 // Loads icon resource `id` at the given size (0: the system's large size).
 HICON LoadProgramIcon(int id, int size = 0);
-
-// The height of a line in the font of `window` (0 if it cannot be read).
-int FontLineHeight(HWND window);
-
-// For painting an owner-drawn control at once, the states that its
-// WM_DRAWITEM would report besides selection: ODS_FOCUS when the control has
-// the focus and `focusedItem` (the item painted is the one with the focus),
-// ODS_DISABLED, and ODS_NOFOCUSRECT while focus rectangles are hidden.
-UINT DrawItemState(HWND control, bool focusedItem = true);
 
 }  // namespace wavoria

@@ -22,7 +22,6 @@
 #define IDC_MAIN_DELETE 1012           // "&Löschen"
 #define IDC_MAIN_NEXT_CAPTION 1013     // "Next:"
 #define IDC_MAIN_NEXT 1014             // Next of the selected line
-#define IDC_MAIN_LONG_DETAILS 1015     // the details text with a scroll bar, when it is long
 
 // Main editor window: menu 10000 and its items.
 #define IDR_MAIN_MENU 10000

@@ -9,8 +9,15 @@ WAVORIA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # page 1252 (Wine takes it from the locale; C.UTF-8 gives 1252). A WINEPREFIX
 # from the caller's environment is not used, so that the project never changes
 # the user's own prefix; WAVORIA_WINEPREFIX chooses another one on purpose.
+#
+# WAVORIA_DPI (e.g. 144) runs Wine at another DPI than 96, in a copy of the
+# prefix made once for that DPI (LogPixels in HKCU\Control Panel\Desktop), so
+# that the prefix of the tests stays at 96.
 wavoria_wine_env() {
   export WINEPREFIX=${WAVORIA_WINEPREFIX:-$WAVORIA_ROOT/build/windows/wineprefix}
+  if [[ -n ${WAVORIA_DPI:-} && $WAVORIA_DPI != 96 ]]; then
+    WINEPREFIX=$WINEPREFIX-${WAVORIA_DPI}dpi
+  fi
   export WINEDEBUG=${WINEDEBUG:--all}
   export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
   export LANG=C.UTF-8
@@ -27,6 +34,23 @@ wavoria_wine_env() {
 wavoria_prefix() {
   wavoria_wine_env
   local ready=$WINEPREFIX/.wavoria-prefix-2
+  if [[ -n ${WAVORIA_DPI:-} && $WAVORIA_DPI != 96 ]]; then
+    ready=$WINEPREFIX/.wavoria-dpi-$WAVORIA_DPI
+    [[ -f $ready ]] && return 0
+    local base
+    base=$(WAVORIA_DPI='' && wavoria_prefix && echo "$WINEPREFIX") || return 1
+    (
+      flock 9
+      [[ -f $ready ]] && exit 0
+      echo "wine prefix: copying it for $WAVORIA_DPI DPI to $WINEPREFIX" >&2
+      rm -rf "$WINEPREFIX" && cp -a "$base" "$WINEPREFIX" || exit 1
+      wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$WAVORIA_DPI" /f \
+        </dev/null >/dev/null 2>&1 || { echo "wine prefix: setting LogPixels failed" >&2; exit 1; }
+      timeout 60 wineserver -w || true
+      touch "$ready"
+    ) 9>"$WINEPREFIX.lock"
+    return
+  fi
   [[ -f $ready ]] && return 0
   mkdir -p "$(dirname "$WINEPREFIX")"
   (

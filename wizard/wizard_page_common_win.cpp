@@ -32,6 +32,7 @@ WizardSettings& Wizard() {
 
 void OpenWizardPage(HWND page) {
   SetSmallIcon(page, IDI_WAVORIA);
+  FitPicture(page, IDC_WIZ_PICTURE, IDB_WIZARD_PICTURE);
 }
 
 void LeaveWizardPage(HWND page) {

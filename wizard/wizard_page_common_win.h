@@ -16,7 +16,8 @@ namespace wavoria {
 // The wizard's settings in this process.
 WizardSettings& Wizard();
 
-// On opening: sets icon resource 100 as the page's small icon.
+// On opening: sets icon resource 100 as the page's small icon and fits the
+// picture along the left edge to its place.
 void OpenWizardPage(HWND page);
 
 // Ends the page once its button has stored NextPage.

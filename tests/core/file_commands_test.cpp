@@ -103,6 +103,15 @@ TEST(FileCommandRules, NotepadRoundTrip) {
   }
 }
 
+TEST(FileCommandRules, OfSeveralDroppedFilesTheFirstIsOpenedAndTheUserToldSo) {
+  EXPECT_EQ(DroppedFilesNote({}), std::nullopt);
+  EXPECT_EQ(DroppedFilesNote({"C:\\a.script.wav"}), std::nullopt);
+  const std::optional<std::string> note = DroppedFilesNote({"C:\\a.script.wav", "C:\\Ordner"});
+  ASSERT_TRUE(note);
+  EXPECT_NE(note->find("2 Dateien"), std::string::npos) << *note;
+  EXPECT_NE(note->find("die erste: 'C:\\a.script.wav'"), std::string::npos) << *note;
+}
+
 TEST(FileCommandRules, EditCountsAsAChangeAfterAConfirmedDialogOrAnyRename) {
   // clang-format off
   struct Case { EditTarget::Kind kind; bool cancelled; std::optional<int> line; };

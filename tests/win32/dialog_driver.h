@@ -100,6 +100,15 @@ inline void Click(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
 }
 
+// Handles this thread's messages for `ms` milliseconds, as a modal loop does.
+inline void Pump(DWORD ms) {
+  for (const DWORD end = GetTickCount() + ms; GetTickCount() < end; Sleep(5)) {
+    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
+      if (!IsDialogMessageA(ActiveDialog(), &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
+    }
+  }
+}
+
 // Presses and releases keys through the system's input queue, as the keyboard
 // does, the `held` keys down all along. The window with the focus takes them
 // when its loop runs next: the step returns, and a modal loop, the real
@@ -133,17 +142,12 @@ inline void ClickAt(POINT screen, bool right = false, int count = 1) {
 // Sends keys as SendKeys does and lets the active dialog take them at once
 // (a window they open must not be modal: it would wait for a step that cannot run).
 inline void PressKeys(std::initializer_list<WORD> keys, WORD held = 0) {
-  HWND dialog = ActiveDialog();
   if (held != 0) {
     SendKeys(keys, {held});
   } else {
     SendKeys(keys);
   }
-  for (const DWORD end = GetTickCount() + 150; GetTickCount() < end; Sleep(5)) {
-    for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
-      if (!IsDialogMessageA(dialog, &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
-    }
-  }
+  Pump(150);
 }
 
 }  // namespace wavoria::testing

@@ -7,9 +7,6 @@
 // windows.h first: dlgs.h needs its types.
 #include <dlgs.h>
 #include <gtest/gtest.h>
-#include <uxtheme.h>
-
-#include <set>
 
 #include "app/editor_rules.h"
 #include "app/win_util_win.h"
@@ -48,6 +45,21 @@ TEST(StartScreen, EachButtonLeavesItsChoice) {
   }
 }
 
+TEST(StartScreen, OfDroppedFilesTheFirstIsOpenedInTheEditor) {
+  ResetEditor();
+  const std::vector<std::string> files = {"C:\\a.script.wav", "C:\\b.script.wav"};
+  DialogDriver driver;
+  driver.Then("Wavoria", [&](HWND d) {
+    EXPECT_TRUE(GetWindowLongA(d, GWL_EXSTYLE) &
+                WS_EX_ACCEPTFILES);  // the shell drops nothing else
+    Drop(d, files);
+  });
+  ThenBox(driver, "Wavoria", *DroppedFilesNote(files), IDI_ASTERISK, {IDOK}, IDOK);
+  ASSERT_TRUE(driver.Run(ShowStartScreen)) << driver.Problems();
+  EXPECT_EQ(std::pair(App().StartChoice, App().ScriptToOpen), std::pair(IDC_START_OPEN, files[0]));
+}
+
+
 TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
   App().Document.CommandAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog
@@ -82,54 +94,45 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   });
 }
 
-TEST_F(MainWindow, ALongDetailsTextIsShownWithAScrollBarAndKeepsTheFocus) {
-  AppendLog("kurz");
-  std::string words;
-  for (int i = 0; i < 200; ++i) words += "Wort ";
-  AppendLog(words);
-  FinishWith(driver, WindowTitle(""), [&](HWND w) {
-    HWND whole = GetDlgItem(w, IDC_MAIN_DETAILS_TEXT);
-    HWND scrolling = GetDlgItem(w, IDC_MAIN_LONG_DETAILS);
-    auto shown = [&] { return std::pair(IsWindowVisible(whole) != 0, GetFocus()); };
-    SelectLine(w, 2);
-    EXPECT_EQ(std::pair(IsWindowVisible(scrolling) != 0, GetItemText(w, IDC_MAIN_LONG_DETAILS)),
-              std::pair(true, "In Logdatei schreiben\r\nText: '" + words + "'"));
-    SetFocus(scrolling);  // as when the maker clicked into the text
-    SelectLine(w, 1);
-    EXPECT_EQ(shown(), std::pair(true, whole));
-    EXPECT_FALSE(IsWindowVisible(scrolling));
-  });
-}
-
-TEST_F(MainWindow, TheDetailsButtonShowsTheSelectedKindsIconAsARepaintDoes) {
-  AppendLog("a");
+// The window grows: the list with it, the buttons and the details along its
+// right edge. Every step of a resize leaves it painted as a full repaint
+// paints it, and it cannot be made smaller than at its start.
+TEST_F(MainWindow, GrowsWithTheListAndKeepsTheButtonsToTheRight) {
+  for (int i = 0; i < 40; ++i) AppendLog("Zeile " + std::to_string(i));
   FinishWith(driver, WindowTitle(""), [](HWND w) {
-    HWND button = GetDlgItem(w, IDC_MAIN_DETAILS_BUTTON);
-    // Without the mouse, then with the mouse over the button and after it left.
-    const UINT mouse[] = {0, WM_MOUSEHOVER, WM_MOUSELEAVE};
-    std::set<std::vector<DWORD>> looks[3];
-    for (int step = 0; step < 3; ++step) {
-      if (mouse[step] != 0) {
-        SendMessageA(button, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
-        SendMessageA(button, mouse[step], 0, MAKELPARAM(4, 4));
-        UpdateWindow(button);
-      }
-      const bool hot = mouse[step] == WM_MOUSEHOVER;
-      EXPECT_EQ((SendMessageA(button, BM_GETSTATE, 0, 0) & BST_HOT) != 0, hot);
-      for (int line : {1, 2, 0, 1}) {  // a log command, the end line, the script line
-        SelectLine(w, line);
-        const std::vector<DWORD> shown = WindowPicture(button);
-        RedrawWindow(button, nullptr, nullptr, kFullRepaint);
-        EXPECT_EQ(shown, WindowPicture(button)) << "line " << line << (hot ? ", hot" : "");
-        looks[step].insert(shown);
-      }
-      EXPECT_EQ(looks[step].size(), 3u);
+    auto place = [w](int id) {
+      RECT r{};
+      GetWindowRect(GetDlgItem(w, id), &r);
+      MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
+      return std::tuple(r.left, r.top, r.right, r.bottom);
+    };
+    auto size = [](HWND window, bool client) {
+      RECT r{};
+      client ? GetClientRect(window, &r) : GetWindowRect(window, &r);
+      return std::pair(r.right - r.left, r.bottom - r.top);
+    };
+    const auto [width, height] = size(w, false);
+    const auto [clientWidth, clientHeight] = size(w, true);
+    const auto [listLeft, listTop, listRight, listBottom] = place(IDC_MAIN_LIST);
+    const auto [deleteLeft, deleteTop, deleteRight, deleteBottom] = place(IDC_MAIN_DELETE);
+    const auto [textLeft, textTop, textRight, textBottom] = place(IDC_MAIN_DETAILS_TEXT);
+    for (int step = 1; step <= 5; ++step) {  // as when the maker drags the corner
+      SetWindowPos(w, nullptr, 0, 0, width + 37 * step, height + 23 * step,
+                   SWP_NOMOVE | SWP_NOZORDER);
+      const std::vector<DWORD> shown = WindowPicture(w);
+      RedrawWindow(w, nullptr, nullptr, kFullRepaint | RDW_ALLCHILDREN);
+      ASSERT_EQ(shown, WindowPicture(w)) << "step " << step << ": something was left unpainted";
     }
-    EXPECT_EQ(looks[2], looks[0]);
-    // With a theme, a button under the mouse looks hot, as the other buttons do.
-    if (IsThemeActive()) {
-      EXPECT_NE(looks[1], looks[0]);
-    }
+    const int dx = size(w, true).first - clientWidth, dy = size(w, true).second - clientHeight;
+    EXPECT_EQ(std::pair(dx, dy), std::pair(5 * 37, 5 * 23));
+    EXPECT_EQ(place(IDC_MAIN_LIST), std::tuple(listLeft, listTop, listRight + dx, listBottom + dy));
+    EXPECT_EQ(place(IDC_MAIN_DELETE),
+              std::tuple(deleteLeft + dx, deleteTop, deleteRight + dx, deleteBottom));
+    EXPECT_EQ(place(IDC_MAIN_DETAILS_TEXT),
+              std::tuple(textLeft + dx, textTop, textRight + dx, textBottom + dy));
+    SetWindowPos(w, nullptr, 0, 0, width / 2, height / 2, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(size(w, false), std::pair(width, height)) << "smaller than at the start";
+    EXPECT_EQ(place(IDC_MAIN_LIST), std::tuple(listLeft, listTop, listRight, listBottom));
   });
 }
 
@@ -190,6 +193,37 @@ TEST_F(FileCommands, OpenWithWarningsThenNew) {
   FinishWith(driver, WindowTitle(""), [](HWND w) { EXPECT_EQ(Lines(w).size(), 2u); });
 }
 
+// Files dropped on the main window are opened as "Öffnen" opens them, after
+// the save prompt; of several the first, and the maker is told so. A folder
+// gets Öffnen's message, and the script stays as it was, its selection too.
+TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
+  TempFolder folder("drop");
+  const std::string a = folder.File("a.script.wav"), b = folder.File("b.script.wav");
+  WriteFile(a, "[Execute]\r\nAction=WriteToLog\r\nText=A\r\n");
+  WriteFile(b, "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n");
+  AppendLog("alt");
+  App().Modified = true;
+  driver.Then(WindowTitle(""), [&](HWND w) {
+    EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    Drop(w, {a});
+  });
+  ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
+          IDNO);
+  const std::vector<std::string> several = {b, a, folder.Path()};
+  driver.Then(WindowTitle(a), [&](HWND w) {
+    EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: A");
+    Drop(w, several);
+  });
+  ThenBox(driver, "Wavoria", *DroppedFilesNote(several), IDI_ASTERISK, {IDOK}, IDOK);
+  driver.Then(WindowTitle(b), [&](HWND w) { SelectLine(w, 1), Drop(w, {folder.Path()}); });
+  ThenBox(driver, "Wavoria", CannotOpenMessage(folder.Path(), FileError::Denied), IDI_EXCLAMATION,
+          {IDOK}, IDOK);
+  FinishWith(driver, WindowTitle(b), [](HWND w) {
+    EXPECT_EQ(std::pair(Lines(w).at(1), SelectedLine(w)),
+              std::pair(std::string("<> In Logdatei schreiben: B"), 1));
+  });
+}
+
 // An untitled script goes to Notepad as the temporary file; what Notepad left
 // there is read back, and the script counts as changed.
 TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
@@ -218,6 +252,40 @@ TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   });
   SetNotepadLauncher({});
   DeleteFileA(temp.c_str());  // it stays beside the program, as the program leaves it
+}
+
+// With the real Notepad: once Notepad has come up, the box that waits for
+// the maker is in front of it and active, and the main window brings it back.
+TEST_F(FileCommands, TheNotepadBoxIsInFrontOfNotepad) {
+  TempFolder folder("notepad-real");
+  const std::string path = folder.File("k.script.wav");
+  WriteFile(path, "[Execute]\r\nAction=WriteToLog\r\nText=A\r\n");
+  App().ScriptToOpen = path;
+  HWND notepad = nullptr;
+  driver.Then(WindowTitle(path), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
+  driver.Then("Im Editor öffnen", [&](HWND box) {
+    for (const DWORD end = GetTickCount() + 10000; notepad == nullptr && GetTickCount() < end;) {
+      notepad = FindWindowA("Notepad", nullptr), Pump(50);
+    }
+    Pump(500);  // what Notepad does once its window is up
+    HWND higher = nullptr;
+    for (HWND w = GetTopWindow(nullptr); w != nullptr && higher == nullptr;
+         w = GetWindow(w, GW_HWNDNEXT)) {
+      if (w == box || w == notepad) higher = w;
+    }
+    EXPECT_NE(notepad, nullptr) << "Notepad did not come up";
+    EXPECT_EQ(std::pair(GetForegroundWindow(), higher), std::pair(box, box))
+        << "Notepad's window is " << notepad;
+    // Switching to the main window (Alt+Tab lists it) brings the box up.
+    EXPECT_EQ(GetLastActivePopup(GetWindow(box, GW_OWNER)), box);
+    Click(box, IDOK);
+  });
+  FinishWith(driver, WindowTitle(path), [&](HWND) {
+    PostMessageA(notepad, WM_CLOSE, 0, 0);  // its file unchanged, it closes without asking
+    for (const DWORD end = GetTickCount() + 5000; IsWindow(notepad) && GetTickCount() < end;) {
+      Pump(50);
+    }
+  });
 }
 
 // A script opened by a relative path is saved where it was opened, even after

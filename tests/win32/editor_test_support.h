@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// windows.h first: shlobj.h needs its types.
+#include <shlobj.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -166,6 +168,24 @@ inline void ThenBox(DialogDriver& driver, const std::string& title, const std::s
               std::tuple(text, icon ? LoadIconA(nullptr, icon) : nullptr, buttons, driver.Under()));
     Click(box, answer);
   });
+}
+
+// Files dropped on a window, as the shell hands them over (WM_DROPFILES); the
+// window frees them.
+inline HDROP DropOf(const std::vector<std::string>& files) {
+  std::string names;
+  for (const std::string& file : files) names += file + '\0';
+  names += '\0';
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  std::copy(names.begin(), names.end(), reinterpret_cast<char*>(drop + 1));
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+inline void Drop(HWND window, const std::vector<std::string>& files) {
+  PostMessageA(window, WM_DROPFILES, WPARAM(DropOf(files)), 0);
 }
 
 }  // namespace wavoria::testing

@@ -16,6 +16,41 @@ namespace {
 using namespace testing;
 using WizardPages = EditorWindows;
 using WizardInstall = EditorWindows;
+using Pictures = EditorWindows;
+
+// The picture along the left edge, bitmap 200 on the start screen and 201 on
+// the wizard pages, fills its place at any DPI (this test runs at 96 and 144
+// DPI): the strip runs down the start screen's whole edge, the wizard's
+// picture down to the etched line (one dialog unit above it, give or take a
+// pixel of rounding), each bitmap as large as its control.
+TEST_F(Pictures, TheStartScreensStripAndTheWizardsPictureFillTheirPlaces) {
+  auto check = [](HWND dialog, int picture, int below) {
+    RECT place{}, bitmapSize{}, dialogUnit = {0, 0, 0, 1};
+    HWND control = GetDlgItem(dialog, picture);
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    BITMAP shown{};
+    GetObjectA(HGDIOBJ(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)), sizeof shown, &shown);
+    GetClientRect(control, &bitmapSize);
+    EXPECT_EQ(std::pair(shown.bmWidth, shown.bmHeight),
+              std::pair(bitmapSize.right, bitmapSize.bottom))
+        << "bitmap of control " << picture;
+    MapDialogRect(dialog, &dialogUnit);
+    RECT end{};  // the etched line, or the dialog's bottom
+    below != 0 ? GetWindowRect(GetDlgItem(dialog, below), &end) : GetClientRect(dialog, &end);
+    MapWindowPoints(below != 0 ? nullptr : dialog, dialog, reinterpret_cast<POINT*>(&end), 2);
+    const LONG gap = (below != 0 ? end.top : end.bottom) - place.bottom;
+    EXPECT_TRUE(gap >= 0 && gap <= dialogUnit.bottom + 1)
+        << "control " << picture << " ends " << gap << " pixels above its end";
+    Click(dialog, kCloseBox);
+  };
+  ProcessEndCounter ends;
+  driver.Then("Wavoria", [&](HWND d) { check(d, IDC_START_PICTURE, 0); });
+  ASSERT_TRUE(driver.Run(ShowStartScreen)) << driver.Problems();
+  driver.Then("Wavoria", [&](HWND d) { check(d, IDC_WIZ_PICTURE, IDC_WIZ_LINE); });
+  App().Wizard.NextPage = kPagePaths;
+  ASSERT_TRUE(driver.Run(RunWizardPages)) << driver.Problems();
+}
 
 // Whatever a page shows is changed, Escape leaves it open, and Abbrechen or
 // (on the next page) the close box then keeps every setting as it was.

@@ -23,20 +23,12 @@ ScriptChooser& Seam() {
 // Both pairs of the filter, each text ended by a zero, the list by another.
 constexpr char kFilter[] = "Klavato-Skript (*.script.wav)\0*.script.wav\0Alle Dateien (*.*)\0*.*\0";
 
-// The save chooser's hook: once a name is chosen, the name that will really
-// be written (SavedScriptName) is the one asked about when it exists already.
-UINT_PTR CALLBACK AskBeforeReplacing(HWND child, UINT message, WPARAM, LPARAM lparam) {
-  if (message != WM_NOTIFY) return 0;
-  const auto& note = *reinterpret_cast<const OFNOTIFYA*>(lparam);
-  if (note.hdr.code != CDN_FILEOK) return 0;
-  const std::string name = SavedScriptName(note.lpOFN->lpstrFile, note.lpOFN->nFilterIndex);
-  HWND chooser = GetParent(child);
-  if (!FileExists(name) || MessageBoxA(chooser, OverwriteQuestion(name).c_str(), "Skript speichern",
-                                       MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES) {
-    return 0;
-  }
-  SetWindowLongPtrA(child, DWLP_MSGRESULT, 1);  // the chooser stays open
-  return 1;
+// Whether the script may be written to name: it does not exist yet, or the
+// user agrees to replace it.
+bool MayReplace(HWND owner, const std::string& name) {
+  return !FileExists(name) ||
+         MessageBoxA(owner, OverwriteQuestion(name).c_str(), "Skript speichern",
+                     MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
 }
 
 std::string ChooserResult(HWND owner, bool forSaving) {
@@ -55,21 +47,22 @@ std::string ChooserResult(HWND owner, bool forSaving) {
   settings.nFilterIndex = 0;  // the first pair
   settings.lpstrFile = file.data();
   settings.nMaxFile = static_cast<DWORD>(file.size());
-  if (forSaving) {
-    // The chooser's own question would name the file as typed; the hook asks
-    // about the one written.
-    settings.lpstrTitle = "Skript speichern";
-    settings.Flags =
-        OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
-    settings.lpfnHook = AskBeforeReplacing;
-  } else {
+  if (!forSaving) {
     settings.lpstrTitle = "Skript öffnen";
     settings.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    return GetOpenFileNameA(&settings) ? std::string(file.data()) : std::string();
   }
-  const BOOL chosen = forSaving ? GetSaveFileNameA(&settings) : GetOpenFileNameA(&settings);
-  if (!chosen) return {};
-  if (forSaving) return SavedScriptName(file.data(), settings.nFilterIndex);
-  return std::string(file.data());
+  // The chooser's own question would name the file as typed, not the one
+  // written (SavedScriptName), so the question is asked here, and Nein opens
+  // the chooser again. A hook could ask inside the chooser, but a chooser
+  // with a hook is the old kind on Windows.
+  settings.lpstrTitle = "Skript speichern";
+  for (;;) {
+    settings.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER;  // the chooser adds some
+    if (!GetSaveFileNameA(&settings)) return {};
+    std::string name = SavedScriptName(file.data(), settings.nFilterIndex);
+    if (MayReplace(owner, name)) return name;
+  }
 }
 
 // The chosen file as a full path, taken at once: the chooser may have made

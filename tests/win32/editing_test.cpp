@@ -272,7 +272,7 @@ TEST_F(SaveChooser, ANameWithoutExtensionIsSavedAsAScript) {
     return [=](HWND d) {
       SendDlgItemMessageA(d, cmb1, CB_SETCURSEL, filter, 0);  // as a user's choice ends
       SendMessageA(d, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), LPARAM(GetDlgItem(d, cmb1)));
-      SetDlgItemTextA(d, edt1, name);
+      SetDlgItemTextA(d, cmb13, name);  // the chooser without a hook names its box so
       Click(d, IDOK);
     };
   };

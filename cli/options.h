@@ -5,7 +5,7 @@
 //   wavoria-cli install --game DIR --maker DIR [--keyboard] [--mouse]
 //               [--start keyboard|mouse] [--mouse-id N] [--auto-position]
 //               [--templates DIR] [--force]
-//   wavoria-cli restore --game DIR
+//   wavoria-cli restore --game DIR [--list]
 //   wavoria-cli --help | --version
 //
 // "--" ends the options; every argument after it is a path.
@@ -40,6 +40,7 @@ struct CliOptions {
   CliCommand Command = CliCommand::Help;
   std::vector<std::string> Paths;  // check: the paths; show: the one file
   bool Details = false;            // show --details
+  bool List = false;               // restore --list
   InstallOptions Install;          // install; restore uses only GameFolder
 };
 

@@ -77,7 +77,12 @@ std::string PathInBackup(const std::string& folder, std::string_view relative) {
 std::string FreeBackupFolder(const std::string& gameFolder, const std::string& stamp) {
   const std::string root = AsFolder(EntryPath(gameFolder, kBackupFolder));
   std::string folder = root + stamp;
-  for (int n = 2; KindOfEntry(folder) != EntryKind::Missing; ++n) {
+  // An entry that cannot be looked at ends the search too: creating it fails and says why.
+  auto taken = [](const std::string& path) {
+    const EntryKind kind = KindOfEntry(path);
+    return kind != EntryKind::Missing && kind != EntryKind::Unknown;
+  };
+  for (int n = 2; taken(folder); ++n) {
     folder = root + stamp + " (" + std::to_string(n) + ")";
   }
   return folder;

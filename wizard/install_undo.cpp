@@ -239,6 +239,13 @@ void RemoveLeftovers(const GameHistory& history, InstallReport& report) {
       }
     }
     for (auto f = folders.rbegin(); f != folders.rend(); ++f) RemoveEmptyFolder(*f);
+    if (KindOfEntry(folder) != EntryKind::Missing) {
+      report.Problems.push_back(WithCause("Der angefangene Sicherungsordner " + Quoted(folder) +
+                                              " eines unterbrochenen Laufs konnte nicht entfernt "
+                                              "werden",
+                                          LastFileError()));
+      continue;
+    }
     report.Notes.push_back("Der angefangene Sicherungsordner " + Quoted(folder) +
                            " eines unterbrochenen Laufs wurde entfernt; am Spiel hatte dieser "
                            "Lauf noch nichts verändert.");
@@ -503,6 +510,7 @@ InstallReport CarryOutRestore(RestoreChoice choice) {
   }
   report.Notes = choice.Notes;
   RemoveLeftovers(choice.History, report);
+  if (!report.Problems.empty()) return report;
   if (choice.Job == RestoreJob::CleanUp) {
     report.Headline = "Ein unterbrochener Lauf von Wavoria hatte am Spiel noch nichts verändert.";
     return report;
@@ -524,7 +532,8 @@ InstallReport RestoreGame(const std::string& gameFolder) {
 }
 
 bool RecoverInterruptedRuns(const std::string& gameFolder, InstallReport& report) {
-  // One interrupted run per round; there is hardly ever more than one.
+  // One interrupted run per round; there is hardly ever more than one. Each
+  // round ends it or stops with a problem.
   for (;;) {
     RestoreChoice choice = ChooseRestore(gameFolder);
     if (!choice.History.Problems.empty() || (IsRecovery(choice.Job) && !choice.Problems.empty())) {

@@ -238,8 +238,9 @@ void RemoveLeftovers(const GameHistory& history, InstallReport& report) {
         folders.push_back(AsFolder(folders[i]) + sub);
       }
     }
-    for (auto f = folders.rbegin(); f != folders.rend(); ++f) RemoveEmptyFolder(*f);
-    if (KindOfEntry(folder) != EntryKind::Missing) {
+    bool removed = true;  // the folder itself goes last
+    for (auto f = folders.rbegin(); f != folders.rend(); ++f) removed = RemoveEmptyFolder(*f);
+    if (!removed) {
       report.Problems.push_back(WithCause("Der angefangene Sicherungsordner " + Quoted(folder) +
                                               " eines unterbrochenen Laufs konnte nicht entfernt "
                                               "werden",

@@ -87,15 +87,17 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
   EXPECT_EQ(KeptIn(kept), (Strings{"Sound/", "Sound/KeyList.script.wav=von Hand"}));
   EXPECT_EQ(GameFiles(), fresh);
   EXPECT_EQ(Do({"restore", "--game", "game"}), (Outcome{1, "", kNothing}));
-  EXPECT_THAT(Do({"restore", "--game", "game", "--list"}),
-              FieldsAre(0,
-                        AllOf(StartsWith("Das Rückgängigmachen Nr. 4 vom 2026-12-07 14.03.12, für "
-                                         "die Installation Nr. 1: vollständig\n"),
-                              HasSubstr("\nDie Installation Nr. 1 vom 2026-12-07 14.03.12 "
-                                        "(Tastatursupport): rückgängig gemacht durch Nr. 4\n"),
-                              HasSubstr("\n    Ersetzt: harmony.dll (7 Bytes, CRC-32 "),
-                              HasSubstr("\n    Ordner angelegt: Sound\n")),
-                        ""));
+  EXPECT_THAT(
+      Do({"restore", "--game", "game", "--list"}),
+      FieldsAre(0,
+                AllOf(StartsWith("Das Rückgängigmachen Nr. 4 vom 2026-12-07 14.03.12, für "
+                                 "die Installation Nr. 1: vollständig\n"),
+                      HasSubstr("\nDie Installation Nr. 1 vom 2026-12-07 14.03.12 "
+                                "(Tastatursupport): rückgängig gemacht durch Nr. 4\n"),
+                      HasSubstr("\n    Ersetzt: harmony.dll (7 Bytes, CRC-32 "),
+                      HasSubstr("\n    Geändert, hier aufbewahrt: Sound\\KeyList.script.wav\n"),
+                      HasSubstr("\n    Ordner angelegt: Sound\n")),
+                ""));
   FixBackupStamp("");  // the clock's stamp: year-month-day hour.minute.second
   EXPECT_TRUE(std::regex_match(BackupStampNow(),
                                std::regex(R"(20\d\d-[01]\d-[0-3]\d( [0-2]\d)(\.[0-5]\d){2})")));
@@ -201,7 +203,8 @@ TEST_F(RestoreTest, NothingOutsideTheGameFolderIsReadOrWritten) {
     Write("draussen/victim.txt", "geheim");
     if (row.before == "sound") fs::create_directories(P("game/Sound"));
     if (row.before == "install") {
-      ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+      Write("game/Sound/KeyList.script.wav", "mine");  // kept in the backup's Sound folder
+      ASSERT_THAT(Install({"--keyboard", "--force"}), FieldsAre(0, _, ""));
       fs::remove_all(P(row.entry));  // the installation's own entry gives way to the link
     }
     if (row.target == "pipe") {
@@ -218,6 +221,23 @@ TEST_F(RestoreTest, NothingOutsideTheGameFolderIsReadOrWritten) {
     EXPECT_EQ(Tree("game"), game);
     if (row.target == "pipe") RemovePipe(row.entry);
   }
+
+  // A record that names a file outside: the entry is passed over and named.
+  SetUp();
+  Write("Startup/victim.txt", "alt");
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  const std::string record = P(backup + "/Inhalt.txt");
+  std::string text = FileBytes(record);
+  text.insert(text.find("Stand:"), "Hinzugefügt: ..\\Startup\\victim.txt\r\n  nachher: " +
+                                       StampText(StampOf("alt")) + "\r\n");
+  Write(record, text);
+  EXPECT_THAT(Do({"restore", "--game", "game"}),
+              FieldsAre(0,
+                        HasSubstr("\nIn der Sicherung wird '" + P(backup + "/../Startup/") +
+                                  "victim.txt' übergangen: Wavoria legt nur Dateien zurück, die "
+                                  "es selbst geschrieben haben kann.\n"),
+                        ""));
+  EXPECT_EQ(Tree("Startup"), Strings{"victim.txt=alt"});
 }
 
 // What a run killed before it changed anything left, and a run whose record
@@ -265,6 +285,20 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
               FieldsAre(0, StartsWith("Die Installation Nr. 3 "), ""));
   EXPECT_EQ(GameFiles(), fresh);
   EXPECT_EQ(HalfDone("game"), Strings{});
+#ifndef _WIN32
+  // Such a folder that cannot be removed stops the installation, which says why.
+  fs::create_directories(P(started));
+  fs::permissions(P("game/Wavoria-Sicherung"), fs::perms(0555));
+  Outcome stopped;
+  ASSERT_TRUE(testing::WithoutRootRights([&] { stopped = Install({"--keyboard"}); }));
+  fs::permissions(P("game/Wavoria-Sicherung"), fs::perms::owner_all, fs::perm_options::add);
+  EXPECT_EQ(stopped, (Outcome{1, "",
+                              "Die Installation wurde nicht ausgeführt.\n\nDer angefangene "
+                              "Sicherungsordner '" +
+                                  started +
+                                  "' eines unterbrochenen Laufs konnte nicht entfernt werden: "
+                                  "schreibgeschützt oder keine Berechtigung.\n"}));
+#endif
 }
 
 // The causes named are the true ones.
@@ -296,17 +330,28 @@ TEST_F(RestoreTest, CausesThatAreTrue) {
             (Outcome{1, "", longText}));
 
 #ifndef _WIN32
-  // A game folder in which nothing can be made but the backups: the Sound folder is named
-  // once with its cause, not each template that could not go into it.
+  // A game folder in which nothing can be made (a read-only disk): nothing is changed, and
+  // the backup folder that could not be made is named with the cause. Then only the backups
+  // can be made: the Sound folder is named once with its cause, not each template that could
+  // not go into it.
+  const std::string denied = ": schreibgeschützt oder keine Berechtigung.\n";
+  auto asUser = [&](const Strings& more) {
+    Outcome run;
+    fs::permissions("game", fs::perms(0555));
+    EXPECT_TRUE(testing::WithoutRootRights([&] { run = Install(more); }));
+    fs::permissions("game", fs::perms::owner_all, fs::perm_options::add);
+    return run;
+  };
+  fs::permissions(P("game/harmony.dll"), fs::perms(0666));
+  EXPECT_EQ(asUser({"--keyboard"}),
+            (Outcome{1, "",
+                     kNotDone +
+                         "Der Ordner 'game/Wavoria-Sicherung' für die Sicherung konnte "
+                         "nicht angelegt werden" +
+                         denied}));
   fs::create_directories(P("game/Wavoria-Sicherung"));
   fs::permissions(P("game/Wavoria-Sicherung"), fs::perms::all);
-  fs::permissions(P("game/harmony.dll"), fs::perms(0666));
-  fs::permissions("game", fs::perms(0555));
-  Outcome unwritable;
-  ASSERT_TRUE(testing::WithoutRootRights([&] { unwritable = Install({"--keyboard"}); }));
-  fs::permissions("game", fs::perms::owner_all, fs::perm_options::add);
-  const std::string denied = ": schreibgeschützt oder keine Berechtigung.\n";
-  EXPECT_EQ(unwritable,
+  EXPECT_EQ(asUser({"--keyboard"}),
             (Outcome{1, "",
                      "Die Installation ist nicht vollständig gelungen. Folgendes konnte nicht "
                      "erledigt werden:\n\nDer Ordner 'game/Sound' konnte nicht angelegt werden" +

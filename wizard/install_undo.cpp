@@ -27,10 +27,11 @@ std::string Capitalised(std::string text) {
   return text;
 }
 
-// "'a', 'b'".
-std::string QuotedList(const std::vector<std::string>& names) {
-  std::string text;
-  for (const std::string& name : names) text += (text.empty() ? "" : ", ") + Quoted(name);
+// title, then the names one per line, indented: a message box breaks a long
+// line anywhere, a backslash included.
+std::string Listed(std::string_view title, const std::vector<std::string>& names) {
+  std::string text(title);
+  for (const std::string& name : names) AppendAll(text, {LineBreak, "    ", name});
   return text;
 }
 
@@ -226,9 +227,8 @@ void RemoveLeftovers(const GameHistory& history, InstallReport& report) {
     if (RemoveFile(path)) removed.push_back(path);
   }
   if (!removed.empty()) {
-    report.Notes.push_back(
-        "Übrig gebliebene Zwischendateien eines unterbrochenen Laufs wurden entfernt: " +
-        QuotedList(removed) + ".");
+    report.Notes.push_back(Listed(
+        "Übrig gebliebene Zwischendateien eines unterbrochenen Laufs wurden entfernt:", removed));
   }
   for (const std::string& folder : history.Unfinished) {
     // Depth first: the folder holds nothing but empty folders.
@@ -372,14 +372,14 @@ void RunUndo(const RestoreChoice& choice, InstallReport& report) {
   if (!kept.empty()) {
     std::vector<std::string> names;
     for (const BackupFile& file : kept) names.push_back(file.RelativePath);
-    report.Notes.push_back((choice.Job == RestoreJob::UndoEarlier
-                                ? "Die ersetzten Dateien, die sich von den zurückgelegten "
-                                  "unterschieden, liegen in der Sicherung "
-                                : "Seit der Installation geändert und deshalb vorher in der "
-                                  "Sicherung ") +
-                           Quoted(folder) +
-                           (choice.Job == RestoreJob::UndoEarlier ? ": " : " aufbewahrt: ") +
-                           QuotedList(names) + ".");
+    report.Notes.push_back(Listed(
+        (choice.Job == RestoreJob::UndoEarlier
+             ? "Die ersetzten Dateien, die sich von den zurückgelegten unterschieden, liegen in "
+               "der Sicherung " +
+                   Quoted(folder) + ":"
+             : "Seit der Installation geändert und deshalb vorher in der Sicherung " +
+                   Quoted(folder) + " aufbewahrt:"),
+        names));
   }
 }
 
@@ -487,9 +487,7 @@ PageResult RestoreQuestion(const RestoreChoice& choice) {
       break;
   }
   auto section = [&](std::string_view title, const std::vector<std::string>& files) {
-    if (files.empty()) return;
-    AppendAll(text, {LineBreak, LineBreak, title});
-    for (const std::string& file : files) AppendAll(text, {LineBreak, "    ", file});
+    if (!files.empty()) AppendAll(text, {LineBreak, LineBreak, Listed(title, files)});
   };
   section("Zurückgelegt werden:", choice.Files(Kind::PutBack));
   section("Entfernt werden:", choice.Files(Kind::Remove));
@@ -521,10 +519,10 @@ InstallReport CarryOutRestore(RestoreChoice choice) {
   auto list = [&](std::string_view what, const std::vector<std::string>& files) {
     std::vector<std::string> names;
     for (const std::string& file : files) names.push_back(RelativeInGame(choice.GameFolder, file));
-    if (!names.empty()) report.Notes.push_back(std::string(what) + QuotedList(names) + ".");
+    if (!names.empty()) report.Notes.push_back(Listed(what, names));
   };
-  list("Zurückgelegt: ", report.PutBack);
-  list("Entfernt: ", report.Removed);
+  list("Zurückgelegt:", report.PutBack);
+  list("Entfernt:", report.Removed);
   return report;
 }
 

@@ -67,8 +67,8 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
   EXPECT_EQ(Do({"restore", "--game", "game"}),
             (Outcome{0,
                      "Die Installation Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; Maus-ID -5) "
-                     "wurde rückgängig gemacht.\n\nZurückgelegt: 'autorun.script'.\nEntfernt: "
-                     "'Sound\\MouseSupportON.script.wav', 'Sound\\M.script.wav'.\nEin weiteres "
+                     "wurde rückgängig gemacht.\n\nZurückgelegt:\n    autorun.script\nEntfernt:\n"
+                     "    Sound\\MouseSupportON.script.wav\n    Sound\\M.script.wav\nEin weiteres "
                      "\"wavoria-cli restore\" macht die Installation Nr. 1 vom 2026-12-07 "
                      "14.03.12 (Tastatursupport) rückgängig.\n",
                      ""}));
@@ -81,8 +81,8 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
                                          "(Tastatursupport) wurde rückgängig gemacht.\n\nSeit "
                                          "der Installation geändert und deshalb vorher in der "
                                          "Sicherung '" +
-                                         kept + "' aufbewahrt: 'Sound\\KeyList.script.wav'.\n"),
-                              HasSubstr("Zurückgelegt: 'harmony.dll'.\n"), HasSubstr(kNothing)),
+                                         kept + "' aufbewahrt:\n    Sound\\KeyList.script.wav\n"),
+                              HasSubstr("Zurückgelegt:\n    harmony.dll\n"), HasSubstr(kNothing)),
                         ""));
   EXPECT_EQ(KeptIn(kept), (Strings{"Sound/", "Sound/KeyList.script.wav=von Hand"}));
   EXPECT_EQ(GameFiles(), fresh);
@@ -146,8 +146,8 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
                          "Die ersetzten Dateien, die sich von den zurückgelegten unterschieden, "
                          "liegen in der Sicherung '" +
                          P("game/Wavoria-Sicherung/2026-12-07 14.03.12") +
-                         "': 'harmony.dll'.\nZurückgelegt: 'harmony.dll', "
-                         "'Sound\\Eigenes.script.wav'.\nEin weiteres \"wavoria-cli restore\" "
+                         "':\n    harmony.dll\nZurückgelegt:\n    harmony.dll\n    "
+                         "Sound\\Eigenes.script.wav\nEin weiteres \"wavoria-cli restore\" "
                          "legt die Sicherung '2026-01-01 10.00.00 (9)' einer früheren Version von "
                          "Wavoria zurück.\n",
                      ""}));
@@ -254,10 +254,10 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
             (Outcome{0,
                      "Ein unterbrochener Lauf von Wavoria hatte am Spiel noch nichts verändert.\n\n"
                      "Übrig gebliebene Zwischendateien eines unterbrochenen Laufs wurden "
-                     "entfernt: '" +
-                         P("game/Sound/~KeyList.script.wav.wavoria-tmp") + "', '" +
+                     "entfernt:\n    " +
+                         P("game/Sound/~KeyList.script.wav.wavoria-tmp") + "\n    " +
                          P(started + "/~Inhalt.txt.wavoria-tmp") +
-                         "'.\nDer angefangene Sicherungsordner '" + P(started) +
+                         "\nDer angefangene Sicherungsordner '" + P(started) +
                          "' eines unterbrochenen Laufs wurde entfernt; am Spiel hatte dieser "
                          "Lauf noch nichts verändert.\n"
                          "Ein weiteres \"wavoria-cli restore\" macht die Installation Nr. 1 vom "
@@ -275,8 +275,8 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
               FieldsAre(0,
                         HasSubstr("\nDie Installation Nr. 1 vom 2026-12-07 14.03.12 "
                                   "(Tastatursupport) war unterbrochen und wurde zurückgenommen; "
-                                  "das Spiel ist wieder wie vor ihr.\nZurückgelegt: "
-                                  "'harmony.dll'.\n"),
+                                  "das Spiel ist wieder wie vor ihr.\nZurückgelegt:\n    "
+                                  "harmony.dll\n"),
                         ""));
   EXPECT_EQ(GameFiles(), installed);
   EXPECT_THAT(FileBytes(record),

@@ -179,24 +179,19 @@ TEST_F(WizardInstall, TheEditorUndoesAnInstallationAndOpensThePutBackScriptAgain
     Click(w, IDM_UNDO_INSTALLATION);
   });
   const std::string removed =
-      "autorun.script', 'Sound\\KeySupportON.script.wav', "
-      "'Sound\\KeySupportOFF.script.wav', 'Sound\\MidiTickOutput.script.wav', "
-      "'Sound\\MidiTickClear.script.wav', 'oldharmony.dll";
-  std::string listed = removed;
-  for (std::size_t at; (at = listed.find("', '")) != std::string::npos;) {
-    listed.replace(at, 4, "\r\n    ");
-  }
+      "\r\n    autorun.script\r\n    Sound\\KeySupportON.script.wav\r\n    "
+      "Sound\\KeySupportOFF.script.wav\r\n    Sound\\MidiTickOutput.script.wav\r\n    "
+      "Sound\\MidiTickClear.script.wav\r\n    oldharmony.dll";
+  const std::string putBack = "\r\n    Sound\\KeyList.script.wav\r\n    harmony.dll";
   ThenBox(driver, "Wavoria",
           "Soll die Installation Nr. 1 vom 2026-12-07 14.03.12 (Tastatursupport) rückgängig "
-          "gemacht werden?\r\n\r\nZurückgelegt werden:\r\n    Sound\\KeyList.script.wav\r\n    "
-          "harmony.dll\r\n\r\nEntfernt werden:\r\n    " +
-              listed,
+          "gemacht werden?\r\n\r\nZurückgelegt werden:" +
+              putBack + "\r\n\r\nEntfernt werden:" + removed,
           IDI_QUESTION, {IDYES, IDNO}, IDYES);
   ThenBox(driver, "Wavoria",
           "Die Installation Nr. 1 vom 2026-12-07 14.03.12 (Tastatursupport) wurde rückgängig "
-          "gemacht.\r\n\r\nZurückgelegt: 'Sound\\KeyList.script.wav', 'harmony.dll'.\r\n"
-          "Entfernt: '" +
-              removed + "'.",
+          "gemacht.\r\n\r\nZurückgelegt:" +
+              putBack + "\r\nEntfernt:" + removed,
           IDI_ASTERISK, {IDOK}, IDOK);
   ThenBox(driver, "Wavoria",
           "Das im Editor geöffnete Skript '" + keyList +

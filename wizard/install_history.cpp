@@ -168,7 +168,9 @@ std::string RunName(const BackupEntry& entry) {
 
 std::string HistoryText(const GameHistory& history) {
   std::string text;
-  auto line = [&](std::string_view content) { AppendAll(text, {content, LineBreak}); };
+  auto line = [&](std::string_view content) {
+    AppendAll(text, {text.empty() ? "" : LineBreak, content});
+  };
   if (history.Backups.empty()) line("Im Spiel gibt es keine Installation von Wavoria.");
   for (auto entry = history.Backups.rbegin(); entry != history.Backups.rend(); ++entry) {
     std::string name = RunName(*entry);

@@ -51,7 +51,7 @@ GameHistory ReadHistory(const std::string& gameFolder);
 std::string RunName(const BackupEntry& entry);
 
 // The text of "wavoria-cli restore --list": every run, newest first, with its
-// date, what it chose, its state and its files; lines end in CR LF.
+// date, what it chose, its state and its files; lines joined by CR LF.
 std::string HistoryText(const GameHistory& history);
 
 }  // namespace wavoria

@@ -19,6 +19,7 @@ namespace {
 
 using ::testing::_;
 using ::testing::AllOf;
+using ::testing::EndsWith;
 using ::testing::FieldsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
@@ -96,7 +97,9 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
                                 "(Tastatursupport): rückgängig gemacht durch Nr. 4\n"),
                       HasSubstr("\n    Ersetzt: harmony.dll (7 Bytes, CRC-32 "),
                       HasSubstr("\n    Geändert, hier aufbewahrt: Sound\\KeyList.script.wav\n"),
-                      HasSubstr("\n    Ordner angelegt: Sound\n")),
+                      HasSubstr("\n    Zurückgelegt: harmony.dll\n    Entfernt: autorun.script\n"),
+                      HasSubstr("\n    Entfernt: oldharmony.dll\n"),
+                      HasSubstr("\n    Ordner angelegt: Sound\n"), EndsWith(")\n")),
                 ""));
   FixBackupStamp("");  // the clock's stamp: year-month-day hour.minute.second
   EXPECT_TRUE(std::regex_match(BackupStampNow(),
@@ -110,7 +113,7 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
   const std::string earlier = "game/Wavoria-Sicherung/2026-01-01 10.00.00";
   Write(earlier + " (9)/harmony.dll", "neun");
   Write(earlier + " (10)/harmony.dll", "zehn");
-  Write(earlier + " (10)/Sound/Eigenes.script.wav", "eigen");
+  Write(earlier + " (9)/Sound/Eigenes.script.wav", "eigen");
   Write(earlier + " (10)/notiz.txt", "x");
   Write("Startup/victim.txt", "alt");  // beside the game folder
   const std::string crafted = "..\\Startup\\victim.txt";
@@ -146,16 +149,17 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
                          "Die ersetzten Dateien, die sich von den zurückgelegten unterschieden, "
                          "liegen in der Sicherung '" +
                          P("game/Wavoria-Sicherung/2026-12-07 14.03.12") +
-                         "':\n    harmony.dll\nZurückgelegt:\n    harmony.dll\n    "
-                         "Sound\\Eigenes.script.wav\nEin weiteres \"wavoria-cli restore\" "
+                         "':\n    harmony.dll\nZurückgelegt:\n    harmony.dll\nEin weiteres "
+                         "\"wavoria-cli restore\" "
                          "legt die Sicherung '2026-01-01 10.00.00 (9)' einer früheren Version von "
                          "Wavoria zurück.\n",
                      ""}));
-  EXPECT_EQ(FileBytes(P("game/harmony.dll")) + FileBytes(P("game/Sound/Eigenes.script.wav")),
-            "zehneigen");
+  EXPECT_EQ(FileBytes(P("game/harmony.dll")), "zehn");
+  EXPECT_FALSE(fs::exists(P("game/Sound")));  // made only for a file that goes into it
   EXPECT_EQ(Tree("Startup"), Strings{"victim.txt=alt"});
   EXPECT_THAT(Do({"restore", "--game", "game"}), FieldsAre(0, HasSubstr("(9)"), ""));
-  EXPECT_EQ(FileBytes(P("game/harmony.dll")), "neun");
+  EXPECT_EQ(FileBytes(P("game/harmony.dll")) + FileBytes(P("game/Sound/Eigenes.script.wav")),
+            "neuneigen");
   EXPECT_EQ(Do({"restore", "--game", "game"}), (Outcome{1, "", kNothing}));
 }
 
@@ -285,6 +289,16 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
               FieldsAre(0, StartsWith("Die Installation Nr. 3 "), ""));
   EXPECT_EQ(GameFiles(), fresh);
   EXPECT_EQ(HalfDone("game"), Strings{});
+  // An installation removes what an interrupted save left, and says so.
+  Write("game/~autorun.script.wavoria-tmp", "Sound\\Mi");
+  EXPECT_THAT(Install({"--keyboard"}),
+              FieldsAre(0,
+                        HasSubstr("\n\nÜbrig gebliebene Zwischendateien eines unterbrochenen "
+                                  "Laufs wurden entfernt:\n    " +
+                                  P("game/~autorun.script.wavoria-tmp") + "\n"),
+                        ""));
+  EXPECT_EQ(GameFiles(), installed);
+  ASSERT_THAT(Do({"restore", "--game", "game"}), FieldsAre(0, _, ""));
 #ifndef _WIN32
   // Such a folder that cannot be removed stops the installation, which says why.
   fs::create_directories(P(started));
@@ -364,6 +378,8 @@ TEST_F(RestoreTest, CausesThatAreTrue) {
                          "'game/oldharmony.dll' nicht angelegt werden konnte.\nDie Datei "
                          "'game/autorun.script' konnte nicht geschrieben werden" +
                          denied}));
+  // harmony.dll stayed, so its copy is not kept either.
+  EXPECT_EQ(KeptIn("game/Wavoria-Sicherung/2026-12-07 14.03.12"), Strings{});
   SetUp();
 #endif
 
@@ -389,16 +405,21 @@ TEST_F(RestoreTest, PathsTheAnsiFunctionsCannotTake) {
   std::string game = fs::absolute("g").string();
   game += "\\" + std::string(205 - game.size() - 1, 'x');
   fs::create_directories(game);
-  fs::copy_file(P("game/RPG_RT.EXE"), game + "\\RPG_RT.EXE");
-  const std::string record =
-      game + "\\Wavoria-Sicherung\\2026-12-07 14.03.12\\~Inhalt.txt.wavoria-tmp";
-  EXPECT_EQ(
-      Do({"install", "--game", game, "--maker", "maker", "--templates", "tpl", "--keyboard"}),
-      (Outcome{1, "",
-               kNotDone + "Der Pfad '" + record + "' ist mit " + std::to_string(record.size()) +
-                   " Zeichen länger, als das System erlaubt (höchstens 259 Zeichen); bitte "
-                   "verschieben Sie das Spiel in einen Ordner mit kürzerem Pfad.\n"}));
-  EXPECT_EQ(GameFiles(game), Strings{"RPG_RT.EXE=game/RPG_RT.EXE"});
+  for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) {
+    fs::copy_file(P(std::string("game/") + file), game + "\\" + file);
+  }
+  // The record and the copy of harmony.dll would not fit.
+  std::string tooLong;
+  for (const char* file : {"~Inhalt.txt.wavoria-tmp", "~harmony.dll.wavoria-tmp"}) {
+    const std::string path = game + "\\Wavoria-Sicherung\\2026-12-07 14.03.12\\" + file;
+    tooLong += "Der Pfad '" + path + "' ist mit " + std::to_string(path.size()) +
+               " Zeichen länger, als das System erlaubt (höchstens 259 Zeichen); bitte "
+               "verschieben Sie das Spiel in einen Ordner mit kürzerem Pfad.\n";
+  }
+  EXPECT_EQ(Do({"install", "--game", game, "--maker", "maker", "--templates", "tpl", "--keyboard"}),
+            (Outcome{1, "", kNotDone + tooLong}));
+  EXPECT_EQ(GameFiles(game),
+            (Strings{"RPG_RT.EXE=game/RPG_RT.EXE", "harmony.dll=game/harmony.dll"}));
 
   const std::wstring program =
       std::filesystem::path(ProgramFolder()).wstring() + L"\\wavoria-cli.exe";

@@ -1,7 +1,7 @@
 // Installations undone one after another, interrupted runs, backups of
 // earlier versions, and the game folder as a boundary: through install and
 // restore on real folders, natively and under Wine. Natively also runs killed
-// at every rename, folder creation and flush.
+// at every rename, folder creation, flush and removal.
 #include <regex>
 
 #include "platform/program_folder.h"
@@ -427,7 +427,7 @@ TEST_F(RestoreTest, PathsTheAnsiFunctionsCannotTake) {
   }
 }
 #else
-// A run killed at every rename, folder creation and flush (strace kills it
+// A run killed at every rename, folder creation, flush and removal (strace kills it
 // as the call begins): the game keeps a working pair of libraries, and the
 // next restore leaves it as before the killed run or as after it, with
 // nothing half-done.
@@ -449,7 +449,7 @@ TEST_F(RestoreTest, ARunKilledAtAnyStepIsRolledBackOrFinished) {
   ASSERT_EQ(run("restore --game game"), 0);
   int points = 0;
   for (bool killRestore : {false, true}) {
-    for (const char* call : {"mkdir", "rename", "fsync"}) {
+    for (const char* call : {"mkdir", "rename", "fsync", "unlink", "rmdir"}) {
       for (int n = 1;; ++n) {
         SCOPED_TRACE(std::string(killRestore ? "restore" : "install") + ", " + call + " " +
                      std::to_string(n));

@@ -10,6 +10,7 @@
 #include "app/editor_rules.h"
 #include "app/editor_windows_win.h"
 #include "app/file_commands_win.h"
+#include "app/installation_undo_win.h"
 #include "app/win_util_win.h"
 #include "app/window_layout_win.h"
 #include "dialogs/command_dialogs_win.h"
@@ -195,6 +196,9 @@ BOOL OnCommand(HWND window, int id, int code) {
       return TRUE;
     case IDM_WIZARD:
       return HandOverToWizard(window);
+    case IDM_UNDO_INSTALLATION:
+      UndoInstallation(window);
+      return TRUE;
     case IDM_EXIT:
       return LeaveProgram(window);
   }

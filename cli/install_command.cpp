@@ -7,8 +7,10 @@
 #include "cli/platform.h"
 #include "document/file_io.h"
 #include "document/text.h"
-#include "wizard/install_backup.h"
+#include "wizard/game_entries.h"
 #include "wizard/install_executor.h"
+#include "wizard/install_history.h"
+#include "wizard/install_undo.h"
 #include "wizard/wizard_flow.h"
 
 namespace wavoria::cli {
@@ -103,7 +105,10 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
   // existing files; here the folders are checked for them.
   std::string gameProgram;
   std::string makerProgram;
-  std::string problem = FolderProblem(options.GameFolder, "des Spiels", kGameProgram, gameProgram);
+  std::string problem = GamePathProblem(game);
+  if (problem.empty()) {
+    problem = FolderProblem(options.GameFolder, "des Spiels", kGameProgram, gameProgram);
+  }
   if (problem.empty()) {
     problem = FolderProblem(options.MakerFolder, "des RPG Makers", kMakerProgram, makerProgram);
   }
@@ -134,7 +139,9 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
   const InstallPlan plan = BuildInstallPlan(settings, templates);
   const InstallReport report = ExecuteInstallPlan(plan);
   if (!report.AllSucceeded()) return fail(speller.Spell(report.WarningText()));
-  std::string done = AsLines(speller.Spell(report.DoneText()));
+  std::string done = AsLines(speller.Spell(report.DoneText(
+      "Rückgängig machen lässt sich diese Installation mit: wavoria-cli restore --game \"" + game +
+      "\"")));
   if (report.KeyListInstalled) {
     // The wizard opens the key list in the editor at this point.
     done += "Die Tastenliste zum Anpassen: " + speller.Spell(plan.KeyListPath) + "\n";
@@ -143,7 +150,7 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
   return kExitOk;
 }
 
-int RunRestore(const std::string& gameFolder, const CliOutput& output) {
+int RunRestore(const std::string& gameFolder, bool list, const CliOutput& output) {
   PathSpeller speller;
   const std::string game = AsFolder(gameFolder);
   speller.Add(game);
@@ -151,23 +158,33 @@ int RunRestore(const std::string& gameFolder, const CliOutput& output) {
     output.Err(AsLines(speller.Spell(std::string(message))));
     return kExitFound;
   };
+  if (std::string problem = GamePathProblem(game); !problem.empty()) return fail(problem);
   if (KindOf(gameFolder) != PathKind::Folder) {
     return fail("Der Ordner des Spiels " + Quoted(game) + " wurde nicht gefunden.");
   }
-  const std::string backup = NewestBackup(game);
-  if (backup.empty()) {
-    return fail("Im Spiel " + Quoted(game) + " gibt es keine Sicherung (Ordner " +
-                Quoted(kBackupFolder) + "); es wurde nichts verändert.");
+  if (list) {
+    const GameHistory history = ReadHistory(game);
+    output.Out(AsLines(speller.Spell(HistoryText(history))));
+    if (history.Problems.empty()) return kExitOk;
+    std::string problems;
+    for (const std::string& problem : history.Problems) AppendAll(problems, {problem, LineBreak});
+    return fail(problems.substr(0, problems.size() - LineBreak.size()));
   }
-  const InstallPlan plan = BuildRestorePlan(game, backup);
-  const InstallReport report = ExecuteInstallPlan(plan);
-  if (!report.AllSucceeded()) return fail(report.WarningText("Die Wiederherstellung"));
-  std::string done = "Die Dateien der Sicherung " + Quoted(backup) + " wurden wiederhergestellt.";
-  if (!report.BackupFolder.empty()) {
-    done += std::string(LineBreak) + report.BackupText() + std::string(LineBreak) +
-            "Ein erneutes \"wavoria-cli restore\" macht die Wiederherstellung rückgängig.";
+  const InstallReport report = RestoreGame(game);
+  if (report.Problems == std::vector<std::string>{std::string(kNothingToUndoText)}) {
+    return fail(kNothingToUndoText);
   }
-  output.Out(AsLines(speller.Spell(done)));
+  if (!report.AllSucceeded()) return fail(report.WarningText("Das Rückgängigmachen"));
+  // What a further restore would undo.
+  const RestoreChoice next = ChooseRestore(game);
+  std::string hint(kNothingToUndoText);
+  if (next.Job == RestoreJob::Undo || next.Job == RestoreJob::UndoEarlier) {
+    hint = "Ein weiteres \"wavoria-cli restore\" " +
+           std::string(next.Job == RestoreJob::Undo ? "macht " : "legt ") +
+           RunName(next.History.Backups[*next.Target]) +
+           (next.Job == RestoreJob::Undo ? " rückgängig." : " zurück.");
+  }
+  output.Out(AsLines(speller.Spell(report.DoneText(hint))));
   return kExitOk;
 }
 

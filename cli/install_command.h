@@ -19,9 +19,11 @@ namespace wavoria::cli {
 int RunInstall(const InstallOptions& options, const std::string& programFolder,
                const CliOutput& output);
 
-// Puts back the files of the newest backup of the game (install_backup.h);
-// what that replaces goes into a new backup. Status 0 when done; 1 with the
-// problems on standard error when there is no backup or a step failed.
-int RunRestore(const std::string& gameFolder, const CliOutput& output);
+// Undoes the newest installation still in effect, or first deals with an
+// interrupted run (install_undo.h), and says what a further restore would
+// undo. With list, prints the game's history instead and changes nothing.
+// Status 0 when done; 1 with the problems on standard error when there is
+// nothing to undo, it was refused or a step failed.
+int RunRestore(const std::string& gameFolder, bool list, const CliOutput& output);
 
 }  // namespace wavoria::cli

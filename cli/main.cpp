@@ -26,7 +26,7 @@ void Write(std::FILE* stream, std::string_view text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = wavoria::cli::ProgramArguments(argc, argv);
   const wavoria::cli::CliOutput output{
       [](std::string_view text) { Write(stdout, text); },
       [](std::string_view text) { Write(stderr, text); },

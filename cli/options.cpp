@@ -189,6 +189,10 @@ ParsedArguments ParseRestore(const std::vector<std::string>& args) {
     const std::string arg = list.Next();
     if (list.WasSeparator()) continue;
     if (!list.IsOptionArgument()) return Wrong("Unerwartetes Argument " + Quoted(arg) + ".");
+    if (arg == "--list" && !list.HasUnusedValue()) {
+      parsed.Options.List = true;
+      continue;
+    }
     if (arg != "--game") return Wrong("Unbekannte Option " + Quoted(arg) + ".");
     if (!list.Value(parsed.Options.Install.GameFolder)) {
       return Wrong("Die Option " + Quoted(arg) + " braucht einen Wert.");
@@ -238,7 +242,7 @@ std::string UsageText() {
          "       wavoria-cli install --game ORDNER --maker ORDNER [--keyboard] [--mouse]\n"
          "                   [--start keyboard|mouse] [--mouse-id N] [--auto-position]\n"
          "                   [--templates ORDNER] [--force]\n"
-         "       wavoria-cli restore --game ORDNER\n"
+         "       wavoria-cli restore --game ORDNER [--list]\n"
          "       wavoria-cli --help | --version\n";
 }
 
@@ -278,11 +282,17 @@ std::string HelpText() {
          "                           oder Maussupport enthält (ersetzt autorun.script\n"
          "                           und die Skripte im Ordner Sound)\n"
          "  Jede vorhandene Datei, die sich von der neuen unterscheidet, wird vorher\n"
-         "  im Ordner \"Wavoria-Sicherung\\JJJJ-MM-TT HH.MM.SS\" des Spiels aufbewahrt.\n"
+         "  im Ordner \"Wavoria-Sicherung\\JJJJ-MM-TT HH.MM.SS\" des Spiels aufbewahrt;\n"
+         "  dort steht in \"Inhalt.txt\", was die Installation ersetzt und hinzugefügt hat.\n"
          "\n"
-         "wavoria-cli restore --game ORDNER\n"
-         "  Legt die Dateien der neuesten Sicherung zurück an ihren Platz im Spiel;\n"
-         "  was dabei ersetzt wird, kommt in eine neue Sicherung.\n"
+         "wavoria-cli restore --game ORDNER [--list]\n"
+         "  Macht die neueste Installation rückgängig, die noch gilt: legt die ersetzten\n"
+         "  Dateien zurück und entfernt die hinzugefügten. Seither geänderte Dateien\n"
+         "  kommen vorher in eine neue Sicherung. Jedes weitere restore macht die\n"
+         "  Installation davor rückgängig. Eine unterbrochene Installation wird\n"
+         "  zurückgenommen, ein unterbrochenes restore zu Ende geführt.\n"
+         "  --list                   Zeigt alle Installationen mit Datum, Auswahl,\n"
+         "                           Stand und Dateien; ändert nichts.\n"
          "\n"
          "wavoria-cli --help | --version\n"
          "\n"

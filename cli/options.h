@@ -6,7 +6,7 @@
 //   wavoria-cli install --game DIR --maker DIR [--keyboard] [--mouse]
 //               [--start keyboard|mouse] [--mouse-id N] [--auto-position]
 //               [--templates DIR] [--force]
-//   wavoria-cli restore --game DIR
+//   wavoria-cli restore --game DIR [--list]
 //   wavoria-cli --help | --version
 //
 // "--" ends the options; every argument after it is a path.
@@ -42,6 +42,7 @@ struct CliOptions {
   std::vector<std::string> Paths;  // check: the paths; show, format: the one file
   bool Details = false;            // show --details
   std::string Output;              // format --output; empty: the file itself
+  bool List = false;               // restore --list
   InstallOptions Install;          // install; restore uses only GameFolder
 };
 

@@ -29,6 +29,11 @@ enum class PathKind {
 
 PathKind KindOf(const std::string& path);
 
+// The arguments after the program's name, as program text. Windows: in the
+// ANSI code page, where a character it cannot hold stands as "?" and never as
+// a look-alike, so that such a path is refused instead of naming another.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
+
 struct FolderListing {
   bool Readable = false;             // false: the folder could not be read
   std::vector<std::string> Files;    // names of the plain files, sorted by byte value

@@ -29,6 +29,8 @@ std::string FileErrorCause(FileError error) {
              "Maker noch?)";
     case FileError::DiskFull:
       return "Der Datenträger ist voll";
+    case FileError::TooLong:
+      return "der Pfad ist länger, als das System erlaubt";
     case FileError::Other:
       break;
   }

@@ -13,6 +13,7 @@ enum class FileError {
   Denied,    // read-only, or no permission
   InUse,     // held open by another program
   DiskFull,  // no room left on the drive
+  TooLong,   // the path is longer than the system's file functions take
   Other,     // any other error of the system
 };
 

@@ -25,6 +25,11 @@ bool FileExists(const std::string& path);
 // when anything fails; the earlier file at path is then left untouched.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Whether name (a file name without folder) is that of the temporary file
+// through which WriteFileAtomically writes ("~NAME.wavoria-tmp"), so that
+// one left by an interrupted run can be found and removed.
+bool IsTemporaryName(std::string_view name);
+
 // Test seam: when set, the next writes fail after writing this many bytes, as
 // on a full disk. A negative value switches the seam off.
 void SimulateShortWriteAfter(long long bytes);

@@ -24,10 +24,16 @@ std::size_t AllowedWrite(std::size_t n) {
 std::string TemporaryNameFor(const std::string& path) {
   std::size_t cut = path.find_last_of("/\\");
   std::size_t start = cut == std::string::npos ? 0 : cut + 1;
-  return path.substr(0, start) + "~" + path.substr(start) + ".wavoria-tmp";
+  return path.substr(0, start) + std::string(kTemporaryPrefix) + path.substr(start) +
+         std::string(kTemporarySuffix);
 }
 
 }  // namespace detail
+
+bool IsTemporaryName(std::string_view name) {
+  return name.size() > detail::kTemporaryPrefix.size() + detail::kTemporarySuffix.size() &&
+         name.starts_with(detail::kTemporaryPrefix) && name.ends_with(detail::kTemporarySuffix);
+}
 
 void SimulateShortWriteAfter(long long bytes) {
   detail::ShortWriteBudget() = bytes;

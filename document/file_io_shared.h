@@ -2,8 +2,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace wavoria::detail {
+
+inline constexpr std::string_view kTemporaryPrefix = "~";
+inline constexpr std::string_view kTemporarySuffix = ".wavoria-tmp";
 
 // How many bytes a write may still put out before the short-write seam makes
 // it fail; negative when the seam is off.

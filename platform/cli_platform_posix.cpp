@@ -25,6 +25,10 @@ PathKind KindOf(const std::string& path) {
   return PathKind::Other;
 }
 
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 FolderListing ListFolder(const std::string& folder) {
   FolderListing listing;
   DIR* dir = opendir(folder.c_str());

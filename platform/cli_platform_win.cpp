@@ -1,6 +1,8 @@
 // The console and folder functions of the command-line program on Windows.
 // Paths use the ...A functions, in the ANSI code page like every other text.
 #include <windows.h>
+// windows.h first: shellapi.h needs its types.
+#include <shellapi.h>
 
 #include <algorithm>
 
@@ -51,6 +53,34 @@ PathKind KindOf(const std::string& path) {
   if (attributes & FILE_ATTRIBUTE_DIRECTORY) return PathKind::Folder;
   if (attributes & FILE_ATTRIBUTE_DEVICE) return PathKind::Other;
   return PathKind::File;
+}
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+  // The C runtime made argv (wildcards expanded) with look-alikes for the
+  // characters the code page lacks ("Ł" as "L"); each such argument becomes
+  // its exact form with "?".
+  std::vector<std::string> args(argv + 1, argv + argc);
+  int count = 0;
+  LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide == nullptr) return args;
+  for (int i = 1; i < count; ++i) {
+    auto ansi = [&](DWORD flags, BOOL* lost) {
+      const int n = WideCharToMultiByte(CP_ACP, flags, wide[i], -1, nullptr, 0, nullptr, lost);
+      std::string text(n > 0 ? n : 1, '\0');
+      WideCharToMultiByte(CP_ACP, flags, wide[i], -1, text.data(), n, nullptr, lost);
+      text.resize(text.size() - 1);
+      return text;
+    };
+    BOOL lost = FALSE;
+    const std::string exact = ansi(WC_NO_BEST_FIT_CHARS, &lost);
+    if (!lost) continue;
+    const std::string fitted = ansi(0, nullptr);
+    for (std::string& arg : args) {
+      if (arg == fitted) arg = exact;
+    }
+  }
+  LocalFree(wide);
+  return args;
 }
 
 FolderListing ListFolder(const std::string& folder) {

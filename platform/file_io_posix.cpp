@@ -12,8 +12,35 @@
 
 namespace wavoria {
 
+namespace {
+
+// Opens path for reading without waiting: a named pipe would block the open
+// until another program writes to it, and is refused once it is open.
+int OpenForReading(const std::string& path) {
+  return open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+}
+
+// Creates the temporary file new and exclusively, never through an entry that
+// is there: a plain file of that name is the leftover of an interrupted write
+// and goes first; anything else (a link, a pipe) makes the write fail.
+int CreateTemporary(const std::string& temp, mode_t mode) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+    struct stat st {};
+    if (lstat(temp.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || unlink(temp.c_str()) != 0) {
+      errno = EEXIST;
+      return -1;
+    }
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+}  // namespace
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = OpenForReading(path);
   if (fd < 0) return FailWithSystemError(errno);
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -40,7 +67,7 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
 }
 
 bool FileExists(const std::string& path) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = OpenForReading(path);
   if (fd < 0) return FailWithSystemError(errno);
   struct stat st {};
   bool regular = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
@@ -64,8 +91,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
 
   const std::string temp = detail::TemporaryNameFor(path);
-  int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                exists ? (st.st_mode & 07777) : 0666);
+  int fd = CreateTemporary(temp, exists ? (st.st_mode & 07777) : 0666);
   if (fd < 0) return FailWithSystemError(errno);
   bool ok = true;
   int error = 0;

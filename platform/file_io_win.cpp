@@ -6,8 +6,34 @@
 #include "document/file_io.h"
 #include "document/file_io_shared.h"
 #include "platform/system_error.h"
+#include "wizard/file_ops.h"
 
 namespace wavoria {
+
+namespace {
+
+// Creates the temporary file new and exclusively, never through an entry that
+// is there (FILE_FLAG_OPEN_REPARSE_POINT: not through a link either): a plain
+// file of that name is the leftover of an interrupted write and goes first;
+// anything else makes the write fail.
+HANDLE CreateTemporary(const std::string& temp) {
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    const DWORD error = GetLastError();
+    if (h != INVALID_HANDLE_VALUE ||
+        (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)) {
+      return h;
+    }
+    if (KindOfEntry(temp) != EntryKind::File) break;
+    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileA(temp.c_str())) break;
+  }
+  SetLastError(ERROR_FILE_EXISTS);
+  return INVALID_HANDLE_VALUE;
+}
+
+}  // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -51,8 +77,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
     return FailWithSystemError(ERROR_ACCESS_DENIED);
   }
   const std::string temp = detail::TemporaryNameFor(path);
-  HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = CreateTemporary(temp);
   if (h == INVALID_HANDLE_VALUE) return FailWithSystemError(GetLastError());
   bool ok = true;
   DWORD error = 0;

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 
 #include "document/file_error.h"
-#include "document/file_io.h"
 #include "platform/system_error.h"
 #include "wizard/file_ops.h"
 
@@ -46,25 +46,10 @@ std::vector<std::string> EntriesIn(const std::string& folder, Keep keep) {
 
 }  // namespace
 
-bool CopyFileOver(const std::string& source, const std::string& target) {
-  // Script templates and the two libraries are small; the atomic write makes
-  // the new file complete before it replaces the old one.
-  std::string bytes;
-  if (!ReadWholeFile(source, bytes)) return false;
-  if (!WriteFileAtomically(target, bytes)) return false;
-  // The copy stays writable for the user, so that a later installation can
-  // replace it, whatever the source's permissions or the umask were.
-  struct stat st {};
-  if (stat(target.c_str(), &st) == 0 && (st.st_mode & S_IWUSR) == 0) {
-    chmod(target.c_str(), (st.st_mode & 07777) | S_IWUSR);
-  }
-  return Succeed();
-}
-
 bool CreateFolder(const std::string& folder) {
   if (mkdir(WithoutTrailingSeparators(folder).c_str(), 0777) == 0) return Succeed();
   const int error = errno;
-  if (error == EEXIST && FolderExists(folder)) return Succeed();
+  if (error == EEXIST && KindOfEntry(folder) == EntryKind::Folder) return Succeed();
   return FailWithSystemError(error);
 }
 
@@ -108,6 +93,42 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 
 std::vector<std::string> FoldersIn(const std::string& folder) {
   return EntriesIn(folder, [](mode_t mode) { return S_ISDIR(mode); });
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* dir = opendir(WithoutTrailingSeparators(folder).c_str());
+  if (dir == nullptr) return names;
+  while (const dirent* entry = readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  closedir(dir);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+EntryKind KindOfEntry(const std::string& path) {
+  struct stat st {};
+  if (lstat(WithoutTrailingSeparators(path).c_str(), &st) != 0) {
+    const int error = errno;
+    FailWithSystemError(error);
+    // Nothing can be below a file either.
+    return error == ENOENT || error == ENOTDIR ? EntryKind::Missing : EntryKind::Unknown;
+  }
+  SetLastFileError(FileError::None);
+  if (S_ISLNK(st.st_mode)) return EntryKind::Link;
+  if (S_ISREG(st.st_mode)) return EntryKind::File;
+  if (S_ISDIR(st.st_mode)) return EntryKind::Folder;
+  return EntryKind::Other;
+}
+
+std::size_t MaxPathLength() {
+  return PATH_MAX - 1;
+}
+
+bool PathFitsCodePage(std::string_view) {
+  return true;  // paths are bytes here
 }
 
 }  // namespace wavoria

@@ -41,6 +41,37 @@ bool Succeed() {
   return true;
 }
 
+// The final path of an existing entry as the system resolves it, links and
+// junctions followed; "" when it cannot be opened.
+std::string FinalPathOf(const std::string& path) {
+  HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return {};
+  std::string final(MAX_PATH + 8, '\0');
+  DWORD n = GetFinalPathNameByHandleA(h, final.data(), DWORD(final.size()), 0);
+  if (n >= final.size()) {
+    final.resize(n + 1);
+    n = GetFinalPathNameByHandleA(h, final.data(), DWORD(final.size()), 0);
+  }
+  CloseHandle(h);
+  final.resize(n < final.size() ? n : 0);
+  return final;
+}
+
+// Whether the entry at path resolves to itself: a link that Wine does not
+// mark as one (a symbolic link to a file) resolves to another place. When
+// either final path cannot be read, the attributes have the last word.
+bool ResolvesToItself(const std::string& path) {
+  const std::size_t cut = path.find_last_of("\\/");
+  if (cut == std::string::npos) return true;
+  const std::string own = FinalPathOf(path);
+  const std::string parent = FinalPathOf(path.substr(0, cut + 1));
+  if (own.empty() || parent.empty()) return true;
+  std::string expected = parent;
+  if (!IsSeparator(expected.back())) expected += '\\';
+  return EqualsIgnoreCase(own, expected + path.substr(cut + 1));
+}
+
 // The names in folder of the entries that are folders (wantFolders) or files.
 std::vector<std::string> EntriesIn(const std::string& folder, bool wantFolders) {
   std::vector<std::string> names;
@@ -60,42 +91,10 @@ std::vector<std::string> EntriesIn(const std::string& folder, bool wantFolders) 
 
 }  // namespace
 
-bool CopyFileOver(const std::string& source, const std::string& target) {
-  // A read-only target stays as it is, like a write to it would.
-  const DWORD attributes = GetFileAttributesA(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES &&
-      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-    return FailWithSystemError(ERROR_ACCESS_DENIED);
-  }
-  // The copy is made complete beside the target, then moved over it.
-  const std::string temp = detail::TemporaryNameFor(target);
-  DWORD error = 0;
-  if (!CopyFileA(source.c_str(), temp.c_str(), FALSE)) {
-    error = GetLastError();
-  } else {
-    // CopyFileA takes the source's attributes along; a read-only copy could
-    // not be replaced by the next installation.
-    const DWORD copied = GetFileAttributesA(temp.c_str());
-    if (copied != INVALID_FILE_ATTRIBUTES && (copied & FILE_ATTRIBUTE_READONLY)) {
-      SetFileAttributesA(temp.c_str(), copied & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY));
-    }
-    if (!MoveFileExA(temp.c_str(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-      error = GetLastError();
-    }
-  }
-  if (error != 0) {
-    SetFileAttributesA(temp.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(temp.c_str());
-    return FailWithSystemError(error);
-  }
-  return Succeed();
-}
-
 bool CreateFolder(const std::string& folder) {
   if (CreateDirectoryA(WithoutTrailingSeparators(folder).c_str(), nullptr)) return Succeed();
   const DWORD error = GetLastError();
-  if (FolderExists(folder)) return Succeed();
+  if (KindOfEntry(folder) == EntryKind::Folder) return Succeed();
   return FailWithSystemError(error);
 }
 
@@ -150,6 +149,47 @@ std::vector<std::string> FilesIn(const std::string& folder) {
 
 std::vector<std::string> FoldersIn(const std::string& folder) {
   return EntriesIn(folder, true);
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names = EntriesIn(folder, false);
+  const std::vector<std::string> folders = EntriesIn(folder, true);
+  names.insert(names.end(), folders.begin(), folders.end());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+EntryKind KindOfEntry(const std::string& path) {
+  const std::string p = WithoutTrailingSeparators(path);
+  const DWORD attributes = GetFileAttributesA(p.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    const DWORD error = GetLastError();
+    // Wine shows a link whose target is gone, or a named pipe, only in a
+    // listing of its folder.
+    WIN32_FIND_DATAA found{};
+    HANDLE h = FindFirstFileA(p.c_str(), &found);
+    if (h != INVALID_HANDLE_VALUE) {
+      FindClose(h);
+      SetLastFileError(FileError::None);
+      return error == ERROR_FILE_NOT_FOUND ? EntryKind::Link : EntryKind::Other;
+    }
+    FailWithSystemError(error);
+    const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    return missing ? EntryKind::Missing : EntryKind::Unknown;
+  }
+  SetLastFileError(FileError::None);
+  if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return EntryKind::Link;
+  if (attributes & FILE_ATTRIBUTE_DEVICE) return EntryKind::Other;
+  if (!ResolvesToItself(p)) return EntryKind::Link;
+  return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? EntryKind::Folder : EntryKind::File;
+}
+
+std::size_t MaxPathLength() {
+  return MAX_PATH - 1;
+}
+
+bool PathFitsCodePage(std::string_view path) {
+  return path.find_first_of("?*") == std::string_view::npos;
 }
 
 }  // namespace wavoria

@@ -23,6 +23,8 @@ FileError Classify(int error) {
     case ENOSPC:
     case EDQUOT:
       return FileError::DiskFull;
+    case ENAMETOOLONG:
+      return FileError::TooLong;
     default:
       return FileError::Other;
   }

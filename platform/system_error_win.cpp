@@ -23,6 +23,8 @@ FileError Classify(DWORD error) {
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
       return FileError::DiskFull;
+    case ERROR_FILENAME_EXCED_RANGE:
+      return FileError::TooLong;
     default:
       return FileError::Other;
   }

@@ -43,6 +43,7 @@
 #define IDM_CUT 10023
 #define IDM_COPY 10024
 #define IDM_PASTE 10025
+#define IDM_UNDO_INSTALLATION 10030  // "Installation &rückgängig machen…"
 
 // Main editor window: its keys (an accelerator table, numbered as its menu).
 #define IDR_MAIN_KEYS 10000
@@ -105,7 +106,7 @@
 #define IDD_KEY_EVENT 5000
 #define IDC_KEY_EVENT_CANCEL 5001
 #define IDC_KEY_EVENT_OK 5002
-#define IDC_KEY_EVENT_KEY 5003            // read-only key name
+#define IDC_KEY_EVENT_KEY 5003  // read-only key name
 #define IDC_KEY_EVENT_PROMPT 5004
 #define IDC_KEY_EVENT_EVENT 5005          // drop-down list "Drücken", "Loslassen"
 #define IDC_KEY_EVENT_EVENT_CAPTION 5006  // "Ereignis:"
@@ -154,10 +155,10 @@
 #define IDC_DOCUMENT_PROMPT 5312
 
 // Start screen: dialog 2000, its icons and its picture.
-#define IDI_START_WIZARD 101   // image of "Assist."
-#define IDI_START_NEW 102      // image of "Neu"
-#define IDI_START_OPEN 103     // image of "Öffnen"
-#define IDB_START_STRIP 200    // picture along the start screen's left edge
+#define IDI_START_WIZARD 101  // image of "Assist."
+#define IDI_START_NEW 102     // image of "Neu"
+#define IDI_START_OPEN 103    // image of "Öffnen"
+#define IDB_START_STRIP 200   // picture along the start screen's left edge
 #define IDD_START 2000
 #define IDC_START_WIZARD 2001       // "Assist."
 #define IDC_START_NEW 2002          // "Neu"
@@ -204,14 +205,14 @@
 // Wizard page 8000: game and RPG Maker folders.
 #define IDD_WIZ_PATHS 8000
 #define IDC_WIZ_PATHS_INTRO 8001
-#define IDC_WIZ_PATHS_GAME 8002            // read-only: the game's RPG_RT.EXE
-#define IDC_WIZ_PATHS_GAME_BROWSE 8003     // "..."
-#define IDC_WIZ_PATHS_GAME_CAPTION 8004    // "Spiel:"
-#define IDC_WIZ_PATHS_MAKER_CAPTION 8005   // "RPG Maker:"
-#define IDC_WIZ_PATHS_MAKER 8006           // read-only: the RPG Maker's RPG2000.EXE
-#define IDC_WIZ_PATHS_MAKER_BROWSE 8007    // "..."
-#define IDC_WIZ_PATHS_CANCEL 8008          // "Abbrechen"
-#define IDC_WIZ_PATHS_NEXT 8011            // "Weiter >"
+#define IDC_WIZ_PATHS_GAME 8002           // read-only: the game's RPG_RT.EXE
+#define IDC_WIZ_PATHS_GAME_BROWSE 8003    // "..."
+#define IDC_WIZ_PATHS_GAME_CAPTION 8004   // "Spiel:"
+#define IDC_WIZ_PATHS_MAKER_CAPTION 8005  // "RPG Maker:"
+#define IDC_WIZ_PATHS_MAKER 8006          // read-only: the RPG Maker's RPG2000.EXE
+#define IDC_WIZ_PATHS_MAKER_BROWSE 8007   // "..."
+#define IDC_WIZ_PATHS_CANCEL 8008         // "Abbrechen"
+#define IDC_WIZ_PATHS_NEXT 8011           // "Weiter >"
 
 // Wizard page 8100: which support.
 #define IDD_WIZ_FUNCTIONS 8100
@@ -220,7 +221,7 @@
 #define IDC_WIZ_FUNCTIONS_KEYBOARD 8104  // "Tastatursupport"
 #define IDC_WIZ_FUNCTIONS_MOUSE 8105     // "Maussupport"
 #define IDC_WIZ_FUNCTIONS_INTRO 8110
-#define IDC_WIZ_FUNCTIONS_BACK 8112      // "< Zurück"
+#define IDC_WIZ_FUNCTIONS_BACK 8112  // "< Zurück"
 
 // Wizard page 8200: the support active at game start.
 #define IDD_WIZ_START_FUNCTION 8200
@@ -237,16 +238,17 @@
 #define IDC_WIZ_MOUSE_BACK 8403       // "< Zurück"
 #define IDC_WIZ_MOUSE_AUTOMATIC 8405  // "Automatisch alle 0,5 Sekunden Mausposition senden"
 #define IDC_WIZ_MOUSE_INTRO 8406
-#define IDC_WIZ_MOUSE_NEGATIVE 8408   // "Negativ"
-#define IDC_WIZ_MOUSE_ID 8409         // the mouse ID without sign, digits only
+#define IDC_WIZ_MOUSE_NEGATIVE 8408  // "Negativ"
+#define IDC_WIZ_MOUSE_ID 8409        // the mouse ID without sign, digits only
 
 // Wizard page 8500: finish.
 #define IDD_WIZ_FINISH 8500
 #define IDC_WIZ_FINISH_INTRO 8501
-#define IDC_WIZ_FINISH_CANCEL 8503    // "Abbrechen"
-#define IDC_WIZ_FINISH_FINISH 8504    // "Fertig stellen"
-#define IDC_WIZ_FINISH_BACK 8505      // "< Zurück"
-#define IDC_WIZ_FINISH_TASKS 8507     // what Wavoria takes over
-#define IDC_WIZ_FINISH_KEY_LIST 8508  // the key list opens afterwards; empty without keyboard support
+#define IDC_WIZ_FINISH_CANCEL 8503  // "Abbrechen"
+#define IDC_WIZ_FINISH_FINISH 8504  // "Fertig stellen"
+#define IDC_WIZ_FINISH_BACK 8505    // "< Zurück"
+#define IDC_WIZ_FINISH_TASKS 8507   // what Wavoria takes over
+#define IDC_WIZ_FINISH_KEY_LIST \
+  8508  // the key list opens afterwards; empty without keyboard support
 
 #endif  // WAVORIA_RESOURCES_RESOURCE_IDS_H

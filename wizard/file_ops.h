@@ -9,15 +9,10 @@
 
 namespace wavoria {
 
-// Copies source over target. The copy is made beside target and only then
-// takes its place, so target is never deleted first and a failed copy leaves
-// the earlier file as it was. Returns false when target was not replaced;
-// a target that may not be written (read-only) is not replaced.
-bool CopyFileOver(const std::string& source, const std::string& target);
-
-// Creates folder (its parent must exist). True when the folder exists
-// afterwards, also when it was there before. Records why it failed in
-// LastFileError (document/file_error.h), like every call below that can fail.
+// Creates folder (its parent must exist). True when a plain folder exists
+// afterwards, also when it was there before (a link to a folder does not
+// count). Records why it failed in LastFileError (document/file_error.h), like
+// every call below that can fail.
 bool CreateFolder(const std::string& folder);
 
 // Whether the existing file at path may be replaced: it is not read-only
@@ -44,5 +39,30 @@ std::vector<std::string> FilesIn(const std::string& folder);
 // The names of the folders directly in folder (without "." and ".."), sorted
 // by byte value; empty when the folder cannot be read.
 std::vector<std::string> FoldersIn(const std::string& folder);
+
+// The names of every entry directly in folder, whatever it is (links, pipes),
+// sorted by byte value; empty when the folder cannot be read.
+std::vector<std::string> NamesIn(const std::string& folder);
+
+// What an entry is, looked at without following it.
+enum class EntryKind {
+  Missing,  // nothing is there
+  File,     // a plain file
+  Folder,   // a plain folder
+  Link,     // a symbolic link, a junction or another reparse point, also one
+            // whose target is gone, or an entry that the system resolves to
+            // another place
+  Other,    // a named pipe, a device or anything else that is no plain file
+  Unknown,  // it cannot be looked at; LastFileError says why
+};
+EntryKind KindOfEntry(const std::string& path);
+
+// The longest path, in characters, that the system's file functions take
+// (259 for the ...A functions of Windows).
+std::size_t MaxPathLength();
+
+// Whether path came into the program whole: on Windows a character that the
+// ANSI code page cannot hold arrives as "?", which no real path contains.
+bool PathFitsCodePage(std::string_view path);
 
 }  // namespace wavoria

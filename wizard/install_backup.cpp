@@ -1,12 +1,14 @@
 #include "wizard/install_backup.h"
 
-#include <algorithm>
 #include <ctime>
 
 #include "document/file_error.h"
 #include "document/file_io.h"
+#include "document/file_io_shared.h"
 #include "document/text.h"
 #include "wizard/file_ops.h"
+#include "wizard/game_entries.h"
+#include "wizard/install_plan.h"
 
 namespace wavoria {
 
@@ -22,11 +24,30 @@ std::string AsFolder(std::string folder) {
   return folder;
 }
 
-// A relative path split at its last separator into folder and file name.
-std::pair<std::string, std::string> SplitLast(const std::string& path) {
+// The folder a path lies in, without its separator.
+std::string ParentOf(const std::string& path) {
   const std::size_t cut = path.find_last_of("\\/");
-  if (cut == std::string::npos) return {{}, path};
-  return {path.substr(0, cut), path.substr(cut + 1)};
+  return cut == std::string::npos ? std::string() : path.substr(0, cut);
+}
+
+std::string FolderNotMadeText(const std::string& folder) {
+  return WithCause(
+      "Der Ordner " + Quoted(folder) + " für die Sicherung konnte nicht angelegt werden",
+      LastFileError());
+}
+
+// A backup folder's name split into its stamp and its number (1 without " (N)").
+std::pair<std::string_view, long long> StampAndNumber(std::string_view name) {
+  const std::size_t open = name.rfind(" (");
+  if (open == std::string_view::npos || !name.ends_with(')')) return {name, 1};
+  const std::string_view digits = name.substr(open + 2, name.size() - open - 3);
+  if (digits.empty() || digits.size() > 9) return {name, 1};
+  long long n = 0;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return {name, 1};
+    n = n * 10 + (c - '0');
+  }
+  return {name.substr(0, open), n};
 }
 
 }  // namespace
@@ -45,73 +66,98 @@ void FixBackupStamp(std::string stamp) {
   FixedStamp() = std::move(stamp);
 }
 
-std::string MakeBackup(const std::string& gameFolder, const std::string& stamp,
-                       const std::vector<BackupFile>& files, std::string& problem) {
-  // What was created, newest last, so that a failure can take it back.
-  std::vector<std::string> createdFolders;
-  std::vector<std::string> createdFiles;
-  auto undo = [&](std::string sentence) {
-    problem = WithCause(sentence, LastFileError());
-    for (auto f = createdFiles.rbegin(); f != createdFiles.rend(); ++f) RemoveFile(*f);
-    for (auto f = createdFolders.rbegin(); f != createdFolders.rend(); ++f) RemoveEmptyFolder(*f);
-    return std::string();
-  };
-  auto ensureFolder = [&](const std::string& folder) {
-    if (FolderExists(folder)) return true;
-    if (!CreateFolder(folder)) return false;
-    createdFolders.push_back(folder);
-    return true;
-  };
+std::string PathInBackup(const std::string& folder, std::string_view relative) {
+  std::string path = AsFolder(folder) + std::string(relative);
+  for (std::size_t i = folder.size(); i < path.size(); ++i) {
+    if (path[i] == '\\') path[i] = kPathSeparator;
+  }
+  return path;
+}
 
-  const std::string root = EntryPath(gameFolder, kBackupFolder);
-  if (!ensureFolder(root)) {
-    return undo("Der Ordner " + Quoted(root) + " für die Sicherung konnte nicht angelegt werden");
-  }
-  std::string folder = AsFolder(root) + stamp;
-  for (int n = 2; FolderExists(folder); ++n) {
-    folder = AsFolder(root) + stamp + " (" + std::to_string(n) + ")";
-  }
-  if (!ensureFolder(folder)) {
-    return undo("Der Ordner " + Quoted(folder) + " für die Sicherung konnte nicht angelegt werden");
-  }
-  for (const BackupFile& file : files) {
-    const auto [sub, name] = SplitLast(file.RelativePath);
-    const std::string into = sub.empty() ? folder : AsFolder(folder) + sub;
-    if (!ensureFolder(into)) {
-      return undo("Der Ordner " + Quoted(into) + " für die Sicherung konnte nicht angelegt werden");
-    }
-    const std::string target = AsFolder(into) + name;
-    if (!WriteFileAtomically(target, file.Bytes)) {
-      return undo("Die Sicherung " + Quoted(target) + " konnte nicht geschrieben werden");
-    }
-    createdFiles.push_back(target);
+std::string FreeBackupFolder(const std::string& gameFolder, const std::string& stamp) {
+  const std::string root = AsFolder(EntryPath(gameFolder, kBackupFolder));
+  std::string folder = root + stamp;
+  // An entry that cannot be looked at ends the search too: creating it fails and says why.
+  auto taken = [](const std::string& path) {
+    const EntryKind kind = KindOfEntry(path);
+    return kind != EntryKind::Missing && kind != EntryKind::Unknown;
+  };
+  for (int n = 2; taken(folder); ++n) {
+    folder = root + stamp + " (" + std::to_string(n) + ")";
   }
   return folder;
 }
 
-std::string NewestBackup(const std::string& gameFolder) {
-  const std::string root = EntryPath(gameFolder, kBackupFolder);
-  const std::vector<std::string> stamps = FoldersIn(root);
-  if (stamps.empty()) return {};
-  return AsFolder(root) + *std::max_element(stamps.begin(), stamps.end());
+std::vector<std::string> BackupPathProblems(const std::string& folder,
+                                            const std::vector<BackupFile>& files) {
+  std::vector<std::string> problems;
+  auto check = [&](const std::string& path, bool isFolder) {
+    std::string problem = PathLengthProblem(path, isFolder);
+    if (!problem.empty()) problems.push_back(std::move(problem));
+  };
+  check(folder, true);
+  check(detail::TemporaryNameFor(PathInBackup(folder, kRecordFile)), false);
+  for (const BackupFile& file : files) {
+    const std::string path = PathInBackup(folder, file.RelativePath);
+    if (ParentOf(path) != folder) check(ParentOf(path), true);
+    check(detail::TemporaryNameFor(path), false);
+  }
+  return problems;
 }
 
-InstallPlan BuildRestorePlan(const std::string& gameFolder, const std::string& backup) {
-  InstallPlan plan;
-  plan.GameFolder = AsFolder(gameFolder);
-  auto copyAll = [&](const std::string& from, const std::string& to) {
-    for (const std::string& name : FilesIn(from)) {
-      plan.Steps.push_back(
-          {InstallStepKind::CopyFile, AsFolder(from) + name, EntryPath(to, name), {}, -1});
-    }
-  };
-  copyAll(backup, plan.GameFolder);
-  for (const std::string& sub : FoldersIn(backup)) {
-    const std::string to = EntryPath(plan.GameFolder, sub);
-    plan.Steps.push_back({InstallStepKind::CreateFolder, {}, to, {}, -1});
-    copyAll(AsFolder(backup) + sub, to);
+bool MakeBackup(const std::string& folder, const InstallRecord& record,
+                const std::vector<BackupFile>& files, std::string& problem) {
+  const std::string root = ParentOf(folder);
+  const bool rootMade = KindOfEntry(root) == EntryKind::Missing;
+  if (rootMade && !CreateFolder(root)) {
+    problem = FolderNotMadeText(root);
+    return false;
   }
-  return plan;
+  if (!CreateFolder(folder)) {
+    problem = FolderNotMadeText(folder);
+  } else if (WriteRecord(folder, record, problem) && KeepFiles(folder, files, problem)) {
+    return true;
+  }
+  // Nothing of the backup stays: its files, its subfolders, the folder.
+  for (const BackupFile& file : files) {
+    const std::string path = PathInBackup(folder, file.RelativePath);
+    RemoveFile(path);
+    if (ParentOf(path) != folder) RemoveEmptyFolder(ParentOf(path));
+  }
+  RemoveFile(PathInBackup(folder, kRecordFile));
+  RemoveEmptyFolder(folder);
+  if (rootMade) RemoveEmptyFolder(root);
+  return false;
+}
+
+bool WriteRecord(const std::string& folder, const InstallRecord& record, std::string& problem) {
+  const std::string path = PathInBackup(folder, kRecordFile);
+  if (WriteFileAtomically(path, RecordText(record))) return true;
+  problem = WithCause("Das Inhaltsverzeichnis " + Quoted(path) + " konnte nicht geschrieben werden",
+                      LastFileError());
+  return false;
+}
+
+bool KeepFiles(const std::string& folder, const std::vector<BackupFile>& files,
+               std::string& problem) {
+  for (const BackupFile& file : files) {
+    const std::string target = PathInBackup(folder, file.RelativePath);
+    const std::string into = ParentOf(target);
+    if (into != folder && !CreateFolder(into)) {
+      problem = FolderNotMadeText(into);
+      return false;
+    }
+    if (!WriteFileAtomically(target, file.Bytes)) {
+      problem = WithCause("Die Sicherung " + Quoted(target) + " konnte nicht geschrieben werden",
+                          LastFileError());
+      return false;
+    }
+  }
+  return true;
+}
+
+bool BackupNameLess(std::string_view a, std::string_view b) {
+  return StampAndNumber(a) < StampAndNumber(b);
 }
 
 }  // namespace wavoria

@@ -1,20 +1,18 @@
-// The backups an installation keeps of the game files it replaces, and the
-// restore that puts the newest backup back.
-//
-// Before an installation replaces an existing file in the game folder whose
-// bytes differ from the new ones, it keeps that file in
-//   <game>\Wavoria-Sicherung\<YYYY-MM-DD HH.MM.SS>\ (a folder)
-// with the file's place below the game folder kept ("Sound\KeyList.script.wav"
-// stays in "Sound\"). One folder per installation; identical files are not
-// kept. A restore is an installation of the backup's files, so it keeps what
-// it replaces in a new backup and can itself be undone.
+// The backup folders of a game: one per installation and per undo, in
+//   <game>\Wavoria-Sicherung\<YYYY-MM-DD HH.MM.SS>
+// each holding its record (install_record.h) and the files the run kept, with
+// their place below the game folder ("Sound\KeyList.script.wav" stays in
+// "Sound\"). The record is written first, before anything is kept or changed,
+// so that a folder without a record is either the backup of an earlier version
+// of the program or the start of a run that was killed before it changed
+// anything.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "wizard/install_plan.h"
+#include "wizard/install_record.h"
 
 namespace wavoria {
 
@@ -28,25 +26,44 @@ std::string BackupStampNow();
 // the clock.
 void FixBackupStamp(std::string stamp);
 
-// One file to keep: its path below the game folder and its bytes.
+// One file to keep: its path below the game folder ("\" as separator) and its
+// bytes.
 struct BackupFile {
   std::string RelativePath;  // "harmony.dll", "Sound\KeyList.script.wav", ...
   std::string Bytes;
 };
 
-// Writes files into a new backup folder of gameFolder named stamp (with
-// " (2)", " (3)", ... appended when that folder exists already). Returns the
-// folder; on failure "" with problem set to a German sentence naming the file
-// and the cause, and nothing of the backup is left behind.
-std::string MakeBackup(const std::string& gameFolder, const std::string& stamp,
-                       const std::vector<BackupFile>& files, std::string& problem);
+// The path of a file of a backup folder, relative as a record names it.
+std::string PathInBackup(const std::string& folder, std::string_view relative);
 
-// The newest backup folder of gameFolder (the greatest name), or "".
-std::string NewestBackup(const std::string& gameFolder);
+// The path for a new backup folder of gameFolder named stamp, with " (2)",
+// " (3)", ... appended when an entry of that name is there already. Creates
+// nothing.
+std::string FreeBackupFolder(const std::string& gameFolder, const std::string& stamp);
 
-// The plan that copies every file of backup back to its place in gameFolder,
-// creating the folders it needs; names in the game folder as NameInFolder
-// finds them.
-InstallPlan BuildRestorePlan(const std::string& gameFolder, const std::string& backup);
+// The paths a backup in folder with files would create that are longer than
+// the system allows, one sentence each.
+std::vector<std::string> BackupPathProblems(const std::string& folder,
+                                            const std::vector<BackupFile>& files);
+
+// Creates folder (a path from FreeBackupFolder) and the backup root when it is
+// missing, writes record into it and then files. Returns false with problem
+// set to a German sentence naming the file and the cause; nothing of the
+// backup is then left behind.
+bool MakeBackup(const std::string& folder, const InstallRecord& record,
+                const std::vector<BackupFile>& files, std::string& problem);
+
+// Writes record into folder, in place of the one there. Returns false with
+// problem set when it cannot be written; the earlier record then stays.
+bool WriteRecord(const std::string& folder, const InstallRecord& record, std::string& problem);
+
+// Writes files into the existing folder (their subfolders are made), in place
+// of those there. Returns false with problem set at the first that fails.
+bool KeepFiles(const std::string& folder, const std::vector<BackupFile>& files,
+               std::string& problem);
+
+// Orders backup folder names as they were made: by stamp, and " (10)" after
+// " (9)".
+bool BackupNameLess(std::string_view a, std::string_view b);
 
 }  // namespace wavoria

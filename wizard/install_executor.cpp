@@ -1,14 +1,25 @@
 #include "wizard/install_executor.h"
 
+#include <algorithm>
+
 #include "document/file_error.h"
 #include "document/file_io.h"
+#include "document/file_io_shared.h"
 #include "document/text.h"
 #include "wizard/file_ops.h"
+#include "wizard/game_entries.h"
 #include "wizard/install_backup.h"
+#include "wizard/install_history.h"
+#include "wizard/install_undo.h"
 
 namespace wavoria {
 
 namespace {
+
+std::function<void(std::size_t)>& BeforeStep() {
+  static std::function<void(std::size_t)> hook;
+  return hook;
+}
 
 bool IsFileStep(const InstallStep& step) {
   return step.Kind != InstallStepKind::CreateFolder;
@@ -24,7 +35,9 @@ std::string UnreadableText(const std::string& path, FileError error) {
 // sentence.
 std::vector<std::string> CheckFolders(const InstallPlan& plan) {
   std::vector<std::string> problems;
-  if (plan.GameFolder.empty() || !FolderExists(plan.GameFolder)) {
+  if (std::string problem = GamePathProblem(plan.GameFolder); !problem.empty()) {
+    problems.push_back(std::move(problem));
+  } else if (plan.GameFolder.empty() || !FolderExists(plan.GameFolder)) {
     problems.push_back("Der Ordner des Spiels " + Quoted(plan.GameFolder) +
                        " wurde nicht gefunden.");
   } else if (!plan.MakerFolder.empty() && SameFolder(plan.GameFolder, plan.MakerFolder)) {
@@ -35,15 +48,35 @@ std::vector<std::string> CheckFolders(const InstallPlan& plan) {
   return problems;
 }
 
+// Every entry of the game folder the plan touches must be a plain file or
+// folder, or not be there yet, and its path must fit the system.
+std::vector<std::string> CheckEntries(const InstallPlan& plan) {
+  std::vector<std::string> problems;
+  for (const InstallStep& step : plan.Steps) {
+    const bool folder = !IsFileStep(step);
+    std::string problem =
+        folder ? EntryProblem(step.Target, true) : WrittenFileProblem(step.Target);
+    if (problem.empty()) {
+      problem =
+          PathLengthProblem(folder ? step.Target : detail::TemporaryNameFor(step.Target), folder);
+    }
+    if (!problem.empty()) problems.push_back(std::move(problem));
+  }
+  return problems;
+}
+
 // What the file steps will write, which of them change nothing, and the
 // existing game files that differ and are kept in the backup. A source or a
 // game file that cannot be read, or a game file that may not be replaced,
-// is a problem.
+// is a problem. The record lists every file the plan will change.
 struct Preparation {
   std::vector<std::string> Bytes;
   std::vector<bool> Unchanged;
   std::vector<BackupFile> Backup;
   std::vector<std::string> Problems;
+  InstallRecord Record;
+  std::vector<int> RecordedStep;  // for each file of the record, its step
+  int CreatedFolderStep = -1;     // the step that creates a folder the record names
 };
 
 Preparation Prepare(const InstallPlan& plan) {
@@ -53,15 +86,9 @@ Preparation Prepare(const InstallPlan& plan) {
   for (std::size_t i = 0; i < plan.Steps.size(); ++i) {
     const InstallStep& step = plan.Steps[i];
     if (!IsFileStep(step)) {
-      // A file where the folder belongs, or a place that cannot be looked
-      // at, would make every step into it fail.
-      if (FolderExists(step.Target)) continue;
-      if (FileExists(step.Target)) {
-        prep.Problems.push_back("An der Stelle des Ordners " + Quoted(step.Target) +
-                                " liegt eine Datei.");
-      } else if (const FileError error = LastFileError(); error != FileError::NotFound) {
-        prep.Problems.push_back(
-            WithCause("Der Ordner " + Quoted(step.Target) + " kann nicht geprüft werden", error));
+      if (KindOfEntry(step.Target) == EntryKind::Missing) {
+        prep.Record.CreatedFolders.push_back(RelativeInGame(plan.GameFolder, step.Target));
+        prep.CreatedFolderStep = static_cast<int>(i);
       }
       continue;
     }
@@ -71,10 +98,13 @@ Preparation Prepare(const InstallPlan& plan) {
       prep.Problems.push_back(UnreadableText(step.Source, LastFileError()));
       continue;
     }
+    const std::string relative = RelativeInGame(plan.GameFolder, step.Target);
     std::string old;
     if (!ReadWholeFile(step.Target, old)) {
       const FileError error = LastFileError();
       if (error != FileError::NotFound) prep.Problems.push_back(UnreadableText(step.Target, error));
+      prep.Record.Files.push_back({relative, false, {}, StampOf(prep.Bytes[i])});
+      prep.RecordedStep.push_back(static_cast<int>(i));
       continue;
     }
     if (old == prep.Bytes[i]) {
@@ -83,7 +113,9 @@ Preparation Prepare(const InstallPlan& plan) {
       prep.Problems.push_back(WithCause(
           "Die Datei " + Quoted(step.Target) + " kann nicht ersetzt werden", LastFileError()));
     } else {
-      prep.Backup.push_back({step.Target.substr(plan.GameFolder.size()), std::move(old)});
+      prep.Record.Files.push_back({relative, true, StampOf(old), StampOf(prep.Bytes[i])});
+      prep.RecordedStep.push_back(static_cast<int>(i));
+      prep.Backup.push_back({relative, std::move(old)});
     }
   }
   return prep;
@@ -94,11 +126,21 @@ bool RunStep(const InstallStep& step, const std::string& bytes) {
   return WriteFileAtomically(step.Target, bytes);
 }
 
-std::string FailureText(const InstallStep& step, FileError error) {
+std::string FailureText(const InstallPlan& plan, std::size_t index, FileError error) {
+  const InstallStep& step = plan.Steps[index];
   switch (step.Kind) {
-    case InstallStepKind::CreateFolder:
-      return WithCause("Der Ordner " + Quoted(step.Target) + " konnte nicht angelegt werden",
-                       error);
+    case InstallStepKind::CreateFolder: {
+      // The files that were to go into it are not named one by one.
+      const auto waiting = std::ranges::count_if(
+          plan.Steps, [&](const InstallStep& s) { return s.After == static_cast<int>(index); });
+      std::string text =
+          WithCause("Der Ordner " + Quoted(step.Target) + " konnte nicht angelegt werden", error);
+      if (waiting > 0) {
+        text += " Deshalb wurde keine der " + DecimalText(waiting) +
+                " Dateien für diesen Ordner kopiert.";
+      }
+      return text;
+    }
     case InstallStepKind::CopyFile:
       return WithCause("Die Datei " + Quoted(step.Source) + " konnte nicht nach " +
                            Quoted(step.Target) + " kopiert werden",
@@ -122,6 +164,30 @@ void AddLines(std::string& text, const std::vector<std::string>& lines) {
   }
 }
 
+// The record once the steps ran: only what was changed, and complete. The
+// copies kept for files that were not replaced after all are removed.
+void FinishRecord(Preparation& prep, const std::string& folder, InstallReport& report) {
+  InstallRecord& record = prep.Record;
+  std::vector<RecordedFile> files;
+  for (std::size_t f = 0; f < record.Files.size(); ++f) {
+    if (report.Outcomes[prep.RecordedStep[f]] == StepOutcome::Done) {
+      files.push_back(record.Files[f]);
+    } else if (record.Files[f].Replaced) {
+      RemoveFile(PathInBackup(folder, record.Files[f].Path));
+    }
+  }
+  record.Files = std::move(files);
+  if (prep.CreatedFolderStep >= 0 && report.Outcomes[prep.CreatedFolderStep] != StepOutcome::Done) {
+    record.CreatedFolders.clear();
+  }
+  record.State = RecordState::Complete;
+  std::string problem;
+  if (!WriteRecord(folder, record, problem)) report.Problems.push_back(problem);
+  if (std::ranges::any_of(record.Files, [](const RecordedFile& f) { return f.Replaced; })) {
+    report.BackupFolder = folder;
+  }
+}
+
 }  // namespace
 
 std::string InstallReport::BackupText() const {
@@ -132,8 +198,9 @@ std::string InstallReport::BackupText() const {
 
 std::string InstallReport::WarningText(std::string_view what) const {
   std::string text(what);
-  text += Refused ? " wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert."
-                  : " ist nicht vollständig gelungen. Folgendes konnte nicht erledigt werden:";
+  text += !Refused    ? " ist nicht vollständig gelungen. Folgendes konnte nicht erledigt werden:"
+          : Recovered ? " wurde nicht ausgeführt."
+                      : " wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.";
   text += LineBreak;
   AddLines(text, Problems);
   AddLines(text, Notes);
@@ -141,42 +208,57 @@ std::string InstallReport::WarningText(std::string_view what) const {
   return text;
 }
 
-std::string InstallReport::DoneText() const {
-  std::string text(kInstallDoneText);
-  if (!Notes.empty() || !BackupFolder.empty()) text += LineBreak;
+std::string InstallReport::DoneText(std::string_view hint) const {
+  std::string text = Headline.empty() ? std::string(kInstallDoneText) : Headline;
+  if (!Notes.empty() || !BackupFolder.empty() || !hint.empty()) text += LineBreak;
   AddLines(text, Notes);
   if (!BackupFolder.empty()) AddLines(text, {BackupText()});
+  if (!hint.empty()) AddLines(text, {std::string(hint)});
   return text;
 }
 
 InstallReport ExecuteInstallPlan(const InstallPlan& plan) {
   InstallReport report;
   report.Outcomes.assign(plan.Steps.size(), StepOutcome::NotRun);
+  auto refused = [&] {
+    report.Refused = true;
+    return report;
+  };
+  report.Problems = CheckFolders(plan);
+  if (report.Problems.empty()) report.Problems = CheckEntries(plan);
+  if (!report.Problems.empty() || !RecoverInterruptedRuns(plan.GameFolder, report)) {
+    return refused();
+  }
   for (const std::string& folder : plan.EmptyTemplateFolders) {
     report.Notes.push_back("Der Vorlagenordner " + Quoted(folder) +
                            " fehlt oder ist leer; aus ihm wurde nichts kopiert.");
   }
-  report.Problems = CheckFolders(plan);
-  Preparation prep;
-  if (report.Problems.empty()) {
-    prep = Prepare(plan);
-    report.Problems = std::move(prep.Problems);
+  Preparation prep = Prepare(plan);
+  report.Problems = std::move(prep.Problems);
+  const std::string stamp = BackupStampNow();
+  const std::string folder = FreeBackupFolder(plan.GameFolder, stamp);
+  if (report.Problems.empty()) report.Problems = BackupPathProblems(folder, prep.Backup);
+  if (!report.Problems.empty()) return refused();
+
+  prep.Record.Number = ReadHistory(plan.GameFolder).NextNumber;
+  prep.Record.Kind = RecordKind::Installation;
+  prep.Record.Date = stamp;
+  prep.Record.Choices = plan.Choices;
+  std::string problem;
+  if (!MakeBackup(folder, prep.Record, prep.Backup, problem)) {
+    report.Problems.push_back(problem);
+    return refused();
   }
-  if (report.Problems.empty() && !prep.Backup.empty()) {
-    std::string problem;
-    report.BackupFolder = MakeBackup(plan.GameFolder, BackupStampNow(), prep.Backup, problem);
-    if (report.BackupFolder.empty()) report.Problems.push_back(problem);
-  }
-  if (!report.Problems.empty()) {
-    report.Refused = true;
-    return report;
-  }
+  report.RecordFolder = folder;
   for (std::size_t i = 0; i < plan.Steps.size(); ++i) {
     const InstallStep& step = plan.Steps[i];
+    if (BeforeStep()) BeforeStep()(i);
     // A step waits only on an earlier one: the plan names them as it adds them.
     if (step.After != -1 && report.Outcomes[step.After] != StepOutcome::Done) {
       report.Outcomes[i] = StepOutcome::Skipped;
-      report.Problems.push_back(SkippedText(step, plan.Steps[step.After]));
+      if (IsFileStep(plan.Steps[step.After])) {
+        report.Problems.push_back(SkippedText(step, plan.Steps[step.After]));
+      }
       continue;
     }
     if (prep.Unchanged[i] || RunStep(step, prep.Bytes[i])) {
@@ -184,12 +266,24 @@ InstallReport ExecuteInstallPlan(const InstallPlan& plan) {
       if (!plan.KeyListPath.empty() && EqualsIgnoreCase(step.Target, plan.KeyListPath)) {
         report.KeyListInstalled = true;
       }
-    } else {
-      report.Outcomes[i] = StepOutcome::Failed;
-      report.Problems.push_back(FailureText(step, LastFileError()));
+      continue;
     }
+    const FileError error = LastFileError();
+    report.Outcomes[i] = StepOutcome::Failed;
+    if (!FolderExists(plan.GameFolder)) {
+      // Every later step would fail alike: one sentence says why.
+      report.Problems.push_back("Der Ordner des Spiels " + Quoted(plan.GameFolder) +
+                                " ist während der Installation verschwunden.");
+      return report;
+    }
+    report.Problems.push_back(FailureText(plan, i, error));
   }
+  FinishRecord(prep, folder, report);
   return report;
+}
+
+void SetBeforeInstallStep(std::function<void(std::size_t)> hook) {
+  BeforeStep() = std::move(hook);
 }
 
 InstallReport InstallSupport(const WizardSettings& settings, const std::string& templateFolder) {

@@ -5,6 +5,7 @@
 #include "document/file_io.h"
 #include "document/text.h"
 #include "wizard/file_ops.h"
+#include "wizard/wizard_flow.h"
 
 namespace wavoria {
 
@@ -31,9 +32,8 @@ std::string GameKeyListPath(const std::string& gameFolder) {
 }
 
 std::string NameInFolder(const std::string& folder, std::string_view name) {
-  std::vector<std::string> entries = FilesIn(folder);
-  const std::vector<std::string> folders = FoldersIn(folder);
-  entries.insert(entries.end(), folders.begin(), folders.end());
+  // Every entry counts, links too, so that a link of that name is found and refused.
+  const std::vector<std::string> entries = NamesIn(folder);
   if (std::find(entries.begin(), entries.end(), name) != entries.end()) return std::string(name);
   for (const std::string& entry : entries) {
     if (EqualsIgnoreCase(entry, name)) return entry;
@@ -121,6 +121,20 @@ std::string MouseSupportScriptText(const WizardSettings& settings) {
   return text;
 }
 
+std::string ChoicesText(const WizardSettings& settings) {
+  const bool keyboard = settings.KeyboardSupport != 0;
+  const bool mouse = settings.MouseSupport != 0;
+  std::string text = keyboard && mouse ? "Tastatursupport und Maussupport, beim Start "
+                     : keyboard        ? "Tastatursupport"
+                                       : "Maussupport";
+  if (keyboard && mouse) text += kStartFunctionItems[settings.StartFunction == 1 ? 1 : 0];
+  if (mouse) {
+    text += "; Maus-ID " + DecimalText(settings.MouseId);
+    if (settings.AutoSendPosition != 0) text += ", Mausposition automatisch senden";
+  }
+  return text;
+}
+
 bool IsScriptFileName(std::string_view name) {
   constexpr std::string_view kSuffix = ".script.wav";
   return name.size() > kSuffix.size() &&
@@ -131,11 +145,12 @@ InstallPlan BuildInstallPlan(const WizardSettings& settings, const std::string& 
   InstallPlan plan;
   plan.GameFolder = AsFolder(settings.GamePath);
   plan.MakerFolder = AsFolder(settings.MakerPath);
+  plan.Choices = ChoicesText(settings);
   const bool keyboard = settings.KeyboardSupport != 0;
   const bool mouse = settings.MouseSupport != 0;
   const std::string sound = EntryPath(plan.GameFolder, kGameSoundFolder);
 
-  AddStep(plan, {InstallStepKind::CreateFolder, {}, sound, {}, -1});
+  const int soundFolder = AddStep(plan, {InstallStepKind::CreateFolder, {}, sound, {}, -1});
 
   // Klavato's harmony.dll calls the library it replaced, so it goes in only
   // once oldharmony.dll is in place; otherwise the game keeps its own.
@@ -154,7 +169,7 @@ InstallPlan BuildInstallPlan(const WizardSettings& settings, const std::string& 
     for (const std::string& name : TemplateNames(from, required)) {
       // The generated mouse script takes the place of a template of its name.
       if (mouse && EqualsIgnoreCase(name, kMouseSupportOnScript)) continue;
-      AddCopy(plan, Join(from, name), EntryPath(sound, name));
+      AddCopy(plan, Join(from, name), EntryPath(sound, name), soundFolder);
     }
   };
   copyTemplates(kCommonTemplates, {kMidiTickOutputScript, kMidiTickClearScript});
@@ -168,7 +183,7 @@ InstallPlan BuildInstallPlan(const WizardSettings& settings, const std::string& 
                    {},
                    EntryPath(sound, kMouseSupportOnScript),
                    MouseSupportScriptText(settings),
-                   -1});
+                   soundFolder});
   }
   AddStep(plan, {InstallStepKind::WriteFile,
                  {},

@@ -69,6 +69,7 @@ struct InstallStep {
 struct InstallPlan {
   std::string GameFolder;          // ends in the separator
   std::string MakerFolder;         // ends in the separator
+  std::string Choices;             // what was chosen, as the record names it
   std::vector<InstallStep> Steps;  // in the order they are carried out
   std::string KeyListPath;         // the game's key list, empty without keyboard support
   // Template folders of the chosen functions that are missing or hold no
@@ -91,6 +92,11 @@ std::string AutorunText(const WizardSettings& settings);
 // automatic sending of the settings.
 std::string MouseSupportScriptText(const WizardSettings& settings);
 
+// What settings choose, as an installation's record names it:
+// "Tastatursupport und Maussupport, beim Start Maussupport; Maus-ID -5,
+// Mausposition automatisch senden".
+std::string ChoicesText(const WizardSettings& settings);
+
 // Whether name ends in ".script.wav" (letters A to Z in any case).
 bool IsScriptFileName(std::string_view name);
 
@@ -104,7 +110,8 @@ bool IsScriptFileName(std::string_view name);
 // Steps: the "Sound" folder; "oldharmony.dll", then "harmony.dll" (only once
 // "oldharmony.dll" is in place, since Klavato's library needs it); the common
 // templates; the Key templates with keyboard support; the Mouse templates and
-// the generated mouse script with mouse support; last "autorun.script".
+// the generated mouse script with mouse support (every file into "Sound" only
+// once the folder is there); last "autorun.script".
 InstallPlan BuildInstallPlan(const WizardSettings& settings, const std::string& templateFolder);
 
 }  // namespace wavoria

@@ -15,7 +15,8 @@ bool RunInstallation() {
   const InstallReport report =
       InstallSupport(App().Wizard, ProgramFolder() + "\\" + std::string(kTemplateFolder));
   if (report.AllSucceeded()) {
-    MessageBoxA(nullptr, report.DoneText().c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(nullptr, report.DoneText(kUndoInEditorText).c_str(), kProgramTitle,
+                MB_OK | MB_ICONINFORMATION);
   } else {
     ShowWarning(nullptr, report.WarningText());
   }

@@ -17,8 +17,10 @@ enum class ProgramFile {
 
 // Runs the open-file chooser for `which` over owner, preset with `preset`
 // (the path the page's field shows). The file and its folder must exist; the
-// read-only box is hidden. Returns the chosen full path, or "" when the user
-// cancels or the chooser fails. Paths of any length come back whole.
+// read-only box is hidden. Returns the chosen full path in the ANSI code
+// page, a character it cannot hold as "?" (never a look-alike that names
+// another folder), or "" when the user cancels or the chooser fails. Paths of
+// any length come back whole.
 std::string ChooseProgramFile(HWND owner, ProgramFile which, const std::string& preset);
 
 // Test seam: while set, ChooseProgramFile calls it instead of the system's

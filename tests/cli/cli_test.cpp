@@ -15,7 +15,7 @@
 #include "cli/options.h"
 #include "document/file_io.h"
 #include "platform/program_folder.h"
-#include "tests/core/test_support.h"
+#include "tests/cli/cli_test_support.h"
 #include "tests/worked_example.h"
 #include "wizard/file_ops.h"
 #include "wizard/install_backup.h"
@@ -29,63 +29,10 @@
 namespace wavoria::cli {
 namespace {
 
-namespace fs = std::filesystem;
 using ::testing::_;
 using ::testing::FieldsAre;
-using testing::FileBytes;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
-using Strings = std::vector<std::string>;
-
-// A command's exit status and what it wrote to stdout and to stderr.
-using Outcome = std::tuple<int, std::string, std::string>;
-
-// What every template in the tests holds.
-const std::string kTemplate = "[Execute]\r\nAction=GetMousePosition\r\n";
-
-std::string P(std::string rel) {
-  for (char& c : rel) c = c == '/' ? kPathSeparator : c;
-  return rel;
-}
-
-Strings Join(Strings args, const Strings& more) {
-  args.insert(args.end(), more.begin(), more.end());
-  return args;
-}
-
-// Everything under folder in name order: "name/" for a folder, "name=bytes" for a file.
-Strings Tree(const std::string& folder) {
-  Strings entries;
-  for (const fs::directory_entry& e : fs::recursive_directory_iterator(folder)) {
-    const std::string name = fs::relative(e.path(), folder).generic_string();
-    entries.push_back(e.is_directory() ? name + "/" : name + "=" + FileBytes(e.path().string()));
-  }
-  std::sort(entries.begin(), entries.end());
-  return entries;
-}
-
-// Each test works in a folder of its own, which is the current folder.
-class Cli : public ::testing::Test {
- protected:
-  void SetUp() override { fs::current_path(folder_.emplace("cli").Path()); }
-  void TearDown() override {
-    FixBackupStamp("");
-    fs::current_path(before_);
-  }
-  Outcome Do(const Strings& args) const {
-    std::string out, err;
-    const int status = RunCli(
-        args, {[&](std::string_view s) { out += s; }, [&](std::string_view s) { err += s; }});
-    return {status, out, err};
-  }
-  void Write(const std::string& rel, const std::string& bytes) const {
-    fs::create_directories(fs::absolute(P(rel)).parent_path());
-    std::ofstream(P(rel), std::ios::binary) << bytes;
-  }
-
-  fs::path before_ = fs::current_path();
-  std::optional<testing::TempFolder> folder_;
-};
 
 TEST_F(Cli, Usage) {
   EXPECT_EQ(Do({"--version"}), (Outcome{0, "wavoria-cli 1.0\n", ""}));
@@ -272,44 +219,6 @@ TEST_F(Cli, Format) {
   // clang-format on
 }
 
-class CliInstall : public Cli {
- protected:
-  void SetUp() override {
-    Cli::SetUp();
-    FixBackupStamp("2026-12-07 14.03.12");
-    for (const char* file : {"game/RPG_RT.EXE", "game/harmony.dll", "maker/RPG2000.EXE",
-                             "maker/oldharmony.dll", "leer/x.txt", "ohne/RPG2000.EXE"})
-      Write(file, file);
-    Write("maker/harmony.dll", "Klavato");
-    for (const char* name : {"common/MidiTickOutput", "common/MidiTickClear", "Key/KeyList",
-                             "Key/KeySupportON", "Mouse/M", "Mouse/mousesupporton"})
-      Write(std::string("tpl/") + name + ".script.wav", kTemplate);
-  }
-  Outcome Install(const Strings& more) const {
-    return Do(Join({"install", "--game", "game", "--maker", "maker", "--templates", "tpl"}, more));
-  }
-  std::string Autorun() const { return FileBytes(P("game/autorun.script")); }
-};
-
-// Where install and restore say the replaced files went.
-std::string Kept(const std::string& backup) {
-  return "Die ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung '" +
-         backup + "'.\n";
-}
-// What install says: done, its notes and where the replaced files went (when any), the key list.
-std::string Installed(const std::string& game, const std::string& backup,
-                      const std::string& notes = "") {
-  const std::string kept = backup.empty() ? "" : Kept(P(game + "/Wavoria-Sicherung/" + backup));
-  return "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\n" +
-         (notes + kept == "" ? "" : "\n" + notes + kept) +
-         "Die Tastenliste zum Anpassen: " + P(game + "/Sound/KeyList.script.wav") + "\n";
-}
-const std::string kNotDone =
-    "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
-const std::string kKeys =
-    "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n"
-    "Sound\\KeyList.script.wav\r\n";
-
 TEST_F(CliInstall, Choices) {
   EXPECT_EQ(Install({"--keyboard"}), (Outcome{0, Installed("game", "2026-12-07 14.03.12"), ""}));
   EXPECT_EQ(Autorun(), kKeys + "Sound\\KeySupportON.script.wav\r\n");
@@ -360,90 +269,58 @@ TEST_F(CliInstall, Refusals) {
                                    "enthalten. Mit --force wird trotzdem installiert;")));
   EXPECT_EQ(Autorun(), "eigenes\r\n");
   fs::remove(P("game/autorun.script"));
-  Write("g" + u + "/RPG_RT.EXE", "");  // a game without a library of its own: no backup
+  Write("g" + u + "/RPG_RT.EXE", "");  // a game without a library of its own: nothing kept
   EXPECT_EQ(
       Do({"install", "--game", "g" + u, "--maker", "maker", "--keyboard", "--templates", "tpl"}),
       (Outcome{0, Installed("g\xFC", ""), ""}));
-  EXPECT_THAT(Do({"restore", "--game", "g" + u}),
-              FieldsAre(1, "", StartsWith("Im Spiel '" + P("g\xFC/") + "' gibt")));
   EXPECT_EQ(Tree("game"), game);
 }
 
 #ifndef _WIN32
 // POSIX permissions stand in for the read-only attribute, so these run natively.
-TEST_F(CliInstall, ASecondInstallKeepsTheReplacedFilesAndRestoreBringsThemBack) {
-  const std::string backups = "game/Wavoria-Sicherung/2026-12-07 ";
-  fs::remove_all("tpl/Mouse");
-  Write("tpl/Key/Liesmich.txt", "L");
-  // Only the game's own library differed; every template file is copied, and
-  // the missing Mouse folder is named.
-  const std::string noMouse =
-      "Der Vorlagenordner 'tpl/Mouse' fehlt oder ist leer; aus ihm wurde nichts kopiert.\n";
-  EXPECT_EQ(Install({"--keyboard", "--mouse"}),
-            (Outcome{0, Installed("game", "2026-12-07 14.03.12", noMouse), ""}));
-  EXPECT_EQ(Tree(backups + "14.03.12"), Strings{"harmony.dll=game/harmony.dll"});
-  EXPECT_EQ(FileBytes("game/Sound/Liesmich.txt"), "L");
-
-  Write("game/Sound/KeyList.script.wav", "mine");
-  Write("game/autorun.script", "Sound\\Mine.script.wav\r\n");
-  FixBackupStamp("2026-12-07 15.00.00");
-  EXPECT_EQ(Install({"--keyboard", "--mouse", "--force"}),
-            (Outcome{0, Installed("game", "2026-12-07 15.00.00", noMouse), ""}));
-  EXPECT_EQ(Tree(backups + "15.00.00"), (Strings{"Sound/", "Sound/KeyList.script.wav=mine",
-                                                 "autorun.script=Sound\\Mine.script.wav\r\n"}));
-
-  FixBackupStamp("2026-12-07 16.00.00");
-  EXPECT_EQ(
-      Do({"restore", "--game", "game"}),
-      (Outcome{0,
-               "Die Dateien der Sicherung '" + backups + "15.00.00' wurden wiederhergestellt.\n" +
-                   Kept(backups + "16.00.00") +
-                   "Ein erneutes \"wavoria-cli restore\" macht die Wiederherstellung rückgängig.\n",
-               ""}));
-  EXPECT_EQ(FileBytes("game/Sound/KeyList.script.wav"), "mine");
-  EXPECT_EQ(Autorun(), "Sound\\Mine.script.wav\r\n");
-  EXPECT_EQ(FileBytes(backups + "16.00.00/Sound/KeyList.script.wav"), kTemplate);
-  fs::remove_all("game/Sound");  // restored from the newest backup, folder and all
-  ASSERT_THAT(Do({"restore", "--game", "game"}), FieldsAre(0, _, ""));
-  EXPECT_EQ(FileBytes("game/Sound/KeyList.script.wav"), kTemplate);
-  fs::remove_all("game/Wavoria-Sicherung");
-  EXPECT_THAT(Do({"restore", "--game", "game"}),
-              FieldsAre(1, "", HasSubstr("gibt es keine Sicherung")));
-
-  FixBackupStamp("");  // the clock's stamp: year-month-day hour.minute.second
-  EXPECT_TRUE(std::regex_match(BackupStampNow(),
-                               std::regex(R"(20\d\d-[01]\d-[0-3]\d( [0-2]\d)(\.[0-5]\d){2})")));
-}
-
 TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
   // clang-format off
   const std::string denied = " schreibgeschützt oder keine Berechtigung.\n", full = "' konnte nicht geschrieben werden: Der Datenträger ist voll.\n";
   const std::string harmony = "Die Datei 'game/harmony.dll' kann nicht ersetzt werden:" + denied;
   // As another user than root, the game's files cannot be replaced either.
   const std::string asUser = geteuid() == 0 ? harmony : "";
-  // mode: "file"/"folder" put there, "remove"d, "000"/"444" permissions ("file 000": a new file without
-  // any), the disk full
+  auto unchecked = [&](const std::string& name) {
+    return "Die Datei 'game/Sound/" + name + ".script.wav' kann nicht geprüft werden:" + denied;
+  };
+  // mode: "file"/"folder" put there, "remove"d, "000"/"444" permissions ("folder 000": a new folder
+  // without any), the disk full
   const struct { std::string file, mode, expected; } rows[] = {
       {"maker/harmony.dll", "remove", "Die Datei 'maker/harmony.dll' wurde nicht gefunden.\n"},
-      {"game/oldharmony.dll", "folder", "Die Datei 'game/oldharmony.dll' konnte nicht gelesen werden:" + denied},
-      {"game/Wavoria-Sicherung", "file", "Der Ordner 'game/Wavoria-Sicherung' für die Sicherung konnte nicht angelegt werden: ein Fehler des Systems.\n"},
+      {"game/oldharmony.dll", "folder", "An der Stelle der Datei 'game/oldharmony.dll' liegt ein Ordner.\n"},
+      {"game/Wavoria-Sicherung", "file", "An der Stelle des Ordners 'game/Wavoria-Sicherung' liegt eine Datei.\n"},
       {"game/harmony.dll", "444", harmony}, {"game/Sound", "file", "An der Stelle des Ordners 'game/Sound' liegt eine Datei.\n"},
-      {"game/Sound", "file 000", "Der Ordner 'game/Sound' kann nicht geprüft werden:" + denied + asUser},
+      {"game/Sound", "folder 000", unchecked("MidiTickClear") + unchecked("MidiTickOutput") + unchecked("KeyList") + unchecked("KeySupportON")},
       {"tpl/Key/KeyList.script.wav", "000", asUser + "Die Datei 'tpl/Key/KeyList.script.wav' konnte nicht gelesen werden:" + denied},
-      {"game/harmony.dll", "full", "Die Sicherung 'game/Wavoria-Sicherung/2026-12-07 14.03.12/harmony.dll" + full},
-      {"game/autorun.script", "full after a backup file", "Die Sicherung 'game/Wavoria-Sicherung/2026-12-07 14.03.12/autorun.script" + full},
+      {"game/harmony.dll", "full", "Das Inhaltsverzeichnis 'game/Wavoria-Sicherung/2026-12-07 14.03.12/Inhalt.txt" + full},
+      {"game/autorun.script", "full after the record and a backup file", "Die Sicherung 'game/Wavoria-Sicherung/2026-12-07 14.03.12/autorun.script" + full},
   };
   // clang-format on
   for (const auto& [file, mode, expected] : rows) {
     SCOPED_TRACE(file + " " + mode);
     SetUp();
     if (mode.starts_with("file")) Write(file, "x");
-    if (mode == "folder") fs::create_directory(file);
+    if (mode.starts_with("folder")) fs::create_directory(file);
     if (mode == "remove") fs::remove(file);
     if (mode.ends_with("000") || mode == "444")
       fs::permissions(file, fs::perms(mode == "444" ? 0400 : 0));
     if (mode == "full") SimulateShortWriteAfter(0);
-    if (mode == "full after a backup file") Write(file, "x"), SimulateShortWriteAfter(16);
+    if (mode.starts_with("full after")) {
+      // The same installation into a copy of the game writes the same record, which
+      // says "läuft" until the end.
+      Write(file, "x");
+      fs::copy("game", "copy", fs::copy_options::recursive);
+      ASSERT_THAT(Do({"install", "--game", "copy", "--maker", "maker", "--templates", "tpl",
+                      "--keyboard", "--force"}),
+                  FieldsAre(0, _, ""));
+      std::string record = FileBytes("copy/Wavoria-Sicherung/2026-12-07 14.03.12/Inhalt.txt");
+      record.replace(record.find("vollständig"), 11, "läuft");
+      SimulateShortWriteAfter(record.size() + 16);
+    }
     const Strings game = Tree("game");
     Outcome run;
     auto install = [&] { run = Install({"--keyboard", "--force"}); };
@@ -479,7 +356,7 @@ TEST_F(CliInstall, NamesInTheGameFolderAreMatchedIgnoringCase) {
             (Strings{"SOUND", "Wavoria-Sicherung", "AUTORUN.SCRIPT", "HARMONY.DLL", "RPG_RT.EXE",
                      "oldharmony.dll"}));
   EXPECT_EQ(FileBytes("game/SOUND/KEYLIST.SCRIPT.WAV"), kTemplate);
-  EXPECT_EQ(Tree("game/Wavoria-Sicherung/2026-12-07 14.03.12"),
+  EXPECT_EQ(KeptIn("game/Wavoria-Sicherung/2026-12-07 14.03.12"),
             (Strings{"AUTORUN.SCRIPT=Sound\\Mine.script.wav\r\n", "HARMONY.DLL=own", "SOUND/",
                      "SOUND/KEYLIST.SCRIPT.WAV=mine"}));
 }

@@ -107,6 +107,26 @@ TEST_F(FileFaults, AShortWriteOrABlockedTemporaryName) {
   ExpectSaveFails(path_);
 }
 
+#ifndef _WIN32
+// A link where the temporary file goes is not written through (the file it
+// leads to stays as it was); a plain file left there by an interrupted save
+// gives way.
+TEST_F(FileFaults, TheTemporaryFileIsMadeNewAndExclusively) {
+  testing::TempFolder elsewhere("elsewhere");
+  const std::string outside = elsewhere.File("fremd.txt");
+  ASSERT_TRUE(WriteFileAtomically(outside, "fremd"));
+  const std::string temporary = detail::TemporaryNameFor(path_);
+  fs::create_symlink(outside, temporary);
+  ExpectSaveFails(path_);
+  EXPECT_EQ(FileBytes(outside), "fremd");
+  fs::remove(temporary);
+  ASSERT_TRUE(WriteFileAtomically(folder_.File("rest"), "Rest"));
+  fs::rename(folder_.File("rest"), temporary);
+  ExpectSaved(path_);
+  EXPECT_FALSE(fs::exists(temporary));
+}
+#endif
+
 #ifdef _WIN32
 // Another program holds the file open and shares it with nobody.
 TEST_F(FileFaults, ALockedFile) {

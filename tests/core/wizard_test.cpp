@@ -6,7 +6,10 @@
 #include "document/file_io.h"
 #include "document/script_reader.h"
 #include "test_support.h"
+#include "wizard/game_entries.h"
+#include "wizard/install_backup.h"
 #include "wizard/install_plan.h"
+#include "wizard/install_record.h"
 #include "wizard/wizard_flow.h"
 
 namespace wavoria {
@@ -140,6 +143,92 @@ TEST(InstallPlan, AutorunAndMouseScriptForEachChoice) {
   EXPECT_FALSE(ParseScript(MouseSupportScriptText(mouse), testing::EditorActions(), table).Any());
   EXPECT_TRUE(IsScriptFileName("a.SCRIPT.Wav"));
   EXPECT_FALSE(IsScriptFileName("a.script.wav.txt") || IsScriptFileName(".script.wav"));
+}
+
+// A record reads back as it was written, also with LF line ends and a
+// maker's note in it; a damaged one is no record at all.
+TEST(InstallRecord, ReadsBackWhatItWroteAndNothingDamaged) {
+  using enum RecordKind;
+  const InstallRecord records[] = {
+      {.Number = 2,
+       .Kind = Installation,
+       .Date = "2026-12-07 14.03.12",
+       .Choices = "Maussupport",
+       .CreatedFolders = {"Sound"},
+       .Files = {{"harmony.dll", true, {5, 0x3610A686}, {7, 0xE8B7BE43}},
+                 {"Sound\\Ein: Name.script.wav", false, {}, {0, 0}}},
+       .State = RecordState::Undone,
+       .By = 3},
+      {.Number = 3,
+       .Kind = Undo,
+       .UndoesNumber = 2,
+       .PutBack = {"harmony.dll"},
+       .Removed = {"autorun.script"},
+       .KeptChanged = {"Sound\\KeyList.script.wav"},
+       .State = RecordState::Complete},
+      {.Number = 4, .Kind = Undo, .UndoesFolder = "2026-01-01 10.00.00 (10)"},
+      {.Kind = EarlierBackup, .State = RecordState::RolledBack, .By = 4},
+  };
+  for (const InstallRecord& record : records) {
+    std::string text = RecordText(record);
+    EXPECT_EQ(ParseRecord(text), record) << text;
+    text.insert(text.find("Stand:"), "Notiz: von Hand\r\n");
+    std::erase(text, '\r');
+    EXPECT_EQ(ParseRecord(text), record) << text;
+  }
+  const std::string text = RecordText(records[0]);
+  EXPECT_EQ(text.substr(text.find("Ersetzt")),
+            "Ersetzt: harmony.dll\r\n  vorher: 5 Bytes, CRC-32 3610A686\r\n  nachher: 7 Bytes, "
+            "CRC-32 E8B7BE43\r\nHinzugefügt: Sound\\Ein: Name.script.wav\r\n  nachher: 0 Bytes, "
+            "CRC-32 00000000\r\nStand: rückgängig gemacht durch Nr. 3\r\n");
+  // what is changed, and to what
+  const std::pair<std::string, std::string> damage[] = {
+      {"Stand: rückgängig gemacht durch Nr. 3", ""},
+      {"Stand: rückgängig gemacht durch Nr. 3", "Stand: rückgängig gemacht durch Nr. "},
+      {"Stand: rückgängig gemacht durch Nr. 3", "Stand: fertig"},
+      {"Nummer: 2", "Nummer: 0"},
+      {"Nummer: 2", "Nummer: +2"},
+      {"Nummer: 2", ""},
+      {"Art: Installation", "Art: Neu"},
+      {"Art: Installation", ""},
+      {"CRC-32 E8B7BE43", "CRC-32 E8B7BE4"},
+      {"CRC-32 E8B7BE43", "CRC-32 E8B7BE4X"},
+      {"7 Bytes", "-7 Bytes"},
+      {"  vorher: 5 Bytes, CRC-32 3610A686\r\n", ""},
+      {"  nachher: 0 Bytes, CRC-32 00000000\r\n", ""},
+  };
+  for (const auto& [from, to] : damage) {
+    std::string damaged = text;
+    damaged.replace(damaged.find(from), from.size(), to);
+    EXPECT_EQ(ParseRecord(damaged), std::nullopt) << damaged;
+  }
+  std::string undo = RecordText(records[1]);
+  undo.replace(undo.find("Nr. 2"), 5, "Nr. 0");
+  EXPECT_EQ(ParseRecord(undo), std::nullopt);
+  EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
+  EXPECT_EQ(StampOf("123456789"), (FileStamp{9, 0xCBF43926u}));
+}
+
+// A restore puts back and removes only files an installation can have
+// written, and the name of a backup made in one second counts on from 9 to 10.
+TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
+  for (const char* name : {"harmony.dll", "OLDHARMONY.DLL", "autorun.script", "Sound\\a.wav",
+                           "sound\\~x.script.wav"}) {
+    EXPECT_TRUE(IsRestorablePath(name)) << name;
+  }
+  for (const char* name :
+       {"RPG_RT.EXE", "\\harmony.dll", "Sound\\", "Sound\\..", "Sound\\.", "Sound\\a\\b",
+        "Sound\\a/b", "Sound\\C:x", "Sound\\a\tb", "..\\..\\Startup\\victim.txt", "Other\\a.wav",
+        "C:\\harmony.dll", "Sound/a.wav", "Wavoria-Sicherung\\harmony.dll"}) {
+    EXPECT_FALSE(IsRestorablePath(name)) << name;
+  }
+  const char* made[] = {"2026-12-07 14.03.12",     "2026-12-07 14.03.12 (2)",
+                        "2026-12-07 14.03.12 (9)", "2026-12-07 14.03.12 (10)",
+                        "2026-12-07 14.03.13",     "2099-01-01 00.00.00 (x)"};
+  for (std::size_t i = 0; i + 1 < std::size(made); ++i) {
+    EXPECT_TRUE(BackupNameLess(made[i], made[i + 1]) && !BackupNameLess(made[i + 1], made[i]))
+        << made[i];
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The wizard pages driven for real, and an installation through them, from
 // read-only libraries, into a real game folder (a blank and an umlaut in its
-// path) after which the editor opens the installed key list.
+// path) after which the editor opens the installed key list; and the editor's
+// "Installation rückgängig machen…" on such a game.
 #include <gtest/gtest.h>
 
 #include "app/program_win.h"
@@ -8,6 +9,7 @@
 #include "editor_test_support.h"
 #include "platform/program_folder.h"
 #include "wizard/install_backup.h"
+#include "wizard/install_executor.h"
 #include "wizard/wizard_shell_win.h"
 
 namespace wavoria {
@@ -95,6 +97,25 @@ TEST_F(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
   ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
 }
 
+// The chooser hands a character that the code page lacks over as "?", never
+// as a look-alike ("L" for "Ł") that names another folder.
+TEST_F(WizardPages, TheChooserMarksACharacterTheCodePageLacks) {
+  TempFolder base("chooser");
+  const std::wstring folder = std::filesystem::path(base.Path()).wstring() + L"\\Spiel \u0141";
+  std::filesystem::create_directories(folder);
+  WriteFile(base.Path() + "\\x", "");
+  std::filesystem::rename(base.Path() + "\\x", folder + L"\\RPG_RT.EXE");
+  driver.Then("RPG Runtime-Pfad finden", [&](HWND chooser) {
+    SetDlgItemTextW(chooser, 0x47C, (folder + L"\\RPG_RT.EXE").c_str());  // cmb13, the file name
+    Click(chooser, IDOK);
+  });
+  std::string chosen;
+  ASSERT_TRUE(driver.Run([&] {
+    chosen = ChooseProgramFile(nullptr, ProgramFile::GameRuntime, "");
+  })) << driver.Problems();
+  EXPECT_EQ(chosen, base.Path() + "\\Spiel ?\\RPG_RT.EXE");
+}
+
 TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   FixBackupStamp("2026-12-07 14.03.12");
   TempFolder base("wiz Spielstätte");
@@ -135,7 +156,9 @@ TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   ThenBox(driver, "Wavoria",  // the game's own harmony.dll is kept in the backup
           "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\r\n\r\nDie "
           "ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung '" +
-              game + "Wavoria-Sicherung\\2026-12-07 14.03.12'.",
+              game +
+              "Wavoria-Sicherung\\2026-12-07 14.03.12'.\r\nSie können diese Installation im "
+              "Editor mit 'Datei' > 'Installation rückgängig machen…' wieder rückgängig machen.",
           IDI_ASTERISK, {IDOK}, IDOK);
   std::vector<std::string> lines;
   driver.Then(WindowTitle(game + "Sound\\KeyList.script.wav"), [&](HWND w) {
@@ -161,6 +184,65 @@ TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
 
   FixBackupStamp("");
   std::filesystem::remove_all(templates);
+}
+
+// The editor undoes an installation into a game whose key list was its own:
+// the wizard's chooser, the question naming the installation and its files,
+// the report, and the open key list, which was put back, opened again; then
+// there is nothing left to undo.
+TEST_F(WizardInstall, TheEditorUndoesAnInstallationAndOpensThePutBackScriptAgain) {
+  FixBackupStamp("2026-12-07 14.03.12");
+  TempFolder base("undo Spielstätte");
+  const std::string game = base.File("Mein Spiel\\"), maker = base.File("RPG Maker\\");
+  for (const std::string& folder : {game, game + "Sound", maker}) {
+    CreateDirectoryA(folder.c_str(), nullptr);
+  }
+  for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) WriteFile(game + file, "Spiel");
+  WriteFile(game + "Sound\\KeyList.script.wav",
+            ";WIZDESC$Meine Tasten\r\n[Execute]\r\nAction=GetMousePosition\r\n");
+  for (const char* file : {"harmony.dll", "oldharmony.dll"}) WriteFile(maker + file, file);
+  const WizardSettings keyboard{.GamePath = game, .MakerPath = maker, .KeyboardSupport = 1};
+  ASSERT_TRUE(InstallSupport(keyboard, "Z:" + std::string(__FILE__) + "/../../../data/scripts")
+                  .AllSucceeded());
+  const std::string keyList = game + "Sound\\KeyList.script.wav";
+  App().ScriptToOpen = keyList;
+  ChooserStub chooser({game + "RPG_RT.EXE", game + "RPG_RT.EXE"});
+  driver.Then(WindowTitle(keyList), [](HWND w) {
+    char item[64] = {};
+    GetMenuStringA(GetSubMenu(GetMenu(w), 0), 1, item, sizeof item, MF_BYPOSITION);
+    EXPECT_STREQ(item, "Installation &rückgängig machen…");  // after "&Assistent..."
+    Click(w, IDM_UNDO_INSTALLATION);
+  });
+  const std::string removed =
+      "\r\n    autorun.script\r\n    Sound\\KeySupportON.script.wav\r\n    "
+      "Sound\\KeySupportOFF.script.wav\r\n    Sound\\MidiTickOutput.script.wav\r\n    "
+      "Sound\\MidiTickClear.script.wav\r\n    oldharmony.dll";
+  const std::string putBack = "\r\n    Sound\\KeyList.script.wav\r\n    harmony.dll";
+  ThenBox(driver, "Wavoria",
+          "Soll die Installation Nr. 1 vom 2026-12-07 14.03.12 (Tastatursupport) rückgängig "
+          "gemacht werden?\r\n\r\nZurückgelegt werden:" +
+              putBack + "\r\n\r\nEntfernt werden:" + removed,
+          IDI_QUESTION, {IDYES, IDNO}, IDYES);
+  ThenBox(driver, "Wavoria",
+          "Die Installation Nr. 1 vom 2026-12-07 14.03.12 (Tastatursupport) wurde rückgängig "
+          "gemacht.\r\n\r\nZurückgelegt:" +
+              putBack + "\r\nEntfernt:" + removed,
+          IDI_ASTERISK, {IDOK}, IDOK);
+  ThenBox(driver, "Wavoria",
+          "Das im Editor geöffnete Skript '" + keyList +
+              "' wurde dabei durch die gesicherte Fassung ersetzt. Soll es neu geöffnet werden?",
+          IDI_QUESTION, {IDYES, IDNO}, IDYES);
+  std::vector<std::string> lines;
+  driver.Then(WindowTitle(keyList), [&](HWND w) {
+    lines = Lines(w);
+    Click(w, IDM_UNDO_INSTALLATION);
+  });
+  ThenBox(driver, "Wavoria", "Es gibt keine Installation mehr, die rückgängig gemacht werden kann.",
+          IDI_EXCLAMATION, {IDOK}, IDOK);
+  FinishWith(driver, WindowTitle(keyList), [](HWND) {});
+  EXPECT_EQ(lines.front(), "Skriptname: Meine Tasten");
+  EXPECT_EQ(FileBytes(game + "harmony.dll") + FileBytes(game + "oldharmony.dll"), "Spiel<missing>");
+  FixBackupStamp("");
 }
 
 }  // namespace

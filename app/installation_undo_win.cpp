@@ -1,0 +1,36 @@
+#include "app/installation_undo_win.h"
+
+#include <string>
+
+#include "app/app_state_win.h"
+#include "app/command_list_view_win.h"
+#include "app/file_commands_win.h"
+#include "app/win_util_win.h"
+#include "wizard/install_undo.h"
+#include "wizard/program_choosers_win.h"
+#include "wizard/wizard_page_common_win.h"
+
+namespace wavoria {
+
+void UndoInstallation(HWND window) {
+  const std::string runtime =
+      ChooseProgramFile(window, ProgramFile::GameRuntime, ShowPaths(App().Wizard).GameFile);
+  if (runtime.empty()) return;
+  RestoreChoice choice = ChooseRestore(FolderOf(runtime));
+  const PageResult question = RestoreQuestion(choice);
+  if (ShowPageMessage(window, question.Icon, question.Message) != IDYES) return;
+  const InstallReport report = CarryOutRestore(std::move(choice));
+  if (report.AllSucceeded()) {
+    MessageBoxA(window, report.DoneText().c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
+  } else {
+    ShowWarning(window, report.WarningText("Das Rückgängigmachen"));
+  }
+  AppState& app = App();
+  const PageResult reopen = ReopenQuestion(report, app.DocumentPath, app.Modified);
+  if (ShowPageMessage(window, reopen.Icon, reopen.Message) == IDYES &&
+      OpenScriptFile(window, app.DocumentPath)) {
+    RefreshCommandList(window);
+  }
+}
+
+}  // namespace wavoria

@@ -1,0 +1,200 @@
+// Helpers of the wavoria-cli tests: each test works in a folder of its own,
+// runs commands in-process through RunCli and compares what they wrote; the
+// installation tests start from a game, an RPG Maker and template folders.
+#pragma once
+
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/stat.h>
+#endif
+
+#include "cli/cli.h"
+#include "document/file_io.h"
+#include "tests/core/test_support.h"
+#include "wizard/file_ops.h"
+#include "wizard/install_backup.h"
+
+namespace wavoria::cli {
+
+namespace fs = std::filesystem;
+using testing::FileBytes;
+using Strings = std::vector<std::string>;
+
+// A command's exit status and what it wrote to stdout and to stderr.
+using Outcome = std::tuple<int, std::string, std::string>;
+
+// What every template in the tests holds.
+inline const std::string kTemplate = "[Execute]\r\nAction=GetMousePosition\r\n";
+
+inline std::string P(std::string rel) {
+  for (char& c : rel) c = c == '/' ? kPathSeparator : c;
+  return rel;
+}
+
+inline Strings Join(Strings args, const Strings& more) {
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+// Everything under folder in name order: "name/" for a folder, "name=bytes" for a file,
+// "name|" for a pipe (which is not read: under Wine that would wait for a writer).
+inline Strings Tree(const std::string& folder) {
+  Strings entries;
+  for (const fs::directory_entry& e : fs::recursive_directory_iterator(folder)) {
+    const std::string name = fs::relative(e.path(), folder).generic_string();
+    const bool pipe = KindOfEntry(e.path().string()) == EntryKind::Other;
+    entries.push_back(e.is_directory() ? name + "/"
+                      : pipe           ? name + "|"
+                                       : name + "=" + FileBytes(e.path().string()));
+  }
+  std::sort(entries.begin(), entries.end());
+  return entries;
+}
+
+#ifdef _WIN32
+// A path as Linux names it, through Wine.
+inline std::string LinuxPath(const std::string& path) {
+  using Convert = char* (*)(LPCWSTR);
+  const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+  std::wstring wide(path.size() + 1, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), int(wide.size()));
+  char* linux = convert != nullptr ? convert(wide.c_str()) : nullptr;
+  const std::string result = linux != nullptr ? linux : "";
+  HeapFree(GetProcessHeap(), 0, linux);
+  return result;
+}
+
+// Runs a Linux program of /usr/bin with arguments as Linux takes them, and
+// waits until done() holds: Wine starts Linux programs, but gives no handle
+// to wait for them.
+inline void RunLinux(const std::string& program, const Strings& args,
+                     const std::function<bool()>& done) {
+  std::string line = "Z:\\usr\\bin\\" + program;
+  for (const std::string& arg : args) line += " \"" + arg + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &process)) {
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  for (const DWORD end = GetTickCount() + 10000; !done() && GetTickCount() < end;) Sleep(20);
+}
+#endif
+
+// A symbolic link at link to target, and a named pipe at path, as a game
+// unpacked on Linux can hold them. Wine's CreateSymbolicLink makes no link,
+// so under Wine Linux's own programs make both.
+inline void MakeLink(const std::string& target, const std::string& link) {
+  const std::string absolute = fs::absolute(P(target)).string();
+#ifdef _WIN32
+  RunLinux("ln -s", {LinuxPath(absolute), LinuxPath(fs::absolute(P(link)).string())},
+           [&] { return KindOfEntry(P(link)) != EntryKind::Missing; });
+#else
+  fs::create_symlink(absolute, P(link));
+#endif
+  ASSERT_EQ(KindOfEntry(P(link)), EntryKind::Link) << link;
+}
+inline void MakePipe(const std::string& path) {
+#ifdef _WIN32
+  RunLinux("mkfifo", {LinuxPath(fs::absolute(P(path)).string())},
+           [&] { return KindOfEntry(P(path)) != EntryKind::Missing; });
+#else
+  mkfifo(path.c_str(), 0600);
+#endif
+  ASSERT_EQ(KindOfEntry(P(path)), EntryKind::Other) << path;
+}
+// Under Wine only Linux removes a pipe; the functions of Windows wait on it.
+inline void RemovePipe(const std::string& path) {
+#ifdef _WIN32
+  RunLinux("rm", {LinuxPath(fs::absolute(P(path)).string())},
+           [&] { return KindOfEntry(P(path)) == EntryKind::Missing; });
+#else
+  fs::remove(path);
+#endif
+}
+
+// What a backup folder keeps besides its record ("Inhalt.txt").
+inline Strings KeptIn(const std::string& folder) {
+  Strings entries = Tree(folder);
+  std::erase_if(entries, [](const std::string& e) { return e.starts_with("Inhalt.txt="); });
+  return entries;
+}
+
+// Each test works in a folder of its own, which is the current folder.
+class Cli : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::current_path(folder_.emplace("cli").Path()); }
+  void TearDown() override {
+    FixBackupStamp("");
+    fs::current_path(before_);
+  }
+  Outcome Do(const Strings& args) const {
+    std::string out, err;
+    const int status = RunCli(
+        args, {[&](std::string_view s) { out += s; }, [&](std::string_view s) { err += s; }});
+    return {status, out, err};
+  }
+  void Write(const std::string& rel, const std::string& bytes) const {
+    fs::create_directories(fs::absolute(P(rel)).parent_path());
+    std::ofstream(P(rel), std::ios::binary) << bytes;
+  }
+
+  fs::path before_ = fs::current_path();
+  std::optional<testing::TempFolder> folder_;
+};
+
+class CliInstall : public Cli {
+ protected:
+  void SetUp() override {
+    Cli::SetUp();
+    FixBackupStamp("2026-12-07 14.03.12");
+    for (const char* file : {"game/RPG_RT.EXE", "game/harmony.dll", "maker/RPG2000.EXE",
+                             "maker/oldharmony.dll", "leer/x.txt", "ohne/RPG2000.EXE"})
+      Write(file, file);
+    Write("maker/harmony.dll", "Klavato");
+    for (const char* name : {"common/MidiTickOutput", "common/MidiTickClear", "Key/KeyList",
+                             "Key/KeySupportON", "Mouse/M", "Mouse/mousesupporton"})
+      Write(std::string("tpl/") + name + ".script.wav", kTemplate);
+  }
+  Outcome Install(const Strings& more) const {
+    return Do(Join({"install", "--game", "game", "--maker", "maker", "--templates", "tpl"}, more));
+  }
+  std::string Autorun() const { return FileBytes(P("game/autorun.script")); }
+};
+
+// Where install and restore say the replaced files went.
+inline std::string Kept(const std::string& backup) {
+  return "Die ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung '" +
+         backup + "'.\n";
+}
+// What install says: done, its notes and where the replaced files went (when any), the key list.
+inline std::string Installed(const std::string& game, const std::string& backup,
+                             const std::string& notes = "") {
+  const std::string kept = backup.empty() ? "" : Kept(P(game + "/Wavoria-Sicherung/" + backup));
+  return "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\n\n" + notes + kept +
+         "Rückgängig machen lässt sich diese Installation mit: wavoria-cli restore --game \"" +
+         P(game + "/") +
+         "\"\nDie Tastenliste zum Anpassen: " + P(game + "/Sound/KeyList.script.wav") + "\n";
+}
+inline const std::string kNotDone =
+    "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
+inline const std::string kKeys =
+    "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n"
+    "Sound\\KeyList.script.wav\r\n";
+
+}  // namespace wavoria::cli

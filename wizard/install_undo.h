@@ -1,0 +1,98 @@
+// Undoing installations, one after another, and finishing what interrupted
+// runs left half-done.
+//
+// A restore undoes the newest installation still in effect (by its number,
+// not its folder's name): it puts back every file the installation replaced
+// and removes every file it added, newest change first, so that the game
+// keeps a working pair of libraries at every moment. A file changed since
+// the installation (its checksum differs) is kept in the undo's own backup
+// folder first and named. Without a recorded installation in effect, the
+// newest backup of an earlier version of the program is put back once, as
+// that version did, and marked. Every undo writes its own record before it
+// changes anything and marks the installation at its end.
+//
+// An interrupted run (its record still "läuft") is dealt with before
+// anything else: an installation is rolled back, an undo is finished.
+// Leftover temporary files are removed; a backup folder of a run killed
+// before it wrote its record is removed. The next restore then stops there,
+// since that was the run the user meant to undo; the next installation goes
+// on to install.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "wizard/install_executor.h"
+#include "wizard/install_history.h"
+#include "wizard/wizard_flow.h"
+
+namespace wavoria {
+
+inline constexpr std::string_view kNothingToUndoText =
+    "Es gibt keine Installation mehr, die rückgängig gemacht werden kann.";
+
+enum class RestoreJob {
+  Nothing,      // nothing to undo
+  CleanUp,      // only leftovers of a run that changed nothing
+  Finish,       // an interrupted undo is finished
+  RollBack,     // an interrupted installation is rolled back
+  Undo,         // the newest installation in effect is undone
+  UndoEarlier,  // the newest backup of an earlier version is put back
+};
+
+// One change an undo makes in the game folder.
+struct UndoAction {
+  enum class Kind { PutBack, Remove, MakeFolder, RemoveFolder };
+  Kind What = Kind::PutBack;
+  std::string Relative;      // below the game folder, "\" as separator
+  std::string Target;        // its path in the game folder
+  std::string Bytes;         // PutBack: what goes back
+  bool KeepCurrent = false;  // the file there is kept in the undo's folder first
+  std::string Current;       // KeepCurrent: its bytes
+};
+
+// What a restore will do, found without changing anything.
+struct RestoreChoice {
+  std::string GameFolder;
+  GameHistory History;
+  RestoreJob Job = RestoreJob::Nothing;
+  std::optional<std::size_t> Target;  // the installation or earlier backup undone
+  std::optional<std::size_t> Resume;  // Finish: the undo's own backup
+  std::vector<UndoAction> Actions;    // in the order they are made
+  std::vector<std::string> Problems;  // what forbids it; then nothing is changed
+  std::vector<std::string> Notes;     // entries of a backup that are passed over
+
+  // The files put back, removed, and changed since (kept first), relative.
+  std::vector<std::string> Files(UndoAction::Kind kind) const;
+  std::vector<std::string> ChangedFiles() const;
+};
+
+// Reads the game's history and plans the restore.
+RestoreChoice ChooseRestore(const std::string& gameFolder);
+
+// What the editor asks before it carries the choice out: a question (Ja:
+// go on) naming what is undone and the files put back, removed and kept; or,
+// when there is nothing to do or it cannot be done, a warning.
+PageResult RestoreQuestion(const RestoreChoice& choice);
+
+// Carries out the choice. DoneText says what was undone, with the files; a
+// choice with problems is refused, and Nothing gives kNothingToUndoText as
+// its one problem.
+InstallReport CarryOutRestore(RestoreChoice choice);
+
+// ChooseRestore and CarryOutRestore in one.
+InstallReport RestoreGame(const std::string& gameFolder);
+
+// Before an installation: removes leftovers, rolls back interrupted
+// installations and finishes interrupted undos, each told in the report's
+// notes. Returns false, with the report's problems set, when that cannot be
+// done; the installation must then not go on.
+bool RecoverInterruptedRuns(const std::string& gameFolder, InstallReport& report);
+
+// After a restore, about the script open in the editor: a question (Ja: open
+// it again) when the restore put back its file, a warning when it removed it,
+// MessageIcon::None when it did neither.
+PageResult ReopenQuestion(const InstallReport& report, const std::string& documentPath,
+                          bool modified);
+
+}  // namespace wavoria

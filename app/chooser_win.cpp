@@ -1,10 +1,10 @@
 // The add-command chooser (dialog 3000): fifteen kinds of command.
-#include "app/app_state_win.h"
 #include "app/chooser_choices.h"
-#include "app/dialog_registry_win.h"
 #include "app/editor_commands.h"
 #include "app/editor_windows_win.h"
 #include "resources/resource_ids.h"
+#include "shell/app_state_win.h"
+#include "shell/dialog_registry_win.h"
 
 namespace wavoria {
 

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <string>
 
-#include "app/app_state_win.h"
 #include "app/command_list_view_win.h"
 #include "app/editor_commands.h"
 #include "app/editor_rules.h"
-#include "app/win_util_win.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

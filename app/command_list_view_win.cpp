@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state_win.h"
-#include "app/win_util_win.h"
 #include "dialogs/details_text.h"
 #include "document/list_diff.h"
 #include "document/list_lines.h"
 #include "resources/resource_ids.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

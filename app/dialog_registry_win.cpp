@@ -1,4 +1,4 @@
-#include "app/dialog_registry_win.h"
+#include "shell/dialog_registry_win.h"
 
 #include "dialogs/command_dialogs_win.h"
 #include "wizard/wizard_pages_win.h"

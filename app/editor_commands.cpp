@@ -185,22 +185,10 @@ PasteOutcome PasteText(CommandTable& table, int selected, std::string_view text,
   return outcome;
 }
 
-bool EditBufferCancelled(const CommandTable& table) {
-  return table.EditBuffer().SectionName == kCancelMarker;
-}
-
 void PrepareForEditor(CommandTable& table) {
   if (table.ScriptName.empty()) table.ScriptName = kDefaultScriptName;
   table.Head().SectionName = kHeadName;
   table.RebuildOrder();
-}
-
-void ResetEditBuffer(CommandTable& table) {
-  table.ResetCommand(-1, true);
-}
-
-void CancelEditBuffer(CommandTable& table) {
-  table.EditBuffer().SectionName = kCancelMarker;
 }
 
 }  // namespace wavoria

@@ -92,21 +92,9 @@ struct PasteOutcome {
 PasteOutcome PasteText(CommandTable& table, int selected, std::string_view text,
                        const ActionTable& actions);
 
-// Whether the edit buffer carries the cancel marker.
-bool EditBufferCancelled(const CommandTable& table);
-
 // The document as the main window shows it when it opens: an empty script
 // name becomes the default one, the head is named "Execute" and the display
 // order is rebuilt.
 void PrepareForEditor(CommandTable& table);
-
-// Empties the edit buffer, as before a new command is chosen.
-void ResetEditBuffer(CommandTable& table);
-
-// Marks the edit buffer cancelled, and changes nothing else in it: the one
-// cancel of every command dialog and of the chooser. The marker is the only
-// signal; a marked buffer is never taken over, so what else it holds does
-// not matter.
-void CancelEditBuffer(CommandTable& table);
 
 }  // namespace wavoria

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "document/command_table.h"
-#include "document/file_error.h"
+#include "platform/file_error.h"
 
 namespace wavoria {
 

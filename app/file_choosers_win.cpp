@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/app_state_win.h"
 #include "app/editor_rules.h"
 #include "app/file_commands.h"
-#include "app/win_util_win.h"
-#include "document/file_io.h"
+#include "platform/file_io.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

@@ -2,17 +2,17 @@
 
 #include <vector>
 
-#include "app/app_state_win.h"
 #include "app/command_list_view_win.h"
 #include "app/editor_commands.h"
 #include "app/editor_rules.h"
 #include "app/file_choosers_win.h"
 #include "app/file_commands.h"
-#include "app/win_util_win.h"
-#include "document/file_error.h"
-#include "document/file_io.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
+#include "platform/file_error.h"
+#include "platform/file_io.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/app_state_win.h"
 #include "app/command_list_view_win.h"
 #include "app/file_commands_win.h"
-#include "app/win_util_win.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 #include "wizard/install_undo.h"
 #include "wizard/program_choosers_win.h"
 #include "wizard/wizard_page_common_win.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state_win.h"
 #include "app/program_win.h"
+#include "shell/app_state_win.h"
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*command_line*/,
                    int /*show*/) {

@@ -1,20 +1,20 @@
 // The main editor window (dialog 1000): the command list with its commands,
 // the details panel, the file commands of the menu, About, the wizard
 // hand-off, and exit.
-#include "app/app_state_win.h"
 #include "app/clipboard_win.h"
 #include "app/command_list_view_win.h"
-#include "app/dialog_registry_win.h"
 #include "app/editor_commands.h"
 #include "app/editor_keys_win.h"
 #include "app/editor_rules.h"
 #include "app/editor_windows_win.h"
 #include "app/file_commands_win.h"
 #include "app/installation_undo_win.h"
-#include "app/win_util_win.h"
 #include "app/window_layout_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "resources/resource_ids.h"
+#include "shell/app_state_win.h"
+#include "shell/dialog_registry_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
-#include "app/app_state_win.h"
 #include "app/editor_rules.h"
 #include "app/editor_windows_win.h"
 #include "app/file_commands.h"
 #include "app/file_commands_win.h"
-#include "app/win_util_win.h"
-#include "document/file_error.h"
-#include "document/file_io.h"
+#include "platform/file_error.h"
+#include "platform/file_io.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 #include "wizard/wizard_shell_win.h"
 
 namespace wavoria {

@@ -1,11 +1,11 @@
 // The start screen (dialog 2000): the wizard, a new script or an existing one.
-#include "app/app_state_win.h"
 #include "app/editor_windows_win.h"
 #include "app/file_choosers_win.h"
 #include "app/file_commands_win.h"
 #include "app/top_level_flow.h"
-#include "app/win_util_win.h"
 #include "resources/resource_ids.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

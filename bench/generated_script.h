@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/data_files.h"
+#include "document/data_files.h"
 
 namespace wavoria::bench {
 

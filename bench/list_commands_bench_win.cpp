@@ -18,11 +18,11 @@
 #include <string>
 #include <vector>
 
-#include "app/app_state_win.h"
 #include "app/editor_windows_win.h"
 #include "app/file_choosers_win.h"
 #include "bench/generated_script.h"
 #include "resources/resource_ids.h"
+#include "shell/app_state_win.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/data_files.h"
 #include "app/editor_commands.h"
 #include "bench/generated_script.h"
 #include "dialogs/details_text.h"
+#include "document/data_files.h"
 #include "document/edit_history.h"
 #include "document/list_lines.h"
 #include "document/script_reader.h"

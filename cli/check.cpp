@@ -1,9 +1,9 @@
 #include "cli/check.h"
 
-#include "cli/platform.h"
-#include "document/file_io.h"
 #include "document/script_findings.h"
 #include "document/text.h"
+#include "platform/cli_platform.h"
+#include "platform/file_io.h"
 #include "wizard/install_plan.h"
 
 namespace wavoria::cli {

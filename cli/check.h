@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/data_files.h"
+#include "document/data_files.h"
 
 namespace wavoria::cli {
 

@@ -2,17 +2,17 @@
 
 #include <memory>
 
-#include "app/data_files.h"
 #include "app/editor_rules.h"
 #include "cli/check.h"
 #include "cli/install_command.h"
 #include "cli/options.h"
-#include "cli/platform.h"
 #include "cli/show.h"
-#include "document/file_error.h"
-#include "document/file_io.h"
+#include "document/data_files.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
+#include "platform/cli_platform.h"
+#include "platform/file_error.h"
+#include "platform/file_io.h"
 #include "platform/program_folder.h"
 
 namespace wavoria::cli {

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "cli/platform.h"
-#include "document/file_io.h"
 #include "document/text.h"
+#include "platform/cli_platform.h"
+#include "platform/file_io.h"
 #include "wizard/game_entries.h"
 #include "wizard/install_executor.h"
 #include "wizard/install_history.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/cli.h"
-#include "cli/platform.h"
+#include "platform/cli_platform.h"
 
 #ifdef _WIN32
 // The Windows command processor hands wildcards over as they are; the C

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/data_files.h"
+#include "document/data_files.h"
 #include "document/script_reader.h"
 
 namespace wavoria::cli {

@@ -1,10 +1,10 @@
 // Dialog "Cheat-Eingabe registrieren": a RegisterCheatEvent command, the text
 // the player types in the game and the value then sent to the output list.
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/dialog_common_win.h"
 #include "dialogs/input_forms.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

@@ -1,9 +1,9 @@
 // Dialog "Debuglevel setzen": how much the add-on writes to its log file.
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/command_forms.h"
 #include "dialogs/dialog_common_win.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

@@ -1,9 +1,9 @@
 #include "dialogs/dialog_common_win.h"
 
-#include "app/app_state_win.h"
-#include "app/editor_commands.h"
-#include "app/win_util_win.h"
 #include "dialogs/launch_forms.h"
+#include "document/command_table.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

@@ -1,10 +1,10 @@
 // Dialog "Dokument öffnen": an ExecProgram command of Type "Document" that
 // opens a document, with error messages allowed or not and waiting or not.
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/dialog_common_win.h"
 #include "dialogs/launch_forms.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

@@ -13,7 +13,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/data_files.h"
+#include "document/data_files.h"
 
 namespace wavoria {
 

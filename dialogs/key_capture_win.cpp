@@ -9,9 +9,9 @@
 #include <deque>
 #include <string_view>
 
-#include "app/win_util_win.h"
 #include "dialogs/key_capture.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

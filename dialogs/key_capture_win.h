@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "app/data_files.h"
+#include "document/data_files.h"
 
 namespace wavoria {
 

@@ -1,13 +1,13 @@
 // Dialog "Tastenereignis registrieren": RegisterKeyDownEvent and
 // RegisterKeyUpEvent commands. The key is not typed but captured: "..." opens
 // the key-capture window, and the dialog waits, disabled, until it closes.
-#include "app/app_state_win.h"
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/dialog_common_win.h"
 #include "dialogs/input_forms.h"
 #include "dialogs/key_capture_win.h"
 #include "resources/resource_ids.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

@@ -1,9 +1,9 @@
 // Dialog "In Logdatei schreiben": the text of a WriteToLog command.
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/command_forms.h"
 #include "dialogs/dialog_common_win.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

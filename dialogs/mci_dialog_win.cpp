@@ -1,10 +1,10 @@
 // Dialog "MCI-Befehl senden": the command line of an MCICommand command,
 // stored as typed ("%path%" included; the add-on replaces it).
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/command_forms.h"
 #include "dialogs/dialog_common_win.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

@@ -1,10 +1,10 @@
 // Dialog "Funktion von 'Get Midi Pos.' ändern": what the game's "Get Midi
 // Pos." reads, the music position or the next value of the output list.
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/command_forms.h"
 #include "dialogs/dialog_common_win.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

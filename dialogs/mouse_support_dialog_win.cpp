@@ -1,10 +1,10 @@
 // Dialog "Maussupport aktivieren": an EnableMouseSupport command that switches
 // mouse support on, with the mouse ID and the automatic position reports.
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/dialog_common_win.h"
 #include "dialogs/input_forms.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

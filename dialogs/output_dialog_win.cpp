@@ -1,10 +1,10 @@
 // Dialog "Wert an Output-Liste anhängen": the value of an AddOutput command,
 // edited as a number box and "Negativ".
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/command_forms.h"
 #include "dialogs/dialog_common_win.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

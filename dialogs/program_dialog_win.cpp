@@ -1,10 +1,10 @@
 // Dialog "Programm ausführen": an ExecProgram command that starts a program,
 // with its window mode, priority, result file and whether to wait for it.
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/dialog_common_win.h"
 #include "dialogs/launch_forms.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

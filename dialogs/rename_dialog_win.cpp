@@ -1,11 +1,11 @@
 // Dialog "Skript umbenennen": the document's script name. It works on the
 // document directly, not through the edit buffer: OK stores the name (an
 // empty one too), Cancel and the close box change nothing.
-#include "app/app_state_win.h"
-#include "app/win_util_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "dialogs/dialog_common_win.h"
 #include "resources/resource_ids.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <iterator>
 
-#include "document/utf8_text.h"
+#include "platform/utf8_text.h"
 
 namespace wavoria {
 

@@ -265,4 +265,16 @@ void CommandTable::MoveCommandDown(int position) {
   RebuildOrder();
 }
 
+bool EditBufferCancelled(const CommandTable& table) {
+  return table.EditBuffer().SectionName == kCancelMarker;
+}
+
+void ResetEditBuffer(CommandTable& table) {
+  table.ResetCommand(-1, true);
+}
+
+void CancelEditBuffer(CommandTable& table) {
+  table.EditBuffer().SectionName = kCancelMarker;
+}
+
 }  // namespace wavoria

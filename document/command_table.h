@@ -113,4 +113,16 @@ class CommandTable {
   HistoryLink history_;
 };
 
+// Whether the edit buffer carries the cancel marker.
+bool EditBufferCancelled(const CommandTable& table);
+
+// Empties the edit buffer, as before a new command is chosen.
+void ResetEditBuffer(CommandTable& table);
+
+// Marks the edit buffer cancelled, and changes nothing else in it: the one
+// cancel of every command dialog and of the chooser. The marker is the only
+// signal; a marked buffer is never taken over, so what else it holds does
+// not matter.
+void CancelEditBuffer(CommandTable& table);
+
 }  // namespace wavoria

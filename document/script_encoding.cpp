@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "document/best_fit_1252.h"
-#include "document/utf8_text.h"
+#include "platform/utf8_text.h"
 
 namespace wavoria {
 

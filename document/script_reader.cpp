@@ -6,12 +6,12 @@
 #include <limits>
 #include <vector>
 
-#include "document/file_io.h"
 #include "document/ini_line.h"
 #include "document/list_lines.h"
 #include "document/script_encoding.h"
 #include "document/script_findings.h"
 #include "document/text.h"
+#include "platform/file_io.h"
 
 namespace wavoria {
 

@@ -1,8 +1,8 @@
 #include "document/script_writer.h"
 
-#include "document/file_io.h"
 #include "document/ini_line.h"
 #include "document/text.h"
+#include "platform/file_io.h"
 
 namespace wavoria {
 

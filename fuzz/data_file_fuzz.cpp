@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "app/data_files.h"
+#include "document/data_files.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/data_files.h"
 #include "dialogs/details_text.h"
+#include "document/data_files.h"
 #include "document/list_lines.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"

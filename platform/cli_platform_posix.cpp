@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "cli/platform.h"
-#include "cli/text_encoding.h"
+#include "platform/cli_platform.h"
+#include "platform/text_encoding.h"
 
 namespace wavoria::cli {
 

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "cli/platform.h"
+#include "platform/cli_platform.h"
 
 namespace wavoria::cli {
 

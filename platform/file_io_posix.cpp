@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "document/file_error.h"
-#include "document/file_io.h"
-#include "document/file_io_shared.h"
+#include "platform/file_error.h"
+#include "platform/file_io.h"
+#include "platform/file_io_shared.h"
 #include "platform/system_error.h"
 
 namespace wavoria {

@@ -2,11 +2,11 @@
 // page, like every other text of the program.
 #include <windows.h>
 
-#include "document/file_error.h"
-#include "document/file_io.h"
-#include "document/file_io_shared.h"
+#include "platform/file_error.h"
+#include "platform/file_io.h"
+#include "platform/file_io_shared.h"
+#include "platform/file_ops.h"
 #include "platform/system_error.h"
-#include "wizard/file_ops.h"
 
 namespace wavoria {
 

@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <climits>
 
-#include "document/file_error.h"
+#include "platform/file_error.h"
+#include "platform/file_ops.h"
 #include "platform/system_error.h"
-#include "wizard/file_ops.h"
 
 namespace wavoria {
 

@@ -2,12 +2,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 
-#include "document/file_error.h"
-#include "document/file_io_shared.h"
-#include "document/text.h"
+#include "platform/file_error.h"
+#include "platform/file_io_shared.h"
+#include "platform/file_ops.h"
 #include "platform/system_error.h"
-#include "wizard/file_ops.h"
 
 namespace wavoria {
 
@@ -15,6 +15,13 @@ namespace {
 
 bool IsSeparator(char c) {
   return c == '\\' || c == '/';
+}
+
+// Whether two spellings of a path are equal when the letters A to Z are
+// compared without case: the C runtime's comparison, which folds only those
+// in the "C" locale the program runs in.
+bool SameSpelling(const std::string& a, const std::string& b) {
+  return _stricmp(a.c_str(), b.c_str()) == 0;
 }
 
 // path without its trailing separators; a drive root keeps its "\".
@@ -69,7 +76,7 @@ bool ResolvesToItself(const std::string& path) {
   if (own.empty() || parent.empty()) return true;
   std::string expected = parent;
   if (!IsSeparator(expected.back())) expected += '\\';
-  return EqualsIgnoreCase(own, expected + path.substr(cut + 1));
+  return SameSpelling(own, expected + path.substr(cut + 1));
 }
 
 // The names in folder of the entries that are folders (wantFolders) or files.
@@ -140,7 +147,7 @@ bool SameFolder(const std::string& a, const std::string& b) {
   std::string sb = WithoutTrailingSeparators(b);
   std::replace(sa.begin(), sa.end(), '/', '\\');
   std::replace(sb.begin(), sb.end(), '/', '\\');
-  return EqualsIgnoreCase(sa, sb);
+  return SameSpelling(sa, sb);
 }
 
 std::vector<std::string> FilesIn(const std::string& folder) {

@@ -1,6 +1,6 @@
 #include <cerrno>
 
-#include "document/file_error.h"
+#include "platform/file_error.h"
 #include "platform/system_error.h"
 
 namespace wavoria {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "app/data_files.h"
 #include "document/command_table.h"
+#include "document/data_files.h"
 
 namespace wavoria::testing {
 

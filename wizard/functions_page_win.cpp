@@ -1,6 +1,6 @@
 // Wizard page 8100: keyboard and/or mouse support.
-#include "app/win_util_win.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 #include "wizard/wizard_page_common_win.h"
 #include "wizard/wizard_pages_win.h"
 

@@ -13,7 +13,7 @@
 // failed step: a file whose bytes are already the new ones is left alone,
 // others are replaced completely or not at all (never deleted first). At the
 // end the record lists what was changed and is marked complete. Every
-// failure names the file and its cause (document/file_error.h).
+// failure names the file and its cause (platform/file_error.h).
 #pragma once
 
 #include <functional>

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "document/file_error.h"
-#include "document/file_io.h"
 #include "document/text.h"
-#include "wizard/file_ops.h"
+#include "platform/file_error.h"
+#include "platform/file_io.h"
+#include "platform/file_ops.h"
 #include "wizard/game_entries.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_plan.h"

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "document/file_io.h"
 #include "document/text.h"
-#include "wizard/file_ops.h"
+#include "platform/file_io.h"
+#include "platform/file_ops.h"
 #include "wizard/wizard_flow.h"
 
 namespace wavoria {

@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "app/app_state_win.h"
-#include "app/program_win.h"
-#include "app/win_util_win.h"
+#include "platform/program_folder.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 #include "wizard/install_executor.h"
 #include "wizard/wizard_shell_win.h"
 

@@ -1,7 +1,7 @@
 // Wizard page 8400: the mouse ID by the Negativ rule and automatic sending
 // (shown when mouse support is chosen).
-#include "app/win_util_win.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 #include "wizard/wizard_page_common_win.h"
 #include "wizard/wizard_pages_win.h"
 

@@ -1,7 +1,7 @@
 // Wizard page 8000: the game's runtime and the RPG Maker, each chosen with
 // its "..." button; "Weiter >" checks both folders.
-#include "app/win_util_win.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 #include "wizard/program_choosers_win.h"
 #include "wizard/wizard_page_common_win.h"
 #include "wizard/wizard_pages_win.h"

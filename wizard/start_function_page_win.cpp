@@ -1,7 +1,7 @@
 // Wizard page 8200: which support is active when the game starts (shown when
 // both are chosen).
-#include "app/win_util_win.h"
 #include "resources/resource_ids.h"
+#include "shell/win_util_win.h"
 #include "wizard/wizard_page_common_win.h"
 #include "wizard/wizard_pages_win.h"
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/file_io.h"
+#include "platform/file_io.h"
 #include "wizard/wizard_settings.h"
 
 namespace wavoria {

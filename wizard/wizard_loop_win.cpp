@@ -1,6 +1,6 @@
 // The wizard loop: one page after another, as each page's NextPage names.
-#include "app/app_state_win.h"
-#include "app/dialog_registry_win.h"
+#include "shell/app_state_win.h"
+#include "shell/dialog_registry_win.h"
 #include "wizard/wizard_flow.h"
 #include "wizard/wizard_shell_win.h"
 

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "app/app_state_win.h"
-#include "app/win_util_win.h"
 #include "resources/resource_ids.h"
+#include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 

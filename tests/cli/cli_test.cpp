@@ -13,11 +13,11 @@
 
 #include "cli/check.h"
 #include "cli/options.h"
-#include "document/file_io.h"
+#include "platform/file_io.h"
+#include "platform/file_ops.h"
 #include "platform/program_folder.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/worked_example.h"
-#include "wizard/file_ops.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
 

@@ -21,9 +21,9 @@
 #endif
 
 #include "cli/cli.h"
-#include "document/file_io.h"
+#include "platform/file_io.h"
+#include "platform/file_ops.h"
 #include "tests/core/test_support.h"
-#include "wizard/file_ops.h"
 #include "wizard/install_backup.h"
 
 namespace wavoria::cli {

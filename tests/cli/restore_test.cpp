@@ -4,9 +4,9 @@
 // at every rename, folder creation, flush and removal.
 #include <regex>
 
+#include "platform/file_ops.h"
 #include "platform/program_folder.h"
 #include "tests/cli/cli_test_support.h"
-#include "wizard/file_ops.h"
 #include "wizard/install_executor.h"
 #include "wizard/install_undo.h"
 

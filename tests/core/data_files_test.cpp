@@ -1,4 +1,4 @@
-#include "app/data_files.h"
+#include "document/data_files.h"
 
 #include <gtest/gtest.h>
 

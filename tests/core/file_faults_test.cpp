@@ -11,9 +11,9 @@
 #include <windows.h>
 #endif
 
-#include "document/file_io_shared.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
+#include "platform/file_io_shared.h"
 #include "test_support.h"
 
 namespace wavoria {

@@ -13,8 +13,8 @@
 #endif
 
 #include "document/command_table.h"
-#include "document/file_io.h"
-#include "document/utf8_text.h"
+#include "platform/file_io.h"
+#include "platform/utf8_text.h"
 #include "tests/worked_example.h"
 
 namespace wavoria::testing {

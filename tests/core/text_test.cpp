@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/text_encoding.h"
-#include "document/file_error.h"
 #include "document/script_encoding.h"
+#include "platform/file_error.h"
+#include "platform/text_encoding.h"
 
 namespace wavoria {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "document/file_io.h"
+#include "platform/file_io.h"
 
 namespace wavoria {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "document/file_io.h"
 #include "document/script_reader.h"
+#include "platform/file_io.h"
 #include "test_support.h"
 #include "wizard/game_entries.h"
 #include "wizard/install_backup.h"

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win_util_win.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria::testing {
 

@@ -4,9 +4,9 @@
 // launch dialogs refuse an empty file.
 #include <gtest/gtest.h>
 
-#include "app/dialog_registry_win.h"
 #include "app/editor_commands.h"
 #include "editor_test_support.h"
+#include "shell/dialog_registry_win.h"
 
 namespace wavoria {
 namespace {

@@ -9,10 +9,10 @@
 #include <gtest/gtest.h>
 
 #include "app/editor_rules.h"
-#include "app/win_util_win.h"
 #include "document/script_reader.h"
 #include "document/text.h"
 #include "editor_test_support.h"
+#include "shell/win_util_win.h"
 
 namespace wavoria {
 namespace {

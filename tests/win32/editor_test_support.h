@@ -12,15 +12,15 @@
 #include <filesystem>
 #include <vector>
 
-#include "app/app_state_win.h"
 #include "app/command_list_view_win.h"
 #include "app/editor_windows_win.h"
 #include "app/file_choosers_win.h"
 #include "app/file_commands_win.h"
 #include "dialog_driver.h"
-#include "document/file_io.h"
 #include "document/list_lines.h"
+#include "platform/file_io.h"
 #include "resources/resource_ids.h"
+#include "shell/app_state_win.h"
 #include "tests/core/test_support.h"
 #include "wizard/program_choosers_win.h"
 

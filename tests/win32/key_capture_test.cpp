@@ -5,10 +5,10 @@
 
 #include <set>
 
-#include "app/dialog_registry_win.h"
-#include "app/data_files.h"
 #include "dialogs/key_capture_win.h"
+#include "document/data_files.h"
 #include "editor_test_support.h"
+#include "shell/dialog_registry_win.h"
 
 namespace wavoria {
 namespace {

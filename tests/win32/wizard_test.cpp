@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "app/program_win.h"
-#include "app/win_util_win.h"
 #include "editor_test_support.h"
 #include "platform/program_folder.h"
+#include "shell/win_util_win.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
 #include "wizard/wizard_shell_win.h"

@@ -1,6 +1,6 @@
-#include "cli/text_encoding.h"
+#include "platform/text_encoding.h"
 
-#include "document/utf8_text.h"
+#include "platform/utf8_text.h"
 
 namespace wavoria::cli {
 

@@ -1,8 +1,8 @@
-#include "document/file_io_shared.h"
+#include "platform/file_io_shared.h"
 
 #include <algorithm>
 
-#include "document/file_io.h"
+#include "platform/file_io.h"
 
 namespace wavoria {
 

@@ -1,4 +1,4 @@
-#include "document/file_error.h"
+#include "platform/file_error.h"
 
 namespace wavoria {
 

@@ -1,4 +1,4 @@
-#include "app/win_util_win.h"
+#include "shell/win_util_win.h"
 
 #include <map>
 #include <tuple>

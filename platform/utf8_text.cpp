@@ -1,4 +1,4 @@
-#include "document/utf8_text.h"
+#include "platform/utf8_text.h"
 
 #include <array>
 

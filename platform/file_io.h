@@ -17,7 +17,7 @@ inline constexpr char kPathSeparator = '/';
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 // Whether a file can be opened for reading. Every call here records why it
-// failed in LastFileError (document/file_error.h).
+// failed in LastFileError (platform/file_error.h).
 bool FileExists(const std::string& path);
 
 // Writes bytes to path atomically: a new file in the same folder is written

@@ -11,7 +11,7 @@ namespace wavoria {
 
 // Creates folder (its parent must exist). True when a plain folder exists
 // afterwards, also when it was there before (a link to a folder does not
-// count). Records why it failed in LastFileError (document/file_error.h), like
+// count). Records why it failed in LastFileError (platform/file_error.h), like
 // every call below that can fail.
 bool CreateFolder(const std::string& folder);
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/data_files.h"
 #include "document/command_table.h"
+#include "document/data_files.h"
 #include "document/edit_history.h"
 #include "wizard/wizard_settings.h"
 

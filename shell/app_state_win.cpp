@@ -1,4 +1,4 @@
-#include "app/app_state_win.h"
+#include "shell/app_state_win.h"
 
 namespace wavoria {
 

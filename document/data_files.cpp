@@ -1,10 +1,10 @@
-#include "app/data_files.h"
+#include "document/data_files.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "document/file_io.h"
+#include "platform/file_io.h"
 
 namespace wavoria {
 

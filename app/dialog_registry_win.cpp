@@ -1,16 +1,14 @@
-#include "shell/dialog_registry_win.h"
+#include "app/dialog_registry_win.h"
 
 #include "dialogs/command_dialogs_win.h"
+#include "shell/dialog_registry_win.h"
 #include "wizard/wizard_pages_win.h"
 
 namespace wavoria {
 
 namespace {
 
-struct Entry {
-  int TemplateId;
-  DLGPROC Procedure;
-};
+using Entry = RegisteredDialog;
 
 // Every dialog that the chooser, the main window or the wizard opens by id.
 const Entry kRegistry[] = {
@@ -33,17 +31,8 @@ const Entry kRegistry[] = {
 
 }  // namespace
 
-DLGPROC DialogProcFor(int templateId) {
-  for (const Entry& e : kRegistry) {
-    if (e.TemplateId == templateId) return e.Procedure;
-  }
-  return nullptr;
-}
-
-void ShowRegisteredDialog(HWND owner, int templateId) {
-  DLGPROC procedure = DialogProcFor(templateId);
-  if (procedure == nullptr) return;
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, procedure, 0);
+void RegisterDialogs() {
+  SetDialogRegistry(kRegistry);
 }
 
 }  // namespace wavoria

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "app/dialog_registry_win.h"
 #include "app/editor_windows_win.h"
 #include "app/file_choosers_win.h"
 #include "bench/generated_script.h"
@@ -152,6 +153,7 @@ std::string WriteScript(int commands) {
 int main() {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
+  RegisterDialogs();
   SetEndProgramHandler([] {});
   App().Tables.Actions = bench::Actions();
   hook = SetWindowsHookExA(WH_CBT, AnswerDialogs, nullptr, GetCurrentThreadId());

@@ -3,12 +3,10 @@
 #include <windows.h>
 
 #include "app/app_state_win.h"
-#include "app/editor_rules.h"
 #include "app/editor_windows_win.h"
 #include "app/file_commands.h"
 #include "app/file_commands_win.h"
 #include "app/win_util_win.h"
-#include "document/file_error.h"
 #include "document/file_io.h"
 #include "wizard/wizard_shell_win.h"
 
@@ -27,10 +25,8 @@ FlowState StartUp(const std::vector<std::string>& arguments) {
   // the folder the program was started in.
   const std::string script = AbsolutePath(JoinArguments(arguments), StartFolder());
   const FlowState first = FirstState(script, FileExists, app.ScriptToOpen, app.Wizard);
-  if (first != FlowState::kEditor && !script.empty() && !FileExists(script) &&
-      LastFileError() != FileError::NotFound) {
-    // It is there but cannot be read: say why instead of ignoring it.
-    ShowWarning(nullptr, CannotOpenMessage(script, LastFileError()));
+  if (const auto warning = UnreadableScriptWarning(script, first, FileExists)) {
+    ShowWarning(nullptr, *warning);
   }
   return first;
 }

@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "app/editor_rules.h"
+#include "app/program_win.h"
 #include "app/win_util_win.h"
+#include "dialogs/details_text.h"
 #include "document/script_reader.h"
 #include "document/text.h"
 #include "editor_test_support.h"
@@ -58,7 +60,51 @@ TEST(StartScreen, OfDroppedFilesTheFirstIsOpenedInTheEditor) {
   ASSERT_TRUE(driver.Run(ShowStartScreen)) << driver.Problems();
   EXPECT_EQ(std::pair(App().StartChoice, App().ScriptToOpen), std::pair(IDC_START_OPEN, files[0]));
 }
-
+// Start-up: without its data files the program ends after an error box that
+// no window owns; a script named on the command line (in two parts) opens at
+// once; one that is there but cannot be read (held by a running game) is
+// named in a warning, and the start screen comes up.
+TEST(StartUp, DataFilesAndTheScriptOnTheCommandLine) {
+  ResetEditor();
+  TempFolder folder("start up");
+  const std::string script = folder.File("mein skript.script.wav"), data = ProgramFolder() + "\\";
+  const size_t cut = script.rfind(' ');
+  WriteFile(script, "[Execute]\r\n");
+  const struct {
+    bool Data, Held;
+    FlowState First;
+    std::string Box;
+    LPCSTR Icon;
+  } rows[] = {{false, false, FlowState::kExit, MissingDataFileMessage("keys.dat"), IDI_HAND},
+              {true, false, FlowState::kEditor, "", nullptr},
+              {true, true, FlowState::kStartScreen, CannotOpenMessage(script, FileError::InUse),
+               IDI_EXCLAMATION}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.Box);
+    for (const char* name : {"keys.dat", "actions.dat"}) {
+      DeleteFileA((data + name).c_str());
+      if (row.Data)
+        std::filesystem::copy_file("Z:" + std::string(__FILE__) + "/../../../data/" + name,
+                                   data + name);
+    }
+    HANDLE held =
+        row.Held ? CreateFileA(script.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                 : nullptr;
+    ProcessEndCounter ends;
+    DialogDriver driver;
+    if (!row.Box.empty()) ThenBox(driver, "Wavoria", row.Box, row.Icon, {IDOK}, IDOK);
+    FlowState first{};
+    ASSERT_TRUE(driver.Run([&] {
+      first = StartUp({script.substr(0, cut), script.substr(cut + 1)});
+    })) << driver.Problems();
+    if (held != nullptr) CloseHandle(held);
+    EXPECT_EQ(std::tuple(int(first), ends.Count(), App().ScriptToOpen),
+              std::tuple(int(row.First), row.Data ? 0 : 1,
+                         row.First == FlowState::kEditor ? script : ""));
+    App().ScriptToOpen.clear();
+  }
+  for (const char* name : {"keys.dat", "actions.dat"}) DeleteFileA((data + name).c_str());
+}
 
 TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
@@ -119,9 +165,10 @@ TEST_F(MainWindow, GrowsWithTheListAndKeepsTheButtonsToTheRight) {
     for (int step = 1; step <= 5; ++step) {  // as when the maker drags the corner
       SetWindowPos(w, nullptr, 0, 0, width + 37 * step, height + 23 * step,
                    SWP_NOMOVE | SWP_NOZORDER);
-      const std::vector<DWORD> shown = WindowPicture(w);
+      const Picture shown = WindowPicture(w);
       RedrawWindow(w, nullptr, nullptr, kFullRepaint | RDW_ALLCHILDREN);
-      ASSERT_EQ(shown, WindowPicture(w)) << "step " << step << ": something was left unpainted";
+      ASSERT_TRUE(SamePicture(shown, WindowPicture(w)))
+          << "step " << step << ": something was left unpainted";
     }
     const int dx = size(w, true).first - clientWidth, dy = size(w, true).second - clientHeight;
     EXPECT_EQ(std::pair(dx, dy), std::pair(5 * 37, 5 * 23));
@@ -262,7 +309,9 @@ TEST_F(FileCommands, TheNotepadBoxIsInFrontOfNotepad) {
   WriteFile(path, "[Execute]\r\nAction=WriteToLog\r\nText=A\r\n");
   App().ScriptToOpen = path;
   HWND notepad = nullptr;
-  driver.Then(WindowTitle(path), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
+  int handles = 0;
+  driver.Then(WindowTitle(path),
+              [&](HWND w) { handles = ProcessAndThreadHandles(), Click(w, IDM_OPEN_IN_NOTEPAD); });
   driver.Then("Im Editor öffnen", [&](HWND box) {
     for (const DWORD end = GetTickCount() + 10000; notepad == nullptr && GetTickCount() < end;) {
       notepad = FindWindowA("Notepad", nullptr), Pump(50);
@@ -285,6 +334,7 @@ TEST_F(FileCommands, TheNotepadBoxIsInFrontOfNotepad) {
     for (const DWORD end = GetTickCount() + 5000; IsWindow(notepad) && GetTickCount() < end;) {
       Pump(50);
     }
+    EXPECT_EQ(ProcessAndThreadHandles(), handles) << "handles kept after starting Notepad";
   });
 }
 
@@ -340,10 +390,11 @@ TEST_F(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
 }
 
 // New, rename to Testskript, WriteToLog "Start", SetDebugLevel 2 at the end,
-// EnableKeySupport at position 1, Save As. On the way the chooser is
-// cancelled, a chooser button's dialog is cancelled back into the chooser,
-// and the log command is edited: cancelled from its icon button, confirmed
-// from the menu.
+// EnableKeySupport at position 1, Save As (which shows the new file in the
+// details of the script line). On the way the chooser is cancelled by
+// Abbrechen and by its close box, a chooser button's dialog is cancelled
+// back into the chooser, and the log command is edited: cancelled from its
+// icon button, confirmed from the menu.
 TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   AppendLog("ein älteres Skript");  // New must start from scratch
   TempFolder folder("worked-example");
@@ -357,8 +408,10 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
     SetDlgItemTextA(d, IDC_RENAME_NAME, "Testskript");
     Click(d, IDC_RENAME_OK);
   });
-  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 1), Click(w, IDC_MAIN_ADD); });
-  driver.Then("Kommando hinzufügen", [](HWND d) { Click(d, IDC_CHOOSER_CANCEL); });
+  for (int cancel : {IDC_CHOOSER_CANCEL, kCloseBox}) {
+    driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 1), Click(w, IDC_MAIN_ADD); });
+    driver.Then("Kommando hinzufügen", [cancel](HWND d) { Click(d, cancel); });
+  }
   const auto log = [](const char* text, int button) {
     return [=](HWND d) { SetDlgItemTextA(d, IDC_LOG_TEXT, text), Click(d, button); };
   };
@@ -380,8 +433,9 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   driver.Then("In Logdatei schreiben", log("verworfen", IDC_LOG_CANCEL));
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EDIT_COMMAND); });
   driver.Then("In Logdatei schreiben", log("Start", IDC_LOG_OK));
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_SAVE_AS); });
+  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 0), Click(w, IDM_SAVE_AS); });
   FinishWith(driver, WindowTitle(path), [&](HWND w) {
+    EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT), DetailsOf(App().Document, 0, path).Text);
     EXPECT_FALSE(App().Modified);
     WriteFile(path, "");
     App().Modified = true;

@@ -93,20 +93,63 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(WriteFileAtomically(path, bytes)) << path;
 }
 
-// The pixels of a window as the screen shows it, its frame included.
-inline std::vector<DWORD> WindowPicture(HWND window) {
+// The pixels of a window as the screen shows it, row by row: with its frame,
+// or only its client area.
+struct Picture {
+  LONG Width = 0;
+  std::vector<DWORD> Pixels;
+};
+inline Picture WindowPicture(HWND window, bool client = false) {
   RECT r{};
-  GetWindowRect(window, &r);
+  client ? GetClientRect(window, &r) : GetWindowRect(window, &r);
   OffsetRect(&r, -r.left, -r.top);
-  HDC screen = GetWindowDC(window), memory = CreateCompatibleDC(screen);
+  HDC screen = client ? GetDC(window) : GetWindowDC(window), memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
   SelectObject(memory, bitmap), BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
   DeleteDC(memory);
   BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB}};
-  std::vector<DWORD> pixels(size_t(r.right) * r.bottom);
-  GetDIBits(screen, bitmap, 0, r.bottom, pixels.data(), &info, DIB_RGB_COLORS);
+  Picture picture{r.right, std::vector<DWORD>(size_t(r.right) * r.bottom)};
+  GetDIBits(screen, bitmap, 0, r.bottom, picture.Pixels.data(), &info, DIB_RGB_COLORS);
   DeleteObject(bitmap), ReleaseDC(window, screen);
-  return pixels;
+  return picture;
+}
+
+// Whether two pictures are alike; if not, how many pixels differ and where.
+inline ::testing::AssertionResult SamePicture(const Picture& a, const Picture& b) {
+  if (a.Width != b.Width || a.Pixels.size() != b.Pixels.size()) {
+    return ::testing::AssertionFailure() << "the window's size changed";
+  }
+  RECT where = {a.Width, LONG(a.Pixels.size()), -1, -1};
+  size_t differ = 0;
+  for (size_t i = 0; i < a.Pixels.size(); ++i) {
+    if (a.Pixels[i] == b.Pixels[i]) continue;
+    const LONG x = LONG(i % a.Width), y = LONG(i / a.Width);
+    ++differ, where = {std::min(where.left, x), std::min(where.top, y), std::max(where.right, x),
+                       std::max(where.bottom, y)};
+  }
+  if (differ == 0) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << differ << " pixels differ between (" << where.left << ", " << where.top << ") and ("
+         << where.right << ", " << where.bottom << ")";
+}
+
+// The GDI objects and the process and thread handles this process holds,
+// to see that a step leaves none behind. Wine does not count GDI objects, so
+// there every slot of its table is asked (it takes a GDI handle by its slot
+// alone). Of the kernel handles only those of processes and threads are
+// counted: the system opens and caches others (registry keys) on first use.
+inline int GdiObjects() {
+  if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return int(n);
+  int n = 0;
+  for (ULONG_PTR slot = 1; slot < 0x10000; ++slot) n += GetObjectType(HGDIOBJ(slot)) != 0;
+  return n;
+}
+inline int ProcessAndThreadHandles() {
+  int n = 0;
+  for (ULONG_PTR h = 4; h < 0x10000; h += 4) {
+    n += GetProcessId(HANDLE(h)) != 0 || GetThreadId(HANDLE(h)) != 0;
+  }
+  return n;
 }
 
 // Paints a window and its frame again, as a full repaint does.

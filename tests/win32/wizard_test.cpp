@@ -54,6 +54,24 @@ TEST_F(Pictures, TheStartScreensStripAndTheWizardsPictureFillTheirPlaces) {
   ASSERT_TRUE(driver.Run(RunWizardPages)) << driver.Problems();
 }
 
+// A picture fitted to a new size keeps one scaled bitmap for that size and
+// nothing else: no device context, no bitmap it was made from.
+TEST(PictureFit, KeepsOnlyItsScaledBitmap) {
+  auto fit = [](int height) {
+    HWND dialog = CreateDialogParamA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_START), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0);
+    SetWindowPos(GetDlgItem(dialog, IDC_START_PICTURE), nullptr, 0, 0, 20, height,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    FitPicture(dialog, IDC_START_PICTURE, IDB_START_STRIP);
+    DestroyWindow(dialog);
+  };
+  fit(101);  // the first also makes what the system keeps for later ones
+  const int before = GdiObjects();
+  for (int height : {102, 103, 104}) fit(height);
+  EXPECT_EQ(GdiObjects() - before, 3) << "GDI objects kept for three new sizes";
+}
+
 // Whatever a page shows is changed, Escape leaves it open, and Abbrechen or
 // (on the next page) the close box then keeps every setting as it was.
 TEST_F(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
@@ -131,10 +149,14 @@ TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   std::filesystem::remove_all(templates);
   std::filesystem::copy("Z:" + std::string(__FILE__) + "/../../../data/scripts", templates,
                         std::filesystem::copy_options::recursive);
-  ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE"});
+  ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE", ""});
   ProcessEndCounter ends;
-  driver.Then("Wavoria", [](HWND d) {
-    for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
+  driver.Then("Wavoria", [&](HWND d) {  // the last chooser is cancelled
+    for (int id :
+         {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE, IDC_WIZ_PATHS_GAME_BROWSE})
+      Command(d, id);
+    EXPECT_EQ(GetItemText(d, IDC_WIZ_PATHS_GAME), game + "RPG_RT.EXE")
+        << "after a cancelled chooser";
     Click(d, IDC_WIZ_PATHS_NEXT);
   });
   driver.Then("Wavoria", [](HWND d) {
@@ -151,7 +173,12 @@ TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   // Back and forth between the pages, which keep what was set on them.
   for (int button : {IDC_WIZ_START_FUNCTION_NEXT, IDC_WIZ_MOUSE_NEXT, IDC_WIZ_FINISH_BACK,
                      IDC_WIZ_MOUSE_NEXT, IDC_WIZ_FINISH_FINISH}) {
-    driver.Then("Wavoria", [button](HWND d) { Click(d, button); });
+    driver.Then("Wavoria", [button](HWND d) {
+      if (HWND finish = GetDlgItem(d, IDC_WIZ_FINISH_FINISH)) {  // so that Enter finishes
+        EXPECT_EQ(GetFocus(), finish) << "the focus on the Finish page";
+      }
+      Click(d, button);
+    });
   }
   ThenBox(driver, "Wavoria",  // the game's own harmony.dll is kept in the backup
           "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\r\n\r\nDie "

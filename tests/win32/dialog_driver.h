@@ -20,8 +20,9 @@
 
 namespace wavoria::testing {
 
-// The topmost visible dialog of this thread, only an enabled one if `enabled`.
-inline HWND TopDialog(bool enabled) {
+// The topmost visible dialog of this thread; only an enabled one (the active
+// dialog) if `enabled`.
+inline HWND TopDialog(bool enabled = true) {
   std::pair<HWND, bool> found = {nullptr, enabled};
   auto find = [](HWND w, LPARAM data) -> BOOL {
     auto& [dialog, enabledOnly] = *reinterpret_cast<std::pair<HWND, bool>*>(data);
@@ -33,9 +34,6 @@ inline HWND TopDialog(bool enabled) {
   };
   EnumThreadWindows(GetCurrentThreadId(), find, reinterpret_cast<LPARAM>(&found));
   return found.first;
-}
-inline HWND ActiveDialog() {
-  return TopDialog(true);
 }
 
 class DialogDriver {
@@ -72,7 +70,7 @@ class DialogDriver {
     DialogDriver* d = current_;
     if (d == nullptr || d->busy_) return;
     d->busy_ = true;
-    HWND active = ActiveDialog();
+    HWND active = TopDialog();
     if (static_cast<LONG>(GetTickCount() - d->deadline_) > 0) {
       if (HWND open = TopDialog(false)) {
         d->problems_ += "timed out with '" + GetWindowString(open) + "'" +
@@ -117,7 +115,7 @@ inline void Click(HWND dialog, int id) {
 inline void Pump(DWORD ms) {
   for (const DWORD end = GetTickCount() + ms; GetTickCount() < end; Sleep(5)) {
     for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
-      if (!IsDialogMessageA(ActiveDialog(), &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
+      if (!IsDialogMessageA(TopDialog(), &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
     }
   }
 }

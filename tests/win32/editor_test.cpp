@@ -1,11 +1,10 @@
-// The editor's windows driven for real: the start screen, the main window's
-// list commands by button and menu, About and leaving with the save prompt,
-// the file commands and Notepad (choosers and Notepad stubbed), a failed
-// save, the system's script choosers, and the worked example done by hand
-// through the chooser and the dialogs, byte for byte.
+// The editor's windows driven for real: the start screen and start-up, the
+// main window's list commands by button and menu, About and leaving with the
+// save prompt, the file commands and Notepad (choosers and Notepad stubbed),
+// a failed save, and the worked example done by hand through the chooser and
+// the dialogs, byte for byte.
 #include <windows.h>
-// windows.h first: dlgs.h needs its types.
-#include <dlgs.h>
+// windows.h first.
 #include <gtest/gtest.h>
 
 #include "app/editor_rules.h"
@@ -22,7 +21,6 @@ namespace {
 using namespace testing;
 using MainWindow = EditorWindows;
 using FileCommands = EditorWindows;
-using FileChoosers = EditorWindows;
 using WorkedExample = EditorWindows;
 
 TEST(StartScreen, EachButtonLeavesItsChoice) {
@@ -70,37 +68,32 @@ TEST(StartUp, DataFilesAndTheScriptOnTheCommandLine) {
   const std::string script = folder.File("mein skript.script.wav"), data = ProgramFolder() + "\\";
   const size_t cut = script.rfind(' ');
   WriteFile(script, "[Execute]\r\n");
-  const struct {
-    bool Data, Held;
-    FlowState First;
-    std::string Box;
-    LPCSTR Icon;
-  } rows[] = {{false, false, FlowState::kExit, MissingDataFileMessage("keys.dat"), IDI_HAND},
-              {true, false, FlowState::kEditor, "", nullptr},
-              {true, true, FlowState::kStartScreen, CannotOpenMessage(script, FileError::InUse),
-               IDI_EXCLAMATION}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.Box);
+  // data files there, the script held, the first state, the box and its icon
+  const std::tuple<bool, bool, FlowState, std::string, LPCSTR> rows[] = {
+      {false, false, FlowState::kExit, MissingDataFileMessage("keys.dat"), IDI_HAND},
+      {true, false, FlowState::kEditor, "", nullptr},
+      {true, true, FlowState::kStartScreen, CannotOpenMessage(script, FileError::InUse),
+       IDI_EXCLAMATION}};
+  for (const auto& [files, held, wanted, box, icon] : rows) {
+    SCOPED_TRACE(box);
     for (const char* name : {"keys.dat", "actions.dat"}) {
       DeleteFileA((data + name).c_str());
-      if (row.Data)
-        std::filesystem::copy_file("Z:" + std::string(__FILE__) + "/../../../data/" + name,
-                                   data + name);
+      const std::string source = "Z:" + std::string(__FILE__) + "/../../../data/" + name;
+      if (files) CopyFileA(source.c_str(), (data + name).c_str(), TRUE);
     }
-    HANDLE held =
-        row.Held ? CreateFileA(script.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
-                 : nullptr;
+    HANDLE game =
+        held ? CreateFileA(script.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+             : nullptr;
     ProcessEndCounter ends;
     DialogDriver driver;
-    if (!row.Box.empty()) ThenBox(driver, "Wavoria", row.Box, row.Icon, {IDOK}, IDOK);
+    if (!box.empty()) ThenBox(driver, "Wavoria", box, icon, {IDOK}, IDOK);
     FlowState first{};
     ASSERT_TRUE(driver.Run([&] {
       first = StartUp({script.substr(0, cut), script.substr(cut + 1)});
     })) << driver.Problems();
-    if (held != nullptr) CloseHandle(held);
+    if (game != nullptr) CloseHandle(game);
     EXPECT_EQ(std::tuple(int(first), ends.Count(), App().ScriptToOpen),
-              std::tuple(int(row.First), row.Data ? 0 : 1,
-                         row.First == FlowState::kEditor ? script : ""));
+              std::tuple(int(wanted), files ? 0 : 1, wanted == FlowState::kEditor ? script : ""));
     App().ScriptToOpen.clear();
   }
   for (const char* name : {"keys.dat", "actions.dat"}) DeleteFileA((data + name).c_str());
@@ -210,26 +203,20 @@ TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
 TEST_F(FileCommands, OpenWithWarningsThenNew) {
   TempFolder folder("open");
   const std::string path = folder.File("b.script.wav"), missing = folder.File("fehlt.script.wav");
-  WriteFile(path,
-            "[Execute]\r\nAction=Tanzen\r\nNext=WIZ5\r\nFarbe=blau\r\n[WIZ5]\r\n"
-            "Action=WriteToLog\r\nText=x\r\nNext=andere.script.wav;Start\r\n");
+  const std::string bytes =
+      "[Execute]\r\nAction=Tanzen\r\nNext=WIZ5\r\nFarbe=blau\r\n[WIZ5]\r\n"
+      "Action=WriteToLog\r\nText=x\r\nNext=andere.script.wav;Start\r\n";
+  WriteFile(path, bytes);
   ChooserStub chooser({missing, path});
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
   ThenBox(driver, "Wavoria", CannotOpenMessage(missing, FileError::NotFound), IDI_EXCLAMATION,
           {IDOK}, IDOK);
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
-  // Each warning names the lines it comes from.
-  for (const char* text :
-       {"Die geöffnete Datei beinhaltet Verweise zu anderen Dateien. Dies wird nicht unterstützt. "
-        "Das Speichern kann zu Datenverlust führen.\r\n\r\nZeile 8: "
-        "Next=andere.script.wav;Start verweist auf eine andere Datei; das wird nicht unterstützt, "
-        "die Kette endet hier.",
-        "Die geöffnete Datei beinhaltet unbekannte Kommandos. Das Speichern kann zu Datenverlust "
-        "führen.\r\n\r\nZeile 2: Unbekannte Action 'Tanzen'.",
-        "Die geöffnete Datei beinhaltet unbekannte Einträge. Diese wurden nicht geladen. Das "
-        "Speichern kann zu Datenverlust führen.\r\n\r\nZeile 4: Unbekannter Schlüssel 'Farbe'; "
-        "der Editor lädt diese Zeile nicht."})
+  CommandTable read;  // each warning, with the lines it comes from, in its own box
+  for (const std::string& text :
+       WarningTexts(ParseScript(bytes, App().Tables.Actions, read), path)) {
     ThenBox(driver, "Wavoria", text, IDI_EXCLAMATION, {IDOK}, IDOK);
+  }
   driver.Then(WindowTitle(path), [&](HWND w) {
     EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<> ???",
                                                   "<> In Logdatei schreiben: x", "<>"}));
@@ -363,30 +350,10 @@ TEST_F(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFail
     SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
     Click(w, IDM_SAVE);
   });
-  ThenBox(driver, "Wavoria",
-          "Die Datei '" + script +
-              "' konnte nicht gespeichert werden: schreibgeschützt oder keine Berechtigung.",
-          IDI_EXCLAMATION, {IDOK}, IDOK);
+  ThenBox(driver, "Wavoria", CannotSaveMessage(script, FileError::Denied), IDI_EXCLAMATION, {IDOK},
+          IDOK);
   FinishWith(driver, WindowTitle(script), [&](HWND) { EXPECT_EQ(FileBytes(script), saved); });
   SetScriptChooser({});
-}
-
-TEST_F(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
-  TempFolder folder("choosers");
-  App().DocumentPath = folder.File("da.script.wav");
-  WriteFile(App().DocumentPath, "alt");
-  std::string chosen = "?";
-  driver.Then("Skript öffnen", [](HWND d) {
-    EXPECT_EQ(GetItemText(d, cmb1), "Klavato-Skript (*.script.wav)");
-    Click(d, IDCANCEL);
-  });
-  ASSERT_TRUE(driver.Run([&] { chosen = ChooseScriptToOpen(nullptr); })) << driver.Problems();
-  EXPECT_EQ(chosen, "");
-  driver.Then("Skript speichern", [](HWND d) { Click(d, IDOK); });  // the preset name
-  driver.Then("Skript speichern", [](HWND box) { Click(box, IDYES); });
-  ASSERT_TRUE(driver.Run([&] { chosen = ChooseScriptToSave(nullptr); })) << driver.Problems();
-  EXPECT_TRUE(EqualsIgnoreCase(chosen, App().DocumentPath)) << chosen;
-  EXPECT_EQ(FileBytes(App().DocumentPath), "alt");
 }
 
 // New, rename to Testskript, WriteToLog "Start", SetDebugLevel 2 at the end,
@@ -405,6 +372,7 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
     Click(w, IDC_MAIN_EDIT);
   });
   driver.Then("Skript umbenennen", [](HWND d) {
+    EXPECT_EQ(GetItemText(d, IDC_RENAME_NAME), kDefaultScriptName);
     SetDlgItemTextA(d, IDC_RENAME_NAME, "Testskript");
     Click(d, IDC_RENAME_OK);
   });
@@ -435,7 +403,8 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   driver.Then("In Logdatei schreiben", log("Start", IDC_LOG_OK));
   driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 0), Click(w, IDM_SAVE_AS); });
   FinishWith(driver, WindowTitle(path), [&](HWND w) {
-    EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT), DetailsOf(App().Document, 0, path).Text);
+    EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_LABEL),
+              DetailsOf(App().Document, 0, path).Text + ListCaption(path));
     EXPECT_FALSE(App().Modified);
     WriteFile(path, "");
     App().Modified = true;

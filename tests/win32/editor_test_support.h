@@ -213,9 +213,9 @@ inline void ThenBox(DialogDriver& driver, const std::string& title, const std::s
   });
 }
 
-// Files dropped on a window, as the shell hands them over (WM_DROPFILES); the
+// Drops files on a window, as the shell hands them over (WM_DROPFILES); the
 // window frees them.
-inline HDROP DropOf(const std::vector<std::string>& files) {
+inline void Drop(HWND window, const std::vector<std::string>& files) {
   std::string names;
   for (const std::string& file : files) names += file + '\0';
   names += '\0';
@@ -224,11 +224,7 @@ inline HDROP DropOf(const std::vector<std::string>& files) {
   drop->pFiles = sizeof(DROPFILES);
   std::copy(names.begin(), names.end(), reinterpret_cast<char*>(drop + 1));
   GlobalUnlock(memory);
-  return static_cast<HDROP>(memory);
-}
-
-inline void Drop(HWND window, const std::vector<std::string>& files) {
-  PostMessageA(window, WM_DROPFILES, WPARAM(DropOf(files)), 0);
+  PostMessageA(window, WM_DROPFILES, WPARAM(memory), 0);
 }
 
 }  // namespace wavoria::testing

@@ -10,6 +10,7 @@
 #include "platform/program_folder.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
+#include "wizard/wizard_flow.h"
 #include "wizard/wizard_shell_win.h"
 
 namespace wavoria {
@@ -54,21 +55,39 @@ TEST_F(Pictures, TheStartScreensStripAndTheWizardsPictureFillTheirPlaces) {
   ASSERT_TRUE(driver.Run(RunWizardPages)) << driver.Problems();
 }
 
-// A picture fitted to a new size keeps one scaled bitmap for that size and
-// nothing else: no device context, no bitmap it was made from.
-TEST(PictureFit, KeepsOnlyItsScaledBitmap) {
-  auto fit = [](int height) {
+// A picture fitted to its bitmap's own size shows the bitmap as it is; one
+// fitted to a new size keeps one scaled bitmap for that size and nothing
+// else: no device context, no bitmap it was made from.
+TEST(PictureFit, ShowsTheBitmapAndKeepsOnlyItsScaledCopy) {
+  auto pixels = [](HBITMAP bitmap) {
+    BITMAP size{};
+    GetObjectA(bitmap, sizeof size, &size);
+    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB}};
+    std::vector<DWORD> shown(size_t(size.bmWidth) * size.bmHeight);
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, size.bmHeight, shown.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return shown;
+  };
+  auto fit = [](int width, int height) {  // the bitmap the start screen's picture shows
     HWND dialog = CreateDialogParamA(
         GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_START), nullptr,
         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0);
-    SetWindowPos(GetDlgItem(dialog, IDC_START_PICTURE), nullptr, 0, 0, 20, height,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    HWND picture = GetDlgItem(dialog, IDC_START_PICTURE);
+    SetWindowPos(picture, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
     FitPicture(dialog, IDC_START_PICTURE, IDB_START_STRIP);
+    const auto shown = HBITMAP(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
     DestroyWindow(dialog);
+    return shown;
   };
-  fit(101);  // the first also makes what the system keeps for later ones
+  const auto strip = HBITMAP(LoadImageA(GetModuleHandleA(nullptr),
+                                        MAKEINTRESOURCEA(IDB_START_STRIP), IMAGE_BITMAP, 0, 0, 0));
+  BITMAP size{};
+  GetObjectA(strip, sizeof size, &size);
+  EXPECT_TRUE(pixels(fit(size.bmWidth, size.bmHeight)) == pixels(strip)) << "at its own size";
+  DeleteObject(strip);
   const int before = GdiObjects();
-  for (int height : {102, 103, 104}) fit(height);
+  for (int height : {102, 103, 104}) fit(20, height);
   EXPECT_EQ(GdiObjects() - before, 3) << "GDI objects kept for three new sizes";
 }
 
@@ -101,37 +120,29 @@ TEST_F(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
   }
 }
 
-TEST_F(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
-  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_NEXT); });
-  ThenBox(driver, "Wavoria", "Bitte geben Sie den Pfad Ihres Spiels an!", IDI_EXCLAMATION, {IDOK},
-          IDOK);
-  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_GAME_BROWSE); });
-  driver.Then("RPG Runtime-Pfad finden", [](HWND chooser) {
-    EXPECT_EQ(GetItemText(chooser, 0x470), "RPG Runtime (rpg_rt.exe)");  // cmb1, the filter
-    Click(chooser, IDCANCEL);
-  });
-  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_CANCEL); });
-  App().Wizard.NextPage = kPagePaths;
-  ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
-}
-
-// The chooser hands a character that the code page lacks over as "?", never
-// as a look-alike ("L" for "Ł") that names another folder.
-TEST_F(WizardPages, TheChooserMarksACharacterTheCodePageLacks) {
+// The paths page warns over itself without the game's path; its "..." opens
+// the system's chooser, which hands a character that the code page lacks
+// over as "?", never as a look-alike ("L" for "Ł") that names another folder.
+TEST_F(WizardPages, ThePathsPageWarnsAndItsChooserMarksACharacterTheCodePageLacks) {
   TempFolder base("chooser");
   const std::wstring folder = std::filesystem::path(base.Path()).wstring() + L"\\Spiel \u0141";
   std::filesystem::create_directories(folder);
   WriteFile(base.Path() + "\\x", "");
   std::filesystem::rename(base.Path() + "\\x", folder + L"\\RPG_RT.EXE");
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_NEXT); });
+  ThenBox(driver, "Wavoria", std::string(kGamePathMissingText), IDI_EXCLAMATION, {IDOK}, IDOK);
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_GAME_BROWSE); });
   driver.Then("RPG Runtime-Pfad finden", [&](HWND chooser) {
+    EXPECT_EQ(GetItemText(chooser, 0x470), "RPG Runtime (rpg_rt.exe)");   // cmb1, the filter
     SetDlgItemTextW(chooser, 0x47C, (folder + L"\\RPG_RT.EXE").c_str());  // cmb13, the file name
     Click(chooser, IDOK);
   });
-  std::string chosen;
-  ASSERT_TRUE(driver.Run([&] {
-    chosen = ChooseProgramFile(nullptr, ProgramFile::GameRuntime, "");
-  })) << driver.Problems();
-  EXPECT_EQ(chosen, base.Path() + "\\Spiel ?\\RPG_RT.EXE");
+  driver.Then("Wavoria", [&](HWND d) {
+    EXPECT_EQ(GetItemText(d, IDC_WIZ_PATHS_GAME), base.Path() + "\\Spiel ?\\RPG_RT.EXE");
+    Click(d, IDC_WIZ_PATHS_CANCEL);
+  });
+  App().Wizard.NextPage = kPagePaths;
+  ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
 }
 
 TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {

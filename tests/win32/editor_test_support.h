@@ -114,23 +114,21 @@ inline Picture WindowPicture(HWND window, bool client = false) {
   return picture;
 }
 
-// Whether two pictures are alike; if not, how many pixels differ and where.
+// Whether two pictures are alike; if not, how many pixels differ, and the
+// first and the last of them (x, y).
 inline ::testing::AssertionResult SamePicture(const Picture& a, const Picture& b) {
   if (a.Width != b.Width || a.Pixels.size() != b.Pixels.size()) {
     return ::testing::AssertionFailure() << "the window's size changed";
   }
-  RECT where = {a.Width, LONG(a.Pixels.size()), -1, -1};
-  size_t differ = 0;
+  std::vector<size_t> differ;
   for (size_t i = 0; i < a.Pixels.size(); ++i) {
-    if (a.Pixels[i] == b.Pixels[i]) continue;
-    const LONG x = LONG(i % a.Width), y = LONG(i / a.Width);
-    ++differ, where = {std::min(where.left, x), std::min(where.top, y), std::max(where.right, x),
-                       std::max(where.bottom, y)};
+    if (a.Pixels[i] != b.Pixels[i]) differ.push_back(i);
   }
-  if (differ == 0) return ::testing::AssertionSuccess();
+  auto at = [&](size_t i) { return std::pair(i % a.Width, i / a.Width); };
+  if (differ.empty()) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
-         << differ << " pixels differ between (" << where.left << ", " << where.top << ") and ("
-         << where.right << ", " << where.bottom << ")";
+         << differ.size() << " pixels differ, from " << ::testing::PrintToString(at(differ.front()))
+         << " to " << ::testing::PrintToString(at(differ.back()));
 }
 
 // The GDI objects and the process and thread handles this process holds,

@@ -69,14 +69,14 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
       SendInput(1, &up, sizeof up);
       continue;
     }
-    std::vector<std::pair<std::ptrdiff_t, std::ptrdiff_t>>
-        inks;  // black and white pixels of each picture
-    for (const std::vector<DWORD>& p : pictures) {
-      inks.push_back({std::ranges::count(p, 0u), std::ranges::count(p, 0xFFFFFFu)});
-    }
-    ASSERT_EQ(inks.size(), 2u) << "different pictures while it blinks";
-    EXPECT_EQ(inks[0], std::pair(inks[1].second, inks[1].first)) << "black, white pixels";
-    EXPECT_GT(inks[0].first * inks[0].second, 0) << "no text shown";
+    ASSERT_EQ(pictures.size(), 2u) << "different pictures while it blinks";
+    const std::vector<DWORD>&a = *pictures.begin(), &b = *pictures.rbegin();
+    auto ink = [](const std::vector<DWORD>& p, DWORD colour) {
+      return std::ranges::count(p, colour);
+    };
+    EXPECT_EQ(std::pair(ink(a, 0), ink(a, 0xFFFFFF)), std::pair(ink(b, 0xFFFFFF), ink(b, 0)))
+        << "black and white pixels of the two pictures";
+    EXPECT_GT(ink(a, 0) * ink(a, 0xFFFFFF), 0) << "no text shown";
     EXPECT_LT(cpuMs() - cpuStart, (GetTickCount() - wallStart) / 4) << "processor time waiting";
   }
   objects.push_back(GdiObjects());

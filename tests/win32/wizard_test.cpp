@@ -60,14 +60,8 @@ TEST_F(Pictures, TheStartScreensStripAndTheWizardsPictureFillTheirPlaces) {
 // else: no device context, no bitmap it was made from.
 TEST(PictureFit, ShowsTheBitmapAndKeepsOnlyItsScaledCopy) {
   auto pixels = [](HBITMAP bitmap) {
-    BITMAP size{};
-    GetObjectA(bitmap, sizeof size, &size);
-    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), size.bmWidth, -size.bmHeight, 1, 32, BI_RGB}};
-    std::vector<DWORD> shown(size_t(size.bmWidth) * size.bmHeight);
-    HDC screen = GetDC(nullptr);
-    GetDIBits(screen, bitmap, 0, size.bmHeight, shown.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    return shown;
+    std::vector<char> bytes(1 << 22);
+    return bytes.resize(GetBitmapBits(bitmap, LONG(bytes.size()), bytes.data())), bytes;
   };
   auto fit = [](int width, int height) {  // the bitmap the start screen's picture shows
     HWND dialog = CreateDialogParamA(

@@ -99,6 +99,14 @@ TEST(StartUp, DataFilesAndTheScriptOnTheCommandLine) {
   for (const char* name : {"keys.dat", "actions.dat"}) DeleteFileA((data + name).c_str());
 }
 
+// Ending the program ends the process at once, with success: nothing after
+// it runs.
+TEST(StartUp, EndingTheProgramEndsTheProcessAtOnce) {
+  TempFolder folder("end");
+  EXPECT_EQ(RunSecondProgram("--end-program \"" + folder.File("after") + "\""), 0u);
+  EXPECT_FALSE(FileExists(folder.File("after"))) << "what came after it ran";
+}
+
 TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
   App().Document.CommandAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog

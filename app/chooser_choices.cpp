@@ -20,8 +20,8 @@ void ApplyChooserChoice(const ChooserChoice& choice, CommandTable& table) {
   buffer.Enable = choice.Enable;
 }
 
-bool ChooserClosesAfter(const ChooserChoice& choice, const CommandTable& table) {
-  return choice.DialogId == 0 || !EditBufferCancelled(table);
+bool ChooserClosesAfter(const CommandTable& table) {
+  return !EditBufferCancelled(table);
 }
 
 }  // namespace wavoria

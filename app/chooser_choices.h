@@ -49,9 +49,9 @@ const ChooserChoice* FindChooserChoice(int buttonId);
 // press starts from an empty buffer, so a cancelled dialog leaves nothing.
 void ApplyChooserChoice(const ChooserChoice& choice, CommandTable& table);
 
-// Whether the chooser closes once `choice` was carried out: at once for a
-// kind without dialog, after its dialog when that filled the buffer. A
-// cancelled dialog brings the user back to the chooser.
-bool ChooserClosesAfter(const ChooserChoice& choice, const CommandTable& table);
+// Whether the chooser closes once a choice was carried out: unless its
+// dialog was cancelled, which brings the user back to the chooser. A kind
+// without dialog has filled the buffer and closes it at once.
+bool ChooserClosesAfter(const CommandTable& table);
 
 }  // namespace wavoria

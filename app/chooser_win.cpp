@@ -24,7 +24,7 @@ BOOL Choose(HWND dialog, const ChooserChoice& choice) {
   }
   ApplyChooserChoice(choice, table);
   if (choice.DialogId != 0) ShowRegisteredDialog(dialog, choice.DialogId);
-  if (ChooserClosesAfter(choice, table)) EndDialog(dialog, 0);
+  if (ChooserClosesAfter(table)) EndDialog(dialog, 0);
   return TRUE;
 }
 

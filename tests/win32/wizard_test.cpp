@@ -114,6 +114,17 @@ TEST_F(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
   }
 }
 
+// A page ended without one of its buttons (by the system or another
+// program) ends the wizard instead of coming up again and again.
+TEST_F(WizardPages, APageEndedFromOutsideEndsTheWizard) {
+  bool again = false;
+  driver.Then("Wavoria", [](HWND d) { EndDialog(d, 0); });
+  driver.Then("Wavoria", [&](HWND d) { again = true, Click(d, IDC_WIZ_PATHS_CANCEL); });
+  App().Wizard.NextPage = kPagePaths;
+  driver.Run(RunWizardPages);  // its second step is left over unless the page came up again
+  EXPECT_FALSE(again) << "the page came up again";
+}
+
 // The paths page warns over itself without the game's path; its "..." opens
 // the system's chooser, which hands a character that the code page lacks
 // over as "?", never as a look-alike ("L" for "Ł") that names another folder.

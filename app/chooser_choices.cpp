@@ -20,4 +20,8 @@ void ApplyChooserChoice(const ChooserChoice& choice, CommandTable& table) {
   buffer.Enable = choice.Enable;
 }
 
+bool ChooserClosesAfter(const CommandTable& table) {
+  return !EditBufferCancelled(table);
+}
+
 }  // namespace wavoria

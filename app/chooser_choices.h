@@ -49,4 +49,9 @@ const ChooserChoice* FindChooserChoice(int buttonId);
 // press starts from an empty buffer, so a cancelled dialog leaves nothing.
 void ApplyChooserChoice(const ChooserChoice& choice, CommandTable& table);
 
+// Whether the chooser closes once a choice was carried out: unless its
+// dialog was cancelled, which brings the user back to the chooser. A kind
+// without dialog has filled the buffer and closes it at once.
+bool ChooserClosesAfter(const CommandTable& table);
+
 }  // namespace wavoria

@@ -23,12 +23,8 @@ BOOL Choose(HWND dialog, const ChooserChoice& choice) {
     return FALSE;  // that command's dialog is not part of this program yet
   }
   ApplyChooserChoice(choice, table);
-  if (choice.DialogId != 0) {
-    ShowRegisteredDialog(dialog, choice.DialogId);
-    // A cancelled dialog brings the user back to the chooser.
-    if (EditBufferCancelled(table)) return TRUE;
-  }
-  EndDialog(dialog, 0);
+  if (choice.DialogId != 0) ShowRegisteredDialog(dialog, choice.DialogId);
+  if (ChooserClosesAfter(table)) EndDialog(dialog, 0);
   return TRUE;
 }
 

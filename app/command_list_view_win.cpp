@@ -106,6 +106,7 @@ void UpdateCommandList(HWND window, int line) {
   const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
   const int kept = KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(wanted.size()));
   shownList.Lines.swap(wanted);
+  const std::vector<std::string>& lines = shownList.Lines;
   if (!edits.empty() || kept != top) {
     // Without redrawing, the box sets and paints its scroll bar once for all
     // edits instead of after each, and then paints its view once.
@@ -114,7 +115,7 @@ void UpdateCommandList(HWND window, int line) {
       const auto at = static_cast<WPARAM>(edit.Line);
       if (edit.What != ListEdit::kInsert) SendMessageA(list, LB_DELETESTRING, at, 0);
       if (edit.What != ListEdit::kDelete) {
-        SendMessageA(list, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(edit.Text.c_str()));
+        SendMessageA(list, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(lines[at].c_str()));
       }
     }
     SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);

@@ -1,6 +1,7 @@
 #include "app/dialog_registry_win.h"
 
 #include "dialogs/command_dialogs_win.h"
+#include "resources/resource_ids.h"
 #include "shell/dialog_registry_win.h"
 #include "wizard/wizard_pages_win.h"
 
@@ -12,21 +13,21 @@ using Entry = RegisteredDialog;
 
 // Every dialog that the chooser, the main window or the wizard opens by id.
 const Entry kRegistry[] = {
-    {4000, LogDialogProc},           // "In Logdatei schreiben"
-    {4100, OutputDialogProc},        // "Wert an Output-Liste anhängen"
-    {4200, MidiTickDialogProc},      // "Funktion von 'Get Midi Pos.' ändern"
-    {4400, DebugLevelDialogProc},    // "Debuglevel setzen"
-    {4500, MouseSupportDialogProc},  // "Maussupport aktivieren"
-    {5000, KeyEventDialogProc},      // "Tastenereignis registrieren"
-    {5100, CheatDialogProc},         // "Cheat-Eingabe registrieren"
-    {5200, ProgramDialogProc},       // "Programm ausführen"
-    {5300, DocumentDialogProc},      // "Dokument öffnen"
-    {5400, MciDialogProc},           // "MCI-Befehl senden"
-    {8000, PathsPageProc},           // wizard: game and RPG Maker folders
-    {8100, FunctionsPageProc},       // wizard: keyboard and/or mouse support
-    {8200, StartFunctionPageProc},   // wizard: support active at game start
-    {8400, MousePageProc},           // wizard: mouse ID
-    {8500, FinishPageProc},          // wizard: "Fertig stellen"
+    {IDD_LOG, LogDialogProc},                         // "In Logdatei schreiben"
+    {IDD_OUTPUT, OutputDialogProc},                   // "Wert an Output-Liste anhängen"
+    {IDD_MIDI_TICK, MidiTickDialogProc},              // "Funktion von 'Get Midi Pos.' ändern"
+    {IDD_DEBUG_LEVEL, DebugLevelDialogProc},          // "Debuglevel setzen"
+    {IDD_MOUSE_SUPPORT, MouseSupportDialogProc},      // "Maussupport aktivieren"
+    {IDD_KEY_EVENT, KeyEventDialogProc},              // "Tastenereignis registrieren"
+    {IDD_CHEAT, CheatDialogProc},                     // "Cheat-Eingabe registrieren"
+    {IDD_PROGRAM, ProgramDialogProc},                 // "Programm ausführen"
+    {IDD_DOCUMENT, DocumentDialogProc},               // "Dokument öffnen"
+    {IDD_MCI, MciDialogProc},                         // "MCI-Befehl senden"
+    {IDD_WIZ_PATHS, PathsPageProc},                   // wizard: game and RPG Maker folders
+    {IDD_WIZ_FUNCTIONS, FunctionsPageProc},           // wizard: keyboard and/or mouse support
+    {IDD_WIZ_START_FUNCTION, StartFunctionPageProc},  // wizard: support active at game start
+    {IDD_WIZ_MOUSE, MousePageProc},                   // wizard: mouse ID
+    {IDD_WIZ_FINISH, FinishPageProc},                 // wizard: "Fertig stellen"
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/editor_windows_win.h"
 #include "app/file_commands_win.h"
 #include "app/installation_undo_win.h"
+#include "app/top_level_flow.h"
 #include "app/window_layout_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "resources/resource_ids.h"
@@ -111,7 +112,7 @@ void ShowAbout(HWND window) {
 // Exit and close: after the save prompt the window ends with the program.
 BOOL LeaveProgram(HWND window) {
   if (!MayDropChanges(window)) return FALSE;
-  App().Wizard.NextPage = kWizardCancelled;
+  EndEditor(false, App().Wizard);
   EndDialog(window, 0);
   EndProgram();
   return TRUE;
@@ -119,7 +120,7 @@ BOOL LeaveProgram(HWND window) {
 
 BOOL HandOverToWizard(HWND window) {
   if (!MayDropChanges(window)) return FALSE;
-  App().Wizard.NextPage = kPagePaths;
+  EndEditor(true, App().Wizard);
   EndDialog(window, 0);
   return TRUE;
 }

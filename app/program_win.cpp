@@ -27,10 +27,8 @@ FlowState StartUp(const std::vector<std::string>& arguments) {
   // the folder the program was started in.
   const std::string script = AbsolutePath(JoinArguments(arguments), StartFolder());
   const FlowState first = FirstState(script, FileExists, app.ScriptToOpen, app.Wizard);
-  if (first != FlowState::kEditor && !script.empty() && !FileExists(script) &&
-      LastFileError() != FileError::NotFound) {
-    // It is there but cannot be read: say why instead of ignoring it.
-    ShowWarning(nullptr, CannotOpenMessage(script, LastFileError()));
+  if (const auto warning = UnreadableScriptWarning(script, first, FileExists)) {
+    ShowWarning(nullptr, *warning);
   }
   return first;
 }

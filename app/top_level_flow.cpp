@@ -1,6 +1,8 @@
 #include "app/top_level_flow.h"
 
+#include "app/editor_rules.h"
 #include "document/text.h"
+#include "platform/file_error.h"
 #include "wizard/install_plan.h"
 
 namespace wavoria {
@@ -25,6 +27,17 @@ FlowState FirstState(const std::string& commandLine,
   return FlowState::kStartScreen;
 }
 
+std::optional<std::string> UnreadableScriptWarning(
+    const std::string& commandLine, FlowState first,
+    const std::function<bool(const std::string&)>& fileExists) {
+  if (first == FlowState::kEditor || commandLine.empty() || fileExists(commandLine)) {
+    return std::nullopt;
+  }
+  const FileError cause = LastFileError();
+  if (cause == FileError::NotFound) return std::nullopt;
+  return CannotOpenMessage(commandLine, cause);
+}
+
 FlowState AfterStartScreen(int startChoice, WizardSettings& wizard) {
   wizard.NextPage = kWizardCancelled;
   switch (startChoice) {
@@ -41,6 +54,10 @@ FlowState AfterStartScreen(int startChoice, WizardSettings& wizard) {
 
 bool StartsNewScript(int startChoice) {
   return startChoice == kStartNew;
+}
+
+void EndEditor(bool toWizard, WizardSettings& wizard) {
+  wizard.NextPage = toWizard ? kPagePaths : kWizardCancelled;
 }
 
 FlowState AfterEditor(const WizardSettings& wizard) {

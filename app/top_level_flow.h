@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,15 @@ FlowState FirstState(const std::string& commandLine,
                      const std::function<bool(const std::string&)>& fileExists,
                      std::string& scriptToOpen, WizardSettings& wizard);
 
+// After FirstState: the warning for a script named on the command line that
+// is there but cannot be read (in use, no permission, a folder), with the
+// cause fileExists left in LastFileError. Nothing when none was named, when
+// the flow opens it, or when it is not there: the start screen then comes
+// up as for no script at all.
+std::optional<std::string> UnreadableScriptWarning(
+    const std::string& commandLine, FlowState first,
+    const std::function<bool(const std::string&)>& fileExists);
+
 // After the start screen closed with startChoice: "Assist." starts the wizard
 // at its first page, "Neu" and "Öffnen" go to the editor, anything else (the
 // start screen was cancelled) ends the program. NextPage is -1 unless the
@@ -52,6 +62,10 @@ FlowState AfterStartScreen(int startChoice, WizardSettings& wizard);
 
 // Whether the start screen asked for a new, empty script.
 bool StartsNewScript(int startChoice);
+
+// How the editor window ends, as NextPage tells the flow: handing over to
+// the wizard starts it at its first page, anything else ends the program.
+void EndEditor(bool toWizard, WizardSettings& wizard);
 
 // After the editor window closed: the wizard when it handed over (NextPage
 // not -1), otherwise the end of the program.

@@ -21,32 +21,15 @@ std::vector<ListEdit> DiffListLines(const std::vector<std::string>& shown,
   const std::size_t paired = std::min(oldCount, newCount);
   for (std::size_t i = 0; i < paired; ++i) {
     if (shown[top + i] == wanted[top + i]) continue;
-    edits.push_back({ListEdit::kReplace, static_cast<int>(top + i), wanted[top + i]});
+    edits.push_back({ListEdit::kReplace, static_cast<int>(top + i)});
   }
   for (std::size_t i = paired; i < newCount; ++i) {
-    edits.push_back({ListEdit::kInsert, static_cast<int>(top + i), wanted[top + i]});
+    edits.push_back({ListEdit::kInsert, static_cast<int>(top + i)});
   }
   for (std::size_t i = paired; i < oldCount; ++i) {
-    edits.push_back({ListEdit::kDelete, static_cast<int>(top + paired), {}});
+    edits.push_back({ListEdit::kDelete, static_cast<int>(top + paired)});
   }
   return edits;
-}
-
-void ApplyListEdits(const std::vector<ListEdit>& edits, std::vector<std::string>& lines) {
-  for (const ListEdit& edit : edits) {
-    const auto at = lines.begin() + edit.Line;
-    switch (edit.What) {
-      case ListEdit::kReplace:
-        *at = edit.Text;
-        break;
-      case ListEdit::kInsert:
-        lines.insert(at, edit.Text);
-        break;
-      case ListEdit::kDelete:
-        lines.erase(at);
-        break;
-    }
-  }
 }
 
 int KeptTopLine(int top, int selected, int visibleLines, int lineCount) {

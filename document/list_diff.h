@@ -12,18 +12,16 @@ namespace wavoria {
 struct ListEdit {
   enum Kind { kReplace, kInsert, kDelete };
   Kind What = kReplace;
-  int Line = 0;      // index in the list as it stands when this edit is applied
-  std::string Text;  // the new line (empty for kDelete)
+  int Line = 0;  // index in the list as it stands when this edit is applied
 
   bool operator==(const ListEdit&) const = default;
 };
 
-// Edits to apply in order to `shown` to make it equal `wanted`.
+// Edits to apply in order to `shown` to make it equal `wanted`. Replacements
+// come first, then insertions, then deletions, so a replaced or inserted
+// line takes its place for good: its new text is wanted[Line].
 std::vector<ListEdit> DiffListLines(const std::vector<std::string>& shown,
                                     const std::vector<std::string>& wanted);
-
-// Applies edits in order, as a list box would.
-void ApplyListEdits(const std::vector<ListEdit>& edits, std::vector<std::string>& lines);
 
 // The first visible line after a list command: the view stays where it was
 // (top) unless the selected line would leave it, then it scrolls just far

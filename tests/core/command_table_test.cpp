@@ -95,7 +95,11 @@ TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
       ASSERT_EQ(used, static_cast<int>(model.size()));
       ASSERT_EQ(t.SlotAt(t.LastPosition() + 1), -1);  // past the end: no slot
       const std::vector<std::string> wanted = BuildListLines(t);
-      ApplyListEdits(DiffListLines(shown, wanted), shown);
+      for (const ListEdit& e : DiffListLines(shown, wanted)) {  // as the list box takes them
+        if (e.What == ListEdit::kDelete) shown.erase(shown.begin() + e.Line);
+        if (e.What == ListEdit::kInsert) shown.insert(shown.begin() + e.Line, wanted[e.Line]);
+        if (e.What == ListEdit::kReplace) shown[e.Line] = wanted[e.Line];
+      }
       ASSERT_EQ(shown, wanted) << "seed " << seed << " step " << step;
       BuildListLines(t, reused);  // over the last step's lines, as the main window does
       ASSERT_EQ(reused, wanted) << "seed " << seed << " step " << step;
@@ -115,13 +119,13 @@ TEST(ListUpdate, EditsAreMinimal) {
   using E = ListEdit;
   // clang-format off
   const struct { std::vector<std::string> wanted; std::vector<E> edits; } cases[] = {
-      {{"s", "b", "a", "c", "<>"}, {{E::kReplace, 1, "b"}, {E::kReplace, 2, "a"}}},
-      {{"s", "a", "c", "<>"}, {{E::kDelete, 2, ""}}},
-      {{"s", "a", "x", "b", "c", "<>"}, {{E::kInsert, 2, "x"}}},
-      {{"s", "a", "b", "x", "<>"}, {{E::kReplace, 3, "x"}}},
-      {{"t", "a", "b", "c", "<>"}, {{E::kReplace, 0, "t"}}},  // a new script name
+      {{"s", "b", "a", "c", "<>"}, {{E::kReplace, 1}, {E::kReplace, 2}}},
+      {{"s", "a", "c", "<>"}, {{E::kDelete, 2}}},
+      {{"s", "a", "x", "b", "c", "<>"}, {{E::kInsert, 2}}},
+      {{"s", "a", "b", "x", "<>"}, {{E::kReplace, 3}}},
+      {{"t", "a", "b", "c", "<>"}, {{E::kReplace, 0}}},  // a new script name
       {lines, {}},
-      {{}, std::vector<E>(5, {E::kDelete, 0, ""})},
+      {{}, std::vector<E>(5, {E::kDelete, 0})},
   };
   // clang-format on
   for (const auto& row : cases) EXPECT_EQ(DiffListLines(lines, row.wanted), row.edits);

@@ -240,5 +240,20 @@ TEST(Clipboard, RefusalsAndWarnings) {
   EXPECT_EQ(PasteText(t, -1, "[A]\r\nAction=WriteToLog\r\n", {}).Line, std::nullopt);
 }
 
+// After a chooser button: a kind without dialog closes the chooser at once, a
+// confirmed dialog too; a cancelled one leaves it open for another choice.
+TEST(EditorCommands, ACancelledDialogGoesBackToTheChooser) {
+  // button, buffer after its dialog, chooser closes
+  const std::tuple<int, const char*, bool> rows[] = {
+      {3009, "", true}, {3004, "Text=x", true}, {3004, "SectionName=&NULL", false}};
+  for (const auto& [button, after, closes] : rows) {
+    CommandTable t;
+    t.EditBuffer() = testing::Command("", "SectionName=&NULL");  // an earlier cancel
+    ApplyChooserChoice(*FindChooserChoice(button), t);
+    if (*after != '\0') t.EditBuffer() = testing::Command("WriteToLog", after);
+    EXPECT_EQ(ChooserClosesAfter(t), closes) << button << " " << after;
+  }
+}
+
 }  // namespace
 }  // namespace wavoria

@@ -4,6 +4,8 @@
 
 #include <set>
 
+#include "app/editor_rules.h"
+#include "platform/file_error.h"
 #include "platform/file_io.h"
 
 namespace wavoria {
@@ -69,6 +71,37 @@ TEST(TopLevelFlow, Transitions) {
     std::string scriptToOpen;
     EXPECT_EQ(AfterInstall(wizard, installed, scriptToOpen), state);
     EXPECT_EQ(scriptToOpen, script);
+  }
+}
+
+// A script on the command line that is there but cannot be read is named
+// with the cause; one that opens, none and one that is not there say nothing.
+// The editor hands over to the wizard's first page or ends the program.
+TEST(TopLevelFlow, AnUnreadableScriptIsNamedAndHowTheEditorEnds) {
+  const std::string script = "C:\\Spiel\\a.script.wav";
+  // command line, first state, why a test of the file fails (None: it opens), warned
+  const std::tuple<std::string, FlowState, FileError, bool> rows[] = {
+      {script, FlowState::kStartScreen, FileError::InUse, true},
+      {script, FlowState::kStartScreen, FileError::Denied, true},
+      {script, FlowState::kStartScreen, FileError::NotFound, false},
+      {script, FlowState::kStartScreen, FileError::None, false},
+      {script, FlowState::kEditor, FileError::InUse, false},  // opened: not looked at again
+      {"", FlowState::kStartScreen, FileError::InUse, false}};
+  for (const auto& [line, first, cause, warned] : rows) {
+    SCOPED_TRACE(FileErrorCause(cause));
+    auto exists = [cause](const std::string&) {
+      SetLastFileError(cause);
+      return cause == FileError::None;
+    };
+    EXPECT_EQ(UnreadableScriptWarning(line, first, exists),
+              warned ? std::optional(CannotOpenMessage(script, cause)) : std::nullopt);
+  }
+  for (const bool toWizard : {true, false}) {
+    WizardSettings wizard{.NextPage = kPageFinish};  // left over from an earlier run
+    EndEditor(toWizard, wizard);
+    EXPECT_EQ(std::pair(wizard.NextPage, AfterEditor(wizard)),
+              toWizard ? std::pair(kPagePaths, FlowState::kWizard)
+                       : std::pair(kWizardCancelled, FlowState::kExit));
   }
 }
 

@@ -1,10 +1,11 @@
 // Drives the real modal dialogs and message boxes of this thread from inside
 // their modal loops: a thread timer looks for the active dialog (a visible,
 // enabled "#32770" window of this thread), and when its caption is the one
-// the next step waits for, runs that step on it. A dialog still open at the
-// time limit is ended and the run fails instead of hanging. A message box
-// is owned by the window under it: the last one a step acted on that is
-// still open.
+// the next step waits for, runs that step on it. Past the time limit every
+// dialog still open is ended, the topmost first, also one left disabled (it
+// waits for a window that never closes), and the run fails instead of
+// hanging. A message box is owned by the window under it: the last one a
+// step acted on that is still open.
 #pragma once
 
 #include <windows.h>
@@ -19,17 +20,20 @@
 
 namespace wavoria::testing {
 
-inline HWND ActiveDialog() {
-  HWND found = nullptr;
-  auto find = [](HWND w, LPARAM found) -> BOOL {
+// The topmost visible dialog of this thread; only an enabled one (the active
+// dialog) if `enabled`.
+inline HWND TopDialog(bool enabled = true) {
+  std::pair<HWND, bool> found = {nullptr, enabled};
+  auto find = [](HWND w, LPARAM data) -> BOOL {
+    auto& [dialog, enabledOnly] = *reinterpret_cast<std::pair<HWND, bool>*>(data);
     char name[16] = {};
     GetClassNameA(w, name, sizeof name);
-    const bool active = std::string(name) == "#32770" && IsWindowVisible(w) && IsWindowEnabled(w);
-    if (active) *reinterpret_cast<HWND*>(found) = w;
-    return !active;
+    if (std::string(name) == "#32770" && IsWindowVisible(w) && (!enabledOnly || IsWindowEnabled(w)))
+      dialog = w;
+    return dialog == nullptr;
   };
   EnumThreadWindows(GetCurrentThreadId(), find, reinterpret_cast<LPARAM>(&found));
-  return found;
+  return found.first;
 }
 
 class DialogDriver {
@@ -64,14 +68,21 @@ class DialogDriver {
  private:
   static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     DialogDriver* d = current_;
-    HWND active = ActiveDialog();
-    if (d == nullptr || d->busy_ || active == nullptr) return;
+    if (d == nullptr || d->busy_) return;
     d->busy_ = true;
+    HWND active = TopDialog();
     if (static_cast<LONG>(GetTickCount() - d->deadline_) > 0) {
-      d->problems_ += "timed out with '" + GetWindowString(active) + "' open\n";
+      if (HWND open = TopDialog(false)) {
+        d->problems_ += "timed out with '" + GetWindowString(open) + "'" +
+                        (IsWindowEnabled(open) ? "" : " (disabled)") + " open\n";
+        EndDialog(open, 0);
+      } else {
+        if (!d->steps_.empty()) d->problems_ += "timed out with no dialog open\n";
+        EndMenu();  // a popup menu's own loop
+      }
       d->steps_.clear();
-      EndDialog(active, 0);
-    } else if (!d->steps_.empty() && GetWindowString(active) == d->steps_.front().first) {
+    } else if (active != nullptr && !d->steps_.empty() &&
+               GetWindowString(active) == d->steps_.front().first) {
       Action step = std::move(d->steps_.front().second);
       d->steps_.pop_front();
       d->under_ = nullptr;
@@ -104,7 +115,7 @@ inline void Click(HWND dialog, int id) {
 inline void Pump(DWORD ms) {
   for (const DWORD end = GetTickCount() + ms; GetTickCount() < end; Sleep(5)) {
     for (MSG msg; PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);) {
-      if (!IsDialogMessageA(ActiveDialog(), &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
+      if (!IsDialogMessageA(TopDialog(), &msg)) TranslateMessage(&msg), DispatchMessageA(&msg);
     }
   }
 }

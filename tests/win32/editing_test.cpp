@@ -1,7 +1,7 @@
 // Editing as makers expect, driven for real under Wine: the main window's keys
 // by SendInput through its own modal loop, Enter, the double-click and the
 // context menu by mouse and keyboard, undo and redo with the modified flag,
-// the real clipboard, and the save chooser adding ".script.wav".
+// the real clipboard, and the system's script choosers.
 #include <windows.h>
 // windows.h first: dlgs.h needs its types.
 #include <dlgs.h>
@@ -261,12 +261,14 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
   FinishWith(driver, title, [](HWND w) { EXPECT_EQ(Texts(w), "abce"); });
 }
 
-// The real save chooser: a name typed without extension is saved as a
-// script, and the question before replacing names that file; under "Alle
-// Dateien" the name stays as typed.
+// The system's script choosers: Öffnen's shows scripts, and its cancel
+// chooses nothing. Speichern's offers the script's own name and asks before
+// replacing it; a name typed without extension is saved as a script, and the
+// question names that file; under "Alle Dateien" the name stays as typed.
 TEST_F(SaveChooser, ANameWithoutExtensionIsSavedAsAScript) {
   TempFolder folder("save-chooser");
   App().DocumentPath = folder.File("alt.script.wav");
+  WriteFile(App().DocumentPath, "alt");
   const std::string script = folder.File("spielstart.script.wav");
   auto type = [](const char* name, int filter) {
     return [=](HWND d) {
@@ -276,8 +278,19 @@ TEST_F(SaveChooser, ANameWithoutExtensionIsSavedAsAScript) {
       Click(d, IDOK);
     };
   };
-  std::string chosen;
+  std::string chosen = "?";
+  driver.Then("Skript öffnen", [](HWND d) {
+    EXPECT_EQ(GetItemText(d, cmb1), "Klavato-Skript (*.script.wav)");
+    Click(d, IDCANCEL);
+  });
+  ASSERT_TRUE(driver.Run([&] { chosen = ChooseScriptToOpen(nullptr); })) << driver.Problems();
+  EXPECT_EQ(chosen, "");
   const auto save = [&] { chosen = ChooseScriptToSave(nullptr); };
+  driver.Then("Skript speichern", [](HWND d) { Click(d, IDOK); });  // the name offered
+  ThenBox(driver, "Skript speichern", OverwriteQuestion(App().DocumentPath), IDI_EXCLAMATION,
+          {IDYES, IDNO}, IDYES);
+  ASSERT_TRUE(driver.Run(save)) << driver.Problems();
+  EXPECT_TRUE(EqualsIgnoreCase(chosen, App().DocumentPath)) << chosen;
   driver.Then("Skript speichern", type("spielstart", 0));
   ASSERT_TRUE(driver.Run(save)) << driver.Problems();
   EXPECT_TRUE(EqualsIgnoreCase(chosen, script)) << chosen;
@@ -288,6 +301,7 @@ TEST_F(SaveChooser, ANameWithoutExtensionIsSavedAsAScript) {
   driver.Then("Skript speichern", type("spielstart", 1));
   ASSERT_TRUE(driver.Run(save)) << driver.Problems();
   EXPECT_TRUE(EqualsIgnoreCase(chosen, folder.File("spielstart"))) << chosen;
+  EXPECT_EQ(FileBytes(App().DocumentPath) + FileBytes(script), "altalt");
 }
 
 }  // namespace

@@ -1,14 +1,15 @@
-// The editor's windows driven for real: the start screen, the main window's
-// list commands by button and menu, About and leaving with the save prompt,
-// the file commands and Notepad (choosers and Notepad stubbed), a failed
-// save, the system's script choosers, and the worked example done by hand
-// through the chooser and the dialogs, byte for byte.
+// The editor's windows driven for real: the start screen and start-up, the
+// main window's list commands by button and menu, About and leaving with the
+// save prompt, the file commands and Notepad (choosers and Notepad stubbed),
+// a failed save, and the worked example done by hand through the chooser and
+// the dialogs, byte for byte.
 #include <windows.h>
-// windows.h first: dlgs.h needs its types.
-#include <dlgs.h>
+// windows.h first.
 #include <gtest/gtest.h>
 
 #include "app/editor_rules.h"
+#include "app/program_win.h"
+#include "dialogs/details_text.h"
 #include "document/script_reader.h"
 #include "document/text.h"
 #include "editor_test_support.h"
@@ -20,7 +21,6 @@ namespace {
 using namespace testing;
 using MainWindow = EditorWindows;
 using FileCommands = EditorWindows;
-using FileChoosers = EditorWindows;
 using WorkedExample = EditorWindows;
 
 TEST(StartScreen, EachButtonLeavesItsChoice) {
@@ -58,7 +58,54 @@ TEST(StartScreen, OfDroppedFilesTheFirstIsOpenedInTheEditor) {
   ASSERT_TRUE(driver.Run(ShowStartScreen)) << driver.Problems();
   EXPECT_EQ(std::pair(App().StartChoice, App().ScriptToOpen), std::pair(IDC_START_OPEN, files[0]));
 }
+// Start-up: without its data files the program ends after an error box that
+// no window owns; a script named on the command line (in two parts) opens at
+// once; one that is there but cannot be read (held by a running game) is
+// named in a warning, and the start screen comes up.
+TEST(StartUp, DataFilesAndTheScriptOnTheCommandLine) {
+  ResetEditor();
+  TempFolder folder("start up");
+  const std::string script = folder.File("mein skript.script.wav"), data = ProgramFolder() + "\\";
+  const size_t cut = script.rfind(' ');
+  WriteFile(script, "[Execute]\r\n");
+  // data files there, the script held, the first state, the box and its icon
+  const std::tuple<bool, bool, FlowState, std::string, LPCSTR> rows[] = {
+      {false, false, FlowState::kExit, MissingDataFileMessage("keys.dat"), IDI_HAND},
+      {true, false, FlowState::kEditor, "", nullptr},
+      {true, true, FlowState::kStartScreen, CannotOpenMessage(script, FileError::InUse),
+       IDI_EXCLAMATION}};
+  for (const auto& [files, held, wanted, box, icon] : rows) {
+    SCOPED_TRACE(box);
+    for (const char* name : {"keys.dat", "actions.dat"}) {
+      DeleteFileA((data + name).c_str());
+      const std::string source = "Z:" + std::string(__FILE__) + "/../../../data/" + name;
+      if (files) CopyFileA(source.c_str(), (data + name).c_str(), TRUE);
+    }
+    HANDLE game =
+        held ? CreateFileA(script.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+             : nullptr;
+    ProcessEndCounter ends;
+    DialogDriver driver;
+    if (!box.empty()) ThenBox(driver, "Wavoria", box, icon, {IDOK}, IDOK);
+    FlowState first{};
+    ASSERT_TRUE(driver.Run([&] {
+      first = StartUp({script.substr(0, cut), script.substr(cut + 1)});
+    })) << driver.Problems();
+    if (game != nullptr) CloseHandle(game);
+    EXPECT_EQ(std::tuple(int(first), ends.Count(), App().ScriptToOpen),
+              std::tuple(int(wanted), files ? 0 : 1, wanted == FlowState::kEditor ? script : ""));
+    App().ScriptToOpen.clear();
+  }
+  for (const char* name : {"keys.dat", "actions.dat"}) DeleteFileA((data + name).c_str());
+}
 
+// Ending the program ends the process at once, with success: nothing after
+// it runs.
+TEST(StartUp, EndingTheProgramEndsTheProcessAtOnce) {
+  TempFolder folder("end");
+  EXPECT_EQ(RunSecondProgram("--end-program \"" + folder.File("after") + "\""), 0u);
+  EXPECT_FALSE(FileExists(folder.File("after"))) << "what came after it ran";
+}
 
 TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
@@ -119,9 +166,10 @@ TEST_F(MainWindow, GrowsWithTheListAndKeepsTheButtonsToTheRight) {
     for (int step = 1; step <= 5; ++step) {  // as when the maker drags the corner
       SetWindowPos(w, nullptr, 0, 0, width + 37 * step, height + 23 * step,
                    SWP_NOMOVE | SWP_NOZORDER);
-      const std::vector<DWORD> shown = WindowPicture(w);
+      const Picture shown = WindowPicture(w);
       RedrawWindow(w, nullptr, nullptr, kFullRepaint | RDW_ALLCHILDREN);
-      ASSERT_EQ(shown, WindowPicture(w)) << "step " << step << ": something was left unpainted";
+      ASSERT_TRUE(SamePicture(shown, WindowPicture(w)))
+          << "step " << step << ": something was left unpainted";
     }
     const int dx = size(w, true).first - clientWidth, dy = size(w, true).second - clientHeight;
     EXPECT_EQ(std::pair(dx, dy), std::pair(5 * 37, 5 * 23));
@@ -163,26 +211,20 @@ TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
 TEST_F(FileCommands, OpenWithWarningsThenNew) {
   TempFolder folder("open");
   const std::string path = folder.File("b.script.wav"), missing = folder.File("fehlt.script.wav");
-  WriteFile(path,
-            "[Execute]\r\nAction=Tanzen\r\nNext=WIZ5\r\nFarbe=blau\r\n[WIZ5]\r\n"
-            "Action=WriteToLog\r\nText=x\r\nNext=andere.script.wav;Start\r\n");
+  const std::string bytes =
+      "[Execute]\r\nAction=Tanzen\r\nNext=WIZ5\r\nFarbe=blau\r\n[WIZ5]\r\n"
+      "Action=WriteToLog\r\nText=x\r\nNext=andere.script.wav;Start\r\n";
+  WriteFile(path, bytes);
   ChooserStub chooser({missing, path});
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
   ThenBox(driver, "Wavoria", CannotOpenMessage(missing, FileError::NotFound), IDI_EXCLAMATION,
           {IDOK}, IDOK);
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN); });
-  // Each warning names the lines it comes from.
-  for (const char* text :
-       {"Die geöffnete Datei beinhaltet Verweise zu anderen Dateien. Dies wird nicht unterstützt. "
-        "Das Speichern kann zu Datenverlust führen.\r\n\r\nZeile 8: "
-        "Next=andere.script.wav;Start verweist auf eine andere Datei; das wird nicht unterstützt, "
-        "die Kette endet hier.",
-        "Die geöffnete Datei beinhaltet unbekannte Kommandos. Das Speichern kann zu Datenverlust "
-        "führen.\r\n\r\nZeile 2: Unbekannte Action 'Tanzen'.",
-        "Die geöffnete Datei beinhaltet unbekannte Einträge. Diese wurden nicht geladen. Das "
-        "Speichern kann zu Datenverlust führen.\r\n\r\nZeile 4: Unbekannter Schlüssel 'Farbe'; "
-        "der Editor lädt diese Zeile nicht."})
+  CommandTable read;  // each warning, with the lines it comes from, in its own box
+  for (const std::string& text :
+       WarningTexts(ParseScript(bytes, App().Tables.Actions, read), path)) {
     ThenBox(driver, "Wavoria", text, IDI_EXCLAMATION, {IDOK}, IDOK);
+  }
   driver.Then(WindowTitle(path), [&](HWND w) {
     EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<> ???",
                                                   "<> In Logdatei schreiben: x", "<>"}));
@@ -262,7 +304,9 @@ TEST_F(FileCommands, TheNotepadBoxIsInFrontOfNotepad) {
   WriteFile(path, "[Execute]\r\nAction=WriteToLog\r\nText=A\r\n");
   App().ScriptToOpen = path;
   HWND notepad = nullptr;
-  driver.Then(WindowTitle(path), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
+  int handles = 0;
+  driver.Then(WindowTitle(path),
+              [&](HWND w) { handles = ProcessAndThreadHandles(), Click(w, IDM_OPEN_IN_NOTEPAD); });
   driver.Then("Im Editor öffnen", [&](HWND box) {
     for (const DWORD end = GetTickCount() + 10000; notepad == nullptr && GetTickCount() < end;) {
       notepad = FindWindowA("Notepad", nullptr), Pump(50);
@@ -285,6 +329,7 @@ TEST_F(FileCommands, TheNotepadBoxIsInFrontOfNotepad) {
     for (const DWORD end = GetTickCount() + 5000; IsWindow(notepad) && GetTickCount() < end;) {
       Pump(50);
     }
+    EXPECT_EQ(ProcessAndThreadHandles(), handles) << "handles kept after starting Notepad";
   });
 }
 
@@ -313,37 +358,18 @@ TEST_F(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFail
     SetFileAttributesA(script.c_str(), FILE_ATTRIBUTE_READONLY);
     Click(w, IDM_SAVE);
   });
-  ThenBox(driver, "Wavoria",
-          "Die Datei '" + script +
-              "' konnte nicht gespeichert werden: schreibgeschützt oder keine Berechtigung.",
-          IDI_EXCLAMATION, {IDOK}, IDOK);
+  ThenBox(driver, "Wavoria", CannotSaveMessage(script, FileError::Denied), IDI_EXCLAMATION, {IDOK},
+          IDOK);
   FinishWith(driver, WindowTitle(script), [&](HWND) { EXPECT_EQ(FileBytes(script), saved); });
   SetScriptChooser({});
 }
 
-TEST_F(FileChoosers, TitleFilterPresetAndTheOverwritePrompt) {
-  TempFolder folder("choosers");
-  App().DocumentPath = folder.File("da.script.wav");
-  WriteFile(App().DocumentPath, "alt");
-  std::string chosen = "?";
-  driver.Then("Skript öffnen", [](HWND d) {
-    EXPECT_EQ(GetItemText(d, cmb1), "Klavato-Skript (*.script.wav)");
-    Click(d, IDCANCEL);
-  });
-  ASSERT_TRUE(driver.Run([&] { chosen = ChooseScriptToOpen(nullptr); })) << driver.Problems();
-  EXPECT_EQ(chosen, "");
-  driver.Then("Skript speichern", [](HWND d) { Click(d, IDOK); });  // the preset name
-  driver.Then("Skript speichern", [](HWND box) { Click(box, IDYES); });
-  ASSERT_TRUE(driver.Run([&] { chosen = ChooseScriptToSave(nullptr); })) << driver.Problems();
-  EXPECT_TRUE(EqualsIgnoreCase(chosen, App().DocumentPath)) << chosen;
-  EXPECT_EQ(FileBytes(App().DocumentPath), "alt");
-}
-
 // New, rename to Testskript, WriteToLog "Start", SetDebugLevel 2 at the end,
-// EnableKeySupport at position 1, Save As. On the way the chooser is
-// cancelled, a chooser button's dialog is cancelled back into the chooser,
-// and the log command is edited: cancelled from its icon button, confirmed
-// from the menu.
+// EnableKeySupport at position 1, Save As (which shows the new file in the
+// details of the script line). On the way the chooser is cancelled by
+// Abbrechen and by its close box, a chooser button's dialog is cancelled
+// back into the chooser, and the log command is edited: cancelled from its
+// icon button, confirmed from the menu.
 TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   AppendLog("ein älteres Skript");  // New must start from scratch
   TempFolder folder("worked-example");
@@ -354,11 +380,14 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
     Click(w, IDC_MAIN_EDIT);
   });
   driver.Then("Skript umbenennen", [](HWND d) {
+    EXPECT_EQ(GetItemText(d, IDC_RENAME_NAME), kDefaultScriptName);
     SetDlgItemTextA(d, IDC_RENAME_NAME, "Testskript");
     Click(d, IDC_RENAME_OK);
   });
-  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 1), Click(w, IDC_MAIN_ADD); });
-  driver.Then("Kommando hinzufügen", [](HWND d) { Click(d, IDC_CHOOSER_CANCEL); });
+  for (int cancel : {IDC_CHOOSER_CANCEL, kCloseBox}) {
+    driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 1), Click(w, IDC_MAIN_ADD); });
+    driver.Then("Kommando hinzufügen", [cancel](HWND d) { Click(d, cancel); });
+  }
   const auto log = [](const char* text, int button) {
     return [=](HWND d) { SetDlgItemTextA(d, IDC_LOG_TEXT, text), Click(d, button); };
   };
@@ -380,8 +409,10 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   driver.Then("In Logdatei schreiben", log("verworfen", IDC_LOG_CANCEL));
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EDIT_COMMAND); });
   driver.Then("In Logdatei schreiben", log("Start", IDC_LOG_OK));
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_SAVE_AS); });
+  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 0), Click(w, IDM_SAVE_AS); });
   FinishWith(driver, WindowTitle(path), [&](HWND w) {
+    EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_LABEL),
+              DetailsOf(App().Document, 0, path).Text + ListCaption(path));
     EXPECT_FALSE(App().Modified);
     WriteFile(path, "");
     App().Modified = true;

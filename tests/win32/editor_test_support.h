@@ -93,20 +93,61 @@ inline void WriteFile(const std::string& path, const std::string& bytes) {
   ASSERT_TRUE(WriteFileAtomically(path, bytes)) << path;
 }
 
-// The pixels of a window as the screen shows it, its frame included.
-inline std::vector<DWORD> WindowPicture(HWND window) {
+// The pixels of a window as the screen shows it, row by row: with its frame,
+// or only its client area.
+struct Picture {
+  LONG Width = 0;
+  std::vector<DWORD> Pixels;
+};
+inline Picture WindowPicture(HWND window, bool client = false) {
   RECT r{};
-  GetWindowRect(window, &r);
+  client ? GetClientRect(window, &r) : GetWindowRect(window, &r);
   OffsetRect(&r, -r.left, -r.top);
-  HDC screen = GetWindowDC(window), memory = CreateCompatibleDC(screen);
+  HDC screen = client ? GetDC(window) : GetWindowDC(window), memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right, r.bottom);
   SelectObject(memory, bitmap), BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
   DeleteDC(memory);
   BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB}};
-  std::vector<DWORD> pixels(size_t(r.right) * r.bottom);
-  GetDIBits(screen, bitmap, 0, r.bottom, pixels.data(), &info, DIB_RGB_COLORS);
+  Picture picture{r.right, std::vector<DWORD>(size_t(r.right) * r.bottom)};
+  GetDIBits(screen, bitmap, 0, r.bottom, picture.Pixels.data(), &info, DIB_RGB_COLORS);
   DeleteObject(bitmap), ReleaseDC(window, screen);
-  return pixels;
+  return picture;
+}
+
+// Whether two pictures are alike; if not, how many pixels differ, and the
+// first and the last of them (x, y).
+inline ::testing::AssertionResult SamePicture(const Picture& a, const Picture& b) {
+  if (a.Width != b.Width || a.Pixels.size() != b.Pixels.size()) {
+    return ::testing::AssertionFailure() << "the window's size changed";
+  }
+  std::vector<size_t> differ;
+  for (size_t i = 0; i < a.Pixels.size(); ++i) {
+    if (a.Pixels[i] != b.Pixels[i]) differ.push_back(i);
+  }
+  auto at = [&](size_t i) { return std::pair(i % a.Width, i / a.Width); };
+  if (differ.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << differ.size() << " pixels differ, from " << ::testing::PrintToString(at(differ.front()))
+         << " to " << ::testing::PrintToString(at(differ.back()));
+}
+
+// The GDI objects and the process and thread handles this process holds,
+// to see that a step leaves none behind. Wine does not count GDI objects, so
+// there every slot of its table is asked (it takes a GDI handle by its slot
+// alone). Of the kernel handles only those of processes and threads are
+// counted: the system opens and caches others (registry keys) on first use.
+inline int GdiObjects() {
+  if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return int(n);
+  int n = 0;
+  for (ULONG_PTR slot = 1; slot < 0x10000; ++slot) n += GetObjectType(HGDIOBJ(slot)) != 0;
+  return n;
+}
+inline int ProcessAndThreadHandles() {
+  int n = 0;
+  for (ULONG_PTR h = 4; h < 0x10000; h += 4) {
+    n += GetProcessId(HANDLE(h)) != 0 || GetThreadId(HANDLE(h)) != 0;
+  }
+  return n;
 }
 
 // Paints a window and its frame again, as a full repaint does.
@@ -170,9 +211,9 @@ inline void ThenBox(DialogDriver& driver, const std::string& title, const std::s
   });
 }
 
-// Files dropped on a window, as the shell hands them over (WM_DROPFILES); the
+// Drops files on a window, as the shell hands them over (WM_DROPFILES); the
 // window frees them.
-inline HDROP DropOf(const std::vector<std::string>& files) {
+inline void Drop(HWND window, const std::vector<std::string>& files) {
   std::string names;
   for (const std::string& file : files) names += file + '\0';
   names += '\0';
@@ -181,11 +222,30 @@ inline HDROP DropOf(const std::vector<std::string>& files) {
   drop->pFiles = sizeof(DROPFILES);
   std::copy(names.begin(), names.end(), reinterpret_cast<char*>(drop + 1));
   GlobalUnlock(memory);
-  return static_cast<HDROP>(memory);
+  PostMessageA(window, WM_DROPFILES, WPARAM(memory), 0);
 }
 
-inline void Drop(HWND window, const std::vector<std::string>& files) {
-  PostMessageA(window, WM_DROPFILES, WPARAM(DropOf(files)), 0);
+// Runs this test program again as a second process with `arguments`, answers
+// the messages it sends until it ends (at most 20 s) and returns its exit code.
+inline DWORD RunSecondProgram(const std::string& arguments) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string line = "\"" + std::string(self) + "\" " + arguments;
+  STARTUPINFOA startup = {sizeof startup};
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return 1;
+  }
+  for (const DWORD end = GetTickCount() + 20000;
+       GetTickCount() < end && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;) {
+    Pump(20);
+  }
+  TerminateProcess(process.hProcess, 1);  // one that did not end in time
+  DWORD code = 1;
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hThread), CloseHandle(process.hProcess);
+  return code;
 }
 
 }  // namespace wavoria::testing

@@ -17,6 +17,7 @@
 #include "document/script_findings.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
+#include "document/text.h"
 #include "tests/core/test_support.h"
 
 namespace wavoria {
@@ -35,11 +36,6 @@ std::vector<Key> Keys() {
   return keys;
 }
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-  return text;
-}
-
 // A section's name as Windows finds it: without blanks around it.
 std::string SectionNameOf(const std::string& next) {
   const std::size_t start = next.find_first_not_of(" \t\v\f");
@@ -56,12 +52,12 @@ std::vector<std::string> GameChain(const std::string& path) {
   std::set<std::string> sections;
   GetPrivateProfileSectionNamesA(buffer.data(), static_cast<DWORD>(buffer.size()), path.c_str());
   for (const char* name = buffer.data(); *name != '\0'; name += lstrlenA(name) + 1) {
-    sections.insert(Upper(name));
+    sections.insert(ToUpperAscii(name));
   }
   std::vector<std::string> chain;
   std::set<std::string> visited;
   for (std::string section = "Execute"; chain.size() < 600;) {
-    const std::string name = Upper(SectionNameOf(section));
+    const std::string name = ToUpperAscii(SectionNameOf(section));
     if (sections.count(name) == 0 || !visited.insert(name).second) break;
     std::string command, next;
     for (const Key& key : Keys()) {

@@ -24,13 +24,17 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 
 // Dialog 5000 for a key event on F1: the key taken by the capture window is
 // stored with OK; after the close box or Alt+F4 the box keeps F1, and
-// Abbrechen marks the buffer.
+// Abbrechen marks the buffer. While it waits, its text blinks: the same text
+// black on white and white on black in turn; and each capture leaves no GDI
+// object behind.
 TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
   App().Tables.Keys = ParseKeyNames("\"Q\",16\r\n\"Z\",44\r\n\"F1\",59\r\n");
+  std::vector<int> objects;  // before each capture but the first, which makes what it keeps
   for (UINT message : {UINT(WM_KEYDOWN), UINT(WM_CLOSE), UINT(WM_SYSKEYDOWN)}) {
     const bool pressed = message == WM_KEYDOWN;
+    if (!pressed) objects.push_back(GdiObjects());
     Buffer() = Command("", "Key=F1");
-    std::set<COLORREF> corners;
+    std::set<std::vector<DWORD>> pictures;  // of its client area
     const DWORD wallStart = GetTickCount();
     FILETIME t[4];
     auto cpuMs = [&] {
@@ -43,9 +47,7 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
       EXPECT_EQ(GetFocus(), w);
       INPUT z = {INPUT_KEYBOARD, {.ki = {0, 44, KEYEVENTF_SCANCODE}}};  // Z
       if (pressed) return SendInput(1, &z, sizeof z), true;
-      HDC dc = GetDC(w);
-      corners.insert(GetPixel(dc, 99, 15));  // below the text: always background
-      ReleaseDC(w, dc);
+      pictures.insert(WindowPicture(w, true).Pixels);
       return GetTickCount() - wallStart > 1500 &&
              PostMessageA(w, message, message == WM_CLOSE ? 0 : VK_F4, 0x203E0001);  // Alt+F4
     };
@@ -67,9 +69,18 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
       SendInput(1, &up, sizeof up);
       continue;
     }
-    EXPECT_EQ(corners, (std::set<COLORREF>{RGB(0, 0, 0), RGB(255, 255, 255)}));
+    ASSERT_EQ(pictures.size(), 2u) << "different pictures while it blinks";
+    const std::vector<DWORD>&a = *pictures.begin(), &b = *pictures.rbegin();
+    auto ink = [](const std::vector<DWORD>& p, DWORD colour) {
+      return std::ranges::count(p, colour);
+    };
+    EXPECT_EQ(std::pair(ink(a, 0), ink(a, 0xFFFFFF)), std::pair(ink(b, 0xFFFFFF), ink(b, 0)))
+        << "black and white pixels of the two pictures";
+    EXPECT_GT(ink(a, 0) * ink(a, 0xFFFFFF), 0) << "no text shown";
     EXPECT_LT(cpuMs() - cpuStart, (GetTickCount() - wallStart) / 4) << "processor time waiting";
   }
+  objects.push_back(GdiObjects());
+  EXPECT_EQ(objects, std::vector<int>(3, objects.front())) << "GDI objects before and after";
 }
 
 }  // namespace

@@ -64,35 +64,12 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
       ASSERT_EQ(Lines(window), BuildListLines(expected)) << "step " << step;
       ASSERT_EQ(SelectedLine(window), selected.value_or(line)) << "step " << step;
       UpdateWindow(list);
-      const std::vector<DWORD> shown = WindowPicture(list);
+      const Picture shown = WindowPicture(list);
       RedrawWindow(list, nullptr, nullptr, kFullRepaint);
-      ASSERT_EQ(shown, WindowPicture(list))
+      ASSERT_TRUE(SamePicture(shown, WindowPicture(list)))
           << "step " << step << ": a changed line or the scroll bar was not painted";
     }
   });
-}
-
-// Runs this test program again as a second process with `arguments`, answers
-// the messages it sends until it ends (at most 20 s) and returns its exit code.
-DWORD RunSecondProgram(const std::string& arguments) {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string line = "\"" + std::string(self) + "\" " + arguments;
-  STARTUPINFOA startup = {sizeof startup};
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return 1;
-  }
-  for (const DWORD end = GetTickCount() + 20000;
-       GetTickCount() < end && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;) {
-    Pump(20);
-  }
-  TerminateProcess(process.hProcess, 1);  // one that did not end in time
-  DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread), CloseHandle(process.hProcess);
-  return code;
 }
 
 // Another program on the same desktop (a screen reader, an automation tool)

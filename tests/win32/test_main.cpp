@@ -1,6 +1,6 @@
 // Entry of the Win32 tests: common controls as the program sets them up, the
 // ANSI code page checked once, and process ends turned into test failures.
-// With --read-list it is the second program of a test instead.
+// With --end-program or --read-list it is the second program of a test instead.
 #include <windows.h>
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
@@ -14,6 +14,10 @@ int ReadListAsAnotherProgram(HWND list, const std::string& file);
 }  // namespace wavoria::testing
 
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--end-program") {
+    wavoria::EndProgram();  // the process ends here
+    return wavoria::WriteFileAtomically(argv[2], "") ? 3 : 4;
+  }
   if (argc == 4 && std::string(argv[1]) == "--read-list") {
     const auto list = reinterpret_cast<HWND>(std::stoll(argv[2]));
     return wavoria::testing::ReadListAsAnotherProgram(list, argv[3]);

@@ -10,6 +10,7 @@
 #include "shell/win_util_win.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
+#include "wizard/wizard_flow.h"
 #include "wizard/wizard_shell_win.h"
 
 namespace wavoria {
@@ -54,6 +55,36 @@ TEST_F(Pictures, TheStartScreensStripAndTheWizardsPictureFillTheirPlaces) {
   ASSERT_TRUE(driver.Run(RunWizardPages)) << driver.Problems();
 }
 
+// A picture fitted to its bitmap's own size shows the bitmap as it is; one
+// fitted to a new size keeps one scaled bitmap for that size and nothing
+// else: no device context, no bitmap it was made from.
+TEST(PictureFit, ShowsTheBitmapAndKeepsOnlyItsScaledCopy) {
+  auto pixels = [](HBITMAP bitmap) {
+    std::vector<char> bytes(1 << 22);
+    return bytes.resize(GetBitmapBits(bitmap, LONG(bytes.size()), bytes.data())), bytes;
+  };
+  auto fit = [](int width, int height) {  // the bitmap the start screen's picture shows
+    HWND dialog = CreateDialogParamA(
+        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_START), nullptr,
+        [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0);
+    HWND picture = GetDlgItem(dialog, IDC_START_PICTURE);
+    SetWindowPos(picture, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    FitPicture(dialog, IDC_START_PICTURE, IDB_START_STRIP);
+    const auto shown = HBITMAP(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    DestroyWindow(dialog);
+    return shown;
+  };
+  const auto strip = HBITMAP(LoadImageA(GetModuleHandleA(nullptr),
+                                        MAKEINTRESOURCEA(IDB_START_STRIP), IMAGE_BITMAP, 0, 0, 0));
+  BITMAP size{};
+  GetObjectA(strip, sizeof size, &size);
+  EXPECT_TRUE(pixels(fit(size.bmWidth, size.bmHeight)) == pixels(strip)) << "at its own size";
+  DeleteObject(strip);
+  const int before = GdiObjects();
+  for (int height : {102, 103, 104}) fit(20, height);
+  EXPECT_EQ(GdiObjects() - before, 3) << "GDI objects kept for three new sizes";
+}
+
 // Whatever a page shows is changed, Escape leaves it open, and Abbrechen or
 // (on the next page) the close box then keeps every setting as it was.
 TEST_F(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
@@ -83,37 +114,40 @@ TEST_F(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
   }
 }
 
-TEST_F(WizardPages, ThePathsPageWarnsOverItselfAndOpensTheSystemsChooser) {
-  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_NEXT); });
-  ThenBox(driver, "Wavoria", "Bitte geben Sie den Pfad Ihres Spiels an!", IDI_EXCLAMATION, {IDOK},
-          IDOK);
-  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_GAME_BROWSE); });
-  driver.Then("RPG Runtime-Pfad finden", [](HWND chooser) {
-    EXPECT_EQ(GetItemText(chooser, 0x470), "RPG Runtime (rpg_rt.exe)");  // cmb1, the filter
-    Click(chooser, IDCANCEL);
-  });
-  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_CANCEL); });
+// A page ended without one of its buttons (by the system or another
+// program) ends the wizard instead of coming up again and again.
+TEST_F(WizardPages, APageEndedFromOutsideEndsTheWizard) {
+  bool again = false;
+  driver.Then("Wavoria", [](HWND d) { EndDialog(d, 0); });
+  driver.Then("Wavoria", [&](HWND d) { again = true, Click(d, IDC_WIZ_PATHS_CANCEL); });
   App().Wizard.NextPage = kPagePaths;
-  ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
+  driver.Run(RunWizardPages);  // its second step is left over unless the page came up again
+  EXPECT_FALSE(again) << "the page came up again";
 }
 
-// The chooser hands a character that the code page lacks over as "?", never
-// as a look-alike ("L" for "Ł") that names another folder.
-TEST_F(WizardPages, TheChooserMarksACharacterTheCodePageLacks) {
+// The paths page warns over itself without the game's path; its "..." opens
+// the system's chooser, which hands a character that the code page lacks
+// over as "?", never as a look-alike ("L" for "Ł") that names another folder.
+TEST_F(WizardPages, ThePathsPageWarnsAndItsChooserMarksACharacterTheCodePageLacks) {
   TempFolder base("chooser");
   const std::wstring folder = std::filesystem::path(base.Path()).wstring() + L"\\Spiel \u0141";
   std::filesystem::create_directories(folder);
   WriteFile(base.Path() + "\\x", "");
   std::filesystem::rename(base.Path() + "\\x", folder + L"\\RPG_RT.EXE");
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_NEXT); });
+  ThenBox(driver, "Wavoria", std::string(kGamePathMissingText), IDI_EXCLAMATION, {IDOK}, IDOK);
+  driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_GAME_BROWSE); });
   driver.Then("RPG Runtime-Pfad finden", [&](HWND chooser) {
+    EXPECT_EQ(GetItemText(chooser, 0x470), "RPG Runtime (rpg_rt.exe)");   // cmb1, the filter
     SetDlgItemTextW(chooser, 0x47C, (folder + L"\\RPG_RT.EXE").c_str());  // cmb13, the file name
     Click(chooser, IDOK);
   });
-  std::string chosen;
-  ASSERT_TRUE(driver.Run([&] {
-    chosen = ChooseProgramFile(nullptr, ProgramFile::GameRuntime, "");
-  })) << driver.Problems();
-  EXPECT_EQ(chosen, base.Path() + "\\Spiel ?\\RPG_RT.EXE");
+  driver.Then("Wavoria", [&](HWND d) {
+    EXPECT_EQ(GetItemText(d, IDC_WIZ_PATHS_GAME), base.Path() + "\\Spiel ?\\RPG_RT.EXE");
+    Click(d, IDC_WIZ_PATHS_CANCEL);
+  });
+  App().Wizard.NextPage = kPagePaths;
+  ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
 }
 
 TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
@@ -131,10 +165,14 @@ TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   std::filesystem::remove_all(templates);
   std::filesystem::copy("Z:" + std::string(__FILE__) + "/../../../data/scripts", templates,
                         std::filesystem::copy_options::recursive);
-  ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE"});
+  ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE", ""});
   ProcessEndCounter ends;
-  driver.Then("Wavoria", [](HWND d) {
-    for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
+  driver.Then("Wavoria", [&](HWND d) {  // the last chooser is cancelled
+    for (int id :
+         {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE, IDC_WIZ_PATHS_GAME_BROWSE})
+      Command(d, id);
+    EXPECT_EQ(GetItemText(d, IDC_WIZ_PATHS_GAME), game + "RPG_RT.EXE")
+        << "after a cancelled chooser";
     Click(d, IDC_WIZ_PATHS_NEXT);
   });
   driver.Then("Wavoria", [](HWND d) {
@@ -151,7 +189,12 @@ TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   // Back and forth between the pages, which keep what was set on them.
   for (int button : {IDC_WIZ_START_FUNCTION_NEXT, IDC_WIZ_MOUSE_NEXT, IDC_WIZ_FINISH_BACK,
                      IDC_WIZ_MOUSE_NEXT, IDC_WIZ_FINISH_FINISH}) {
-    driver.Then("Wavoria", [button](HWND d) { Click(d, button); });
+    driver.Then("Wavoria", [button](HWND d) {
+      if (HWND finish = GetDlgItem(d, IDC_WIZ_FINISH_FINISH)) {  // so that Enter finishes
+        EXPECT_EQ(GetFocus(), finish) << "the focus on the Finish page";
+      }
+      Click(d, button);
+    });
   }
   ThenBox(driver, "Wavoria",  // the game's own harmony.dll is kept in the backup
           "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\r\n\r\nDie "

@@ -79,7 +79,6 @@ TEST(CommandForms, EachDialogStoresItsCommand) {
   const std::pair<const char*, std::string> keys[] = {
       {"", "A"}, {"   ", "A"}, {"  space ", "SPACE"}, {"\tX", "\tX"}, {"Num 5", "NUM 5"}};
   for (const auto& [key, shown] : keys) EXPECT_EQ(KeyShown(key), shown) << key;
-  EXPECT_TRUE(ShowMouseSupport(Command("", "ID=-3")).Id.Negative);
 }
 
 TEST(CommandForms, ProgramAndDocumentLaunch) {

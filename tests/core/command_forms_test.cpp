@@ -49,23 +49,20 @@ TEST(CommandForms, NegativRuleAndLists) {
 // Each dialog from the command it is shown for to the command it stores on OK.
 TEST(CommandForms, EachDialogStoresItsCommand) {
   using Edit = void (*)(ScriptCommand&);
+  const Edit mouse = [](ScriptCommand& c) { StoreMouseSupport(ShowMouseSupport(c), c); };
+  const Edit key = [](ScriptCommand& c) { StoreKeyEvent(ShowKeyEvent(c), c); };
   // clang-format off
   const std::tuple<const char*, const char*, Edit, const char*, const char*> rows[] = {
       {"", "Text=alt", [](ScriptCommand& c) { StoreLog("t", c); }, "WriteToLog", "Text=t"},
       {"", "", [](ScriptCommand& c) { StoreOutput("5", true, c); }, "AddOutput", "Value=-5"},
       {"", "", [](ScriptCommand& c) { StoreMci("play", c); }, "MCICommand", "Command=play"},
-      {"", "Enable=False|ID=-3|Automatic=true", [](ScriptCommand& c) { StoreMouseSupport(ShowMouseSupport(c), c); },
-       "EnableMouseSupport", "Enable=True|ID=-3|Automatic=True"},
-      {"", "Automatic=Yes", [](ScriptCommand& c) { StoreMouseSupport(ShowMouseSupport(c), c); },
-       "EnableMouseSupport", "Enable=True|ID=0|Automatic=False"},
+      {"", "Enable=False|ID=-3|Automatic=true", mouse, "EnableMouseSupport", "Enable=True|ID=-3|Automatic=True"},
+      {"", "Automatic=Yes", mouse, "EnableMouseSupport", "Enable=True|ID=0|Automatic=False"},
       {"", "Value=-12|Cheat=  money 9!", [](ScriptCommand& c) { StoreCheat(ShowCheat(c), c); },
        "RegisterCheatEvent", "Value=-12|Cheat=  MONEY 9!"},
-      {"", "Key= f12 |Value=-7|BlockKey=TRUE", [](ScriptCommand& c) { StoreKeyEvent(ShowKeyEvent(c), c); },
-       "RegisterKeyDownEvent", "Key=F12|Value=-7|BlockKey=True"},
-      {"registerkeyupevent", "Key=f12", [](ScriptCommand& c) { StoreKeyEvent(ShowKeyEvent(c), c); },
-       "RegisterKeyUpEvent", "Key=F12|Value=0|BlockKey=False"},
-      {"RegisterKeyUpEvent2", "", [](ScriptCommand& c) { StoreKeyEvent(ShowKeyEvent(c), c); },
-       "RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"},
+      {"", "Key= f12 |Value=-7|BlockKey=TRUE", key, "RegisterKeyDownEvent", "Key=F12|Value=-7|BlockKey=True"},
+      {"registerkeyupevent", "Key=f12", key, "RegisterKeyUpEvent", "Key=F12|Value=0|BlockKey=False"},
+      {"RegisterKeyUpEvent2", "", key, "RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"},
       {"RegisterKeyUpEvent", "", [](ScriptCommand& c) { KeyEventForm f = ShowKeyEvent(c); f.Event = -1; StoreKeyEvent(f, c); },
        "RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"},  // nothing selected: a key-down event
   };

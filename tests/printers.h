@@ -1,14 +1,13 @@
 // How the records that tests compare print when a comparison fails: in words,
-// field by field, instead of as raw bytes. A record prints the fields that
-// differ from a new one ({Action="WriteToLog" Text="Start"}); a table prints
-// its script name, its order and only the slots in use. Compared with another
-// record of its kind (EXPECT_EQ), each side first names the fields in which
-// the two differ, then what they have alike.
+// field by field, instead of as raw bytes. A record alone prints the fields in
+// which it differs from a new one ({Action="WriteToLog" Text="Start"}); a table
+// prints its order and only the slots in use. Compared with another record of
+// its kind (EXPECT_EQ), each side names the fields in which the two differ,
+// then what they have alike.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -37,30 +36,28 @@ using Fields = std::vector<Field>;
 
 template <typename T>
 void Add(Fields& fields, std::string name, const T& value) {
-  if constexpr (std::is_same_v<T, std::uint8_t>) {
-    fields.push_back({std::move(name), std::to_string(value)});
-  } else if constexpr (std::is_enum_v<T>) {
+  if constexpr (std::is_enum_v<T> || std::is_same_v<T, std::uint8_t>) {
     fields.push_back({std::move(name), std::to_string(static_cast<long long>(value))});
   } else {
     fields.push_back({std::move(name), ::testing::PrintToString(value)});
   }
 }
 
-// The fields named in the comma-separated names, with their values.
+// The fields of r written as "r.A, r.B" (a macro's arguments), named A and B.
 template <typename... T>
 Fields Named(std::string_view names, const T&... values) {
   Fields fields;
   auto add = [&](const auto& value) {
-    const std::size_t comma = std::min(names.find(','), names.size());
-    Add(fields, std::string(names.substr(0, comma)), value);
-    names.remove_prefix(std::min(comma + 1, names.size()));
+    names.remove_prefix(names.find("r.") + 2);
+    const std::string_view name = names.substr(0, names.find_first_of(", "));
+    Add(fields, std::string(name), value);
   };
   (add(values), ...);
   return fields;
 }
 
-// "Name=value" for each field of these whose value differs from the field of
-// that name in other (differing) or equals it there while differing from blank's.
+// "Name=value" for each of these whose value differs from other's field of that
+// name (differing), or equals it there while differing from blank's.
 inline std::string Listed(const Fields& these, const Fields& other, const Fields& blank,
                           bool differing) {
   auto valueIn = [](const Fields& list, std::size_t i, const std::string& name) {
@@ -81,30 +78,21 @@ inline std::string Listed(const Fields& these, const Fields& other, const Fields
   return out;
 }
 
-// A record as a failed comparison names it: what differs from other, then
-// what the two have alike (cut short when long).
-inline std::string Compared(const Fields& these, const Fields& other, const Fields& blank) {
-  std::string alike = Listed(these, other, blank, false);
-  if (alike.size() > 400) alike = alike.substr(0, 400) + " …";
-  return "differs in {" + Listed(these, other, blank, true) + "}" +
-         (alike.empty() ? "" : ", alike in {" + alike + "}");
-}
-
 }  // namespace testing
 
-inline testing::Fields FieldsOf(const ScriptCommand& c) {
-  testing::Fields f = testing::Named("SlotIndex,SectionName,Action,Next", c.SlotIndex,
-                                     c.SectionName, c.Action, c.Next);
+inline testing::Fields FieldsOf(const ScriptCommand& r) {
+  testing::Fields f = testing::Named("r.SlotIndex, r.SectionName, r.Action, r.Next", r.SlotIndex,
+                                     r.SectionName, r.Action, r.Next);
   for (const ParameterKey& key : kParameterKeys)
-    testing::Add(f, std::string(key.name), c.*key.field);
-  testing::Add(f, "DialogType", c.DialogType);
+    testing::Add(f, std::string(key.name), r.*key.field);
+  testing::Add(f, "DialogType", r.DialogType);
   return f;
 }
 
 // A table: its name, the slots by display position, and each field of every
 // slot and of the edit buffer ("Slot3.Text").
 inline testing::Fields FieldsOf(const CommandTable& t) {
-  testing::Fields f = testing::Named("ScriptName", t.ScriptName);
+  testing::Fields f = testing::Named("r.ScriptName", t.ScriptName);
   std::string order;
   for (int p = 0; p <= t.LastPosition(); ++p) order += (p ? " " : "") + std::to_string(t.SlotAt(p));
   f.push_back({"Order", "[" + order + "]"});
@@ -126,91 +114,53 @@ inline bool operator==(const CommandTable& a, const CommandTable& b) {
   return true;
 }
 
-inline testing::Fields FieldsOf(const WizardSettings& s) {
-  return testing::Named(
-      "GamePath,MakerPath,NextPage,KeyboardSupport,MouseSupport,StartFunction,MouseId,"
-      "AutoSendPosition",
-      s.GamePath, s.MakerPath, s.NextPage, s.KeyboardSupport, s.MouseSupport, s.StartFunction,
-      s.MouseId, s.AutoSendPosition);
-}
-inline testing::Fields FieldsOf(const ScriptFinding& s) {
-  return testing::Named("Line,Message,Warning", s.Line, s.Message, s.Warning);
-}
-inline testing::Fields FieldsOf(const ReadWarnings& w) {
-  return testing::Named(
-      "CrossFileReference,UnknownCommands,UnknownKeysDropped,SectionsCut,ConvertedFromUtf8,"
-      "ConvertedFromUtf16,CutInList,Lines",
-      w.CrossFileReference, w.UnknownCommands, w.UnknownKeysDropped, w.SectionsCut,
-      w.ConvertedFromUtf8, w.ConvertedFromUtf16, w.CutInList, w.Lines);
-}
-inline testing::Fields FieldsOf(const InstallStep& s) {
-  return testing::Named("Kind,Source,Target,Bytes,After", s.Kind, s.Source, s.Target, s.Bytes,
-                        s.After);
-}
-inline testing::Fields FieldsOf(const InstallPlan& p) {
-  return testing::Named("GameFolder,MakerFolder,Choices,Steps,KeyListPath,EmptyTemplateFolders",
-                        p.GameFolder, p.MakerFolder, p.Choices, p.Steps, p.KeyListPath,
-                        p.EmptyTemplateFolders);
-}
-inline testing::Fields FieldsOf(const FileStamp& s) {
-  return testing::Named("Size,Crc", s.Size, s.Crc);
-}
-inline testing::Fields FieldsOf(const RecordedFile& r) {
-  return testing::Named("Path,Replaced,Before,After", r.Path, r.Replaced, r.Before, r.After);
-}
-inline testing::Fields FieldsOf(const InstallRecord& r) {
-  return testing::Named(
-      "Number,Kind,Date,Choices,UndoesNumber,UndoesFolder,CreatedFolders,Files,PutBack,Removed,"
-      "KeptChanged,State,By",
-      r.Number, r.Kind, r.Date, r.Choices, r.UndoesNumber, r.UndoesFolder, r.CreatedFolders,
-      r.Files, r.PutBack, r.Removed, r.KeptChanged, r.State, r.By);
-}
-inline testing::Fields FieldsOf(const PageResult& r) {
-  return testing::Named("Closes,Icon,Message", r.Closes, r.Icon, r.Message);
-}
-inline testing::Fields FieldsOf(const ListEdit& e) {
-  return testing::Named("What,Line,Text", e.What, e.Line, e.Text);
-}
-inline testing::Fields FieldsOf(const Area& a) {
-  return testing::Named("Left,Top,Right,Bottom", a.Left, a.Top, a.Right, a.Bottom);
-}
-inline testing::Fields FieldsOf(const PaletteRgb& c) {
-  return testing::Named("Red,Green,Blue", c.Red, c.Green, c.Blue);
-}
-inline testing::Fields FieldsOf(const CaptureColours& c) {
-  return testing::Named("Foreground,Background", c.Foreground, c.Background);
-}
 // GoogleTest prints a value through PrintTo, found beside its type.
-#define WAVORIA_PRINTS_FIELDS(Type)                                                    \
+inline void PrintTo(ReadWarning w, std::ostream* os) {
+  *os << static_cast<int>(w);
+}
+#define WAVORIA_PRINTS(Type)                                                           \
   inline void PrintTo(const Type& value, std::ostream* os) {                           \
     *os << "{" << testing::Listed(FieldsOf(value), FieldsOf(Type{}), {}, true) << "}"; \
   }
-WAVORIA_PRINTS_FIELDS(ScriptCommand)
-WAVORIA_PRINTS_FIELDS(CommandTable)
-WAVORIA_PRINTS_FIELDS(WizardSettings)
-WAVORIA_PRINTS_FIELDS(ScriptFinding)
-WAVORIA_PRINTS_FIELDS(ReadWarnings)
-WAVORIA_PRINTS_FIELDS(InstallStep)
-WAVORIA_PRINTS_FIELDS(InstallPlan)
-WAVORIA_PRINTS_FIELDS(FileStamp)
-WAVORIA_PRINTS_FIELDS(RecordedFile)
-WAVORIA_PRINTS_FIELDS(InstallRecord)
-WAVORIA_PRINTS_FIELDS(PageResult)
-WAVORIA_PRINTS_FIELDS(ListEdit)
-WAVORIA_PRINTS_FIELDS(Area)
-WAVORIA_PRINTS_FIELDS(PaletteRgb)
-WAVORIA_PRINTS_FIELDS(CaptureColours)
-#undef WAVORIA_PRINTS_FIELDS
+#define WAVORIA_RECORD(Type, ...)                     \
+  inline testing::Fields FieldsOf(const Type& r) {    \
+    return testing::Named(#__VA_ARGS__, __VA_ARGS__); \
+  }                                                   \
+  WAVORIA_PRINTS(Type)
+WAVORIA_PRINTS(ScriptCommand)
+WAVORIA_PRINTS(CommandTable)
+WAVORIA_RECORD(WizardSettings, r.GamePath, r.MakerPath, r.NextPage, r.KeyboardSupport,
+               r.MouseSupport, r.StartFunction, r.MouseId, r.AutoSendPosition)
+WAVORIA_RECORD(ScriptFinding, r.Line, r.Message, r.Warning)
+WAVORIA_RECORD(ReadWarnings, r.CrossFileReference, r.UnknownCommands, r.UnknownKeysDropped,
+               r.SectionsCut, r.ConvertedFromUtf8, r.ConvertedFromUtf16, r.CutInList, r.Lines)
+WAVORIA_RECORD(InstallStep, r.Kind, r.Source, r.Target, r.Bytes, r.After)
+WAVORIA_RECORD(InstallPlan, r.GameFolder, r.MakerFolder, r.Choices, r.Steps, r.KeyListPath,
+               r.EmptyTemplateFolders)
+WAVORIA_RECORD(FileStamp, r.Size, r.Crc)
+WAVORIA_RECORD(RecordedFile, r.Path, r.Replaced, r.Before, r.After)
+WAVORIA_RECORD(InstallRecord, r.Number, r.Kind, r.Date, r.Choices, r.UndoesNumber, r.UndoesFolder,
+               r.CreatedFolders, r.Files, r.PutBack, r.Removed, r.KeptChanged, r.State, r.By)
+WAVORIA_RECORD(PageResult, r.Closes, r.Icon, r.Message)
+WAVORIA_RECORD(ListEdit, r.What, r.Line, r.Text)
+WAVORIA_RECORD(Area, r.Left, r.Top, r.Right, r.Bottom)
+WAVORIA_RECORD(PaletteRgb, r.Red, r.Green, r.Blue)
+WAVORIA_RECORD(CaptureColours, r.Foreground, r.Background)
+#undef WAVORIA_RECORD
+#undef WAVORIA_PRINTS
 
 // EXPECT_EQ on two records of one kind formats each side with this, found
-// beside the type, in place of GoogleTest's own, which prints each side alone
-// (should GoogleTest stop calling it, each side prints through PrintTo).
+// beside the type, in place of GoogleTest's own, which prints each side alone.
 template <typename T>
 requires requires(const T& v) {
   FieldsOf(v);
 }
 std::string FormatForComparisonFailureMessage(const T& value, const T& other) {
-  return testing::Compared(FieldsOf(value), FieldsOf(other), FieldsOf(T{}));
+  const testing::Fields these = FieldsOf(value), blank = FieldsOf(T{});
+  std::string alike = testing::Listed(these, FieldsOf(other), blank, false);
+  if (alike.size() > 400) alike = alike.substr(0, 400) + " …";
+  return "differs in {" + testing::Listed(these, FieldsOf(other), blank, true) + "}" +
+         (alike.empty() ? "" : ", alike in {" + alike + "}");
 }
 
 }  // namespace wavoria

@@ -249,7 +249,8 @@ TEST(ScriptFindings, FindingsAtTheirLines) {
       {"\xFF\xFE[\0E\0x\0e\0c\0u\0t\0e\0]\0\n\0A\0c\0t\0i\0o\0n\0=\0T\0a\0n\0z\0e\0n\0"s,
        {"1: Die Datei ist UTF-16-kodiert; der Editor wandelt sie beim Öffnen nach Windows-1252 um.", "2: Unbekannte Action 'Tanzen'."}},
       {"[Execute]\r\nAction=WriteToLog\r\nText=A\0B\r\n"s, {"3: Die Zeile enthält ein Nullzeichen; Spiel und Editor lesen Namen, Schlüssel und Werte nur bis dorthin."}},
-      {"[Execute]\n" + log + "Text=" + std::string(500, 'x') + "\n",
+      // The first of the longest values is named, not a later one as long.
+      {"[Execute]\n" + log + "Text=" + std::string(500, 'x') + "\nNext=" + std::string(500, 'y') + "\n[" + std::string(500, 'y') + "]\n" + log,
        {"3: Der Wert ist zu lang für die Kommandoliste: Sie zeigt dieses Kommando gekürzt, das Spiel liest den ganzen Wert."}},
       {"[]\n" + log + "[Execute]\n" + log, {"1: Der Abschnitt [] " + never}},
       {"[\n" + log, {"1: Die Zeile beginnt mit '[', hat aber kein ']' und ist deshalb kein Abschnitt: Was ihr folgt, gehört im Spiel wie im Editor zum Abschnitt davor.",

@@ -7,6 +7,8 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "app/editor_rules.h"
 #include "document/script_reader.h"
 #include "document/text.h"
@@ -258,7 +260,42 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
     EXPECT_EQ(ClipboardText().first, GetItemText(w, IDC_MAIN_DETAILS_TEXT));
     SendKeys({'Z'}, {VK_CONTROL});
   });
-  FinishWith(driver, title, [](HWND w) { EXPECT_EQ(Texts(w), "abce"); });
+  // Another program holds the clipboard: Ausschneiden says so and keeps the command.
+  HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread holder;
+  driver.Then(title, [&](HWND w) {
+    EXPECT_EQ(Texts(w), "abce");
+    holder = std::thread([&] {
+      const bool open = OpenClipboard(nullptr);
+      SetEvent(held);
+      WaitForSingleObject(release, 20000);
+      if (open) CloseClipboard();
+    });
+    WaitForSingleObject(held, 5000);
+    SelectLine(w, 2), SendKeys({'X'}, {VK_CONTROL});
+  });
+  ThenBox(driver, "Wavoria", std::string(kClipboardBusyText), IDI_EXCLAMATION, {IDOK}, IDOK);
+  FinishWith(driver, title, [&](HWND w) {
+    SetEvent(release);
+    holder.join();
+    EXPECT_EQ(Texts(w), "abce") << "the command was cut although the clipboard was busy";
+    // The Bearb. button shows the selected line's kind; a list command run
+    // from its button leaves the focus on the list.
+    HWND list = GetDlgItem(w, IDC_MAIN_LIST), up = GetDlgItem(w, IDC_MAIN_UP);
+    auto icon = [&] {
+      return SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_GETIMAGE, IMAGE_ICON, 0);
+    };
+    SelectLine(w, 0);
+    const LRESULT head = icon();
+    SelectLine(w, 2);
+    EXPECT_NE(icon(), head) << "Bearb. kept the script line's icon on a log command";
+    SetFocus(up);
+    SendMessageA(w, WM_COMMAND, MAKEWPARAM(IDC_MAIN_UP, BN_CLICKED), LPARAM(up));
+    EXPECT_EQ(std::pair(Texts(w), GetFocus() == list), std::pair(std::string("bace"), true))
+        << "Nach oben from its button moves the line and gives the focus back to the list";
+  });
+  CloseHandle(held), CloseHandle(release);
 }
 
 // The system's script choosers: Öffnen's shows scripts, and its cancel

@@ -42,7 +42,6 @@ std::string ChooserResult(HWND owner, bool forSaving) {
   OPENFILENAMEA settings = {};
   settings.lStructSize = OPENFILENAME_SIZE_VERSION_400A;  // the short form
   settings.hwndOwner = owner;
-  settings.hInstance = GetModuleHandleA(nullptr);
   settings.lpstrFilter = kFilter;
   settings.nFilterIndex = 0;  // the first pair
   settings.lpstrFile = file.data();

@@ -33,6 +33,7 @@ TEST(StartScreen, EachButtonLeavesItsChoice) {
     DialogDriver driver;
     driver.Then("Wavoria", [&](HWND d) {
       EXPECT_NE(SendDlgItemMessageA(d, IDC_START_OPEN, BM_GETIMAGE, IMAGE_ICON, 0), 0);
+      EXPECT_NE(SendMessageA(d, WM_GETICON, ICON_SMALL, 0), 0) << "no icon in the title bar";
       if (button == IDC_START_OPEN) Command(d, button);
       Click(d, button);
     });
@@ -195,6 +196,10 @@ TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
     ThenBox(driver, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",
             IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
   }
+  // Ja, and the save chooser cancelled, keeps the window with its changes too.
+  ChooserStub chooser({""});
+  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EXIT); });
+  driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
   for (int command : {IDM_WIZARD, IDM_EXIT}) {  // after Nein, with the script as it is
     driver.Then(WindowTitle(""), [command](HWND w) { Click(w, command); });
     driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });

@@ -100,6 +100,12 @@ TEST_F(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
     WizardSettings expected = App().Wizard;
     expected.NextPage = kWizardCancelled;
     driver.Then("Wavoria", [&](HWND d) {
+      if (page == IDD_WIZ_FUNCTIONS) {
+        EXPECT_EQ(std::pair(IsButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD),
+                            IsButtonChecked(d, IDC_WIZ_FUNCTIONS_MOUSE)),
+                  std::pair(true, true))
+            << "the functions page does not show both supports chosen";
+      }
       for (int id : {IDC_WIZ_PATHS_GAME_BROWSE, IDC_WIZ_PATHS_MAKER_BROWSE}) Command(d, id);
       SetButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD, false);
       SetButtonChecked(d, IDC_WIZ_MOUSE_NEGATIVE, true);

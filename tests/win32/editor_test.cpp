@@ -142,6 +142,25 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   });
 }
 
+// Showing a line's details again writes nothing that is already shown: every
+// write costs a repaint. Marks put into the controls stay.
+TEST_F(MainWindow, DetailsShownAgainAreNotWrittenAgain) {
+  AppendLog("a");
+  FinishWith(driver, WindowTitle(""), [](HWND w) {
+    SelectLine(w, 1);
+    const HICON mark = LoadIconA(nullptr, IDI_APPLICATION);
+    SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_SETIMAGE, IMAGE_ICON, LPARAM(mark));
+    for (int id : {IDC_MAIN_DETAILS_TEXT, IDC_MAIN_SECTION, IDC_MAIN_NEXT}) SetItemText(w, id, "x");
+    SelectLine(w, 1);
+    EXPECT_EQ(std::tuple(GetItemText(w, IDC_MAIN_DETAILS_TEXT), GetItemText(w, IDC_MAIN_SECTION),
+                         GetItemText(w, IDC_MAIN_NEXT),
+                         SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_GETIMAGE, IMAGE_ICON,
+                                             0) == LPARAM(mark)),
+              std::tuple("x", "x", "x", true))
+        << "the details text, section, next and icon, written again although unchanged";
+  });
+}
+
 // The window grows: the list with it, the buttons and the details along its
 // right edge. Every step of a resize leaves it painted as a full repaint
 // paints it, and it cannot be made smaller than at its start.

@@ -215,8 +215,10 @@ TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
     ThenBox(driver, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",
             IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
   }
-  // Ja, and the save chooser cancelled, keeps the window with its changes too.
-  ChooserStub chooser({""});
+  // Ja, and the save chooser cancelled, keeps the window with its changes too;
+  // at the end Ja saves the script and leaves.
+  TempFolder folder("leave");
+  ChooserStub chooser({"", folder.File("a.script.wav")});
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EXIT); });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
   for (int command : {IDM_WIZARD, IDM_EXIT}) {  // after Nein, with the script as it is
@@ -227,6 +229,20 @@ TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
     EXPECT_EQ(std::tuple(App().Wizard.NextPage, App().Modified, ends.Count()),
               std::tuple(exits ? kWizardCancelled : kPagePaths, true, exits ? 1 : 0));
   }
+  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EXIT); });
+  driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
+  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
+  EXPECT_EQ(std::pair(ends.Count(), FileExists(folder.File("a.script.wav"))), std::pair(2, true))
+      << "Ja with a name chosen: the program ends and the script is saved";
+}
+
+// A full script takes no further command, and says so.
+TEST_F(MainWindow, AFullScriptSaysItIsFull) {
+  while (App().Document.LastPosition() < kSlotCount - 1) AppendLog("a");
+  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 1), Click(w, IDC_MAIN_ADD); });
+  ThenBox(driver, "Wavoria", ScriptFullMessage(), IDI_EXCLAMATION, {IDOK}, IDOK);
+  FinishWith(driver, WindowTitle(""),
+             [](HWND) { EXPECT_EQ(App().Document.LastPosition(), kSlotCount - 1); });
 }
 
 // Open: a file that cannot be read keeps the script; a file read with

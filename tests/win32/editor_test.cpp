@@ -32,7 +32,8 @@ TEST(StartScreen, EachButtonLeavesItsChoice) {
     ProcessEndCounter ends;
     DialogDriver driver;
     driver.Then("Wavoria", [&](HWND d) {
-      EXPECT_NE(SendDlgItemMessageA(d, IDC_START_OPEN, BM_GETIMAGE, IMAGE_ICON, 0), 0);
+      for (int id : {IDC_START_WIZARD, IDC_START_NEW, IDC_START_OPEN})
+        EXPECT_NE(SendDlgItemMessageA(d, id, BM_GETIMAGE, IMAGE_ICON, 0), 0) << "no icon on " << id;
       EXPECT_NE(SendMessageA(d, WM_GETICON, ICON_SMALL, 0), 0) << "no icon in the title bar";
       if (button == IDC_START_OPEN) Command(d, button);
       Click(d, button);

@@ -1,24 +1,16 @@
 // wavoria-cli: its commands run in-process through RunCli on prepared files,
-// the checker's findings on script texts, and one run of the real program.
+// and one run of the real program.
 #include "cli/cli.h"
 
 #include <gmock/gmock.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <optional>
-#include <regex>
 
-#include "cli/check.h"
 #include "cli/options.h"
-#include "platform/file_io.h"
-#include "platform/file_ops.h"
 #include "platform/program_folder.h"
 #include "tests/cli/cli_test_support.h"
 #include "tests/worked_example.h"
-#include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
 
 #ifndef _WIN32
@@ -49,6 +41,9 @@ TEST_F(Cli, Usage) {
       {{"check", "---x=1"}, "Unbekannte Option '---x'."},
       {{"show"}, "Bitte geben Sie die Datei an."},
       {{"show", "a", "b"}, "Bitte geben Sie nur eine Datei an."},
+      {{"show", "a", "--output", "b"}, "Unbekannte Option '--output'."},
+      {{"format"}, "Bitte geben Sie die Datei an."},
+      {{"format", "a", "--output"}, "Die Option '--output' braucht einen Wert."},
       {{"install", "--maker", "m", "--keyboard"}, "Bitte geben Sie mit --game den Ordner Ihres Spiels an."},
       {{"install", "--game", "g", "--keyboard"}, "Bitte geben Sie mit --maker den Ordner des RPG Makers an."},
       {g, "Bitte wählen Sie mindestens eine Funktion: --keyboard und/oder --mouse."},
@@ -72,79 +67,6 @@ TEST_F(Cli, Usage) {
     EXPECT_EQ(Do(args), (Outcome{2, "", "wavoria-cli: " + message + "\n" + UsageText()}));
   for (const auto& [arg, n] : {std::pair{"-2147483648", -2147483647 - 1}, {"+5", 5}, {"90", 90}})
     EXPECT_EQ(ParseArguments(Join(g, {"--mouse", "--mouse-id", arg})).Options.Install.MouseId, n);
-}
-
-// The checker's findings in one script text, "LINE: message" each.
-TEST(Check, FindingsAtTheirLines) {
-  using namespace std::string_literals;
-  // clang-format off
-  const std::string q = "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (Action=", log = "Action=WriteToLog\n";
-  const std::string loop = "Die Kette läuft hier in sich zurück: Next=", shows = "; der Editor zeigt die Kette nur bis hier.";
-  const std::string key = "Unbekannter Schlüssel '", drops = "'; der Editor lädt diese Zeile nicht.", never = "wird von der Kette nie erreicht.";
-  const std::string noExecute = "1: Die Datei hat keinen Abschnitt [Execute]; der Editor zeigt keines ihrer Kommandos.";
-  const std::string other = " verweist auf eine andere Datei; das wird nicht unterstützt, die Kette endet hier.";
-  std::string tooMany = "[Execute]\n" + log + "Next=S1\n";
-  for (int i = 1; i <= 512; ++i) tooMany += "[S" + std::to_string(i) + "]\n" + log + "Next=S" + std::to_string(i + 1) + "\n";
-  const std::string first = " steht in diesem Abschnitt schon in Zeile ", only = "; Spiel und Editor nehmen nur die erste Zeile.";
-  const std::string utf8 = "Die Datei ist UTF-8-kodiert, ohne Byte-Order-Mark: Das Spiel liest sie als Windows-1252 und zeigt Zeichen wie diese falsch; "
-                           "der Editor wandelt sie beim Öffnen nach Windows-1252 um, nach dem Speichern stimmen sie auch im Spiel.";
-  const std::pair<std::string, std::vector<std::string>> cases[] = {
-      {"Stray=1\n;WIZDESC$F\n[Execute]\n" + log + "Text=Hallo\nText=Nochmal\nFarbe=rot\nNext=a.script.wav;S\nNext=Zwei\n\n[Zwei]\nAction=Tanzen\n"
-       "Next=Drei\n[Drei]\nNext=Vier\n[Vier]\n  Action = EnableKeySupport  \nEnable=vielleicht\nNext=zwei\n[Waise]\nAction=RegisterKeyDownEvent\n"
-       "Key=Enter\nNext=Nirgends\n[drei]\nAction=GetMousePosition\n[Kaputt\nAction WriteToLog\nAction=SetDebugLevel\nText=\n",
-       {"1: " + key + "Stray" + drops, "6: 'Text'" + first + "5" + only,
-        "7: " + key + "Farbe" + drops, "8: Next=a.script.wav;S" + other,
-        "12: Unbekannte Action 'Tanzen'.", "14: Der Abschnitt [Drei] hat keine Action.",
-        "16: " + q + "EnableKeySupport, Enable=vielleicht).", "19: " + loop + "zwei führt zum Abschnitt in Zeile 11" + shows,
-        "20: Der Abschnitt [Waise] " + never, "20: " + q + "RegisterKeyDownEvent, Value=).",
-        "23: Next=Nirgends verweist auf keinen Abschnitt; die Kette endet hier.", "24: Ein Abschnitt namens [drei] steht schon in Zeile 14; die Kette erreicht nur den ersten.",
-        "26: Die Zeile beginnt mit '[', hat aber kein ']' und ist deshalb kein Abschnitt: Was ihr folgt, gehört im Spiel wie im Editor zum Abschnitt davor.",
-        "27: Die Zeile ist kein Eintrag der Form Schlüssel=Wert; der Editor lädt sie nicht.", "28: 'Action'" + first + "25" + only}},
-      {"\xEF\xBB\xBF[Execute]\r\n" + log + "Foo=1\r\n", {"3: " + key + "Foo" + drops}},
-      {"[Execute]\rAction=Tanzen\rNext=\r", {"2: Unbekannte Action 'Tanzen'."}},
-      {"\n\n[Execute]\nAction=\nNext=\n", {"3: Der Abschnitt [Execute] hat keine Action."}},
-      {"[Execute]\nNext=\n", {"1: Der Abschnitt [Execute] hat keine Action."}},
-      {"[Eins]\n" + log, {noExecute}},
-      {";nur\n;WIZDESC$Name\n", {}},
-      // The first [Execute] starts the chain, as the game finds it.
-      {"[Execute]\n" + log + "Next=\n[execute]\n" + log, {"4: Ein Abschnitt namens [execute] steht schon in Zeile 1; die Kette erreicht nur den ersten."}},
-      {"[Execute]\n" + log + "Next=Execute\n", {"3: " + loop + "Execute führt an ihren Anfang" + shows}},
-      {"[Execute]\n" + log + "Next=WIZ0\n[WIZ0]\n" + log, {}},
-      {"[Execute]\n" + log + "Next=WIZ01\n[WIZ01]\n" + log, {}},
-      {"[Execute]\n" + log + "Next=&NULL\n[&NULL]\n" + log, {}},
-      {"[Execute]\n" + log + "Next=a.script.wav;X\nNext=Zwei\n[Zwei]\n" + log, {"3: Next=a.script.wav;X" + other}},
-      // The first line of a key counts, an empty one too.
-      {"[Execute]\n" + log + "Text=\nText=A\nNext=\nNext=S2\n[S2]\n" + log,
-       {"4: 'Text'" + first + "3" + only, "6: 'Next'" + first + "5" + only, "7: Der Abschnitt [S2] " + never}},
-      {"Text=Hallo\n[Execute]\n" + log,
-       {"1: Der Eintrag steht vor dem ersten Abschnitt und gehört zu keinem Kommando; der Editor lädt ihn nicht."}},
-      {"[Execute]\n" + log + "Key Text=Hallo\n\tText = Hallo\n", {"3: " + key + "Key Text" + drops}},
-      {"[Execute]\nAction=enablemousesupport\nEnable=\n", {"1: " + q + "EnableMouseSupport, Enable=)."}},
-      {"[Execute]\nAction=MidiTickFunction\nCommand=Pause\n", {"1: " + q + "MidiTickFunction, Command=Pause)."}},
-      {"[Execute]\nAction=Foo\nEnable=x\n", {"2: Unbekannte Action 'Foo'."}},
-      // Findings quote a UTF-8 file in the program's text, as the editor shows it, at
-      // the lines the reader counts.
-      {"[Execute]\rAction=Gr\xC3\xBC\xC3\x9F" "e\r", {"2: " + utf8, "2: Unbekannte Action 'Gr\xFC\xDF" "e'."}},
-      {"\xEF\xBB\xBF[Execute]\n" + log + "Text=\xC3\xA4\n", {"3: Die Datei ist UTF-8-kodiert; der Editor wandelt sie beim Öffnen nach Windows-1252 um."}},
-      {"\xFF\xFE[\0E\0x\0e\0c\0u\0t\0e\0]\0\n\0A\0c\0t\0i\0o\0n\0=\0T\0a\0n\0z\0e\0n\0"s,
-       {"1: Die Datei ist UTF-16-kodiert; der Editor wandelt sie beim Öffnen nach Windows-1252 um.", "2: Unbekannte Action 'Tanzen'."}},
-      {"[Execute]\r\nAction=WriteToLog\r\nText=A\0B\r\n"s, {"3: Die Zeile enthält ein Nullzeichen; Spiel und Editor lesen Namen, Schlüssel und Werte nur bis dorthin."}},
-      {"[Execute]\n" + log + "Text=" + std::string(500, 'x') + "\n",
-       {"3: Der Wert ist zu lang für die Kommandoliste: Sie zeigt dieses Kommando gekürzt, das Spiel liest den ganzen Wert."}},
-      {"[]\n" + log + "[Execute]\n" + log, {"1: Der Abschnitt [] " + never}},
-      {"[\n" + log, {"1: Die Zeile beginnt mit '[', hat aber kein ']' und ist deshalb kein Abschnitt: Was ihr folgt, gehört im Spiel wie im Editor zum Abschnitt davor.",
-                     "2: Der Eintrag steht vor dem ersten Abschnitt und gehört zu keinem Kommando; der Editor lädt ihn nicht."}},
-      {tooMany, {"1533: Next=S511 verweist auf keinen Abschnitt; die Kette endet hier.",
-                 "1534: Mehr als 511 Abschnitte: Der Editor lädt diesen und alle folgenden Abschnitte nicht."}},
-  };
-  // clang-format on
-  const ActionTable actions = testing::EditorActions();
-  for (const auto& [text, expected] : cases) {
-    Strings found;
-    for (const Finding& f : CheckScriptText(text, actions, "f"))
-      found.push_back(FindingLine(f).substr(2));
-    EXPECT_EQ(found, expected) << text.substr(0, 60);
-  }
 }
 
 // check and show on prepared files and folders.
@@ -213,9 +135,6 @@ TEST_F(Cli, Format) {
   EXPECT_EQ(Do({"format", "fehlt.script.wav"}), (Outcome{1, "", "wavoria-cli: Die Datei 'fehlt.script.wav' kann nicht gelesen werden.\n"}));
   EXPECT_THAT(Do({"format", "fertig.script.wav", "--output=ordner"}),
               FieldsAre(1, "", StartsWith("wavoria-cli: Die Datei 'ordner' konnte nicht gespeichert werden")));
-  EXPECT_EQ(Do({"format"}), (Outcome{2, "", "wavoria-cli: Bitte geben Sie die Datei an.\n" + UsageText()}));
-  EXPECT_EQ(Do({"format", "a", "--output"}), (Outcome{2, "", "wavoria-cli: Die Option '--output' braucht einen Wert.\n" + UsageText()}));
-  EXPECT_EQ(Do({"show", "a", "--output", "b"}), (Outcome{2, "", "wavoria-cli: Unbekannte Option '--output'.\n" + UsageText()}));
   // clang-format on
 }
 

@@ -33,6 +33,12 @@ const std::string kPipe =
     " liegt weder eine Datei noch ein Ordner, sondern etwa eine Pipe oder ein Gerät; Wavoria "
     "liest und schreibt dort nichts.\n";
 
+// A kept record that names a file outside the game, or a file the program does not write.
+std::string PassedOver(const std::string& entry) {
+  return "In der Sicherung wird '" + P(entry) +
+         "' übergangen: Wavoria legt nur Dateien zurück, die es selbst geschrieben haben kann.\n";
+}
+
 // Everything in a game folder but its backups.
 Strings GameFiles(const std::string& game = "game") {
   Strings entries = Tree(game);
@@ -54,7 +60,18 @@ Strings HalfDone(const std::string& folder) {
   return found;
 }
 
-using RestoreTest = CliInstall;
+class RestoreTest : public CliInstall {
+ protected:
+  Outcome Restore() const { return Do({"restore", "--game", "game"}); }
+  // The game's record of its first installation, changed by hand.
+  void EditRecord(const std::string& from, const std::string& to) const {
+    const std::string record = P(kFirst + "/Inhalt.txt");
+    std::string text = FileBytes(record);
+    text.replace(text.find(from), from.size(), to);
+    Write(record, text);
+  }
+  const std::string kFirst = "game/Wavoria-Sicherung/2026-12-07 14.03.12";
+};
 
 TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore) {
   const Strings fresh = GameFiles();
@@ -65,7 +82,7 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
              P("game/Wavoria-Sicherung/2099-12-31 23.59.59"));
   const Strings keyboard = GameFiles();
   ASSERT_THAT(Install({"--mouse", "--mouse-id", "-5", "--force"}), FieldsAre(0, _, ""));
-  EXPECT_EQ(Do({"restore", "--game", "game"}),
+  EXPECT_EQ(Restore(),
             (Outcome{0,
                      "Die Installation Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; Maus-ID -5) "
                      "wurde rückgängig gemacht.\n\nZurückgelegt:\n    autorun.script\nEntfernt:\n"
@@ -76,7 +93,7 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
   EXPECT_EQ(GameFiles(), keyboard);
   // The hand-made change is kept and named; the game is as before the first installation.
   const std::string kept = P("game/Wavoria-Sicherung/2026-12-07 14.03.12 (3)");
-  EXPECT_THAT(Do({"restore", "--game", "game"}),
+  EXPECT_THAT(Restore(),
               FieldsAre(0,
                         AllOf(StartsWith("Die Installation Nr. 1 vom 2026-12-07 14.03.12 "
                                          "(Tastatursupport) wurde rückgängig gemacht.\n\nSeit "
@@ -87,7 +104,7 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
                         ""));
   EXPECT_EQ(KeptIn(kept), (Strings{"Sound/", "Sound/KeyList.script.wav=von Hand"}));
   EXPECT_EQ(GameFiles(), fresh);
-  EXPECT_EQ(Do({"restore", "--game", "game"}), (Outcome{1, "", kNothing}));
+  EXPECT_EQ(Restore(), (Outcome{1, "", kNothing}));
   EXPECT_THAT(
       Do({"restore", "--game", "game", "--list"}),
       FieldsAre(0,
@@ -137,37 +154,33 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
   Write(earlier + " (10)/" + crafted, "böse");
 #endif
   ASSERT_THAT(NamesIn(P(earlier + " (10)")), ::testing::Contains(crafted));
-  const std::string passed = "In der Sicherung wird '" + P(earlier + " (10)/");
-  const std::string passedOver =
-      "' übergangen: Wavoria legt nur Dateien zurück, die es selbst "
-      "geschrieben haben kann.\n";
-  EXPECT_EQ(Do({"restore", "--game", "game"}),
+  EXPECT_EQ(Restore(),
             (Outcome{0,
                      "Die Sicherung '2026-01-01 10.00.00 (10)' einer früheren Version von Wavoria "
                      "wurde zurückgelegt.\n\n" +
-                         passed + crafted + passedOver + passed + "notiz.txt" + passedOver +
+                         PassedOver(earlier + " (10)/" + crafted) +
+                         PassedOver(earlier + " (10)/notiz.txt") +
                          "Die ersetzten Dateien, die sich von den zurückgelegten unterschieden, "
                          "liegen in der Sicherung '" +
-                         P("game/Wavoria-Sicherung/2026-12-07 14.03.12") +
+                         P(kFirst) +
                          "':\n    harmony.dll\nZurückgelegt:\n    harmony.dll\nEin weiteres "
-                         "\"wavoria-cli restore\" "
-                         "legt die Sicherung '2026-01-01 10.00.00 (9)' einer früheren Version von "
-                         "Wavoria zurück.\n",
+                         "\"wavoria-cli restore\" legt die Sicherung '2026-01-01 10.00.00 (9)' "
+                         "einer früheren Version von Wavoria zurück.\n",
                      ""}));
   EXPECT_EQ(FileBytes(P("game/harmony.dll")), "zehn");
   EXPECT_FALSE(fs::exists(P("game/Sound")));  // made only for a file that goes into it
   EXPECT_EQ(Tree("Startup"), Strings{"victim.txt=alt"});
-  EXPECT_THAT(Do({"restore", "--game", "game"}), FieldsAre(0, HasSubstr("(9)"), ""));
+  EXPECT_THAT(Restore(), FieldsAre(0, HasSubstr("(9)"), ""));
   EXPECT_EQ(FileBytes(P("game/harmony.dll")) + FileBytes(P("game/Sound/Eigenes.script.wav")),
             "neuneigen");
-  EXPECT_EQ(Do({"restore", "--game", "game"}), (Outcome{1, "", kNothing}));
+  EXPECT_EQ(Restore(), (Outcome{1, "", kNothing}));
 }
 
 // Links, pipes and a crafted backup: each run is refused before anything
 // changes, naming the entry; nothing outside the game changes, and nothing of
 // it is read into the game.
 TEST_F(RestoreTest, NothingOutsideTheGameFolderIsReadOrWritten) {
-  const std::string backup = "game/Wavoria-Sicherung/2026-12-07 14.03.12";
+  const std::string& backup = kFirst;
   // what is done first ("install" or "sound": an installation, or a Sound folder), where
   // the link or pipe goes and to what ("pipe" for a pipe; a folder for "draussen"), and
   // whether restore runs (else install)
@@ -205,8 +218,7 @@ TEST_F(RestoreTest, NothingOutsideTheGameFolderIsReadOrWritten) {
     }
     const Strings outside = Tree("draussen");
     const Strings game = Tree("game");
-    const Outcome run =
-        row.restore ? Do({"restore", "--game", "game"}) : Install({"--keyboard", "--force"});
+    const Outcome run = row.restore ? Restore() : Install({"--keyboard", "--force"});
     const std::string named = "'" + P(row.entry) + "'";
     EXPECT_EQ(run, (Outcome{1, "",
                             (row.restore ? kUndoRefused : kNotDone) +
@@ -222,17 +234,10 @@ TEST_F(RestoreTest, NothingOutsideTheGameFolderIsReadOrWritten) {
   SetUp();
   Write("Startup/victim.txt", "alt");
   ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
-  const std::string record = P(backup + "/Inhalt.txt");
-  std::string text = FileBytes(record);
-  text.insert(text.find("Stand:"), "Hinzugefügt: ..\\Startup\\victim.txt\r\n  nachher: " +
-                                       StampText(StampOf("alt")) + "\r\n");
-  Write(record, text);
-  EXPECT_THAT(Do({"restore", "--game", "game"}),
-              FieldsAre(0,
-                        HasSubstr("\nIn der Sicherung wird '" + P(backup + "/../Startup/") +
-                                  "victim.txt' übergangen: Wavoria legt nur Dateien zurück, die "
-                                  "es selbst geschrieben haben kann.\n"),
-                        ""));
+  EditRecord("Stand:", "Hinzugefügt: ..\\Startup\\victim.txt\r\n  nachher: " +
+                           StampText(StampOf("alt")) + "\r\nStand:");
+  EXPECT_THAT(Restore(),
+              FieldsAre(0, HasSubstr(PassedOver(backup + "/../Startup/victim.txt")), ""));
   EXPECT_EQ(Tree("Startup"), Strings{"victim.txt=alt"});
 }
 
@@ -246,7 +251,7 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
   const std::string started = "game/Wavoria-Sicherung/2026-12-07 15.00.00";
   Write(started + "/~Inhalt.txt.wavoria-tmp", "Wavoria: Inh");
   Write("game/Sound/~KeyList.script.wav.wavoria-tmp", "[Exec");
-  EXPECT_EQ(Do({"restore", "--game", "game"}),
+  EXPECT_EQ(Restore(),
             (Outcome{0,
                      "Ein unterbrochener Lauf von Wavoria hatte am Spiel noch nichts verändert.\n\n"
                      "Übrig gebliebene Zwischendateien eines unterbrochenen Laufs wurden "
@@ -263,10 +268,7 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
   EXPECT_FALSE(fs::exists(P(started)));
 
   // An installation whose record still says it runs is rolled back, once.
-  const std::string record = P("game/Wavoria-Sicherung/2026-12-07 14.03.12/Inhalt.txt");
-  std::string text = FileBytes(record);
-  text.replace(text.find("Stand: vollständig"), 18, "Stand: läuft");
-  Write(record, text);
+  EditRecord("Stand: vollständig", "Stand: läuft");
   EXPECT_THAT(Install({"--keyboard", "--force"}),
               FieldsAre(0,
                         HasSubstr("\nDie Installation Nr. 1 vom 2026-12-07 14.03.12 "
@@ -275,10 +277,9 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
                                   "harmony.dll\n"),
                         ""));
   EXPECT_EQ(GameFiles(), installed);
-  EXPECT_THAT(FileBytes(record),
+  EXPECT_THAT(FileBytes(P(kFirst + "/Inhalt.txt")),
               HasSubstr("Stand: abgebrochen und zurückgenommen durch Nr. 2\r\n"));
-  EXPECT_THAT(Do({"restore", "--game", "game"}),
-              FieldsAre(0, StartsWith("Die Installation Nr. 3 "), ""));
+  EXPECT_THAT(Restore(), FieldsAre(0, StartsWith("Die Installation Nr. 3 "), ""));
   EXPECT_EQ(GameFiles(), fresh);
   EXPECT_EQ(HalfDone("game"), Strings{});
   // An installation removes what an interrupted save left, and says so.
@@ -290,7 +291,7 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
                                   P("game/~autorun.script.wavoria-tmp") + "\n"),
                         ""));
   EXPECT_EQ(GameFiles(), installed);
-  ASSERT_THAT(Do({"restore", "--game", "game"}), FieldsAre(0, _, ""));
+  ASSERT_THAT(Restore(), FieldsAre(0, _, ""));
 #ifndef _WIN32
   // Such a folder that cannot be removed stops the installation, which says why.
   fs::create_directories(P(started));
@@ -371,7 +372,7 @@ TEST_F(RestoreTest, CausesThatAreTrue) {
                          "'game/autorun.script' konnte nicht geschrieben werden" +
                          denied}));
   // harmony.dll stayed, so its copy is not kept either.
-  EXPECT_EQ(KeptIn("game/Wavoria-Sicherung/2026-12-07 14.03.12"), Strings{});
+  EXPECT_EQ(KeptIn(kFirst), Strings{});
   SetUp();
 #endif
 

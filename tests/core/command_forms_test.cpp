@@ -33,51 +33,49 @@ TEST(CommandForms, NegativRuleAndLists) {
   const std::pair<const char*, int> levels[] = {{"", 0}, {"3", 3}, {"5", -1}, {"-1", -1}};
   for (const auto& [level, item] : levels) EXPECT_EQ(DebugLevelSelection(level), item);
   // Without a selection nothing is stored: the dialog ends as cancelled.
-  // clang-format off
-  const std::tuple<int, std::optional<std::string>, std::optional<std::string>> items[] = {
-      {-1, std::nullopt, std::nullopt}, {0, "Original", "0"}, {1, "Output", "1"}, {2, std::nullopt, "2"},
-      {3, std::nullopt, "3"}, {4, std::nullopt, std::nullopt}};
-  // clang-format on
-  for (const auto& [item, command, level] : items) {
-    EXPECT_EQ(std::pair(MidiTickCommand(item), DebugLevelValue(item)), std::pair(command, level));
+  for (int item = -1; item <= 4; ++item) {
+    SCOPED_TRACE(item);
+    ScriptCommand midiTick = Command("x"), level = Command("x");
+    EXPECT_EQ(StoreMidiTick(item, midiTick), item == 0 || item == 1);
+    EXPECT_EQ(StoreDebugLevel(item, level), item >= 0 && item <= 3);
+    EXPECT_EQ(midiTick.Action + midiTick.Command, item == 0   ? "MidiTickFunctionOriginal"
+                                                  : item == 1 ? "MidiTickFunctionOutput"
+                                                              : "x");
+    EXPECT_EQ(level.Action + level.Level,
+              item >= 0 && item <= 3 ? "SetDebugLevel" + std::to_string(item) : "x");
   }
 }
 
-TEST(CommandForms, MouseCheatAndKeyEvent) {
-  ScriptCommand mouse = Command("", "Enable=False|ID=-3|Automatic=true");
-  const MouseSupportForm m = ShowMouseSupport(mouse);
-  EXPECT_TRUE(m.Id.Digits == "3" && m.Id.Negative && m.Automatic);
-  StoreMouseSupport(m, mouse);
-  EXPECT_EQ(mouse, Command("EnableMouseSupport", "Enable=True|ID=-3|Automatic=True"));
-  StoreMouseSupport(ShowMouseSupport(Command("", "Automatic=Yes")), mouse);
-  EXPECT_EQ(mouse.Automatic + mouse.ID, "False0");
-
-  const CheatForm c = ShowCheat(Command("", "Value=-12|Cheat=  money 9!"));
-  EXPECT_EQ(c.Cheat, "  MONEY 9!");
-  ScriptCommand cheat;
-  StoreCheat(c, cheat);
-  EXPECT_EQ(cheat, Command("RegisterCheatEvent", "Value=-12|Cheat=  MONEY 9!"));
-
+// Each dialog from the command it is shown for to the command it stores on OK.
+TEST(CommandForms, EachDialogStoresItsCommand) {
+  using Edit = void (*)(ScriptCommand&);
+  const Edit mouse = [](ScriptCommand& c) { StoreMouseSupport(ShowMouseSupport(c), c); };
+  const Edit key = [](ScriptCommand& c) { StoreKeyEvent(ShowKeyEvent(c), c); };
+  // clang-format off
+  const std::tuple<const char*, const char*, Edit, const char*, const char*> rows[] = {
+      {"", "Text=alt", [](ScriptCommand& c) { StoreLog("t", c); }, "WriteToLog", "Text=t"},
+      {"", "", [](ScriptCommand& c) { StoreOutput("5", true, c); }, "AddOutput", "Value=-5"},
+      {"", "", [](ScriptCommand& c) { StoreMci("play", c); }, "MCICommand", "Command=play"},
+      {"", "Enable=False|ID=-3|Automatic=true", mouse, "EnableMouseSupport", "Enable=True|ID=-3|Automatic=True"},
+      {"", "Automatic=Yes", mouse, "EnableMouseSupport", "Enable=True|ID=0|Automatic=False"},
+      {"", "Value=-12|Cheat=  money 9!", [](ScriptCommand& c) { StoreCheat(ShowCheat(c), c); },
+       "RegisterCheatEvent", "Value=-12|Cheat=  MONEY 9!"},
+      {"", "Key= f12 |Value=-7|BlockKey=TRUE", key, "RegisterKeyDownEvent", "Key=F12|Value=-7|BlockKey=True"},
+      {"registerkeyupevent", "Key=f12", key, "RegisterKeyUpEvent", "Key=F12|Value=0|BlockKey=False"},
+      {"RegisterKeyUpEvent2", "", key, "RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"},
+      {"RegisterKeyUpEvent", "", [](ScriptCommand& c) { KeyEventForm f = ShowKeyEvent(c); f.Event = -1; StoreKeyEvent(f, c); },
+       "RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"},  // nothing selected: a key-down event
+  };
+  // clang-format on
+  for (const auto& [action, given, edit, stored, fields] : rows) {
+    SCOPED_TRACE(std::string(stored) + " from " + given);
+    ScriptCommand cmd = Command(action, given);
+    edit(cmd);
+    EXPECT_EQ(cmd, Command(stored, fields));
+  }
   const std::pair<const char*, std::string> keys[] = {
       {"", "A"}, {"   ", "A"}, {"  space ", "SPACE"}, {"\tX", "\tX"}, {"Num 5", "NUM 5"}};
   for (const auto& [key, shown] : keys) EXPECT_EQ(KeyShown(key), shown) << key;
-  const std::tuple<const char*, int, const char*> events[] = {
-      {"", kKeyDownItem, "RegisterKeyDownEvent"},
-      {"registerkeyupevent", kKeyUpItem, "RegisterKeyUpEvent"},
-      {"RegisterKeyUpEvent2", kKeyDownItem, "RegisterKeyDownEvent"},
-  };
-  for (const auto& [action, item, stored] : events) {
-    ScriptCommand cmd = Command(action, "Key= f12 |Value=-7|BlockKey=TRUE");
-    const KeyEventForm form = ShowKeyEvent(cmd);
-    EXPECT_EQ(form.Event, item) << action;
-    StoreKeyEvent(form, cmd);
-    EXPECT_EQ(cmd, Command(stored, "Key=F12|Value=-7|BlockKey=True"));
-  }
-  ScriptCommand fresh;
-  KeyEventForm form = ShowKeyEvent(fresh);
-  form.Event = -1;  // nothing selected: a key-down event
-  StoreKeyEvent(form, fresh);
-  EXPECT_EQ(fresh, Command("RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"));
 }
 
 TEST(CommandForms, ProgramAndDocumentLaunch) {

@@ -6,7 +6,6 @@
 
 #include "app/editor_commands.h"
 #include "app/editor_rules.h"
-#include "dialogs/command_forms.h"
 #include "dialogs/input_forms.h"
 #include "test_support.h"
 
@@ -104,52 +103,28 @@ TEST(FileCommandRules, NotepadRoundTrip) {
 }
 
 TEST(FileCommandRules, OfSeveralDroppedFilesTheFirstIsOpenedAndTheUserToldSo) {
-  EXPECT_EQ(DroppedFilesNote({}), std::nullopt);
-  EXPECT_EQ(DroppedFilesNote({"C:\\a.script.wav"}), std::nullopt);
-  const std::optional<std::string> note = DroppedFilesNote({"C:\\a.script.wav", "C:\\Ordner"});
-  ASSERT_TRUE(note);
-  EXPECT_NE(note->find("2 Dateien"), std::string::npos) << *note;
-  EXPECT_NE(note->find("die erste: 'C:\\a.script.wav'"), std::string::npos) << *note;
+  EXPECT_EQ(std::pair(DroppedFilesNote({}), DroppedFilesNote({"C:\\a"})),
+            std::pair(std::optional<std::string>(), std::optional<std::string>()));
+  EXPECT_EQ(DroppedFilesNote({"C:\\a.script.wav", "C:\\Ordner"}),
+            "Sie haben 2 Dateien abgelegt. Wavoria öffnet nur eine Datei auf einmal, die erste: "
+            "'C:\\a.script.wav'.");
 }
 
 TEST(FileCommandRules, EditCountsAsAChangeAfterAConfirmedDialogOrAnyRename) {
   // clang-format off
-  struct Case { EditTarget::Kind kind; bool cancelled; std::optional<int> line; };
-  const Case cases[] = {{EditTarget::kRename, true, 0}, {EditTarget::kRename, false, 0},
-      {EditTarget::kDialog, false, 1}, {EditTarget::kDialog, true, std::nullopt},
+  const std::tuple<EditTarget::Kind, bool, std::optional<int>> cases[] = {{EditTarget::kRename, true, 0},
+      {EditTarget::kRename, false, 0}, {EditTarget::kDialog, false, 1}, {EditTarget::kDialog, true, std::nullopt},
       {EditTarget::kNothing, false, std::nullopt}};
   // clang-format on
-  for (const Case& c : cases) {
+  for (const auto& [kind, cancelled, line] : cases) {
     CommandTable table;
     table.Slot(table.InsertCommand(1)).Action = "WriteToLog";
     LoadEditBuffer(table, 1);
     StoreLog("neu", table.EditBuffer());
-    if (c.cancelled) CancelEditBuffer(table);
-    EXPECT_EQ(FinishEdit(table, 1, {c.kind, 4000}), c.line);
-    EXPECT_EQ(table.CommandAt(1)->Text, c.line == 1 ? "neu" : "");
+    if (cancelled) CancelEditBuffer(table);
+    EXPECT_EQ(FinishEdit(table, 1, {kind, 4000}), line);
+    EXPECT_EQ(table.CommandAt(1)->Text, line == 1 ? "neu" : "");
   }
-}
-
-TEST(FileCommandRules, EachDialogStoresItsAction) {
-  using Store = void (*)(ScriptCommand&);
-  // clang-format off
-  const std::pair<Store, ScriptCommand> cases[] = {
-      {[](ScriptCommand& c) { StoreLog("t", c); }, testing::Command("WriteToLog", "Text=t")},
-      {[](ScriptCommand& c) { StoreOutput("5", true, c); }, testing::Command("AddOutput", "Value=-5")},
-      {[](ScriptCommand& c) { EXPECT_TRUE(StoreMidiTick(1, c)); }, testing::Command("MidiTickFunction", "Command=Output")},
-      {[](ScriptCommand& c) { EXPECT_TRUE(StoreDebugLevel(2, c)); }, testing::Command("SetDebugLevel", "Level=2")},
-      {[](ScriptCommand& c) { StoreMci("play", c); }, testing::Command("MCICommand", "Command=play")}};
-  // clang-format on
-  for (const auto& [store, stored] : cases) {
-    ScriptCommand cmd;
-    store(cmd);
-    EXPECT_EQ(cmd, stored);
-  }
-  ScriptCommand cmd;
-  StoreOutput("5", true, cmd);
-  StoreDebugLevel(3, cmd);
-  EXPECT_FALSE(StoreMidiTick(-1, cmd) || StoreDebugLevel(-1, cmd));  // nothing selected
-  EXPECT_EQ(cmd.Action + cmd.Value + cmd.Level + cmd.Command, "SetDebugLevel-53");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "document/command_table.h"
 #include "platform/file_io.h"
 #include "platform/utf8_text.h"
+#include "tests/printers.h"
 #include "tests/worked_example.h"
 
 namespace wavoria::testing {

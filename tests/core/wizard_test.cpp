@@ -47,23 +47,22 @@ TEST(WizardFlow, NavigationTable) {
 
 TEST(WizardFlow, PagesStoreTheirChoices) {
   WizardSettings s{.NextPage = 8100, .KeyboardSupport = 1, .MouseSupport = 1};
-  EXPECT_TRUE(
-      ConfirmFunctions(s, false, false) ==
+  EXPECT_EQ(
+      ConfirmFunctions(s, false, false),
       (PageResult{false, MessageIcon::Warning, "Bitte wählen Sie mindestens eine Funktion!"}));
-  EXPECT_EQ(s.NextPage * 10 + s.KeyboardSupport, 81001);  // nothing stored while the page stays
+  EXPECT_EQ(s, (WizardSettings{.NextPage = 8100, .KeyboardSupport = 1, .MouseSupport = 1}));
   BackFromFunctions(s, false, true);
-  EXPECT_EQ(s.KeyboardSupport * 10 + s.MouseSupport, 1);
-  EXPECT_EQ(s.NextPage, 8000);
+  EXPECT_EQ(s, (WizardSettings{.NextPage = 8000, .MouseSupport = 1}));
   for (const auto& [stored, shown] : {std::pair{0, 0}, {1, 1}, {7, 0}, {-1, 0}}) {
     EXPECT_EQ(StartFunctionSelection(WizardSettings{.StartFunction = stored}), shown) << stored;
   }
   ConfirmStartFunction(s, 1);
-  EXPECT_EQ(s.StartFunction * 10000 + s.NextPage, 18400);
+  EXPECT_EQ(s, (WizardSettings{.NextPage = 8400, .MouseSupport = 1, .StartFunction = 1}));
   ConfirmStartFunction(s, -1);  // no entry selected
   EXPECT_EQ(s.StartFunction, 0);
   s.StartFunction = 1;
   BackFromStartFunction(s, 0);
-  EXPECT_EQ(s.StartFunction, 0);
+  EXPECT_EQ(s, (WizardSettings{.NextPage = 8100, .MouseSupport = 1}));
   for (std::int32_t id : {-5, 0, 3, -2147483647 - 1, 2147483647}) {
     const bool ticked = id > 0;  // "Automatisch" ticked for some ids only
     WizardSettings m{.MouseId = id, .AutoSendPosition = ticked};
@@ -106,16 +105,15 @@ TEST(WizardFlow, PathsPageChecks) {
     SCOPED_TRACE(r.gameFile + " " + std::string(r.message));
     WizardSettings s{.GamePath = "-", .MakerPath = "-", .NextPage = 8000};
     auto exists = [&](const std::string& p) { return r.files.count(p) > 0; };
-    EXPECT_TRUE(ConfirmPaths(s, {r.gameFile, r.makerFile}, r.confirmed, exists) ==
-                (PageResult{r.makerPath != "-", r.icon, std::string(r.message)}));
-    EXPECT_EQ(s.NextPage, r.makerPath != "-" ? 8100 : 8000);
-    EXPECT_EQ(s.GamePath + "|" + s.MakerPath, r.gamePath + "|" + r.makerPath);
+    EXPECT_EQ(ConfirmPaths(s, {r.gameFile, r.makerFile}, r.confirmed, exists),
+              (PageResult{r.makerPath != "-", r.icon, std::string(r.message)}));
+    EXPECT_EQ(s, (WizardSettings{.GamePath = r.gamePath,
+                                 .MakerPath = r.makerPath,
+                                 .NextPage = r.makerPath != "-" ? 8100 : 8000}));
   }
-  WizardSettings s;
-  EXPECT_EQ(ShowPaths(s).GameFile + ShowPaths(s).MakerFile, "");
-  s.GamePath = "C:\\Spiel\\";
-  s.MakerPath = "D:\\RPG2000\\";
-  EXPECT_EQ(ShowPaths(s).GameFile + "|" + ShowPaths(s).MakerFile,
+  EXPECT_EQ(ShowPaths({}).GameFile + ShowPaths({}).MakerFile, "");
+  const PathsForm shown = ShowPaths({.GamePath = "C:\\Spiel\\", .MakerPath = "D:\\RPG2000\\"});
+  EXPECT_EQ(shown.GameFile + "|" + shown.MakerFile,
             "C:\\Spiel\\RPG_RT.EXE|D:\\RPG2000\\RPG2000.EXE");
   EXPECT_EQ(FolderOf("/home/a b/RPG_RT.EXE") + FolderOf("RPG_RT.EXE"), "/home/a b/");
 }

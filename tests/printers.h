@@ -142,7 +142,7 @@ WAVORIA_RECORD(RecordedFile, r.Path, r.Replaced, r.Before, r.After)
 WAVORIA_RECORD(InstallRecord, r.Number, r.Kind, r.Date, r.Choices, r.UndoesNumber, r.UndoesFolder,
                r.CreatedFolders, r.Files, r.PutBack, r.Removed, r.KeptChanged, r.State, r.By)
 WAVORIA_RECORD(PageResult, r.Closes, r.Icon, r.Message)
-WAVORIA_RECORD(ListEdit, r.What, r.Line, r.Text)
+WAVORIA_RECORD(ListEdit, r.What, r.Line)
 WAVORIA_RECORD(Area, r.Left, r.Top, r.Right, r.Bottom)
 WAVORIA_RECORD(PaletteRgb, r.Red, r.Green, r.Blue)
 WAVORIA_RECORD(CaptureColours, r.Foreground, r.Background)

@@ -63,9 +63,10 @@ Strings HalfDone(const std::string& folder) {
 class RestoreTest : public CliInstall {
  protected:
   Outcome Restore() const { return Do({"restore", "--game", "game"}); }
-  // The game's record of its first installation, changed by hand.
-  void EditRecord(const std::string& from, const std::string& to) const {
-    const std::string record = P(kFirst + "/Inhalt.txt");
+  // The game's record of its first run (or of the one named with suffix), changed by hand.
+  void EditRecord(const std::string& from, const std::string& to,
+                  const std::string& suffix = "") const {
+    const std::string record = P(kFirst + suffix + "/Inhalt.txt");
     std::string text = FileBytes(record);
     text.replace(text.find(from), from.size(), to);
     Write(record, text);
@@ -171,6 +172,13 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
   EXPECT_FALSE(fs::exists(P("game/Sound")));  // made only for a file that goes into it
   EXPECT_EQ(Tree("Startup"), Strings{"victim.txt=alt"});
   EXPECT_THAT(Restore(), FieldsAre(0, HasSubstr("(9)"), ""));
+  // That undo stopped before its end: the oldest backup is found and the undo finished.
+  EditRecord("Stand: vollständig", "Stand: läuft", " (2)");
+  fs::remove(P(earlier + " (9)/Inhalt.txt"));
+  EXPECT_THAT(Restore(), FieldsAre(0,
+                                   HasSubstr("(9)' einer früheren Version von Wavoria) war "
+                                             "unterbrochen und wurde zu Ende geführt.\n"),
+                                   ""));
   EXPECT_EQ(FileBytes(P("game/harmony.dll")) + FileBytes(P("game/Sound/Eigenes.script.wav")),
             "neuneigen");
   EXPECT_EQ(Restore(), (Outcome{1, "", kNothing}));
@@ -373,6 +381,15 @@ TEST_F(RestoreTest, CausesThatAreTrue) {
                          denied}));
   // harmony.dll stayed, so its copy is not kept either.
   EXPECT_EQ(KeptIn(kFirst), Strings{});
+  SetUp();
+
+  // A file made read-only once the undo is planned stops it there, named as a file.
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  RestoreChoice choice = ChooseRestore("game");
+  fs::permissions(P("game/harmony.dll"), fs::perms(0444));
+  EXPECT_EQ(CarryOutRestore(std::move(choice)).Problems,
+            Strings{"Die Datei 'game/harmony.dll' konnte nicht zurückgelegt werden" +
+                    denied.substr(0, denied.size() - 1)});
   SetUp();
 #endif
 

@@ -119,6 +119,14 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
                       HasSubstr("\n    Entfernt: oldharmony.dll\n"),
                       HasSubstr("\n    Ordner angelegt: Sound\n"), EndsWith(")\n")),
                 ""));
+  // That undo stopped before its end, and the installation's backup is gone since.
+  EditRecord("Stand: vollständig", "Stand: läuft", " (3)");
+  fs::remove_all(P("game/Wavoria-Sicherung/2099-12-31 23.59.59"));
+  EXPECT_EQ(Restore(),
+            (Outcome{1, "",
+                     kUndoRefused + "Das Rückgängigmachen Nr. 4 vom 2026-12-07 14.03.12 war "
+                                    "unterbrochen, aber die Sicherung, die es zurücklegen "
+                                    "sollte, ist nicht mehr da.\n"}));
   FixBackupStamp("");  // the clock's stamp: year-month-day hour.minute.second
   EXPECT_TRUE(std::regex_match(BackupStampNow(),
                                std::regex(R"(20\d\d-[01]\d-[0-3]\d( [0-2]\d)(\.[0-5]\d){2})")));

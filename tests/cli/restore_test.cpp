@@ -391,8 +391,16 @@ TEST_F(RestoreTest, CausesThatAreTrue) {
   EXPECT_EQ(KeptIn(kFirst), Strings{});
   SetUp();
 
-  // A file made read-only once the undo is planned stops it there, named as a file.
+  // A read-only file refuses the undo; made read-only once the undo is planned, it stops
+  // it there.
   ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  fs::permissions(P("game/harmony.dll"), fs::perms(0444));
+  EXPECT_EQ(Restore(), (Outcome{1, "",
+                                kUndoRefused +
+                                    "Die Datei 'game/harmony.dll' kann nicht ersetzt "
+                                    "werden" +
+                                    denied}));
+  fs::permissions(P("game/harmony.dll"), fs::perms(0644));
   RestoreChoice choice = ChooseRestore("game");
   fs::permissions(P("game/harmony.dll"), fs::perms(0444));
   EXPECT_EQ(CarryOutRestore(std::move(choice)).Problems,

@@ -395,11 +395,8 @@ TEST_F(RestoreTest, CausesThatAreTrue) {
   // it there.
   ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
   fs::permissions(P("game/harmony.dll"), fs::perms(0444));
-  EXPECT_EQ(Restore(), (Outcome{1, "",
-                                kUndoRefused +
-                                    "Die Datei 'game/harmony.dll' kann nicht ersetzt "
-                                    "werden" +
-                                    denied}));
+  const std::string readOnly = "Die Datei 'game/harmony.dll' kann nicht ersetzt werden";
+  EXPECT_EQ(Restore(), (Outcome{1, "", kUndoRefused + readOnly + denied}));
   fs::permissions(P("game/harmony.dll"), fs::perms(0644));
   RestoreChoice choice = ChooseRestore("game");
   fs::permissions(P("game/harmony.dll"), fs::perms(0444));

@@ -83,6 +83,12 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
              P("game/Wavoria-Sicherung/2099-12-31 23.59.59"));
   const Strings keyboard = GameFiles();
   ASSERT_THAT(Install({"--mouse", "--mouse-id", "-5", "--force"}), FieldsAre(0, _, ""));
+  EXPECT_EQ(RestoreQuestion(ChooseRestore("game")),  // what the editor asks first
+            (PageResult{true, MessageIcon::Question,
+                        "Soll die Installation Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; "
+                        "Maus-ID -5) rückgängig gemacht werden?\r\n\r\nZurückgelegt werden:\r\n"
+                        "    autorun.script\r\n\r\nEntfernt werden:\r\n    "
+                        "Sound\\MouseSupportON.script.wav\r\n    Sound\\M.script.wav"}));
   EXPECT_EQ(Restore(),
             (Outcome{0,
                      "Die Installation Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; Maus-ID -5) "

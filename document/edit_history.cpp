@@ -33,8 +33,8 @@ void EditHistory::Keep(int slot, const ScriptCommand& before) {
   current_.Slots.push_back({slot, before, {}});
 }
 
-bool EditHistory::Commit(const CommandTable& table, int line, bool always) {
-  if (!recording_) return false;
+void EditHistory::Commit(const CommandTable& table, int line, bool always) {
+  if (!recording_) return;
   recording_ = false;
   Step step = std::move(current_);
   current_ = Step{};
@@ -45,7 +45,7 @@ bool EditHistory::Commit(const CommandTable& table, int line, bool always) {
     return kept.After == kept.Before;
   });
   step.NameAfter = table.ScriptName;
-  if (!always && step.Slots.empty() && step.NameAfter == step.NameBefore) return false;
+  if (!always && step.Slots.empty() && step.NameAfter == step.NameBefore) return;
   step.Slots.shrink_to_fit();
   step.OrderAfter = table.Order();
   step.LineAfter = line;
@@ -66,7 +66,6 @@ bool EditHistory::Commit(const CommandTable& table, int line, bool always) {
   steps_.push_back(std::move(step));
   ++done_;
   while (steps_.size() > kMaxSteps || (bytes_ > maxBytes_ && steps_.size() > 1)) DropOldest();
-  return true;
 }
 
 void EditHistory::DropOldest() {

@@ -35,8 +35,8 @@ class EditHistory {
   // Ends the step: when it changed the document, or when `always` (a change
   // that counts even though nothing differs), it becomes the newest step,
   // with `line` to select after it, and the steps that could have been
-  // redone are dropped. Returns whether a step was recorded.
-  bool Commit(const CommandTable& table, int line, bool always = false);
+  // redone are dropped. Without a step started, nothing happens.
+  void Commit(const CommandTable& table, int line, bool always = false);
   bool Recording() const { return recording_; }
 
   // Puts the document back as it was before the newest step, or does the

@@ -163,7 +163,7 @@ TEST_F(CliInstall, Refusals) {
   const std::string u = kPathSeparator == '\\' ? "\xFC" : "\xC3\xBC";
   Write("maker/RPG_RT.EXE", ""), Write("m" + u + "/RPG2000.EXE", ""),
       Write("m" + u + "/oldharmony.dll", "");
-  Write("t" + u + "/common/MidiTickOutput.script.wav", "");
+  Write("t" + u + "/common/Eigenes.script.wav", "");
   const Strings game = Tree("game");
   // clang-format off
   const std::pair<Strings, std::string> cases[] = {
@@ -174,7 +174,8 @@ TEST_F(CliInstall, Refusals) {
       {{"--game", "maker", "--maker", "maker"}, "sind derselbe Ordner"},
       {{"--game", "game", "--maker", "m" + u, "--force"}, "'" + P("m\xFC/harmony.dll") + "' wurde nicht gefunden"},
       {{"--game", "game", "--maker", "maker", "--force", "--templates", "t" + u},
-       kNotDone + "Die Datei '" + P("t\xFC/common/MidiTickClear.script.wav") + "' wurde nicht gefunden.\n"},
+       kNotDone + "Die Datei '" + P("t\xFC/common/MidiTickClear.script.wav") + "' wurde nicht gefunden.\nDie Datei '" +
+           P("t\xFC/common/MidiTickOutput.script.wav") + "' wurde nicht gefunden.\n"},  // in the order of their names
       {{"--game", "game", "--maker", "maker", "--force", "--templates", "t" + u}, "Der Vorlagenordner '" + P("t\xFC/Key") + "' fehlt oder ist leer"},
   };
   // clang-format on

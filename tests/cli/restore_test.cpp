@@ -63,9 +63,10 @@ Strings HalfDone(const std::string& folder) {
 class RestoreTest : public CliInstall {
  protected:
   Outcome Restore() const { return Do({"restore", "--game", "game"}); }
-  // The game's record of its first installation, changed by hand.
-  void EditRecord(const std::string& from, const std::string& to) const {
-    const std::string record = P(kFirst + "/Inhalt.txt");
+  // The game's record of its first run (or of the one named with suffix), changed by hand.
+  void EditRecord(const std::string& from, const std::string& to,
+                  const std::string& suffix = "") const {
+    const std::string record = P(kFirst + suffix + "/Inhalt.txt");
     std::string text = FileBytes(record);
     text.replace(text.find(from), from.size(), to);
     Write(record, text);
@@ -82,6 +83,12 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
              P("game/Wavoria-Sicherung/2099-12-31 23.59.59"));
   const Strings keyboard = GameFiles();
   ASSERT_THAT(Install({"--mouse", "--mouse-id", "-5", "--force"}), FieldsAre(0, _, ""));
+  EXPECT_EQ(RestoreQuestion(ChooseRestore("game")),  // what the editor asks first
+            (PageResult{true, MessageIcon::Question,
+                        "Soll die Installation Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; "
+                        "Maus-ID -5) rückgängig gemacht werden?\r\n\r\nZurückgelegt werden:\r\n"
+                        "    autorun.script\r\n\r\nEntfernt werden:\r\n    "
+                        "Sound\\MouseSupportON.script.wav\r\n    Sound\\M.script.wav"}));
   EXPECT_EQ(Restore(),
             (Outcome{0,
                      "Die Installation Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; Maus-ID -5) "
@@ -118,6 +125,14 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
                       HasSubstr("\n    Entfernt: oldharmony.dll\n"),
                       HasSubstr("\n    Ordner angelegt: Sound\n"), EndsWith(")\n")),
                 ""));
+  // That undo stopped before its end, and the installation's backup is gone since.
+  EditRecord("Stand: vollständig", "Stand: läuft", " (3)");
+  fs::remove_all(P("game/Wavoria-Sicherung/2099-12-31 23.59.59"));
+  EXPECT_EQ(Restore(),
+            (Outcome{1, "",
+                     kUndoRefused + "Das Rückgängigmachen Nr. 4 vom 2026-12-07 14.03.12 war "
+                                    "unterbrochen, aber die Sicherung, die es zurücklegen "
+                                    "sollte, ist nicht mehr da.\n"}));
   FixBackupStamp("");  // the clock's stamp: year-month-day hour.minute.second
   EXPECT_TRUE(std::regex_match(BackupStampNow(),
                                std::regex(R"(20\d\d-[01]\d-[0-3]\d( [0-2]\d)(\.[0-5]\d){2})")));
@@ -171,6 +186,13 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
   EXPECT_FALSE(fs::exists(P("game/Sound")));  // made only for a file that goes into it
   EXPECT_EQ(Tree("Startup"), Strings{"victim.txt=alt"});
   EXPECT_THAT(Restore(), FieldsAre(0, HasSubstr("(9)"), ""));
+  // That undo stopped before its end: the oldest backup is found and the undo finished.
+  EditRecord("Stand: vollständig", "Stand: läuft", " (2)");
+  fs::remove(P(earlier + " (9)/Inhalt.txt"));
+  EXPECT_THAT(Restore(), FieldsAre(0,
+                                   HasSubstr("(9)' einer früheren Version von Wavoria) war "
+                                             "unterbrochen und wurde zu Ende geführt.\n"),
+                                   ""));
   EXPECT_EQ(FileBytes(P("game/harmony.dll")) + FileBytes(P("game/Sound/Eigenes.script.wav")),
             "neuneigen");
   EXPECT_EQ(Restore(), (Outcome{1, "", kNothing}));
@@ -373,6 +395,20 @@ TEST_F(RestoreTest, CausesThatAreTrue) {
                          denied}));
   // harmony.dll stayed, so its copy is not kept either.
   EXPECT_EQ(KeptIn(kFirst), Strings{});
+  SetUp();
+
+  // A read-only file refuses the undo; made read-only once the undo is planned, it stops
+  // it there.
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  fs::permissions(P("game/harmony.dll"), fs::perms(0444));
+  const std::string readOnly = "Die Datei 'game/harmony.dll' kann nicht ersetzt werden";
+  EXPECT_EQ(Restore(), (Outcome{1, "", kUndoRefused + readOnly + denied}));
+  fs::permissions(P("game/harmony.dll"), fs::perms(0644));
+  RestoreChoice choice = ChooseRestore("game");
+  fs::permissions(P("game/harmony.dll"), fs::perms(0444));
+  EXPECT_EQ(CarryOutRestore(std::move(choice)).Problems,
+            Strings{"Die Datei 'game/harmony.dll' konnte nicht zurückgelegt werden" +
+                    denied.substr(0, denied.size() - 1)});
   SetUp();
 #endif
 

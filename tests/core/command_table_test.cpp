@@ -156,7 +156,7 @@ TEST(ListUpdate, TheViewStaysPutUnlessTheSelectionWouldLeaveIt) {
       {10, 9, 10, 100, 9},    // one above
       {10, 0, 10, 100, 0},    // to the head line
       {95, 96, 10, 100, 90},  // lines deleted at the end: the last full view
-      {0, 3, 10, 5, 0},       // shorter than the view
+      {2, 3, 10, 5, 0},       // shorter than the view: from its first line
       {4, 4, 0, 100, 4},      // a list box too small for one line still shows it
   };
   // clang-format on

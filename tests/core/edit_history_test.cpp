@@ -27,7 +27,9 @@ std::string State(const CommandTable& t) {
 
 // A table with its history, as the editor has them.
 struct Edited {
-  Edited() { Table.SetHistory(&History); }
+  explicit Edited(std::size_t maxBytes = EditHistory::kMaxBytes) : History(maxBytes) {
+    Table.SetHistory(&History);
+  }
   CommandTable Table;
   EditHistory History;
 };
@@ -146,9 +148,8 @@ TEST(EditHistory, KeepsTheNewestThousandSteps) {
 TEST(EditHistory, KeepsWithinItsMemory) {
   for (const std::size_t size : {std::size_t{8} << 10, std::size_t{100} << 10}) {
     SCOPED_TRACE(size);
-    EditHistory history(64 << 10);
-    CommandTable t;
-    t.SetHistory(&history);
+    Edited e(64 << 10);
+    CommandTable& t = e.Table;
     ResetEditBuffer(t);
     t.EditBuffer().Action = "WriteToLog";
     AddFromEditBuffer(t, 1);
@@ -158,12 +159,22 @@ TEST(EditHistory, KeepsWithinItsMemory) {
       t.EditBuffer().Text.assign(size, c);
       FinishEdit(t, 1, target);
     }
-    EXPECT_LE(history.Bytes(), size < (32 << 10) ? 64u << 10 : 2 * size + 4096);
-    EXPECT_GE(history.Steps(), 1u);
-    EXPECT_LT(history.Steps(), 5u);
+    EXPECT_LE(e.History.Bytes(), size < (32 << 10) ? 64u << 10 : 2 * size + 4096);
+    EXPECT_GE(e.History.Steps(), 1u);
+    EXPECT_LT(e.History.Steps(), 5u);
     UndoStep(t);
     EXPECT_EQ(t.CommandAt(1)->Text[0], 'y');
   }
+  // Two steps that take exactly the limit both stay; one byte less, the older goes.
+  auto stepsKept = [](std::size_t maxBytes) {
+    Edited e(maxBytes);
+    ResetEditBuffer(e.Table);
+    for (int i = 0; i < 2; ++i) AddFromEditBuffer(e.Table, 1);
+    return std::pair(e.History.Steps(), e.History.Bytes());
+  };
+  const std::size_t both = stepsKept(EditHistory::kMaxBytes).second;
+  EXPECT_EQ(stepsKept(both), std::pair(std::size_t{2}, both));
+  EXPECT_EQ(stepsKept(both - 1).first, 1u);
 }
 
 }  // namespace

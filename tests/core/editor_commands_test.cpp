@@ -65,7 +65,7 @@ TEST(EditorCommands, EditRoundTripThroughTheBuffer) {
             std::tuple(EditTarget::kRename, EditTarget::kNothing, EditTarget::kNothing));
   ASSERT_EQ(EditTargetAt(t, 1).What, EditTarget::kDialog);
   EXPECT_EQ(EditTargetAt(t, 1).DialogId, 4000);
-  LoadEditBuffer(t, 1);
+  BeginEdit(t, 1, EditTargetAt(t, 1));
   ScriptCommand expected = testing::Command("WriteToLog", "Text=alt");
   expected.DialogType = 40;
   EXPECT_EQ(t.EditBuffer(), expected);  // without its name, links and slot

@@ -10,6 +10,7 @@
 #include "wizard/install_backup.h"
 #include "wizard/install_plan.h"
 #include "wizard/install_record.h"
+#include "wizard/install_undo.h"
 #include "wizard/wizard_flow.h"
 
 namespace wavoria {
@@ -208,7 +209,8 @@ TEST(InstallRecord, ReadsBackWhatItWroteAndNothingDamaged) {
 }
 
 // A restore puts back and removes only files an installation can have
-// written, and the name of a backup made in one second counts on from 9 to 10.
+// written, the name of a backup made in one second counts on from 9 to 10, and
+// a restore that cannot be done is refused with its reasons.
 TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
   for (const char* name : {"harmony.dll", "OLDHARMONY.DLL", "autorun.script", "Sound\\a.wav",
                            "sound\\~x.script.wav"}) {
@@ -227,6 +229,12 @@ TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
     EXPECT_TRUE(BackupNameLess(made[i], made[i + 1]) && !BackupNameLess(made[i + 1], made[i]))
         << made[i];
   }
+  RestoreChoice refused;
+  refused.Problems = {"Grund 1", "Grund 2"};
+  EXPECT_EQ(RestoreQuestion(refused),
+            (PageResult{false, MessageIcon::Warning,
+                        "Das Rückgängigmachen wurde nicht ausgeführt; an Ihrem Spiel wurde nichts "
+                        "verändert.\r\n\r\nGrund 1\r\nGrund 2"}));
 }
 
 }  // namespace

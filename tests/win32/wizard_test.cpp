@@ -100,6 +100,9 @@ TEST_F(WizardPages, EscapeKeepsAPageOpenCancelAndTheCloseBoxStoreNothing) {
     WizardSettings expected = App().Wizard;
     expected.NextPage = kWizardCancelled;
     driver.Then("Wavoria", [&](HWND d) {
+      EXPECT_TRUE(SendMessageA(d, WM_GETICON, ICON_SMALL, 0) != 0 &&
+                  SendDlgItemMessageA(d, IDC_WIZ_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0)
+          << "page " << page << " lacks its title-bar icon or its picture";
       if (page == IDD_WIZ_FUNCTIONS) {
         EXPECT_EQ(std::pair(IsButtonChecked(d, IDC_WIZ_FUNCTIONS_KEYBOARD),
                             IsButtonChecked(d, IDC_WIZ_FUNCTIONS_MOUSE)),

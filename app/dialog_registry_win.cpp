@@ -9,10 +9,8 @@ namespace wavoria {
 
 namespace {
 
-using Entry = RegisteredDialog;
-
 // Every dialog that the chooser, the main window or the wizard opens by id.
-const Entry kRegistry[] = {
+const RegisteredDialog kRegistry[] = {
     {IDD_LOG, LogDialogProc},                         // "In Logdatei schreiben"
     {IDD_OUTPUT, OutputDialogProc},                   // "Wert an Output-Liste anhängen"
     {IDD_MIDI_TICK, MidiTickDialogProc},              // "Funktion von 'Get Midi Pos.' ändern"

@@ -1,0 +1,274 @@
+#include <algorithm>
+
+#include "document/text.h"
+#include "platform/file_error.h"
+#include "platform/file_io.h"
+#include "platform/file_io_shared.h"
+#include "platform/file_ops.h"
+#include "wizard/game_entries.h"
+#include "wizard/install_backup.h"
+#include "wizard/install_plan.h"
+#include "wizard/install_undo.h"
+#include "wizard/install_undo_parts.h"
+
+namespace wavoria {
+
+using namespace undo_parts;
+
+namespace {
+
+using Kind = UndoAction::Kind;
+
+UndoAction Change(Kind what, std::string relative, std::string target) {
+  UndoAction action;
+  action.What = what;
+  action.Relative = std::move(relative);
+  action.Target = std::move(target);
+  return action;
+}
+
+bool AddProblem(RestoreChoice& choice, std::string problem) {
+  if (problem.empty()) return false;
+  choice.Problems.push_back(std::move(problem));
+  return true;
+}
+
+// The bytes of the game file at path, nothing when it is not there; false
+// with a problem when it cannot be read.
+bool ReadCurrent(const std::string& path, std::optional<std::string>& bytes,
+                 RestoreChoice& choice) {
+  bytes.reset();
+  if (KindOfEntry(path) == EntryKind::Missing) return true;
+  std::string read;
+  if (!ReadWholeFile(path, read)) {
+    return !AddProblem(
+        choice,
+        WithCause("Die Datei " + Quoted(path) + " konnte nicht gelesen werden", LastFileError()));
+  }
+  bytes = std::move(read);
+  return true;
+}
+
+// The copy of relative kept in a backup folder, which must be a plain file
+// (in a plain folder) and, when expected is given, the file the record names.
+bool ReadKept(const std::string& folder, const std::string& relative, const FileStamp* expected,
+              std::string& bytes, RestoreChoice& choice) {
+  const std::string path = PathInBackup(folder, relative);
+  const std::size_t cut = relative.find('\\');
+  if (cut != std::string::npos &&
+      AddProblem(choice, EntryProblem(PathInBackup(folder, relative.substr(0, cut)), true))) {
+    return false;
+  }
+  if (AddProblem(choice, EntryProblem(path, false))) return false;
+  if (!ReadWholeFile(path, bytes)) {
+    return !AddProblem(choice, WithCause("Die gesicherte Datei " + Quoted(path) +
+                                             " fehlt oder kann nicht gelesen werden",
+                                         LastFileError()));
+  }
+  if (expected != nullptr && StampOf(bytes) != *expected) {
+    return !AddProblem(choice, "Die gesicherte Datei " + Quoted(path) +
+                                   " ist nicht mehr die, die die Installation aufbewahrt hat "
+                                   "(Größe oder Prüfsumme weichen ab); Wavoria legt sie nicht "
+                                   "zurück.");
+  }
+  return true;
+}
+
+// Adds a change of an existing or missing game file, once the file may be
+// changed and its temporary file's path fits.
+void AddChange(RestoreChoice& choice, UndoAction action, bool exists) {
+  if (exists && !FileWritable(action.Target)) {
+    AddProblem(choice, WithCause("Die Datei " + Quoted(action.Target) +
+                                     (action.What == Kind::Remove ? " kann nicht entfernt werden"
+                                                                  : " kann nicht ersetzt werden"),
+                                 LastFileError()));
+    return;
+  }
+  if (AddProblem(choice, PathLengthProblem(detail::TemporaryNameFor(action.Target), false))) return;
+  choice.Actions.push_back(std::move(action));
+}
+
+std::string PassedOverText(const std::string& entry) {
+  return "In der Sicherung wird " + Quoted(entry) +
+         " übergangen: Wavoria legt nur Dateien zurück, die es selbst geschrieben haben kann.";
+}
+
+// Undoing a recorded installation: newest change first, each file by what it
+// is now: as before the installation (nothing to do), as the installation
+// wrote it (put back or removed), or changed since (kept first, then put
+// back or removed).
+void PlanInstallationUndo(RestoreChoice& choice, const BackupEntry& entry) {
+  const InstallRecord& record = *entry.Record;
+  for (auto file = record.Files.rbegin(); file != record.Files.rend(); ++file) {
+    if (!IsRestorablePath(file->Path)) {
+      choice.Notes.push_back(PassedOverText(PathInBackup(entry.Folder, file->Path)));
+      continue;
+    }
+    if (AddProblem(choice, GameFileProblem(choice.GameFolder, file->Path))) continue;
+    UndoAction action = Change(file->Replaced ? Kind::PutBack : Kind::Remove, file->Path,
+                               PathInGame(choice.GameFolder, file->Path));
+    std::optional<std::string> current;
+    if (!ReadCurrent(action.Target, current, choice)) continue;
+    const bool asBefore = file->Replaced ? current && StampOf(*current) == file->Before : !current;
+    if (asBefore) continue;
+    if (file->Replaced &&
+        !ReadKept(entry.Folder, file->Path, &file->Before, action.Bytes, choice)) {
+      continue;
+    }
+    action.KeepCurrent = current && StampOf(*current) != file->After;
+    if (action.KeepCurrent) action.Current = *current;
+    AddChange(choice, std::move(action), current.has_value());
+  }
+  for (auto folder = record.CreatedFolders.rbegin(); folder != record.CreatedFolders.rend();
+       ++folder) {
+    const std::string target = EntryPath(choice.GameFolder, *folder);
+    if (!EqualsIgnoreCase(*folder, kGameSoundFolder) || KindOfEntry(target) == EntryKind::Missing ||
+        AddProblem(choice, EntryProblem(target, true))) {
+      continue;
+    }
+    choice.Actions.push_back(Change(Kind::RemoveFolder, *folder, target));
+  }
+}
+
+// Putting back a backup of an earlier version, as that version did: every
+// file it holds that the program can have written goes back to its place;
+// the file there, when it differs, is kept first. Anything else is passed
+// over and named.
+void PlanEarlierUndo(RestoreChoice& choice, const BackupEntry& entry) {
+  bool soundMade = false;
+  auto putBack = [&](const std::string& relative) {
+    UndoAction action = Change(Kind::PutBack, relative, PathInGame(choice.GameFolder, relative));
+    if (AddProblem(choice, GameFileProblem(choice.GameFolder, relative)) ||
+        !ReadKept(entry.Folder, relative, nullptr, action.Bytes, choice)) {
+      return;
+    }
+    std::optional<std::string> current;
+    if (!ReadCurrent(action.Target, current, choice) || current == action.Bytes) return;
+    const std::string sound = EntryPath(choice.GameFolder, kGameSoundFolder);
+    if (relative.find('\\') != std::string::npos && !soundMade &&
+        KindOfEntry(sound) == EntryKind::Missing) {
+      choice.Actions.push_back(Change(Kind::MakeFolder, std::string(kGameSoundFolder), sound));
+      soundMade = true;
+    }
+    action.KeepCurrent = current.has_value();
+    if (current) action.Current = *current;
+    AddChange(choice, std::move(action), current.has_value());
+  };
+  // Names as they are: one holding "\" is no path here.
+  auto join = [](const std::string& folder, const std::string& name) {
+    return AsFolder(folder) + name;
+  };
+  std::vector<std::string> folders;
+  for (const std::string& name : NamesIn(entry.Folder)) {
+    const std::string path = join(entry.Folder, name);
+    if (IsTemporaryName(name)) continue;
+    if (IsRestorablePath(name)) {
+      putBack(name);
+    } else if (EqualsIgnoreCase(name, kGameSoundFolder) && KindOfEntry(path) == EntryKind::Folder) {
+      folders.push_back(name);
+    } else {
+      choice.Notes.push_back(PassedOverText(path));
+    }
+  }
+  for (const std::string& folder : folders) {
+    const std::string path = join(entry.Folder, folder);
+    for (const std::string& name : NamesIn(path)) {
+      if (IsTemporaryName(name)) continue;
+      if (IsPlainFileName(name)) {
+        putBack(folder + "\\" + name);
+      } else {
+        choice.Notes.push_back(PassedOverText(join(path, name)));
+      }
+    }
+  }
+}
+
+// The backup of choice's history whose name is name.
+std::optional<std::size_t> BackupNamed(const GameHistory& history, const std::string& name) {
+  for (std::size_t i = 0; i < history.Backups.size(); ++i) {
+    if (history.Backups[i].Name == name) return i;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<BackupFile> undo_parts::KeptFiles(const RestoreChoice& choice) {
+  std::vector<BackupFile> files;
+  for (const UndoAction& action : choice.Actions) {
+    if (action.KeepCurrent) files.push_back({action.Relative, action.Current});
+  }
+  return files;
+}
+
+std::vector<std::string> RestoreChoice::Files(UndoAction::Kind kind) const {
+  std::vector<std::string> files;
+  for (const UndoAction& action : Actions) {
+    if (action.What == kind) files.push_back(action.Relative);
+  }
+  return files;
+}
+
+std::vector<std::string> RestoreChoice::ChangedFiles() const {
+  std::vector<std::string> files;
+  for (const BackupFile& file : KeptFiles(*this)) files.push_back(file.RelativePath);
+  return files;
+}
+
+RestoreChoice ChooseRestore(const std::string& gameFolder) {
+  RestoreChoice choice;
+  choice.GameFolder = AsFolder(gameFolder);
+  if (AddProblem(choice, GamePathProblem(choice.GameFolder))) return choice;
+  if (!FolderExists(choice.GameFolder)) {
+    AddProblem(choice,
+               "Der Ordner des Spiels " + Quoted(choice.GameFolder) + " wurde nicht gefunden.");
+    return choice;
+  }
+  choice.History = ReadHistory(choice.GameFolder);
+  const GameHistory& history = choice.History;
+  if (!history.Problems.empty()) {
+    choice.Problems = history.Problems;
+    return choice;
+  }
+  if (const auto undo = history.Newest(RecordKind::Undo, RecordState::Running)) {
+    const InstallRecord& record = *history.Backups[*undo].Record;
+    choice.Job = RestoreJob::Finish;
+    choice.Resume = undo;
+    choice.Target = record.UndoesFolder.empty() ? history.WithNumber(record.UndoesNumber)
+                                                : BackupNamed(history, record.UndoesFolder);
+    if (!choice.Target) {
+      AddProblem(choice, Capitalised(RunName(history.Backups[*undo])) +
+                             " war unterbrochen, aber die Sicherung, die es zurücklegen sollte, "
+                             "ist nicht mehr da.");
+      return choice;
+    }
+  } else if (const auto running = history.Newest(RecordKind::Installation, RecordState::Running)) {
+    choice.Job = RestoreJob::RollBack;
+    choice.Target = running;
+  } else if (!history.Unfinished.empty()) {
+    choice.Job = RestoreJob::CleanUp;
+  } else if (const auto inEffect =
+                 history.Newest(RecordKind::Installation, RecordState::Complete)) {
+    choice.Job = RestoreJob::Undo;
+    choice.Target = inEffect;
+  } else if (const auto earlier = history.NewestEarlierBackup()) {
+    choice.Job = RestoreJob::UndoEarlier;
+    choice.Target = earlier;
+  }
+  if (!choice.Target) return choice;
+  const BackupEntry& target = history.Backups[*choice.Target];
+  if (target.Record && target.Record->Kind == RecordKind::Installation) {
+    PlanInstallationUndo(choice, target);
+  } else {
+    PlanEarlierUndo(choice, target);
+  }
+  if (!choice.Resume) {
+    for (std::string& problem : BackupPathProblems(
+             FreeBackupFolder(choice.GameFolder, BackupStampNow()), KeptFiles(choice))) {
+      AddProblem(choice, std::move(problem));
+    }
+  }
+  return choice;
+}
+
+}  // namespace wavoria

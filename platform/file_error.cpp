@@ -31,6 +31,13 @@ std::string FileErrorCause(FileError error) {
       return "Der Datenträger ist voll";
     case FileError::TooLong:
       return "der Pfad ist länger, als das System erlaubt";
+    case FileError::Link:
+      return "an ihrer Stelle oder auf dem Weg dorthin liegt eine Verknüpfung auf einen anderen "
+             "Ort";
+    case FileError::NotPlainFile:
+      return "keine gewöhnliche Datei, sondern eine Pipe oder ein Gerät";
+    case FileError::TooLarge:
+      return "die Datei ist größer, als Wavoria eine solche Datei liest";
     case FileError::Other:
       break;
   }

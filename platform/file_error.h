@@ -9,12 +9,15 @@ namespace wavoria {
 
 enum class FileError {
   None,
-  NotFound,  // the file or a folder on its path is not there
-  Denied,    // read-only, or no permission
-  InUse,     // held open by another program
-  DiskFull,  // no room left on the drive
-  TooLong,   // the path is longer than the system's file functions take
-  Other,     // any other error of the system
+  NotFound,      // the file or a folder on its path is not there
+  Denied,        // read-only, or no permission
+  InUse,         // held open by another program
+  DiskFull,      // no room left on the drive
+  TooLong,       // the path is longer than the system's file functions take
+  Link,          // a link to another place stands where the file or a folder on its path should be
+  NotPlainFile,  // a named pipe or a device, no file that can be read or replaced
+  TooLarge,      // larger than the program reads such a file
+  Other,         // any other error of the system
 };
 
 // The error of the last failed file call of this thread; None after a call

@@ -2,6 +2,7 @@
 // page, like every other text of the program.
 #include <windows.h>
 
+#include "platform/confinement_win.h"
 #include "platform/file_error.h"
 #include "platform/file_io.h"
 #include "platform/file_io_shared.h"
@@ -33,12 +34,59 @@ HANDLE CreateTemporary(const std::string& temp) {
   return INVALID_HANDLE_VALUE;
 }
 
-}  // namespace
-
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+// Opens path for reading. A named pipe, which would keep the open waiting for
+// a writer, is refused before it is opened, a device once it is open; below a
+// confined folder so is a file that does not lie where path says (a link).
+HANDLE OpenForReading(const std::string& path) {
+  const detail::Held held = detail::HoldFoldersOf(path);
+  if (held.Error != 0) {
+    SetLastError(held.Error);
+    return INVALID_HANDLE_VALUE;
+  }
+  if (KindOfEntry(path) == EntryKind::Other) {
+    SetLastError(ERROR_BAD_FILE_TYPE);
+    return INVALID_HANDLE_VALUE;
+  }
   HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return h;
+  DWORD error = 0;
+  if (GetFileType(h) != FILE_TYPE_DISK) {
+    error = ERROR_BAD_FILE_TYPE;
+  } else if (!detail::OpenedInPlace(h, held, path)) {
+    error = ERROR_CANT_RESOLVE_FILENAME;
+  }
+  if (error == 0) return h;
+  CloseHandle(h);
+  SetLastError(error);
+  return INVALID_HANDLE_VALUE;
+}
+
+// The file a link at path leads to, or path itself when it is no link; ""
+// for a link whose target is gone.
+std::string LinkTarget(const std::string& path) {
+  if (KindOfEntry(path) != EntryKind::Link) return path;
+  HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return {};
+  std::string final = detail::FinalPathOfHandle(h);
+  CloseHandle(h);
+  if (final.starts_with("\\\\?\\UNC\\")) return "\\" + final.substr(7);
+  if (final.starts_with("\\\\?\\")) return final.substr(4);
+  return final;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::size_t limit) {
+  HANDLE h = OpenForReading(path);
   if (h == INVALID_HANDLE_VALUE) return FailWithSystemError(GetLastError());
+  LARGE_INTEGER size{};
+  if (GetFileSizeEx(h, &size) && static_cast<unsigned long long>(size.QuadPart) > limit) {
+    CloseHandle(h);
+    SetLastFileError(FileError::TooLarge);
+    return false;
+  }
   std::string data;
   DWORD error = 0;
   char buffer[65536];
@@ -52,27 +100,39 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     }
     if (n == 0) break;
     data.append(buffer, n);
+    if (data.size() > limit) break;  // it grew while being read
   }
   CloseHandle(h);
   if (!ok) return FailWithSystemError(error);
+  if (data.size() > limit) {
+    SetLastFileError(FileError::TooLarge);
+    return false;
+  }
   bytes = std::move(data);
   SetLastFileError(FileError::None);
   return true;
 }
 
 bool FileExists(const std::string& path) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = OpenForReading(path);
   if (h == INVALID_HANDLE_VALUE) return FailWithSystemError(GetLastError());
   CloseHandle(h);
   SetLastFileError(FileError::None);
   return true;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  // A read-only file or a folder at path is refused before anything is written.
+bool WriteFileAtomically(const std::string& target, std::string_view bytes) {
+  const detail::Held held = detail::HoldFoldersOf(target);
+  if (held.Error != 0) return FailWithSystemError(held.Error);
+  // Below a confined folder a link is replaced, not followed.
+  const std::string path = held.Confined ? target : LinkTarget(target);
+  if (path.empty()) return FailWithSystemError(ERROR_FILE_NOT_FOUND);
+  // A read-only file, a folder, a pipe or a device at path is refused before
+  // anything is written.
+  const EntryKind kind = KindOfEntry(path);
+  if (kind == EntryKind::Other) return FailWithSystemError(ERROR_BAD_FILE_TYPE);
   DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES &&
+  if (kind != EntryKind::Link && attributes != INVALID_FILE_ATTRIBUTES &&
       (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
     return FailWithSystemError(ERROR_ACCESS_DENIED);
   }

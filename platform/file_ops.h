@@ -3,6 +3,8 @@
 // Paths are in the ANSI code page, like every other text of the program.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,8 +63,69 @@ EntryKind KindOfEntry(const std::string& path);
 // (259 for the ...A functions of Windows).
 std::size_t MaxPathLength();
 
-// Whether path came into the program whole: on Windows a character that the
-// ANSI code page cannot hold arrives as "?", which no real path contains.
+// While an object of this type lives, every file function of the program
+// (here and in file_io.h) works on the entries below folder through folder
+// handles: folder itself is opened once (a link the user chose to reach it is
+// followed), and every folder below it is opened once when first used,
+// without following a link, and held until the object dies. So a folder on
+// the way that someone swaps for a link after it was checked cannot lead the
+// work to another place: natively the functions work relative to the held
+// descriptors (openat, mkdirat, renameat, unlinkat, with O_NOFOLLOW); on
+// Windows the held folders, opened without FILE_SHARE_DELETE and checked not
+// to be reparse points, cannot be renamed or removed, and a file read there is
+// checked to lie where its path says. No link in such a folder is followed.
+// A second confinement of the same folder while one lives shares it.
+class FolderConfinement {
+ public:
+  explicit FolderConfinement(const std::string& folder);
+  ~FolderConfinement();
+  FolderConfinement(const FolderConfinement&) = delete;
+  FolderConfinement& operator=(const FolderConfinement&) = delete;
+
+  // Whether folder was opened; LastFileError says why not. Fails too while
+  // another folder is confined.
+  bool Held() const { return held_; }
+
+ private:
+  bool held_ = false;
+};
+
+// A lock file held for the whole of a run: as long as the object lives no
+// other process can take it (natively flock, which the system lets go when
+// the process dies; on Windows the file opened without sharing). The file
+// names its owner, so that a file left by a run that was killed is
+// recognised: it is there, but nobody holds it.
+class FileLock {
+ public:
+  enum class Outcome {
+    Taken,   // the lock is this process's
+    Busy,    // another process holds it
+    Failed,  // the file cannot be made or locked; LastFileError says why
+  };
+
+  FileLock() = default;
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+  // Removes the lock file and lets the lock go.
+  ~FileLock();
+
+  // Creates the lock file at path, or opens the one a killed run left, locks
+  // it and writes owner into it. left: what such a file said; nothing when
+  // the file was new or empty.
+  Outcome Take(const std::string& path, std::string_view owner, std::optional<std::string>& left);
+
+ private:
+  std::string path_;
+  std::intptr_t handle_ = -1;
+};
+
+// The number of the running process, as the system names it.
+unsigned long CurrentProcessId();
+
+// Whether path came into the program whole, so that it can be shown and
+// handed back: on Windows a character that the ANSI code page cannot hold
+// arrives as "?", which no real path contains; natively the path must be
+// UTF-8 made only of characters that Windows-1252 holds.
 bool PathFitsCodePage(std::string_view path);
 
 }  // namespace wavoria

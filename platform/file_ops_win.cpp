@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/confinement_win.h"
 #include "platform/file_error.h"
 #include "platform/file_io_shared.h"
 #include "platform/file_ops.h"
@@ -54,14 +55,8 @@ std::string FinalPathOf(const std::string& path) {
   HANDLE h = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (h == INVALID_HANDLE_VALUE) return {};
-  std::string final(MAX_PATH + 8, '\0');
-  DWORD n = GetFinalPathNameByHandleA(h, final.data(), DWORD(final.size()), 0);
-  if (n >= final.size()) {
-    final.resize(n + 1);
-    n = GetFinalPathNameByHandleA(h, final.data(), DWORD(final.size()), 0);
-  }
+  std::string final = detail::FinalPathOfHandle(h);
   CloseHandle(h);
-  final.resize(n < final.size() ? n : 0);
   return final;
 }
 
@@ -82,6 +77,7 @@ bool ResolvesToItself(const std::string& path) {
 // The names in folder of the entries that are folders (wantFolders) or files.
 std::vector<std::string> EntriesIn(const std::string& folder, bool wantFolders) {
   std::vector<std::string> names;
+  if (detail::HoldFolder(folder).Error != 0) return names;
   const std::string pattern = WithoutTrailingSeparators(folder) + "\\*";
   WIN32_FIND_DATAA found{};
   HANDLE h = FindFirstFileA(pattern.c_str(), &found);
@@ -96,9 +92,17 @@ std::vector<std::string> EntriesIn(const std::string& folder, bool wantFolders) 
   return names;
 }
 
+// Holds the folders down to the one path lies in (confinement_win.h); false
+// with the cause recorded when one cannot be held.
+bool HoldOnTheWay(const std::string& path) {
+  const DWORD error = detail::HoldFoldersOf(path).Error;
+  return error == 0 || FailWithSystemError(error);
+}
+
 }  // namespace
 
 bool CreateFolder(const std::string& folder) {
+  if (!HoldOnTheWay(WithoutTrailingSeparators(folder))) return false;
   if (CreateDirectoryA(WithoutTrailingSeparators(folder).c_str(), nullptr)) return Succeed();
   const DWORD error = GetLastError();
   if (KindOfEntry(folder) == EntryKind::Folder) return Succeed();
@@ -106,11 +110,13 @@ bool CreateFolder(const std::string& folder) {
 }
 
 bool FileWritable(const std::string& path) {
+  if (!HoldOnTheWay(path)) return false;
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return FailWithSystemError(GetLastError());
   if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
     return FailWithSystemError(ERROR_ACCESS_DENIED);
   }
+  if (attributes & FILE_ATTRIBUTE_DEVICE) return FailWithSystemError(ERROR_BAD_FILE_TYPE);
   // A program that runs from the file or holds it open without sharing
   // (the game with its harmony.dll) refuses the open.
   HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE,
@@ -122,11 +128,15 @@ bool FileWritable(const std::string& path) {
 }
 
 bool RemoveFile(const std::string& path) {
+  if (!HoldOnTheWay(path)) return false;
   return DeleteFileA(path.c_str()) ? Succeed() : FailWithSystemError(GetLastError());
 }
 
 bool RemoveEmptyFolder(const std::string& folder) {
-  return RemoveDirectoryA(WithoutTrailingSeparators(folder).c_str())
+  const std::string path = WithoutTrailingSeparators(folder);
+  if (!HoldOnTheWay(path)) return false;
+  detail::ForgetFolder(path);  // a held folder cannot be removed, not even by its holder
+  return RemoveDirectoryA(path.c_str())
              ? Succeed()
              : FailWithSystemError(GetLastError());
 }
@@ -168,6 +178,12 @@ std::vector<std::string> NamesIn(const std::string& folder) {
 
 EntryKind KindOfEntry(const std::string& path) {
   const std::string p = WithoutTrailingSeparators(path);
+  if (const DWORD error = detail::HoldFoldersOf(p).Error; error != 0) {
+    // Nothing is below a file or a link either, for the run: the folder is refused itself.
+    FailWithSystemError(error);
+    const bool missing = error == ERROR_PATH_NOT_FOUND || error == ERROR_CANT_RESOLVE_FILENAME;
+    return missing ? EntryKind::Missing : EntryKind::Unknown;
+  }
   const DWORD attributes = GetFileAttributesA(p.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
@@ -197,6 +213,62 @@ std::size_t MaxPathLength() {
 
 bool PathFitsCodePage(std::string_view path) {
   return path.find_first_of("?*") == std::string_view::npos;
+}
+
+FileLock::Outcome FileLock::Take(const std::string& path, std::string_view owner,
+                                 std::optional<std::string>& left) {
+  left.reset();
+  auto failed = [](DWORD error) {
+    FailWithSystemError(error);
+    return Outcome::Failed;
+  };
+  const detail::Held held = detail::HoldFoldersOf(path);
+  if (held.Error != 0) return failed(held.Error);
+  // No sharing at all: while this handle is open, no other process opens
+  // the file; it stays when the process dies, naming its owner.
+  const HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
+                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+                               nullptr);
+  if (h == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? Outcome::Busy
+                                                                             : failed(error);
+  }
+  const bool existed = GetLastError() == ERROR_ALREADY_EXISTS;
+  if (!detail::OpenedInPlace(h, held, path) || GetFileType(h) != FILE_TYPE_DISK) {
+    CloseHandle(h);
+    return failed(ERROR_CANT_RESOLVE_FILENAME);
+  }
+  std::string before(4096, '\0');
+  DWORD n = 0;
+  if (existed && ReadFile(h, before.data(), DWORD(before.size()), &n, nullptr) && n > 0) {
+    left = before.substr(0, n);
+  }
+  DWORD written = 0;
+  if (SetFilePointer(h, 0, nullptr, FILE_BEGIN) == INVALID_SET_FILE_POINTER || !SetEndOfFile(h) ||
+      !WriteFile(h, owner.data(), DWORD(owner.size()), &written, nullptr) ||
+      written != owner.size() || !FlushFileBuffers(h)) {
+    const DWORD error = GetLastError();
+    CloseHandle(h);
+    return failed(error);
+  }
+  path_ = path;
+  handle_ = reinterpret_cast<std::intptr_t>(h);
+  SetLastFileError(FileError::None);
+  return Outcome::Taken;
+}
+
+FileLock::~FileLock() {
+  if (handle_ == -1) return;
+  const HANDLE h = reinterpret_cast<HANDLE>(handle_);
+  // Removed as the handle closes: no other process gets at it in between.
+  FILE_DISPOSITION_INFO remove{TRUE};
+  SetFileInformationByHandle(h, FileDispositionInfo, &remove, sizeof remove);
+  CloseHandle(h);
+}
+
+unsigned long CurrentProcessId() {
+  return GetCurrentProcessId();
 }
 
 }  // namespace wavoria

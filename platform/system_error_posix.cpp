@@ -25,6 +25,11 @@ FileError Classify(int error) {
       return FileError::DiskFull;
     case ENAMETOOLONG:
       return FileError::TooLong;
+    case ELOOP:  // a link met where O_NOFOLLOW forbids one
+      return FileError::Link;
+    case ENXIO:  // a pipe without a reader, a device that is not there
+    case ENODEV:
+      return FileError::NotPlainFile;
     default:
       return FileError::Other;
   }

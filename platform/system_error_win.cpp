@@ -25,6 +25,11 @@ FileError Classify(DWORD error) {
       return FileError::DiskFull;
     case ERROR_FILENAME_EXCED_RANGE:
       return FileError::TooLong;
+    case ERROR_CANT_RESOLVE_FILENAME:  // a folder held for a run is a link
+      return FileError::Link;
+    case ERROR_BAD_FILE_TYPE:  // a pipe or a device
+    case ERROR_PIPE_BUSY:
+      return FileError::NotPlainFile;
     default:
       return FileError::Other;
   }

@@ -87,8 +87,27 @@ std::string PathLengthProblem(const std::string& path, bool folder) {
   return TooLongText("Der Pfad ", path, limit);
 }
 
+bool WindowsCanHoldName(std::string_view name) {
+  if (name.empty() || name.ends_with('.') || name.ends_with(' ')) return false;
+  const std::string_view stem = name.substr(0, name.find('.'));
+  for (std::string_view device : {"CON", "PRN", "AUX", "NUL"}) {
+    if (EqualsIgnoreCase(stem, device)) return false;
+  }
+  const bool numbered = stem.size() == 4 && stem[3] >= '1' && stem[3] <= '9';
+  return !numbered || (!EqualsIgnoreCase(stem.substr(0, 3), "COM") &&
+                       !EqualsIgnoreCase(stem.substr(0, 3), "LPT"));
+}
+
+std::string WindowsNameProblem(std::string_view relative) {
+  const std::string_view name = SplitRelative(relative).second;
+  if (name.empty() || name == "." || name == ".." || WindowsCanHoldName(name)) return {};
+  return "Der Name " + Quoted(relative) +
+         " endet auf einen Punkt oder ein Leerzeichen oder ist ein Gerätename wie CON, NUL oder "
+         "COM1; eine Datei dieses Namens kann Windows nicht führen, Wavoria übergeht sie.";
+}
+
 bool IsPlainFileName(std::string_view name) {
-  if (name.empty() || name == "." || name == "..") return false;
+  if (name.empty() || name == "." || name == ".." || !WindowsCanHoldName(name)) return false;
   for (unsigned char c : name) {
     if (c < 32 || c == '\\' || c == '/' || c == ':') return false;
   }

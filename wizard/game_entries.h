@@ -33,8 +33,17 @@ std::string GamePathProblem(const std::string& gameFolder);
 std::string PathLengthProblem(const std::string& path, bool folder);
 
 // Whether name can be a file's name in a folder: not empty, not "." or "..",
-// no separator, drive colon or control character.
+// no separator, drive colon or control character, and Windows can hold it.
 bool IsPlainFileName(std::string_view name);
+
+// Whether Windows can hold a file of this name: it does not end in a dot or
+// a blank, and it is no device name (CON, PRN, AUX, NUL, COM1 to COM9, LPT1
+// to LPT9, in any case, also with an extension: "con.txt").
+bool WindowsCanHoldName(std::string_view name);
+
+// The sentence for a path below the game folder ("\" as separator) when
+// Windows cannot hold a name in it; "" when it can.
+std::string WindowsNameProblem(std::string_view relative);
 
 // Whether relative (below the game folder, "\" between folder and name) is a
 // file that an installation writes: "harmony.dll", "oldharmony.dll",

@@ -30,12 +30,6 @@ std::string ParentOf(const std::string& path) {
   return cut == std::string::npos ? std::string() : path.substr(0, cut);
 }
 
-std::string FolderNotMadeText(const std::string& folder) {
-  return WithCause(
-      "Der Ordner " + Quoted(folder) + " für die Sicherung konnte nicht angelegt werden",
-      LastFileError());
-}
-
 // A backup folder's name split into its stamp and its number (1 without " (N)").
 std::pair<std::string_view, long long> StampAndNumber(std::string_view name) {
   const std::size_t open = name.rfind(" (");
@@ -51,6 +45,45 @@ std::pair<std::string_view, long long> StampAndNumber(std::string_view name) {
 }
 
 }  // namespace
+
+std::string FolderNotMadeText(const std::string& folder) {
+  return WithCause(
+      "Der Ordner " + Quoted(folder) + " für die Sicherung konnte nicht angelegt werden",
+      LastFileError());
+}
+
+std::vector<std::string> GameFilesIn(const std::string& folder,
+                                     std::vector<std::string>* passedOver) {
+  std::vector<std::string> files;
+  auto pass = [&](const std::string& path) {
+    if (passedOver != nullptr) passedOver->push_back(path);
+  };
+  // Names as they are: one holding "\\" is no path here.
+  std::vector<std::string> sounds;
+  for (const std::string& name : NamesIn(folder)) {
+    const std::string path = AsFolder(folder) + name;
+    if (IsTemporaryName(name) || name == kRecordFile) continue;
+    if (IsRestorablePath(name)) {
+      files.push_back(name);
+    } else if (EqualsIgnoreCase(name, kGameSoundFolder) && KindOfEntry(path) == EntryKind::Folder) {
+      sounds.push_back(name);
+    } else {
+      pass(path);
+    }
+  }
+  for (const std::string& sound : sounds) {
+    const std::string path = AsFolder(folder) + sound;
+    for (const std::string& name : NamesIn(path)) {
+      if (IsTemporaryName(name)) continue;
+      if (IsPlainFileName(name)) {
+        files.push_back(sound + "\\" + name);
+      } else {
+        pass(AsFolder(path) + name);
+      }
+    }
+  }
+  return files;
+}
 
 std::string BackupStampNow() {
   if (!FixedStamp().empty()) return FixedStamp();

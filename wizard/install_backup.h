@@ -62,6 +62,18 @@ bool WriteRecord(const std::string& folder, const InstallRecord& record, std::st
 bool KeepFiles(const std::string& folder, const std::vector<BackupFile>& files,
                std::string& problem);
 
+// The game files a backup folder keeps, relative ("harmony.dll",
+// "Sound\\KeyList.script.wav"): the files IsRestorablePath takes directly in
+// it and the files with a plain name in its Sound folder, in name order. The
+// record and temporary files are no game files; every other entry is named
+// in passedOver (paths), when given.
+std::vector<std::string> GameFilesIn(const std::string& folder,
+                                     std::vector<std::string>* passedOver = nullptr);
+
+// The sentence that names a folder for a backup that could not be made, with
+// the cause LastFileError gives.
+std::string FolderNotMadeText(const std::string& folder);
+
 // Orders backup folder names as they were made: by stamp, and " (10)" after
 // " (9)".
 bool BackupNameLess(std::string_view a, std::string_view b);

@@ -8,6 +8,7 @@
 #include "platform/file_io_shared.h"
 #include "platform/file_ops.h"
 #include "wizard/game_entries.h"
+#include "wizard/game_run.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_history.h"
 #include "wizard/install_undo.h"
@@ -54,8 +55,10 @@ std::vector<std::string> CheckEntries(const InstallPlan& plan) {
   std::vector<std::string> problems;
   for (const InstallStep& step : plan.Steps) {
     const bool folder = !IsFileStep(step);
-    std::string problem =
-        folder ? EntryProblem(step.Target, true) : WrittenFileProblem(step.Target);
+    std::string problem = WindowsNameProblem(RelativeInGame(plan.GameFolder, step.Target));
+    if (problem.empty()) {
+      problem = folder ? EntryProblem(step.Target, true) : WrittenFileProblem(step.Target);
+    }
     if (problem.empty()) {
       problem =
           PathLengthProblem(folder ? step.Target : detail::TemporaryNameFor(step.Target), folder);
@@ -164,9 +167,10 @@ void AddLines(std::string& text, const std::vector<std::string>& lines) {
   }
 }
 
-// The record once the steps ran: only what was changed, and complete. The
-// copies kept for files that were not replaced after all are removed.
-void FinishRecord(Preparation& prep, const std::string& folder, InstallReport& report) {
+// The record once the steps ran lists only what was changed; the copies kept
+// for files that were not replaced after all are removed.
+void KeepOnlyWhatChanged(Preparation& prep, const std::string& folder,
+                         const InstallReport& report) {
   InstallRecord& record = prep.Record;
   std::vector<RecordedFile> files;
   for (std::size_t f = 0; f < record.Files.size(); ++f) {
@@ -180,6 +184,10 @@ void FinishRecord(Preparation& prep, const std::string& folder, InstallReport& r
   if (prep.CreatedFolderStep >= 0 && report.Outcomes[prep.CreatedFolderStep] != StepOutcome::Done) {
     record.CreatedFolders.clear();
   }
+}
+
+// Marks the record of a run whose every step succeeded complete.
+void FinishRecord(InstallRecord& record, const std::string& folder, InstallReport& report) {
   record.State = RecordState::Complete;
   std::string problem;
   if (!WriteRecord(folder, record, problem)) report.Problems.push_back(problem);
@@ -198,7 +206,9 @@ std::string InstallReport::BackupText() const {
 
 std::string InstallReport::WarningText(std::string_view what) const {
   std::string text(what);
-  text += !Refused    ? " ist nicht vollständig gelungen. Folgendes konnte nicht erledigt werden:"
+  text += RolledBack  ? " ist nicht gelungen und wurde zurückgenommen; an Ihrem Spiel ist alles "
+                        "wie vorher. Fehlgeschlagen ist:"
+          : !Refused  ? " ist nicht vollständig gelungen. Folgendes konnte nicht erledigt werden:"
           : Recovered ? " wurde nicht ausgeführt."
                       : " wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.";
   text += LineBreak;
@@ -225,7 +235,14 @@ InstallReport ExecuteInstallPlan(const InstallPlan& plan) {
     return report;
   };
   report.Problems = CheckFolders(plan);
-  if (report.Problems.empty()) report.Problems = CheckEntries(plan);
+  if (!report.Problems.empty()) return refused();
+  const GameRun run(plan.GameFolder);
+  if (!run.Problem().empty()) {
+    report.Problems.push_back(run.Problem());
+    return refused();
+  }
+  if (!run.Note().empty()) report.Notes.push_back(run.Note());
+  report.Problems = CheckEntries(plan);
   if (!report.Problems.empty() || !RecoverInterruptedRuns(plan.GameFolder, report)) {
     return refused();
   }
@@ -278,7 +295,14 @@ InstallReport ExecuteInstallPlan(const InstallPlan& plan) {
     }
     report.Problems.push_back(FailureText(plan, i, error));
   }
-  FinishRecord(prep, folder, report);
+  KeepOnlyWhatChanged(prep, folder, report);
+  if (report.Problems.empty()) {
+    FinishRecord(prep.Record, folder, report);
+  } else {
+    const std::string name = folder.substr(folder.find_last_of("\\/") + 1);
+    RollBackFailedInstallation(plan.GameFolder,
+                               BackupEntry{name, folder, prep.Record, std::nullopt, 0, {}}, report);
+  }
   return report;
 }
 

@@ -11,9 +11,12 @@
 // (install_backup.h). If a check or the backup fails it changes nothing.
 // Otherwise it runs every step, keeps each step's outcome and goes on after a
 // failed step: a file whose bytes are already the new ones is left alone,
-// others are replaced completely or not at all (never deleted first). At the
-// end the record lists what was changed and is marked complete. Every
-// failure names the file and its cause (platform/file_error.h).
+// others are replaced completely or not at all (never deleted first). When
+// every step succeeded, the record lists what was changed and is marked
+// complete; when one failed, what the steps changed is taken back and the
+// record marked "abgebrochen" with the causes. Every failure names the file
+// and its cause (platform/file_error.h). The whole run holds the game's lock
+// (game_run.h).
 #pragma once
 
 #include <functional>
@@ -45,6 +48,7 @@ enum class StepOutcome {
 struct InstallReport {
   bool Refused = false;               // a check failed; nothing was changed but what Recovered says
   bool Recovered = false;             // interrupted runs were rolled back or finished first
+  bool RolledBack = false;            // a step failed and what the run changed was taken back
   std::vector<StepOutcome> Outcomes;  // one per plan step, in plan order
   std::vector<std::string> Problems;  // what could not be done, one German sentence each
   bool KeyListInstalled = false;      // the game's key list is in place to be edited

@@ -1,6 +1,7 @@
 #include "wizard/install_history.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "document/text.h"
 #include "platform/file_error.h"
@@ -46,6 +47,16 @@ bool HoldsNothing(const std::string& folder) {
   return true;
 }
 
+// The damage of a record that could not be read at all.
+RecordDamage UnreadableRecord(FileError error) {
+  RecordDamage damage;
+  damage.Cause = error == FileError::TooLarge
+                     ? "es ist größer als 1 MiB; so große schreibt Wavoria nicht"
+                     : WithCause("es kann nicht gelesen werden", error);
+  if (damage.Cause.ends_with('.')) damage.Cause.pop_back();
+  return damage;
+}
+
 // Reads one backup folder into history.
 void ReadBackup(const std::string& name, const std::string& folder, GameHistory& history) {
   FindLeftovers(folder, history);
@@ -53,7 +64,7 @@ void ReadBackup(const std::string& name, const std::string& folder, GameHistory&
     if (KindOfEntry(Join(folder, sub)) == EntryKind::Folder)
       FindLeftovers(Join(folder, sub), history);
   }
-  BackupEntry entry{name, folder, std::nullopt};
+  BackupEntry entry{name, folder, std::nullopt, std::nullopt, 0, {}};
   const std::string recordPath = Join(folder, kRecordFile);
   const std::string problem = EntryProblem(recordPath, false);
   if (!problem.empty()) {
@@ -61,35 +72,72 @@ void ReadBackup(const std::string& name, const std::string& folder, GameHistory&
     return;
   }
   std::string text;
-  if (!ReadWholeFile(recordPath, text)) {
-    if (LastFileError() != FileError::NotFound) {
-      history.Problems.push_back(
-          WithCause("Das Inhaltsverzeichnis " + Quoted(recordPath) + " kann nicht gelesen werden",
-                    LastFileError()));
-    } else if (HoldsNothing(folder)) {
-      history.Unfinished.push_back(folder);
-    } else {
-      history.Backups.push_back(std::move(entry));
-    }
+  RecordDamage damage;
+  if (ReadWholeFile(recordPath, text, kMaxRecordBytes)) {
+    entry.Record = ParseRecord(text, &damage);
+  } else if (LastFileError() != FileError::NotFound) {
+    damage = UnreadableRecord(LastFileError());
+  } else if (HoldsNothing(folder)) {
+    history.Unfinished.push_back(folder);
+    return;
+  } else {
+    history.Backups.push_back(std::move(entry));  // an earlier version's backup
     return;
   }
-  entry.Record = ParseRecord(text);
   if (!entry.Record) {
-    history.Problems.push_back(
-        "Das Inhaltsverzeichnis " + Quoted(recordPath) +
-        " ist beschädigt oder unvollständig; Wavoria ändert nichts am Spiel, bis es wieder "
-        "lesbar ist (oder der Ordner entfernt ist).");
-    return;
+    entry.Damage = std::move(damage);
+    entry.GameFiles = GameFilesIn(folder);
+    history.NextNumber = std::max(history.NextNumber, entry.Damage->Number + 1);
+  } else {
+    history.NextNumber =
+        std::max({history.NextNumber, entry.Record->Number + 1, entry.Record->By + 1});
   }
-  history.NextNumber =
-      std::max({history.NextNumber, entry.Record->Number + 1, entry.Record->By + 1});
   history.Backups.push_back(std::move(entry));
 }
 
-// Whether a backup belongs to an earlier version of the program (with or
-// without the mark that it was put back).
-bool IsEarlier(const BackupEntry& entry) {
-  return !entry.Record || entry.Record->Kind == RecordKind::EarlierBackup;
+// Marks each damaged record that an undo has dealt with (its record names
+// the folder).
+void SettleDamaged(GameHistory& history) {
+  for (const BackupEntry& undo : history.Backups) {
+    const auto& record = undo.Record;
+    if (!record || record->Kind != RecordKind::Undo || record->State != RecordState::Complete) {
+      continue;
+    }
+    for (BackupEntry& entry : history.Backups) {
+      if (entry.Damage && entry.Name == record->UndoesFolder) entry.SettledBy = record->Number;
+    }
+  }
+}
+
+// The number by which an entry stands among the recorded runs; 0 for none.
+int NumberOf(const BackupEntry& entry) {
+  return entry.Record ? entry.Record->Number : entry.Damage ? entry.Damage->Number : 0;
+}
+
+// Oldest first: the backups of earlier versions by name, then the recorded
+// runs by number; a damaged record whose number is lost stands by its
+// folder's name among them.
+void SortHistory(std::vector<BackupEntry>& backups) {
+  std::vector<BackupEntry> earlier, numbered, unnumbered;
+  for (BackupEntry& entry : backups) {
+    (entry.Earlier()       ? earlier
+     : NumberOf(entry) > 0 ? numbered
+                           : unnumbered)
+        .push_back(std::move(entry));
+  }
+  auto byName = [](const BackupEntry& a, const BackupEntry& b) {
+    return BackupNameLess(a.Name, b.Name);
+  };
+  std::ranges::stable_sort(earlier, byName);
+  std::ranges::stable_sort(numbered, {}, NumberOf);
+  std::ranges::stable_sort(unnumbered, byName);
+  for (BackupEntry& entry : unnumbered) {
+    const auto at = std::ranges::find_if(
+        numbered, [&](const BackupEntry& n) { return BackupNameLess(entry.Name, n.Name); });
+    numbered.insert(at, std::move(entry));
+  }
+  backups = std::move(earlier);
+  std::ranges::move(numbered, std::back_inserter(backups));
 }
 
 std::string FileLine(std::string_view what, const RecordedFile& file) {
@@ -97,6 +145,15 @@ std::string FileLine(std::string_view what, const RecordedFile& file) {
 }
 
 }  // namespace
+
+bool BackupEntry::Earlier() const {
+  return Record ? Record->Kind == RecordKind::EarlierBackup : !Damage;
+}
+
+bool BackupEntry::DamagedInEffect() const {
+  return Damage && SettledBy == 0 && Damage->Kind != RecordKind::Undo &&
+         Damage->Kind != RecordKind::EarlierBackup;
+}
 
 std::optional<std::size_t> GameHistory::Newest(RecordKind kind, RecordState state) const {
   for (std::size_t i = Backups.size(); i-- > 0;) {
@@ -116,7 +173,19 @@ std::optional<std::size_t> GameHistory::WithNumber(int number) const {
 
 std::optional<std::size_t> GameHistory::NewestEarlierBackup() const {
   for (std::size_t i = Backups.size(); i-- > 0;) {
-    if (!Backups[i].Record) return i;
+    if (!Backups[i].Record && !Backups[i].Damage) return i;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> GameHistory::NewestInEffect() const {
+  for (std::size_t i = Backups.size(); i-- > 0;) {
+    const BackupEntry& entry = Backups[i];
+    if (entry.DamagedInEffect()) return i;
+    if (entry.Record && entry.Record->Kind == RecordKind::Installation &&
+        entry.Record->State == RecordState::Complete) {
+      return i;
+    }
   }
   return std::nullopt;
 }
@@ -146,16 +215,19 @@ GameHistory ReadHistory(const std::string& gameFolder) {
         history.Problems.push_back(EntryProblem(path, true));
     }
   }
-  std::ranges::stable_sort(history.Backups, [](const BackupEntry& a, const BackupEntry& b) {
-    if (IsEarlier(a) != IsEarlier(b)) return IsEarlier(a);
-    if (IsEarlier(a)) return BackupNameLess(a.Name, b.Name);
-    return a.Record->Number < b.Record->Number;
-  });
+  SettleDamaged(history);
+  SortHistory(history.Backups);
   return history;
 }
 
 std::string RunName(const BackupEntry& entry) {
-  if (IsEarlier(entry)) {
+  if (entry.Damage) {
+    const int number = entry.Damage->Number;
+    return "die Sicherung " + Quoted(entry.Name) +
+           (number > 0 ? " (Nr. " + DecimalText(number) + ")" : "") +
+           " mit beschädigtem Inhaltsverzeichnis";
+  }
+  if (entry.Earlier()) {
     return "die Sicherung " + Quoted(entry.Name) + " einer früheren Version von Wavoria";
   }
   const InstallRecord& record = *entry.Record;
@@ -175,6 +247,15 @@ std::string HistoryText(const GameHistory& history) {
   for (auto entry = history.Backups.rbegin(); entry != history.Backups.rend(); ++entry) {
     std::string name = RunName(*entry);
     name[0] = static_cast<char>(ToUpperAscii(name.substr(0, 1))[0]);
+    if (entry->Damage) {
+      line(name + ": " +
+           (entry->SettledBy > 0 ? "erledigt durch Nr. " + DecimalText(entry->SettledBy)
+                                 : std::string("beschädigt")));
+      line("    Ordner: " + Quoted(entry->Folder));
+      line("    Beschädigt: " + DamageText(*entry->Damage));
+      for (const std::string& file : entry->GameFiles) line("    Enthält: " + file);
+      continue;
+    }
     if (!entry->Record) {
       line(name + ": noch nicht zurückgelegt");
       continue;
@@ -200,6 +281,7 @@ std::string HistoryText(const GameHistory& history) {
     for (const std::string& file : record.Removed) line("    Entfernt: " + file);
     for (const std::string& file : record.KeptChanged)
       line("    Geändert, hier aufbewahrt: " + file);
+    for (const std::string& reason : record.Reasons) line("    Grund: " + reason);
   }
   return text;
 }

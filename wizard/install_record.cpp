@@ -1,9 +1,11 @@
 #include "wizard/install_record.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <tuple>
 
+#include "document/script_encoding.h"
 #include "document/text.h"
 
 namespace wavoria {
@@ -24,6 +26,7 @@ constexpr std::string_view kAfterKey = "nachher";
 constexpr std::string_view kPutBackKey = "Zurückgelegt";
 constexpr std::string_view kRemovedKey = "Entfernt";
 constexpr std::string_view kKeptKey = "Geändert, hier aufbewahrt";
+constexpr std::string_view kReasonKey = "Grund";
 constexpr std::string_view kStateKey = "Stand";
 constexpr std::string_view kIndent = "  ";
 
@@ -79,6 +82,7 @@ std::optional<FileStamp> ParseStamp(std::string_view text) {
 std::optional<std::pair<RecordState, int>> ParseState(std::string_view text) {
   if (text == "läuft") return std::pair(RecordState::Running, 0);
   if (text == "vollständig") return std::pair(RecordState::Complete, 0);
+  if (text == "abgebrochen") return std::pair(RecordState::Aborted, 0);
   for (auto [state, prefix] :
        {std::pair{RecordState::Undone, std::string_view("rückgängig gemacht durch Nr. ")},
         {RecordState::Undone, "zurückgelegt durch Nr. "},
@@ -123,6 +127,8 @@ std::string StateText(const InstallRecord& record) {
              by;
     case RecordState::RolledBack:
       return "abgebrochen und zurückgenommen durch Nr. " + by;
+    case RecordState::Aborted:
+      return "abgebrochen";
   }
   return {};
 }
@@ -151,87 +157,181 @@ std::string RecordText(const InstallRecord& record) {
   for (const std::string& file : record.PutBack) AddLine(text, kPutBackKey, file);
   for (const std::string& file : record.Removed) AddLine(text, kRemovedKey, file);
   for (const std::string& file : record.KeptChanged) AddLine(text, kKeptKey, file);
+  for (std::string reason : record.Reasons) {
+    std::ranges::replace_if(
+        reason, [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    AddLine(text, kReasonKey, reason);
+  }
   AddLine(text, kStateKey, StateText(record));
   return text;
 }
 
-std::optional<InstallRecord> ParseRecord(std::string_view text) {
-  InstallRecord record;
-  bool haveKind = false;
-  bool haveState = false;
-  // Whether the last file has its stamps: "nachher" always, "vorher" when replaced.
-  bool haveBefore = true;
-  bool haveAfter = true;
-  while (!text.empty()) {
-    std::size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
-    if (line.ends_with('\r')) line.remove_suffix(1);
-    const bool indented = line.starts_with(kIndent);
-    if (indented) line.remove_prefix(kIndent.size());
-    const std::size_t colon = line.find(": ");
-    if (colon == std::string_view::npos) continue;
-    const std::string_view key = line.substr(0, colon);
-    const std::string_view value = line.substr(colon + 2);
-    if (indented) {
-      if (record.Files.empty() || (key != kBeforeKey && key != kAfterKey)) continue;
+std::string DamageText(const RecordDamage& damage) {
+  if (damage.Line == 0) return damage.Cause;
+  return "Zeile " + DecimalText(damage.Line) + ": " + damage.Cause;
+}
+
+namespace {
+
+// One line of a record as its parts: whether it is indented, its key and its
+// value, blanks and tabs around them taken off; a line ends at a NUL byte.
+struct RecordLine {
+  bool Indented = false;
+  bool HasKey = false;
+  std::string_view Key;
+  std::string_view Value;
+};
+
+std::string_view TrimmedBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+RecordLine SplitLine(std::string_view line) {
+  RecordLine parts;
+  line = line.substr(0, line.find('\0'));
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  parts.Indented = line.starts_with(' ') || line.starts_with('\t');
+  const std::size_t colon = line.find(':');
+  if (colon == std::string_view::npos) return parts;
+  parts.HasKey = true;
+  parts.Key = TrimmedBlanks(line.substr(0, colon));
+  parts.Value = TrimmedBlanks(line.substr(colon + 1));
+  return parts;
+}
+
+// Reads a record line by line; the first line that cannot be read is kept
+// as the damage, and the lines after it are still read for what they tell.
+class RecordParser {
+ public:
+  void Take(int number, const RecordLine& line) {
+    lineNumber_ = number;
+    if (!line.HasKey) return;
+    auto is = [&](std::string_view key) { return EqualsIgnoreCase(line.Key, key); };
+    const std::string_view value = line.Value;
+    if (line.Indented) {
+      if (record_.Files.empty() || (!is(kBeforeKey) && !is(kAfterKey))) return;
       const auto stamp = ParseStamp(value);
-      if (!stamp) return std::nullopt;
-      (key == kBeforeKey ? record.Files.back().Before : record.Files.back().After) = *stamp;
-      (key == kBeforeKey ? haveBefore : haveAfter) = true;
-    } else if (key == kNumberKey) {
-      const auto number = NumberOf<int>(value);
-      if (!number || *number <= 0) return std::nullopt;
-      record.Number = *number;
-    } else if (key == kKindKey) {
+      if (!stamp)
+        return Damage("Größe und Prüfsumme '" + std::string(value) + "' sind nicht lesbar");
+      (is(kBeforeKey) ? record_.Files.back().Before : record_.Files.back().After) = *stamp;
+      (is(kBeforeKey) ? haveBefore_ : haveAfter_) = true;
+    } else if (is(kNumberKey)) {
+      const auto n = NumberOf<int>(value);
+      if (!n || *n <= 0)
+        return Damage("die Nummer '" + std::string(value) + "' ist keine Zahl über 0");
+      record_.Number = *n;
+    } else if (is(kKindKey)) {
       std::size_t kind = 0;
-      while (kind < kKindNames.size() && kKindNames[kind] != value) ++kind;
-      if (kind == kKindNames.size()) return std::nullopt;
-      record.Kind = static_cast<RecordKind>(kind);
-      haveKind = true;
-    } else if (key == kDateKey) {
-      record.Date = value;
-    } else if (key == kChoicesKey) {
-      record.Choices = value;
-    } else if (key == kUndoesKey) {
-      if (const auto number = After(value, kNumberPrefix)) {
-        const auto n = NumberOf<int>(*number);
-        if (!n || *n <= 0) return std::nullopt;
-        record.UndoesNumber = *n;
-      } else if (const auto folder = After(value, kBackupPrefix); folder && folder->size() > 2 &&
-                                                                  folder->front() == '\'' &&
-                                                                  folder->back() == '\'') {
-        record.UndoesFolder = folder->substr(1, folder->size() - 2);
-      } else {
-        return std::nullopt;
-      }
-    } else if (key == kCreatedKey) {
-      record.CreatedFolders.emplace_back(value);
-    } else if (key == kReplacedKey || key == kAddedKey) {
-      if (!haveBefore || !haveAfter) return std::nullopt;
-      record.Files.push_back({std::string(value), key == kReplacedKey, {}, {}});
-      haveBefore = key == kAddedKey;
-      haveAfter = false;
-    } else if (key == kPutBackKey) {
-      record.PutBack.emplace_back(value);
-    } else if (key == kRemovedKey) {
-      record.Removed.emplace_back(value);
-    } else if (key == kKeptKey) {
-      record.KeptChanged.emplace_back(value);
-    } else if (key == kStateKey) {
+      while (kind < kKindNames.size() && !EqualsIgnoreCase(kKindNames[kind], value)) ++kind;
+      if (kind == kKindNames.size()) return Damage("unbekannte Art '" + std::string(value) + "'");
+      record_.Kind = static_cast<RecordKind>(kind);
+      haveKind_ = true;
+    } else if (is(kDateKey)) {
+      record_.Date = value;
+    } else if (is(kChoicesKey)) {
+      record_.Choices = value;
+    } else if (is(kUndoesKey)) {
+      TakeUndoes(value);
+    } else if (is(kCreatedKey)) {
+      record_.CreatedFolders.emplace_back(value);
+    } else if (is(kReplacedKey) || is(kAddedKey)) {
+      EndFile();
+      record_.Files.push_back({std::string(value), is(kReplacedKey), {}, {}});
+      fileLine_ = number;
+      haveBefore_ = is(kAddedKey);
+      haveAfter_ = false;
+    } else if (is(kPutBackKey)) {
+      record_.PutBack.emplace_back(value);
+    } else if (is(kRemovedKey)) {
+      record_.Removed.emplace_back(value);
+    } else if (is(kKeptKey)) {
+      record_.KeptChanged.emplace_back(value);
+    } else if (is(kReasonKey)) {
+      record_.Reasons.emplace_back(value);
+    } else if (is(kStateKey)) {
       const auto state = ParseState(value);
-      if (!state) return std::nullopt;
-      std::tie(record.State, record.By) = *state;
-      haveState = true;
+      if (!state) return Damage("unbekannter Stand '" + std::string(value) + "'");
+      std::tie(record_.State, record_.By) = *state;
+      haveState_ = true;
     }
   }
-  const bool numbered = record.Kind == RecordKind::EarlierBackup || record.Number > 0;
-  const bool undoes =
-      record.Kind != RecordKind::Undo || record.UndoesNumber > 0 || !record.UndoesFolder.empty();
-  if (!haveKind || !haveState || !numbered || !undoes || !haveBefore || !haveAfter) {
+
+  std::optional<InstallRecord> Finish(RecordDamage* damage) {
+    EndFile();
+    lineNumber_ = 0;
+    if (!haveKind_) Damage("es fehlt die Zeile 'Art: …'");
+    if (!haveState_) Damage("es fehlt die Zeile 'Stand: …'");
+    if (record_.Kind != RecordKind::EarlierBackup && record_.Number <= 0) {
+      Damage("es fehlt die Zeile 'Nummer: …'");
+    }
+    if (record_.Kind == RecordKind::Undo && record_.UndoesNumber <= 0 &&
+        record_.UndoesFolder.empty()) {
+      Damage("es fehlt die Zeile 'Macht rückgängig: …'");
+    }
+    if (!damage_) return record_;
+    if (damage != nullptr) {
+      *damage = *damage_;
+      damage->Number = record_.Number;
+      if (haveKind_) damage->Kind = record_.Kind;
+    }
     return std::nullopt;
   }
-  return record;
+
+ private:
+  void Damage(std::string cause) {
+    if (!damage_) damage_ = RecordDamage{lineNumber_, std::move(cause), 0, std::nullopt};
+  }
+
+  void TakeUndoes(std::string_view value) {
+    if (const auto number = After(value, kNumberPrefix)) {
+      const auto n = NumberOf<int>(*number);
+      if (n && *n > 0) {
+        record_.UndoesNumber = *n;
+        return;
+      }
+    } else if (const auto folder = After(value, kBackupPrefix);
+               folder && folder->size() > 2 && folder->front() == '\'' && folder->back() == '\'') {
+      record_.UndoesFolder = folder->substr(1, folder->size() - 2);
+      return;
+    }
+    Damage("'" + std::string(value) + "' nennt weder 'Nr. N' noch 'Sicherung '…''");
+  }
+
+  // A file's lines end: "nachher" must have come, "vorher" too when it was replaced.
+  void EndFile() {
+    if (haveBefore_ && haveAfter_) return;
+    const int at = lineNumber_;
+    lineNumber_ = fileLine_;
+    Damage(std::string("zu dieser Datei fehlt die Zeile '") +
+           std::string(haveBefore_ ? kAfterKey : kBeforeKey) + ": …'");
+    lineNumber_ = at;
+    haveBefore_ = haveAfter_ = true;
+  }
+
+  InstallRecord record_;
+  std::optional<RecordDamage> damage_;
+  int lineNumber_ = 0;
+  int fileLine_ = 0;
+  bool haveKind_ = false;
+  bool haveState_ = false;
+  bool haveBefore_ = true;  // the last file has its stamps
+  bool haveAfter_ = true;
+};
+
+}  // namespace
+
+std::optional<InstallRecord> ParseRecord(std::string_view bytes, RecordDamage* damage) {
+  const TextConversion conversion = ConvertScriptBytes(bytes);
+  std::string_view text = TextOf(conversion, bytes);
+  RecordParser parser;
+  for (int number = 1; !text.empty(); ++number) {
+    const std::size_t end = text.find('\n');
+    parser.Take(number, SplitLine(text.substr(0, end)));
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  }
+  return parser.Finish(damage);
 }
 
 }  // namespace wavoria

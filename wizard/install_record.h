@@ -18,7 +18,9 @@
 //   Stand: vollständig
 //
 // The record is written before the run changes anything ("Stand: läuft") and
-// marked at the end; an undo rewrites the state of the run it undid.
+// marked at the end; an undo rewrites the state of the run it undid. An
+// installation that failed and was rolled back says why, one "Grund: ..."
+// line per failure, above "Stand: abgebrochen".
 #pragma once
 
 #include <cstdint>
@@ -30,6 +32,10 @@
 namespace wavoria {
 
 inline constexpr std::string_view kRecordFile = "Inhalt.txt";
+
+// No record the program writes comes near this size; a larger file is taken
+// for damaged without being read.
+inline constexpr std::size_t kMaxRecordBytes = 1 << 20;
 
 // The CRC-32 (as in ZIP) of bytes.
 std::uint32_t Crc32(std::string_view bytes);
@@ -59,6 +65,7 @@ enum class RecordState {
   Complete,    // "vollständig"
   Undone,      // "rückgängig gemacht durch Nr. N" ("zurückgelegt durch Nr. N" for a backup)
   RolledBack,  // "abgebrochen und zurückgenommen durch Nr. N": interrupted, then undone
+  Aborted,     // "abgebrochen": a step failed, and the run took back what it had done
 };
 
 struct RecordedFile {
@@ -83,6 +90,7 @@ struct InstallRecord {
   std::vector<std::string> PutBack;         // Undo: files put back
   std::vector<std::string> Removed;         // Undo: files removed
   std::vector<std::string> KeptChanged;     // Undo: files changed since, kept in its folder
+  std::vector<std::string> Reasons;         // Aborted: why, one sentence per failed step
   RecordState State = RecordState::Running;
   int By = 0;  // Undone, RolledBack: the number of the undo
 
@@ -94,9 +102,25 @@ std::string StateText(const InstallRecord& record);
 
 std::string RecordText(const InstallRecord& record);
 
-// The record a text holds; nothing when a line that every record has (kind,
-// state, number) is missing or one of its lines cannot be read. Lines it does
-// not know, such as a maker's note, are passed over.
-std::optional<InstallRecord> ParseRecord(std::string_view text);
+// Where and why a record cannot be read, and what could still be read of it.
+struct RecordDamage {
+  int Line = 0;                    // the first line that cannot be read, from 1; 0: the whole file
+  std::string Cause;               // what is wrong with it, in German
+  int Number = 0;                  // the run's number, when its line could be read; else 0
+  std::optional<RecordKind> Kind;  // the run's kind, when its line could be read
+};
+
+// "Zeile 5: unbekannte Art 'Neu'", or the cause alone for the whole file.
+std::string DamageText(const RecordDamage& damage);
+
+// The record the bytes of a record file hold, read as leniently as a script:
+// Windows-1252, or UTF-8 with or without a byte-order mark, or UTF-16 with
+// one (as a maker's editor saves it again); CR LF or LF; blanks and tabs
+// around keys and values do not count, a line ends at a NUL byte, and keys
+// and file names compare without regard to the case of A to Z. Lines it does
+// not know, such as a maker's note, are passed over. Nothing, with damage
+// set when given, when a line that every record has (kind, state, number) is
+// missing or a line it knows cannot be read.
+std::optional<InstallRecord> ParseRecord(std::string_view bytes, RecordDamage* damage = nullptr);
 
 }  // namespace wavoria

@@ -11,6 +11,19 @@
 // that version did, and marked. Every undo writes its own record before it
 // changes anything and marks the installation at its end.
 //
+// A record that cannot be read blocks only what depends on it: the
+// installations after it are undone as usual; undoing it asks the maker to
+// choose between leaving the game as it is and putting back exactly the game
+// files its folder keeps, named one by one. Either way an undo record names
+// the folder, and the installations before it can be undone next. A record
+// line passed over (a file the program cannot have written, a name Windows
+// cannot hold) makes the undo report failure, and oldharmony.dll is changed
+// only after harmony.dll was put back: when the record names no harmony.dll
+// that can be, both stay.
+//
+// Every undo holds the game's lock (game_run.h) from the moment it reads the
+// history until it is carried out.
+//
 // An interrupted run (its record still "läuft") is dealt with before
 // anything else: an installation is rolled back, an undo is finished.
 // Leftover temporary files are removed; a backup folder of a run killed
@@ -19,9 +32,11 @@
 // on to install.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "wizard/game_run.h"
 #include "wizard/install_executor.h"
 #include "wizard/install_history.h"
 #include "wizard/wizard_flow.h"
@@ -38,6 +53,14 @@ enum class RestoreJob {
   RollBack,     // an interrupted installation is rolled back
   Undo,         // the newest installation in effect is undone
   UndoEarlier,  // the newest backup of an earlier version is put back
+  Damaged,      // the newest in effect is a damaged record: the maker decides
+};
+
+// What the maker chose for a damaged record (RestoreJob::Damaged).
+enum class DamagedDecision {
+  Undecided,  // not asked yet: the undo is refused with DamagedRecordText
+  LeaveGame,  // the game stays as it is; the record counts as dealt with
+  PutBack,    // exactly the game files its folder keeps go back
 };
 
 // One change an undo makes in the game folder.
@@ -60,7 +83,10 @@ struct RestoreChoice {
   std::optional<std::size_t> Resume;  // Finish: the undo's own backup
   std::vector<UndoAction> Actions;    // in the order they are made
   std::vector<std::string> Problems;  // what forbids it; then nothing is changed
-  std::vector<std::string> Notes;     // entries of a backup that are passed over
+  std::vector<std::string> Notes;     // entries of a backup that are passed over; a lock taken over
+  std::vector<std::string> Skipped;   // record lines passed over: the undo reports failure
+  DamagedDecision Decision = DamagedDecision::Undecided;
+  std::shared_ptr<GameRun> Run;  // the game's lock, held as long as the choice
 
   // The files put back, removed, and changed since (kept first), relative.
   std::vector<std::string> Files(UndoAction::Kind kind) const;
@@ -75,9 +101,21 @@ RestoreChoice ChooseRestore(const std::string& gameFolder);
 // when there is nothing to do or it cannot be done, a warning.
 PageResult RestoreQuestion(const RestoreChoice& choice);
 
+// The answers to RestoreQuestion: Ja, Nein, Abbrechen (also the close box).
+enum class RestoreAnswer { Yes, No, Cancel };
+
+// Takes the answer to RestoreQuestion into the choice and says whether to
+// carry it out: Ja goes on; for a damaged record Ja puts back its files and
+// Nein leaves the game as it is.
+bool TakeRestoreAnswer(RestoreChoice& choice, RestoreAnswer answer);
+
+// What is known of the damaged record the choice would undo: the file, the
+// line and what is wrong, and the game files its folder keeps.
+std::string DamagedRecordText(const RestoreChoice& choice);
+
 // Carries out the choice. DoneText says what was undone, with the files; a
 // choice with problems is refused, and Nothing gives kNothingToUndoText as
-// its one problem.
+// its one problem; an undecided damaged record gives DamagedRecordText.
 InstallReport CarryOutRestore(RestoreChoice choice);
 
 // ChooseRestore and CarryOutRestore in one.
@@ -88,6 +126,15 @@ InstallReport RestoreGame(const std::string& gameFolder);
 // notes. Returns false, with the report's problems set, when that cannot be
 // done; the installation must then not go on.
 bool RecoverInterruptedRuns(const std::string& gameFolder, InstallReport& report);
+
+// After an installation whose step failed: takes back what it changed, as
+// its record (entry, not yet written so) names, and marks the record in its
+// folder "abgebrochen" with the report's problems as the reasons. Returns
+// false, with the report's problems extended, when that cannot be done; the
+// record in the folder then stays "läuft", so that the next run takes the
+// installation back.
+bool RollBackFailedInstallation(const std::string& gameFolder, const BackupEntry& entry,
+                                InstallReport& report);
 
 // After a restore, about the script open in the editor: a question (Ja: open
 // it again) when the restore put back its file, a warning when it removed it,

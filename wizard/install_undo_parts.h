@@ -28,4 +28,11 @@ std::vector<BackupFile> KeptFiles(const RestoreChoice& choice);
 // The first line of the report after the choice was carried out.
 std::string HeadlineOf(const RestoreChoice& choice);
 
+// Plans undoing the recorded installation entry into choice.
+void PlanInstallationUndo(RestoreChoice& choice, const BackupEntry& entry);
+
+// Makes the changes of the choice in order and stops at the first that
+// fails, naming it with its cause. Returns whether all were made.
+bool RunActions(const RestoreChoice& choice, InstallReport& report);
+
 }  // namespace wavoria::undo_parts

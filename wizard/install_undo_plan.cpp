@@ -93,17 +93,87 @@ std::string PassedOverText(const std::string& entry) {
          " übergangen: Wavoria legt nur Dateien zurück, die es selbst geschrieben haben kann.";
 }
 
+// oldharmony.dll is changed only after harmony.dll, which calls it: its
+// change goes after the one of harmony.dll, and it stays, named, when the
+// record names no harmony.dll that can be put back (a line passed over).
+void KeepLibraryPair(RestoreChoice& choice, bool harmonyNamed) {
+  auto named = [](std::string_view file) {
+    return [file](const UndoAction& a) { return EqualsIgnoreCase(a.Relative, file); };
+  };
+  auto& actions = choice.Actions;
+  const auto old = std::ranges::find_if(actions, named(kOldHarmonyDll));
+  if (old == actions.end()) return;
+  const auto harmony = std::ranges::find_if(actions, named(kHarmonyDll));
+  if (harmony != actions.end()) {
+    if (harmony > old) std::rotate(old, harmony, harmony + 1);
+    return;
+  }
+  if (harmonyNamed) return;  // harmony.dll is as before the installation
+  choice.Skipped.push_back("Die Datei " + Quoted(old->Target) +
+                           " bleibt, weil das Inhaltsverzeichnis keine " + Quoted(kHarmonyDll) +
+                           " nennt, die vorher zurückgelegt werden kann; ohne sie liefe die " +
+                           Quoted(kHarmonyDll) + " von Klavato nicht.");
+  actions.erase(old);
+}
+
+// Putting back a backup of an earlier version, as that version did, or the
+// folder of a damaged record: every game file it keeps (those named in only,
+// when given: what an interrupted undo set out to put back) goes back to its
+// place; the file there, when it differs, is kept first. Anything else is
+// passed over and named.
+void PlanPutBack(RestoreChoice& choice, const BackupEntry& entry,
+                 const std::vector<std::string>* only) {
+  bool soundMade = false;
+  std::vector<std::string> passedOver;
+  for (const std::string& relative : GameFilesIn(entry.Folder, &passedOver)) {
+    if (only != nullptr && std::ranges::find(*only, relative) == only->end()) continue;
+    UndoAction action = Change(Kind::PutBack, relative, PathInGame(choice.GameFolder, relative));
+    if (AddProblem(choice, GameFileProblem(choice.GameFolder, relative)) ||
+        !ReadKept(entry.Folder, relative, nullptr, action.Bytes, choice)) {
+      continue;
+    }
+    std::optional<std::string> current;
+    if (!ReadCurrent(action.Target, current, choice) || current == action.Bytes) continue;
+    const std::string sound = EntryPath(choice.GameFolder, kGameSoundFolder);
+    if (relative.find('\\') != std::string::npos && !soundMade &&
+        KindOfEntry(sound) == EntryKind::Missing) {
+      choice.Actions.push_back(Change(Kind::MakeFolder, std::string(kGameSoundFolder), sound));
+      soundMade = true;
+    }
+    action.KeepCurrent = current.has_value();
+    if (current) action.Current = *current;
+    AddChange(choice, std::move(action), current.has_value());
+  }
+  for (const std::string& path : passedOver) choice.Notes.push_back(PassedOverText(path));
+}
+
+// The backup of choice's history whose name is name.
+std::optional<std::size_t> BackupNamed(const GameHistory& history, const std::string& name) {
+  for (std::size_t i = 0; i < history.Backups.size(); ++i) {
+    if (history.Backups[i].Name == name) return i;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 // Undoing a recorded installation: newest change first, each file by what it
 // is now: as before the installation (nothing to do), as the installation
 // wrote it (put back or removed), or changed since (kept first, then put
 // back or removed).
-void PlanInstallationUndo(RestoreChoice& choice, const BackupEntry& entry) {
+void undo_parts::PlanInstallationUndo(RestoreChoice& choice, const BackupEntry& entry) {
   const InstallRecord& record = *entry.Record;
+  bool harmonyNamed = false;
   for (auto file = record.Files.rbegin(); file != record.Files.rend(); ++file) {
-    if (!IsRestorablePath(file->Path)) {
-      choice.Notes.push_back(PassedOverText(PathInBackup(entry.Folder, file->Path)));
+    if (std::string problem = WindowsNameProblem(file->Path); !problem.empty()) {
+      choice.Skipped.push_back(std::move(problem));
       continue;
     }
+    if (!IsRestorablePath(file->Path)) {
+      choice.Skipped.push_back(PassedOverText(PathInBackup(entry.Folder, file->Path)));
+      continue;
+    }
+    harmonyNamed = harmonyNamed || EqualsIgnoreCase(file->Path, kHarmonyDll);
     if (AddProblem(choice, GameFileProblem(choice.GameFolder, file->Path))) continue;
     UndoAction action = Change(file->Replaced ? Kind::PutBack : Kind::Remove, file->Path,
                                PathInGame(choice.GameFolder, file->Path));
@@ -119,6 +189,7 @@ void PlanInstallationUndo(RestoreChoice& choice, const BackupEntry& entry) {
     if (action.KeepCurrent) action.Current = *current;
     AddChange(choice, std::move(action), current.has_value());
   }
+  KeepLibraryPair(choice, harmonyNamed);
   for (auto folder = record.CreatedFolders.rbegin(); folder != record.CreatedFolders.rend();
        ++folder) {
     const std::string target = EntryPath(choice.GameFolder, *folder);
@@ -129,69 +200,6 @@ void PlanInstallationUndo(RestoreChoice& choice, const BackupEntry& entry) {
     choice.Actions.push_back(Change(Kind::RemoveFolder, *folder, target));
   }
 }
-
-// Putting back a backup of an earlier version, as that version did: every
-// file it holds that the program can have written goes back to its place;
-// the file there, when it differs, is kept first. Anything else is passed
-// over and named.
-void PlanEarlierUndo(RestoreChoice& choice, const BackupEntry& entry) {
-  bool soundMade = false;
-  auto putBack = [&](const std::string& relative) {
-    UndoAction action = Change(Kind::PutBack, relative, PathInGame(choice.GameFolder, relative));
-    if (AddProblem(choice, GameFileProblem(choice.GameFolder, relative)) ||
-        !ReadKept(entry.Folder, relative, nullptr, action.Bytes, choice)) {
-      return;
-    }
-    std::optional<std::string> current;
-    if (!ReadCurrent(action.Target, current, choice) || current == action.Bytes) return;
-    const std::string sound = EntryPath(choice.GameFolder, kGameSoundFolder);
-    if (relative.find('\\') != std::string::npos && !soundMade &&
-        KindOfEntry(sound) == EntryKind::Missing) {
-      choice.Actions.push_back(Change(Kind::MakeFolder, std::string(kGameSoundFolder), sound));
-      soundMade = true;
-    }
-    action.KeepCurrent = current.has_value();
-    if (current) action.Current = *current;
-    AddChange(choice, std::move(action), current.has_value());
-  };
-  // Names as they are: one holding "\" is no path here.
-  auto join = [](const std::string& folder, const std::string& name) {
-    return AsFolder(folder) + name;
-  };
-  std::vector<std::string> folders;
-  for (const std::string& name : NamesIn(entry.Folder)) {
-    const std::string path = join(entry.Folder, name);
-    if (IsTemporaryName(name)) continue;
-    if (IsRestorablePath(name)) {
-      putBack(name);
-    } else if (EqualsIgnoreCase(name, kGameSoundFolder) && KindOfEntry(path) == EntryKind::Folder) {
-      folders.push_back(name);
-    } else {
-      choice.Notes.push_back(PassedOverText(path));
-    }
-  }
-  for (const std::string& folder : folders) {
-    const std::string path = join(entry.Folder, folder);
-    for (const std::string& name : NamesIn(path)) {
-      if (IsTemporaryName(name)) continue;
-      if (IsPlainFileName(name)) {
-        putBack(folder + "\\" + name);
-      } else {
-        choice.Notes.push_back(PassedOverText(join(path, name)));
-      }
-    }
-  }
-}
-
-// The backup of choice's history whose name is name.
-std::optional<std::size_t> BackupNamed(const GameHistory& history, const std::string& name) {
-  for (std::size_t i = 0; i < history.Backups.size(); ++i) {
-    if (history.Backups[i].Name == name) return i;
-  }
-  return std::nullopt;
-}
-
-}  // namespace
 
 std::vector<BackupFile> undo_parts::KeptFiles(const RestoreChoice& choice) {
   std::vector<BackupFile> files;
@@ -224,6 +232,9 @@ RestoreChoice ChooseRestore(const std::string& gameFolder) {
                "Der Ordner des Spiels " + Quoted(choice.GameFolder) + " wurde nicht gefunden.");
     return choice;
   }
+  choice.Run = std::make_shared<GameRun>(choice.GameFolder);
+  if (AddProblem(choice, choice.Run->Problem())) return choice;
+  if (!choice.Run->Note().empty()) choice.Notes.push_back(choice.Run->Note());
   choice.History = ReadHistory(choice.GameFolder);
   const GameHistory& history = choice.History;
   if (!history.Problems.empty()) {
@@ -247,9 +258,8 @@ RestoreChoice ChooseRestore(const std::string& gameFolder) {
     choice.Target = running;
   } else if (!history.Unfinished.empty()) {
     choice.Job = RestoreJob::CleanUp;
-  } else if (const auto inEffect =
-                 history.Newest(RecordKind::Installation, RecordState::Complete)) {
-    choice.Job = RestoreJob::Undo;
+  } else if (const auto inEffect = history.NewestInEffect()) {
+    choice.Job = history.Backups[*inEffect].Damage ? RestoreJob::Damaged : RestoreJob::Undo;
     choice.Target = inEffect;
   } else if (const auto earlier = history.NewestEarlierBackup()) {
     choice.Job = RestoreJob::UndoEarlier;
@@ -260,7 +270,8 @@ RestoreChoice ChooseRestore(const std::string& gameFolder) {
   if (target.Record && target.Record->Kind == RecordKind::Installation) {
     PlanInstallationUndo(choice, target);
   } else {
-    PlanEarlierUndo(choice, target);
+    PlanPutBack(choice, target,
+                choice.Resume ? &history.Backups[*choice.Resume].Record->PutBack : nullptr);
   }
   if (!choice.Resume) {
     for (std::string& problem : BackupPathProblems(

@@ -42,8 +42,8 @@ void RemoveLeftovers(const GameHistory& history, InstallReport& report) {
         folders.push_back(AsFolder(folders[i]) + sub);
       }
     }
-    bool removed = true;  // the folder itself goes last
-    for (auto f = folders.rbegin(); f != folders.rend(); ++f) removed = RemoveEmptyFolder(*f);
+    // The folder itself goes last; the first that stays names the cause.
+    const bool removed = std::all_of(folders.rbegin(), folders.rend(), RemoveEmptyFolder);
     if (!removed) {
       report.Problems.push_back(WithCause("Der angefangene Sicherungsordner " + Quoted(folder) +
                                               " eines unterbrochenen Laufs konnte nicht entfernt "
@@ -93,6 +93,46 @@ void RunUndo(const RestoreChoice& choice, InstallReport& report) {
   }
   if (!report.Problems.empty()) return;
   report.RecordFolder = folder;
+  if (!RunActions(choice, report)) {
+    report.Notes.push_back(
+        "Das Rückgängigmachen wurde beim ersten Fehler angehalten; das nächste "
+        "Rückgängigmachen oder die nächste Installation führt es zu Ende.");
+    return;
+  }
+  if (target.Record && target.Record->Kind == RecordKind::Installation) {
+    InstallRecord marked = *target.Record;
+    if (marked.State == RecordState::Running) marked.State = RecordState::RolledBack;
+    if (marked.State == RecordState::Complete) marked.State = RecordState::Undone;
+    marked.By = undo.Number;
+    if (!WriteRecord(target.Folder, marked, problem)) report.Problems.push_back(problem);
+  } else if (!target.Damage) {  // a damaged record stays as the maker left it
+    InstallRecord marked;
+    marked.Kind = RecordKind::EarlierBackup;
+    marked.State = RecordState::Undone;
+    marked.By = undo.Number;
+    if (!WriteRecord(target.Folder, marked, problem)) report.Problems.push_back(problem);
+  }
+  undo.State = RecordState::Complete;
+  if (report.Problems.empty() && !WriteRecord(folder, undo, problem)) {
+    report.Problems.push_back(problem);
+  }
+  if (!kept.empty()) {
+    std::vector<std::string> names;
+    for (const BackupFile& file : kept) names.push_back(file.RelativePath);
+    report.Notes.push_back(Listed(
+        (choice.Job == RestoreJob::UndoEarlier || choice.Job == RestoreJob::Damaged
+             ? "Die ersetzten Dateien, die sich von den zurückgelegten unterschieden, liegen in "
+               "der Sicherung " +
+                   Quoted(folder) + ":"
+             : "Seit der Installation geändert und deshalb vorher in der Sicherung " +
+                   Quoted(folder) + " aufbewahrt:"),
+        names));
+  }
+}
+
+}  // namespace
+
+bool undo_parts::RunActions(const RestoreChoice& choice, InstallReport& report) {
   for (const UndoAction& action : choice.Actions) {
     bool done = true;
     switch (action.What) {
@@ -116,65 +156,36 @@ void RunUndo(const RestoreChoice& choice, InstallReport& report) {
         }
         break;
     }
-    if (!done) {
-      const FileError error = LastFileError();
-      if (!FolderExists(choice.GameFolder)) {
-        report.Problems.push_back("Der Ordner des Spiels " + Quoted(choice.GameFolder) +
-                                  " ist während des Rückgängigmachens verschwunden.");
-        return;
-      }
-      const std::string what = action.What == Kind::PutBack  ? " konnte nicht zurückgelegt werden"
-                               : action.What == Kind::Remove ? " konnte nicht entfernt werden"
-                                                             : " konnte nicht angelegt werden";
-      report.Problems.push_back(
-          WithCause((action.What == Kind::PutBack || action.What == Kind::Remove ? "Die Datei "
-                                                                                 : "Der Ordner ") +
-                        Quoted(action.Target) + what,
-                    error));
-      report.Notes.push_back(
-          "Das Rückgängigmachen wurde beim ersten Fehler angehalten; das nächste "
-          "Rückgängigmachen oder die nächste Installation führt es zu Ende.");
-      return;
+    if (done) continue;
+    const FileError error = LastFileError();
+    if (!FolderExists(choice.GameFolder)) {
+      report.Problems.push_back("Der Ordner des Spiels " + Quoted(choice.GameFolder) +
+                                " ist während des Rückgängigmachens verschwunden.");
+      return false;
     }
+    const bool file = action.What == Kind::PutBack || action.What == Kind::Remove;
+    const std::string what = action.What == Kind::PutBack  ? " konnte nicht zurückgelegt werden"
+                             : action.What == Kind::Remove ? " konnte nicht entfernt werden"
+                                                           : " konnte nicht angelegt werden";
+    report.Problems.push_back(
+        WithCause((file ? "Die Datei " : "Der Ordner ") + Quoted(action.Target) + what, error));
+    return false;
   }
-  if (target.Record && target.Record->Kind == RecordKind::Installation) {
-    InstallRecord marked = *target.Record;
-    if (marked.State == RecordState::Running) marked.State = RecordState::RolledBack;
-    if (marked.State == RecordState::Complete) marked.State = RecordState::Undone;
-    marked.By = undo.Number;
-    if (!WriteRecord(target.Folder, marked, problem)) report.Problems.push_back(problem);
-  } else {
-    InstallRecord marked;
-    marked.Kind = RecordKind::EarlierBackup;
-    marked.State = RecordState::Undone;
-    marked.By = undo.Number;
-    if (!WriteRecord(target.Folder, marked, problem)) report.Problems.push_back(problem);
-  }
-  undo.State = RecordState::Complete;
-  if (report.Problems.empty() && !WriteRecord(folder, undo, problem)) {
-    report.Problems.push_back(problem);
-  }
-  if (!kept.empty()) {
-    std::vector<std::string> names;
-    for (const BackupFile& file : kept) names.push_back(file.RelativePath);
-    report.Notes.push_back(Listed(
-        (choice.Job == RestoreJob::UndoEarlier
-             ? "Die ersetzten Dateien, die sich von den zurückgelegten unterschieden, liegen in "
-               "der Sicherung " +
-                   Quoted(folder) + ":"
-             : "Seit der Installation geändert und deshalb vorher in der Sicherung " +
-                   Quoted(folder) + " aufbewahrt:"),
-        names));
-  }
+  return true;
 }
-
-}  // namespace
 
 InstallReport CarryOutRestore(RestoreChoice choice) {
   InstallReport report;
   report.Problems = choice.Problems;
   if (report.Problems.empty() && choice.Job == RestoreJob::Nothing) {
     report.Problems.push_back(std::string(kNothingToUndoText));
+  }
+  if (report.Problems.empty() && choice.Job == RestoreJob::Damaged) {
+    if (choice.Decision == DamagedDecision::Undecided) {
+      report.Problems.push_back(DamagedRecordText(choice));
+    } else if (choice.Decision == DamagedDecision::LeaveGame) {
+      choice.Actions.clear();
+    }
   }
   if (!report.Problems.empty()) {
     report.Refused = true;
@@ -188,6 +199,7 @@ InstallReport CarryOutRestore(RestoreChoice choice) {
     return report;
   }
   RunUndo(choice, report);
+  report.Problems.insert(report.Problems.end(), choice.Skipped.begin(), choice.Skipped.end());
   report.Headline = HeadlineOf(choice);
   auto list = [&](std::string_view what, const std::vector<std::string>& files) {
     std::vector<std::string> names;
@@ -225,6 +237,36 @@ bool RecoverInterruptedRuns(const std::string& gameFolder, InstallReport& report
       return false;
     }
   }
+}
+
+bool RollBackFailedInstallation(const std::string& gameFolder, const BackupEntry& entry,
+                                InstallReport& report) {
+  RestoreChoice choice;
+  choice.GameFolder = AsFolder(gameFolder);
+  choice.Job = RestoreJob::RollBack;
+  PlanInstallationUndo(choice, entry);
+  // A file changed by someone else meanwhile is left to the next run, which
+  // keeps it in a backup first.
+  const bool changedMeanwhile = !KeptFiles(choice).empty();
+  const std::vector<std::string> reasons = report.Problems;
+  InstallReport undone;
+  std::string problem;
+  InstallRecord record = *entry.Record;
+  record.State = RecordState::Aborted;
+  record.Reasons = reasons;
+  if (choice.Problems.empty() && !changedMeanwhile && RunActions(choice, undone) &&
+      WriteRecord(entry.Folder, record, problem)) {
+    report.RolledBack = true;
+    return true;
+  }
+  for (const auto* more : {&choice.Problems, &undone.Problems}) {
+    report.Problems.insert(report.Problems.end(), more->begin(), more->end());
+  }
+  if (!problem.empty()) report.Problems.push_back(problem);
+  report.Notes.push_back(
+      "Was die Installation schon verändert hatte, konnte nicht ganz zurückgenommen werden; die "
+      "nächste Installation oder das nächste Rückgängigmachen nimmt es zurück.");
+  return false;
 }
 
 }  // namespace wavoria

@@ -47,10 +47,35 @@ std::string undo_parts::HeadlineOf(const RestoreChoice& choice) {
     case RestoreJob::Finish:
       return Capitalised(RunName(choice.History.Backups[*choice.Resume])) + " (für " +
              RunName(target) + ") war unterbrochen und wurde zu Ende geführt.";
+    case RestoreJob::Damaged:
+      return Capitalised(RunName(target)) +
+             (choice.Decision == DamagedDecision::PutBack
+                  ? " wurde zurückgelegt."
+                  : " wurde übergangen; am Spiel wurde nichts verändert.");
     default:
       break;
   }
   return {};
+}
+
+std::string DamagedRecordText(const RestoreChoice& choice) {
+  const BackupEntry& entry = choice.History.Backups[*choice.Target];
+  std::string text = "Das Inhaltsverzeichnis " + Quoted(PathInBackup(entry.Folder, kRecordFile)) +
+                     " ist beschädigt (" + DamageText(*entry.Damage) +
+                     "); was diese Installation am Spiel verändert hat, lässt sich deshalb nicht "
+                     "genau rückgängig machen. ";
+  if (entry.GameFiles.empty()) return text + "Ihr Ordner enthält keine Datei des Spiels.";
+  return text + Listed("Ihr Ordner enthält diese Dateien des Spiels:", entry.GameFiles);
+}
+
+bool TakeRestoreAnswer(RestoreChoice& choice, RestoreAnswer answer) {
+  if (choice.Job == RestoreJob::Damaged && choice.Problems.empty() &&
+      answer != RestoreAnswer::Cancel) {
+    choice.Decision =
+        answer == RestoreAnswer::Yes ? DamagedDecision::PutBack : DamagedDecision::LeaveGame;
+    return true;
+  }
+  return answer == RestoreAnswer::Yes;
 }
 
 PageResult RestoreQuestion(const RestoreChoice& choice) {
@@ -64,7 +89,18 @@ PageResult RestoreQuestion(const RestoreChoice& choice) {
     return {false, MessageIcon::Warning, std::string(kNothingToUndoText)};
   }
   std::string text;
+  MessageIcon icon = MessageIcon::Question;
   switch (choice.Job) {
+    case RestoreJob::Damaged:
+      icon = MessageIcon::Choice;
+      AppendAll(text, {DamagedRecordText(choice), LineBreak, LineBreak,
+                       "Ja: genau diese Dateien zurücklegen (was an ihrer Stelle liegt, wird "
+                       "vorher in einer neuen Sicherung aufbewahrt).",
+                       LineBreak,
+                       "Nein: das Spiel lassen, wie es ist; danach lassen sich ältere "
+                       "Installationen wieder rückgängig machen.",
+                       LineBreak, "Abbrechen: nichts tun."});
+      break;
     case RestoreJob::CleanUp:
       text =
           "Ein unterbrochener Lauf von Wavoria hat einen angefangenen Sicherungsordner "
@@ -87,12 +123,16 @@ PageResult RestoreQuestion(const RestoreChoice& choice) {
   auto section = [&](std::string_view title, const std::vector<std::string>& files) {
     if (!files.empty()) AppendAll(text, {LineBreak, LineBreak, Listed(title, files)});
   };
-  section("Zurückgelegt werden:", choice.Files(Kind::PutBack));
-  section("Entfernt werden:", choice.Files(Kind::Remove));
-  section("Seit der Installation geändert (wird vorher in einer neuen Sicherung aufbewahrt):",
-          choice.ChangedFiles());
-  for (const std::string& note : choice.Notes) AppendAll(text, {LineBreak, LineBreak, note});
-  return {true, MessageIcon::Question, text};
+  if (choice.Job != RestoreJob::Damaged) {
+    section("Zurückgelegt werden:", choice.Files(Kind::PutBack));
+    section("Entfernt werden:", choice.Files(Kind::Remove));
+    section("Seit der Installation geändert (wird vorher in einer neuen Sicherung aufbewahrt):",
+            choice.ChangedFiles());
+  }
+  for (const auto* notes : {&choice.Skipped, &choice.Notes}) {
+    for (const std::string& note : *notes) AppendAll(text, {LineBreak, LineBreak, note});
+  }
+  return {true, icon, text};
 }
 
 PageResult ReopenQuestion(const InstallReport& report, const std::string& documentPath,

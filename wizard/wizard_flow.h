@@ -29,6 +29,7 @@ enum class MessageIcon {
   Warning,   // exclamation icon, OK
   Question,  // question icon, Ja/Nein
   Error,     // error icon, OK
+  Choice,    // question icon, Ja/Nein/Abbrechen: two ways to go on, or none
 };
 
 inline constexpr std::string_view kGamePathMissingText =

@@ -18,6 +18,8 @@ UINT BoxStyle(MessageIcon icon) {
       return MB_YESNO | MB_ICONQUESTION;
     case MessageIcon::Error:
       return MB_OK | MB_ICONERROR;
+    case MessageIcon::Choice:
+      return MB_YESNOCANCEL | MB_ICONQUESTION;
     case MessageIcon::None:
       break;
   }

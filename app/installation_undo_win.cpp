@@ -18,7 +18,12 @@ void UndoInstallation(HWND window) {
   if (runtime.empty()) return;
   RestoreChoice choice = ChooseRestore(FolderOf(runtime));
   const PageResult question = RestoreQuestion(choice);
-  if (ShowPageMessage(window, question.Icon, question.Message) != IDYES) return;
+  const int answer = ShowPageMessage(window, question.Icon, question.Message);
+  if (!TakeRestoreAnswer(choice, answer == IDYES  ? RestoreAnswer::Yes
+                                 : answer == IDNO ? RestoreAnswer::No
+                                                  : RestoreAnswer::Cancel)) {
+    return;
+  }
   const InstallReport report = CarryOutRestore(std::move(choice));
   if (report.AllSucceeded()) {
     MessageBoxA(window, report.DoneText().c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);

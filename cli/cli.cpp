@@ -125,7 +125,7 @@ int RunCli(const std::vector<std::string>& args, const CliOutput& output) {
     case CliCommand::Install:
       return RunInstall(options.Install, programFolder, output);
     case CliCommand::Restore:
-      return RunRestore(options.Install.GameFolder, options.List, output);
+      return RunRestore(options, output);
   }
   return kExitUsage;
 }

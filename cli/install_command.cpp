@@ -1,6 +1,7 @@
 #include "cli/install_command.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "platform/cli_platform.h"
 #include "platform/file_io.h"
 #include "wizard/game_entries.h"
+#include "wizard/game_run.h"
+#include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
 #include "wizard/install_history.h"
 #include "wizard/install_undo.h"
@@ -83,6 +86,24 @@ std::string FolderProblem(const std::string& folder, std::string_view what,
   return {};
 }
 
+// What a further restore would undo.
+std::string NextRestoreText(const std::string& game) {
+  const RestoreChoice next = ChooseRestore(game);
+  if (!next.Target || !next.Problems.empty()) return std::string(kNothingToUndoText);
+  const std::string name = RunName(next.History.Backups[*next.Target]);
+  switch (next.Job) {
+    case RestoreJob::Undo:
+      return "Ein weiteres \"wavoria-cli restore\" macht " + name + " rückgängig.";
+    case RestoreJob::UndoEarlier:
+      return "Ein weiteres \"wavoria-cli restore\" legt " + name + " zurück.";
+    case RestoreJob::Damaged:
+      return "Ein weiteres \"wavoria-cli restore\" braucht für " + name +
+             " die Angabe --damaged keep oder --damaged put-back.";
+    default:
+      return std::string(kNothingToUndoText);
+  }
+}
+
 }  // namespace
 
 int RunInstall(const InstallOptions& options, const std::string& programFolder,
@@ -139,9 +160,10 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
   const InstallPlan plan = BuildInstallPlan(settings, templates);
   const InstallReport report = ExecuteInstallPlan(plan);
   if (!report.AllSucceeded()) return fail(speller.Spell(report.WarningText()));
-  std::string done = AsLines(speller.Spell(report.DoneText(
-      "Rückgängig machen lässt sich diese Installation mit: wavoria-cli restore --game \"" + game +
-      "\"")));
+  std::string done = AsLines(speller.Spell(
+      report.DoneText("Rückgängig machen lässt sich diese Installation mit: wavoria-cli restore "
+                      "--game " +
+                      ShellArgument(PathText(game)))));
   if (report.KeyListInstalled) {
     // The wizard opens the key list in the editor at this point.
     done += "Die Tastenliste zum Anpassen: " + speller.Spell(plan.KeyListPath) + "\n";
@@ -150,8 +172,9 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
   return kExitOk;
 }
 
-int RunRestore(const std::string& gameFolder, bool list, const CliOutput& output) {
+int RunRestore(const CliOptions& options, const CliOutput& output) {
   PathSpeller speller;
+  const std::string& gameFolder = options.Install.GameFolder;
   const std::string game = AsFolder(gameFolder);
   speller.Add(game);
   auto fail = [&](std::string_view message) {
@@ -162,29 +185,37 @@ int RunRestore(const std::string& gameFolder, bool list, const CliOutput& output
   if (KindOf(gameFolder) != PathKind::Folder) {
     return fail("Der Ordner des Spiels " + Quoted(game) + " wurde nicht gefunden.");
   }
-  if (list) {
+  if (options.List) {
+    // While another run changes the history, it is not listed; a game without
+    // backups has no history to guard.
+    std::optional<GameRun> run;
+    if (KindOfEntry(EntryPath(game, kBackupFolder)) == EntryKind::Folder) run.emplace(game);
+    if (run && run->Problem() == kBusyText) return fail(kBusyText);
     const GameHistory history = ReadHistory(game);
-    output.Out(AsLines(speller.Spell(HistoryText(history))));
+    std::string text = run && !run->Note().empty() ? run->Note() + std::string(LineBreak) : "";
+    output.Out(AsLines(speller.Spell(text + HistoryText(history))));
     if (history.Problems.empty()) return kExitOk;
     std::string problems;
     for (const std::string& problem : history.Problems) AppendAll(problems, {problem, LineBreak});
     return fail(problems.substr(0, problems.size() - LineBreak.size()));
   }
-  const InstallReport report = RestoreGame(game);
+  RestoreChoice choice = ChooseRestore(game);
+  if (choice.Job == RestoreJob::Damaged && choice.Problems.empty() &&
+      options.Damaged == DamagedDecision::Undecided) {
+    return fail(DamagedRecordText(choice) + std::string(LineBreak) + std::string(LineBreak) +
+                "Mit --damaged put-back legt Wavoria genau diese Dateien zurück (was an ihrer "
+                "Stelle liegt, wird vorher aufbewahrt); mit --damaged keep bleibt das Spiel, wie "
+                "es ist. Danach lassen sich ältere Installationen wieder rückgängig machen.");
+  }
+  choice.Decision = options.Damaged;
+  const InstallReport report = CarryOutRestore(std::move(choice));
   if (report.Problems == std::vector<std::string>{std::string(kNothingToUndoText)}) {
-    return fail(kNothingToUndoText);
+    std::string text;
+    for (const std::string& note : report.Notes) AppendAll(text, {note, LineBreak});
+    return fail(text + std::string(kNothingToUndoText));
   }
   if (!report.AllSucceeded()) return fail(report.WarningText("Das Rückgängigmachen"));
-  // What a further restore would undo.
-  const RestoreChoice next = ChooseRestore(game);
-  std::string hint(kNothingToUndoText);
-  if (next.Job == RestoreJob::Undo || next.Job == RestoreJob::UndoEarlier) {
-    hint = "Ein weiteres \"wavoria-cli restore\" " +
-           std::string(next.Job == RestoreJob::Undo ? "macht " : "legt ") +
-           RunName(next.History.Backups[*next.Target]) +
-           (next.Job == RestoreJob::Undo ? " rückgängig." : " zurück.");
-  }
-  output.Out(AsLines(speller.Spell(report.DoneText(hint))));
+  output.Out(AsLines(speller.Spell(report.DoneText(NextRestoreText(game)))));
   return kExitOk;
 }
 

@@ -21,9 +21,11 @@ int RunInstall(const InstallOptions& options, const std::string& programFolder,
 
 // Undoes the newest installation still in effect, or first deals with an
 // interrupted run (install_undo.h), and says what a further restore would
-// undo. With list, prints the game's history instead and changes nothing.
-// Status 0 when done; 1 with the problems on standard error when there is
-// nothing to undo, it was refused or a step failed.
-int RunRestore(const std::string& gameFolder, bool list, const CliOutput& output);
+// undo. A damaged record is dealt with as options.Damaged says; without it,
+// what is known of the record and the two ways are told, and nothing changes.
+// With List, prints the game's history instead and changes nothing. Status 0
+// when done; 1 with the problems on standard error when there is nothing to
+// undo, another run holds the game, it was refused or a step failed.
+int RunRestore(const CliOptions& options, const CliOutput& output);
 
 }  // namespace wavoria::cli

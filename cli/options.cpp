@@ -193,9 +193,19 @@ ParsedArguments ParseRestore(const std::vector<std::string>& args) {
       parsed.Options.List = true;
       continue;
     }
-    if (arg != "--game") return Wrong("Unbekannte Option " + Quoted(arg) + ".");
-    if (!list.Value(parsed.Options.Install.GameFolder)) {
+    if (arg != "--game" && arg != "--damaged") {
+      return Wrong("Unbekannte Option " + Quoted(arg) + ".");
+    }
+    std::string value;
+    if (!list.Value(arg == "--game" ? parsed.Options.Install.GameFolder : value)) {
       return Wrong("Die Option " + Quoted(arg) + " braucht einen Wert.");
+    }
+    if (arg == "--damaged") {
+      if (value != "keep" && value != "put-back") {
+        return Wrong("--damaged nimmt 'keep' oder 'put-back', nicht " + Quoted(value) + ".");
+      }
+      parsed.Options.Damaged =
+          value == "keep" ? DamagedDecision::LeaveGame : DamagedDecision::PutBack;
     }
   }
   if (parsed.Options.Install.GameFolder.empty()) {
@@ -242,7 +252,7 @@ std::string UsageText() {
          "       wavoria-cli install --game ORDNER --maker ORDNER [--keyboard] [--mouse]\n"
          "                   [--start keyboard|mouse] [--mouse-id N] [--auto-position]\n"
          "                   [--templates ORDNER] [--force]\n"
-         "       wavoria-cli restore --game ORDNER [--list]\n"
+         "       wavoria-cli restore --game ORDNER [--list] [--damaged keep|put-back]\n"
          "       wavoria-cli --help | --version\n";
 }
 
@@ -285,7 +295,7 @@ std::string HelpText() {
          "  im Ordner \"Wavoria-Sicherung\\JJJJ-MM-TT HH.MM.SS\" des Spiels aufbewahrt;\n"
          "  dort steht in \"Inhalt.txt\", was die Installation ersetzt und hinzugefügt hat.\n"
          "\n"
-         "wavoria-cli restore --game ORDNER [--list]\n"
+         "wavoria-cli restore --game ORDNER [--list] [--damaged keep|put-back]\n"
          "  Macht die neueste Installation rückgängig, die noch gilt: legt die ersetzten\n"
          "  Dateien zurück und entfernt die hinzugefügten. Seither geänderte Dateien\n"
          "  kommen vorher in eine neue Sicherung. Jedes weitere restore macht die\n"
@@ -293,8 +303,14 @@ std::string HelpText() {
          "  zurückgenommen, ein unterbrochenes restore zu Ende geführt.\n"
          "  --list                   Zeigt alle Installationen mit Datum, Auswahl,\n"
          "                           Stand und Dateien; ändert nichts.\n"
+         "  --damaged keep|put-back  Für eine Sicherung mit beschädigtem Inhalts-\n"
+         "                           verzeichnis: das Spiel lassen, wie es ist, oder\n"
+         "                           genau die Dateien ihres Ordners zurücklegen.\n"
          "\n"
          "wavoria-cli --help | --version\n"
+         "\n"
+         "Läuft im Spiel schon eine Installation oder ein restore, ändern install und\n"
+         "restore nichts und melden es.\n"
          "\n"
          "Rückgabewert: 0 alles in Ordnung bzw. nichts gefunden, 1 etwas gefunden oder\n"
          "fehlgeschlagen, 2 falscher Aufruf oder die Datei 'actions.dat' fehlt.\n";

@@ -6,7 +6,7 @@
 //   wavoria-cli install --game DIR --maker DIR [--keyboard] [--mouse]
 //               [--start keyboard|mouse] [--mouse-id N] [--auto-position]
 //               [--templates DIR] [--force]
-//   wavoria-cli restore --game DIR [--list]
+//   wavoria-cli restore --game DIR [--list] [--damaged keep|put-back]
 //   wavoria-cli --help | --version
 //
 // "--" ends the options; every argument after it is a path.
@@ -16,6 +16,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "wizard/install_undo.h"
 
 namespace wavoria::cli {
 
@@ -43,7 +45,8 @@ struct CliOptions {
   bool Details = false;            // show --details
   std::string Output;              // format --output; empty: the file itself
   bool List = false;               // restore --list
-  InstallOptions Install;          // install; restore uses only GameFolder
+  DamagedDecision Damaged = DamagedDecision::Undecided;  // restore --damaged
+  InstallOptions Install;                                // install; restore uses only GameFolder
 };
 
 struct ParsedArguments {

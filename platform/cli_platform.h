@@ -20,6 +20,14 @@ std::string ConsoleText(std::string_view text);
 // since paths already come in the ANSI code page.
 std::string PathText(std::string_view path);
 
+// path as one argument of a command line that a user pastes into a shell,
+// read back as the same path. Linux: in single quotes ('\'' for a quote in
+// it). Windows: in double quotes without a backslash before the closing one
+// (trailing separators left out, a drive's root as "C:\."), so that cmd,
+// PowerShell and a Linux shell running the program under Wine all read it
+// back; cmd and PowerShell still expand "%" and "$" in it.
+std::string ShellArgument(std::string_view path);
+
 enum class PathKind {
   Missing,  // nothing there, or it cannot be looked at
   File,     // a plain file

@@ -17,6 +17,13 @@ std::string PathText(std::string_view path) {
   return Utf8ToCp1252(path);
 }
 
+std::string ShellArgument(std::string_view path) {
+  while (path.size() > 1 && path.back() == '/') path.remove_suffix(1);
+  std::string quoted = "'";
+  for (char c : path) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
 PathKind KindOf(const std::string& path) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0) return PathKind::Missing;

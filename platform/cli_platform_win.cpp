@@ -47,6 +47,13 @@ std::string PathText(std::string_view path) {
   return std::string(path);
 }
 
+std::string ShellArgument(std::string_view path) {
+  while (path.size() > 1 && IsSeparator(path.back())) path.remove_suffix(1);
+  std::string quoted = "\"" + std::string(path);
+  if (quoted.ends_with(':') || IsSeparator(quoted.back())) quoted += "\\.";
+  return quoted + "\"";
+}
+
 PathKind KindOf(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return PathKind::Missing;

@@ -148,8 +148,9 @@ bool OpenedInPlace(HANDLE h, const Held& held, const std::string& path) {
     return false;
   }
   const std::size_t cut = path.find_last_of("\\/");
-  return SameSpelling(FinalPathOfHandle(h),
-                      Joined(held.FinalFolder, cut == std::string::npos ? path : path.substr(cut + 1)));
+  return SameSpelling(
+      FinalPathOfHandle(h),
+      Joined(held.FinalFolder, cut == std::string::npos ? path : path.substr(cut + 1)));
 }
 
 }  // namespace detail

@@ -11,8 +11,8 @@
 namespace wavoria::detail {
 
 struct Held {
-  bool Confined = false;   // the path lies below the confined folder
-  DWORD Error = 0;         // a folder on the way could not be held: the system's error
+  bool Confined = false;    // the path lies below the confined folder
+  DWORD Error = 0;          // a folder on the way could not be held: the system's error
   std::string FinalFolder;  // where the folder holding the path really lies
 };
 

@@ -67,7 +67,8 @@ std::string LinkTarget(std::string path) {
     if (n <= 0) return path;
     const std::string next(target, static_cast<std::size_t>(n));
     const std::size_t cut = path.rfind('/');
-    path = next.starts_with('/') || cut == std::string::npos ? next : path.substr(0, cut + 1) + next;
+    path =
+        next.starts_with('/') || cut == std::string::npos ? next : path.substr(0, cut + 1) + next;
   }
   return path;
 }

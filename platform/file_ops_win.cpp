@@ -136,9 +136,7 @@ bool RemoveEmptyFolder(const std::string& folder) {
   const std::string path = WithoutTrailingSeparators(folder);
   if (!HoldOnTheWay(path)) return false;
   detail::ForgetFolder(path);  // a held folder cannot be removed, not even by its holder
-  return RemoveDirectoryA(path.c_str())
-             ? Succeed()
-             : FailWithSystemError(GetLastError());
+  return RemoveDirectoryA(path.c_str()) ? Succeed() : FailWithSystemError(GetLastError());
 }
 
 bool FolderExists(const std::string& folder) {
@@ -226,9 +224,9 @@ FileLock::Outcome FileLock::Take(const std::string& path, std::string_view owner
   if (held.Error != 0) return failed(held.Error);
   // No sharing at all: while this handle is open, no other process opens
   // the file; it stays when the process dies, naming its owner.
-  const HANDLE h = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr,
-                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
-                               nullptr);
+  const HANDLE h =
+      CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE | DELETE, 0, nullptr, OPEN_ALWAYS,
+                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
     const DWORD error = GetLastError();
     return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ? Outcome::Busy

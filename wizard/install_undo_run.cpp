@@ -187,11 +187,11 @@ InstallReport CarryOutRestore(RestoreChoice choice) {
       choice.Actions.clear();
     }
   }
+  report.Notes = choice.Notes;
   if (!report.Problems.empty()) {
     report.Refused = true;
     return report;
   }
-  report.Notes = choice.Notes;
   RemoveLeftovers(choice.History, report);
   if (!report.Problems.empty()) return report;
   if (choice.Job == RestoreJob::CleanUp) {

@@ -21,6 +21,7 @@
 #endif
 
 #include "cli/cli.h"
+#include "platform/cli_platform.h"
 #include "platform/file_io.h"
 #include "platform/file_ops.h"
 #include "tests/core/test_support.h"
@@ -187,9 +188,9 @@ inline std::string Installed(const std::string& game, const std::string& backup,
                              const std::string& notes = "") {
   const std::string kept = backup.empty() ? "" : Kept(P(game + "/Wavoria-Sicherung/" + backup));
   return "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\n\n" + notes + kept +
-         "Rückgängig machen lässt sich diese Installation mit: wavoria-cli restore --game \"" +
-         P(game + "/") +
-         "\"\nDie Tastenliste zum Anpassen: " + P(game + "/Sound/KeyList.script.wav") + "\n";
+         "Rückgängig machen lässt sich diese Installation mit: wavoria-cli restore --game " +
+         ShellArgument(game) +
+         "\nDie Tastenliste zum Anpassen: " + P(game + "/Sound/KeyList.script.wav") + "\n";
 }
 inline const std::string kNotDone =
     "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";

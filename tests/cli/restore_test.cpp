@@ -6,7 +6,9 @@
 
 #include "platform/file_ops.h"
 #include "platform/program_folder.h"
+#include "platform/text_encoding.h"
 #include "tests/cli/cli_test_support.h"
+#include "wizard/game_run.h"
 #include "wizard/install_executor.h"
 #include "wizard/install_undo.h"
 
@@ -512,10 +514,17 @@ TEST_F(RestoreTest, ARunKilledAtAnyStepIsRolledBackOrFinished) {
           EXPECT_EQ(FileBytes("game/oldharmony.dll"), "maker/oldharmony.dll");
         }
         const Strings before = killRestore ? installed : fresh;
-        // Killed before anything was made, the installation left nothing to undo.
+        // Killed before anything was made, the installation left nothing to undo. A lock
+        // the killed run left is taken over, and said so.
+        const std::string lock = "game/Wavoria-Sicherung/Sperre.txt";
+        const std::string left = FileBytes(lock);
         const int next = run("restore --game game");
-        ASSERT_TRUE(next == 0 || FileBytes("out.txt").starts_with("Es gibt keine Installation"))
-            << FileBytes("out.txt");
+        const std::string out = FileBytes("out.txt");
+        ASSERT_TRUE(next == 0 || out.ends_with(Cp1252ToUtf8(kNothing))) << out;
+        if (left != "<missing>") {
+          EXPECT_THAT(out, HasSubstr(Cp1252ToUtf8(TakenOverText(left)))) << left;
+        }
+        EXPECT_EQ(FileBytes(lock), "<missing>");
         EXPECT_EQ(HalfDone("game"), Strings{});
         const Strings after = GameFiles();
         EXPECT_TRUE(after == fresh || after == before) << FileBytes("out.txt");

@@ -295,13 +295,17 @@ InstallReport ExecuteInstallPlan(const InstallPlan& plan) {
     }
     report.Problems.push_back(FailureText(plan, i, error));
   }
+  // Taken back as the record names everything the run set out to change: a
+  // file whose step failed is as before and stays so.
+  const InstallRecord planned = prep.Record;
   KeepOnlyWhatChanged(prep, folder, report);
   if (report.Problems.empty()) {
     FinishRecord(prep.Record, folder, report);
   } else {
     const std::string name = folder.substr(folder.find_last_of("\\/") + 1);
     RollBackFailedInstallation(plan.GameFolder,
-                               BackupEntry{name, folder, prep.Record, std::nullopt, 0, {}}, report);
+                               BackupEntry{name, folder, planned, std::nullopt, 0, {}}, prep.Record,
+                               report);
   }
   return report;
 }

@@ -53,11 +53,13 @@ std::string SoundLine(std::string_view script) {
   return std::string(kGameSoundFolder) + "\\" + std::string(script);
 }
 
-// The template names of one folder to copy: every file found there and the
+// The template names of one folder to copy: every entry found there but
+// folders (a pipe or device too, so that reading it names it) and the
 // required ones, sorted, each name once (case of A to Z ignored).
 std::vector<std::string> TemplateNames(const std::string& folder,
                                        std::initializer_list<std::string_view> required) {
-  std::vector<std::string> names = FilesIn(folder);
+  std::vector<std::string> names = NamesIn(folder);
+  std::erase_if(names, [&](const std::string& name) { return FolderExists(Join(folder, name)); });
   for (std::string_view name : required) {
     const bool found = std::any_of(names.begin(), names.end(),
                                    [&](const std::string& n) { return EqualsIgnoreCase(n, name); });

@@ -128,13 +128,13 @@ InstallReport RestoreGame(const std::string& gameFolder);
 bool RecoverInterruptedRuns(const std::string& gameFolder, InstallReport& report);
 
 // After an installation whose step failed: takes back what it changed, as
-// its record (entry, not yet written so) names, and marks the record in its
-// folder "abgebrochen" with the report's problems as the reasons. Returns
-// false, with the report's problems extended, when that cannot be done; the
-// record in the folder then stays "läuft", so that the next run takes the
-// installation back.
+// its record (entry, naming every change it set out to make) says, and writes
+// done, the record of the changes it made, "abgebrochen" with the report's
+// problems as the reasons. Returns false, with the report's problems
+// extended, when that cannot be done; the record in the folder then stays
+// "läuft", so that the next run takes the installation back.
 bool RollBackFailedInstallation(const std::string& gameFolder, const BackupEntry& entry,
-                                InstallReport& report);
+                                InstallRecord done, InstallReport& report);
 
 // After a restore, about the script open in the editor: a question (Ja: open
 // it again) when the restore put back its file, a warning when it removed it,

@@ -240,7 +240,7 @@ bool RecoverInterruptedRuns(const std::string& gameFolder, InstallReport& report
 }
 
 bool RollBackFailedInstallation(const std::string& gameFolder, const BackupEntry& entry,
-                                InstallReport& report) {
+                                InstallRecord done, InstallReport& report) {
   RestoreChoice choice;
   choice.GameFolder = AsFolder(gameFolder);
   choice.Job = RestoreJob::RollBack;
@@ -251,15 +251,14 @@ bool RollBackFailedInstallation(const std::string& gameFolder, const BackupEntry
   const std::vector<std::string> reasons = report.Problems;
   InstallReport undone;
   std::string problem;
-  InstallRecord record = *entry.Record;
-  record.State = RecordState::Aborted;
-  record.Reasons = reasons;
-  if (choice.Problems.empty() && !changedMeanwhile && RunActions(choice, undone) &&
-      WriteRecord(entry.Folder, record, problem)) {
+  done.State = RecordState::Aborted;
+  done.Reasons = reasons;
+  if (choice.Problems.empty() && choice.Skipped.empty() && !changedMeanwhile &&
+      RunActions(choice, undone) && WriteRecord(entry.Folder, done, problem)) {
     report.RolledBack = true;
     return true;
   }
-  for (const auto* more : {&choice.Problems, &undone.Problems}) {
+  for (const auto* more : {&choice.Problems, &choice.Skipped, &undone.Problems}) {
     report.Problems.insert(report.Problems.end(), more->begin(), more->end());
   }
   if (!problem.empty()) report.Problems.push_back(problem);

@@ -164,8 +164,9 @@ class CliInstall : public Cli {
   void SetUp() override {
     Cli::SetUp();
     FixBackupStamp("2026-12-07 14.03.12");
-    for (const char* file : {"game/RPG_RT.EXE", "game/harmony.dll", "maker/RPG2000.EXE",
-                             "maker/oldharmony.dll", "leer/x.txt", "ohne/RPG2000.EXE"})
+    WriteGame();
+    for (const char* file :
+         {"maker/RPG2000.EXE", "maker/oldharmony.dll", "leer/x.txt", "ohne/RPG2000.EXE"})
       Write(file, file);
     Write("maker/harmony.dll", "Klavato");
     for (const char* name : {"common/MidiTickOutput", "common/MidiTickClear", "Key/KeyList",
@@ -176,7 +177,19 @@ class CliInstall : public Cli {
     return Do(Join({"install", "--game", "game", "--maker", "maker", "--templates", "tpl"}, more));
   }
   std::string Autorun() const { return FileBytes(P("game/autorun.script")); }
+  // The game as it was before any installation, in place of what is there.
+  void WriteGame() const {
+    fs::remove_all("game");
+    for (const char* file : {"game/RPG_RT.EXE", "game/harmony.dll"}) Write(file, file);
+  }
 };
+
+// Everything in a game folder but its backups.
+inline Strings GameFiles(const std::string& game = "game") {
+  Strings entries = Tree(game);
+  std::erase_if(entries, [](const std::string& e) { return e.starts_with(kBackupFolder); });
+  return entries;
+}
 
 // Where install and restore say the replaced files went.
 inline std::string Kept(const std::string& backup) {
@@ -194,6 +207,8 @@ inline std::string Installed(const std::string& game, const std::string& backup,
 }
 inline const std::string kNotDone =
     "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
+inline const std::string kUndoRefused =
+    "Das Rückgängigmachen wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
 inline const std::string kKeys =
     "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n"
     "Sound\\KeyList.script.wav\r\n";

@@ -27,8 +27,6 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 const std::string kNothing = std::string(kNothingToUndoText) + "\n";
-const std::string kUndoRefused =
-    "Das Rückgängigmachen wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
 const std::string kOutside =
     " ist eine Verknüpfung auf einen anderen Ort; Wavoria schreibt nur in den Spielordner.\n";
 const std::string kPipe =
@@ -39,13 +37,6 @@ const std::string kPipe =
 std::string PassedOver(const std::string& entry) {
   return "In der Sicherung wird '" + P(entry) +
          "' übergangen: Wavoria legt nur Dateien zurück, die es selbst geschrieben haben kann.\n";
-}
-
-// Everything in a game folder but its backups.
-Strings GameFiles(const std::string& game = "game") {
-  Strings entries = Tree(game);
-  std::erase_if(entries, [](const std::string& e) { return e.starts_with(kBackupFolder); });
-  return entries;
 }
 
 // The temporary files and unfinished records anywhere below folder.

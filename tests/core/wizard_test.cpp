@@ -5,6 +5,8 @@
 
 #include "document/script_reader.h"
 #include "platform/file_io.h"
+#include "platform/text_encoding.h"
+#include "platform/utf8_text.h"
 #include "test_support.h"
 #include "wizard/game_entries.h"
 #include "wizard/install_backup.h"
@@ -144,8 +146,20 @@ TEST(InstallPlan, AutorunAndMouseScriptForEachChoice) {
   EXPECT_FALSE(IsScriptFileName("a.script.wav.txt") || IsScriptFileName(".script.wav"));
 }
 
-// A record reads back as it was written, also with LF line ends and a
-// maker's note in it; a damaged one is no record at all.
+// The bytes of text (Windows-1252) as UTF-16 with a byte-order mark, as
+// Notepad's "Unicode" saves them.
+std::string Utf16Of(std::string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (unsigned char c : text) {
+    const char32_t code = CodePointOf1252(c);
+    bytes += {char(code & 0xFF), char(code >> 8)};
+  }
+  return bytes;
+}
+
+// A record reads back as it was written, also as a maker's editor saves it
+// again (another encoding, LF, blanks, a note, keys and names in other
+// case); a damaged one is no record, and says where and why.
 TEST(InstallRecord, ReadsBackWhatItWroteAndNothingDamaged) {
   using enum RecordKind;
   const InstallRecord records[] = {
@@ -167,39 +181,67 @@ TEST(InstallRecord, ReadsBackWhatItWroteAndNothingDamaged) {
        .State = RecordState::Complete},
       {.Number = 4, .Kind = Undo, .UndoesFolder = "2026-01-01 10.00.00 (10)"},
       {.Kind = EarlierBackup, .State = RecordState::RolledBack, .By = 4},
+      {.Number = 5,
+       .Kind = Installation,
+       .Reasons = {"Der Datenträger ist voll."},
+       .State = RecordState::Aborted},
+  };
+  auto resaved = [](std::string text) {
+    text.insert(text.find("Stand:"), "Notiz: von Hand\r\n");
+    std::string edited;
+    for (std::size_t at = 0, end; at < text.size(); at = end + 2) {
+      end = text.find("\r\n", at);
+      edited += text.substr(at, end - at) + (end % 2 ? " \t" : "") + "\n";
+    }
+    return edited;
   };
   for (const InstallRecord& record : records) {
-    std::string text = RecordText(record);
-    EXPECT_EQ(ParseRecord(text), record) << text;
-    text.insert(text.find("Stand:"), "Notiz: von Hand\r\n");
-    std::erase(text, '\r');
-    EXPECT_EQ(ParseRecord(text), record) << text;
+    const std::string text = RecordText(record);
+    for (const std::string& bytes : {text, resaved(text), cli::Cp1252ToUtf8(text),
+                                     "\xEF\xBB\xBF" + cli::Cp1252ToUtf8(text), Utf16Of(text)}) {
+      EXPECT_EQ(ParseRecord(bytes), record) << bytes;
+    }
   }
+  // As the version before this one wrote it: case and NUL are the maker's.
   const std::string text = RecordText(records[0]);
   EXPECT_EQ(text.substr(text.find("Ersetzt")),
             "Ersetzt: harmony.dll\r\n  vorher: 5 Bytes, CRC-32 3610A686\r\n  nachher: 7 Bytes, "
             "CRC-32 E8B7BE43\r\nHinzugefügt: Sound\\Ein: Name.script.wav\r\n  nachher: 0 Bytes, "
             "CRC-32 00000000\r\nStand: rückgängig gemacht durch Nr. 3\r\n");
-  // what is changed, and to what
-  const std::pair<std::string, std::string> damage[] = {
-      {"Stand: rückgängig gemacht durch Nr. 3", ""},
-      {"Stand: rückgängig gemacht durch Nr. 3", "Stand: rückgängig gemacht durch Nr. "},
-      {"Stand: rückgängig gemacht durch Nr. 3", "Stand: fertig"},
-      {"Nummer: 2", "Nummer: 0"},
-      {"Nummer: 2", "Nummer: +2"},
-      {"Nummer: 2", ""},
-      {"Art: Installation", "Art: Neu"},
-      {"Art: Installation", ""},
-      {"CRC-32 E8B7BE43", "CRC-32 E8B7BE4"},
-      {"CRC-32 E8B7BE43", "CRC-32 E8B7BE4X"},
-      {"7 Bytes", "-7 Bytes"},
-      {"  vorher: 5 Bytes, CRC-32 3610A686\r\n", ""},
-      {"  nachher: 0 Bytes, CRC-32 00000000\r\n", ""},
+  std::string edited = text;
+  edited.replace(edited.find("Ersetzt: harmony.dll"), 20, "ERSETZT:Harmony.DLL\0x");
+  EXPECT_EQ(ParseRecord(edited)->Files[0].Path, "Harmony.DLL");
+  // what is changed, to what, and the damage named
+  const std::tuple<std::string, std::string, std::string> damage[] = {
+      {"Stand: rückgängig gemacht durch Nr. 3", "", "es fehlt die Zeile 'Stand: …'"},
+      {"Stand: rückgängig gemacht durch Nr. 3", "Stand: rückgängig gemacht durch Nr. ",
+       "Zeile 12: unbekannter Stand 'rückgängig gemacht durch Nr.'"},
+      {"Stand: rückgängig gemacht durch Nr. 3", "Stand: fertig",
+       "Zeile 12: unbekannter Stand 'fertig'"},
+      {"Nummer: 2", "Nummer: 0", "Zeile 2: die Nummer '0' ist keine Zahl über 0"},
+      {"Nummer: 2", "Nummer: +2", "Zeile 2: die Nummer '+2' ist keine Zahl über 0"},
+      {"Nummer: 2", "", "es fehlt die Zeile 'Nummer: …'"},
+      {"Art: Installation", "Art: Neu", "Zeile 3: unbekannte Art 'Neu'"},
+      {"Art: Installation", "", "es fehlt die Zeile 'Art: …'"},
+      {"CRC-32 E8B7BE43", "CRC-32 E8B7BE4",
+       "Zeile 9: Größe und Prüfsumme '7 Bytes, CRC-32 E8B7BE4' sind nicht lesbar"},
+      {"CRC-32 E8B7BE43", "CRC-32 E8B7BE4X",
+       "Zeile 9: Größe und Prüfsumme '7 Bytes, CRC-32 E8B7BE4X' sind nicht lesbar"},
+      {"7 Bytes", "-7 Bytes",
+       "Zeile 9: Größe und Prüfsumme '-7 Bytes, CRC-32 E8B7BE43' sind nicht lesbar"},
+      {"  vorher: 5 Bytes, CRC-32 3610A686\r\n", "",
+       "Zeile 7: zu dieser Datei fehlt die Zeile 'vorher: …'"},
+      {"  nachher: 0 Bytes, CRC-32 00000000\r\n", "",
+       "Zeile 10: zu dieser Datei fehlt die Zeile 'nachher: …'"},
   };
-  for (const auto& [from, to] : damage) {
+  for (const auto& [from, to, why] : damage) {
     std::string damaged = text;
     damaged.replace(damaged.find(from), from.size(), to);
-    EXPECT_EQ(ParseRecord(damaged), std::nullopt) << damaged;
+    RecordDamage found;
+    EXPECT_EQ(ParseRecord(damaged, &found), std::nullopt) << damaged;
+    EXPECT_EQ(DamageText(found), why);
+    // What can still be read counts: the number against numbers given twice.
+    EXPECT_EQ(found.Number, from.starts_with("Nummer") ? 0 : 2) << why;
   }
   std::string undo = RecordText(records[1]);
   undo.replace(undo.find("Nr. 2"), 5, "Nr. 0");
@@ -228,6 +270,13 @@ TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
   for (std::size_t i = 0; i + 1 < std::size(made); ++i) {
     EXPECT_TRUE(BackupNameLess(made[i], made[i + 1]) && !BackupNameLess(made[i + 1], made[i]))
         << made[i];
+  }
+  for (const char* name :
+       {"theme.mid.", "theme.mid ", "CON", "con.txt", "Nul", "COM1", "lpt9.wav"}) {
+    EXPECT_FALSE(WindowsCanHoldName(name)) << name;
+  }
+  for (const char* name : {"CONSOLE", "COM0", "COM10", "a.b", "LPT"}) {
+    EXPECT_TRUE(WindowsCanHoldName(name)) << name;
   }
   RestoreChoice refused;
   refused.Problems = {"Grund 1", "Grund 2"};

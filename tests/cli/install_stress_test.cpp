@@ -1,0 +1,423 @@
+// The installer and the undo under stress: records a maker saved again or
+// damaged, a full disk, a second run at the same time, folders swapped for
+// links while runs go on, the printed undo command pasted into a shell, and
+// causes named truly.
+#include <iostream>
+#include <map>
+#include <regex>
+#include <set>
+
+#include "platform/file_error.h"
+#include "platform/program_folder.h"
+#include "platform/text_encoding.h"
+#include "tests/cli/cli_test_support.h"
+#include "wizard/game_entries.h"
+#include "wizard/game_run.h"
+#include "wizard/install_undo.h"
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace wavoria::cli {
+namespace {
+
+using ::testing::_;
+using ::testing::AllOf;
+using ::testing::FieldsAre;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
+
+const std::string kBackups = "game/Wavoria-Sicherung";
+const std::string kFirst = kBackups + "/2026-12-07 14.03.12";
+
+// A text of the core as wavoria-cli prints it: "\n" for CR LF.
+std::string Printed(std::string text) {
+  for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
+  return text;
+}
+
+// While it lives, writes stop after bytes as on a full disk.
+struct FullDisk {
+  explicit FullDisk(long long bytes) { SimulateShortWriteAfter(bytes); }
+  ~FullDisk() { SimulateShortWriteAfter(-1); }
+};
+
+class InstallStress : public CliInstall {
+ protected:
+  Outcome Restore(const Strings& more = {}) const {
+    return Do(Join({"restore", "--game", "game"}, more));
+  }
+  Outcome List() const { return Restore({"--list"}); }
+  // The record of the run in folder, as edit makes it.
+  void EditRecord(const std::function<std::string(std::string)>& edit,
+                  const std::string& folder = kFirst) const {
+    Write(folder + "/Inhalt.txt", edit(FileBytes(P(folder + "/Inhalt.txt"))));
+  }
+  // The numbers the game's records give, one per record.
+  std::multiset<std::string> Numbers() const {
+    std::multiset<std::string> numbers;
+    for (const auto& e : fs::recursive_directory_iterator(P(kBackups))) {
+      std::smatch number;
+      const std::string record = FileBytes(e.path().string());
+      if (e.path().filename() == kRecordFile &&
+          std::regex_search(record, number, std::regex("Nummer: (\\d+)"))) {
+        numbers.insert(number[1]);
+      }
+    }
+    return numbers;
+  }
+  // Undoes every installation in effect; the game is then as fresh.
+  void UndoAll(const Strings& fresh) const {
+    while (std::get<0>(Restore()) == 0) {
+    }
+    EXPECT_EQ(GameFiles(), fresh);
+  }
+};
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
+
+// After two installations the older record saved again as an editor saves it:
+// both are undone exactly, down to the game as it was.
+TEST_F(InstallStress, RecordsSavedAgainByAnEditorStillUndoExactly) {
+  const Strings fresh = GameFiles();
+  const std::pair<std::string, std::function<std::string(std::string)>> editors[] = {
+      {"UTF-8", Cp1252ToUtf8},
+      {"UTF-8 with a mark", [](std::string t) { return "\xEF\xBB\xBF" + Cp1252ToUtf8(t); }},
+      {"blanks and case",
+       [](std::string t) { return Replaced(t, "harmony.dll\r\n", "Harmony.DLL \t\r\n"); }},
+  };
+  for (const auto& [name, save] : editors) {
+    SCOPED_TRACE(name);
+    WriteGame();
+    ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+    ASSERT_THAT(Install({"--mouse", "--force"}), FieldsAre(0, _, ""));
+    EditRecord(save);
+    EXPECT_THAT(Restore(), FieldsAre(0, StartsWith("Die Installation Nr. 2 "), ""));
+    EXPECT_THAT(Restore(), FieldsAre(0, StartsWith("Die Installation Nr. 1 "), ""));
+    EXPECT_EQ(GameFiles(), fresh);
+  }
+}
+
+// A line of the record that names harmony.dll is passed over (it ends at a
+// NUL byte): oldharmony.dll stays with Klavato's harmony.dll, and the undo
+// says so and fails.
+TEST_F(InstallStress, ARecordLinePassedOverKeepsTheLibraryPair) {
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  EditRecord([](std::string t) {
+    return Replaced(t, "Ersetzt: harmony.dll", std::string("Ersetzt: harm\0ony.dll", 20));
+  });
+  const Strings skipped = ChooseRestore("game").Skipped;
+  ASSERT_EQ(skipped.size(), 2u);
+  const Outcome undo = Restore();
+  EXPECT_THAT(undo, FieldsAre(1, "", HasSubstr(skipped[0] + "\n" + skipped[1] + "\n")));
+  EXPECT_EQ(FileBytes(P("game/harmony.dll")) + FileBytes(P("game/oldharmony.dll")),
+            "Klavatomaker/oldharmony.dll");
+}
+
+// The older of two records is damaged: the newer installation is undone as
+// usual; undoing the older one needs the maker's choice and changes nothing
+// without it; putting back its files settles it.
+TEST_F(InstallStress, ADamagedRecordBlocksOnlyWhatDependsOnIt) {
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  ASSERT_THAT(Install({"--mouse", "--force"}), FieldsAre(0, _, ""));
+  EditRecord([](std::string t) { return Replaced(t, "Art: Installation", "Art: Neu"); });
+  EXPECT_THAT(List(), FieldsAre(0,
+                                AllOf(HasSubstr("    Beschädigt: Zeile 3: unbekannte Art 'Neu'\n"),
+                                      HasSubstr("    Enthält: harmony.dll\n")),
+                                ""));
+  EXPECT_THAT(Restore(), FieldsAre(0, StartsWith("Die Installation Nr. 2 "), ""));
+  const std::string asked = Printed(DamagedRecordText(ChooseRestore("game")));
+  const Strings before = Tree("game");
+  EXPECT_THAT(Restore(), FieldsAre(1, "", StartsWith(asked + "\n\nMit --damaged put-back")));
+  EXPECT_EQ(Tree("game"), before);
+  EXPECT_THAT(Restore({"--damaged", "put-back"}), FieldsAre(0, _, ""));
+  EXPECT_EQ(FileBytes(P("game/harmony.dll")), "game/harmony.dll");
+  EXPECT_EQ(Restore(), (Outcome{1, "", std::string(kNothingToUndoText) + "\n"}));
+  EXPECT_THAT(List(), FieldsAre(0,
+                                HasSubstr("mit beschädigtem Inhaltsverzeichnis: erledigt "
+                                          "durch Nr. 4\n"),
+                                ""));
+}
+
+// A full disk at several fill levels: the installation is refused before it
+// changes anything, or rolled back and recorded "abgebrochen" with the
+// cause, or complete; never in force while incomplete. What a roll-back
+// could not write on the full disk, the next run takes back.
+TEST_F(InstallStress, AFullDiskNeverLeavesAnIncompleteInstallationInForce) {
+  const Strings fresh = GameFiles();
+  std::map<std::string, int> outcomes;
+  for (long long bytes : {0, 300, 700, 750, 800, 900, 1000, 1200, 1600, 100000}) {
+    SCOPED_TRACE(bytes);
+    WriteGame();
+    Outcome run, list;
+    {
+      const FullDisk disk(bytes);
+      run = Install({"--keyboard"});
+      list = List();
+    }
+    const std::string record = FileBytes(P(kFirst + "/Inhalt.txt"));
+    if (std::get<0>(run) == 0) {
+      ++outcomes["complete"];
+      UndoAll(fresh);
+      continue;
+    }
+    EXPECT_THAT(std::get<2>(run), HasSubstr(FileErrorCause(FileError::DiskFull)));
+    EXPECT_THAT(std::get<1>(list), Not(HasSubstr("in Kraft")));
+    ++outcomes[record == "<missing>"                        ? "refused"
+               : record.ends_with("Stand: abgebrochen\r\n") ? "rolled back"
+                                                            : "rolled back by the next run"];
+    EXPECT_THAT(record, Not(HasSubstr("vollständig")));
+    UndoAll(fresh);
+  }
+  for (const auto& [outcome, count] : outcomes) std::cout << outcome << ": " << count << "\n";
+  EXPECT_EQ(outcomes.size(), 3u) << "refused, rolled back by the next run, complete";
+}
+
+// A second run while one holds the game changes nothing and says why; the
+// lock a killed run left is taken over, and said so.
+TEST_F(InstallStress, ASecondRunChangesNothingAndAKilledRunsLockIsTakenOver) {
+  const std::string lock = P(kBackups + "/" + std::string(kLockFile));
+  fs::create_directories(P(kBackups));
+  const std::string busy = std::string(kBusyText) + "\n";
+  {
+    FileLock other;
+    std::optional<std::string> left;
+    ASSERT_EQ(other.Take(lock, LockOwnerText(), left), FileLock::Outcome::Taken);
+    const Strings game = Tree("game");
+    EXPECT_EQ(Install({"--keyboard"}), (Outcome{1, "", kNotDone + busy}));
+    EXPECT_EQ(Restore(), (Outcome{1, "", kUndoRefused + busy}));
+    EXPECT_EQ(List(), (Outcome{1, "", busy}));
+    EXPECT_EQ(Tree("game"), game);
+  }
+  const std::string left = "Prozess: 4711\r\nBeginn: 2026-12-07 14.00.00\r\n";
+  Write(lock, left);
+  EXPECT_THAT(Install({"--keyboard"}), FieldsAre(0, HasSubstr(Printed(TakenOverText(left))), ""));
+  EXPECT_FALSE(fs::exists(lock));
+}
+
+// The command install prints to undo it works pasted into a shell (cmd under
+// Wine), also for a folder with blanks given with a trailing separator.
+TEST_F(InstallStress, ThePrintedUndoCommandWorksInAShell) {
+#ifdef _WIN32
+  const std::string game = fs::absolute("Mein Spiel").string() + "\\", program = "wavoria-cli.exe";
+#else
+  const std::string game = fs::absolute("Mein Spiel $HOME 'x'").string() + "/";
+  const std::string program = "wavoria-cli";
+#endif
+  fs::rename("game", game);
+  const Strings fresh = GameFiles(game);
+  const std::string out = std::get<1>(
+      Do({"install", "--game", game, "--maker", "maker", "--templates", "tpl", "--keyboard"}));
+  std::smatch command;
+  ASSERT_TRUE(std::regex_search(out, command, std::regex("wavoria-cli( restore [^\n]*)"))) << out;
+  const std::string line = "\"" + ProgramFolder() + kPathSeparator + program + "\"" +
+                           command[1].str() + " > out.txt 2>&1";
+#ifdef _WIN32
+  EXPECT_EQ(std::system(("\"" + line + "\"").c_str()), 0) << line << FileBytes("out.txt");
+#else
+  EXPECT_EQ(WEXITSTATUS(std::system(line.c_str())), 0) << line << FileBytes("out.txt");
+#endif
+  EXPECT_EQ(GameFiles(game), fresh);
+}
+
+// Pipes and devices, names Windows cannot hold and a record grown too large
+// are named as what they are.
+TEST_F(InstallStress, CausesAreNamedTruly) {
+  const std::string notPlain = FileErrorCause(FileError::NotPlainFile);
+  const Strings game = Tree("game");
+  for (const std::string pipe : {"maker/harmony.dll", "tpl/Key/Pipe.script.wav"}) {
+    SCOPED_TRACE(pipe);
+    fs::remove(P(pipe));
+    MakePipe(pipe);
+    EXPECT_EQ(Install({"--keyboard"}),
+              (Outcome{1, "",
+                       kNotDone + "Die Datei '" + P(pipe) +
+                           "' konnte nicht gelesen werden: " + notPlain + ".\n"}));
+    EXPECT_EQ(Tree("game"), game);
+    RemovePipe(pipe);
+    Write("maker/harmony.dll", "Klavato");
+  }
+#ifndef _WIN32
+  // Natively: a link to a device as the RPG Maker's library, a game path that Windows-1252
+  // cannot show, a device to format into.
+  fs::remove("maker/harmony.dll");
+  fs::create_symlink("/dev/zero", "maker/harmony.dll");
+  EXPECT_THAT(Install({"--keyboard"}), FieldsAre(1, "", HasSubstr(notPlain)));
+  fs::rename("game", "Spiel_\xC4\x8D");
+  EXPECT_THAT(Do({"install", "--game", "Spiel_\xC4\x8D", "--maker", "maker", "--keyboard"}),
+              FieldsAre(1, "", HasSubstr("' enthält Zeichen, die Windows in der Codepage")));
+  fs::rename("Spiel_\xC4\x8D", "game");
+  fs::remove("maker/harmony.dll");
+  Write("maker/harmony.dll", "Klavato");
+  Write("s.script.wav", kTemplate);
+  EXPECT_THAT(Do({"format", "s.script.wav", "--output", "/dev/full"}),
+              FieldsAre(1, "", HasSubstr(notPlain)));
+#endif
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  EditRecord([](std::string t) {
+    const std::string after = "  nachher: 1 Bytes, CRC-32 00000000\r\n";
+    return Replaced(t, "Stand:",
+                    "Hinzugefügt: Sound\\theme.mid.\r\n" + after + "Hinzugefügt: Sound\\CON\r\n" +
+                        after + "Stand:");
+  });
+  EXPECT_THAT(Restore(), FieldsAre(1, "",
+                                   AllOf(HasSubstr(WindowsNameProblem("Sound\\theme.mid.")),
+                                         HasSubstr(WindowsNameProblem("Sound\\CON")))));
+  Write(kFirst + "/Inhalt.txt", std::string(kMaxRecordBytes + 1, '\n'));
+  EXPECT_THAT(List(), FieldsAre(0, HasSubstr("Beschädigt: es ist größer als 1 MiB"), ""));
+}
+
+// format of a link writes the file it leads to and keeps the link, also
+// with --output onto a link.
+TEST_F(InstallStress, FormatWritesThroughLinksAndKeepsThem) {
+  Write("plain.script.wav", kTemplate);
+  ASSERT_EQ(Do({"format", "plain.script.wav"}), (Outcome{0, "", ""}));
+  const std::string formatted = FileBytes("plain.script.wav");
+  Write("real/a.script.wav", kTemplate);
+  Write("real/b.script.wav", "alt");
+  MakeLink("real/a.script.wav", "a.script.wav");
+  MakeLink("real/b.script.wav", "b.script.wav");
+  EXPECT_EQ(Do({"format", "a.script.wav"}), (Outcome{0, "", ""}));
+  EXPECT_EQ(Do({"format", "a.script.wav", "--output", "b.script.wav"}), (Outcome{0, "", ""}));
+  EXPECT_EQ(KindOfEntry("a.script.wav"), EntryKind::Link);
+  EXPECT_EQ(KindOfEntry("b.script.wav"), EntryKind::Link);
+  EXPECT_EQ(Tree("real"), (Strings{"a.script.wav=" + formatted, "b.script.wav=" + formatted}));
+}
+
+#ifndef _WIN32
+// The real program on a full disk of its own (a small tmpfs, where the
+// system allows to mount one): the installation fails on Klavato's large
+// library, takes back at once what it did, and records why.
+TEST_F(InstallStress, AFullTmpfsRollsTheInstallationBackAtOnce) {
+  if (std::system("unshare -rm true > /dev/null 2>&1") != 0) GTEST_SKIP() << "no tmpfs to mount";
+  Write("maker/harmony.dll", std::string(48 << 10, 'K'));
+  fs::rename("game", "fresh");
+  fs::create_directory("game");
+  Write("full.sh",
+        "mount -t tmpfs -o size=64k tmpfs game && cp fresh/* game || exit 1\n"
+        "ASAN_OPTIONS=detect_leaks=0 '" +
+            ProgramFolder() +
+            "/wavoria-cli' install --game game --maker maker --templates tpl --keyboard "
+            "> out.txt 2>&1\n"
+            "echo $? > status.txt; ls -A game > list.txt; cat game/harmony.dll > harmony.txt\n"
+            "cat game/Wavoria-Sicherung/*/Inhalt.txt > record.txt\n");
+  ASSERT_EQ(std::system("unshare -rm sh full.sh"), 0);
+  EXPECT_EQ(FileBytes("status.txt"), "1\n") << FileBytes("out.txt");
+  EXPECT_THAT(FileBytes("out.txt"), HasSubstr(Cp1252ToUtf8(FileErrorCause(FileError::DiskFull))));
+  EXPECT_EQ(FileBytes("list.txt") + FileBytes("harmony.txt"),
+            "RPG_RT.EXE\nWavoria-Sicherung\nharmony.dll\ngame/harmony.dll");
+  EXPECT_THAT(FileBytes("record.txt"), HasSubstr("\r\nStand: abgebrochen\r\n"));
+}
+
+// Two real installations started at the same moment, a hundred times: one
+// after the other or one refused, never both at once, never a number twice.
+TEST_F(InstallStress, TwoRunsStartedTogether) {
+  const Strings fresh = GameFiles();
+  const std::string program = ProgramFolder() + "/wavoria-cli";
+  std::map<std::string, int> outcomes;
+  for (int trial = 0; trial < 100; ++trial) {
+    SCOPED_TRACE(trial);
+    WriteGame();
+    int start[2];
+    ASSERT_EQ(pipe(start), 0);
+    pid_t runs[2];
+    for (int i = 0; i < 2; ++i) {
+      if ((runs[i] = fork()) == 0) {
+        char go;
+        close(start[1]);
+        read(start[0], &go, 1);  // both wait until the parent lets go
+        freopen(("run" + std::to_string(i) + ".txt").c_str(), "w", stdout);
+        dup2(fileno(stdout), 2);
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+        execl(program.c_str(), program.c_str(), "install", "--game", "game", "--maker", "maker",
+              "--templates", "tpl", i == 0 ? "--keyboard" : "--mouse", "--force", nullptr);
+        _exit(127);
+      }
+    }
+    close(start[0]);
+    close(start[1]);
+    int done = 0;
+    for (int i = 0; i < 2; ++i) {
+      int status = 0;
+      waitpid(runs[i], &status, 0);
+      const std::string out = FileBytes("run" + std::to_string(i) + ".txt");
+      if (WEXITSTATUS(status) == 0) {
+        ++done;
+      } else {
+        EXPECT_THAT(out, HasSubstr(Cp1252ToUtf8(kBusyText)));
+      }
+    }
+    ASSERT_GE(done, 1);
+    ++outcomes[done == 2 ? "one after the other" : "one refused"];
+    const std::multiset<std::string> numbers = Numbers();
+    EXPECT_EQ(std::set<std::string>(numbers.begin(), numbers.end()).size(), numbers.size());
+    UndoAll(fresh);
+  }
+  for (const auto& [outcome, count] : outcomes) std::cout << outcome << ": " << count << "\n";
+}
+#endif
+
+// Sound and the backup folder swapped for links to another place, a
+// millisecond at a time, by a second process, while several hundred
+// installations and undos run: nothing outside the game changes.
+TEST_F(InstallStress, FoldersSwappedForLinksWhileRunsGoOn) {
+  Write("draussen/victim.txt", "geheim");
+  const Strings outside = Tree("draussen");
+  const std::string target = fs::absolute("draussen").string();
+#ifdef _WIN32
+  const std::string stop = fs::absolute("stop.txt").string();
+  const std::string swapper = "\"" + ProgramFolder() + "\\folder_swapper.exe\" \"" +
+                              fs::absolute("game").string() + "\" \"" +
+                              LinuxPath(fs::absolute("game").string()) + "\" \"" +
+                              LinuxPath(target) + "\" \"" + stop + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  ASSERT_TRUE(CreateProcessA(nullptr, std::string(swapper).data(), nullptr, nullptr, FALSE, 0,
+                             nullptr, nullptr, &startup, &process));
+  const int runs = 200;
+#else
+  const pid_t swapper = fork();
+  if (swapper == 0) {
+    for (;;) {
+      for (const char* folder : {"game/Sound", "game/Wavoria-Sicherung"}) {
+        const std::string away = std::string(folder) + ".weg";
+        if (rename(folder, away.c_str()) != 0) continue;
+        symlink(target.c_str(), folder);
+        usleep(1000);
+        unlink(folder);
+        rename(away.c_str(), folder);
+        usleep(2000);
+      }
+    }
+  }
+  const int runs = 300;
+#endif
+  std::map<std::string, int> outcomes;
+  for (int run = 0; run < runs; ++run) {
+    const Outcome done = run % 2 ? Restore() : Install({"--keyboard", "--force"});
+    ++outcomes[std::string(run % 2 ? "restore " : "install ") +
+               (std::get<0>(done) == 0 ? "done" : "refused or failed")];
+  }
+#ifdef _WIN32
+  Write("stop.txt", "");
+  WaitForSingleObject(process.hProcess, 20000);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  std::cout << FileBytes("stop.txt") << "\n";
+#else
+  kill(swapper, SIGKILL);
+  waitpid(swapper, nullptr, 0);
+#endif
+  for (const auto& [outcome, count] : outcomes) std::cout << outcome << ": " << count << "\n";
+  EXPECT_EQ(Tree("draussen"), outside);
+}
+
+}  // namespace
+}  // namespace wavoria::cli

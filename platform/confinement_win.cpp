@@ -61,6 +61,7 @@ bool Hold(const std::vector<std::string>& names, std::string& final, DWORD& erro
       const HANDLE h = OpenHeld(Joined(c.Root, key), FILE_FLAG_OPEN_REPARSE_POINT);
       if (h == INVALID_HANDLE_VALUE) {
         error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND) error = ERROR_PATH_NOT_FOUND;  // a folder on the way
         return false;
       }
       BY_HANDLE_FILE_INFORMATION info{};

@@ -65,13 +65,12 @@ std::string FinalPathOf(const std::string& path) {
 // either final path cannot be read, the attributes have the last word.
 bool ResolvesToItself(const std::string& path) {
   const std::size_t cut = path.find_last_of("\\/");
-  if (cut == std::string::npos) return true;
   const std::string own = FinalPathOf(path);
-  const std::string parent = FinalPathOf(path.substr(0, cut + 1));
+  const std::string parent = FinalPathOf(cut == std::string::npos ? "." : path.substr(0, cut + 1));
   if (own.empty() || parent.empty()) return true;
   std::string expected = parent;
   if (!IsSeparator(expected.back())) expected += '\\';
-  return SameSpelling(own, expected + path.substr(cut + 1));
+  return SameSpelling(own, expected + path.substr(cut == std::string::npos ? 0 : cut + 1));
 }
 
 // The names in folder of the entries that are folders (wantFolders) or files.

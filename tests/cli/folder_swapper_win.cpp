@@ -35,8 +35,8 @@ void RunLinux(const std::string& command, const std::string& path, bool there) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
   }
-  for (const DWORD end = GetTickCount() + 5000; Exists(path) != there && GetTickCount() < end;) {
-    Sleep(1);
+  for (const DWORD end = GetTickCount() + 1000; Exists(path) != there && GetTickCount() < end;) {
+    Sleep(5);
   }
 }
 
@@ -55,11 +55,12 @@ int main(int argc, char** argv) {
       }
       ++swapped;
       const std::string link = "\"" + linuxGame + "/" + name + "\"";
-      RunLinux("ln -s \"" + target + "\" " + link, folder, true);
+      RunLinux("ln -sT \"" + target + "\" " + link, folder, true);
       Sleep(1);
       RunLinux("rm -f " + link, folder, false);
       MoveFileExA(away.c_str(), folder.c_str(), 0);
     }
+    Sleep(20);  // the folders stay in place a moment
   }
   std::ofstream(stop) << "swapped " << swapped << " held " << held;
   return 0;

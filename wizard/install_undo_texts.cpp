@@ -63,7 +63,8 @@ std::string DamagedRecordText(const RestoreChoice& choice) {
   std::string text = "Das Inhaltsverzeichnis " + Quoted(PathInBackup(entry.Folder, kRecordFile)) +
                      " ist beschädigt (" + DamageText(*entry.Damage) +
                      "); was diese Installation am Spiel verändert hat, lässt sich deshalb nicht "
-                     "genau rückgängig machen. ";
+                     "genau rückgängig machen.";
+  AppendAll(text, {LineBreak, LineBreak});
   if (entry.GameFiles.empty()) return text + "Ihr Ordner enthält keine Datei des Spiels.";
   return text + Listed("Ihr Ordner enthält diese Dateien des Spiels:", entry.GameFiles);
 }

@@ -8,8 +8,10 @@
 #include "editor_test_support.h"
 #include "platform/program_folder.h"
 #include "shell/win_util_win.h"
+#include "wizard/game_run.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
+#include "wizard/install_undo.h"
 #include "wizard/wizard_flow.h"
 #include "wizard/wizard_shell_win.h"
 
@@ -294,6 +296,54 @@ TEST_F(WizardInstall, TheEditorUndoesAnInstallationAndOpensThePutBackScriptAgain
   FinishWith(driver, WindowTitle(keyList), [](HWND) {});
   EXPECT_EQ(lines.front(), "Skriptname: Meine Tasten");
   EXPECT_EQ(FileBytes(game + "harmony.dll") + FileBytes(game + "oldharmony.dll"), "Spiel<missing>");
+  FixBackupStamp("");
+}
+
+// A damaged record: the editor asks Ja/Nein/Abbrechen, Abbrechen changes
+// nothing, Nein leaves the game as it is. While another run holds the game,
+// the undo is refused with the core's words.
+TEST_F(WizardInstall, TheEditorAsksAboutADamagedRecordAndWaitsForNoOtherRun) {
+  FixBackupStamp("2026-12-07 14.03.12");
+  TempFolder base("undo beschädigt");
+  const std::string game = base.File("Spiel\\"), maker = base.File("Maker\\");
+  for (const std::string& folder : {game, maker}) CreateDirectoryA(folder.c_str(), nullptr);
+  for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) WriteFile(game + file, "Spiel");
+  for (const char* file : {"harmony.dll", "oldharmony.dll"}) WriteFile(maker + file, file);
+  const WizardSettings keyboard{.GamePath = game, .MakerPath = maker, .KeyboardSupport = 1};
+  ASSERT_TRUE(InstallSupport(keyboard, "Z:" + std::string(__FILE__) + "/../../../data/scripts")
+                  .AllSucceeded());
+  const std::string record = game + "Wavoria-Sicherung\\2026-12-07 14.03.12\\Inhalt.txt";
+  std::string text = FileBytes(record);
+  WriteFile(record, text.replace(text.find("Art: Installation"), 17, "Art: Neu"));
+  const std::string asked = RestoreQuestion(ChooseRestore(game)).Message;
+  const std::string keyList = game + "Sound\\KeyList.script.wav";
+  App().ScriptToOpen = keyList;
+  ChooserStub chooser(std::vector<std::string>(3, game + "RPG_RT.EXE"));
+  auto undo = [&](const std::function<void()>& before = {}) {
+    driver.Then(WindowTitle(keyList), [before](HWND w) {
+      if (before) before();
+      Click(w, IDM_UNDO_INSTALLATION);
+    });
+  };
+  undo();
+  ThenBox(driver, "Wavoria", asked, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
+  undo();
+  ThenBox(driver, "Wavoria", asked, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDNO);
+  driver.Then("Wavoria", [](HWND box) {
+    EXPECT_TRUE(
+        GetItemText(box, 0xFFFF).ends_with("wurde übergangen; am Spiel wurde nichts verändert."));
+    Click(box, IDOK);
+  });
+  FileLock other;  // another run holds the game
+  undo([&] {
+    std::optional<std::string> left;
+    other.Take(game + "Wavoria-Sicherung\\" + std::string(kLockFile), LockOwnerText(), left);
+  });
+  InstallReport busy{.Refused = true, .Problems = {std::string(kBusyText)}};
+  ThenBox(driver, "Wavoria", busy.WarningText("Das Rückgängigmachen"), IDI_EXCLAMATION, {IDOK},
+          IDOK);
+  FinishWith(driver, WindowTitle(keyList), [](HWND) {});
+  EXPECT_EQ(FileBytes(game + "harmony.dll"), "harmony.dll");
   FixBackupStamp("");
 }
 

@@ -53,7 +53,8 @@ bool ReadCurrent(const std::string& path, std::optional<std::string>& bytes,
 // (in a plain folder) and, when expected is given, the file the record names.
 bool ReadKept(const std::string& folder, const std::string& relative, const FileStamp* expected,
               std::string& bytes, RestoreChoice& choice) {
-  const std::string path = PathInBackup(folder, relative);
+  // Names as the game's: a record edited by hand may spell them in another case.
+  const std::string path = PathInGame(folder, relative);
   const std::size_t cut = relative.find('\\');
   if (cut != std::string::npos &&
       AddProblem(choice, EntryProblem(PathInBackup(folder, relative.substr(0, cut)), true))) {

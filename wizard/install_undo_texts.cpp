@@ -59,6 +59,7 @@ std::string undo_parts::HeadlineOf(const RestoreChoice& choice) {
 }
 
 std::string DamagedRecordText(const RestoreChoice& choice) {
+  if (choice.Job != RestoreJob::Damaged) return {};
   const BackupEntry& entry = choice.History.Backups[*choice.Target];
   std::string text = "Das Inhaltsverzeichnis " + Quoted(PathInBackup(entry.Folder, kRecordFile)) +
                      " ist beschädigt (" + DamageText(*entry.Damage) +

@@ -8,7 +8,6 @@
 #include "editor_test_support.h"
 #include "platform/program_folder.h"
 #include "shell/win_util_win.h"
-#include "wizard/game_run.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
 #include "wizard/install_undo.h"
@@ -300,9 +299,8 @@ TEST_F(WizardInstall, TheEditorUndoesAnInstallationAndOpensThePutBackScriptAgain
 }
 
 // A damaged record: the editor asks Ja/Nein/Abbrechen, Abbrechen changes
-// nothing, Nein leaves the game as it is. While another run holds the game,
-// the undo is refused with the core's words.
-TEST_F(WizardInstall, TheEditorAsksAboutADamagedRecordAndWaitsForNoOtherRun) {
+// nothing, Nein leaves the game as it is.
+TEST_F(WizardInstall, TheEditorAsksWhatToDoWithADamagedRecord) {
   FixBackupStamp("2026-12-07 14.03.12");
   TempFolder base("undo beschädigt");
   const std::string game = base.File("Spiel\\"), maker = base.File("Maker\\");
@@ -318,12 +316,9 @@ TEST_F(WizardInstall, TheEditorAsksAboutADamagedRecordAndWaitsForNoOtherRun) {
   const std::string asked = RestoreQuestion(ChooseRestore(game)).Message;
   const std::string keyList = game + "Sound\\KeyList.script.wav";
   App().ScriptToOpen = keyList;
-  ChooserStub chooser(std::vector<std::string>(3, game + "RPG_RT.EXE"));
-  auto undo = [&](const std::function<void()>& before = {}) {
-    driver.Then(WindowTitle(keyList), [before](HWND w) {
-      if (before) before();
-      Click(w, IDM_UNDO_INSTALLATION);
-    });
+  ChooserStub chooser(std::vector<std::string>(2, game + "RPG_RT.EXE"));
+  auto undo = [&] {
+    driver.Then(WindowTitle(keyList), [](HWND w) { Click(w, IDM_UNDO_INSTALLATION); });
   };
   undo();
   ThenBox(driver, "Wavoria", asked, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
@@ -334,14 +329,6 @@ TEST_F(WizardInstall, TheEditorAsksAboutADamagedRecordAndWaitsForNoOtherRun) {
         GetItemText(box, 0xFFFF).ends_with("wurde übergangen; am Spiel wurde nichts verändert."));
     Click(box, IDOK);
   });
-  FileLock other;  // another run holds the game
-  undo([&] {
-    std::optional<std::string> left;
-    other.Take(game + "Wavoria-Sicherung\\" + std::string(kLockFile), LockOwnerText(), left);
-  });
-  InstallReport busy{.Refused = true, .Problems = {std::string(kBusyText)}};
-  ThenBox(driver, "Wavoria", busy.WarningText("Das Rückgängigmachen"), IDI_EXCLAMATION, {IDOK},
-          IDOK);
   FinishWith(driver, WindowTitle(keyList), [](HWND) {});
   EXPECT_EQ(FileBytes(game + "harmony.dll"), "harmony.dll");
   FixBackupStamp("");

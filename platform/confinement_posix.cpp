@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <map>
 
+#include "platform/confinement_shared.h"
 #include "platform/file_io_shared.h"
 #include "platform/file_ops.h"
 #include "platform/system_error.h"
@@ -13,14 +13,7 @@ namespace wavoria {
 
 namespace {
 
-// The confined folder and the descriptors held below it, by their names
-// joined with "/" ("Sound", "Wavoria-Sicherung/2026-12-07 14.03.12").
-struct Confinement {
-  int Users = 0;
-  std::string Root;
-  int RootFd = -1;
-  std::map<std::string, int> Folders;
-};
+using Confinement = detail::Confinement<int>;
 
 Confinement& Current() {
   static Confinement confinement;
@@ -30,8 +23,8 @@ Confinement& Current() {
 // The descriptor of the folder the names lead to from the root, each opened
 // once without following a link; -1 with error set when one cannot be opened.
 int Open(const std::vector<std::string>& names, int& error) {
-  Confinement& c = Current();
-  int fd = c.RootFd;
+  auto& c = Current();
+  int fd = c.RootFolder;
   std::string key;
   for (const std::string& name : names) {
     key += (key.empty() ? "" : "/") + name;
@@ -71,9 +64,9 @@ At Where(const std::string& path) {
 
 int HeldFolder(const std::string& folder, int& error) {
   error = 0;
-  Confinement& c = Current();
+  auto& c = Current();
   if (c.Users == 0) return -1;
-  if (SameFolderSpelling(folder, c.Root)) return c.RootFd;
+  if (SameFolderSpelling(folder, c.Root)) return c.RootFolder;
   BelowRoot below = SplitBelow(c.Root, folder);
   if (!below.Below) return -1;
   if (!below.Plain) {
@@ -85,37 +78,19 @@ int HeldFolder(const std::string& folder, int& error) {
 }
 
 void ForgetFolder(const std::string& folder) {
-  Confinement& c = Current();
-  const BelowRoot below = SplitBelow(c.Root, folder);
-  if (c.Users == 0 || !below.Below) return;
-  std::string key;
-  for (const std::string& name : below.Folders) key += name + "/";
-  key += below.Name;
-  for (auto it = c.Folders.begin(); it != c.Folders.end();) {
-    if (it->first == key || it->first.starts_with(key + "/")) {
-      close(it->second);
-      it = c.Folders.erase(it);
-    } else {
-      ++it;
-    }
-  }
+  Current().Forget(folder, close);
 }
 
 }  // namespace detail
 
 FolderConfinement::FolderConfinement(const std::string& folder) {
-  Confinement& c = Current();
+  auto& c = Current();
   if (c.Users > 0) {
-    held_ = detail::SameFolderSpelling(folder, c.Root);
-    if (held_) {
-      ++c.Users;
-    } else {
-      FailWithSystemError(EBUSY);
-    }
+    held_ = c.Share(folder);
     return;
   }
-  c.RootFd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (c.RootFd < 0) {
+  c.RootFolder = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (c.RootFolder < 0) {
     FailWithSystemError(errno);
     return;
   }
@@ -125,11 +100,7 @@ FolderConfinement::FolderConfinement(const std::string& folder) {
 }
 
 FolderConfinement::~FolderConfinement() {
-  Confinement& c = Current();
-  if (!held_ || --c.Users > 0) return;
-  for (const auto& [name, fd] : c.Folders) close(fd);
-  close(c.RootFd);
-  c = Confinement();
+  if (held_) Current().End(close);
 }
 
 }  // namespace wavoria

@@ -1,8 +1,8 @@
 #include "platform/confinement_win.h"
 
 #include <cstring>
-#include <map>
 
+#include "platform/confinement_shared.h"
 #include "platform/file_io_shared.h"
 #include "platform/file_ops.h"
 #include "platform/system_error.h"
@@ -16,14 +16,11 @@ struct HeldHandle {
   std::string Final;
 };
 
-// The confined folder and the folders held below it, by their names joined
-// with "\" ("Sound", "Wavoria-Sicherung\2026-12-07 14.03.12").
-struct Confinement {
-  int Users = 0;
-  std::string Root;
-  HeldHandle RootFolder;
-  std::map<std::string, HeldHandle> Folders;
-};
+using Confinement = detail::Confinement<HeldHandle>;
+
+void Close(HeldHandle& folder) {
+  CloseHandle(folder.Handle);
+}
 
 Confinement& Current() {
   static Confinement confinement;
@@ -51,11 +48,11 @@ HANDLE OpenHeld(const std::string& path, DWORD flags) {
 // without following a reparse point and checked to lie in its parent; the
 // final path of the last, or error set.
 bool Hold(const std::vector<std::string>& names, std::string& final, DWORD& error) {
-  Confinement& c = Current();
+  auto& c = Current();
   final = c.RootFolder.Final;
   std::string key;
   for (const std::string& name : names) {
-    key = key.empty() ? name : key + "\\" + name;
+    key = key.empty() ? name : key + "/" + name;
     auto held = c.Folders.find(key);
     if (held == c.Folders.end()) {
       const HANDLE h = OpenHeld(Joined(c.Root, key), FILE_FLAG_OPEN_REPARSE_POINT);
@@ -83,7 +80,7 @@ bool Hold(const std::vector<std::string>& names, std::string& final, DWORD& erro
 
 detail::Held HoldBelow(const std::string& path, bool withLast) {
   detail::Held held;
-  Confinement& c = Current();
+  auto& c = Current();
   if (c.Users == 0) return held;
   detail::BelowRoot below = detail::SplitBelow(c.Root, path);
   if (!below.Below) return held;
@@ -123,22 +120,7 @@ Held HoldFolder(const std::string& folder) {
 }
 
 void ForgetFolder(const std::string& folder) {
-  Confinement& c = Current();
-  const BelowRoot below = SplitBelow(c.Root, folder);
-  if (c.Users == 0 || !below.Below) return;
-  std::string key;
-  for (const std::string& name : below.Folders) key += name + "\\";
-  key += below.Name;
-  for (auto it = c.Folders.begin(); it != c.Folders.end();) {
-    const bool inside = it->first.size() > key.size() && it->first[key.size()] == '\\' &&
-                        SameSpelling(it->first.substr(0, key.size()), key);
-    if (SameSpelling(it->first, key) || inside) {
-      CloseHandle(it->second.Handle);
-      it = c.Folders.erase(it);
-    } else {
-      ++it;
-    }
-  }
+  Current().Forget(folder, Close);
 }
 
 bool OpenedInPlace(HANDLE h, const Held& held, const std::string& path) {
@@ -157,14 +139,9 @@ bool OpenedInPlace(HANDLE h, const Held& held, const std::string& path) {
 }  // namespace detail
 
 FolderConfinement::FolderConfinement(const std::string& folder) {
-  Confinement& c = Current();
+  auto& c = Current();
   if (c.Users > 0) {
-    held_ = detail::SameFolderSpelling(folder, c.Root);
-    if (held_) {
-      ++c.Users;
-    } else {
-      FailWithSystemError(ERROR_BUSY);
-    }
+    held_ = c.Share(folder);
     return;
   }
   const HANDLE h = OpenHeld(folder, 0);
@@ -179,11 +156,7 @@ FolderConfinement::FolderConfinement(const std::string& folder) {
 }
 
 FolderConfinement::~FolderConfinement() {
-  Confinement& c = Current();
-  if (!held_ || --c.Users > 0) return;
-  for (const auto& [name, folder] : c.Folders) CloseHandle(folder.Handle);
-  CloseHandle(c.RootFolder.Handle);
-  c = Confinement();
+  if (held_) Current().End(Close);
 }
 
 }  // namespace wavoria

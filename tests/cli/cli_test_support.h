@@ -16,6 +16,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "tests/cli/linux_under_wine_win.h"
 #else
 #include <sys/stat.h>
 #endif
@@ -65,34 +67,13 @@ inline Strings Tree(const std::string& folder) {
 }
 
 #ifdef _WIN32
-// A path as Linux names it, through Wine.
-inline std::string LinuxPath(const std::string& path) {
-  using Convert = char* (*)(LPCWSTR);
-  const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-  std::wstring wide(path.size() + 1, L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), int(wide.size()));
-  char* linux = convert != nullptr ? convert(wide.c_str()) : nullptr;
-  const std::string result = linux != nullptr ? linux : "";
-  HeapFree(GetProcessHeap(), 0, linux);
-  return result;
-}
-
 // Runs a Linux program of /usr/bin with arguments as Linux takes them, and
-// waits until done() holds: Wine starts Linux programs, but gives no handle
-// to wait for them.
+// waits until done() holds.
 inline void RunLinux(const std::string& program, const Strings& args,
                      const std::function<bool()>& done) {
-  std::string line = "Z:\\usr\\bin\\" + program;
+  std::string line = program;
   for (const std::string& arg : args) line += " \"" + arg + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                     &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+  StartLinux(line);
   for (const DWORD end = GetTickCount() + 10000; !done() && GetTickCount() < end;) Sleep(20);
 }
 #endif

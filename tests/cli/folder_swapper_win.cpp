@@ -13,6 +13,8 @@
 #include <fstream>
 #include <string>
 
+#include "tests/cli/linux_under_wine_win.h"
+
 namespace {
 
 bool Exists(const std::string& path) {
@@ -23,18 +25,9 @@ bool Exists(const std::string& path) {
   return true;
 }
 
-// Runs a program of /usr/bin and waits until the path is there (or gone):
-// Wine gives no handle to wait for a Linux program.
+// Runs a program of /usr/bin and waits until the path is there (or gone).
 void RunLinux(const std::string& command, const std::string& path, bool there) {
-  std::string line = "Z:\\usr\\bin\\" + command;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                     &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+  wavoria::cli::StartLinux(command);
   for (const DWORD end = GetTickCount() + 1000; Exists(path) != there && GetTickCount() < end;) {
     Sleep(5);
   }

@@ -243,6 +243,9 @@ TEST(InstallRecord, ReadsBackWhatItWroteAndNothingDamaged) {
     // What can still be read counts: the number against numbers given twice.
     EXPECT_EQ(found.Number, from.starts_with("Nummer") ? 0 : 2) << why;
   }
+  // A reason is one line of the record, whatever it holds.
+  const InstallRecord aborted{.Number = 1, .Reasons = {"a\r\nb"}, .State = RecordState::Aborted};
+  EXPECT_EQ(ParseRecord(RecordText(aborted))->Reasons, std::vector<std::string>{"a  b"});
   std::string undo = RecordText(records[1]);
   undo.replace(undo.find("Nr. 2"), 5, "Nr. 0");
   EXPECT_EQ(ParseRecord(undo), std::nullopt);

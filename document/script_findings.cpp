@@ -227,17 +227,27 @@ void CheckBytes(std::string_view bytes, LineFindings& lines) {
 
 }  // namespace
 
-std::vector<ScriptFinding> FindingsOf(std::string_view text, const ActionTable& actions) {
+std::vector<ScriptFinding> FindingsOf(std::string_view text, const ActionTable& actions,
+                                      CommandTable& table, std::vector<int>& headerLines) {
   LineFindings lines;
   CheckBytes(text, lines);
+  ParseScript(text, actions, table, &lines);
+  CheckChain(lines, table, actions);
+  std::stable_sort(lines.findings.begin(), lines.findings.end(),
+                   [](const auto& a, const auto& b) { return a.Line < b.Line; });
+  headerLines.clear();
+  for (const LineFindings::SectionLines& section : lines.sections) {
+    headerLines.push_back(section.Header);
+  }
+  return std::move(lines.findings);
+}
+
+std::vector<ScriptFinding> FindingsOf(std::string_view text, const ActionTable& actions) {
   // One table of 512 slots per thread, kept: a read empties only the slots
   // the last one used.
   thread_local const std::unique_ptr<CommandTable> table = std::make_unique<CommandTable>();
-  ParseScript(text, actions, *table, &lines);
-  CheckChain(lines, *table, actions);
-  std::stable_sort(lines.findings.begin(), lines.findings.end(),
-                   [](const auto& a, const auto& b) { return a.Line < b.Line; });
-  return std::move(lines.findings);
+  std::vector<int> headerLines;
+  return FindingsOf(text, actions, *table, headerLines);
 }
 
 }  // namespace wavoria

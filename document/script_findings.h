@@ -20,4 +20,10 @@ namespace wavoria {
 // line; findings on one line in the order they were found.
 std::vector<ScriptFinding> FindingsOf(std::string_view text, const ActionTable& actions);
 
+// FindingsOf, with the document the reader made of the text left in table and
+// the line of each section's header in headerLines (slot s at index s - 1):
+// for tools that need both without reading the text twice.
+std::vector<ScriptFinding> FindingsOf(std::string_view text, const ActionTable& actions,
+                                      CommandTable& table, std::vector<int>& headerLines);
+
 }  // namespace wavoria

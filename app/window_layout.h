@@ -1,7 +1,9 @@
-// How the main window's controls follow its size: the command list grows
-// both ways and the label above it in width; the buttons and the details
-// group keep to the right edge, and the details group and its text grow in
-// height. The window is never smaller than at its start.
+// How the controls of the windows that grow follow their size. The main
+// window: the command list grows both ways and the label above it in width;
+// the buttons and the details group keep to the right edge, and the details
+// group and its text grow in height. The game overview: the list grows both
+// ways and the count line above it in width; the buttons keep to the bottom
+// right corner. A window is never smaller than at its start.
 #pragma once
 
 namespace wavoria {
@@ -22,5 +24,9 @@ struct Area {
 // the window is minimised) leaves every control at its start.
 Area MainWindowPlace(int id, const Area& start, int startWidth, int startHeight, int width,
                      int height);
+
+// The same for control `id` of the game overview.
+Area GameOverviewPlace(int id, const Area& start, int startWidth, int startHeight, int width,
+                       int height);
 
 }  // namespace wavoria

@@ -4,6 +4,7 @@
 
 #include "app/editor_rules.h"
 #include "cli/check.h"
+#include "cli/game_check.h"
 #include "cli/install_command.h"
 #include "cli/options.h"
 #include "cli/show.h"
@@ -115,6 +116,7 @@ int RunCli(const std::vector<std::string>& args, const CliOutput& output) {
       return kExitOk;
     case CliCommand::Check:
       if (!LoadActions(programFolder, actions, output)) return kExitUsage;
+      if (!options.Game.empty()) return RunGameCheck(options.Game, options.Keys, actions, output);
       return RunCheck(options.Paths, actions, output);
     case CliCommand::Show:
       if (!LoadActions(programFolder, actions, output)) return kExitUsage;

@@ -98,16 +98,27 @@ ParsedArguments ParsePathCommand(const std::vector<std::string>& args, CliComman
       parsed.Options.Paths.push_back(arg);
     } else if (command == CliCommand::Show && arg == "--details" && !list.HasUnusedValue()) {
       parsed.Options.Details = true;
-    } else if (command == CliCommand::Format && arg == "--output") {
-      if (!list.Value(parsed.Options.Output)) {
+    } else if ((command == CliCommand::Format && arg == "--output") ||
+               (command == CliCommand::Check && arg == "--game")) {
+      if (!list.Value(arg == "--game" ? parsed.Options.Game : parsed.Options.Output)) {
         return Wrong("Die Option " + Quoted(arg) + " braucht einen Wert.");
       }
+    } else if (command == CliCommand::Check && arg == "--keys" && !list.HasUnusedValue()) {
+      parsed.Options.Keys = true;
     } else {
       return Wrong("Unbekannte Option " + Quoted(arg) + ".");
     }
   }
   const std::size_t count = parsed.Options.Paths.size();
-  if (command == CliCommand::Check && count == 0) {
+  if (parsed.Options.Keys && parsed.Options.Game.empty()) {
+    return Wrong("--keys gilt nur zusammen mit --game.");
+  }
+  if (!parsed.Options.Game.empty() && count > 0) {
+    return Wrong(
+        "Mit --game wird das ganze Spiel geprüft; bitte geben Sie keine weiteren Pfade "
+        "an.");
+  }
+  if (command == CliCommand::Check && count == 0 && parsed.Options.Game.empty()) {
     return Wrong("Bitte geben Sie mindestens eine Datei oder einen Ordner an.");
   }
   if (command != CliCommand::Check && count != 1) {
@@ -247,6 +258,7 @@ ParsedArguments ParseArguments(const std::vector<std::string>& args) {
 
 std::string UsageText() {
   return "Aufruf: wavoria-cli check PFAD...\n"
+         "       wavoria-cli check --game ORDNER [--keys]\n"
          "       wavoria-cli show DATEI [--details]\n"
          "       wavoria-cli format DATEI [--output AUSGABE]\n"
          "       wavoria-cli install --game ORDNER --maker ORDNER [--keyboard] [--mouse]\n"
@@ -264,6 +276,15 @@ std::string HelpText() {
          "wavoria-cli check PFAD...\n"
          "  Prüft jede Datei und jeden Ordner (mit allen *.script.wav darunter) und\n"
          "  meldet jeden Fund in einer Zeile \"DATEI:ZEILE: Meldung\".\n"
+         "\n"
+         "wavoria-cli check --game ORDNER [--keys]\n"
+         "  Zeigt für jedes Skript des Spiels (die aus autorun.script zuerst, dann alle\n"
+         "  *.script.wav in Sound), was es registriert, und danach die Konflikte:\n"
+         "  doppelte Tasten und Cheats, gleiche Werte verschiedener Ereignisse, Werte\n"
+         "  gleich einer Maus-ID, Cheats in längeren Cheats, verschiedene Maus-IDs beim\n"
+         "  Start, fehlende Skripte in autorun.script und jeden Fund von check.\n"
+         "  --keys                   Nur die Tabelle der Tasten und Cheats mit ihren\n"
+         "                           Werten, nach Taste sortiert.\n"
          "\n"
          "wavoria-cli show DATEI [--details]\n"
          "  Zeigt die Kommandoliste des Skripts wie das Hauptfenster; mit --details\n"

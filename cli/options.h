@@ -1,6 +1,7 @@
 // The command line of wavoria-cli: what to do, and the help and usage texts.
 //
 //   wavoria-cli check PATH...
+//   wavoria-cli check --game DIR [--keys]
 //   wavoria-cli show FILE [--details]
 //   wavoria-cli format FILE [--output OUT]
 //   wavoria-cli install --game DIR --maker DIR [--keyboard] [--mouse]
@@ -42,6 +43,8 @@ struct InstallOptions {
 struct CliOptions {
   CliCommand Command = CliCommand::Help;
   std::vector<std::string> Paths;  // check: the paths; show, format: the one file
+  std::string Game;                // check --game: the game folder
+  bool Keys = false;               // check --keys: only the table of keys and cheats
   bool Details = false;            // show --details
   std::string Output;              // format --output; empty: the file itself
   bool List = false;               // restore --list

@@ -44,9 +44,17 @@
 #define IDM_COPY 10024
 #define IDM_PASTE 10025
 #define IDM_UNDO_INSTALLATION 10030  // "Installation &rückgängig machen…"
+#define IDM_GAME_OVERVIEW 10060      // "Spiel&übersicht…"
 
 // Main editor window: its keys (an accelerator table, numbered as its menu).
 #define IDR_MAIN_KEYS 10000
+
+// Game overview: dialog 7000 "Spielübersicht", a window that grows.
+#define IDD_GAME_OVERVIEW 7000
+#define IDC_OVERVIEW_COUNT 7001    // "12 Skripte, 48 Ereignisse, 3 Konflikte"
+#define IDC_OVERVIEW_LIST 7002     // list view: one row per registration and clash
+#define IDC_OVERVIEW_REFRESH 7003  // "&Aktualisieren" (F5)
+#define IDC_OVERVIEW_CLOSE 7004    // "Schließen"
 
 // Dialog "In Logdatei schreiben".
 #define IDD_LOG 4000

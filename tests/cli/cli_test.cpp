@@ -7,10 +7,13 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/game_overview.h"
 #include "cli/options.h"
 #include "platform/program_folder.h"
 #include "tests/cli/cli_test_support.h"
+#include "tests/game_folder.h"
 #include "tests/worked_example.h"
+#include "wizard/game_clashes.h"
 #include "wizard/install_executor.h"
 
 #ifndef _WIN32
@@ -39,6 +42,9 @@ TEST_F(Cli, Usage) {
       {{"check"}, "Bitte geben Sie mindestens eine Datei oder einen Ordner an."},
       {{"check", "-x"}, "Unbekannte Option '-x'."},
       {{"check", "---x=1"}, "Unbekannte Option '---x'."},
+      {{"check", "--keys", "a"}, "--keys gilt nur zusammen mit --game."},
+      {{"check", "--game", "g", "a"}, "Mit --game wird das ganze Spiel geprüft; bitte geben Sie keine weiteren Pfade an."},
+      {{"check", "--game"}, "Die Option '--game' braucht einen Wert."},
       {{"show"}, "Bitte geben Sie die Datei an."},
       {{"show", "a", "b"}, "Bitte geben Sie nur eine Datei an."},
       {{"show", "a", "--output", "b"}, "Unbekannte Option '--output'."},
@@ -109,6 +115,58 @@ TEST_F(Cli, CheckAndShow) {
   };
   // clang-format on
   for (const auto& [args, outcome] : cases) EXPECT_EQ(Do(args), outcome);
+}
+
+// check --game: each script with what it registers, then the clashes with
+// their places and the count; --keys the table of keys and cheats.
+TEST_F(Cli, CheckGame) {
+  using testing::HandMadeScript;
+  testing::WriteGame("game",
+                     {{"autorun.script",
+                       "Sound\\a.script.wav\r\n..\\x.script.wav\r\n"
+                       "Sound\\fehlt.script.wav\r\n"},
+                      {"Sound/a.script.wav", HandMadeScript({"keys", "down F5 7", "output 4"})},
+                      {"Sound/b.script.wav",
+                       HandMadeScript({"up f5 8", "cheat GELD 9", "mouse 3", "down F5 1"})}});
+  testing::WriteGame("leer", {});
+  const GameModel game = ReadGame("game", testing::EditorActions());
+  const std::vector<GameClash> clashes = FindClashes(game);
+  ASSERT_EQ(clashes.size(), 3u);  // F5 twice, fehlt missing, x outside
+  const std::string a = P("game/Sound/a.script.wav"), b = P("game/Sound/b.script.wav");
+  EXPECT_EQ(Do({"check", "--game", "game"}),
+            (Outcome{1,
+                     a +
+                         " (beim Start, autorun.script Zeile 1):\n"
+                         "  Zeile 1: Tastensupport an\n"
+                         "  Zeile 6: Taste drücken F5, Wert 7\n"
+                         "  Zeile 11: Output-Wert 4\n" +
+                         P("game/Sound/fehlt.script.wav") +
+                         " (beim Start, autorun.script Zeile 3): fehlt\n" + b +
+                         ":\n"
+                         "  Zeile 1: Taste loslassen F5, Wert 8\n"
+                         "  Zeile 6: Cheat GELD, Wert 9\n"
+                         "  Zeile 11: Maussupport an, Maus-ID 3\n"
+                         "  Zeile 16: Taste drücken F5, Wert 1\n"
+                         "\nKonflikte und Befunde:\n" +
+                         a + ":6: " + clashes[0].Sentence + "\n  auch " + b + ":16\n" +
+                         P("game/autorun.script") + ":3: " + clashes[1].Sentence +
+                         "\n\nHinweise:\n" + P("game/autorun.script") +
+                         ":2: " + clashes[2].Sentence + "\n\n" + CountLine(game, clashes) + "\n",
+                     ""}));
+  EXPECT_EQ(Do({"check", "--game", "game", "--keys"}),
+            (Outcome{1,
+                     "Taste/Cheat  Ereignis   Wert\n"
+                     "----------------------------\n"
+                     "F5           Drücken       1\n"
+                     "F5           Drücken       7\n"
+                     "F5           Loslassen     8\n"
+                     "GELD         Cheat         9\n",
+                     "wavoria-cli: " + CountLine(game, clashes) +
+                         "; Einzelheiten zeigt: wavoria-cli check --game \"game\"\n"}));
+  EXPECT_EQ(Do({"check", "--game", "leer"}),
+            (Outcome{0, "\n" + CountLine(ReadGame("leer", {}), {}) + "\n", ""}));
+  EXPECT_EQ(Do({"check", "--game", "nirgends", "--keys"}),
+            (Outcome{1, "", "wavoria-cli: Der Ordner 'nirgends' wurde nicht gefunden.\n"}));
 }
 
 // format writes a script as Speichern would, in place or to --output, and

@@ -7,7 +7,7 @@
 namespace wavoria {
 namespace {
 
-TEST(WindowLayout, ListAndLabelGrowTheRestKeepsToTheRightEdge) {
+TEST(WindowLayout, ListsAndLabelsGrowTheRestKeepsToTheRightEdge) {
   // The client area grows from 700 x 400 by 100 in width and 50 in height.
   const Area start = {10, 20, 110, 220};
   const struct {
@@ -22,13 +22,19 @@ TEST(WindowLayout, ListAndLabelGrowTheRestKeepsToTheRightEdge) {
       {"Next: moved right", IDC_MAIN_NEXT, {110, 20, 210, 220}},
       {"details group: moved right, higher", IDC_MAIN_DETAILS_GROUP, {110, 20, 210, 270}},
       {"details text: moved right, higher", IDC_MAIN_DETAILS_TEXT, {110, 20, 210, 270}},
+      {"overview: count line wider", IDC_OVERVIEW_COUNT, {10, 20, 210, 220}},
+      {"overview: list wider and higher", IDC_OVERVIEW_LIST, {10, 20, 210, 270}},
+      {"overview: a button to the bottom right", IDC_OVERVIEW_CLOSE, {110, 70, 210, 270}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.Name);
-    EXPECT_EQ(MainWindowPlace(row.Id, start, 700, 400, 800, 450), row.Placed);
+    const auto place = row.Id >= IDD_GAME_OVERVIEW && row.Id < IDD_GAME_OVERVIEW + 100
+                           ? GameOverviewPlace
+                           : MainWindowPlace;
+    EXPECT_EQ(place(row.Id, start, 700, 400, 800, 450), row.Placed);
     // Smaller than at the start, as a minimised window: everything stays.
-    EXPECT_EQ(MainWindowPlace(row.Id, start, 700, 400, 0, 0), start);
-    EXPECT_EQ(MainWindowPlace(row.Id, start, 700, 400, 699, 450).Left, start.Left);
+    EXPECT_EQ(place(row.Id, start, 700, 400, 0, 0), start);
+    EXPECT_EQ(place(row.Id, start, 700, 400, 699, 450).Left, start.Left);
   }
 }
 

@@ -1,0 +1,158 @@
+#include "app/game_overview.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "document/text.h"
+#include "wizard/install_plan.h"
+
+namespace wavoria {
+
+namespace {
+
+using C = OverviewColumn;
+
+// How many other places a row's note names.
+constexpr std::size_t kOtherPlacesShown = 3;
+
+std::string& Cell(OverviewRow& row, OverviewColumn column) {
+  return row.Cells[static_cast<std::size_t>(column)];
+}
+const std::string& Cell(const OverviewRow& row, OverviewColumn column) {
+  return row.Cells[static_cast<std::size_t>(column)];
+}
+
+// The script's name, below "Sound" without that folder's name, and whether
+// it runs at the start.
+std::string ScriptCell(const GameModel& game, int script) {
+  if (script < 0) return std::string(kAutorunFile);
+  const GameScript& s = game.Scripts[static_cast<std::size_t>(script)];
+  const std::size_t folder = kGameSoundFolder.size() + 1;
+  const bool inSound = StartsWithIgnoreCase(s.Name, kGameSoundFolder) && s.Name.size() > folder &&
+                       s.Name[folder - 1] == '\\';
+  const std::string name = inSound ? s.Name.substr(folder) : s.Name;
+  return s.RunsAtStart() ? name + " (beim Start)" : name;
+}
+
+// A clash as a row names it: its sentence, and the places other than the row's own.
+std::string NoteOf(const GameModel& game, const GameClash& clash, const ClashPlace& own) {
+  std::vector<ClashPlace> others = clash.Places;
+  std::erase(others, own);
+  if (others.empty()) return clash.Sentence;
+  return clash.Sentence + " Auch: " + PlacesText(game, others, kOtherPlacesShown) + ".";
+}
+
+void AddNote(OverviewRow& row, const std::string& note, ClashWeight weight) {
+  std::string& cell = Cell(row, C::kNote);
+  cell = cell.empty() ? note : note + " " + cell;
+  if (weight != ClashWeight::kNote) {
+    row.Mark = RowMark::kClash;
+  } else if (row.Mark == RowMark::kNone) {
+    row.Mark = RowMark::kNote;
+  }
+}
+
+// "3 Konflikte", "1 Konflikt".
+std::string Counted(std::size_t n, std::string_view one, std::string_view many) {
+  return DecimalText(static_cast<std::int64_t>(n)) + " " + std::string(n == 1 ? one : many);
+}
+
+// Compares two rows in one column (-1: the game's order): -1, 0 or 1.
+int Compare(const OverviewRow& a, const OverviewRow& b, int columnIndex) {
+  auto order = [](auto x, auto y) { return x < y ? -1 : y < x ? 1 : 0; };
+  if (columnIndex < 0) return order(a.Order, b.Order);
+  const auto column = static_cast<OverviewColumn>(columnIndex);
+  switch (column) {
+    case C::kScript:
+      return order(a.Script, b.Script);
+    case C::kLine:
+      return order(a.Line, b.Line);
+    case C::kValue: {
+      // Rows without a value come first.
+      const std::string& x = Cell(a, column);
+      const std::string& y = Cell(b, column);
+      if (x.empty() || y.empty()) return order(!x.empty(), !y.empty());
+      return order(IntegerOf(x), IntegerOf(y));
+    }
+    default:
+      return order(ToUpperAscii(Cell(a, column)), ToUpperAscii(Cell(b, column)));
+  }
+}
+
+}  // namespace
+
+std::vector<OverviewRow> OverviewRows(const GameModel& game,
+                                      const std::vector<GameClash>& clashes) {
+  std::vector<OverviewRow> rows;
+  for (const Registration& r : game.Registrations) {
+    OverviewRow& row = rows.emplace_back();
+    row.Cells = {ScriptCell(game, r.Script),
+                 DecimalText(r.Line),
+                 std::string(KindText(r.Kind)),
+                 NameShown(r),
+                 ValueShown(r),
+                 std::string(OptionText(r))};
+    row.Script = r.Script;
+    row.Line = r.Line;
+    row.Position = r.Position;
+  }
+  for (const GameClash& clash : clashes) {
+    for (const ClashPlace& place : clash.Places) {
+      if (place.Registration >= 0) {
+        AddNote(rows[static_cast<std::size_t>(place.Registration)], NoteOf(game, clash, place),
+                clash.Weight());
+        continue;
+      }
+      OverviewRow& row = rows.emplace_back();
+      row.Cells = {ScriptCell(game, place.Script),
+                   DecimalText(place.Line),
+                   clash.Kind == ClashKind::kFinding ? "Befund" : "Beim Start",
+                   "",
+                   "",
+                   ""};
+      row.Script = place.Script;
+      row.Line = place.Line;
+      row.Position = place.Position;
+      AddNote(row, NoteOf(game, clash, place), clash.Weight());
+    }
+  }
+  std::stable_sort(rows.begin(), rows.end(), [](const OverviewRow& a, const OverviewRow& b) {
+    return std::pair(a.Script, a.Line) < std::pair(b.Script, b.Line);
+  });
+  for (std::size_t i = 0; i < rows.size(); ++i) rows[i].Order = static_cast<int>(i);
+  return rows;
+}
+
+OverviewSort SortAfterClick(OverviewSort sort, OverviewColumn column) {
+  const int clicked = static_cast<int>(column);
+  return {clicked, sort.Column == clicked && !sort.Descending};
+}
+
+void SortRows(std::vector<OverviewRow>& rows, OverviewSort sort) {
+  std::stable_sort(rows.begin(), rows.end(), [&](const OverviewRow& a, const OverviewRow& b) {
+    const int c = Compare(a, b, sort.Column);
+    return sort.Descending ? c > 0 : c < 0;
+  });
+}
+
+std::string GameChooserPreset(std::string_view documentPath, const std::string& wizardGameFile) {
+  const std::string game = GameFolderOfScript(documentPath);
+  return game.empty() ? wizardGameFile : GameProgramPath(game);
+}
+
+std::string CountLine(const GameModel& game, const std::vector<GameClash>& clashes) {
+  const auto scripts = std::count_if(game.Scripts.begin(), game.Scripts.end(), [](const auto& s) {
+    return s.State != ScriptState::kMissing;
+  });
+  std::size_t weights[3] = {};
+  for (const GameClash& clash : clashes) ++weights[static_cast<std::size_t>(clash.Weight())];
+  const auto [conflicts, findings, notes] = weights;
+  std::string line = Counted(static_cast<std::size_t>(scripts), "Skript", "Skripte") + ", " +
+                     Counted(game.Registrations.size(), "Ereignis", "Ereignisse") + ", " +
+                     Counted(conflicts, "Konflikt", "Konflikte");
+  if (findings > 0) line += ", " + Counted(findings, "Befund", "Befunde");
+  if (notes > 0) line += ", " + Counted(notes, "Hinweis", "Hinweise");
+  return line;
+}
+
+}  // namespace wavoria

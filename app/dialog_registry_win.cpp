@@ -1,7 +1,9 @@
 #include "app/dialog_registry_win.h"
 
+#include "app/clash_warning_win.h"
 #include "dialogs/command_dialogs_win.h"
 #include "resources/resource_ids.h"
+#include "shell/app_state_win.h"
 #include "shell/dialog_registry_win.h"
 #include "wizard/wizard_pages_win.h"
 
@@ -32,6 +34,7 @@ const RegisteredDialog kRegistry[] = {
 
 void RegisterDialogs() {
   SetDialogRegistry(kRegistry);
+  App().MayKeepRegistration = MayKeepRegistration;
 }
 
 }  // namespace wavoria

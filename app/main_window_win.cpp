@@ -8,6 +8,7 @@
 #include "app/editor_rules.h"
 #include "app/editor_windows_win.h"
 #include "app/file_commands_win.h"
+#include "app/game_overview_win.h"
 #include "app/installation_undo_win.h"
 #include "app/top_level_flow.h"
 #include "app/window_layout_win.h"
@@ -200,6 +201,8 @@ BOOL OnCommand(HWND window, int id, int code) {
     case IDM_UNDO_INSTALLATION:
       UndoInstallation(window);
       return TRUE;
+    case IDM_GAME_OVERVIEW:
+      return RunListCommand(window, [](HWND w) { return ShowGameOverview(w), TRUE; });
     case IDM_EXIT:
       return LeaveProgram(window);
   }

@@ -11,14 +11,23 @@ namespace wavoria {
 
 namespace {
 
-// The main window at its start: its size, its client area and each control's place.
+// A window at its start: its size, its client area and each control's place.
 struct StartLayout {
   HWND Window = nullptr;
   SIZE Frame = {};
   SIZE Client = {};
   std::vector<std::pair<HWND, Area>> Controls;
+  PlaceRule Rule = MainWindowPlace;
 };
-StartLayout startLayout;
+// One for each window that is open.
+std::vector<StartLayout> startLayouts;
+
+const StartLayout* LayoutOf(HWND window) {
+  for (const StartLayout& layout : startLayouts) {
+    if (layout.Window == window) return &layout;
+  }
+  return nullptr;
+}
 
 bool IsTransparent(HWND control) {
   return (GetWindowLongA(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
@@ -26,14 +35,20 @@ bool IsTransparent(HWND control) {
 
 }  // namespace
 
-void RememberStartLayout(HWND window) {
+void RememberStartLayout(HWND window, PlaceRule rule) {
   RECT frame{}, client{};
   GetWindowRect(window, &frame);
   GetClientRect(window, &client);
-  startLayout = {window,
-                 {frame.right - frame.left, frame.bottom - frame.top},
-                 {client.right, client.bottom},
-                 {}};
+  // A window's handle may be used again once it is gone.
+  std::erase_if(startLayouts, [&](const StartLayout& layout) {
+    return layout.Window == window || !IsWindow(layout.Window);
+  });
+  StartLayout& startLayout =
+      startLayouts.emplace_back(StartLayout{window,
+                                            {frame.right - frame.left, frame.bottom - frame.top},
+                                            {client.right, client.bottom},
+                                            {},
+                                            rule});
   for (HWND control = GetWindow(window, GW_CHILD); control != nullptr;
        control = GetWindow(control, GW_HWNDNEXT)) {
     RECT place{};
@@ -48,20 +63,23 @@ void RememberStartLayout(HWND window) {
 }
 
 void LimitToStartSize(HWND window, MINMAXINFO& limits) {
-  if (startLayout.Window != window) return;
-  limits.ptMinTrackSize = {startLayout.Frame.cx, startLayout.Frame.cy};
+  if (const StartLayout* startLayout = LayoutOf(window)) {
+    limits.ptMinTrackSize = {startLayout->Frame.cx, startLayout->Frame.cy};
+  }
 }
 
 void FollowWindowSize(HWND window) {
-  if (startLayout.Window != window) return;
+  const StartLayout* found = LayoutOf(window);
+  if (found == nullptr) return;
+  const StartLayout& startLayout = *found;
   RECT client{};
   GetClientRect(window, &client);
   // All controls move at once, so that the window is painted once.
   HDWP moves = BeginDeferWindowPos(static_cast<int>(startLayout.Controls.size()));
   for (const auto& [control, start] : startLayout.Controls) {
     if (moves == nullptr) return;
-    const Area place = MainWindowPlace(GetDlgCtrlID(control), start, startLayout.Client.cx,
-                                       startLayout.Client.cy, client.right, client.bottom);
+    const Area place = startLayout.Rule(GetDlgCtrlID(control), start, startLayout.Client.cx,
+                                        startLayout.Client.cy, client.right, client.bottom);
     // A transparent control's picture is the window behind it.
     const UINT copy = IsTransparent(control) ? SWP_NOCOPYBITS : 0;
     moves = DeferWindowPos(moves, control, nullptr, place.Left, place.Top, place.Right - place.Left,

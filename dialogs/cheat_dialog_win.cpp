@@ -27,11 +27,12 @@ INT_PTR CALLBACK CheatDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARA
            },
        .Store =
            [&] {
-             StoreCheat({.Cheat = GetItemText(dialog, IDC_CHEAT_TEXT),
-                         .Value = {GetItemText(dialog, IDC_CHEAT_VALUE),
-                                   IsButtonChecked(dialog, IDC_CHEAT_NEGATIVE)}},
-                        buffer);
-             return OkEnd::kConfirmed;
+             return StoreRegistration(dialog, [&](ScriptCommand& command) {
+               StoreCheat({.Cheat = GetItemText(dialog, IDC_CHEAT_TEXT),
+                           .Value = {GetItemText(dialog, IDC_CHEAT_VALUE),
+                                     IsButtonChecked(dialog, IDC_CHEAT_NEGATIVE)}},
+                          command);
+             });
            }});
 }
 

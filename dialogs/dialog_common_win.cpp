@@ -35,6 +35,15 @@ INT_PTR HandleCommandDialog(HWND dialog, UINT message, WPARAM wparam, const Comm
   return FALSE;
 }
 
+OkEnd StoreRegistration(HWND dialog, const std::function<void(ScriptCommand&)>& store) {
+  ScriptCommand command = DialogBuffer();
+  store(command);
+  const auto& mayKeep = App().MayKeepRegistration;
+  if (mayKeep && !mayKeep(dialog, command)) return OkEnd::kStaysOpen;
+  DialogBuffer() = std::move(command);
+  return OkEnd::kConfirmed;
+}
+
 INT_PTR HandleDropDownDialog(HWND dialog, UINT message, WPARAM wparam, const DropDownDialog& form) {
   return HandleCommandDialog(
       dialog, message, wparam,

@@ -36,6 +36,13 @@ struct CommandDialog {
 // message it handled.
 INT_PTR HandleCommandDialog(HWND dialog, UINT message, WPARAM wparam, const CommandDialog& form);
 
+// OK of the key event and cheat dialogs: store fills a copy of the edit
+// buffer from the controls, and the program's check of it
+// (AppState::MayKeepRegistration) decides: kept, the copy becomes the edit
+// buffer and the dialog ends; refused, the dialog stays open as the user left
+// it and the edit buffer as it was.
+OkEnd StoreRegistration(HWND dialog, const std::function<void(ScriptCommand&)>& store);
+
 // A command dialog made of one drop-down list, OK and Abbrechen.
 struct DropDownDialog {
   int List = 0;                             // the drop-down list

@@ -29,13 +29,14 @@ INT_PTR CALLBACK KeyEventDialogProc(HWND dialog, UINT message, WPARAM wparam, LP
            },
        .Store =
            [&] {
-             StoreKeyEvent({.Event = DropDownSelection(dialog, IDC_KEY_EVENT_EVENT),
-                            .Key = GetItemText(dialog, IDC_KEY_EVENT_KEY),
-                            .Value = {GetItemText(dialog, IDC_KEY_EVENT_VALUE),
-                                      IsButtonChecked(dialog, IDC_KEY_EVENT_NEGATIVE)},
-                            .BlockKey = IsButtonChecked(dialog, IDC_KEY_EVENT_BLOCK)},
-                           buffer);
-             return OkEnd::kConfirmed;
+             return StoreRegistration(dialog, [&](ScriptCommand& command) {
+               StoreKeyEvent({.Event = DropDownSelection(dialog, IDC_KEY_EVENT_EVENT),
+                              .Key = GetItemText(dialog, IDC_KEY_EVENT_KEY),
+                              .Value = {GetItemText(dialog, IDC_KEY_EVENT_VALUE),
+                                        IsButtonChecked(dialog, IDC_KEY_EVENT_NEGATIVE)},
+                              .BlockKey = IsButtonChecked(dialog, IDC_KEY_EVENT_BLOCK)},
+                             command);
+             });
            },
        .Other =
            [&](int id) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "document/command_table.h"
@@ -24,6 +25,10 @@ struct AppState {
   int StartChoice = 0;        // the start-screen button that closed the start screen
   WizardSettings Wizard;      // the wizard's paths, choices and NextPage
   std::string ScriptToOpen;   // a script the editor window reads when it opens, then ""
+  // Asked on OK of the key event and cheat dialogs, with the command as the
+  // dialog would store it: whether to keep it. Set by app/, which knows the
+  // game of the open script; unset, every command is kept.
+  std::function<bool(HWND dialog, const ScriptCommand& command)> MayKeepRegistration;
 };
 
 // The state of this process.

@@ -42,14 +42,19 @@ struct ProcessEndCounter {
 
 // Takes the place of the script choosers and of the wizard's program
 // choosers: answers with queued paths in order ("" for a cancel); a call with
-// no answer left is a failure.
+// no answer left is a failure. Keeps the path each program chooser was
+// preset with.
 class ChooserStub {
  public:
   explicit ChooserStub(std::vector<std::string> answers = {}) : answers_(std::move(answers)) {
     SetScriptChooser([this](HWND, bool, const std::string&) { return Answer(); });
-    SetProgramChooser([this](HWND, ProgramFile, const std::string&) { return Answer(); });
+    SetProgramChooser([this](HWND, ProgramFile, const std::string& preset) {
+      Presets.push_back(preset);
+      return Answer();
+    });
   }
   ~ChooserStub() { SetScriptChooser({}), SetProgramChooser({}); }
+  std::vector<std::string> Presets;
 
  private:
   std::string Answer() {

@@ -1,6 +1,7 @@
 // Entry of the Win32 tests: common controls as the program sets them up, the
 // ANSI code page checked once, and process ends turned into test failures.
-// With --end-program or --read-list it is the second program of a test instead.
+// With --end-program, --read-list or --read-list-view it is the second program of a test
+// instead.
 #include <windows.h>
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
@@ -11,6 +12,8 @@
 namespace wavoria::testing {
 // The second program of ListBox.AnotherProgramReadsEveryLine.
 int ReadListAsAnotherProgram(HWND list, const std::string& file);
+// The second program of GameOverview.EscF5AndEingabeAfterTheSavePromptAndAScreenReader.
+int ReadListViewAsAnotherProgram(HWND list, const std::string& file);
 }  // namespace wavoria::testing
 
 int main(int argc, char** argv) {
@@ -21,6 +24,10 @@ int main(int argc, char** argv) {
   if (argc == 4 && std::string(argv[1]) == "--read-list") {
     const auto list = reinterpret_cast<HWND>(std::stoll(argv[2]));
     return wavoria::testing::ReadListAsAnotherProgram(list, argv[3]);
+  }
+  if (argc == 4 && std::string(argv[1]) == "--read-list-view") {
+    const auto list = reinterpret_cast<HWND>(std::stoll(argv[2]));
+    return wavoria::testing::ReadListViewAsAnotherProgram(list, argv[3]);
   }
   const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);

@@ -1,0 +1,247 @@
+// The game overview and the clash warning driven for real on a game of twelve
+// scripts: "Spielübersicht…" starts the chooser at the open script's game and
+// shows the core's rows and count; clicks on two column titles sort the list
+// by two columns; a double-click opens a row's script at its command, Eingabe
+// after the save prompt; F5 reads the game again and Esc closes; a second
+// program reads the rows as a screen reader does. Dialogs 5000 and 5100 ask
+// before they keep a clash, and Nein leaves their input as it was.
+#include <windows.h>
+// windows.h first: commctrl.h needs its types.
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "app/editor_rules.h"
+#include "app/game_overview.h"
+#include "editor_test_support.h"
+#include "tests/game_folder.h"
+#include "wizard/game_clashes.h"
+
+namespace wavoria {
+namespace {
+
+using namespace testing;
+
+// The rows' texts as the list view gives them, one row a line, cells joined with "|".
+std::string ListRows(HWND list) {
+  std::string rows;
+  const auto count = int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < count; ++row) {
+    for (int c = 0; c < kOverviewColumns; ++c) {
+      char text[1024] = {};
+      LVITEMA item = {};
+      item.iSubItem = c, item.pszText = text, item.cchTextMax = sizeof text;
+      SendMessageA(list, LVM_GETITEMTEXTA, row, LPARAM(&item));
+      rows += std::string(c > 0 ? "|" : "") + text;
+    }
+    rows += "\n";
+  }
+  return rows;
+}
+
+std::string CoreRows(const std::vector<OverviewRow>& rows) {
+  std::string text;
+  for (const OverviewRow& row : rows) {
+    for (int c = 0; c < kOverviewColumns; ++c) text += (c > 0 ? "|" : "") + row.Cells[c];
+    text += "\n";
+  }
+  return text;
+}
+
+POINT Center(HWND window, RECT r) {
+  POINT p = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ClientToScreen(window, &p);
+  return p;
+}
+
+// A click on a column's title, as the mouse makes it.
+void ClickTitle(HWND list, int column) {
+  HWND header = HWND(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  RECT r{};
+  SendMessageA(header, HDM_GETITEMRECT, column, LPARAM(&r));
+  ClickAt(Center(header, r));
+}
+
+// A game of twelve scripts "a" to "l" in Sound, "a" started by autorun.script:
+// each registers a key (F1 to F6, so each twice), a cheat and an output value.
+class GameOverview : public EditorWindows {
+ protected:
+  void SetUp() override {
+    EditorWindows::SetUp();
+    std::vector<std::pair<std::string, std::string>> files = {
+        {"autorun.script", "Sound\\a.script.wav\r\n"}};
+    for (int i = 0; i < 12; ++i) {
+      std::vector<std::string> commands = {
+          "down F" + std::to_string(i % 6 + 1) + " " + std::to_string(10 + i),
+          "cheat CODE" + std::to_string(i) + " " + std::to_string(30 + i),
+          "output " + std::to_string(i)};
+      if (i == 0) commands.insert(commands.begin(), "keys");
+      files.emplace_back(std::string("Sound/") + char('a' + i) + ".script.wav",
+                         HandMadeScript(commands));
+    }
+    WriteGame(game_.Path(), files);
+    App().ScriptToOpen = Script('a');
+  }
+  std::string Script(char name) const {
+    return game_.File(std::string("Sound\\") + name + ".script.wav");
+  }
+  std::string Runtime() const { return game_.File("RPG_RT.EXE"); }
+  std::string Caption() const { return "Spielübersicht - " + game_.Path() + "\\"; }
+  GameModel Game() const { return ReadGame(game_.Path(), App().Tables.Actions); }
+  static HWND List(HWND overview) { return GetDlgItem(overview, IDC_OVERVIEW_LIST); }
+
+  TempFolder game_{"overview"};
+};
+
+TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) {
+  ChooserStub chooser({Runtime()});
+  const GameModel game = Game();
+  const std::vector<GameClash> clashes = FindClashes(game);
+  std::vector<OverviewRow> rows = OverviewRows(game, clashes);
+  driver.Then(WindowTitle(Script('a')), [](HWND w) { Click(w, IDM_GAME_OVERVIEW); });
+  driver.Then(Caption(), [&](HWND d) {
+    EXPECT_EQ(GetItemText(d, IDC_OVERVIEW_COUNT), CountLine(game, clashes));
+    EXPECT_EQ(ListRows(List(d)), CoreRows(rows));
+    EXPECT_EQ(GetWindowLongA(List(d), GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+    for (int row = 0; row < int(rows.size()); ++row) {  // the warning and the note image
+      LVITEMA item = {LVIF_IMAGE, row};
+      SendMessageA(List(d), LVM_GETITEMA, 0, LPARAM(&item));
+      const RowMark mark = rows[row].Mark;
+      EXPECT_EQ(item.iImage, mark == RowMark::kClash ? 0 : mark == RowMark::kNote ? 1 : -1) << row;
+    }
+    ClickTitle(List(d), int(OverviewColumn::kValue));
+  });
+  driver.Then(Caption(), [](HWND d) { ClickTitle(List(d), int(OverviewColumn::kKind)); });
+  driver.Then(Caption(), [&](HWND d) {
+    OverviewSort sort;
+    for (OverviewColumn c : {OverviewColumn::kValue, OverviewColumn::kKind}) {
+      sort = SortAfterClick(sort, c);
+      SortRows(rows, sort);
+    }
+    EXPECT_EQ(ListRows(List(d)), CoreRows(rows));
+    // The cheat of script "k" on line 6, the second command of its chain.
+    const auto k = std::find_if(rows.begin(), rows.end(), [](const OverviewRow& r) {
+      return r.Cells[0] == "k.script.wav" && r.Line == 6;
+    });
+    ASSERT_NE(k, rows.end());
+    RECT r = {LVIR_BOUNDS};
+    SendMessageA(List(d), LVM_ENSUREVISIBLE, k - rows.begin(), FALSE);
+    SendMessageA(List(d), LVM_GETITEMRECT, k - rows.begin(), LPARAM(&r));
+    ClickAt(Center(List(d), r), false, 2);
+  });
+  FinishWith(driver, WindowTitle(Script('k')), [&](HWND w) {
+    EXPECT_EQ(std::pair(App().DocumentPath, SelectedLine(w)), std::pair(Script('k'), 2));
+  });
+  EXPECT_EQ(chooser.Presets, std::vector<std::string>{Runtime()});
+}
+
+TEST_F(GameOverview, EscF5AndEingabeAfterTheSavePromptAndAScreenReader) {
+  ChooserStub chooser({Runtime(), Runtime()});
+  driver.Then(WindowTitle(Script('a')), [](HWND w) { Click(w, IDM_GAME_OVERVIEW); });
+  driver.Then(Caption(), [](HWND d) { SetFocus(List(d)), SendKeys({VK_ESCAPE}); });
+  driver.Then(WindowTitle(Script('a')), [](HWND w) {
+    App().Modified = true;
+    Click(w, IDM_GAME_OVERVIEW);
+  });
+  driver.Then(Caption(), [&](HWND) {
+    WriteFile(Script('m'), HandMadeScript({"up F7 99"}));
+    SendKeys({VK_F5});
+  });
+  driver.Then(Caption(), [&](HWND d) {
+    const GameModel game = Game();
+    const std::vector<GameClash> clashes = FindClashes(game);
+    EXPECT_EQ(GetItemText(d, IDC_OVERVIEW_COUNT), CountLine(game, clashes));
+    // A second program reads every row through the list view's own messages.
+    const std::string read = game_.File("read.txt");
+    EXPECT_EQ(RunSecondProgram("--read-list-view " + std::to_string(LONG_PTR(List(d))) + " \"" +
+                               read + "\""),
+              0u);
+    EXPECT_EQ(FileBytes(read), CoreRows(OverviewRows(game, clashes)));
+    LVITEMA select = {};
+    select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(List(d), LVM_SETITEMSTATE, 1, LPARAM(&select));  // a's key, the second command
+    SendKeys({VK_RETURN});
+  });
+  ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
+          IDCANCEL);
+  driver.Then(Caption(), [](HWND) { SendKeys({VK_RETURN}); });
+  ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
+          IDNO);
+  FinishWith(driver, WindowTitle(Script('a')), [](HWND w) {
+    EXPECT_EQ(std::pair(App().Modified, SelectedLine(w)), std::pair(false, 2));
+  });
+}
+
+TEST_F(GameOverview, TheKeyAndCheatDialogsAskBeforeTheyKeepAClash) {
+  const GameModel game = Game();
+  // Script "a": keys (line 1), F1 10 (2), CODE0 30 (3); "b" has the cheat CODE1 with 31.
+  const std::tuple<int, const char*, int, int, const char*> rows[] = {
+      {2, "Tastenereignis registrieren", IDC_KEY_EVENT_VALUE, IDC_KEY_EVENT_OK,
+       "Action=RegisterKeyDownEvent|Key=F1|Value=31|BlockKey=False"},
+      {3, "Cheat-Eingabe registrieren", IDC_CHEAT_VALUE, IDC_CHEAT_OK,
+       "Action=RegisterCheatEvent|Cheat=CODE0|Value=31"}};
+  for (const auto& [line, caption, value, ok, stored] : rows) {
+    SCOPED_TRACE(caption);
+    App().ScriptToOpen = Script('a');
+    const std::string question =
+        ClashQuestion(game, ClashesOfCommand(game, Script('a'), Command("", stored)));
+    driver.Then(WindowTitle(Script('a')), [&](HWND w) {
+      SelectLine(w, line);
+      Click(w, IDM_EDIT_COMMAND);
+    });
+    driver.Then(caption, [&](HWND d) { SetItemText(d, value, "31"), Click(d, ok); });
+    ThenBox(driver, "Wavoria", question, IDI_EXCLAMATION, {IDYES, IDNO}, IDNO);
+    driver.Then(caption, [&](HWND d) {
+      EXPECT_EQ(GetItemText(d, value), "31") << "the input as it was";
+      Click(d, ok);
+    });
+    ThenBox(driver, "Wavoria", question, IDI_EXCLAMATION, {IDYES, IDNO}, IDYES);
+    FinishWith(driver, WindowTitle(Script('a')), [&](HWND) {
+      ScriptCommand kept = *App().Document.CommandAt(line);
+      kept.SectionName = kept.Next = "";
+      kept.SlotIndex = -1, kept.DialogType = -1;
+      EXPECT_EQ(kept, Command("", stored));
+    });
+  }
+}
+
+}  // namespace
+
+namespace testing {
+
+// The second program: writes to `file` the rows of the list view as a screen
+// reader reads them, each cell through LVM_GETITEMTEXTW into memory of the
+// list's process, converted to the program's code page.
+int ReadListViewAsAnotherProgram(HWND list, const std::string& file) {
+  DWORD id = 0;
+  GetWindowThreadProcessId(list, &id);
+  HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+  constexpr int kChars = 1024;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(LVITEMW) + kChars * 2, MEM_COMMIT, PAGE_READWRITE));
+  if (remote == nullptr) return 1;
+  std::string read;
+  const auto count = int(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < count; ++row) {
+    for (int c = 0; c < kOverviewColumns; ++c) {
+      LVITEMW item = {};
+      item.iSubItem = c, item.cchTextMax = kChars;
+      item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof item);
+      WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+      const auto length = SendMessageW(list, LVM_GETITEMTEXTW, row, LPARAM(remote));
+      std::wstring wide(std::max<LRESULT>(length, 0), L'\0');
+      ReadProcessMemory(process, remote + sizeof item, wide.data(), wide.size() * 2, nullptr);
+      std::string text(wide.size(), '\0');
+      WideCharToMultiByte(1252, 0, wide.data(), int(wide.size()), text.data(), int(text.size()),
+                          nullptr, nullptr);
+      read += (c > 0 ? "|" : "") + text;
+    }
+    read += "\n";
+  }
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return WriteFileAtomically(file, read) ? 0 : 1;
+}
+
+}  // namespace testing
+}  // namespace wavoria

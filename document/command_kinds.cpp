@@ -175,8 +175,20 @@ const std::array<CommandKind, 23> kKinds = {{
     {},  // any other action, the empty one included
 }};
 
-bool Fits(const CommandKind& kind, const ScriptCommand& cmd) {
-  if (!EqualsIgnoreCase(kind.Action, cmd.Action)) return false;
+// A row's action in upper case, and the command's: an action that does not
+// fit into the buffer is none of the rows'.
+using UpperAction = std::array<char, 24>;
+std::string_view Upper(std::string_view action, UpperAction& buffer) {
+  if (action.size() >= buffer.size()) return "-";
+  for (std::size_t i = 0; i < action.size(); ++i) {
+    buffer[i] = action[i] >= 'a' && action[i] <= 'z' ? char(action[i] - 'a' + 'A') : action[i];
+  }
+  return {buffer.data(), action.size()};
+}
+
+bool Fits(const CommandKind& kind, std::string_view kindAction, std::string_view action,
+          const ScriptCommand& cmd) {
+  if (kindAction != action) return false;
   if (kind.Test == KindTest::kFieldIs) return EqualsIgnoreCase(cmd.*kind.Field, kind.Value);
   if (kind.Test == KindTest::kFieldSet) return !(cmd.*kind.Field).empty();
   return true;
@@ -192,8 +204,17 @@ std::string_view KeyNameOf(std::string ScriptCommand::*field) {
 }  // namespace
 
 const CommandKind& KindOf(const ScriptCommand& cmd) {
-  for (const CommandKind& kind : kKinds) {
-    if (Fits(kind, cmd)) return kind;
+  // Each action once in upper case, so that rows compare as plain text.
+  static const std::array<UpperAction, kKinds.size()> kUpperActions = [] {
+    std::array<UpperAction, kKinds.size()> upper{};
+    for (std::size_t i = 0; i < kKinds.size(); ++i) Upper(kKinds[i].Action, upper[i]);
+    return upper;
+  }();
+  UpperAction buffer{};
+  const std::string_view action = Upper(cmd.Action, buffer);
+  for (std::size_t i = 0; i < kKinds.size(); ++i) {
+    const std::string_view kindAction(kUpperActions[i].data(), kKinds[i].Action.size());
+    if (Fits(kKinds[i], kindAction, action, cmd)) return kKinds[i];
   }
   return kKinds.back();  // any other action
 }

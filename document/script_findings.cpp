@@ -1,7 +1,9 @@
 #include "document/script_findings.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <unordered_map>
 
 #include "document/command_kinds.h"
 #include "document/ini_line.h"
@@ -15,18 +17,30 @@ namespace {
 
 using W = ReadWarning;
 
+// Where a key stands in a section's KeyLines: Action, Next, then the
+// parameters in the writer's order.
+constexpr std::size_t kKeyCount = 2 + kParameterKeys.size();
+std::size_t KeyIndex(std::string ScriptCommand::*field) {
+  if (field == &ScriptCommand::Next) return 1;
+  for (std::size_t i = 0; i < kParameterKeys.size(); ++i) {
+    if (kParameterKeys[i].field == field) return i + 2;
+  }
+  return 0;  // Action
+}
+
 // What the reader reports about the lines of one file: every line it drops,
 // and where each section's header and keys stand.
 class LineFindings final : public ReadObserver {
  public:
   struct SectionLines {
-    int Header{};      // line of the "[...]" header
-    std::string Name;  // the section's name as the header gives it
-    int ActionLine{};  // line that gave the Action
-    int NextLine{};    // line that gave the Next
-    std::vector<std::pair<std::string ScriptCommand::*, int>> Keys;  // each key's counting line
-    std::size_t Longest{};                                           // the longest value
-    int LongestLine{};                                               // and its line
+    int Header{};                           // line of the "[...]" header
+    std::string Name;                       // the section's name as the header gives it
+    std::array<int, kKeyCount> KeyLines{};  // the line that gave each key (KeyIndex); 0: none
+    std::size_t Longest{};                  // the longest value
+    int LongestLine{};                      // and its line
+
+    int ActionLine() const { return KeyLines[0]; }
+    int NextLine() const { return KeyLines[1]; }
   };
 
   std::vector<SectionLines> sections;  // slot s is sections[s - 1]
@@ -43,7 +57,7 @@ class LineFindings final : public ReadObserver {
       beyondTable_ = true;
       return;
     }
-    sections.push_back({line, std::string(name), {}, {}, {}, {}, {}});
+    sections.push_back({line, std::string(name), {}, {}, {}});
   }
 
   void KeyLine(int line, int slot, const ParameterKey& key, std::string_view value,
@@ -56,15 +70,12 @@ class LineFindings final : public ReadObserver {
               " verweist auf eine andere Datei; das wird nicht unterstützt, die Kette endet hier.",
           W::kCrossFileReference);
     } else if (use == KeyUse::kIgnored) {
-      const auto first = std::find_if(section.Keys.begin(), section.Keys.end(),
-                                      [&](const auto& k) { return k.first == key.field; });
-      if (value.empty() || first == section.Keys.end()) return;
+      const int first = section.KeyLines[KeyIndex(key.field)];
+      if (value.empty() || first == 0) return;
       Add(line, Quoted(key.name) + " steht in diesem Abschnitt schon in Zeile " +
-                    DecimalText(first->second) + "; Spiel und Editor nehmen nur die erste Zeile.");
+                    DecimalText(first) + "; Spiel und Editor nehmen nur die erste Zeile.");
     } else {
-      section.Keys.emplace_back(key.field, line);
-      if (key.field == &ScriptCommand::Action) section.ActionLine = line;
-      if (key.field == &ScriptCommand::Next) section.NextLine = line;
+      section.KeyLines[KeyIndex(key.field)] = line;
       if (value.size() > section.Longest) {
         section.Longest = value.size();
         section.LongestLine = line;
@@ -106,21 +117,36 @@ bool IsHeadName(std::string_view name) {
   return EqualsIgnoreCase(name, kHeadName);
 }
 
+// A section name's hash and equality, letters A to Z in any case, as the
+// table's lookups compare names.
+struct NameHash {
+  std::size_t operator()(std::string_view name) const {
+    std::size_t hash = 14695981039346656037u;
+    for (char c : name) hash = (hash ^ static_cast<unsigned char>(c & ~0x20)) * 1099511628211u;
+    return hash;
+  }
+};
+struct SameName {
+  bool operator()(std::string_view a, std::string_view b) const { return EqualsIgnoreCase(a, b); }
+};
+
 // The findings about the chain, judged on the document as the reader loads
-// it. Slot s holds the s-th section of the file.
-void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTable& actions) {
+// it, with what the reader noticed. Slot s holds the s-th section of the file.
+void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTable& actions,
+                const ReadWarnings& read) {
   const std::vector<LineFindings::SectionLines>& sections = lines.sections;
   const int count = static_cast<int>(sections.size());
   auto lineOf = [&](int slot) { return sections[slot - 1].Header; };
-  auto nameOf = [&](int slot) { return sections[slot - 1].Name; };
+  auto nameOf = [&](int slot) -> const std::string& { return sections[slot - 1].Name; };
 
-  for (int s = 1; s <= count; ++s) {
+  // The reader tells whether any section has no known Action.
+  for (int s = 1; s <= count && read.UnknownCommands; ++s) {
     const std::string& action = table.Slot(s).Action;
     if (action.empty()) {
       lines.Add(lineOf(s), "Der Abschnitt [" + nameOf(s) + "] hat keine Action.",
                 W::kUnknownCommands);
     } else if (!IsKnownAction(action, actions)) {
-      lines.Add(sections[s - 1].ActionLine, "Unbekannte Action " + Quoted(action) + ".",
+      lines.Add(sections[s - 1].ActionLine(), "Unbekannte Action " + Quoted(action) + ".",
                 W::kUnknownCommands);
     }
   }
@@ -133,12 +159,30 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
   std::vector<bool> inChain(kSlotCount, false);
   for (int p = 1; p <= table.LastPosition(); ++p) inChain[table.SlotAt(p)] = true;
 
+  // The slot each name leads to, as the table's lookups find it (the first
+  // of the name, letters A to Z in any case): indexed once, when the first
+  // section outside the chain asks. A section in the chain was found by its
+  // name, and so was the next one of every command in it but the last.
+  std::unordered_map<std::string_view, int, NameHash, SameName> firstOfName;
+  auto slotNamed = [&](std::string_view name) {
+    if (firstOfName.empty()) {
+      firstOfName.reserve(static_cast<std::size_t>(table.SlotsInUse()));
+      for (int s = 0; s < table.SlotsInUse(); ++s) {
+        const std::string& section = table.Slot(s).SectionName;
+        if (!section.empty()) firstOfName.try_emplace(section, s);
+      }
+    }
+    const auto found = name.empty() ? firstOfName.end() : firstOfName.find(name);
+    return found == firstOfName.end() ? -1 : found->second;
+  };
+  const int lastSlot = table.SlotAt(table.LastPosition());
+
   for (int s = 1; s <= count; ++s) {
     const ScriptCommand& cmd = table.Slot(s);
     // Every lookup finds the first slot of a name; a later one is shadowed.
     // A later "[Execute]" was given a name of its own: the chain starts at the
     // first, as the game finds it.
-    int first = table.FindSection(cmd.SectionName);
+    int first = inChain[s] ? s : slotNamed(cmd.SectionName);
     if (IsHeadName(nameOf(s))) {
       first = s;
       for (int e = 1; e < s && first == s; ++e) {
@@ -153,17 +197,18 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
     if (!inChain[s] && !shadowed && !table.Head().Next.empty()) {
       lines.Add(lineOf(s), "Der Abschnitt [" + nameOf(s) + "] wird von der Kette nie erreicht.");
     }
-    if (!cmd.Next.empty() && table.FindSuccessor(cmd) < 0) {
-      lines.Add(sections[s - 1].NextLine,
+    const bool leadsOn = inChain[s] && s != lastSlot;
+    if (!cmd.Next.empty() && !leadsOn && slotNamed(cmd.Next) < 0) {
+      lines.Add(sections[s - 1].NextLine(),
                 "Next=" + cmd.Next + " verweist auf keinen Abschnitt; die Kette endet hier.");
     }
     const CommandKind& kind = KindOf(cmd);
-    if (IsKnownAction(cmd.Action, actions) && kind.IsUnknownForm()) {
+    if (kind.IsUnknownForm() && IsKnownAction(cmd.Action, actions)) {
       lines.Add(lineOf(s),
                 "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (" +
                     UnknownFormLines(kind, cmd, ", ") + ").");
     }
-    if (inChain[s] && ListLineIsCut(cmd)) {
+    if (read.CutInList && inChain[s] && ListLineIsCut(cmd)) {
       lines.Add(sections[s - 1].LongestLine,
                 "Der Wert ist zu lang für die Kommandoliste: Sie zeigt dieses Kommando gekürzt, "
                 "das Spiel liest den ganzen Wert.",
@@ -174,11 +219,10 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
   // The walk stops before a command already placed: a loop shows as a last
   // command whose Next still finds a section (an empty chain has no last
   // command, and the head's Next then finds none).
-  const int lastSlot = table.SlotAt(table.LastPosition());
   const int target = table.FindSuccessor(table.Slot(lastSlot));
   if (target >= 0 && lastSlot <= count) {
     const std::string next = "Next=" + table.Slot(lastSlot).Next;
-    lines.Add(sections[lastSlot - 1].NextLine,
+    lines.Add(sections[lastSlot - 1].NextLine(),
               target == 0 ? "Die Kette läuft hier in sich zurück: " + next +
                                 " führt an ihren Anfang; der Editor zeigt die Kette nur bis hier."
                           : "Die Kette läuft hier in sich zurück: " + next +
@@ -231,8 +275,8 @@ std::vector<ScriptFinding> FindingsOf(std::string_view text, const ActionTable& 
                                       CommandTable& table, std::vector<int>& headerLines) {
   LineFindings lines;
   CheckBytes(text, lines);
-  ParseScript(text, actions, table, &lines);
-  CheckChain(lines, table, actions);
+  const ReadWarnings read = ParseScript(text, actions, table, &lines);
+  CheckChain(lines, table, actions, read);
   std::stable_sort(lines.findings.begin(), lines.findings.end(),
                    [](const auto& a, const auto& b) { return a.Line < b.Line; });
   headerLines.clear();

@@ -36,10 +36,8 @@ std::string ScriptCell(const GameModel& game, int script) {
 
 // A clash as a row names it: its sentence, and the places other than the row's own.
 std::string NoteOf(const GameModel& game, const GameClash& clash, const ClashPlace& own) {
-  std::vector<ClashPlace> others = clash.Places;
-  std::erase(others, own);
-  if (others.empty()) return clash.Sentence;
-  return clash.Sentence + " Auch: " + PlacesText(game, others, kOtherPlacesShown) + ".";
+  if (clash.Places.size() < 2) return clash.Sentence;
+  return clash.Sentence + " Auch: " + PlacesText(game, clash.Places, kOtherPlacesShown, &own) + ".";
 }
 
 void AddNote(OverviewRow& row, const std::string& note, ClashWeight weight) {

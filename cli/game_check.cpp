@@ -92,7 +92,7 @@ std::string KeyTableText(const GameModel& game) {
   // Key or cheat, the event's order (pressed, released, cheat), the value.
   std::vector<std::tuple<std::string, int, std::int32_t>> rows;
   for (const Registration& r : game.Registrations) {
-    if (r.IsEvent()) rows.emplace_back(NameShown(r), static_cast<int>(r.Kind), r.Number());
+    if (r.IsEvent()) rows.emplace_back(NameShown(r), static_cast<int>(r.Kind), r.Number);
   }
   if (rows.empty()) return "Das Spiel registriert keine Tasten und Cheats.\n";
   std::sort(rows.begin(), rows.end());

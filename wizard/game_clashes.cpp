@@ -72,10 +72,15 @@ class ClashFinder {
   // The clashes between registrations, in the order of their kinds.
   void AddRegistrationClashes() {
     SameKey();
-    SameValue();
-    ValueIsMouseId();
-    CheatInCheat();
-    SameCheat();
+    // The events by the value they send.
+    const std::vector<Group> values = GroupsOf<std::int32_t>(
+        registrations_, [](const auto& r) { return r.IsEvent(); },
+        [](const auto& r) { return r.Number; });
+    SameValue(values);
+    ValueIsMouseId(values);
+    const std::vector<Group> cheats = CheatGroups();
+    CheatInCheat(cheats);
+    SameCheat(cheats);
   }
 
   void MouseIds() {
@@ -85,7 +90,7 @@ class ClashFinder {
       const Registration& r = At(i);
       if (r.Kind != RegistrationKind::kMouseOn || !ScriptRunsAtStart(r.Script)) continue;
       group.push_back(i);
-      if (std::find(ids.begin(), ids.end(), r.Number()) == ids.end()) ids.push_back(r.Number());
+      if (std::find(ids.begin(), ids.end(), r.Number) == ids.end()) ids.push_back(r.Number);
     }
     if (ids.size() < 2) return;
     std::vector<std::string> texts;
@@ -172,38 +177,36 @@ class ClashFinder {
     }
   }
 
-  void SameValue() {
-    const auto groups = GroupsOf<std::int32_t>(
-        registrations_, [](const auto& r) { return r.IsEvent(); },
-        [](const auto& r) { return r.Number(); });
-    for (const Group& group : groups) {
-      std::vector<std::string> events;
+  void SameValue(const std::vector<Group>& values) {
+    for (const Group& group : values) {
+      std::vector<std::string> events;  // each event once: its kind and its key or cheat
+      Group distinct;
       for (int i : group) {
-        std::string event = EventText(At(i));
-        if (std::find(events.begin(), events.end(), event) == events.end()) {
-          events.push_back(std::move(event));
+        const auto same = [&](int d) {
+          return At(d).Kind == At(i).Kind && EqualsIgnoreCase(At(d).Name, At(i).Name);
+        };
+        if (std::none_of(distinct.begin(), distinct.end(), same)) {
+          distinct.push_back(i);
+          events.push_back(EventText(At(i)));
         }
       }
       if (events.size() < 2) continue;
       Add(ClashKind::kSameValue,
-          "Den Wert " + DecimalText(At(group.front()).Number()) +
+          "Den Wert " + DecimalText(At(group.front()).Number) +
               " senden verschiedene Ereignisse (" + Listed(events) +
               "); das Spiel kann sie nicht unterscheiden.",
           group);
     }
   }
 
-  void ValueIsMouseId() {
+  void ValueIsMouseId(const std::vector<Group>& values) {
     std::multimap<std::int32_t, int> mice;  // mouse ID to the registrations that switch it on
     for (int i = 0; i < static_cast<int>(registrations_.size()); ++i) {
-      if (At(i).Kind == RegistrationKind::kMouseOn) mice.emplace(At(i).Number(), i);
+      if (At(i).Kind == RegistrationKind::kMouseOn) mice.emplace(At(i).Number, i);
     }
-    if (mice.empty()) return;
-    const auto groups = GroupsOf<std::int32_t>(
-        registrations_, [&](const auto& r) { return r.IsEvent() && mice.contains(r.Number()); },
-        [](const auto& r) { return r.Number(); });
-    for (Group group : groups) {
-      const std::int32_t id = At(group.front()).Number();
+    for (Group group : values) {
+      const std::int32_t id = At(group.front()).Number;
+      if (!mice.contains(id)) continue;
       for (auto [at, end] = mice.equal_range(id); at != end; ++at) group.push_back(at->second);
       std::sort(group.begin(), group.end());
       Add(ClashKind::kValueIsMouseId,
@@ -222,8 +225,7 @@ class ClashFinder {
         [](const auto& r) { return NameShown(r); });
   }
 
-  void CheatInCheat() {
-    const std::vector<Group> cheats = CheatGroups();
+  void CheatInCheat(const std::vector<Group>& cheats) {
     std::unordered_map<std::string, std::size_t> byText;
     std::set<std::size_t> lengths;
     for (std::size_t c = 0; c < cheats.size(); ++c) {
@@ -263,8 +265,8 @@ class ClashFinder {
     }
   }
 
-  void SameCheat() {
-    for (const Group& group : CheatGroups()) {
+  void SameCheat(const std::vector<Group>& cheats) {
+    for (const Group& group : cheats) {
       if (group.size() < 2) continue;
       Add(ClashKind::kSameCheat,
           "Der Cheat " + Quoted(NameShown(At(group.front()))) + " ist mehr als einmal registriert.",
@@ -332,15 +334,19 @@ std::string PlaceText(const GameModel& game, const ClashPlace& place) {
 }
 
 std::string PlacesText(const GameModel& game, const std::vector<ClashPlace>& places,
-                       std::size_t limit) {
+                       std::size_t limit, const ClashPlace* except) {
   std::string text;
-  for (std::size_t i = 0; i < places.size() && i < limit; ++i) {
-    if (i > 0) text += "; ";
-    text += PlaceText(game, places[i]);
+  std::size_t shown = 0;
+  std::size_t more = 0;
+  for (const ClashPlace& place : places) {
+    if (except != nullptr && place == *except) continue;
+    if (shown == limit) {
+      ++more;
+      continue;
+    }
+    text += (shown++ > 0 ? "; " : "") + PlaceText(game, place);
   }
-  if (places.size() > limit) {
-    text += "; … und " + DecimalText(static_cast<std::int64_t>(places.size() - limit)) + " weitere";
-  }
+  if (more > 0) text += "; … und " + DecimalText(static_cast<std::int64_t>(more)) + " weitere";
   return text;
 }
 

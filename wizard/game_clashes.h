@@ -65,9 +65,10 @@ bool AnyConflictOrFinding(const std::vector<GameClash>& clashes);
 // "Sound\A.script.wav, Zeile 7"; "autorun.script, Zeile 2".
 std::string PlaceText(const GameModel& game, const ClashPlace& place);
 
-// The places joined with "; ", at most limit of them, then "… und N weitere".
+// The places joined with "; ", at most limit of them, then "… und N weitere";
+// the place except points to is left out.
 std::string PlacesText(const GameModel& game, const std::vector<ClashPlace>& places,
-                       std::size_t limit);
+                       std::size_t limit, const ClashPlace* except = nullptr);
 
 // The clashes that command (a key event or cheat, as dialog 5000 or 5100
 // stores it) would make with the other scripts of the game, when it stands in

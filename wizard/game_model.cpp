@@ -1,6 +1,7 @@
 #include "wizard/game_model.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 
 #include "document/command_table.h"
@@ -143,10 +144,6 @@ void ReadAutorun(GameModel& game) {
 
 }  // namespace
 
-std::int32_t Registration::Number() const {
-  return IntegerOf(Value);
-}
-
 bool Registration::IsEvent() const {
   return Kind == RegistrationKind::kKeyDown || Kind == RegistrationKind::kKeyUp ||
          Kind == RegistrationKind::kCheat;
@@ -154,29 +151,36 @@ bool Registration::IsEvent() const {
 
 std::optional<Registration> RegistrationOf(const ScriptCommand& command) {
   using K = RegistrationKind;
+  // The action in upper case, compared with each name at once; an action
+  // longer than any of them stays empty.
   const std::string& action = command.Action;
-  auto made = [](K kind, std::string name = {}, std::string value = {}, bool option = false) {
-    return Registration{0, 0, 0, kind, std::move(name), std::move(value), option};
+  std::array<char, 24> upper{};
+  std::string_view name;
+  if (action.size() < upper.size()) {
+    for (std::size_t i = 0; i < action.size(); ++i) {
+      upper[i] = action[i] >= 'a' && action[i] <= 'z' ? char(action[i] - 'a' + 'A') : action[i];
+    }
+    name = {upper.data(), action.size()};
+  }
+  auto made = [](K kind, std::string key = {}, std::string value = {}, bool option = false) {
+    const std::int32_t number = IntegerOf(value);
+    return Registration{0, 0, 0, kind, std::move(key), std::move(value), number, option};
   };
-  if (EqualsIgnoreCase(action, "RegisterKeyDownEvent") ||
-      EqualsIgnoreCase(action, "RegisterKeyUpEvent")) {
-    return made(EqualsIgnoreCase(action, "RegisterKeyUpEvent") ? K::kKeyUp : K::kKeyDown,
-                command.Key, command.Value, IsTrue(command.BlockKey));
+  if (name == "REGISTERKEYDOWNEVENT" || name == "REGISTERKEYUPEVENT") {
+    return made(name == "REGISTERKEYUPEVENT" ? K::kKeyUp : K::kKeyDown, command.Key, command.Value,
+                IsTrue(command.BlockKey));
   }
-  if (EqualsIgnoreCase(action, "RegisterCheatEvent")) {
-    return made(K::kCheat, command.Cheat, command.Value);
-  }
-  if (EqualsIgnoreCase(action, "AddOutput")) return made(K::kOutput, {}, command.Value);
-  if (EqualsIgnoreCase(action, "SetDebugLevel")) return made(K::kDebugLevel, {}, command.Level);
+  if (name == "REGISTERCHEATEVENT") return made(K::kCheat, command.Cheat, command.Value);
+  if (name == "ADDOUTPUT") return made(K::kOutput, {}, command.Value);
+  if (name == "SETDEBUGLEVEL") return made(K::kDebugLevel, {}, command.Level);
+  const bool mouse = name == "ENABLEMOUSESUPPORT";
+  if (!mouse && name != "ENABLEKEYSUPPORT") return std::nullopt;
   const bool on = IsTrue(command.Enable);
   if (!on && !EqualsIgnoreCase(command.Enable, "FALSE")) return std::nullopt;
-  if (EqualsIgnoreCase(action, "EnableMouseSupport")) {
+  if (mouse) {
     return on ? made(K::kMouseOn, {}, command.ID, IsTrue(command.Automatic)) : made(K::kMouseOff);
   }
-  if (EqualsIgnoreCase(action, "EnableKeySupport")) {
-    return made(on ? K::kKeySupportOn : K::kKeySupportOff);
-  }
-  return std::nullopt;
+  return made(on ? K::kKeySupportOn : K::kKeySupportOff);
 }
 
 std::string_view KindText(RegistrationKind kind) {
@@ -217,7 +221,7 @@ std::string ValueShown(const Registration& registration) {
   const bool valueless = registration.Kind == RegistrationKind::kMouseOff ||
                          registration.Kind == RegistrationKind::kKeySupportOn ||
                          registration.Kind == RegistrationKind::kKeySupportOff;
-  return valueless ? std::string() : DecimalText(registration.Number());
+  return valueless ? std::string() : DecimalText(registration.Number);
 }
 
 GameModel ReadGame(const std::string& gameFolder, const ActionTable& actions) {

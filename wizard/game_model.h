@@ -38,13 +38,13 @@ struct Registration {
   int Line = 0;      // line of the command's section header
   int Position = 0;  // the command's line in the editor's command list
   RegistrationKind Kind = RegistrationKind::kKeyDown;
-  std::string Name;     // the key or the cheat as the file gives it; empty for other kinds
-  std::string Value;    // the value, mouse ID or level as the file gives it
+  std::string Name;   // the key or the cheat as the file gives it; empty for other kinds
+  std::string Value;  // the value, mouse ID or level as the file gives it
+  // The whole number the game takes Value for ("5", " 5" and "&H5" are 5).
+  std::int32_t Number = 0;
   bool Option = false;  // a key event's "Originalfunktion sperren", mouse support's automatic
                         // sending of the position
 
-  // The whole number the game takes the value for ("5", " 5" and "&H5" are 5).
-  std::int32_t Number() const;
   bool IsEvent() const;  // a key event or a cheat: it sends a value when it happens
   bool operator==(const Registration&) const = default;
 };

@@ -73,11 +73,11 @@ TEST_F(GameTest, ScriptsAndWhatTheyRegister) {
   // Only the chain counts: the cheat of "Aus" is never registered.
   using K = RegistrationKind;
   EXPECT_EQ(game.Registrations,
-            (std::vector<Registration>{{0, 1, 1, K::kKeyDown, "F5", "&H7", false},
-                                       {0, 6, 2, K::kMouseOn, "", "3", false},
-                                       {0, 11, 3, K::kOutput, "", "4", false},
-                                       {1, 1, 1, K::kKeySupportOn, "", "", false},
-                                       {2, 1, 1, K::kCheat, "geld", "3", false}}));
+            (std::vector<Registration>{{0, 1, 1, K::kKeyDown, "F5", "&H7", 7, false},
+                                       {0, 6, 2, K::kMouseOn, "", "3", 3, false},
+                                       {0, 11, 3, K::kOutput, "", "4", 4, false},
+                                       {1, 1, 1, K::kKeySupportOn, "", "", 0, false},
+                                       {2, 1, 1, K::kCheat, "geld", "3", 3, false}}));
 }
 
 TEST_F(GameTest, EveryClashWithItsPlaces) {

@@ -3,6 +3,8 @@
 // the action names they need.
 #pragma once
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "document/data_files.h"
@@ -66,6 +68,26 @@ inline std::string GeneratedScript(int commands) {
     text += "Next=" + (i + 1 < commands ? name(i + 1) : std::string()) + "\r\n\r\n";
   }
   return text;
+}
+
+// The scripts of a generated game: "Sound\Skript_NN.script.wav".
+inline std::string GeneratedGameScript(int n) {
+  return "Skript_" + std::to_string(10 + n) + ".script.wav";
+}
+
+// A game in folder, as a maker's game holds its scripts: "RPG_RT.EXE",
+// "autorun.script" naming the first three scripts, and `scripts` generated
+// scripts of `commands` commands each in "Sound".
+inline void WriteGeneratedGame(const std::string& folder, int scripts, int commands) {
+  const std::filesystem::path game(folder);
+  std::filesystem::create_directories(game / "Sound");
+  std::ofstream(game / "RPG_RT.EXE", std::ios::binary) << "";
+  std::ofstream autorun(game / "autorun.script", std::ios::binary);
+  const std::string script = GeneratedScript(commands);
+  for (int n = 0; n < scripts; ++n) {
+    if (n < 3) autorun << "Sound\\" << GeneratedGameScript(n) << "\r\n";
+    std::ofstream(game / "Sound" / GeneratedGameScript(n), std::ios::binary) << script;
+  }
 }
 
 }  // namespace wavoria::bench

@@ -3,7 +3,9 @@
 // scripts of 10, 100 and 511 commands. Dialogs that a command opens (the
 // chooser, the log dialog) are answered as soon as they are active. Prints the
 // median of several runs, the ratio of 511 to 10 commands, each command as a
-// multiple of one details refresh, and the goals.
+// multiple of one details refresh, and the goals. Then the game overview:
+// from the click on its menu item until it has painted a game of 50 scripts
+// of 511 commands and waits for the user.
 #include <windows.h>
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
@@ -12,6 +14,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -24,6 +27,7 @@
 #include "bench/generated_script.h"
 #include "resources/resource_ids.h"
 #include "shell/app_state_win.h"
+#include "wizard/program_choosers_win.h"
 
 namespace {
 
@@ -148,6 +152,51 @@ std::string WriteScript(int commands) {
   return path;
 }
 
+// The game overview: the time from the click until its window has painted
+// the game and waits for the user (its loop tells the main window it is idle),
+// when it is closed again.
+double overviewShown = 0;
+LARGE_INTEGER overviewStart;
+HHOOK idleHook = nullptr;
+
+LRESULT CALLBACK OverviewIdle(int code, WPARAM wparam, LPARAM lparam) {
+  const auto& message = *reinterpret_cast<const CWPSTRUCT*>(lparam);
+  if (code == HC_ACTION && message.message == WM_ENTERIDLE && message.wParam == MSGF_DIALOGBOX &&
+      overviewShown == 0) {
+    GdiFlush();
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    overviewShown = 1000.0 * static_cast<double>(now.QuadPart - overviewStart.QuadPart) /
+                    static_cast<double>(frequency.QuadPart);
+    PostMessageA(reinterpret_cast<HWND>(message.lParam), WM_COMMAND, IDCANCEL, 0);
+  }
+  return CallNextHookEx(idleHook, code, wparam, lparam);
+}
+
+// The median time from the click on "Spielübersicht…" until the overview of
+// a game of `scripts` scripts of `commands` commands is shown.
+double OverviewMilliseconds(HWND window, int scripts, int commands) {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  const std::string game = std::string(temp) + "wavoria-bench-game-" + std::to_string(scripts);
+  bench::WriteGeneratedGame(game, scripts, commands);
+  SetProgramChooser([&](HWND, ProgramFile, const std::string&) { return game + "\\RPG_RT.EXE"; });
+  idleHook = SetWindowsHookExA(WH_CALLWNDPROC, OverviewIdle, nullptr, GetCurrentThreadId());
+  std::vector<double> times;
+  for (int run = 0; run < kRuns; ++run) {
+    overviewShown = 0;
+    QueryPerformanceCounter(&overviewStart);
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDM_GAME_OVERVIEW, 0), 0);
+    Finish(window);
+    times.push_back(overviewShown);
+  }
+  UnhookWindowsHookEx(idleHook);
+  SetProgramChooser({});
+  std::filesystem::remove_all(game);
+  return Median(times);
+}
+
 }  // namespace
 
 int main() {
@@ -169,6 +218,8 @@ int main() {
   for (int run = 0; run < kRuns; ++run) {
     for (int commands : kSizes) RunSteps(window, paths[commands], commands, times[commands]);
   }
+  const double smallGame = OverviewMilliseconds(window, 12, 10);
+  const double largeGame = OverviewMilliseconds(window, 50, 511);
   DestroyWindow(window);
   Figures figures;
   for (int commands : kSizes) {
@@ -224,5 +275,8 @@ int main() {
               figures[511]["open"] / figures[10]["open"]);
   goal("open through the chooser: 511 against 10",
        figures[511]["open, chooser"] / figures[10]["open, chooser"], 1.5);
+  std::printf("%-44s %6.2f (a small game, for comparison)\n",
+              "game overview of 12 x 10 commands shown, ms", smallGame);
+  goal("game overview of 50 x 511 commands shown, ms", largeGame, 300.0);
   return met ? 0 : 1;
 }

@@ -337,16 +337,19 @@ std::string PlacesText(const GameModel& game, const std::vector<ClashPlace>& pla
                        std::size_t limit, const ClashPlace* except) {
   std::string text;
   std::size_t shown = 0;
-  std::size_t more = 0;
-  for (const ClashPlace& place : places) {
-    if (except != nullptr && place == *except) continue;
-    if (shown == limit) {
-      ++more;
+  std::size_t next = 0;
+  bool passed = false;  // the place left out came before the end of the text
+  for (; next < places.size() && shown < limit; ++next) {
+    if (except != nullptr && places[next] == *except) {
+      passed = true;
       continue;
     }
-    text += (shown++ > 0 ? "; " : "") + PlaceText(game, place);
+    text += (shown++ > 0 ? "; " : "") + PlaceText(game, places[next]);
   }
-  if (more > 0) text += "; … und " + DecimalText(static_cast<std::int64_t>(more)) + " weitere";
+  const std::size_t more = places.size() - next - (except != nullptr && !passed ? 1 : 0);
+  if (next < places.size() && more > 0) {
+    text += "; … und " + DecimalText(static_cast<std::int64_t>(more)) + " weitere";
+  }
   return text;
 }
 

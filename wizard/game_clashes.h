@@ -66,7 +66,7 @@ bool AnyConflictOrFinding(const std::vector<GameClash>& clashes);
 std::string PlaceText(const GameModel& game, const ClashPlace& place);
 
 // The places joined with "; ", at most limit of them, then "… und N weitere";
-// the place except points to is left out.
+// the place except points to, one of places, is left out.
 std::string PlacesText(const GameModel& game, const std::vector<ClashPlace>& places,
                        std::size_t limit, const ClashPlace* except = nullptr);
 

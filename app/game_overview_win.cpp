@@ -23,7 +23,7 @@ namespace wavoria {
 namespace {
 
 // The widths of the columns in dialog units, in their order.
-constexpr int kColumnWidths[kOverviewColumns] = {120, 24, 62, 56, 28, 208};
+constexpr int kColumnWidths[kOverviewColumns] = {126, 30, 66, 56, 30, 180};
 
 // The images of the rows' marks in the list's image list.
 constexpr int kClashImage = 0;

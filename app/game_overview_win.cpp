@@ -105,7 +105,7 @@ void ShowRowsSorted(HWND dialog) {
   if (at != overview.Rows.end()) SelectRow(dialog, static_cast<int>(at - overview.Rows.begin()));
 }
 
-// Reads the game and shows it; the first row is selected.
+// Reads the game and shows it, sorted as before; the first row is selected.
 void ReadAndShow(HWND dialog) {
   Overview& overview = OverviewOf(dialog);
   {
@@ -113,11 +113,17 @@ void ReadAndShow(HWND dialog) {
     overview.Game = ReadGame(overview.Folder, App().Tables.Actions);
     overview.Clashes = FindClashes(overview.Game);
     overview.Rows = OverviewRows(overview.Game, overview.Clashes);
+    SortRows(overview.Rows, overview.Sort);
     SetCursor(before);
   }
   SetItemText(dialog, IDC_OVERVIEW_COUNT, CountLine(overview.Game, overview.Clashes));
+  // The rows of the game read before are gone: so is their selection.
+  LVITEMA none = {};
+  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageA(List(dialog), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+               reinterpret_cast<LPARAM>(&none));
   SendMessageA(List(dialog), LVM_SETITEMCOUNT, overview.Rows.size(), 0);
-  ShowRowsSorted(dialog);
+  InvalidateRect(List(dialog), nullptr, FALSE);
   if (!overview.Rows.empty()) SelectRow(dialog, 0);
 }
 
@@ -221,7 +227,10 @@ int FindRow(const Overview& overview, const NMLVFINDITEMA& find) {
 }
 
 BOOL OnNotify(HWND dialog, const NMHDR& notice) {
-  if (notice.idFrom != IDC_OVERVIEW_LIST) return FALSE;
+  // Nothing is shown before the window has its overview.
+  if (notice.idFrom != IDC_OVERVIEW_LIST || GetWindowLongPtrA(dialog, DWLP_USER) == 0) {
+    return FALSE;
+  }
   Overview& overview = OverviewOf(dialog);
   switch (notice.code) {
     case LVN_GETDISPINFOA:
@@ -254,10 +263,6 @@ BOOL OnNotify(HWND dialog, const NMHDR& notice) {
   return FALSE;
 }
 
-void Close(HWND dialog) {
-  EndDialog(dialog, 0);
-}
-
 INT_PTR CALLBACK GameOverviewProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_INITDIALOG:
@@ -271,7 +276,7 @@ INT_PTR CALLBACK GameOverviewProc(HWND dialog, UINT message, WPARAM wparam, LPAR
     case WM_NOTIFY:
       return OnNotify(dialog, *reinterpret_cast<const NMHDR*>(lparam));
     case WM_CLOSE:
-      Close(dialog);
+      EndDialog(dialog, 0);
       return TRUE;
     case WM_DESTROY:
       if (keyFilter != nullptr) UnhookWindowsHookEx(keyFilter);
@@ -288,7 +293,7 @@ INT_PTR CALLBACK GameOverviewProc(HWND dialog, UINT message, WPARAM wparam, LPAR
           return TRUE;
         case IDCANCEL:  // Esc
         case IDC_OVERVIEW_CLOSE:
-          Close(dialog);
+          EndDialog(dialog, 0);
           return TRUE;
       }
       return FALSE;

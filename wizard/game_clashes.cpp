@@ -102,7 +102,7 @@ class ClashFinder {
   }
 
   void AutorunProblems() {
-    if (game_.Autorun == ScriptState::kUnreadable) {
+    if (game_.AutorunUnreadable) {
       clashes.push_back({ClashKind::kMissingScript,
                          "Die Datei autorun.script kann nicht gelesen werden; welche Skripte beim "
                          "Start laufen, bleibt unbekannt.",
@@ -346,10 +346,9 @@ std::string PlacesText(const GameModel& game, const std::vector<ClashPlace>& pla
     }
     text += (shown++ > 0 ? "; " : "") + PlaceText(game, places[next]);
   }
-  const std::size_t more = places.size() - next - (except != nullptr && !passed ? 1 : 0);
-  if (next < places.size() && more > 0) {
-    text += "; … und " + DecimalText(static_cast<std::int64_t>(more)) + " weitere";
-  }
+  std::size_t more = places.size() - next;
+  if (except != nullptr && !passed && more > 0) --more;  // the place left out is among them
+  if (more > 0) text += "; … und " + DecimalText(static_cast<std::int64_t>(more)) + " weitere";
   return text;
 }
 

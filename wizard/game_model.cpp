@@ -118,10 +118,9 @@ void ReadAutorun(GameModel& game) {
   std::string text;
   if (kind == cli::PathKind::Missing) return;
   if (kind != cli::PathKind::File || !ReadWholeFile(game.AutorunPath, text)) {
-    game.Autorun = ScriptState::kUnreadable;
+    game.AutorunUnreadable = true;
     return;
   }
-  game.Autorun = ScriptState::kRead;
   int line = 0;
   std::size_t start = 0;
   while (start < text.size()) {
@@ -164,7 +163,11 @@ std::optional<Registration> RegistrationOf(const ScriptCommand& command) {
   }
   auto made = [](K kind, std::string key = {}, std::string value = {}, bool option = false) {
     const std::int32_t number = IntegerOf(value);
-    return Registration{0, 0, 0, kind, std::move(key), std::move(value), number, option};
+    return Registration{.Kind = kind,
+                        .Name = std::move(key),
+                        .Value = std::move(value),
+                        .Number = number,
+                        .Option = option};
   };
   if (name == "REGISTERKEYDOWNEVENT" || name == "REGISTERKEYUPEVENT") {
     return made(name == "REGISTERKEYUPEVENT" ? K::kKeyUp : K::kKeyDown, command.Key, command.Value,

@@ -82,8 +82,8 @@ struct GameFinding {
 struct GameScript {
   std::string Name;  // relative to the game folder, "\" between names: "Sound\A.script.wav"
   std::string Path;  // the file
-  int AutorunLine =
-      0;  // line of "autorun.script" that starts it; 0: it runs when the game plays it
+  // The line of "autorun.script" that starts it; 0: it runs when the game plays it.
+  int AutorunLine = 0;
   ScriptState State = ScriptState::kRead;
   std::vector<GameFinding> Findings;  // sorted by line
 
@@ -98,9 +98,9 @@ struct AutorunEntry {
 };
 
 struct GameModel {
-  std::string Folder;       // the game folder, ending in a separator
-  std::string AutorunPath;  // "autorun.script" in it
-  ScriptState Autorun = ScriptState::kMissing;
+  std::string Folder;                        // the game folder, ending in a separator
+  std::string AutorunPath;                   // "autorun.script" in it
+  bool AutorunUnreadable = false;            // "autorun.script" is there but cannot be read
   std::vector<AutorunEntry> AutorunEntries;  // in the order of the file
   // The scripts that run at the start, in the order "autorun.script" names
   // them first, then the other scripts of "Sound" in the order of their names.

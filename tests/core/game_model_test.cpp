@@ -126,9 +126,10 @@ TEST_F(GameTest, EveryClashWithItsPlaces) {
         "Maus-IDs ein (3, 5); gelten kann nur eine."}},
       {"autorun.script: missing, unreadable, outside, twice",
        {{"Sound/ordner.script.wav/x", ""}},
-       start + "Sound\\fehlt.script.wav\r\nSound/ordner.script.wav\r\n..\\weg.script.wav\r\n"
-               "C:\\weg.script.wav\r\nSound\\..\\Sound\\START.script.wav\r\n",
-       {"Missing autorun:2 | autorun.script nennt 'Sound\\fehlt.script.wav', das es nicht gibt.",
+       "Sound\\fehlt.script.wav\r\n" + start +
+           "Sound/ordner.script.wav\r\n..\\weg.script.wav\r\nC:\\weg.script.wav\r\n"
+           "Sound\\..\\Sound\\START.script.wav\r\n",
+       {"Missing autorun:1 | autorun.script nennt 'Sound\\fehlt.script.wav', das es nicht gibt.",
         "Missing autorun:3 | autorun.script nennt 'Sound/ordner.script.wav', das nicht gelesen "
         "werden kann.",
         "Outside autorun:4 | autorun.script nennt '..\\weg.script.wav' außerhalb des "
@@ -136,7 +137,12 @@ TEST_F(GameTest, EveryClashWithItsPlaces) {
         "Outside autorun:5 | autorun.script nennt 'C:\\weg.script.wav' außerhalb des "
         "Spielordners; Wavoria prüft dieses Skript nicht.",
         "NamedTwice autorun:6 | autorun.script nennt 'Sound\\..\\Sound\\START.script.wav' schon "
-        "in Zeile 1; das Skript läuft beim Start zweimal."}},
+        "in Zeile 2; das Skript läuft beim Start zweimal."}},
+      {"autorun.script that cannot be read",
+       {{"autorun.script/x", ""}},
+       "",
+       {"Missing autorun:1 | Die Datei autorun.script kann nicht gelesen werden; welche Skripte "
+        "beim Start laufen, bleibt unbekannt."}},
       {"key events while only a later script switches key support on; a finding",
        {{"Sound/a.script.wav", HandMadeScript({"down F5 1", "down F6 2"})},
         {"Sound/b.script.wav", HandMadeScript({"keys", "up F5 3"}) + "Farbe=rot\r\n"}},
@@ -227,9 +233,24 @@ TEST_F(GameTest, OverviewRowsSortAndCount) {
   sort = SortAfterClick(sort, OverviewColumn::kKind);
   SortRows(rows, sort);
   EXPECT_EQ(column(OverviewColumn::kValue), "|1|7|5|2|2||");
+  SortRows(rows, SortAfterClick(sort, OverviewColumn::kScript));  // by script, each as it was
+  EXPECT_EQ(
+      column(OverviewColumn::kKind),
+      "Tastensupport an|Taste drücken|Maussupport an|Cheat|Taste drücken|Output-Wert|Befund|");
   SortRows(rows, {});
   EXPECT_EQ(column(OverviewColumn::kLine), "1|1|6|11|1|6|11|");
   EXPECT_EQ(CountLine(game, clashes), "3 Skripte, 6 Ereignisse, 2 Konflikte, 1 Befund");
+}
+
+TEST(GameClashes, PlacesNameTheFirstOthersAndCountTheRest) {
+  GameModel game;
+  game.Scripts.push_back({"a", "", 0, {}, {}});
+  const std::vector<ClashPlace> places = {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}};
+  const std::vector<ClashPlace> four(places.begin(), places.end() - 1);
+  EXPECT_EQ(PlacesText(game, places, 3, &places[0]),
+            "a, Zeile 2; a, Zeile 3; a, Zeile 4; … und 1 weitere");
+  EXPECT_EQ(PlacesText(game, places, 3), "a, Zeile 1; a, Zeile 2; a, Zeile 3; … und 2 weitere");
+  EXPECT_EQ(PlacesText(game, four, 3, &four[3]), "a, Zeile 1; a, Zeile 2; a, Zeile 3");
 }
 
 }  // namespace

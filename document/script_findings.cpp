@@ -70,10 +70,11 @@ class LineFindings final : public ReadObserver {
               " verweist auf eine andere Datei; das wird nicht unterstützt, die Kette endet hier.",
           W::kCrossFileReference);
     } else if (use == KeyUse::kIgnored) {
-      const int first = section.KeyLines[KeyIndex(key.field)];
-      if (value.empty() || first == 0) return;
+      // An ignored line follows the line that gave the key; an empty one loses nothing.
+      if (value.empty()) return;
       Add(line, Quoted(key.name) + " steht in diesem Abschnitt schon in Zeile " +
-                    DecimalText(first) + "; Spiel und Editor nehmen nur die erste Zeile.");
+                    DecimalText(section.KeyLines[KeyIndex(key.field)]) +
+                    "; Spiel und Editor nehmen nur die erste Zeile.");
     } else {
       section.KeyLines[KeyIndex(key.field)] = line;
       if (value.size() > section.Longest) {

@@ -78,6 +78,13 @@ TEST_F(GameTest, ScriptsAndWhatTheyRegister) {
                                        {0, 11, 3, K::kOutput, "", "4", 4, false},
                                        {1, 1, 1, K::kKeySupportOn, "", "", 0, false},
                                        {2, 1, 1, K::kCheat, "geld", "3", 3, false}}));
+  using testing::Command;
+  for (const auto& [command, option] :
+       {std::pair{Command("EnableMouseSupport", "Enable=TRUE|ID=1|Automatic=true"),
+                  "Position automatisch"},
+        {Command("RegisterKeyUpEvent", "BlockKey=True"), "Originalfunktion gesperrt"}}) {
+    EXPECT_EQ(OptionText(*RegistrationOf(command)), option);
+  }
 }
 
 TEST_F(GameTest, EveryClashWithItsPlaces) {

@@ -236,6 +236,7 @@ TEST(ScriptFindings, FindingsAtTheirLines) {
       // The first line of a key counts, an empty one too.
       {"[Execute]\n" + log + "Text=\nText=A\nNext=\nNext=S2\n[S2]\n" + log,
        {"4: 'Text'" + first + "3" + only, "6: 'Next'" + first + "5" + only, "7: Der Abschnitt [S2] " + never}},
+      {"[Execute]\n" + log + "Text=A\nText=\n", {}},
       {"Text=Hallo\n[Execute]\n" + log,
        {"1: Der Eintrag steht vor dem ersten Abschnitt und gehört zu keinem Kommando; der Editor lädt ihn nicht."}},
       {"[Execute]\n" + log + "Key Text=Hallo\n\tText = Hallo\n", {"3: " + key + "Key Text" + drops}},

@@ -56,12 +56,26 @@ int CommandCount(const CommandTable& table) {
   return count;
 }
 
-std::string PasteTooLargeMessage(int inScript, int onClipboard) {
+namespace {
+
+// "Das Skript kann höchstens 511 Kommandos enthalten; es enthält schon N, "
+// followed by where more would come from.
+std::string TooLargeMessage(int inScript, const std::string& more) {
   return "Das Skript kann höchstens " + DecimalText(kSlotCount - 1) +
-         " Kommandos enthalten; es enthält schon " + DecimalText(inScript) +
-         ", aus der Zwischenablage kämen " +
-         (onClipboard < 0 ? "mehr als " + DecimalText(kSlotCount - 1) : DecimalText(onClipboard)) +
-         " dazu.";
+         " Kommandos enthalten; es enthält schon " + DecimalText(inScript) + ", " + more;
+}
+
+}  // namespace
+
+std::string PasteTooLargeMessage(int inScript, int onClipboard) {
+  return TooLargeMessage(inScript, "aus der Zwischenablage kämen " +
+                                       (onClipboard < 0 ? "mehr als " + DecimalText(kSlotCount - 1)
+                                                        : DecimalText(onClipboard)) +
+                                       " dazu.");
+}
+
+std::string DuplicateTooLargeMessage(int inScript, int copied) {
+  return TooLargeMessage(inScript, "die Kopie brächte " + DecimalText(copied) + " dazu.");
 }
 
 std::string OverwriteQuestion(std::string_view path) {

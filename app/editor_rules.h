@@ -80,6 +80,8 @@ inline constexpr std::string_view kNoCommandsOnClipboardText =
 // Einfügen of more commands than fit: the script holds `inScript`, the
 // clipboard `onClipboard` (-1: more than a script can hold).
 std::string PasteTooLargeMessage(int inScript, int onClipboard);
+// Duplizieren of `copied` commands that do not fit beside the `inScript` ones.
+std::string DuplicateTooLargeMessage(int inScript, int copied);
 
 // The clipboard could not be opened: another program holds it.
 inline constexpr std::string_view kClipboardBusyText =

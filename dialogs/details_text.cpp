@@ -32,4 +32,22 @@ Details DetailsOf(const CommandTable& table, int position, const std::string& do
   return details;
 }
 
+Details DetailsOfRange(const std::vector<std::string>& lines, LineRange range) {
+  Details details;
+  std::string& text = details.Text;
+  AppendAll(text, {DecimalText(range.Count()), " Kommandos ausgewählt:"});
+  // Room for the line that says how many more there are.
+  constexpr std::size_t kMoreLine = 40;
+  for (int p = range.First; p <= range.Last; ++p) {
+    const std::string& line = lines.at(static_cast<std::size_t>(p));
+    const std::size_t room = p == range.Last ? 0 : kMoreLine;
+    if (text.size() + LineBreak.size() + line.size() + room > kDetailsTextLimit) {
+      AppendAll(text, {LineBreak, AndMoreText(range.Last - p + 1)});
+      break;
+    }
+    AppendAll(text, {LineBreak, line});
+  }
+  return details;
+}
+
 }  // namespace wavoria

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "document/command_kinds.h"
 #include "document/command_table.h"
+#include "document/line_range.h"
 
 namespace wavoria {
 
@@ -21,5 +23,10 @@ struct Details {
 
 // The details of display position `position` (-1: no selection).
 Details DetailsOf(const CommandTable& table, int position, const std::string& documentPath);
+
+// The details of a range of several commands: how many are selected, then
+// the list line of each as `lines` (the whole list) shows it, as many as the
+// text holds, and how many more there are. No kind's icon, no labels.
+Details DetailsOfRange(const std::vector<std::string>& lines, LineRange range);
 
 }  // namespace wavoria

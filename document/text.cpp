@@ -123,4 +123,8 @@ std::string CutTo(std::string text, std::size_t limit) {
   return text;
 }
 
+std::string AndMoreText(std::int64_t more) {
+  return "… und " + DecimalText(more) + " weitere";
+}
+
 }  // namespace wavoria

@@ -47,6 +47,9 @@ std::string DecimalText(std::int64_t value);
 // Appends the parts to text, making room for all of them at once.
 void AppendAll(std::string& text, std::initializer_list<std::string_view> parts);
 
+// "… und N weitere": the line that ends a list shown cut, `more` left out.
+std::string AndMoreText(std::int64_t more);
+
 // Cuts text to at most limit bytes.
 std::string CutTo(std::string text, std::size_t limit);
 

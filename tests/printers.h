@@ -18,6 +18,7 @@
 #include "app/window_layout.h"
 #include "dialogs/key_capture.h"
 #include "document/command_table.h"
+#include "document/line_range.h"
 #include "document/list_diff.h"
 #include "document/script_reader.h"
 #include "wizard/install_plan.h"
@@ -143,6 +144,7 @@ WAVORIA_RECORD(InstallRecord, r.Number, r.Kind, r.Date, r.Choices, r.UndoesNumbe
                r.CreatedFolders, r.Files, r.PutBack, r.Removed, r.KeptChanged, r.State, r.By)
 WAVORIA_RECORD(PageResult, r.Closes, r.Icon, r.Message)
 WAVORIA_RECORD(ListEdit, r.What, r.Line)
+WAVORIA_RECORD(LineRange, r.First, r.Last)
 WAVORIA_RECORD(Area, r.Left, r.Top, r.Right, r.Bottom)
 WAVORIA_RECORD(PaletteRgb, r.Red, r.Green, r.Blue)
 WAVORIA_RECORD(CaptureColours, r.Foreground, r.Background)

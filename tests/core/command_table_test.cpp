@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <tuple>
 #include <utility>
@@ -54,8 +55,9 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   EXPECT_EQ(t.Slot(1).SectionName + t.Slot(1).Next, "");
 }
 
-// Random editing sessions: the table against a plain list, the list box's
-// update against a full rebuild, and at the end written and read back.
+// Random editing sessions of single commands and of blocks: the table
+// against a plain list, the list box's update against a full rebuild, and at
+// the end written and read back.
 TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
   for (unsigned seed = 1; seed <= 8; ++seed) {
     std::mt19937 rng(seed);
@@ -64,9 +66,32 @@ TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
     for (int step = 0; step < 400; ++step) {
       const int n = static_cast<int>(model.size());
       const int p = std::uniform_int_distribution<int>(0, n + 1)(rng);
-      const int op = std::uniform_int_distribution<int>(0, 4)(rng);
+      const int op = std::uniform_int_distribution<int>(0, 8)(rng);
       const bool inside = p >= 1 && p <= n;
-      if (op <= 1) {
+      // A block from p to q, which may reach past the commands.
+      const int q = p + std::uniform_int_distribution<int>(0, 4)(rng);
+      const bool block = inside && q <= n;
+      if (op == 5) {
+        const int count = q - p + 1;
+        const std::vector<int> slots = t.InsertCommands(p, count);
+        ASSERT_EQ(slots.size(), p >= 1 && n + count <= 511 ? std::size_t(count) : 0u);
+        for (int i = 0; i < int(slots.size()); ++i) {
+          t.Slot(slots[i]).Action = "WriteToLog";
+          t.Slot(slots[i]).Text = "b" + std::to_string(step) + "." + std::to_string(i);
+          model.insert(model.begin() + (p - 1 + i), t.Slot(slots[i]).Text);
+        }
+      } else if (op == 6) {
+        t.DeleteCommands(p, q);
+        if (block) model.erase(model.begin() + (p - 1), model.begin() + q);
+      } else if (op == 7) {
+        t.MoveCommandsUp(p, q);
+        if (block && p >= 2)
+          std::rotate(model.begin() + (p - 2), model.begin() + (p - 1), model.begin() + q);
+      } else if (op == 8) {
+        t.MoveCommandsDown(p, q);
+        if (block && q < n)
+          std::rotate(model.begin() + (p - 1), model.begin() + q, model.begin() + (q + 1));
+      } else if (op <= 1) {
         const int s = t.InsertCommand(p);
         ASSERT_EQ(s >= 1, p >= 1);
         if (s < 1) continue;

@@ -201,7 +201,7 @@ void EditInNotepad(HWND window) {
                 std::string(kNotepadWaitTitle).c_str(), MB_OK | MB_SETFOREGROUND);
   };
   steps.Read = [window](const std::string& file) {
-    const bool read = ReadBackAsOneStep(App().Document, SelectedLine(window),
+    const bool read = ReadBackAsOneStep(App().Document, SelectedLines(window),
                                         [&] { return ReadScriptInto(window, file); });
     if (read) RefreshCommandList(window);
     return read;

@@ -34,6 +34,8 @@ int DropDownSelection(HWND dialog, int id);
 
 // A warning box titled "Wavoria" with the exclamation icon and OK.
 void ShowWarning(HWND owner, std::string_view text);
+// A note titled "Wavoria" with the information icon and OK.
+void ShowNote(HWND owner, std::string_view text);
 
 // A question titled "Wavoria" with Ja, Nein and Abbrechen and the question
 // icon, Ja the default button.

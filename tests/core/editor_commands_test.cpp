@@ -111,24 +111,21 @@ TEST(ListSelection, TheLinesOfARange) {
   const struct {
     const char* Name;
     std::vector<int> Selected;
-    int Caret;
     LineRange Range;
   } cases[] = {
-      {"one command", {3}, 3, 3},
-      {"the script line alone", {0}, 0, 0},
-      {"the end line alone", {6}, 6, 6},
-      {"from the script line", {0, 1, 2}, 0, {1, 2}},
-      {"to the end line", {2, 6}, 6, {2, 5}},
-      {"every line", {0, 1, 2, 3, 4, 5, 6}, 6, {1, 5}},
-      {"with a gap", {4, 2}, 2, {2, 4}},
-      {"nothing selected", {}, 4, 4},
+      {"one command", {3}, 3},
+      {"the script line alone", {0}, 0},
+      {"the end line alone", {6}, 6},
+      {"from the script line", {0, 1, 2}, {1, 2}},
+      {"to the end line", {2, 6}, {2, 5}},
+      {"every line", {0, 1, 2, 3, 4, 5, 6}, {1, 5}},
+      {"with a gap", {4, 2}, {2, 4}},
+      {"nothing selected", {}, {}},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(RangeOfSelection(t, c.Selected, c.Caret), c.Range) << c.Name;
-  }
+  for (const auto& c : cases) EXPECT_EQ(RangeOfSelection(t, c.Selected), c.Range) << c.Name;
   EXPECT_EQ(AllCommands(t), LineRange(1, 5));
   CommandTable empty;
-  EXPECT_EQ(RangeOfSelection(empty, {0, 1}, 1), 1) << "no command between the two lines";
+  EXPECT_EQ(RangeOfSelection(empty, {0, 1}), LineRange{}) << "no command between the two lines";
   EXPECT_EQ(AllCommands(empty), std::nullopt);
 }
 

@@ -94,7 +94,7 @@ TEST_F(EditingKeys, EachKeyDoesWhatItsMenuItemDoes) {
   const std::string files[] = {path, other, third, ""};
   const auto* previous = static_cast<const std::remove_reference_t<decltype(rows[0])>*>(nullptr);
   auto check = [&previous](HWND w) {
-    EXPECT_EQ(std::tuple(Texts(w), SelectedLine(w), App().Modified, GetFocus()),
+    EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w), App().Modified, GetFocus()),
               std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
                          GetDlgItem(w, IDC_MAIN_LIST)))
         << "key " << previous->Key << " on line " << previous->Select;
@@ -103,7 +103,7 @@ TEST_F(EditingKeys, EachKeyDoesWhatItsMenuItemDoes) {
     driver.Then(WindowTitle(files[row.File]), [&row, &previous, check](HWND w) {
       if (previous != nullptr) check(w);
       previous = &row;
-      SetForegroundWindow(w), SelectLine(w, row.Select);
+      SetForegroundWindow(w), SelectLines(w, row.Select);
       SetFocus(GetDlgItem(w, IDC_MAIN_UP));  // the keys work wherever the focus is
       SendKeys({row.Key}, row.Held);
     });
@@ -131,18 +131,18 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
       Click(d, IDC_LOG_CANCEL);
     });
   };
-  on([](HWND w, HWND list) { SelectLine(w, 1), SetFocus(list), SendKeys({VK_RETURN}); });
+  on([](HWND w, HWND list) { SelectLines(w, 1), SetFocus(list), SendKeys({VK_RETURN}); });
   cancelLog("a");
-  on([](HWND w, HWND) { SelectLine(w, 0), SendKeys({VK_RETURN}); });
+  on([](HWND w, HWND) { SelectLines(w, 0), SendKeys({VK_RETURN}); });
   driver.Then("Skript umbenennen", [](HWND d) { Click(d, IDC_RENAME_CANCEL); });
   on([](HWND w, HWND) {
     EXPECT_TRUE(App().Modified);  // a rename counts even when cancelled
-    SelectLine(w, 4), SendKeys({VK_RETURN, VK_ESCAPE});
+    SelectLines(w, 4), SendKeys({VK_RETURN, VK_ESCAPE});
   });
   // After Alt+Pfeil oben the list has the keys, not the menu bar, also when
   // Alt is let go first, as a quick hand does.
   on([](HWND w, HWND list) {
-    SelectLine(w, 3), SetFocus(list);
+    SelectLines(w, 3), SetFocus(list);
     INPUT keys[] = {{INPUT_KEYBOARD, {.ki = {VK_MENU, 0, 0}}},
                     {INPUT_KEYBOARD, {.ki = {VK_UP, 0, 0}}},
                     {INPUT_KEYBOARD, {.ki = {VK_MENU, 0, KEYEVENTF_KEYUP}}},
@@ -151,14 +151,14 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
   });
   on([](HWND, HWND) { SendKeys({VK_DOWN}); });
   on([](HWND w, HWND) {
-    EXPECT_EQ(std::pair(Texts(w), SelectedLine(w)), std::pair(std::string("acb"), 3));
+    EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w)), std::tuple(std::string("acb"), 3));
     SendKeys({VK_UP}, {VK_MENU});  // back, for what follows
   });
   on([](HWND w, HWND) { ClickAt(PointOfLine(w, 2), false, 2); });
   cancelLog("b");
   // F2 edits and Einfg adds, as their buttons do; a dialog keeps its own
   // keys: Entf there deletes the selected text, not the command.
-  on([](HWND w, HWND) { SelectLine(w, 1), SendKeys({VK_F2}); });
+  on([](HWND w, HWND) { SelectLines(w, 1), SendKeys({VK_F2}); });
   driver.Then("In Logdatei schreiben", [](HWND d) {
     SetFocus(GetDlgItem(d, IDC_LOG_TEXT));
     SendDlgItemMessageA(d, IDC_LOG_TEXT, EM_SETSEL, 0, -1);
@@ -169,7 +169,7 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
               std::pair(std::string(), 3));
     Click(d, IDC_LOG_CANCEL);
   });
-  on([](HWND w, HWND) { SelectLine(w, 2), SendKeys({VK_INSERT}); });
+  on([](HWND w, HWND) { SelectLines(w, 2), SendKeys({VK_INSERT}); });
   driver.Then("Kommando hinzufügen", [](HWND d) { Click(d, IDC_CHOOSER_KEY_ON); });
   on([](HWND w, HWND) {
     EXPECT_EQ(Lines(w).at(2), "<> Tastensupport aktivieren");
@@ -183,19 +183,19 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
     ClickAt(below, false, 2);
   });
   static POINT clicked;
-  on([](HWND w, HWND) { SelectLine(w, 0), ClickAt(clicked = PointOfLine(w, 3), true); });
+  on([](HWND w, HWND) { SelectLines(w, 0), ClickAt(clicked = PointOfLine(w, 3), true); });
   on([](HWND w, HWND) {  // while the menu is open
     const RECT menu = OpenMenu();
-    EXPECT_EQ(std::tuple(menu.left, menu.top, SelectedLine(w)),
+    EXPECT_EQ(std::tuple(menu.left, menu.top, SelectedLines(w)),
               std::tuple(clicked.x, clicked.y, 3));
     SendKeys({'L'});  // "Kommando &löschen"
   });
   on([](HWND w, HWND) {
-    EXPECT_EQ(std::pair(Texts(w), SelectedLine(w)), std::pair(std::string("ab"), 2));
+    EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w)), std::tuple(std::string("ab"), 2));
   });
   for (WORD key : {VK_F10, VK_APPS}) {
     on([key](HWND w, HWND) {
-      SelectLine(w, 1), SendKeys({key}, key == VK_F10 ? std::initializer_list<WORD>{VK_SHIFT}
+      SelectLines(w, 1), SendKeys({key}, key == VK_F10 ? std::initializer_list<WORD>{VK_SHIFT}
                                                       : std::initializer_list<WORD>{});
     });
     on([key](HWND, HWND list) {
@@ -222,17 +222,17 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
   for (const char* text : {"a", "b", "c"}) AppendLog(text);
   const std::string title = WindowTitle("");
   driver.Then(title, [](HWND w) {
-    SetForegroundWindow(w), SelectLine(w, 2), SendKeys({'C'}, {VK_CONTROL});
+    SetForegroundWindow(w), SelectLines(w, 2), SendKeys({'C'}, {VK_CONTROL});
   });
   driver.Then(title, [](HWND w) {
     const std::string section = "[WIZ1]\r\nAction=WriteToLog\r\nText=b\r\n\r\n";
     EXPECT_EQ(ClipboardText(), std::pair(section, true));
     PutUnicodeText(L"; aus dem Editor\n[Neu]\nAction=WriteToLog\nText=Gr\u00fc\u00dfe\n");
-    SelectLine(w, 4), SendKeys({'V'}, {VK_CONTROL});
+    SelectLines(w, 4), SendKeys({'V'}, {VK_CONTROL});
   });
   driver.Then(title, [](HWND w) {
-    EXPECT_EQ(std::pair(Lines(w).at(4), SelectedLine(w)),
-              std::pair(std::string("<> In Logdatei schreiben: Grüße"), 4));
+    EXPECT_EQ(std::tuple(Lines(w).at(4), SelectedLines(w)),
+              std::tuple(std::string("<> In Logdatei schreiben: Grüße"), 4));
     PutUnicodeText(L"Hallo");
     SendKeys({'V'}, {VK_CONTROL});
   });
@@ -273,7 +273,7 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
       if (open) CloseClipboard();
     });
     WaitForSingleObject(held, 5000);
-    SelectLine(w, 2), SendKeys({'X'}, {VK_CONTROL});
+    SelectLines(w, 2), SendKeys({'X'}, {VK_CONTROL});
   });
   ThenBox(driver, "Wavoria", std::string(kClipboardBusyText), IDI_EXCLAMATION, {IDOK}, IDOK);
   FinishWith(driver, title, [&](HWND w) {
@@ -286,9 +286,9 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
     auto icon = [&] {
       return SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_GETIMAGE, IMAGE_ICON, 0);
     };
-    SelectLine(w, 0);
+    SelectLines(w, 0);
     const LRESULT head = icon();
-    SelectLine(w, 2);
+    SelectLines(w, 2);
     EXPECT_NE(icon(), head) << "Bearb. kept the script line's icon on a log command";
     SetFocus(up);
     SendMessageA(w, WM_COMMAND, MAKEWPARAM(IDC_MAIN_UP, BN_CLICKED), LPARAM(up));

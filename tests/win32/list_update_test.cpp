@@ -22,7 +22,7 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
     const int commands[] = {IDC_MAIN_DELETE, IDC_MAIN_UP, IDC_MAIN_DOWN};
     for (int step = 0; step < 150; ++step) {
       const int line = int(random() % Lines(window).size());
-      SelectLine(window, line);
+      SelectLines(window, line);
       RedrawWindow(list, nullptr, nullptr, kFullRepaint);
       if (step % 4 == 3) {
         // As when a closing window uncovers the list: it shows something
@@ -38,7 +38,7 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
       CommandTable expected = App().Document;
       const int id = commands[random() % 3];
       auto change = id == IDC_MAIN_DELETE ? DeleteAt : id == IDC_MAIN_UP ? MoveUpAt : MoveDownAt;
-      std::optional<int> selected = change(expected, line);
+      std::optional<LineRange> selected = change(expected, line);
       if (step % 10 == 9) {  // now and then the selection moves by the arrow key instead
         expected = App().Document;
         selected = std::min(line + 1, int(Lines(window).size()) - 1);
@@ -62,7 +62,7 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
         Command(window, id);
       }
       ASSERT_EQ(Lines(window), BuildListLines(expected)) << "step " << step;
-      ASSERT_EQ(SelectedLine(window), selected.value_or(line)) << "step " << step;
+      ASSERT_EQ(SelectedLines(window), selected.value_or(line)) << "step " << step;
       UpdateWindow(list);
       const Picture shown = WindowPicture(list);
       RedrawWindow(list, nullptr, nullptr, kFullRepaint);

@@ -47,6 +47,7 @@ Room RoomFor(HWND control, const char* name, LONG style, HDC dc) {
     case BS_GROUPBOX:  // the caption sits in the top line, inset from both sides
       return {{r.right - 2 * zero.cx - 4, r.bottom}, DT_SINGLELINE};
     case BS_AUTOCHECKBOX:  // the mark and a gap of half a digit come first
+    case BS_AUTORADIOBUTTON:
       return {{r.right - GetSystemMetrics(SM_CXMENUCHECK) - zero.cx / 2, r.bottom},
               lines | ((style & BS_CENTER) == BS_CENTER ? DT_CENTER : DT_LEFT),
               true};
@@ -65,8 +66,9 @@ TEST(TextFit, EveryTextFitsItsControl) {
   EnumResourceNamesA(GetModuleHandleA(nullptr), RT_DIALOG, collect,
                      reinterpret_cast<LONG_PTR>(&templates));
   auto inert = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
-  // Start screen, main window, chooser, ten command dialogs, rename, five wizard pages.
-  EXPECT_EQ(templates.size(), 19u);
+  // Start screen, main window, chooser, ten command dialogs, rename, five wizard
+  // pages, the find and replace boxes.
+  EXPECT_EQ(templates.size(), 21u);
   for (int id : templates) {
     HWND dialog =
         CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, inert, 0);

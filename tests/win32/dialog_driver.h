@@ -135,18 +135,21 @@ inline void SendKeys(std::initializer_list<WORD> keys, std::initializer_list<WOR
   SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
 }
 
-// Clicks a mouse button at a point on the screen, `count` times.
-inline void ClickAt(POINT screen, bool right = false, int count = 1) {
+// Clicks a mouse button at a point on the screen, `count` times, with the
+// key `held` down (0: none).
+inline void ClickAt(POINT screen, bool right = false, int count = 1, WORD held = 0) {
   const DWORD down = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   const DWORD up = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   const LONG x = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
   const LONG y = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
   std::vector<INPUT> input = {
       {INPUT_MOUSE, {.mi = {x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE}}}};
+  if (held != 0) input.insert(input.begin(), {INPUT_KEYBOARD, {.ki = {held, 0, 0}}});
   for (int i = 0; i < count; ++i) {
     input.push_back({INPUT_MOUSE, {.mi = {0, 0, 0, down}}});
     input.push_back({INPUT_MOUSE, {.mi = {0, 0, 0, up}}});
   }
+  if (held != 0) input.push_back({INPUT_KEYBOARD, {.ki = {held, 0, KEYEVENTF_KEYUP}}});
   SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
 }
 

@@ -22,15 +22,6 @@ using EditingKeys = EditorWindows;
 using Clipboard = EditorWindows;
 using SaveChooser = EditorWindows;
 
-// The screen point in the middle of a line of the list.
-POINT PointOfLine(HWND w, int line) {
-  RECT r{};
-  SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_GETITEMRECT, line, LPARAM(&r));
-  POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  ClientToScreen(GetDlgItem(w, IDC_MAIN_LIST), &p);
-  return p;
-}
-
 // The open popup menu's rectangle on the screen; empty without one.
 RECT OpenMenu() {
   RECT r{};
@@ -196,7 +187,7 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
   for (WORD key : {VK_F10, VK_APPS}) {
     on([key](HWND w, HWND) {
       SelectLines(w, 1), SendKeys({key}, key == VK_F10 ? std::initializer_list<WORD>{VK_SHIFT}
-                                                      : std::initializer_list<WORD>{});
+                                                       : std::initializer_list<WORD>{});
     });
     on([key](HWND, HWND list) {
       RECT line{};

@@ -132,7 +132,7 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
     }
     SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETSEL, FALSE, 0);  // the details still show line 0
     SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETSEL, TRUE, 1);
-    Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_SELCHANGE));       // only shows them
+    Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_SELCHANGE));  // only shows them
     EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_SECTION),
               "In Logdatei schreiben\r\nText: 'c'Execute");
     // Alt+E ("B&earbeiten") on the end line does nothing and leaves the focus
@@ -140,7 +140,8 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
     SetForegroundWindow(w), SelectLines(w, 3);
     PressKeys({'E'}, VK_MENU);
     PressKeys({VK_UP, 'S'});
-    EXPECT_EQ(std::tuple(GetFocus(), SelectedLines(w)), std::tuple(GetDlgItem(w, IDC_MAIN_LIST), 0));
+    EXPECT_EQ(std::tuple(GetFocus(), SelectedLines(w)),
+              std::tuple(GetDlgItem(w, IDC_MAIN_LIST), 0));
   });
 }
 
@@ -443,11 +444,13 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
       {1, IDC_CHOOSER_KEY_ON, nullptr, {}}};
   for (const auto& [line, button, dialog, fill] : adds) {
     if (line != 0)
-      driver.Then(WindowTitle(""), [line](HWND w) { SelectLines(w, line), Click(w, IDC_MAIN_ADD); });
+      driver.Then(WindowTitle(""),
+                  [line](HWND w) { SelectLines(w, line), Click(w, IDC_MAIN_ADD); });
     driver.Then("Kommando hinzufügen", [button](HWND d) { Click(d, button); });
     if (dialog != nullptr) driver.Then(dialog, fill);
   }
-  driver.Then(WindowTitle(""), [](HWND w) { SelectLines(w, 2), Click(w, IDC_MAIN_DETAILS_BUTTON); });
+  driver.Then(WindowTitle(""),
+              [](HWND w) { SelectLines(w, 2), Click(w, IDC_MAIN_DETAILS_BUTTON); });
   driver.Then("In Logdatei schreiben", log("verworfen", IDC_LOG_CANCEL));
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EDIT_COMMAND); });
   driver.Then("In Logdatei schreiben", log("Start", IDC_LOG_OK));

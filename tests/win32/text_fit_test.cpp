@@ -10,8 +10,12 @@
 // windows.h first.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
+
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -101,6 +105,33 @@ TEST(TextFit, EveryTextFitsItsControl) {
     }
     DestroyWindow(dialog);
   }
+}
+
+// In every menu of the main window (the "Bearbeiten" menu is the list's
+// context menu too) each access key leads to one item: Alt+B, E opens the
+// script in Notepad.
+TEST(Menus, EachAccessKeyOncePerMenu) {
+  HMENU bar = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU));
+  ASSERT_NE(bar, nullptr);
+  std::function<void(HMENU, const std::string&)> check = [&](HMENU menu, const std::string& name) {
+    std::map<char, std::string> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      char text[256] = {};
+      GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+      const std::string item = text;
+      std::size_t at = item.find('&');
+      while (at != std::string::npos && item.compare(at, 2, "&&") == 0) at = item.find('&', at + 2);
+      if (at != std::string::npos && at + 1 < item.size()) {
+        char key = item[at + 1];
+        CharUpperBuffA(&key, 1);
+        const auto [taken, added] = items.emplace(key, item);
+        EXPECT_TRUE(added) << name << ": \"" << item << "\" and \"" << taken->second << "\"";
+      }
+      if (HMENU sub = GetSubMenu(menu, i)) check(sub, item);
+    }
+  };
+  check(bar, "the menu bar");
+  DestroyMenu(bar);
 }
 
 }  // namespace

@@ -55,6 +55,25 @@ int VisibleListLines(HWND list) {
   return height > 0 ? static_cast<int>((client.bottom - client.top) / height) : 1;
 }
 
+// The room of the details box: the lines it shows without scrolling and the
+// characters a line holds.
+DetailsRoom RoomOfDetailsBox(HWND window) {
+  HWND box = GetDlgItem(window, IDC_MAIN_DETAILS_TEXT);
+  RECT text{};
+  SendMessageA(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  TEXTMETRICA metrics{};
+  HDC dc = GetDC(box);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(box, dc);
+  const auto per = [](LONG room, LONG unit) {
+    return std::size_t(unit > 0 ? std::max(room / unit, 1L) : 1);
+  };
+  return {per(text.bottom - text.top, metrics.tmHeight),
+          per(text.right - text.left, metrics.tmAveCharWidth)};
+}
+
 // Replaces all of the details box's text. Under Wine's default theme the
 // box's scroll bar takes 4 to 5 ms to paint, and the box paints it each time
 // its text changes: replacing the selected text paints it once, WM_SETTEXT
@@ -148,11 +167,22 @@ void UpdateCommandList(HWND window, LineRange lines) {
     // Without redrawing, the box sets and paints its scroll bar once for all
     // edits instead of after each, and then paints its view once.
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    for (const ListEdit& edit : edits) {
-      const auto at = static_cast<WPARAM>(edit.Line);
-      if (edit.What != ListEdit::kInsert) SendMessageA(list, LB_DELETESTRING, at, 0);
-      if (edit.What != ListEdit::kDelete) {
-        SendMessageA(list, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(text[at].c_str()));
+    // A line replaced takes two messages; when that comes to more than the
+    // lines, filling the box anew costs less.
+    std::size_t messages = 0;
+    for (const ListEdit& edit : edits) messages += edit.What == ListEdit::kReplace ? 2 : 1;
+    if (messages > text.size()) {
+      SendMessageA(list, LB_RESETCONTENT, 0, 0);
+      for (const std::string& line : text) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+      }
+    } else {
+      for (const ListEdit& edit : edits) {
+        const auto at = static_cast<WPARAM>(edit.Line);
+        if (edit.What != ListEdit::kInsert) SendMessageA(list, LB_DELETESTRING, at, 0);
+        if (edit.What != ListEdit::kDelete) {
+          SendMessageA(list, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(text[at].c_str()));
+        }
       }
     }
     SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
@@ -181,7 +211,7 @@ void RefreshDetails(HWND window) {
   const LineRange lines = SelectedLines(window);
   const Details details = lines.IsOneLine()
                               ? DetailsOf(App().Document, lines.First, App().DocumentPath)
-                              : DetailsOfRange(shownList.Lines, lines);
+                              : DetailsOfRange(shownList.Lines, lines, RoomOfDetailsBox(window));
   const bool known = shownDetails.Window == window;
   Details& shown = shownDetails.Shown;
   auto write = [&](int id, std::string& was, const std::string& now) {
@@ -221,8 +251,8 @@ void FollowSelection(HWND window) {
   LineRange lines = RangeOfSelection(App().Document, items);
   // A range is made with Umschalt, Strg or the mouse; Wine's list box also
   // selects from its anchor to the line found by a typed letter.
-  const bool rangeKeys = GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 ||
-                         GetKeyState(VK_LBUTTON) < 0;
+  const bool rangeKeys =
+      GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_LBUTTON) < 0;
   if (lines.First < 0 || (!lines.IsOneLine() && !rangeKeys)) lines = caret;  // one line stays
   const bool formsIt = !items.empty() && static_cast<int>(items.size()) == lines.Count() &&
                        items.front() == lines.First;

@@ -1,5 +1,7 @@
 #include "dialogs/details_text.h"
 
+#include <algorithm>
+
 #include "document/text.h"
 
 namespace wavoria {
@@ -32,16 +34,22 @@ Details DetailsOf(const CommandTable& table, int position, const std::string& do
   return details;
 }
 
-Details DetailsOfRange(const std::vector<std::string>& lines, LineRange range) {
+Details DetailsOfRange(const std::vector<std::string>& lines, LineRange range, DetailsRoom room) {
   Details details;
   std::string& text = details.Text;
   AppendAll(text, {DecimalText(range.Count()), " Kommandos ausgewählt:"});
+  auto rowsOf = [&](std::size_t size) {
+    return std::max<std::size_t>(1, (size + room.Columns - 1) / room.Columns);
+  };
+  std::size_t rows = rowsOf(text.size());
   // Room for the line that says how many more there are.
   constexpr std::size_t kMoreLine = 40;
   for (int p = range.First; p <= range.Last; ++p) {
     const std::string& line = lines.at(static_cast<std::size_t>(p));
-    const std::size_t room = p == range.Last ? 0 : kMoreLine;
-    if (text.size() + LineBreak.size() + line.size() + room > kDetailsTextLimit) {
+    const bool last = p == range.Last;
+    rows += rowsOf(line.size());
+    if (rows + (last ? 0 : 1) > room.Rows ||
+        text.size() + LineBreak.size() + line.size() + (last ? 0 : kMoreLine) > kDetailsTextLimit) {
       AppendAll(text, {LineBreak, AndMoreText(range.Last - p + 1)});
       break;
     }

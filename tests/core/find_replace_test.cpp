@@ -180,12 +180,16 @@ TEST(Replace, InARangeOrOneCommandAndWhatItSays) {
 }
 
 // The details of a range: how many commands, then their list lines, as many
-// as the text holds.
+// as fit into the box (a long line takes several of its lines) and the text's
+// limit, and how many more there are.
 TEST(RangeDetails, CountAndListLinesAsManyAsFit) {
-  const std::vector<std::string> lines = {"Skriptname: x", "<> a", "<> b", "<> c", "<>"};
-  EXPECT_EQ(DetailsOfRange(lines, {1, 3}).Text, "3 Kommandos ausgewählt:\r\n<> a\r\n<> b\r\n<> c");
+  const std::vector<std::string> lines = {"Skriptname: x", "<> a", "<> bbbbbb", "<> c", "<>"};
+  EXPECT_EQ(DetailsOfRange(lines, {1, 3}, {7, 8}).Text,
+            "3 Kommandos ausgewählt:\r\n<> a\r\n<> bbbbbb\r\n<> c");
+  EXPECT_EQ(DetailsOfRange(lines, {1, 3}, {6, 8}).Text,
+            "3 Kommandos ausgewählt:\r\n<> a\r\n… und 2 weitere");
   std::vector<std::string> many(512, "<> " + std::string(100, 'x'));
-  const Details cut = DetailsOfRange(many, {1, 511});
+  const Details cut = DetailsOfRange(many, {1, 511}, {1000, 1000});
   EXPECT_LE(cut.Text.size(), kDetailsTextLimit);
   const std::size_t shown = (cut.Text.size() - 24) / 105;
   EXPECT_EQ(cut.Text.substr(cut.Text.rfind("\r\n") + 2),

@@ -55,7 +55,7 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   EXPECT_EQ(t.Slot(1).SectionName + t.Slot(1).Next, "");
 }
 
-// Random editing sessions of single commands and of blocks: the table
+// Random editing sessions of blocks of one to five commands: the table
 // against a plain list, the list box's update against a full rebuild, and at
 // the end written and read back.
 TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
@@ -66,51 +66,30 @@ TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
     for (int step = 0; step < 400; ++step) {
       const int n = static_cast<int>(model.size());
       const int p = std::uniform_int_distribution<int>(0, n + 1)(rng);
-      const int op = std::uniform_int_distribution<int>(0, 8)(rng);
-      const bool inside = p >= 1 && p <= n;
-      // A block from p to q, which may reach past the commands.
-      const int q = p + std::uniform_int_distribution<int>(0, 4)(rng);
-      const bool block = inside && q <= n;
-      if (op == 5) {
-        const int count = q - p + 1;
-        const std::vector<int> slots = t.InsertCommands(p, count);
-        ASSERT_EQ(slots.size(), p >= 1 && n + count <= 511 ? std::size_t(count) : 0u);
-        for (int i = 0; i < int(slots.size()); ++i) {
-          t.Slot(slots[i]).Action = "WriteToLog";
-          t.Slot(slots[i]).Text = "b" + std::to_string(step) + "." + std::to_string(i);
-          model.insert(model.begin() + (p - 1 + i), t.Slot(slots[i]).Text);
+      const int op = std::uniform_int_distribution<int>(0, 4)(rng);
+      const int last = p + std::uniform_int_distribution<int>(0, 4)(rng);  // may lie outside
+      const bool inside = p >= 1 && last <= n;
+      if (op <= 1) {
+        const std::vector<int> added = t.InsertCommands(p, last - p + 1);
+        ASSERT_EQ(added.empty(), p < 1);
+        for (std::size_t i = 0; i < added.size(); ++i) {
+          t.Slot(added[i]).Action = "WriteToLog";
+          t.Slot(added[i]).Text = "c" + std::to_string(step) + "." + std::to_string(i);
+          model.insert(model.begin() + (p - 1) + static_cast<long>(i), t.Slot(added[i]).Text);
         }
-      } else if (op == 6) {
-        t.DeleteCommands(p, q);
-        if (block) model.erase(model.begin() + (p - 1), model.begin() + q);
-      } else if (op == 7) {
-        t.MoveCommandsUp(p, q);
-        if (block && p >= 2)
-          std::rotate(model.begin() + (p - 2), model.begin() + (p - 1), model.begin() + q);
-      } else if (op == 8) {
-        t.MoveCommandsDown(p, q);
-        if (block && q < n)
-          std::rotate(model.begin() + (p - 1), model.begin() + q, model.begin() + (q + 1));
-      } else if (op <= 1) {
-        const int s = t.InsertCommand(p);
-        ASSERT_EQ(s >= 1, p >= 1);
-        if (s < 1) continue;
-        t.Slot(s).Action = "WriteToLog";
-        t.Slot(s).Text = "c" + std::to_string(step);
-        model.insert(model.begin() + (p - 1), t.Slot(s).Text);
       } else if (op == 2) {
-        t.DeleteCommand(p);
-        if (inside) model.erase(model.begin() + (p - 1));
+        t.DeleteCommands(p, last);
+        if (inside) model.erase(model.begin() + (p - 1), model.begin() + last);
       } else if (op == 4) {  // an edit in place
         // Some texts are long, some beyond what a list line holds.
         const std::string text = "e" + std::to_string(step) + std::string(step % 5 * 150, 'x');
-        if (inside) t.CommandAt(p)->Text = model[p - 1] = text;
+        if (p >= 1 && p <= n) t.CommandAt(p)->Text = model[p - 1] = text;
       } else if (step % 2) {
-        t.MoveCommandUp(p);
-        if (p >= 2 && p <= n) std::swap(model[p - 1], model[p - 2]);
+        t.MoveCommandsUp(p, last);
+        if (inside && p >= 2) std::rotate(&model[p - 2], &model[p - 1], &model[last - 1] + 1);
       } else {
-        t.MoveCommandDown(p);
-        if (p >= 1 && p < n) std::swap(model[p - 1], model[p]);
+        t.MoveCommandsDown(p, last);
+        if (inside && last < n) std::rotate(&model[p - 1], &model[last], &model[last] + 1);
       }
       std::vector<std::string> texts;
       for (int q = 1; q <= t.LastPosition(); ++q) texts.push_back(t.CommandAt(q)->Text);

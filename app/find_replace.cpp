@@ -76,8 +76,10 @@ ReplaceOutcome ReplaceInRange(CommandTable& table, const KeyNameTable& keys,
     std::string refusals;
     int values = 0;
     for (const ParameterKey& key : kParameterKeys) {
+      std::string value = after.*key.field;
+      if (!ReplaceIn(value, request, replacement)) continue;
       ScriptCommand changed = after;
-      if (!ReplaceIn(changed.*key.field, request, replacement)) continue;
+      changed.*key.field = std::move(value);
       if (const auto refusal = DialogRefusal(before, changed, key, keys)) {
         refusals += (refusals.empty() ? "" : "; ") + *refusal;
       } else {

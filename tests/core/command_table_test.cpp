@@ -31,6 +31,7 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   EXPECT_EQ(std::tuple(full.FindFreeSlot(), full.FindPredecessor(full.Head()), full.LastPosition()),
             std::tuple(-1, -1, 511));
   EXPECT_EQ(full.NewSectionName(), "WIZ511");
+  EXPECT_EQ(TableWith(3).NewSectionNames(2), (std::vector<std::string>{"WIZ3", "WIZ4"}));
   full.Slot(full.SlotAt(511)).Text = "last";
   full.MoveCommandUp(511);  // a full table still moves and deletes
   full.DeleteCommand(1);

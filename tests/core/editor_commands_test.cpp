@@ -106,6 +106,9 @@ TEST(ListSelection, TheLinesOfARange) {
       {{3}, 3}, {{0, 1, 2}, {1, 2}}, {{2, 6}, {2, 5}}, {{4, 2}, {2, 4}}, {{}, {}}};
   for (const auto& [selected, range] : cases) EXPECT_EQ(RangeOfSelection(t, selected), range);
   EXPECT_EQ(AllCommands(t), LineRange(1, 5));
+  EXPECT_EQ(std::pair(RangeForContextMenu({2, 4}, 4), RangeForContextMenu({2, 4}, 5)),
+            std::pair(LineRange(2, 4), LineRange(5)))
+      << "a right-click in the range keeps it";
   CommandTable empty;
   EXPECT_EQ(RangeOfSelection(empty, {0, 1}), LineRange{}) << "no command between the two lines";
   EXPECT_EQ(AllCommands(empty), std::nullopt);
@@ -117,9 +120,11 @@ TEST(EditorCommands, EditRoundTripThroughTheBuffer) {
   ApplyChooserChoice(*FindChooserChoice(3009), t);
   AddFromEditBuffer(t, 2);
   BuildListLines(t);
-  // The key-support line has no dialog, the end line nothing to edit.
-  EXPECT_EQ(std::tuple(EditTargetAt(t, 0).What, EditTargetAt(t, 2).What, EditTargetAt(t, 3).What),
-            std::tuple(EditTarget::kRename, EditTarget::kNothing, EditTarget::kNothing));
+  // The key-support line has no dialog, the end line and a range nothing to edit.
+  EXPECT_EQ(std::tuple(EditTargetAt(t, 0).What, EditTargetAt(t, 2).What, EditTargetAt(t, 3).What,
+                       EditTargetAt(t, {1, 2}).What),
+            std::tuple(EditTarget::kRename, EditTarget::kNothing, EditTarget::kNothing,
+                       EditTarget::kNothing));
   ASSERT_EQ(EditTargetAt(t, 1).What, EditTarget::kDialog);
   EXPECT_EQ(EditTargetAt(t, 1).DialogId, 4000);
   BeginEdit(t, 1, EditTargetAt(t, 1));

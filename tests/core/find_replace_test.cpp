@@ -79,6 +79,8 @@ TEST(Replace, AllValuesExceptWhatADialogWouldRefuse) {
        "Value=1|Key=F1|BlockKey=False", "Key=F13 ist keine Taste aus keys.dat"},
       {Command("SetDebugLevel", "Level=3"), "3", "7", "Level=3",
        "Level=7 nähme der Dialog nicht an"},
+      {Command("ExecProgram", "Command=a.exe"), "a.exe", "", "Command=a.exe",
+       "Command= nähme der Dialog nicht an"},
       {Command("EnableKeySupport", "Enable=True"), "True", "False", "Enable=False", ""},
       {Command("EnableKeySupport", "Enable=True"), "True", "Nie", "Enable=True",
        "Enable=Nie machte daraus ein unbekanntes Kommando (\"???\")"},

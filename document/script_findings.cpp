@@ -65,8 +65,8 @@ class LineFindings final : public ReadObserver {
       section.Keys.emplace_back(key.field, line);
       if (key.field == &ScriptCommand::Action) section.ActionLine = line;
       if (key.field == &ScriptCommand::Next) section.NextLine = line;
-      if (value.size() > section.Longest) {
-        section.Longest = value.size();
+      if (DisplayedSize(value) > section.Longest) {
+        section.Longest = DisplayedSize(value);
         section.LongestLine = line;
       }
     }
@@ -94,8 +94,9 @@ class LineFindings final : public ReadObserver {
     }
   }
 
-  void Add(int line, std::string message, std::optional<ReadWarning> warning = {}) {
-    findings.push_back({line, std::move(message), warning});
+  // The messages quote the document's text as the editor's controls show it.
+  void Add(int line, const std::string& message, std::optional<ReadWarning> warning = {}) {
+    findings.push_back({line, Displayable(message), warning});
   }
 
  private:

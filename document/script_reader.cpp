@@ -199,7 +199,7 @@ class ScriptParser {
       return;
     }
     table_.Slot(current_).*key.field = value;
-    sectionBytes_ += value.size();
+    sectionBytes_ += DisplayedSize(value);
     const std::int64_t number = isNext ? GeneratedNumberOf(value) : -1;
     if (number >= 0) fileNumbers_.push_back(number);
     observer_.KeyLine(lineNumber_, current_, key, value, ReadObserver::KeyUse::kTaken);
@@ -216,7 +216,7 @@ class ScriptParser {
   std::vector<std::int64_t> fileNumbers_;  // n of every header and Next "WIZ" + n in the file
   std::int64_t nextNumber_ = 0;
   std::uint32_t seenKeys_ = 0;      // bit i: key kKnownKeys[i] had a line in this section
-  std::size_t sectionBytes_ = 0;    // bytes of the values of this section
+  std::size_t sectionBytes_ = 0;    // bytes of the values of this section, as the list shows them
   std::size_t longestSection_ = 0;  // the most of any section before it
 };
 

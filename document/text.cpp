@@ -123,4 +123,50 @@ std::string CutTo(std::string text, std::size_t limit) {
   return text;
 }
 
+bool ShownEscaped(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
+         byte == 0x90 || byte == 0x9D;
+}
+
+std::string Displayable(std::string_view text, std::size_t limit, bool lineBreaks) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  shown.reserve(std::min(limit, text.size()));
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (lineBreaks && c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      if (shown.size() + 2 > limit) break;
+      shown.append(LineBreak);
+      ++i;
+    } else if (ShownEscaped(c)) {
+      if (shown.size() + 4 > limit) break;
+      const auto byte = static_cast<unsigned char>(c);
+      shown.append({'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]});
+    } else {
+      if (shown.size() + 1 > limit) break;
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+void MakeDisplayable(std::string& text, std::size_t limit) {
+  if (std::none_of(text.begin(), text.end(), ShownEscaped)) {
+    text.resize(std::min(text.size(), limit));
+  } else {
+    text = Displayable(text, limit);
+  }
+}
+
+std::size_t DisplayedSize(std::string_view text) {
+  const auto escaped =
+      static_cast<std::size_t>(std::count_if(text.begin(), text.end(), ShownEscaped));
+  return text.size() + 3 * escaped;
+}
+
+std::string FromBox(std::string_view box, std::string_view value) {
+  return std::string(box == Displayable(value) ? value : box);
+}
+
 }  // namespace wavoria

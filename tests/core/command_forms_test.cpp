@@ -9,6 +9,7 @@
 #include "dialogs/input_forms.h"
 #include "dialogs/key_capture.h"
 #include "dialogs/launch_forms.h"
+#include "document/text.h"
 #include "test_support.h"
 
 namespace wavoria {
@@ -74,8 +75,60 @@ TEST(CommandForms, EachDialogStoresItsCommand) {
     EXPECT_EQ(cmd, Command(stored, fields));
   }
   const std::pair<const char*, std::string> keys[] = {
-      {"", "A"}, {"   ", "A"}, {"  space ", "SPACE"}, {"\tX", "\tX"}, {"Num 5", "NUM 5"}};
+      {"", "A"}, {"   ", "A"}, {"  space ", "SPACE"}, {"\tX", "\\x09X"}, {"Num 5", "NUM 5"}};
   for (const auto& [key, shown] : keys) EXPECT_EQ(KeyShown(key), shown) << key;
+}
+
+// A text box shows a value with bytes a control must not get escaped; OK
+// stores the value's own bytes while the box still shows it so, and the box's
+// text once the maker edited it.
+TEST(CommandForms, EscapedValuesKeepTheirBytesUntilEdited) {
+  using Box = std::string ScriptCommand::*;
+  using Edit = void (*)(ScriptCommand&, const std::string& typed);  // typed after the text
+  const std::string raw = "A\x01Z\x9DY", shown = Displayable(raw);
+  const std::tuple<Box, Edit, std::string> dialogs[] = {
+      {&ScriptCommand::Text,
+       [](ScriptCommand& c, const std::string& t) { StoreLog(Displayable(c.Text) + t, c); }, shown},
+      {&ScriptCommand::Command,
+       [](ScriptCommand& c, const std::string& t) { StoreMci(Displayable(c.Command) + t, c); },
+       shown},
+      {&ScriptCommand::Result,
+       [](ScriptCommand& c, const std::string& t) {
+         ProgramLaunchForm f = ShowProgramLaunch(c);
+         f.ResultFile += t;
+         StoreProgramLaunch(f, c);
+       },
+       shown},
+      {&ScriptCommand::Command,
+       [](ScriptCommand& c, const std::string& t) {
+         DocumentLaunchForm f = ShowDocumentLaunch(c);
+         f.File += t;
+         StoreDocumentLaunch(f, c);
+       },
+       shown},
+      {&ScriptCommand::Cheat,
+       [](ScriptCommand& c, const std::string& t) {
+         CheatForm f = ShowCheat(c);
+         f.Cheat = ToUpperAscii(f.Cheat) + t;  // the box turns every letter upper
+         StoreCheat(f, c);
+       },
+       ToUpperAscii(shown)},
+      {&ScriptCommand::Key,
+       [](ScriptCommand& c, const std::string& t) {
+         KeyEventForm f = ShowKeyEvent(c);
+         f.Key += t;
+         StoreKeyEvent(f, c);
+       },
+       shown},
+  };
+  for (const auto& [box, edit, edited] : dialogs) {
+    for (const std::string typed : {"", "!"}) {
+      ScriptCommand cmd = Command("", "Command=x.exe");
+      cmd.*box = raw;
+      edit(cmd, typed);
+      EXPECT_EQ(cmd.*box, typed.empty() ? raw : edited + typed) << edited << typed;
+    }
+  }
 }
 
 TEST(CommandForms, ProgramAndDocumentLaunch) {

@@ -168,6 +168,9 @@ TEST(ScriptReader, WarningsNameTheirLines) {
   EXPECT_EQ(cut.warnings.Lines.at(0).Line, 3);
   EXPECT_FALSE(
       ReadText("[Execute]\nAction=WriteToLog\nText=" + std::string(480, 'x')).warnings.Any());
+  // The list shows bytes a control must not get escaped, four to a byte.
+  EXPECT_TRUE(ReadText("[Execute]\nAction=WriteToLog\nText=" + std::string(122, '\x01'))
+                  .warnings.CutInList);
 }
 
 TEST(ScriptReader, MoreThan511SectionsAreCut) {
@@ -242,6 +245,7 @@ TEST(ScriptFindings, FindingsAtTheirLines) {
       {"[Execute]\nAction=enablemousesupport\nEnable=\n", {"1: " + q + "EnableMouseSupport, Enable=)."}},
       {"[Execute]\nAction=MidiTickFunction\nCommand=Pause\n", {"1: " + q + "MidiTickFunction, Command=Pause)."}},
       {"[Execute]\nAction=Foo\nEnable=x\n", {"2: Unbekannte Action 'Foo'."}},
+      {"[Execute]\nAction=Tan\x01zen\n", {"2: Unbekannte Action 'Tan\\x01zen'."}},
       // Findings quote a UTF-8 file in the program's text, as the editor shows it, at
       // the lines the reader counts.
       {"[Execute]\rAction=Gr\xC3\xBC\xC3\x9F" "e\r", {"2: " + utf8, "2: Unbekannte Action 'Gr\xFC\xDF" "e'."}},

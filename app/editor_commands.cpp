@@ -153,7 +153,7 @@ PasteOutcome PasteText(CommandTable& table, int selected, std::string_view text,
   if (selected < 0 || selected > table.LastPosition() + 1) return outcome;
   // The text is read as a file of its own, which can hold a full table.
   const auto scratch = std::make_unique<CommandTable>();
-  const ReadWarnings warnings = ParseScript(text, actions, *scratch);
+  ReadWarnings warnings = ParseScript(text, actions, *scratch);
   const CommandTable& found = *scratch;
   std::vector<const ScriptCommand*> commands;
   if (found.LastPosition() > 0) {
@@ -181,7 +181,9 @@ PasteOutcome PasteText(CommandTable& table, int selected, std::string_view text,
     CopyContent(*commands[i], table.Slot(slot));
   }
   outcome.Line = EndStep(table, first);
-  outcome.Warnings = WarningTexts(warnings, {});
+  // Loose sections go in in the order of the text: no chain of theirs counts.
+  if (found.Head().Next.empty()) warnings.ChainGaps = false;
+  outcome.Warnings = WarningTexts(warnings, {}, kWarningLinesShown, ReadSource::kClipboard);
   return outcome;
 }
 

@@ -19,7 +19,7 @@ void RefreshCommandList(HWND window);
 void UpdateCommandList(HWND window, int line);
 
 // Rewrites the label above the list and the window title from DocumentPath
-// when it changed.
+// and whether the history holds unsaved changes, when they changed.
 void RefreshLabelAndTitle(HWND window);
 
 // Shows the details of the selected line: the text, the Section and Next

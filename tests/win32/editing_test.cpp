@@ -7,9 +7,11 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <random>
 #include <thread>
 
 #include "app/editor_rules.h"
+#include "dialogs/details_text.h"
 #include "document/script_reader.h"
 #include "document/text.h"
 #include "editor_test_support.h"
@@ -48,6 +50,17 @@ std::pair<std::string, bool> ClipboardText() {
   if (data != nullptr) GlobalUnlock(data);
   CloseClipboard();
   return {text, IsClipboardFormatAvailable(CF_UNICODETEXT) != 0};
+}
+
+// Puts bytes on the clipboard as a program that offers plain text does.
+void PutText(const std::string& text) {
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
 }
 
 // Puts text on the clipboard as a Unicode text editor does.
@@ -93,22 +106,24 @@ TEST_F(EditingKeys, EachKeyDoesWhatItsMenuItemDoes) {
   // clang-format on
   const std::string files[] = {path, other, third, ""};
   const auto* previous = static_cast<const std::remove_reference_t<decltype(rows[0])>*>(nullptr);
-  auto check = [&previous](HWND w) {
-    EXPECT_EQ(std::tuple(Texts(w), SelectedLine(w), App().Modified, GetFocus()),
+  // The title marks unsaved changes, and loses the mark on saving and on
+  // undoing back to the saved script.
+  auto check = [&previous](HWND w, const std::string& file) {
+    EXPECT_EQ(std::tuple(Texts(w), SelectedLine(w), App().Modified, GetFocus(), GetWindowString(w)),
               std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
-                         GetDlgItem(w, IDC_MAIN_LIST)))
+                         GetDlgItem(w, IDC_MAIN_LIST), WindowTitle(file, previous->Modified)))
         << "key " << previous->Key << " on line " << previous->Select;
   };
   for (const auto& row : rows) {
-    driver.Then(WindowTitle(files[row.File]), [&row, &previous, check](HWND w) {
-      if (previous != nullptr) check(w);
+    driver.Then(WindowTitle(files[row.File]), [&, check](HWND w) {
+      if (previous != nullptr) check(w, files[row.File]);
       previous = &row;
       SetForegroundWindow(w), SelectLine(w, row.Select);
       SetFocus(GetDlgItem(w, IDC_MAIN_UP));  // the keys work wherever the focus is
       SendKeys({row.Key}, row.Held);
     });
   }
-  FinishWith(driver, WindowTitle(""), check);
+  FinishWith(driver, WindowTitle(""), [&](HWND w) { check(w, ""); });
   EXPECT_NE(FileBytes(other), "<missing>");  // Strg+Umschalt+S wrote it
 }
 
@@ -244,11 +259,11 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
     PutUnicodeText(L"[X]\r\nAction=WriteToLog\r\nText=x\r\nFarbe=blau\r\n");
     SendKeys({'V'}, {VK_CONTROL});
   });
-  CommandTable opened;  // the paste warns as opening the text as a file would
+  CommandTable opened;  // the paste warns as opening the text as a file would, of the clipboard
   ThenBox(driver, "Wavoria",
           WarningTexts(ParseScript("[X]\r\nAction=WriteToLog\r\nText=x\r\nFarbe=blau\r\n",
                                    App().Tables.Actions, opened),
-                       {})
+                       {}, kWarningLinesShown, ReadSource::kClipboard)
               .at(0),
           IDI_EXCLAMATION, {IDOK}, IDOK);
   driver.Then(title, [](HWND w) {  // in the details text Strg+C copies its selection
@@ -296,6 +311,58 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
         << "Nach oben from its button moves the line and gives the focus back to the list";
   });
   CloseHandle(held), CloseHandle(release);
+}
+
+// A section whose Text holds 300 random bytes, pasted from the real clipboard
+// (such bytes in the details box once crashed Wine's text shaping): no control
+// gets a byte it must not, the list and the details show them escaped as the
+// core says while lines are selected up and down, the rename dialog stores an
+// escaped name back unchanged, and Speichern writes every byte as it came.
+TEST_F(Clipboard, RandomBytesAreShownEscapedAndSavedAsTheyCame) {
+  TempFolder folder("bytes");
+  const std::string path = folder.File("zufall.script.wav"), name = "Mein\x01Skript";
+  App().DocumentPath = path;
+  App().Document.ScriptName = name;
+  AppendLog("a");
+  std::mt19937 random(36);
+  std::string value = "<";  // nothing at its ends for the reader to trim
+  while (value.size() < 301) {
+    const char c = static_cast<char>(random());
+    if (c != '\0' && c != '\r' && c != '\n') value += c;
+  }
+  value += '>';
+  const std::string title = WindowTitle(path);
+  driver.Then(title, [&](HWND w) {
+    PutText("[Zufall]\r\nAction=WriteToLog\r\nText=" + value + "\r\n");
+    SetForegroundWindow(w), SelectLine(w, 2), SendKeys({'V'}, {VK_CONTROL});
+  });
+  for (WORD key : {VK_UP, VK_DOWN, VK_DOWN, VK_UP}) {
+    driver.Then(title, [key](HWND w) {
+      const int line = SelectedLine(w);
+      const std::string details = GetItemText(w, IDC_MAIN_DETAILS_TEXT);
+      EXPECT_EQ(std::pair(Lines(w), details),
+                std::pair(BuildListLines(App().Document),
+                          DetailsOf(App().Document, line, App().DocumentPath).Text))
+          << "line " << line;
+      for (const std::string& text : Lines(w)) EXPECT_EQ(Displayable(text), text);
+      EXPECT_EQ(Displayable(details, std::string::npos, true), details) << "line " << line;
+      SendKeys({key});
+    });
+  }
+  driver.Then(title, [](HWND w) {
+    EXPECT_EQ(SelectedLine(w), 2);
+    SelectLine(w, 0), Click(w, IDC_MAIN_EDIT);
+  });
+  driver.Then("Skript umbenennen", [&](HWND d) {
+    EXPECT_EQ(GetItemText(d, IDC_RENAME_NAME), Displayable(name));
+    Click(d, IDC_RENAME_OK);
+  });
+  FinishWith(driver, title, [&](HWND w) {
+    Command(w, IDM_SAVE);
+    CommandTable saved;
+    ParseScript(FileBytes(path), App().Tables.Actions, saved);
+    EXPECT_EQ(std::pair(saved.ScriptName, saved.CommandAt(2)->Text), std::pair(name, value));
+  });
 }
 
 // The system's script choosers: Öffnen's shows scripts, and its cancel

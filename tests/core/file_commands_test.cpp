@@ -118,8 +118,6 @@ TEST(FileCommandRules, AFileWithoutAScriptIsAskedAbout) {
   const std::pair<std::string, bool> files[] = {
       {"Einkaufsliste\r\nBrot\r\n", true},
       {"[Montag]\r\nBrot=2\r\n", true},
-      {";WIZDESC$Name\r\n", true},
-      {"", false},
       {" \r\n\t\r\n", false},
       {"[A]\r\nAction=Tanzen\r\n", false},
       {"[S]\r\n[Execute]\r\nAction=WriteToLog\r\n", false}};

@@ -109,13 +109,10 @@ TEST(Text, ControlsGetEscapesForControlCharacters) {
       {"a\x01z", all, false, "a\\x01z"},
       {"\x1F\x7F\x81\x8D\x8F\x90\x9D", all, false, "\\x1F\\x7F\\x81\\x8D\\x8F\\x90\\x9D"},
       {"\x80\x9E\xFF\\x20 ", all, false, "\x80\x9E\xFF\\x20 "},
-      {"a\tb", all, false, "a\\x09b"},
       {"1\r\n2\n3\r", all, false, "1\\x0D\\x0A2\\x0A3\\x0D"},
       {"1\r\n2\n3\r", all, true, "1\r\n2\\x0A3\\x0D"},
       {"ab\x01", 5, false, "ab"},
-      {"ab\x01", 6, false, "ab\\x01"},
-      {"abc", 2, false, "ab"},
-      {"a\r\nb", 2, true, "a"}};
+      {"ab\x01", 6, false, "ab\\x01"}};
   for (const auto& [text, limit, lineBreaks, shown] : cases) {
     SCOPED_TRACE(text);
     EXPECT_EQ(Displayable(text, limit, lineBreaks), shown);
@@ -124,12 +121,8 @@ TEST(Text, ControlsGetEscapesForControlCharacters) {
     EXPECT_EQ(inPlace, Displayable(text, limit));
     EXPECT_EQ(DisplayedSize(text), Displayable(text).size());
   }
-  const std::tuple<const char*, const char*, const char*> boxes[] = {
-      {"a\\x01", "a\x01", "a\x01"},
-      {"a\\x01!", "a\x01", "a\\x01!"},
-      {"neu", "a\x01", "neu"},
-      {"C:\\x01", "C:\\x01", "C:\\x01"}};
-  for (const auto& [box, value, stored] : boxes) EXPECT_EQ(FromBox(box, value), stored) << box;
+  EXPECT_EQ(std::pair(FromBox("a\\x01", "a\x01"), FromBox("a\\x01!", "a\x01")),
+            std::pair(std::string("a\x01"), std::string("a\\x01!")));
 }
 
 TEST(Text, FileErrorCauses) {

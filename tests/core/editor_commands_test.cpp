@@ -228,22 +228,18 @@ TEST(Clipboard, RefusalsAndWarnings) {
     EXPECT_EQ(pasted.Line.has_value(), c.Refusal.empty());
     EXPECT_EQ(ScriptText(t) == before, !c.Refusal.empty());
   }
-  // What opening the text as a file would say, lines included, spoken of the
-  // clipboard; loose sections have no chain to warn about.
-  const std::string_view text =
-      "[A]\r\nAction=Tanzen\r\nFarbe=blau\r\n[B]\r\nAction=EnableKeySupport\r\n"
-      "Enable=vielleicht\r\nEnable=True\r\n";
-  CommandTable opened;
-  ReadWarnings read = ParseScript(text, testing::EditorActions(), opened);
-  ASSERT_TRUE(read.ChainGaps) << "loose sections that no [Execute] reaches";
-  read.ChainGaps = false;
-  const std::vector<std::string> onPaste =
-      WarningTexts(read, {}, kWarningLinesShown, ReadSource::kClipboard);
-  ASSERT_EQ(onPaste.size(), 4u) << "an unknown action and key, a key twice, a command shown as ???";
-  for (const std::string& warning : onPaste)
-    EXPECT_THAT(warning, ::testing::StartsWith("Die Zwischenablage"));
+  // What the reader warns of in a file, spoken of the clipboard; loose
+  // sections have no chain to warn about.
   CommandTable t;
-  EXPECT_EQ(PasteText(t, 1, text, testing::EditorActions()).Warnings, onPaste);
+  const std::vector<std::string> warnings =
+      PasteText(t, 1,
+                "[A]\r\nAction=Tanzen\r\nFarbe=blau\r\n[B]\r\nAction=EnableKeySupport\r\n"
+                "Enable=vielleicht\r\nEnable=True\r\n",
+                testing::EditorActions())
+          .Warnings;
+  ASSERT_EQ(warnings.size(), 4u)
+      << "an unknown action and key, a key twice, a command shown as ???";
+  for (const std::string& w : warnings) EXPECT_THAT(w, ::testing::StartsWith("Die Zwischenablage"));
   EXPECT_EQ(PasteText(t, -1, "[A]\r\nAction=WriteToLog\r\n", {}).Line, std::nullopt);
 }
 

@@ -39,10 +39,10 @@ inline HWND TopDialog(bool enabled = true) {
 // Whether a window's caption is the one a step waits for. A main window's
 // caption matches with the mark of unsaved changes too ("Wavoria - *..."):
 // the tests of the mark look at the title themselves.
-inline bool CaptionMatches(const std::string& shown, const std::string& wanted) {
-  const std::size_t mark = shown.find(" - *");
-  return shown == wanted ||
-         (mark != std::string::npos && std::string(shown).erase(mark + 3, 1) == wanted);
+inline bool CaptionMatches(std::string shown, const std::string& wanted) {
+  if (const std::size_t mark = shown.find(" - *"); mark != std::string::npos)
+    shown.erase(mark + 3, 1);
+  return shown == wanted;
 }
 
 class DialogDriver {

@@ -314,9 +314,8 @@ TEST_F(Clipboard, RandomBytesAreShownEscapedAndSavedAsTheyCame) {
   TempFolder folder("bytes");
   const std::string path = folder.File("zufall.script.wav"), name = "Mein\x01Skript";
   App().DocumentPath = path, App().Document.ScriptName = name;
-  std::mt19937 random(36);
   std::string value = "<";  // nothing at its ends for the reader to trim
-  while (value.size() < 301) {
+  for (std::mt19937 random(36); value.size() < 301;) {
     if (const char c = char(random()); c != '\0' && c != '\r' && c != '\n') value += c;
   }
   value += '>';
@@ -326,13 +325,11 @@ TEST_F(Clipboard, RandomBytesAreShownEscapedAndSavedAsTheyCame) {
   });
   for (WORD key : {VK_UP, VK_DOWN, VK_DOWN, VK_UP}) {
     driver.Then(WindowTitle(path), [key](HWND w) {
-      const std::string details = GetItemText(w, IDC_MAIN_DETAILS_TEXT);
-      EXPECT_EQ(std::pair(Lines(w), details),
-                std::pair(BuildListLines(App().Document),
-                          DetailsOf(App().Document, SelectedLine(w), App().DocumentPath).Text));
-      const std::string line = Lines(w).at(1);
-      EXPECT_EQ(std::pair(Displayable(details, std::string::npos, true), Displayable(line)),
-                std::pair(details, line))
+      const std::string details = GetItemText(w, IDC_MAIN_DETAILS_TEXT), line = Lines(w).at(1);
+      EXPECT_EQ(
+          std::tuple(details, Displayable(details, std::string::npos, true), Displayable(line)),
+          std::tuple(DetailsOf(App().Document, SelectedLine(w), App().DocumentPath).Text, details,
+                     line))
           << "a control got a byte it must not";
       SendKeys({key});
     });

@@ -60,15 +60,6 @@ class ChooserStub {
   size_t next_ = 0;
 };
 
-// Takes the place of Notepad while it lives: `start` gets the command line
-// and returns whether Notepad started.
-struct NotepadStub {
-  explicit NotepadStub(NotepadLauncher start) { SetNotepadLauncher(std::move(start)); }
-  ~NotepadStub() { SetNotepadLauncher({}); }
-  NotepadStub(const NotepadStub&) = delete;
-  NotepadStub& operator=(const NotepadStub&) = delete;
-};
-
 // An editor as the program has it before the first window opens.
 inline void ResetEditor() {
   ResetToNewScript();

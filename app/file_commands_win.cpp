@@ -88,7 +88,7 @@ void MakeDocument(HWND owner, FileToOpen&& file) {
   AppState& app = App();
   app.Document = std::move(*file.Table);
   app.DocumentPath = file.Path;
-  app.FileHoldsNoScript = file.NoScript;
+  app.NoScriptFile = file.NoScript;
   app.Modified = false;
   app.History.Clear();
   for (const std::string& text : WarningTexts(file.Warnings, file.Path)) ShowWarning(owner, text);
@@ -114,7 +114,7 @@ bool WriteScriptTo(HWND owner, const std::string& path) {
 bool SaveTo(HWND owner, const std::string& path) {
   if (!WriteScriptTo(owner, path)) return false;
   App().DocumentPath = path;
-  App().FileHoldsNoScript = false;
+  App().NoScriptFile = false;
   App().Modified = false;
   App().History.MarkSaved();
   RefreshLabelAndTitle(App().MainWindow);
@@ -166,7 +166,7 @@ bool MayDropChanges(HWND owner) {
 void ResetToNewScript() {
   App().Document.Clear();
   App().DocumentPath.clear();
-  App().FileHoldsNoScript = false;
+  App().NoScriptFile = false;
   App().Modified = false;
   App().History.Clear();
 }
@@ -193,7 +193,7 @@ std::string ScriptFromDrop(HWND owner, HDROP drop) {
 void OpenDroppedScript(HWND window, HDROP drop) {
   const std::string path = ScriptFromDrop(window, drop);
   if (path.empty()) return;
-  // What was dropped is read and asked about before the script open goes.
+  // The dropped file is read, and asked about, before the save prompt.
   std::optional<FileToOpen> file = ReadToOpen(window, path);
   if (!file || !MayDropChanges(window)) return;
   MakeDocument(window, std::move(*file));
@@ -218,7 +218,7 @@ bool SaveScript(HWND window) {
   if (path.empty()) {
     path = ChooseScriptToSave(window);
     if (path.empty()) return false;
-  } else if (App().FileHoldsNoScript && !AskYesNo(window, ReplaceNonScriptQuestion(path))) {
+  } else if (App().NoScriptFile && !AskYesNo(window, ReplaceNonScriptQuestion(path))) {
     return false;
   }
   return SaveTo(window, path);

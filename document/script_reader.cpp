@@ -271,8 +271,8 @@ std::string WarningSentence(const ReadWarnings& warnings, ReadWarning warning, R
       return subject + " beinhaltet Verweise zu anderen Dateien. Dies wird nicht unterstützt." +
              (file ? loss : " Die Verweise werden nicht eingefügt.");
     case ReadWarning::kUnknownCommands:
-      return subject + " beinhaltet unbekannte Kommandos. Das Speichern kann zu Datenverlust " +
-             "führen.";
+      return subject +
+             " beinhaltet unbekannte Kommandos. Das Speichern kann zu Datenverlust führen.";
     case ReadWarning::kSectionsCut:
       return subject + " beinhaltet mehr als 511 Kommandos. Nur die ersten 511 wurden geladen." +
              loss;
@@ -280,23 +280,24 @@ std::string WarningSentence(const ReadWarnings& warnings, ReadWarning warning, R
       return subject + " beinhaltet unbekannte Einträge. Diese " +
              (file ? "wurden nicht geladen." + loss : "werden nicht eingefügt.");
     case ReadWarning::kDuplicateKeys:
-      return subject + " gibt Schlüssel in einem Abschnitt mehrmals an. Spiel und Editor nehmen " +
-             "nur die erste Zeile; die übrigen " +
+      return subject +
+             " gibt Schlüssel in einem Abschnitt mehrmals an. Spiel und Editor nehmen nur die "
+             "erste Zeile; die übrigen " +
              (file ? "schreibt das Speichern nicht mehr." : "werden nicht eingefügt.");
     case ReadWarning::kNulBytes:
-      return subject + " beinhaltet Nullzeichen. Spiel und Editor lesen diese Zeilen nur bis " +
-             "dorthin." + loss;
+      return subject +
+             " beinhaltet Nullzeichen. Spiel und Editor lesen diese Zeilen nur bis dorthin." + loss;
     case ReadWarning::kShownAsUnknown:
-      return subject + " beinhaltet Kommandos, die der Editor nur als '\?\?\?' zeigen und " +
-             "nicht bearbeiten kann.";
+      return subject +
+             " beinhaltet Kommandos, die der Editor nur als '\?\?\?' zeigen und nicht "
+             "bearbeiten kann.";
     case ReadWarning::kChainGaps:
-      return (file ? "In der geöffneten Datei" : "In der Zwischenablage") +
-             std::string(
-                 " erreicht die Kette ab [Execute] nicht jeden Abschnitt so, wie er "
-                 "dasteht. ") +
-             (file ? "Die Kommandoliste zeigt die Kette, wie das Spiel sie ausführt; das "
+      return "Die Kette der Kommandos (von [Execute] über Next) ist in " +
+             std::string(file ? "der geöffneten Datei" : "der Zwischenablage") +
+             " nicht vollständig. " +
+             (file ? "Die Kommandoliste zeigt sie so, wie das Spiel sie ausführt; das "
                      "Speichern behält alle Abschnitte."
-                   : "Eingefügt wird die Kette, wie das Spiel sie ausführt.");
+                   : "Eingefügt wird sie so, wie das Spiel sie ausführt.");
     case ReadWarning::kConverted:
       return (file ? "Die Datei war " : "Der Text der Zwischenablage war ") +
              std::string(warnings.ConvertedFromUtf8 ? "UTF-8" : "UTF-16") +

@@ -15,16 +15,16 @@ namespace wavoria {
 
 struct AppState {
   AppState() { Document.SetHistory(&History); }
-  CommandTable Document;           // the one open script, with its edit buffer
-  EditHistory History;             // the document's steps for undo and redo
-  std::string DocumentPath;        // path of the open file; empty: "Unbenannt"
-  bool FileHoldsNoScript = false;  // DocumentPath held no script: Speichern asks first
-  bool Modified = false;           // changes not yet written; follows History
-  StartupTables Tables;            // keys.dat and actions.dat
-  HWND MainWindow = nullptr;       // the main editor window while it is open
-  int StartChoice = 0;             // the start-screen button that closed the start screen
-  WizardSettings Wizard;           // the wizard's paths, choices and NextPage
-  std::string ScriptToOpen;        // a script the editor window reads when it opens, then ""
+  CommandTable Document;      // the one open script, with its edit buffer
+  EditHistory History;        // the document's steps for undo and redo
+  std::string DocumentPath;   // path of the open file; empty: "Unbenannt"
+  bool NoScriptFile = false;  // DocumentPath held no script: Speichern asks first
+  bool Modified = false;      // changes not yet written; follows History
+  StartupTables Tables;       // keys.dat and actions.dat
+  HWND MainWindow = nullptr;  // the main editor window while it is open
+  int StartChoice = 0;        // the start-screen button that closed the start screen
+  WizardSettings Wizard;      // the wizard's paths, choices and NextPage
+  std::string ScriptToOpen;   // a script the editor window reads when it opens, then ""
 };
 
 // The state of this process.

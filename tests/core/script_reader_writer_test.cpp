@@ -172,9 +172,13 @@ TEST(ScriptReader, WarningsNameTheirLines) {
   EXPECT_EQ(cut.warnings.Lines.at(0).Line, 3);
   EXPECT_FALSE(
       ReadText("[Execute]\nAction=WriteToLog\nText=" + std::string(480, 'x')).warnings.Any());
-  // The list shows bytes a control must not get escaped, four to a byte.
-  EXPECT_TRUE(ReadText("[Execute]\nAction=WriteToLog\nText=" + std::string(122, '\x01'))
-                  .warnings.CutInList);
+  // The list shows bytes a control must not get escaped, four to a byte: 26 +
+  // 4 * 121 fill the line.
+  const auto cutAt = [](int n) {
+    return ReadText("[Execute]\nAction=WriteToLog\nText=" + std::string(n, '\x01'))
+        .warnings.CutInList;
+  };
+  EXPECT_EQ(std::pair(cutAt(121), cutAt(122)), std::pair(false, true));
 }
 
 TEST(ScriptReader, MoreThan511SectionsAreCut) {

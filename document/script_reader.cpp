@@ -105,7 +105,7 @@ class ScriptParser {
     NameUnnamedSections();
     for (int slot = 1; slot <= SlotsRead(); ++slot) {
       const ScriptCommand& cmd = table_.Slot(slot);
-      if (IsKnownAction(cmd.Action, actions_) && KindOf(cmd).IsUnknownForm()) {
+      if (KindOf(cmd).IsUnknownForm() && IsKnownAction(cmd.Action, actions_)) {
         warnings.ShownAsUnknown = true;
       }
     }

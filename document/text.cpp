@@ -1,6 +1,7 @@
 #include "document/text.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace wavoria {
@@ -47,10 +48,6 @@ std::string ToUpperAscii(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = UpperAscii(c);
   return out;
-}
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && StartsWithIgnoreCase(a, b);
 }
 
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
@@ -123,10 +120,21 @@ std::string CutTo(std::string text, std::size_t limit) {
   return text;
 }
 
+namespace {
+
+// ShownEscaped of every byte, looked up: every list line and every value read
+// passes each of its bytes through it.
+constexpr std::array<bool, 256> kShownEscaped = [] {
+  std::array<bool, 256> escaped{};
+  for (int byte = 0; byte < 0x20; ++byte) escaped[byte] = true;
+  for (int byte : {0x7F, 0x81, 0x8D, 0x8F, 0x90, 0x9D}) escaped[byte] = true;
+  return escaped;
+}();
+
+}  // namespace
+
 bool ShownEscaped(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
-         byte == 0x90 || byte == 0x9D;
+  return kShownEscaped[static_cast<unsigned char>(c)];
 }
 
 std::string Displayable(std::string_view text, std::size_t limit, bool lineBreaks) {
@@ -152,7 +160,7 @@ std::string Displayable(std::string_view text, std::size_t limit, bool lineBreak
 }
 
 void MakeDisplayable(std::string& text, std::size_t limit) {
-  if (std::none_of(text.begin(), text.end(), ShownEscaped)) {
+  if (DisplayedSize(text) == text.size()) {
     text.resize(std::min(text.size(), limit));
   } else {
     text = Displayable(text, limit);
@@ -160,8 +168,8 @@ void MakeDisplayable(std::string& text, std::size_t limit) {
 }
 
 std::size_t DisplayedSize(std::string_view text) {
-  const auto escaped =
-      static_cast<std::size_t>(std::count_if(text.begin(), text.end(), ShownEscaped));
+  std::size_t escaped = 0;
+  for (const char c : text) escaped += kShownEscaped[static_cast<unsigned char>(c)];
   return text.size() + 3 * escaped;
 }
 

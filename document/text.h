@@ -15,11 +15,15 @@ inline constexpr std::string_view LineBreak = "\r\n";
 // Upper-cases the letters a to z; every other byte stays as it is.
 std::string ToUpperAscii(std::string_view text);
 
-// Whether a and b are equal when the letters A to Z are compared without case.
-bool EqualsIgnoreCase(std::string_view a, std::string_view b);
-
 // Whether text begins with prefix, letters A to Z compared without case.
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
+
+// Whether a and b are equal when the letters A to Z are compared without case.
+// Inline: most names compared differ in length, and the lookups of sections,
+// actions and kinds compare many.
+inline bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && StartsWithIgnoreCase(a, b);
+}
 
 // Removes blanks (character 32) at both ends; tabs stay.
 std::string_view StripBlanks(std::string_view text);

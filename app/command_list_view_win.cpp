@@ -42,6 +42,7 @@ struct ShownDetails {
 struct ShownTitle {
   HWND Window = nullptr;
   std::string Path;
+  bool Modified = false;
 };
 ShownList shownList;
 ShownDetails shownDetails;
@@ -199,11 +200,16 @@ void ShowChange(HWND window, LineRange lines) {
 
 void RefreshLabelAndTitle(HWND window) {
   if (window == nullptr) return;
-  if (shownTitle.Window == window && shownTitle.Path == App().DocumentPath) return;
-  shownTitle = {window, App().DocumentPath};
+  // The title follows the history: undoing back to the saved script clears the mark.
+  const bool modified = App().History.Modified();
+  if (shownTitle.Window == window && shownTitle.Path == App().DocumentPath &&
+      shownTitle.Modified == modified) {
+    return;
+  }
+  shownTitle = {window, App().DocumentPath, modified};
   SetItemText(window, IDC_MAIN_LABEL, ListCaption(App().DocumentPath));
   SendMessageA(window, WM_SETTEXT, 0,
-               reinterpret_cast<LPARAM>(WindowTitle(App().DocumentPath).c_str()));
+               reinterpret_cast<LPARAM>(WindowTitle(App().DocumentPath, modified).c_str()));
 }
 
 void RefreshDetails(HWND window) {

@@ -28,7 +28,7 @@ void UpdateCommandList(HWND window, LineRange lines);
 void ShowChange(HWND window, LineRange lines);
 
 // Rewrites the label above the list and the window title from DocumentPath
-// when it changed.
+// and whether the history holds unsaved changes, when they changed.
 void RefreshLabelAndTitle(HWND window);
 
 // Shows the details of the selected line, or of the selected range: the

@@ -159,7 +159,7 @@ PasteOutcome PasteText(CommandTable& table, LineRange selected, std::string_view
   if (selected.First < 0 || selected.First > table.LastPosition() + 1) return outcome;
   // The text is read as a file of its own, which can hold a full table.
   const auto scratch = std::make_unique<CommandTable>();
-  const ReadWarnings warnings = ParseScript(text, actions, *scratch);
+  ReadWarnings warnings = ParseScript(text, actions, *scratch);
   const CommandTable& found = *scratch;
   std::vector<const ScriptCommand*> commands;
   if (found.LastPosition() > 0) {
@@ -181,7 +181,9 @@ PasteOutcome PasteText(CommandTable& table, LineRange selected, std::string_view
     return outcome;
   }
   outcome.Lines = InsertCopies(table, selected, std::max(selected.First, 1), commands);
-  outcome.Warnings = WarningTexts(warnings, {});
+  // Loose sections go in in the order of the text: no chain of theirs counts.
+  if (found.Head().Next.empty()) warnings.ChainGaps = false;
+  outcome.Warnings = WarningTexts(warnings, {}, kWarningLinesShown, ReadSource::kClipboard);
   return outcome;
 }
 

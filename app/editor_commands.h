@@ -86,7 +86,7 @@ std::optional<std::string> CutText(const CommandTable& table, LineRange selected
 struct PasteOutcome {
   std::optional<LineRange> Lines;     // the new commands; nothing when none was inserted
   std::string Refusal;                // why nothing was inserted ("" without a selected line)
-  std::vector<std::string> Warnings;  // what the reader says of the text, as after opening a file
+  std::vector<std::string> Warnings;  // what the reader says of the text, as of a file opened
 };
 
 // Einfügen: reads text by the script reader's rules and inserts the commands

@@ -16,11 +16,6 @@ std::string NotepadCommandLine(std::string_view file) {
   return "notepad.exe \"" + std::string(file) + "\"";
 }
 
-bool ModifiedAfterNotepad(bool ownFile, bool wasModified, bool contentChanged) {
-  if (ownFile) return false;
-  return wasModified || contentChanged;
-}
-
 std::string CannotOpenMessage(std::string_view path, FileError cause) {
   return WithCause("Die Datei '" + std::string(path) + "' konnte nicht geöffnet werden.", cause);
 }
@@ -39,6 +34,27 @@ std::optional<std::string> DroppedFilesNote(const std::vector<std::string>& file
   return "Sie haben " + DecimalText(static_cast<std::int64_t>(files.size())) +
          " Dateien abgelegt. Wavoria öffnet nur eine Datei auf einmal, die erste: '" +
          files.front() + "'.";
+}
+
+std::string DroppedFolderMessage(std::string_view path) {
+  return Quoted(path) + " ist ein Ordner. Wavoria öffnet Skriptdateien, keine Ordner.";
+}
+
+bool HoldsNoScript(std::string_view bytes, const CommandTable& table) {
+  if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) return false;
+  for (int s = 1; s < table.SlotsInUse(); ++s) {
+    if (!table.Slot(s).Action.empty()) return false;
+  }
+  return true;
+}
+
+std::string OpenNonScriptQuestion(std::string_view path) {
+  return "Die Datei " + Quoted(path) + " enthält kein Skript. Trotzdem öffnen?";
+}
+
+std::string ReplaceNonScriptQuestion(std::string_view path) {
+  return "Die Datei " + Quoted(path) +
+         " enthält kein Skript. Soll sie trotzdem durch dieses Skript ersetzt werden?";
 }
 
 bool HasRoomForCommand(const CommandTable& table) {

@@ -19,7 +19,7 @@ Details DetailsOf(const CommandTable& table, int position, const std::string& do
     details.Text = DetailsTextOf(kind, *cmd);
     details.Icon = kind.Icon;
   }
-  details.Text = CutTo(std::move(details.Text), kDetailsTextLimit);
+  details.Text = Displayable(details.Text, kDetailsTextLimit, true);
 
   const bool isCommand = position > 0;
   std::string section = isCommand ? cmd->SectionName : std::string{};
@@ -29,8 +29,8 @@ Details DetailsOf(const CommandTable& table, int position, const std::string& do
   if (isCommand && table.SlotAt(position) == table.FindSection(table.Head().Next)) {
     section = kHeadName;
   }
-  details.SectionLabel = std::move(section);
-  details.NextLabel = isCommand ? cmd->Next : std::string{};
+  details.SectionLabel = Displayable(section);
+  details.NextLabel = isCommand ? Displayable(cmd->Next) : std::string{};
   return details;
 }
 

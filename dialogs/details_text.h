@@ -14,6 +14,8 @@ namespace wavoria {
 
 inline constexpr std::size_t kDetailsTextLimit = 8191;
 
+// Every text as the controls show it (Displayable: bytes a control must not
+// get are escaped).
 struct Details {
   std::string Text;           // lines joined with CR LF, at most 8191 characters
   int Icon = kIconNoCommand;  // icon resource id

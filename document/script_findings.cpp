@@ -59,14 +59,16 @@ class LineFindings final : public ReadObserver {
       const auto first = std::find_if(section.Keys.begin(), section.Keys.end(),
                                       [&](const auto& k) { return k.first == key.field; });
       if (value.empty() || first == section.Keys.end()) return;
-      Add(line, Quoted(key.name) + " steht in diesem Abschnitt schon in Zeile " +
-                    DecimalText(first->second) + "; Spiel und Editor nehmen nur die erste Zeile.");
+      Add(line,
+          Quoted(key.name) + " steht in diesem Abschnitt schon in Zeile " +
+              DecimalText(first->second) + "; Spiel und Editor nehmen nur die erste Zeile.",
+          W::kDuplicateKeys);
     } else {
       section.Keys.emplace_back(key.field, line);
       if (key.field == &ScriptCommand::Action) section.ActionLine = line;
       if (key.field == &ScriptCommand::Next) section.NextLine = line;
-      if (value.size() > section.Longest) {
-        section.Longest = value.size();
+      if (DisplayedSize(value) > section.Longest) {
+        section.Longest = DisplayedSize(value);
         section.LongestLine = line;
       }
     }
@@ -94,8 +96,9 @@ class LineFindings final : public ReadObserver {
     }
   }
 
-  void Add(int line, std::string message, std::optional<ReadWarning> warning = {}) {
-    findings.push_back({line, std::move(message), warning});
+  // The messages quote the document's text as the editor's controls show it.
+  void Add(int line, const std::string& message, ReadWarning warning) {
+    findings.push_back({line, Displayable(message), warning});
   }
 
  private:
@@ -127,7 +130,8 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
 
   if (count > 0 && table.Head().Next.empty()) {
     lines.Add(1,
-              "Die Datei hat keinen Abschnitt [Execute]; der Editor zeigt keines ihrer Kommandos.");
+              "Die Datei hat keinen Abschnitt [Execute]; der Editor zeigt keines ihrer Kommandos.",
+              W::kChainGaps);
   }
 
   std::vector<bool> inChain(kSlotCount, false);
@@ -147,21 +151,26 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
     }
     const bool shadowed = first != s;
     if (shadowed) {
-      lines.Add(lineOf(s), "Ein Abschnitt namens [" + nameOf(s) + "] steht schon in Zeile " +
-                               DecimalText(lineOf(first)) + "; die Kette erreicht nur den ersten.");
+      lines.Add(lineOf(s),
+                "Ein Abschnitt namens [" + nameOf(s) + "] steht schon in Zeile " +
+                    DecimalText(lineOf(first)) + "; die Kette erreicht nur den ersten.",
+                W::kChainGaps);
     }
     if (!inChain[s] && !shadowed && !table.Head().Next.empty()) {
-      lines.Add(lineOf(s), "Der Abschnitt [" + nameOf(s) + "] wird von der Kette nie erreicht.");
+      lines.Add(lineOf(s), "Der Abschnitt [" + nameOf(s) + "] wird von der Kette nie erreicht.",
+                W::kChainGaps);
     }
     if (!cmd.Next.empty() && table.FindSuccessor(cmd) < 0) {
       lines.Add(sections[s - 1].NextLine,
-                "Next=" + cmd.Next + " verweist auf keinen Abschnitt; die Kette endet hier.");
+                "Next=" + cmd.Next + " verweist auf keinen Abschnitt; die Kette endet hier.",
+                W::kChainGaps);
     }
     const CommandKind& kind = KindOf(cmd);
     if (IsKnownAction(cmd.Action, actions) && kind.IsUnknownForm()) {
       lines.Add(lineOf(s),
                 "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (" +
-                    UnknownFormLines(kind, cmd, ", ") + ").");
+                    UnknownFormLines(kind, cmd, ", ") + ").",
+                W::kShownAsUnknown);
     }
     if (inChain[s] && ListLineIsCut(cmd)) {
       lines.Add(sections[s - 1].LongestLine,
@@ -183,7 +192,8 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
                                 " führt an ihren Anfang; der Editor zeigt die Kette nur bis hier."
                           : "Die Kette läuft hier in sich zurück: " + next +
                                 " führt zum Abschnitt in Zeile " + DecimalText(lineOf(target)) +
-                                "; der Editor zeigt die Kette nur bis hier.");
+                                "; der Editor zeigt die Kette nur bis hier.",
+              W::kChainGaps);
   }
 }
 
@@ -221,7 +231,8 @@ void CheckBytes(std::string_view bytes, LineFindings& lines) {
   if (nul != std::string_view::npos) {
     lines.Add(LineAt(text, nul),
               "Die Zeile enthält ein Nullzeichen; Spiel und Editor lesen Namen, Schlüssel und "
-              "Werte nur bis dorthin.");
+              "Werte nur bis dorthin.",
+              W::kNulBytes);
   }
 }
 

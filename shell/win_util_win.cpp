@@ -68,6 +68,11 @@ Answer AskYesNoCancel(HWND owner, std::string_view text) {
   }
 }
 
+bool AskYesNo(HWND owner, std::string_view text, const char* title) {
+  return MessageBoxA(owner, std::string(text).c_str(), title,
+                     MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
+}
+
 namespace {
 
 std::string CurrentFolder() {

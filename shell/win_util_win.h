@@ -41,6 +41,10 @@ void ShowNote(HWND owner, std::string_view text);
 // icon, Ja the default button.
 Answer AskYesNoCancel(HWND owner, std::string_view text);
 
+// A question before something that cannot be taken back, with Ja and Nein,
+// the exclamation icon and Nein the default button. True for Ja.
+bool AskYesNo(HWND owner, std::string_view text, const char* title = kProgramTitle);
+
 // The folder that was current when the program started (fixed as the
 // program is loaded), and `path` made absolute against the current
 // folder: the form in which the program keeps every script path it learns,

@@ -134,7 +134,8 @@ WAVORIA_RECORD(WizardSettings, r.GamePath, r.MakerPath, r.NextPage, r.KeyboardSu
                r.MouseSupport, r.StartFunction, r.MouseId, r.AutoSendPosition)
 WAVORIA_RECORD(ScriptFinding, r.Line, r.Message, r.Warning)
 WAVORIA_RECORD(ReadWarnings, r.CrossFileReference, r.UnknownCommands, r.UnknownKeysDropped,
-               r.SectionsCut, r.ConvertedFromUtf8, r.ConvertedFromUtf16, r.CutInList, r.Lines)
+               r.SectionsCut, r.ConvertedFromUtf8, r.ConvertedFromUtf16, r.CutInList,
+               r.DuplicateKeys, r.NulBytes, r.ShownAsUnknown, r.ChainGaps, r.Lines)
 WAVORIA_RECORD(InstallStep, r.Kind, r.Source, r.Target, r.Bytes, r.After)
 WAVORIA_RECORD(InstallPlan, r.GameFolder, r.MakerFolder, r.Choices, r.Steps, r.KeyListPath,
                r.EmptyTemplateFolders)

@@ -303,14 +303,18 @@ TEST(Clipboard, RefusalsAndWarnings) {
     EXPECT_EQ(pasted.Lines.has_value(), c.Refusal.empty());
     EXPECT_EQ(ScriptText(t) == before, !c.Refusal.empty());
   }
-  // What opening the text as a file would say, lines included.
-  const std::string_view text = "[A]\r\nAction=Tanzen\r\nFarbe=blau\r\n";
-  CommandTable opened;
-  const std::vector<std::string> onOpening =
-      WarningTexts(ParseScript(text, testing::EditorActions(), opened), {});
-  ASSERT_EQ(onOpening.size(), 2u) << "an unknown action and an unknown key";
+  // What the reader warns of in a file, spoken of the clipboard; loose
+  // sections have no chain to warn about.
   CommandTable t;
-  EXPECT_EQ(PasteText(t, 1, text, testing::EditorActions()).Warnings, onOpening);
+  const std::vector<std::string> warnings =
+      PasteText(t, 1,
+                "[A]\r\nAction=Tanzen\r\nFarbe=blau\r\n[B]\r\nAction=EnableKeySupport\r\n"
+                "Enable=vielleicht\r\nEnable=True\r\n",
+                testing::EditorActions())
+          .Warnings;
+  ASSERT_EQ(warnings.size(), 4u)
+      << "an unknown action and key, a key twice, a command shown as ???";
+  for (const std::string& w : warnings) EXPECT_THAT(w, ::testing::StartsWith("Die Zwischenablage"));
   EXPECT_EQ(PasteText(t, -1, "[A]\r\nAction=WriteToLog\r\n", {}).Lines, std::nullopt);
 }
 

@@ -36,6 +36,15 @@ inline HWND TopDialog(bool enabled = true) {
   return found.first;
 }
 
+// Whether a window's caption is the one a step waits for. A main window's
+// caption matches with the mark of unsaved changes too ("Wavoria - *..."):
+// the tests of the mark look at the title themselves.
+inline bool CaptionMatches(std::string shown, const std::string& wanted) {
+  if (const std::size_t mark = shown.find(" - *"); mark != std::string::npos)
+    shown.erase(mark + 3, 1);
+  return shown == wanted;
+}
+
 class DialogDriver {
  public:
   using Action = std::function<void(HWND)>;
@@ -82,7 +91,7 @@ class DialogDriver {
       }
       d->steps_.clear();
     } else if (active != nullptr && !d->steps_.empty() &&
-               GetWindowString(active) == d->steps_.front().first) {
+               CaptionMatches(GetWindowString(active), d->steps_.front().first)) {
       Action step = std::move(d->steps_.front().second);
       d->steps_.pop_front();
       d->under_ = nullptr;

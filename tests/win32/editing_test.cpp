@@ -7,9 +7,11 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <random>
 #include <thread>
 
 #include "app/editor_rules.h"
+#include "dialogs/details_text.h"
 #include "document/script_reader.h"
 #include "document/text.h"
 #include "editor_test_support.h"
@@ -41,14 +43,17 @@ std::pair<std::string, bool> ClipboardText() {
   return {text, IsClipboardFormatAvailable(CF_UNICODETEXT) != 0};
 }
 
-// Puts text on the clipboard as a Unicode text editor does.
-void PutUnicodeText(const std::wstring& text) {
+// Puts text on the clipboard, as a Unicode text editor does (CF_UNICODETEXT)
+// or a program that offers plain bytes (CF_TEXT).
+template <typename Text>
+void PutOnClipboard(const Text& text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(text[0]);
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  memcpy(GlobalLock(memory), text.c_str(), bytes);
   GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
+  SetClipboardData(sizeof(text[0]) == 1 ? CF_TEXT : CF_UNICODETEXT, memory);
   CloseClipboard();
 }
 
@@ -84,22 +89,24 @@ TEST_F(EditingKeys, EachKeyDoesWhatItsMenuItemDoes) {
   // clang-format on
   const std::string files[] = {path, other, third, ""};
   const auto* previous = static_cast<const std::remove_reference_t<decltype(rows[0])>*>(nullptr);
-  auto check = [&previous](HWND w) {
-    EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w), App().Modified, GetFocus()),
+  // The title marks unsaved changes, and loses the mark on saving and on
+  // undoing back to the saved script.
+  auto check = [&previous](HWND w, const std::string& file) {
+    EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w), App().Modified, GetFocus(), GetWindowString(w)),
               std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
-                         GetDlgItem(w, IDC_MAIN_LIST)))
+                         GetDlgItem(w, IDC_MAIN_LIST), WindowTitle(file, previous->Modified)))
         << "key " << previous->Key << " on line " << previous->Select;
   };
   for (const auto& row : rows) {
-    driver.Then(WindowTitle(files[row.File]), [&row, &previous, check](HWND w) {
-      if (previous != nullptr) check(w);
+    driver.Then(WindowTitle(files[row.File]), [&, check](HWND w) {
+      if (previous != nullptr) check(w, files[row.File]);
       previous = &row;
       SetForegroundWindow(w), SelectLines(w, row.Select);
       SetFocus(GetDlgItem(w, IDC_MAIN_UP));  // the keys work wherever the focus is
       SendKeys({row.Key}, row.Held);
     });
   }
-  FinishWith(driver, WindowTitle(""), check);
+  FinishWith(driver, WindowTitle(""), [&](HWND w) { check(w, ""); });
   EXPECT_NE(FileBytes(other), "<missing>");  // Strg+Umschalt+S wrote it
 }
 
@@ -218,13 +225,14 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
   driver.Then(title, [](HWND w) {
     const std::string section = "[WIZ1]\r\nAction=WriteToLog\r\nText=b\r\n\r\n";
     EXPECT_EQ(ClipboardText(), std::pair(section, true));
-    PutUnicodeText(L"; aus dem Editor\n[Neu]\nAction=WriteToLog\nText=Gr\u00fc\u00dfe\n");
+    PutOnClipboard(
+        std::wstring(L"; aus dem Editor\n[Neu]\nAction=WriteToLog\nText=Gr\u00fc\u00dfe\n"));
     SelectLines(w, 4), SendKeys({'V'}, {VK_CONTROL});
   });
   driver.Then(title, [](HWND w) {
     EXPECT_EQ(std::tuple(Lines(w).at(4), SelectedLines(w)),
               std::tuple(std::string("<> In Logdatei schreiben: Grüße"), 4));
-    PutUnicodeText(L"Hallo");
+    PutOnClipboard(std::wstring(L"Hallo"));
     SendKeys({'V'}, {VK_CONTROL});
   });
   ThenBox(driver, "Wavoria", "Die Zwischenablage enthält keine Kommandos.", IDI_EXCLAMATION, {IDOK},
@@ -232,14 +240,14 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
   driver.Then(title, [](HWND w) {
     EXPECT_EQ(std::pair(Texts(w), GetFocus()),
               std::pair(std::string("abce"), GetDlgItem(w, IDC_MAIN_LIST)));
-    PutUnicodeText(L"[X]\r\nAction=WriteToLog\r\nText=x\r\nFarbe=blau\r\n");
+    PutOnClipboard(std::wstring(L"[X]\r\nAction=WriteToLog\r\nText=x\r\nFarbe=blau\r\n"));
     SendKeys({'V'}, {VK_CONTROL});
   });
-  CommandTable opened;  // the paste warns as opening the text as a file would
+  CommandTable opened;  // the paste warns as opening the text as a file would, of the clipboard
   ThenBox(driver, "Wavoria",
           WarningTexts(ParseScript("[X]\r\nAction=WriteToLog\r\nText=x\r\nFarbe=blau\r\n",
                                    App().Tables.Actions, opened),
-                       {})
+                       {}, kWarningLinesShown, ReadSource::kClipboard)
               .at(0),
           IDI_EXCLAMATION, {IDOK}, IDOK);
   driver.Then(title, [](HWND w) {  // in the details text Strg+C copies its selection
@@ -287,6 +295,47 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
         << "Nach oben from its button moves the line and gives the focus back to the list";
   });
   CloseHandle(held), CloseHandle(release);
+}
+
+// A section whose Text holds 300 random bytes, pasted from the real clipboard
+// (such bytes in the details box once crashed Wine's text shaping): the list
+// and the details show them escaped, as the core says, while lines are
+// selected; the rename dialog keeps an escaped name; Speichern writes them all.
+TEST_F(Clipboard, RandomBytesAreShownEscapedAndSavedAsTheyCame) {
+  TempFolder folder("bytes");
+  const std::string path = folder.File("zufall.script.wav"), name = "Mein\x01Skript";
+  App().DocumentPath = path, App().Document.ScriptName = name;
+  std::string value = "<";  // nothing at its ends for the reader to trim
+  for (std::mt19937 random(36); value.size() < 301;) {
+    if (const char c = char(random()); c != '\0' && c != '\r' && c != '\n') value += c;
+  }
+  value += '>';
+  driver.Then(WindowTitle(path), [&](HWND w) {
+    PutOnClipboard("[Zufall]\r\nAction=WriteToLog\r\nText=" + value + "\r\n");
+    SetForegroundWindow(w), SelectLines(w, 1), SendKeys({'V'}, {VK_CONTROL});
+  });
+  for (WORD key : {VK_UP, VK_DOWN, VK_DOWN, VK_UP}) {
+    driver.Then(WindowTitle(path), [key](HWND w) {
+      const std::string details = GetItemText(w, IDC_MAIN_DETAILS_TEXT), line = Lines(w).at(1);
+      EXPECT_EQ(
+          std::tuple(details, Displayable(details, std::string::npos, true), Displayable(line)),
+          std::tuple(DetailsOf(App().Document, SelectedLines(w), App().DocumentPath).Text, details,
+                     line))
+          << "a control got a byte it must not";
+      SendKeys({key});
+    });
+  }
+  driver.Then(WindowTitle(path), [](HWND w) { SelectLines(w, 0), Click(w, IDC_MAIN_EDIT); });
+  driver.Then("Skript umbenennen", [&](HWND d) {
+    EXPECT_EQ(GetItemText(d, IDC_RENAME_NAME), Displayable(name));
+    Click(d, IDC_RENAME_OK);
+  });
+  FinishWith(driver, WindowTitle(path), [&](HWND w) {
+    Command(w, IDM_SAVE);
+    CommandTable saved;
+    ParseScript(FileBytes(path), App().Tables.Actions, saved);
+    EXPECT_EQ(std::pair(saved.ScriptName, saved.CommandAt(1)->Text), std::pair(name, value));
+  });
 }
 
 // The system's script choosers: Öffnen's shows scripts, and its cancel

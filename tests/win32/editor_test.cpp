@@ -11,6 +11,7 @@
 #include "app/program_win.h"
 #include "dialogs/details_text.h"
 #include "document/script_reader.h"
+#include "document/script_writer.h"
 #include "document/text.h"
 #include "editor_test_support.h"
 #include "shell/win_util_win.h"
@@ -280,7 +281,9 @@ TEST_F(FileCommands, OpenWithWarningsThenNew) {
 
 // Files dropped on the main window are opened as "Öffnen" opens them, after
 // the save prompt; of several the first, and the maker is told so. A folder
-// gets Öffnen's message, and the script stays as it was, its selection too.
+// is named as one, and the script stays as it was, its selection too. A file
+// without a script is opened only after Ja, and Speichern asks before it
+// replaces such a file.
 TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
   TempFolder folder("drop");
   const std::string a = folder.File("a.script.wav"), b = folder.File("b.script.wav");
@@ -301,11 +304,29 @@ TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
   });
   ThenBox(driver, "Wavoria", *DroppedFilesNote(several), IDI_ASTERISK, {IDOK}, IDOK);
   driver.Then(WindowTitle(b), [&](HWND w) { SelectLines(w, 1), Drop(w, {folder.Path()}); });
-  ThenBox(driver, "Wavoria", CannotOpenMessage(folder.Path(), FileError::Denied), IDI_EXCLAMATION,
-          {IDOK}, IDOK);
-  FinishWith(driver, WindowTitle(b), [](HWND w) {
-    EXPECT_EQ(std::tuple(Lines(w).at(1), SelectedLines(w)),
-              std::tuple(std::string("<> In Logdatei schreiben: B"), 1));
+  ThenBox(driver, "Wavoria", DroppedFolderMessage(folder.Path()), IDI_EXCLAMATION, {IDOK}, IDOK);
+  const std::string notes = folder.File("Notizen.txt"), text = "; Einkaufsliste\r\n; Brot\r\n";
+  WriteFile(notes, text);
+  for (int answer : {IDNO, IDYES}) {  // the folder and Nein keep the script
+    driver.Then(WindowTitle(b), [&](HWND w) {
+      EXPECT_EQ(std::tuple(Lines(w).at(1), SelectedLines(w)),
+                std::tuple(std::string("<> In Logdatei schreiben: B"), 1));
+      Drop(w, {notes});
+    });
+    ThenBox(driver, "Wavoria", OpenNonScriptQuestion(notes), IDI_EXCLAMATION, {IDYES, IDNO},
+            answer);
+  }
+  for (int answer : {IDNO, IDYES}) {  // Nein keeps the file
+    driver.Then(WindowTitle(notes), [&](HWND w) {
+      EXPECT_EQ(FileBytes(notes), text);
+      Click(w, IDM_SAVE);
+    });
+    ThenBox(driver, "Wavoria", ReplaceNonScriptQuestion(notes), IDI_EXCLAMATION, {IDYES, IDNO},
+            answer);
+  }
+  FinishWith(driver, WindowTitle(notes), [&](HWND w) {
+    Command(w, IDM_SAVE);  // it holds the script now: no question
+    EXPECT_EQ(FileBytes(notes), ScriptText(App().Document));
   });
 }
 
@@ -331,8 +352,9 @@ TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     EXPECT_EQ(commandLines, std::vector<std::string>{"notepad.exe \"" + temp + "\""});
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: B");
-    EXPECT_TRUE(App().Modified);  // only the temporary file holds it
-    Command(w, IDM_UNDO);         // reading it back was one step
+    EXPECT_EQ(std::pair(App().Modified, GetWindowString(w)), std::pair(true, WindowTitle("", true)))
+        << "only the temporary file holds it";
+    Command(w, IDM_UNDO);  // reading it back was one step
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: a");
   });
   SetNotepadLauncher({});

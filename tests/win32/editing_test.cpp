@@ -92,9 +92,10 @@ TEST_F(EditingKeys, EachKeyDoesWhatItsMenuItemDoes) {
   // The title marks unsaved changes, and loses the mark on saving and on
   // undoing back to the saved script.
   auto check = [&previous](HWND w, const std::string& file) {
-    EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w), App().Modified, GetFocus(), GetWindowString(w)),
-              std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
-                         GetDlgItem(w, IDC_MAIN_LIST), WindowTitle(file, previous->Modified)))
+    EXPECT_EQ(
+        std::tuple(Texts(w), SelectedLines(w), App().Modified, GetFocus(), GetWindowString(w)),
+        std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
+                   GetDlgItem(w, IDC_MAIN_LIST), WindowTitle(file, previous->Modified)))
         << "key " << previous->Key << " on line " << previous->Select;
   };
   for (const auto& row : rows) {
@@ -319,8 +320,8 @@ TEST_F(Clipboard, RandomBytesAreShownEscapedAndSavedAsTheyCame) {
       const std::string details = GetItemText(w, IDC_MAIN_DETAILS_TEXT), line = Lines(w).at(1);
       EXPECT_EQ(
           std::tuple(details, Displayable(details, std::string::npos, true), Displayable(line)),
-          std::tuple(DetailsOf(App().Document, SelectedLines(w), App().DocumentPath).Text, details,
-                     line))
+          std::tuple(DetailsOf(App().Document, SelectedLines(w).First, App().DocumentPath).Text,
+                     details, line))
           << "a control got a byte it must not";
       SendKeys({key});
     });

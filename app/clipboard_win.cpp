@@ -54,27 +54,27 @@ std::optional<std::string> TextOnClipboard(HWND owner) {
 
 }  // namespace
 
-std::optional<int> CopyToClipboard(HWND window) {
-  const std::optional<std::string> text = CopiedText(App().Document, SelectedLine(window));
+std::optional<LineRange> CopyToClipboard(HWND window) {
+  const std::optional<std::string> text = CopiedText(App().Document, SelectedLines(window));
   if (text) PutText(window, *text);
   return std::nullopt;
 }
 
-std::optional<int> CutToClipboard(HWND window) {
-  const int line = SelectedLine(window);
-  const std::optional<std::string> text = CutText(App().Document, line);
+std::optional<LineRange> CutToClipboard(HWND window) {
+  const LineRange lines = SelectedLines(window);
+  const std::optional<std::string> text = CutText(App().Document, lines);
   if (!text || !PutText(window, *text)) return std::nullopt;
-  return DeleteAt(App().Document, line);
+  return DeleteAt(App().Document, lines);
 }
 
-std::optional<int> PasteFromClipboard(HWND window) {
+std::optional<LineRange> PasteFromClipboard(HWND window) {
   const std::optional<std::string> text = TextOnClipboard(window);
   if (!text) return std::nullopt;
   const PasteOutcome pasted =
-      PasteText(App().Document, SelectedLine(window), *text, App().Tables.Actions);
+      PasteText(App().Document, SelectedLines(window), *text, App().Tables.Actions);
   if (!pasted.Refusal.empty()) ShowWarning(window, pasted.Refusal);
   for (const std::string& warning : pasted.Warnings) ShowWarning(window, warning);
-  return pasted.Line;
+  return pasted.Lines;
 }
 
 }  // namespace wavoria

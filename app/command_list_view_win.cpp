@@ -1,9 +1,11 @@
 #include "app/command_list_view_win.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "app/list_selection.h"
 #include "dialogs/details_text.h"
 #include "document/list_diff.h"
 #include "document/list_lines.h"
@@ -40,6 +42,7 @@ struct ShownDetails {
 struct ShownTitle {
   HWND Window = nullptr;
   std::string Path;
+  bool Modified = false;
 };
 ShownList shownList;
 ShownDetails shownDetails;
@@ -51,6 +54,25 @@ int VisibleListLines(HWND list) {
   GetClientRect(list, &client);
   const LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
   return height > 0 ? static_cast<int>((client.bottom - client.top) / height) : 1;
+}
+
+// The room of the details box: the lines it shows without scrolling and the
+// characters a line holds.
+DetailsRoom RoomOfDetailsBox(HWND window) {
+  HWND box = GetDlgItem(window, IDC_MAIN_DETAILS_TEXT);
+  RECT text{};
+  SendMessageA(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+  TEXTMETRICA metrics{};
+  HDC dc = GetDC(box);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(box, dc);
+  const auto per = [](LONG room, LONG unit) {
+    return std::size_t(unit > 0 ? std::max(room / unit, 1L) : 1);
+  };
+  return {per(text.bottom - text.top, metrics.tmHeight),
+          per(text.right - text.left, metrics.tmAveCharWidth)};
 }
 
 // Replaces all of the details box's text. Under Wine's default theme the
@@ -65,8 +87,42 @@ void ReplaceDetailsText(HWND window, const std::string& text) {
   SendMessageA(box, EM_SCROLLCARET, 0, 0);
 }
 
-void SelectAndShow(HWND window, int line) {
-  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+// The selected items of a list box, in ascending order, and its focus.
+std::vector<int> SelectedItems(HWND list) {
+  const LRESULT count = SendMessageA(list, LB_GETSELCOUNT, 0, 0);
+  std::vector<int> items(count > 0 ? static_cast<std::size_t>(count) : 0);
+  if (!items.empty()) {
+    SendMessageA(list, LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()));
+  }
+  return items;
+}
+int Caret(HWND list) {
+  return static_cast<int>(SendMessageA(list, LB_GETCARETINDEX, 0, 0));
+}
+
+// The line of `lines` that gets the focus: the end of the range on whose
+// side the focus is now, so that Umschalt goes on growing or shrinking it
+// from there.
+int CaretLineFor(HWND list, LineRange lines) {
+  const LRESULT anchor = SendMessageA(list, LB_GETANCHORINDEX, 0, 0);
+  return Caret(list) < anchor ? lines.First : lines.Last;
+}
+
+// Selects `lines` in the list box, the focus on `caret` and the anchor at the
+// other end, and scrolls no further than needed to show the focus.
+void ShowSelection(HWND list, LineRange lines, int caret) {
+  SendMessageA(list, LB_SETSEL, FALSE, -1);
+  SendMessageA(list, LB_SELITEMRANGE, TRUE, MAKELPARAM(lines.First, lines.Last));
+  SendMessageA(list, LB_SETANCHORINDEX, caret == lines.First ? lines.Last : lines.First, 0);
+  SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
+  const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  const int kept = KeptTopLine(top, caret, VisibleListLines(list),
+                               static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+  if (kept != top) SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
+}
+
+void SelectAndShow(HWND window, LineRange lines, int caret) {
+  ShowSelection(GetDlgItem(window, IDC_MAIN_LIST), lines, caret);
   RefreshDetails(window);
   RefreshLabelAndTitle(window);
 }
@@ -88,55 +144,80 @@ void RefreshCommandList(HWND window) {
   }
   SendMessageA(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
-  SelectAndShow(window, 0);
+  SelectAndShow(window, 0, 0);
 }
 
-void UpdateCommandList(HWND window, int line) {
+void UpdateCommandList(HWND window, LineRange lines) {
   if (window == nullptr) return;
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  const int caret = CaretLineFor(list, lines);
   if (shownList.List != list ||
       SendMessageA(list, LB_GETCOUNT, 0, 0) != static_cast<LRESULT>(shownList.Lines.size())) {
     RefreshCommandList(window);
-    SelectAndShow(window, line);
+    SelectAndShow(window, lines, caret);
     return;
   }
   std::vector<std::string>& wanted = shownList.Wanted;
   BuildListLines(App().Document, wanted);
   const std::vector<ListEdit> edits = DiffListLines(shownList.Lines, wanted);
   const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  const int kept = KeptTopLine(top, line, VisibleListLines(list), static_cast<int>(wanted.size()));
+  const int kept = KeptTopLine(top, caret, VisibleListLines(list), static_cast<int>(wanted.size()));
   shownList.Lines.swap(wanted);
-  const std::vector<std::string>& lines = shownList.Lines;
+  const std::vector<std::string>& text = shownList.Lines;
   if (!edits.empty() || kept != top) {
     // Without redrawing, the box sets and paints its scroll bar once for all
     // edits instead of after each, and then paints its view once.
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    for (const ListEdit& edit : edits) {
-      const auto at = static_cast<WPARAM>(edit.Line);
-      if (edit.What != ListEdit::kInsert) SendMessageA(list, LB_DELETESTRING, at, 0);
-      if (edit.What != ListEdit::kDelete) {
-        SendMessageA(list, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(lines[at].c_str()));
+    // A line replaced takes two messages; when that comes to more than the
+    // lines, filling the box anew costs less.
+    std::size_t messages = 0;
+    for (const ListEdit& edit : edits) messages += edit.What == ListEdit::kReplace ? 2 : 1;
+    if (messages > text.size()) {
+      SendMessageA(list, LB_RESETCONTENT, 0, 0);
+      for (const std::string& line : text) {
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+      }
+    } else {
+      for (const ListEdit& edit : edits) {
+        const auto at = static_cast<WPARAM>(edit.Line);
+        if (edit.What != ListEdit::kInsert) SendMessageA(list, LB_DELETESTRING, at, 0);
+        if (edit.What != ListEdit::kDelete) {
+          SendMessageA(list, LB_INSERTSTRING, at, reinterpret_cast<LPARAM>(text[at].c_str()));
+        }
       }
     }
     SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
   }
-  SelectAndShow(window, line);
+  SelectAndShow(window, lines, caret);
+}
+
+void ShowChange(HWND window, LineRange lines) {
+  UpdateCommandList(window, lines);
+  App().Modified = App().History.Modified();
 }
 
 void RefreshLabelAndTitle(HWND window) {
   if (window == nullptr) return;
-  if (shownTitle.Window == window && shownTitle.Path == App().DocumentPath) return;
-  shownTitle = {window, App().DocumentPath};
+  // The title follows the history: undoing back to the saved script clears the mark.
+  const bool modified = App().History.Modified();
+  if (shownTitle.Window == window && shownTitle.Path == App().DocumentPath &&
+      shownTitle.Modified == modified) {
+    return;
+  }
+  shownTitle = {window, App().DocumentPath, modified};
   SetItemText(window, IDC_MAIN_LABEL, ListCaption(App().DocumentPath));
   SendMessageA(window, WM_SETTEXT, 0,
-               reinterpret_cast<LPARAM>(WindowTitle(App().DocumentPath).c_str()));
+               reinterpret_cast<LPARAM>(WindowTitle(App().DocumentPath, modified).c_str()));
 }
 
 void RefreshDetails(HWND window) {
   if (window == nullptr) return;
-  const Details details = DetailsOf(App().Document, SelectedLine(window), App().DocumentPath);
+  const LineRange lines = SelectedLines(window);
+  const Details details = lines.IsOneLine()
+                              ? DetailsOf(App().Document, lines.First, App().DocumentPath)
+                              : DetailsOfRange(shownList.Lines, lines, RoomOfDetailsBox(window));
   const bool known = shownDetails.Window == window;
   Details& shown = shownDetails.Shown;
   auto write = [&](int id, std::string& was, const std::string& now) {
@@ -156,16 +237,37 @@ void RefreshDetails(HWND window) {
   shownDetails.Window = window;
 }
 
-int SelectedLine(HWND window) {
-  if (window == nullptr) return -1;
-  const LRESULT line = SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETCURSEL, 0, 0);
-  return line == LB_ERR ? -1 : static_cast<int>(line);
+LineRange SelectedLines(HWND window) {
+  if (window == nullptr) return {};
+  HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  return RangeOfSelection(App().Document, SelectedItems(list));
 }
 
-void SelectLine(HWND window, int line) {
+void SelectLines(HWND window, LineRange lines) {
   if (window == nullptr) return;
-  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  ShowSelection(list, lines, CaretLineFor(list, lines));
   RefreshDetails(window);
+}
+
+void FollowSelection(HWND window) {
+  HWND list = GetDlgItem(window, IDC_MAIN_LIST);
+  const std::vector<int> items = SelectedItems(list);
+  const int caret = Caret(list);
+  LineRange lines = RangeOfSelection(App().Document, items);
+  // A range is made with Umschalt, Strg or the mouse; Wine's list box also
+  // selects from its anchor to the line found by a typed letter.
+  const bool rangeKeys =
+      GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_LBUTTON) < 0;
+  if (lines.First < 0 || (!lines.IsOneLine() && !rangeKeys)) lines = caret;  // one line stays
+  const bool formsIt = !items.empty() && static_cast<int>(items.size()) == lines.Count() &&
+                       items.front() == lines.First;
+  if (!formsIt) ShowSelection(list, lines, std::clamp(caret, lines.First, lines.Last));
+  RefreshDetails(window);
+}
+
+const std::vector<std::string>& ShownLines() {
+  return shownList.Lines;
 }
 
 }  // namespace wavoria

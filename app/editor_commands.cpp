@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "app/editor_rules.h"
+#include "app/list_selection.h"
 #include "document/edit_history.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
@@ -12,17 +14,6 @@
 namespace wavoria {
 
 namespace {
-
-// A change of the document as one step of the table's history, when it has
-// one: Begin before the change, End with the line selected after it.
-void BeginStep(const CommandTable& table, int line) {
-  if (EditHistory* history = table.History()) history->Begin(table, line);
-}
-// `always`: the step counts as a change even when nothing differs.
-int EndStep(const CommandTable& table, int line, bool always = true) {
-  if (EditHistory* history = table.History()) history->Commit(table, line, always);
-  return line;
-}
 
 // Copies every field of from into to except slot index, section name and Next.
 void CopyContent(const ScriptCommand& from, ScriptCommand& to) {
@@ -33,50 +24,61 @@ void CopyContent(const ScriptCommand& from, ScriptCommand& to) {
   to = std::move(copy);
 }
 
-}  // namespace
-
-bool CanAddAt(const CommandTable& table, int selected) {
-  return selected >= 1 && selected <= table.LastPosition() + 1;
+// Inserts copies of `commands` in front of position `at` as one step, and
+// selects them; the caller made sure that they fit.
+LineRange InsertCopies(CommandTable& table, LineRange selected, int at,
+                       const std::vector<const ScriptCommand*>& commands) {
+  BeginStep(table, selected);
+  const std::vector<int> slots = table.InsertCommands(at, static_cast<int>(commands.size()));
+  for (std::size_t i = 0; i < slots.size(); ++i) CopyContent(*commands[i], table.Slot(slots[i]));
+  return EndStep(table, {at, at + static_cast<int>(slots.size()) - 1});
 }
 
-std::optional<int> AddFromEditBuffer(CommandTable& table, int selected) {
+}  // namespace
+
+bool CanAddAt(const CommandTable& table, LineRange selected) {
+  return selected.First >= 1 && selected.First <= table.LastPosition() + 1;
+}
+
+std::optional<LineRange> AddFromEditBuffer(CommandTable& table, LineRange selected) {
   if (!CanAddAt(table, selected) || EditBufferCancelled(table)) return std::nullopt;
   BeginStep(table, selected);
-  const int slot = table.InsertCommand(selected);
+  const int slot = table.InsertCommand(selected.First);
   if (slot == -1) {  // the table is full: nothing changed
     EndStep(table, selected, false);
     return std::nullopt;
   }
   CopyContent(table.EditBuffer(), table.Slot(slot));  // names and links stay: the order too
-  return EndStep(table, selected);
+  return EndStep(table, selected.First);
 }
 
-std::optional<int> DeleteAt(CommandTable& table, int selected) {
-  if (selected < 1 || selected > table.LastPosition()) return std::nullopt;
+std::optional<LineRange> DeleteAt(CommandTable& table, LineRange selected) {
+  if (!HoldsOnlyCommands(table, selected)) return std::nullopt;
   BeginStep(table, selected);
-  table.DeleteCommand(selected);
-  return EndStep(table, selected - 1);
+  table.DeleteCommands(selected.First, selected.Last);
+  return EndStep(table, selected.First - 1);
 }
 
-std::optional<int> MoveUpAt(CommandTable& table, int selected) {
-  if (selected < 2 || selected > table.LastPosition()) return std::nullopt;
+std::optional<LineRange> MoveUpAt(CommandTable& table, LineRange selected) {
+  if (!HoldsOnlyCommands(table, selected) || selected.First < 2) return std::nullopt;
   BeginStep(table, selected);
-  table.MoveCommandUp(selected);
-  return EndStep(table, selected - 1);
+  table.MoveCommandsUp(selected.First, selected.Last);
+  return EndStep(table, {selected.First - 1, selected.Last - 1});
 }
 
-std::optional<int> MoveDownAt(CommandTable& table, int selected) {
-  const int last = table.LastPosition();
-  if (selected < 1 || selected >= last) return std::nullopt;
+std::optional<LineRange> MoveDownAt(CommandTable& table, LineRange selected) {
+  if (!HoldsOnlyCommands(table, selected) || selected.Last >= table.LastPosition()) {
+    return std::nullopt;
+  }
   BeginStep(table, selected);
-  table.MoveCommandDown(selected);
-  return EndStep(table, selected + 1);
+  table.MoveCommandsDown(selected.First, selected.Last);
+  return EndStep(table, {selected.First + 1, selected.Last + 1});
 }
 
-EditTarget EditTargetAt(const CommandTable& table, int selected) {
-  const ScriptCommand* cmd = table.CommandAt(selected);
-  if (cmd == nullptr || cmd->SectionName.empty()) return {};
-  if (selected == 0) return {EditTarget::kRename, IDD_RENAME};
+EditTarget EditTargetAt(const CommandTable& table, LineRange selected) {
+  const ScriptCommand* cmd = table.CommandAt(selected.First);
+  if (!selected.IsOneLine() || cmd == nullptr || cmd->SectionName.empty()) return {};
+  if (selected.First == 0) return {EditTarget::kRename, IDD_RENAME};
   if (cmd->DialogType == -1) return {};  // a kind without a dialog
   return {EditTarget::kDialog, cmd->DialogType * 100};
 }
@@ -104,7 +106,7 @@ bool StoreEditBuffer(CommandTable& table, int selected) {
   return true;
 }
 
-std::optional<int> FinishEdit(CommandTable& table, int selected, const EditTarget& target) {
+std::optional<LineRange> FinishEdit(CommandTable& table, int selected, const EditTarget& target) {
   switch (target.What) {
     case EditTarget::kRename:
       return EndStep(table, 0);
@@ -120,40 +122,44 @@ std::optional<int> FinishEdit(CommandTable& table, int selected, const EditTarge
   return std::nullopt;
 }
 
-std::optional<int> UndoStep(CommandTable& table) {
+std::optional<LineRange> UndoStep(CommandTable& table) {
   EditHistory* history = table.History();
   return history != nullptr ? history->Undo(table) : std::nullopt;
 }
 
-std::optional<int> RedoStep(CommandTable& table) {
+std::optional<LineRange> RedoStep(CommandTable& table) {
   EditHistory* history = table.History();
   return history != nullptr ? history->Redo(table) : std::nullopt;
 }
 
-bool ReadBackAsOneStep(CommandTable& table, int selected, const std::function<bool()>& read) {
+bool ReadBackAsOneStep(CommandTable& table, LineRange selected, const std::function<bool()>& read) {
   BeginStep(table, selected);
   const bool done = read();
   EndStep(table, 0, false);
   return done;
 }
 
-std::optional<std::string> CopiedText(const CommandTable& table, int selected) {
+std::optional<std::string> CopiedText(const CommandTable& table, LineRange selected) {
   if (selected == 0) return ScriptText(table);
   return CutText(table, selected);
 }
 
-std::optional<std::string> CutText(const CommandTable& table, int selected) {
-  if (selected < 1 || selected > table.LastPosition()) return std::nullopt;
-  return SectionText(*table.CommandAt(selected));
+std::optional<std::string> CutText(const CommandTable& table, LineRange selected) {
+  if (!HoldsOnlyCommands(table, selected)) return std::nullopt;
+  std::string text;
+  for (int p = selected.First; p <= selected.Last; ++p) {
+    text += SectionText(*table.CommandAt(p), p < selected.Last);
+  }
+  return text;
 }
 
-PasteOutcome PasteText(CommandTable& table, int selected, std::string_view text,
+PasteOutcome PasteText(CommandTable& table, LineRange selected, std::string_view text,
                        const ActionTable& actions) {
   PasteOutcome outcome;
-  if (selected < 0 || selected > table.LastPosition() + 1) return outcome;
+  if (selected.First < 0 || selected.First > table.LastPosition() + 1) return outcome;
   // The text is read as a file of its own, which can hold a full table.
   const auto scratch = std::make_unique<CommandTable>();
-  const ReadWarnings warnings = ParseScript(text, actions, *scratch);
+  ReadWarnings warnings = ParseScript(text, actions, *scratch);
   const CommandTable& found = *scratch;
   std::vector<const ScriptCommand*> commands;
   if (found.LastPosition() > 0) {
@@ -174,14 +180,25 @@ PasteOutcome PasteText(CommandTable& table, int selected, std::string_view text,
         inScript, warnings.SectionsCut ? -1 : static_cast<int>(commands.size()));
     return outcome;
   }
-  const int first = std::max(selected, 1);
-  BeginStep(table, selected);
-  for (std::size_t i = 0; i < commands.size(); ++i) {
-    const int slot = table.InsertCommand(first + static_cast<int>(i));
-    CopyContent(*commands[i], table.Slot(slot));
+  outcome.Lines = InsertCopies(table, selected, std::max(selected.First, 1), commands);
+  // Loose sections go in in the order of the text: no chain of theirs counts.
+  if (found.Head().Next.empty()) warnings.ChainGaps = false;
+  outcome.Warnings = WarningTexts(warnings, {}, kWarningLinesShown, ReadSource::kClipboard);
+  return outcome;
+}
+
+PasteOutcome DuplicateAt(CommandTable& table, LineRange selected) {
+  PasteOutcome outcome;
+  if (!HoldsOnlyCommands(table, selected)) return outcome;
+  const int inScript = CommandCount(table);
+  if (inScript + selected.Count() > kSlotCount - 1) {
+    outcome.Refusal = DuplicateTooLargeMessage(inScript, selected.Count());
+    return outcome;
   }
-  outcome.Line = EndStep(table, first);
-  outcome.Warnings = WarningTexts(warnings, {});
+  std::vector<const ScriptCommand*> commands;
+  for (int p = selected.First; p <= selected.Last; ++p)
+    commands.push_back(std::as_const(table).CommandAt(p));
+  outcome.Lines = InsertCopies(table, selected, selected.Last + 1, commands);
   return outcome;
 }
 

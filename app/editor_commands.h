@@ -1,7 +1,8 @@
 // The list commands of the main window as operations on the document: each
-// takes the selected line and tells which line to select afterwards, or
-// nothing when the command does not apply to that line. When the table has a
-// history, each command that changes the document records one step in it.
+// takes the selected lines, one line or a range of commands (list_selection.h),
+// and tells which lines to select afterwards, or nothing when the command does
+// not apply to them. When the table has a history, each command that changes
+// the document records one step in it, also on a range.
 #pragma once
 
 #include <functional>
@@ -12,27 +13,32 @@
 
 #include "document/action_names.h"
 #include "document/command_table.h"
+#include "document/line_range.h"
 
 namespace wavoria {
 
 // Add: the edit buffer, filled by the chooser or a dialog, becomes a new
-// command in front of line `selected` (appended on the end line). Nothing
-// happens on the script line, without a selection or with a full table.
-std::optional<int> AddFromEditBuffer(CommandTable& table, int selected);
+// command in front of the first selected line (appended on the end line),
+// and is selected. Nothing happens on the script line, without a selection
+// or with a full table.
+std::optional<LineRange> AddFromEditBuffer(CommandTable& table, LineRange selected);
 
-// Whether Add applies to a line at all (asked before the chooser opens).
-bool CanAddAt(const CommandTable& table, int selected);
+// Whether Add applies to the selection at all (asked before the chooser opens).
+bool CanAddAt(const CommandTable& table, LineRange selected);
 
-std::optional<int> DeleteAt(CommandTable& table, int selected);
-std::optional<int> MoveUpAt(CommandTable& table, int selected);
-std::optional<int> MoveDownAt(CommandTable& table, int selected);
+// Löschen: the selected commands; the line above them is selected.
+std::optional<LineRange> DeleteAt(CommandTable& table, LineRange selected);
+// Nach oben, Nach unten: the selected commands move past their neighbour as
+// a block and stay selected.
+std::optional<LineRange> MoveUpAt(CommandTable& table, LineRange selected);
+std::optional<LineRange> MoveDownAt(CommandTable& table, LineRange selected);
 
-// What Edit does on a line.
+// What Edit does on a selection: something only on one line.
 struct EditTarget {
   enum Kind { kNothing, kRename, kDialog } What = kNothing;
   int DialogId = 0;  // the template id of the dialog, for kDialog
 };
-EditTarget EditTargetAt(const CommandTable& table, int selected);
+EditTarget EditTargetAt(const CommandTable& table, LineRange selected);
 
 // Copies the command at `selected` into the edit buffer for its dialog: its
 // section name and Next are emptied and its slot index becomes -1.
@@ -54,43 +60,50 @@ bool StoreEditBuffer(CommandTable& table, int selected);
 // changes the command only when it was confirmed (StoreEditBuffer). The
 // rename dialog stores the name itself, and renaming counts as a change even
 // when it was cancelled; the script line stays selected.
-std::optional<int> FinishEdit(CommandTable& table, int selected, const EditTarget& target);
+std::optional<LineRange> FinishEdit(CommandTable& table, int selected, const EditTarget& target);
 
 // Undo and redo of the newest step of the table's history (nothing without
 // one): the document as it was before it, or as it was after it again. The
-// line is the one selected when the step began, or the one it selected.
-std::optional<int> UndoStep(CommandTable& table);
-std::optional<int> RedoStep(CommandTable& table);
+// lines are those selected when the step began, or those it selected.
+std::optional<LineRange> UndoStep(CommandTable& table);
+std::optional<LineRange> RedoStep(CommandTable& table);
 
 // Reads the script back after it was edited as text: `read` replaces the
 // document and says whether it could. One step when the document changed;
 // the script line is selected afterwards. Returns what `read` returned.
-bool ReadBackAsOneStep(CommandTable& table, int selected, const std::function<bool()>& read);
+bool ReadBackAsOneStep(CommandTable& table, LineRange selected, const std::function<bool()>& read);
 
-// The text Kopieren puts on the clipboard for a line: on the script line the
-// whole script as Speichern writes it, on a command its section without its
-// Next line (SectionText), on the end line nothing.
-std::optional<std::string> CopiedText(const CommandTable& table, int selected);
+// The text Kopieren puts on the clipboard: on the script line the whole
+// script as Speichern writes it; on commands their sections in chain order,
+// each with its Next line but the last (SectionText); on the end line
+// nothing.
+std::optional<std::string> CopiedText(const CommandTable& table, LineRange selected);
 // The same for Ausschneiden, which applies to commands only; it then deletes
-// the command with DeleteAt.
-std::optional<std::string> CutText(const CommandTable& table, int selected);
+// them with DeleteAt.
+std::optional<std::string> CutText(const CommandTable& table, LineRange selected);
 
-// What Einfügen did with a text.
+// What Einfügen or Duplizieren did.
 struct PasteOutcome {
-  std::optional<int> Line;            // the first new command; nothing when none was inserted
+  std::optional<LineRange> Lines;     // the new commands; nothing when none was inserted
   std::string Refusal;                // why nothing was inserted ("" without a selected line)
-  std::vector<std::string> Warnings;  // what the reader says of the text, as after opening a file
+  std::vector<std::string> Warnings;  // what the reader says of the text, as of a file opened
 };
 
 // Einfügen: reads text by the script reader's rules and inserts the commands
-// it holds in front of line `selected` (on the end line at the end, on the
-// script line in front of the first command) as one step: a whole script
-// (one with "[Execute]") in its chain order, loose sections in the order of
-// the text. They get new names and are linked as Hinzufügen links a
-// command. Nothing is inserted when the text holds no section with an
-// Action, or more commands than the script has room for.
-PasteOutcome PasteText(CommandTable& table, int selected, std::string_view text,
+// it holds in front of the first selected line (on the end line at the end,
+// on the script line in front of the first command) as one step, and
+// selects them: a whole script (one with "[Execute]") in its chain order,
+// loose sections in the order of the text. They get new names and are
+// linked as Hinzufügen links a command. Nothing is inserted when the text
+// holds no section with an Action, or more commands than the script has
+// room for.
+PasteOutcome PasteText(CommandTable& table, LineRange selected, std::string_view text,
                        const ActionTable& actions);
+
+// Duplizieren: a copy of the selected commands, with new names, right after
+// them, as one step, and selects the copy; refused when the script has no
+// room for it.
+PasteOutcome DuplicateAt(CommandTable& table, LineRange selected);
 
 // The document as the main window shows it when it opens: an empty script
 // name becomes the default one, the head is named "Execute" and the display

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "app/command_list_view_win.h"
+#include "app/find_replace_win.h"
+#include "app/list_selection.h"
 #include "resources/resource_ids.h"
 
 namespace wavoria {
@@ -24,11 +26,22 @@ bool IsTextBox(HWND control) {
 
 LRESULT CALLBACK TranslateEditorKeys(int code, WPARAM wparam, LPARAM lparam) {
   MSG& message = *reinterpret_cast<MSG*>(lparam);
+  HWND findBox = FindBox();
+  const bool inFindBox =
+      findBox != nullptr && (message.hwnd == findBox || IsChild(findBox, message.hwnd));
   const bool ours = code == MSGF_DIALOGBOX && keysWindow != nullptr &&
                     (message.hwnd == keysWindow || IsChild(keysWindow, message.hwnd));
-  const bool copyText = message.message == WM_KEYDOWN && message.wParam == 'C' &&
-                        GetKeyState(VK_CONTROL) < 0 && IsTextBox(GetFocus());
-  if (ours && !copyText && TranslateAcceleratorA(keysWindow, keys, &message)) {
+  // In a text box Strg+C copies its selected text and Strg+A selects all of it.
+  const bool textKey = message.message == WM_KEYDOWN &&
+                       (message.wParam == 'C' || message.wParam == 'A') &&
+                       GetKeyState(VK_CONTROL) < 0 && IsTextBox(GetFocus());
+  if (textKey && message.wParam == 'A' && (ours || inFindBox)) {
+    SendMessageA(GetFocus(), EM_SETSEL, 0, -1);
+    return TRUE;
+  }
+  // The find box, which has no loop of its own, takes Tab, Enter and Esc.
+  if (code == MSGF_DIALOGBOX && inFindBox && IsDialogMessageA(findBox, &message)) return TRUE;
+  if (ours && !textKey && TranslateAcceleratorA(keysWindow, keys, &message)) {
     // An Alt key that goes with another key opens no menu when it is let go:
     // the window's default handling has to see that other key.
     if (message.message == WM_SYSKEYDOWN) {
@@ -69,13 +82,13 @@ bool ShowEditMenu(HWND window, HWND from, LPARAM where) {
   if (at.x == -1 && at.y == -1) {
     // From the keyboard: below the selected line, within the list's view.
     RECT line = {}, view = {};
-    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(SelectedLine(window)),
+    SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(SelectedLines(window).Last),
                  reinterpret_cast<LPARAM>(&line));
     GetClientRect(list, &view);
     at = {view.left + 16, std::clamp(line.bottom, view.top, view.bottom)};
     ClientToScreen(list, &at);
   } else {
-    SelectLine(window, LineAt(list, at).first);
+    SelectLines(window, RangeForContextMenu(SelectedLines(window), LineAt(list, at).first));
   }
   TrackPopupMenu(GetSubMenu(GetMenu(window), 1), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
                  at.x, at.y, 0, window, nullptr);

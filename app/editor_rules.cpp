@@ -16,11 +16,6 @@ std::string NotepadCommandLine(std::string_view file) {
   return "notepad.exe \"" + std::string(file) + "\"";
 }
 
-bool ModifiedAfterNotepad(bool ownFile, bool wasModified, bool contentChanged) {
-  if (ownFile) return false;
-  return wasModified || contentChanged;
-}
-
 std::string CannotOpenMessage(std::string_view path, FileError cause) {
   return WithCause("Die Datei '" + std::string(path) + "' konnte nicht geöffnet werden.", cause);
 }
@@ -41,6 +36,27 @@ std::optional<std::string> DroppedFilesNote(const std::vector<std::string>& file
          files.front() + "'.";
 }
 
+std::string DroppedFolderMessage(std::string_view path) {
+  return Quoted(path) + " ist ein Ordner. Wavoria öffnet Skriptdateien, keine Ordner.";
+}
+
+bool HoldsNoScript(std::string_view bytes, const CommandTable& table) {
+  if (bytes.find_first_not_of(" \t\r\n") == std::string_view::npos) return false;
+  for (int s = 1; s < table.SlotsInUse(); ++s) {
+    if (!table.Slot(s).Action.empty()) return false;
+  }
+  return true;
+}
+
+std::string OpenNonScriptQuestion(std::string_view path) {
+  return "Die Datei " + Quoted(path) + " enthält kein Skript. Trotzdem öffnen?";
+}
+
+std::string ReplaceNonScriptQuestion(std::string_view path) {
+  return "Die Datei " + Quoted(path) +
+         " enthält kein Skript. Soll sie trotzdem durch dieses Skript ersetzt werden?";
+}
+
 bool HasRoomForCommand(const CommandTable& table) {
   return table.FindFreeSlot() != -1;
 }
@@ -56,12 +72,26 @@ int CommandCount(const CommandTable& table) {
   return count;
 }
 
-std::string PasteTooLargeMessage(int inScript, int onClipboard) {
+namespace {
+
+// "Das Skript kann höchstens 511 Kommandos enthalten; es enthält schon N, "
+// followed by where more would come from.
+std::string TooLargeMessage(int inScript, const std::string& more) {
   return "Das Skript kann höchstens " + DecimalText(kSlotCount - 1) +
-         " Kommandos enthalten; es enthält schon " + DecimalText(inScript) +
-         ", aus der Zwischenablage kämen " +
-         (onClipboard < 0 ? "mehr als " + DecimalText(kSlotCount - 1) : DecimalText(onClipboard)) +
-         " dazu.";
+         " Kommandos enthalten; es enthält schon " + DecimalText(inScript) + ", " + more;
+}
+
+}  // namespace
+
+std::string PasteTooLargeMessage(int inScript, int onClipboard) {
+  return TooLargeMessage(inScript, "aus der Zwischenablage kämen " +
+                                       (onClipboard < 0 ? "mehr als " + DecimalText(kSlotCount - 1)
+                                                        : DecimalText(onClipboard)) +
+                                       " dazu.");
+}
+
+std::string DuplicateTooLargeMessage(int inScript, int copied) {
+  return TooLargeMessage(inScript, "die Kopie brächte " + DecimalText(copied) + " dazu.");
 }
 
 std::string OverwriteQuestion(std::string_view path) {

@@ -49,13 +49,6 @@ bool NotepadNeedsNoPrompt(const std::string& documentPath, bool modified);
 // that blanks and other characters in it reach Notepad as one name.
 std::string NotepadCommandLine(std::string_view file);
 
-// Whether the script counts as changed after it came back from Notepad.
-// ownFile: Notepad edited the script's own file, which held the script when
-// Notepad started, so script and file agree. Otherwise Notepad edited the
-// temporary file: the script stays changed if it was, and becomes changed
-// if Notepad changed it, since its own file does not hold it.
-bool ModifiedAfterNotepad(bool ownFile, bool wasModified, bool contentChanged);
-
 // Warnings about files that could not be read or written, with the cause the
 // file layer gave, and about Notepad.
 std::string CannotOpenMessage(std::string_view path, FileError cause = FileError::None);
@@ -65,6 +58,17 @@ std::string NotepadFailedMessage(std::string_view path);
 // Files dropped on a window are opened as "Öffnen" opens a file, only the
 // first of them: for several files, what the user is told before.
 std::optional<std::string> DroppedFilesNote(const std::vector<std::string>& files);
+
+// A dropped folder: what the user is told instead of opening anything.
+std::string DroppedFolderMessage(std::string_view path);
+
+// Whether a file, read as `table`, holds no script: it has text, but no
+// section with an Action (a text file dropped by mistake). Opening it asks
+// first, and Speichern asks before replacing it; an empty file is no loss.
+bool HoldsNoScript(std::string_view bytes, const CommandTable& table);
+// The two questions, with the file's path.
+std::string OpenNonScriptQuestion(std::string_view path);
+std::string ReplaceNonScriptQuestion(std::string_view path);
 
 // Whether another command fits into the script, and what is said when not.
 bool HasRoomForCommand(const CommandTable& table);
@@ -80,6 +84,8 @@ inline constexpr std::string_view kNoCommandsOnClipboardText =
 // Einfügen of more commands than fit: the script holds `inScript`, the
 // clipboard `onClipboard` (-1: more than a script can hold).
 std::string PasteTooLargeMessage(int inScript, int onClipboard);
+// Duplizieren of `copied` commands that do not fit beside the `inScript` ones.
+std::string DuplicateTooLargeMessage(int inScript, int copied);
 
 // The clipboard could not be opened: another program holds it.
 inline constexpr std::string_view kClipboardBusyText =

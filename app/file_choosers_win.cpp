@@ -26,9 +26,7 @@ constexpr char kFilter[] = "Klavato-Skript (*.script.wav)\0*.script.wav\0Alle Da
 // Whether the script may be written to name: it does not exist yet, or the
 // user agrees to replace it.
 bool MayReplace(HWND owner, const std::string& name) {
-  return !FileExists(name) ||
-         MessageBoxA(owner, OverwriteQuestion(name).c_str(), "Skript speichern",
-                     MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
+  return !FileExists(name) || AskYesNo(owner, OverwriteQuestion(name), "Skript speichern");
 }
 
 std::string ChooserResult(HWND owner, bool forSaving) {

@@ -139,14 +139,16 @@ bool EditInNotepad(const std::string& documentPath, bool modified, const std::st
         return modified;
     }
   }
-  // What the temporary file held when Notepad started, to see whether it changed.
-  const std::optional<std::string> before = ownFile ? std::nullopt : steps.Contents(file);
+  // What the file held when Notepad started: a file Notepad left as it was
+  // is not read back, so the script, its history and its selection stay.
+  const std::optional<std::string> before = steps.Contents(file);
   if (!steps.Start(file)) return modified;
   steps.Wait();
-  bool changed = !ownFile && steps.Contents(file) != before;
+  if (steps.Contents(file) == before) return modified;
   // A file that cannot be read back leaves the script as Notepad got it.
-  if (!steps.Read(file)) changed = false;
-  return ModifiedAfterNotepad(ownFile, modified, changed);
+  if (!steps.Read(file)) return modified;
+  // The script is now what its own file holds, or what it does not hold.
+  return !ownFile;
 }
 
 }  // namespace wavoria

@@ -55,6 +55,7 @@ struct NotepadSteps {
 // Hands the script to Notepad and reads it back. The script goes as it is
 // when it has a file and no changes; otherwise the user is asked first: Ja
 // saves it in its own file, Nein writes it to `tempFile`, Abbrechen stops.
+// A file that Notepad left as it was is not read back: nothing changes.
 // Returns whether the script counts as changed afterwards: not after its own
 // file came back; after the temporary file, when it was changed before or
 // Notepad changed the file. A step that fails ends the round trip there.

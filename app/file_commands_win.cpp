@@ -1,5 +1,6 @@
 #include "app/file_commands_win.h"
 
+#include <memory>
 #include <vector>
 
 #include "app/command_list_view_win.h"
@@ -52,6 +53,52 @@ bool ReadScriptInto(HWND owner, const std::string& path) {
   return true;
 }
 
+// A file read to be opened, before it becomes the document.
+struct FileToOpen {
+  std::string Path;  // absolute
+  std::unique_ptr<CommandTable> Table = std::make_unique<CommandTable>();
+  ReadWarnings Warnings;
+  bool NoScript = false;  // HoldsNoScript, and the user wants it opened all the same
+};
+
+// Reads path for opening. A file that cannot be read is reported, and one
+// that holds no script is taken only when the user says so.
+std::optional<FileToOpen> ReadToOpen(HWND owner, const std::string& path) {
+  FileToOpen file;
+  file.Path = FullPath(path);
+  std::string bytes;
+  bool read = false;
+  {
+    WaitCursor wait;
+    read = ReadWholeFile(file.Path, bytes);
+    if (read) file.Warnings = ParseScript(bytes, App().Tables.Actions, *file.Table);
+  }
+  if (!read) {
+    ShowWarning(owner, CannotOpenMessage(file.Path, LastFileError()));
+    return std::nullopt;
+  }
+  file.NoScript = HoldsNoScript(bytes, *file.Table);
+  if (file.NoScript && !AskYesNo(owner, OpenNonScriptQuestion(file.Path))) return std::nullopt;
+  return file;
+}
+
+// The file read becomes the document, with an empty history, and the reader's
+// warnings are shown. The caller refreshes the window.
+void MakeDocument(HWND owner, FileToOpen&& file) {
+  AppState& app = App();
+  app.Document = std::move(*file.Table);
+  app.DocumentPath = file.Path;
+  app.NoScriptFile = file.NoScript;
+  app.Modified = false;
+  app.History.Clear();
+  for (const std::string& text : WarningTexts(file.Warnings, file.Path)) ShowWarning(owner, text);
+}
+
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 // Writes the document to path, or warns that it could not be written.
 bool WriteScriptTo(HWND owner, const std::string& path) {
   bool written = false;
@@ -67,6 +114,7 @@ bool WriteScriptTo(HWND owner, const std::string& path) {
 bool SaveTo(HWND owner, const std::string& path) {
   if (!WriteScriptTo(owner, path)) return false;
   App().DocumentPath = path;
+  App().NoScriptFile = false;
   App().Modified = false;
   App().History.MarkSaved();
   RefreshLabelAndTitle(App().MainWindow);
@@ -118,16 +166,15 @@ bool MayDropChanges(HWND owner) {
 void ResetToNewScript() {
   App().Document.Clear();
   App().DocumentPath.clear();
+  App().NoScriptFile = false;
   App().Modified = false;
   App().History.Clear();
 }
 
 bool OpenScriptFile(HWND owner, const std::string& path) {
-  const std::string file = FullPath(path);
-  if (!ReadScriptInto(owner, file)) return false;
-  App().DocumentPath = file;
-  App().Modified = false;
-  App().History.Clear();
+  std::optional<FileToOpen> file = ReadToOpen(owner, path);
+  if (!file) return false;
+  MakeDocument(owner, std::move(*file));
   return true;
 }
 
@@ -137,13 +184,20 @@ std::string ScriptFromDrop(HWND owner, HDROP drop) {
   if (const std::optional<std::string> note = DroppedFilesNote(files)) {
     MessageBoxA(owner, note->c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
   }
-  return FullPath(files.front());
+  const std::string path = FullPath(files.front());
+  if (!IsFolder(path)) return path;
+  ShowWarning(owner, DroppedFolderMessage(path));
+  return {};
 }
 
 void OpenDroppedScript(HWND window, HDROP drop) {
   const std::string path = ScriptFromDrop(window, drop);
-  if (path.empty() || !MayDropChanges(window)) return;
-  if (OpenScriptFile(window, path)) RefreshCommandList(window);
+  if (path.empty()) return;
+  // The dropped file is read, and asked about, before the save prompt.
+  std::optional<FileToOpen> file = ReadToOpen(window, path);
+  if (!file || !MayDropChanges(window)) return;
+  MakeDocument(window, std::move(*file));
+  RefreshCommandList(window);
 }
 
 void NewScript(HWND window) {
@@ -161,8 +215,12 @@ void OpenScript(HWND window) {
 
 bool SaveScript(HWND window) {
   std::string path = App().DocumentPath;
-  if (path.empty()) path = ChooseScriptToSave(window);
-  if (path.empty()) return false;
+  if (path.empty()) {
+    path = ChooseScriptToSave(window);
+    if (path.empty()) return false;
+  } else if (App().NoScriptFile && !AskYesNo(window, ReplaceNonScriptQuestion(path))) {
+    return false;
+  }
   return SaveTo(window, path);
 }
 
@@ -201,7 +259,7 @@ void EditInNotepad(HWND window) {
                 std::string(kNotepadWaitTitle).c_str(), MB_OK | MB_SETFOREGROUND);
   };
   steps.Read = [window](const std::string& file) {
-    const bool read = ReadBackAsOneStep(App().Document, SelectedLine(window),
+    const bool read = ReadBackAsOneStep(App().Document, SelectedLines(window),
                                         [&] { return ReadScriptInto(window, file); });
     if (read) RefreshCommandList(window);
     return read;
@@ -209,6 +267,7 @@ void EditInNotepad(HWND window) {
   const std::string tempFile = AbsolutePath(kNotepadTempFile, StartFolder());
   app.Modified = wavoria::EditInNotepad(app.DocumentPath, app.Modified, tempFile, steps);
   app.History.SetModified(app.Modified);
+  RefreshLabelAndTitle(window);
 }
 
 void SetNotepadLauncher(NotepadLauncher launcher) {

@@ -26,12 +26,15 @@ void ResetToNewScript();
 
 // Reads the script at path. On success it becomes the document, DocumentPath
 // names it (made absolute against the current folder), Modified is false and the reader's warnings
-// are shown; on failure a warning says so and nothing changes. The caller refreshes the window.
+// are shown; on failure a warning says so and nothing changes. A file that holds no script is
+// opened only after the user says so, and Speichern then asks before replacing it. The caller
+// refreshes the window.
 bool OpenScriptFile(HWND owner, const std::string& path);
 
 // The file to open from a drop on `owner`: the first dropped file, after
 // telling the user that only it is opened when there are several; "" for
-// none, also while the window waits for a dialog of its own.
+// none, for a folder (the user is told), and while the window waits for a
+// dialog of its own.
 std::string ScriptFromDrop(HWND owner, HDROP drop);
 
 // A drop on the main window opens the first file as "Öffnen" does, after

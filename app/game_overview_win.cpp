@@ -207,7 +207,7 @@ void OpenRow(HWND dialog, int index) {
   if (!MayDropChanges(dialog) || !OpenScriptFile(dialog, path)) return;
   RefreshCommandList(overview.Editor);
   const int last = App().Document.LastPosition();
-  SelectLine(overview.Editor, position <= last ? position : 0);
+  SelectLines(overview.Editor, position <= last ? position : 0);
   EndDialog(dialog, 0);
 }
 

@@ -1,6 +1,6 @@
-// The main editor window (dialog 1000): the command list with its commands,
-// the details panel, the file commands of the menu, About, the wizard
-// hand-off, and exit.
+// The main editor window (dialog 1000): the command list with its commands
+// on one line or a range, the details panel, find and replace, the file
+// commands of the menu, About, the wizard hand-off, and exit.
 #include "app/clipboard_win.h"
 #include "app/command_list_view_win.h"
 #include "app/editor_commands.h"
@@ -8,8 +8,10 @@
 #include "app/editor_rules.h"
 #include "app/editor_windows_win.h"
 #include "app/file_commands_win.h"
+#include "app/find_replace_win.h"
 #include "app/game_overview_win.h"
 #include "app/installation_undo_win.h"
+#include "app/list_selection.h"
 #include "app/top_level_flow.h"
 #include "app/window_layout_win.h"
 #include "dialogs/command_dialogs_win.h"
@@ -27,10 +29,9 @@ namespace {
 bool inListCommand = false;
 
 // Ends a list command that changed the document: the lines that changed are
-// updated and the line to select is selected.
-BOOL FinishListCommand(HWND window, int line) {
-  UpdateCommandList(window, line);
-  App().Modified = App().History.Modified();
+// updated and the lines to select are selected.
+BOOL FinishListCommand(HWND window, LineRange lines) {
+  ShowChange(window, lines);
   return TRUE;
 }
 
@@ -47,22 +48,23 @@ BOOL RunListCommand(HWND window, BOOL (*command)(HWND)) {
 
 BOOL AddCommand(HWND window) {
   CommandTable& table = App().Document;
-  if (!CanAddAt(table, SelectedLine(window))) return FALSE;
+  if (!CanAddAt(table, SelectedLines(window))) return FALSE;
   if (!HasRoomForCommand(table)) {
     ShowWarning(window, ScriptFullMessage());
     return FALSE;
   }
   ShowChooser(window);
   // The selection is read again: it is what the command is inserted before.
-  const std::optional<int> line = AddFromEditBuffer(table, SelectedLine(window));
-  if (!line) return FALSE;
-  return FinishListCommand(window, *line);
+  const std::optional<LineRange> lines = AddFromEditBuffer(table, SelectedLines(window));
+  if (!lines) return FALSE;
+  return FinishListCommand(window, *lines);
 }
 
 BOOL EditCommand(HWND window) {
   CommandTable& table = App().Document;
-  const int line = SelectedLine(window);
-  const EditTarget target = EditTargetAt(table, line);
+  const LineRange selected = SelectedLines(window);
+  const EditTarget target = EditTargetAt(table, selected);
+  const int line = selected.First;
   switch (target.What) {
     case EditTarget::kRename:
       BeginEdit(table, line, target);
@@ -77,32 +79,44 @@ BOOL EditCommand(HWND window) {
     case EditTarget::kNothing:
       return FALSE;
   }
-  const std::optional<int> selected = FinishEdit(table, line, target);
-  if (!selected) return FALSE;
-  return FinishListCommand(window, *selected);
+  const std::optional<LineRange> after = FinishEdit(table, line, target);
+  if (!after) return FALSE;
+  return FinishListCommand(window, *after);
 }
 
-// Delete, move up and move down: the core says which line follows, or that
-// the command does not apply to the selected line.
-template <std::optional<int> (*change)(CommandTable&, int)>
+// Delete, move up and move down: the core says which lines follow, or that
+// the command does not apply to the selected lines.
+template <std::optional<LineRange> (*change)(CommandTable&, LineRange)>
 BOOL ChangeAtSelection(HWND window) {
-  const std::optional<int> line = change(App().Document, SelectedLine(window));
-  if (!line) return FALSE;  // the table's operations rebuild the order themselves
-  return FinishListCommand(window, *line);
+  const std::optional<LineRange> lines = change(App().Document, SelectedLines(window));
+  if (!lines) return FALSE;  // the table's operations rebuild the order themselves
+  return FinishListCommand(window, *lines);
 }
 
-// Undo, redo and the clipboard's commands: likewise.
-template <std::optional<int> (*change)(HWND)>
+// Undo, redo, the clipboard's commands and Duplizieren: likewise.
+template <std::optional<LineRange> (*change)(HWND)>
 BOOL ChangeThroughWindow(HWND window) {
-  const std::optional<int> line = change(window);
-  if (!line) return FALSE;
-  return FinishListCommand(window, *line);
+  const std::optional<LineRange> lines = change(window);
+  if (!lines) return FALSE;
+  return FinishListCommand(window, *lines);
 }
-std::optional<int> Undo(HWND) {
+std::optional<LineRange> Undo(HWND) {
   return UndoStep(App().Document);
 }
-std::optional<int> Redo(HWND) {
+std::optional<LineRange> Redo(HWND) {
   return RedoStep(App().Document);
+}
+std::optional<LineRange> Duplicate(HWND window) {
+  const PasteOutcome duplicated = DuplicateAt(App().Document, SelectedLines(window));
+  if (!duplicated.Refusal.empty()) ShowWarning(window, duplicated.Refusal);
+  return duplicated.Lines;
+}
+
+BOOL SelectAll(HWND window) {
+  const std::optional<LineRange> lines = AllCommands(App().Document);
+  if (!lines) return FALSE;
+  SelectLines(window, *lines);
+  return TRUE;
 }
 
 void ShowAbout(HWND window) {
@@ -146,11 +160,16 @@ BOOL Initialise(HWND window) {
 BOOL OnCommand(HWND window, int id, int code) {
   switch (id) {
     case IDC_MAIN_LIST:
-      // A double-click on a line edits it; selection and focus changes only
-      // refresh the details.
+      // A double-click on a line edits it; a selection made by the user
+      // becomes a range; focus changes only refresh the details.
       if (code == LBN_DBLCLK && DoubleClickOnLine(window))
         return RunListCommand(window, EditCommand);
-      if (!inListCommand) RefreshDetails(window);
+      if (inListCommand) return TRUE;
+      if (code == LBN_SELCHANGE) {
+        FollowSelection(window);
+      } else {
+        RefreshDetails(window);
+      }
       return TRUE;
     case IDOK:  // Enter edits the selected line when the list has the focus
       if (GetFocus() != GetDlgItem(window, IDC_MAIN_LIST)) return FALSE;
@@ -165,6 +184,20 @@ BOOL OnCommand(HWND window, int id, int code) {
       return RunListCommand(window, ChangeThroughWindow<CopyToClipboard>);
     case IDM_PASTE:
       return RunListCommand(window, ChangeThroughWindow<PasteFromClipboard>);
+    case IDM_DUPLICATE:
+      return RunListCommand(window, ChangeThroughWindow<Duplicate>);
+    case IDM_SELECT_ALL:
+      return RunListCommand(window, SelectAll);
+    case IDM_FIND:
+      ShowFindBox(window, false);
+      return TRUE;
+    case IDM_REPLACE:
+      ShowFindBox(window, true);
+      return TRUE;
+    case IDM_FIND_NEXT:
+    case IDM_FIND_PREVIOUS:  // the focus stays, in the list or in the find box it opens
+      FindAgain(window, id == IDM_FIND_NEXT);
+      return TRUE;
     case IDC_MAIN_ADD:
     case IDM_ADD_COMMAND:
       return RunListCommand(window, AddCommand);
@@ -229,11 +262,16 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
       return TRUE;
     case WM_DESTROY:
       StopEditorKeys();
+      ForgetFindBox();
       return FALSE;
     case WM_CONTEXTMENU:
       return ShowEditMenu(window, reinterpret_cast<HWND>(wparam), lparam);
     case WM_COMMAND:
       return OnCommand(window, LOWORD(wparam), HIWORD(wparam));
+  }
+  if (IsFindBoxMessage(message)) {
+    OnFindBoxMessage(window, *reinterpret_cast<const FINDREPLACEA*>(lparam));
+    return TRUE;
   }
   return FALSE;
 }

@@ -1,11 +1,12 @@
 // What a user waits for in the real main window under Windows or Wine: each
 // list command from its message until the window has painted the result, on
-// scripts of 10, 100 and 511 commands. Dialogs that a command opens (the
-// chooser, the log dialog) are answered as soon as they are active. Prints the
-// median of several runs, the ratio of 511 to 10 commands, each command as a
-// multiple of one details refresh, and the goals. Then the game overview:
-// from the click on its menu item until it has painted a game of 50 scripts
-// of 511 commands and waits for the user.
+// scripts of 10, 100 and 511 commands, and at 511 the commands on a range,
+// Alle ersetzen and Weitersuchen. Dialogs that a command opens (the chooser,
+// the log dialog, a message box) are answered as soon as they are active.
+// Prints the median of several runs, the ratio of 511 to 10 commands, each
+// command as a multiple of one details refresh, and the goals. Then the game
+// overview: from the click on its menu item until it has painted a game of 50
+// scripts of 511 commands and waits for the user.
 #include <windows.h>
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
@@ -21,9 +22,11 @@
 #include <string>
 #include <vector>
 
+#include "app/command_list_view_win.h"
 #include "app/dialog_registry_win.h"
 #include "app/editor_windows_win.h"
 #include "app/file_choosers_win.h"
+#include "app/find_replace_win.h"
 #include "bench/generated_script.h"
 #include "resources/resource_ids.h"
 #include "shell/app_state_win.h"
@@ -32,6 +35,7 @@
 namespace {
 
 using namespace wavoria;
+using wavoria::LineRange;
 
 constexpr int kRuns = 21;
 const int kSizes[] = {10, 100, 511};
@@ -42,10 +46,14 @@ int answerButton = 0;
 std::string chooserFile;
 HHOOK hook = nullptr;
 
+// When the last dialog came up (QueryPerformanceCounter).
+LARGE_INTEGER dialogShown = {};
+
 LRESULT CALLBACK AnswerDialogs(int code, WPARAM wparam, LPARAM lparam) {
   const auto dialog = reinterpret_cast<HWND>(wparam);
   // The main window, active again once a dialog closed, is no dialog to answer.
   if (code == HCBT_ACTIVATE && answerButton != 0 && dialog != App().MainWindow) {
+    QueryPerformanceCounter(&dialogShown);
     if (!chooserFile.empty()) SetDlgItemTextA(dialog, edt1, chooserFile.c_str());
     PostMessageA(dialog, WM_COMMAND, answerButton, 0);
   }
@@ -66,15 +74,21 @@ void Finish(HWND window) {
   GdiFlush();
 }
 
-double Milliseconds(const std::function<void()>& step, HWND window) {
+// The milliseconds from the start of `step` until the window has painted its
+// result, and until the dialog it opened came up when `untilDialog` is given.
+double Milliseconds(const std::function<void()>& step, HWND window, double* untilDialog = nullptr) {
   LARGE_INTEGER frequency, start, end;
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
   step();
   Finish(window);
   QueryPerformanceCounter(&end);
-  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-         static_cast<double>(frequency.QuadPart);
+  auto ms = [&](LARGE_INTEGER to) {
+    return 1000.0 * static_cast<double>(to.QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+  };
+  if (untilDialog != nullptr) *untilDialog = ms(dialogShown);
+  return ms(end);
 }
 
 double Median(std::vector<double> values) {
@@ -91,7 +105,9 @@ void Command(HWND window, int id, int answer = 0) {
 // A selection as the user makes it: the list selects and tells its window.
 void Select(HWND window, int line) {
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
-  SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  SendMessageA(list, LB_SETSEL, FALSE, -1);
+  SendMessageA(list, LB_SETSEL, TRUE, line);
+  SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(line), FALSE);
   SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_MAIN_LIST, LBN_SELCHANGE),
                reinterpret_cast<LPARAM>(list));
 }
@@ -141,6 +157,74 @@ void RunSteps(HWND window, const std::string& path, int commands,
   Finish(window);
   times["edit"].push_back(
       Milliseconds([&] { Command(window, IDC_MAIN_EDIT, IDC_LOG_OK); }, window));
+}
+
+// A step on a range and its undo, each timed: the range is selected first
+// (as Strg+A or Umschalt select it), untimed unless `selectTimed`.
+void RangeStep(HWND window, const std::string& step, LineRange lines, int id,
+               std::map<std::string, std::vector<double>>& times) {
+  SelectLines(window, lines);
+  Finish(window);
+  times[step].push_back(Milliseconds([&] { Command(window, id); }, window));
+  times["undo " + step].push_back(Milliseconds([&] { Command(window, IDM_UNDO); }, window));
+}
+
+// Clicks a button of the open find or replace box.
+void BoxCommand(HWND window, int id) {
+  HWND box = FindBox();
+  answerButton = IDOK;  // the message boxes that follow
+  SendMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+  answerButton = 0;
+  Finish(window);
+}
+
+// The commands on ranges at 511 commands, Alle ersetzen and Weitersuchen,
+// once each on the script opened at `path`.
+void RunRangeSteps(HWND window, const std::string& path,
+                   std::map<std::string, std::vector<double>>& times) {
+  SetScriptChooser([&](HWND, bool, const std::string&) { return path; });
+  App().Modified = false;
+  Command(window, IDM_OPEN);
+  SetScriptChooser({});
+  Finish(window);
+  times["select all, delete"].push_back(Milliseconds(
+      [&] { Command(window, IDM_SELECT_ALL), Command(window, IDM_DELETE_COMMAND); }, window));
+  times["undo select all, delete"].push_back(
+      Milliseconds([&] { Command(window, IDM_UNDO); }, window));
+  // 255 commands cut and pasted back in the middle of the remaining 256.
+  SelectLines(window, {1, 255});
+  Command(window, IDM_CUT);
+  RangeStep(window, "paste 255", 128, IDM_PASTE, times);
+  Command(window, IDM_REDO);
+  RangeStep(window, "move up 100", {200, 299}, IDC_MAIN_UP, times);
+  // 100 commands cut, and another 100 duplicated to fill the table again.
+  SelectLines(window, {1, 100});
+  Command(window, IDM_CUT);
+  RangeStep(window, "duplicate 100", {150, 249}, IDM_DUPLICATE, times);
+  Command(window, IDM_REDO);
+  Finish(window);
+  // Alle ersetzen over every command: an r in most values, a key name and a
+  // program's Type among them, which their dialogs refuse.
+  Select(window, 1);
+  Command(window, IDM_REPLACE);
+  SetDlgItemTextA(FindBox(), edt1, "r");
+  SetDlgItemTextA(FindBox(), edt2, "R");
+  CheckDlgButton(FindBox(), chx2, BST_CHECKED);
+  double untilTold = 0;
+  times["replace all"].push_back(
+      Milliseconds([&] { BoxCommand(window, psh2); }, window, &untilTold));
+  times["replace all, until told"].push_back(untilTold);
+  Command(window, IDM_UNDO);
+  // Weitersuchen from the first command to the 507th, through the list lines
+  // and details of all between.
+  SendMessageA(FindBox(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  Command(window, IDM_FIND);
+  SetDlgItemTextA(FindBox(), edt1, "Schritt 506 ");
+  BoxCommand(window, IDOK);
+  SendMessageA(FindBox(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  Select(window, 1);
+  Finish(window);
+  times["find next"].push_back(Milliseconds([&] { Command(window, IDM_FIND_NEXT); }, window));
 }
 
 std::string WriteScript(int commands) {
@@ -205,6 +289,7 @@ int main() {
   RegisterDialogs();
   SetEndProgramHandler([] {});
   App().Tables.Actions = bench::Actions();
+  App().Tables.Keys = ParseKeyNames("\"Space\",57\n\"Enter\",28\n");
   hook = SetWindowsHookExA(WH_CBT, AnswerDialogs, nullptr, GetCurrentThreadId());
 
   // The sizes take turns run by run, so that a busy machine slows them alike.
@@ -217,6 +302,7 @@ int main() {
   std::map<int, std::map<std::string, std::vector<double>>> times;
   for (int run = 0; run < kRuns; ++run) {
     for (int commands : kSizes) RunSteps(window, paths[commands], commands, times[commands]);
+    RunRangeSteps(window, paths[511], times[511]);
   }
   const double smallGame = OverviewMilliseconds(window, 12, 10);
   const double largeGame = OverviewMilliseconds(window, 50, 511);
@@ -270,6 +356,21 @@ int main() {
            figures[commands][step], 16.0);
     }
   }
+  // The commands on ranges at 511 commands, each against a single Löschen.
+  std::printf("\n%-26s %9s %9s\n", "at 511 commands", "ms", "/delete");
+  const double single = figures[511]["delete"];
+  for (const char* step : {"select all, delete", "paste 255", "move up 100", "duplicate 100"}) {
+    for (const std::string what : {"", "undo "}) {
+      const double ms = figures[511][what + step];
+      std::printf("%-26s %9.2f %9.2f\n", (what + step).c_str(), ms, ms / single);
+      goal((what + step + ", ms").c_str(), ms, 50.0);
+      goal((what + step + " against a single delete").c_str(), ms / single, 4.0);
+    }
+  }
+  goal("replace all over 511 commands, ms", figures[511]["replace all"], 50.0);
+  std::printf("%-44s %6.2f (until its message box comes up)\n", "replace all, ms",
+              figures[511]["replace all, until told"]);
+  goal("find next through 505 commands, ms", figures[511]["find next"], 16.0);
   // Without the chooser's dialog: what the window itself pays, no goal.
   std::printf("%-44s %6.2f (the window's own part)\n", "open without the chooser: 511 against 10",
               figures[511]["open"] / figures[10]["open"]);

@@ -37,7 +37,7 @@ std::optional<std::string> DebugLevelValue(int item) {
 
 void StoreLog(std::string_view text, ScriptCommand& cmd) {
   cmd.Action = "WriteToLog";
-  cmd.Text = text;
+  cmd.Text = FromBox(text, cmd.Text);
 }
 
 void StoreOutput(std::string_view digits, bool negative, ScriptCommand& cmd) {
@@ -63,7 +63,7 @@ bool StoreDebugLevel(int item, ScriptCommand& cmd) {
 
 void StoreMci(std::string_view command, ScriptCommand& cmd) {
   cmd.Action = "MCICommand";
-  cmd.Command = command;
+  cmd.Command = FromBox(command, cmd.Command);
 }
 
 }  // namespace wavoria

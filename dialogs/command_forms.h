@@ -43,7 +43,8 @@ std::optional<std::string> DebugLevelValue(int item);
 
 // What the text and value dialogs store on OK: Action and the dialog's field.
 // The two drop-down dialogs store nothing and return false when no item is
-// selected (the dialog then ends as cancelled).
+// selected (the dialog then ends as cancelled). A text box shows its field
+// as Displayable(field) and stores it back with FromBox (document/text.h).
 void StoreLog(std::string_view text, ScriptCommand& cmd);                      // WriteToLog
 void StoreOutput(std::string_view digits, bool negative, ScriptCommand& cmd);  // AddOutput
 bool StoreMidiTick(int item, ScriptCommand& cmd);                              // MidiTickFunction

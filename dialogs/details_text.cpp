@@ -1,5 +1,7 @@
 #include "dialogs/details_text.h"
 
+#include <algorithm>
+
 #include "document/text.h"
 
 namespace wavoria {
@@ -17,7 +19,7 @@ Details DetailsOf(const CommandTable& table, int position, const std::string& do
     details.Text = DetailsTextOf(kind, *cmd);
     details.Icon = kind.Icon;
   }
-  details.Text = CutTo(std::move(details.Text), kDetailsTextLimit);
+  details.Text = Displayable(details.Text, kDetailsTextLimit, true);
 
   const bool isCommand = position > 0;
   std::string section = isCommand ? cmd->SectionName : std::string{};
@@ -27,8 +29,32 @@ Details DetailsOf(const CommandTable& table, int position, const std::string& do
   if (isCommand && table.SlotAt(position) == table.FindSection(table.Head().Next)) {
     section = kHeadName;
   }
-  details.SectionLabel = std::move(section);
-  details.NextLabel = isCommand ? cmd->Next : std::string{};
+  details.SectionLabel = Displayable(section);
+  details.NextLabel = isCommand ? Displayable(cmd->Next) : std::string{};
+  return details;
+}
+
+Details DetailsOfRange(const std::vector<std::string>& lines, LineRange range, DetailsRoom room) {
+  Details details;
+  std::string& text = details.Text;
+  AppendAll(text, {DecimalText(range.Count()), " Kommandos ausgewählt:"});
+  auto rowsOf = [&](std::size_t size) {
+    return std::max<std::size_t>(1, (size + room.Columns - 1) / room.Columns);
+  };
+  std::size_t rows = rowsOf(text.size());
+  // Room for the line that says how many more there are.
+  constexpr std::size_t kMoreLine = 40;
+  for (int p = range.First; p <= range.Last; ++p) {
+    const std::string& line = lines.at(static_cast<std::size_t>(p));
+    const bool last = p == range.Last;
+    rows += rowsOf(line.size());
+    if (rows + (last ? 0 : 1) > room.Rows ||
+        text.size() + LineBreak.size() + line.size() + (last ? 0 : kMoreLine) > kDetailsTextLimit) {
+      AppendAll(text, {LineBreak, AndMoreText(range.Last - p + 1)});
+      break;
+    }
+    AppendAll(text, {LineBreak, line});
+  }
   return details;
 }
 

@@ -32,7 +32,7 @@ void StoreMouseSupport(const MouseSupportForm& form, ScriptCommand& cmd) {
 }
 
 std::string CheatShown(std::string_view cheat) {
-  return ToUpperAscii(cheat);
+  return Displayable(ToUpperAscii(cheat));
 }
 
 CheatForm ShowCheat(const ScriptCommand& cmd) {
@@ -42,13 +42,24 @@ CheatForm ShowCheat(const ScriptCommand& cmd) {
 void StoreCheat(const CheatForm& form, ScriptCommand& cmd) {
   cmd.Action = "RegisterCheatEvent";
   cmd.Value = StoredNumber(form.Value);
-  cmd.Cheat = form.Cheat;
+  // The box turns the "x" of an escape to upper case as well.
+  const bool unchanged = EqualsIgnoreCase(form.Cheat, CheatShown(cmd.Cheat));
+  cmd.Cheat = unchanged ? ToUpperAscii(cmd.Cheat) : form.Cheat;
 }
 
+namespace {
+
+// The key name a stored Key stands for: upper case, without blanks around it.
+std::string KeyNameOf(std::string_view key) {
+  std::string name = ToUpperAscii(StripBlanks(key));
+  if (name.empty()) name = kDefaultKeyName;
+  return name;
+}
+
+}  // namespace
+
 std::string KeyShown(std::string_view key) {
-  std::string shown = ToUpperAscii(StripBlanks(key));
-  if (shown.empty()) shown = kDefaultKeyName;
-  return shown;
+  return Displayable(KeyNameOf(key));
 }
 
 KeyEventForm ShowKeyEvent(const ScriptCommand& cmd) {
@@ -63,7 +74,7 @@ KeyEventForm ShowKeyEvent(const ScriptCommand& cmd) {
 void StoreKeyEvent(const KeyEventForm& form, ScriptCommand& cmd) {
   cmd.Value = StoredNumber(form.Value);
   cmd.Action = form.Event == kKeyUpItem ? "RegisterKeyUpEvent" : "RegisterKeyDownEvent";
-  cmd.Key = form.Key;
+  cmd.Key = FromBox(form.Key, KeyNameOf(cmd.Key));
   cmd.BlockKey = TrueFalse(form.BlockKey);
 }
 

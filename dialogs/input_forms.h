@@ -31,11 +31,13 @@ struct CheatForm {
 };
 
 // The cheat box turns letters to upper case as they are typed; a cheat that
-// a script holds in lower case is shown the same way, letters a to z upper.
+// a script holds in lower case is shown the same way, letters a to z upper,
+// Displayable. OK stores a cheat the box still shows so in upper case.
 std::string CheatShown(std::string_view cheat);
 
 CheatForm ShowCheat(const ScriptCommand& cmd);
-// Writes Action "RegisterCheatEvent", Value, and Cheat as the box holds it.
+// Writes Action "RegisterCheatEvent", Value, and Cheat as the box holds it
+// (the stored one in upper case while the box shows it as CheatShown).
 void StoreCheat(const CheatForm& form, ScriptCommand& cmd);
 
 // Dialog "Tastenereignis registrieren": RegisterKeyDownEvent and
@@ -53,7 +55,8 @@ struct KeyEventForm {
 };
 
 // The key box for a stored Key: upper case, blanks at both ends removed, and
-// "A" when nothing is left.
+// "A" when nothing is left; Displayable. OK stores that name while the box
+// still shows it.
 std::string KeyShown(std::string_view key);
 
 KeyEventForm ShowKeyEvent(const ScriptCommand& cmd);

@@ -47,8 +47,8 @@ bool IsMissingFileName(std::string_view file) {
 
 ProgramLaunchForm ShowProgramLaunch(const ScriptCommand& cmd) {
   ProgramLaunchForm form;
-  form.File = cmd.Command;
-  form.ResultFile = cmd.Result;
+  form.File = Displayable(cmd.Command);
+  form.ResultFile = Displayable(cmd.Result);
   form.Wait = EqualsIgnoreCase(cmd.Wait, "TRUE");
   form.Mode = LaunchModeSelection(cmd.Display);
   form.Priority = LaunchPrioritySelection(cmd.Priority);
@@ -59,8 +59,8 @@ bool StoreProgramLaunch(const ProgramLaunchForm& form, ScriptCommand& cmd) {
   cmd.Action = "ExecProgram";
   cmd.Type.clear();
   if (IsMissingFileName(form.File)) return false;
-  cmd.Command = form.File;
-  cmd.Result = form.ResultFile;
+  cmd.Command = FromBox(form.File, cmd.Command);
+  cmd.Result = FromBox(form.ResultFile, cmd.Result);
   cmd.Wait = TrueFalse(form.Wait);
   StoreChoice(kLaunchModes, form.Mode, cmd.Display);
   StoreChoice(kLaunchPriorities, form.Priority, cmd.Priority);
@@ -69,7 +69,7 @@ bool StoreProgramLaunch(const ProgramLaunchForm& form, ScriptCommand& cmd) {
 
 DocumentLaunchForm ShowDocumentLaunch(const ScriptCommand& cmd) {
   DocumentLaunchForm form;
-  form.File = cmd.Command;
+  form.File = Displayable(cmd.Command);
   form.ShowErrors = EqualsIgnoreCase(cmd.Display, kShowErrors);
   form.Wait = EqualsIgnoreCase(cmd.Wait, "TRUE");
   return form;
@@ -79,7 +79,7 @@ bool StoreDocumentLaunch(const DocumentLaunchForm& form, ScriptCommand& cmd) {
   cmd.Action = "ExecProgram";
   cmd.Type = kDocumentType;
   if (IsMissingFileName(form.File)) return false;
-  cmd.Command = form.File;
+  cmd.Command = FromBox(form.File, cmd.Command);
   cmd.Wait = TrueFalse(form.Wait);
   cmd.Display = form.ShowErrors ? std::string(kShowErrors) : std::string();
   return true;

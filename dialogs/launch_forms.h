@@ -2,6 +2,8 @@
 // ExecProgram command and what they store on OK. Both write Action
 // "ExecProgram"; Type tells them apart: empty for a program, "Document" for a
 // document. Unlike the other command dialogs, both refuse an empty file name.
+// Text boxes show their fields as Displayable and store them with FromBox
+// (document/text.h).
 #pragma once
 
 #include <array>

@@ -73,8 +73,12 @@ int CommandTable::FindFreeSlot() const {
 }
 
 std::string CommandTable::NewSectionName() const {
-  // With 512 slots the smallest free number is at most 512, so one pass that
-  // marks the numbers in use finds it.
+  return NewSectionNames(1).front();
+}
+
+std::vector<std::string> CommandTable::NewSectionNames(int count) const {
+  // With 512 slots the smallest free numbers lie within 0 to 512, so one pass
+  // that marks the numbers in use finds them.
   std::array<bool, kSlotCount + 1> taken{};
   for (int s = 1; s < slotsInUse_; ++s) {  // the head is called Execute
     std::string_view name = slots_[s].SectionName;
@@ -89,9 +93,11 @@ std::string CommandTable::NewSectionName() const {
     }
     if (number) taken[n] = true;
   }
-  int n = 0;
-  while (taken[n]) ++n;
-  return "WIZ" + DecimalText(n);
+  std::vector<std::string> names;
+  for (int n = 0; static_cast<int>(names.size()) < count && n <= kSlotCount; ++n) {
+    if (!taken[n]) names.push_back("WIZ" + DecimalText(n));
+  }
+  return names;
 }
 
 namespace {
@@ -203,65 +209,90 @@ void CommandTable::Clear() {
   Changing(0).SectionName = kHeadName;
 }
 
+bool CommandTable::HoldsCommands(int first, int last) const {
+  return first >= 1 && first <= last && last <= lastPosition_;
+}
+
 int CommandTable::InsertCommand(int position) {
-  const int last = LastPosition();
-  // The head cannot be preceded, and there is no position past the end line.
-  if (position <= 0 || position > last + 1) return -1;
-  const int s = FindFreeSlot();
-  if (s < 0) return -1;
-  ResetCommand(s, false);
-  ScriptCommand& added = slots_[s];
-  if (position == last + 1) {
-    added.SectionName = NewSectionName();
-    Changing(displayOrder_[last]).Next = added.SectionName;
-  } else {
-    ScriptCommand& target = slots_[displayOrder_[position]];
-    const int pred = FindPredecessor(target);
-    added.SectionName = NewSectionName();
-    added.Next = target.SectionName;
-    if (pred >= 0) Changing(pred).Next = added.SectionName;
-  }
-  RebuildOrder();
-  return s;
+  const std::vector<int> added = InsertCommands(position, 1);
+  return added.empty() ? -1 : added.front();
 }
 
 void CommandTable::DeleteCommand(int position) {
-  const int last = LastPosition();
-  if (position <= 0 || position > last) return;
-  const int target = displayOrder_[position];
-  // The last command leaves its predecessor at the end of the chain, whatever
-  // its own Next held; any other hands its Next to its predecessor.
-  std::string keep = position == last ? std::string{} : slots_[target].Next;
-  const int pred = FindPredecessor(slots_[target]);
-  ResetCommand(target, true);
-  if (pred >= 0) Changing(pred).Next = std::move(keep);
-  RebuildOrder();
+  DeleteCommands(position, position);
 }
 
 void CommandTable::MoveCommandUp(int position) {
-  const int last = LastPosition();
-  if (position <= 1 || position > last) return;
-  // A command after the first always has a predecessor: the one before it.
-  ScriptCommand& target = Changing(displayOrder_[position]);
-  const int pred = FindPredecessor(target);
-  const int prepred = FindPredecessor(slots_[pred]);
-  std::string keep = target.Next;
-  target.Next = Changing(pred).SectionName;
-  slots_[pred].Next = std::move(keep);
-  if (prepred >= 0) Changing(prepred).Next = target.SectionName;
-  RebuildOrder();
+  MoveCommandsUp(position, position);
 }
 
 void CommandTable::MoveCommandDown(int position) {
+  MoveCommandsDown(position, position);
+}
+
+std::vector<int> CommandTable::InsertCommands(int position, int count) {
   const int last = LastPosition();
-  if (position <= 0 || position >= last) return;
+  // The head cannot be preceded, and there is no position past the end line.
+  if (position <= 0 || position > last + 1 || count <= 0) return {};
+  std::vector<int> added;
+  for (int s = 1; s < kSlotCount && static_cast<int>(added.size()) < count; ++s) {
+    if (s >= slotsInUse_ || slots_[s].SectionName.empty()) added.push_back(s);
+  }
+  if (static_cast<int>(added.size()) < count) return {};
+  const std::vector<std::string> names = NewSectionNames(count);
+  // The block goes between the command above the position and the one at
+  // it; that one is looked up before anything is linked.
+  const bool append = position == last + 1;
+  const int pred = append ? displayOrder_[last] : FindPredecessor(slots_[displayOrder_[position]]);
+  std::string next = append ? std::string{} : slots_[displayOrder_[position]].SectionName;
+  for (int i = count - 1; i >= 0; --i) {
+    ResetCommand(added[i], false);
+    ScriptCommand& cmd = slots_[added[i]];
+    cmd.SectionName = names[i];
+    cmd.Next = std::move(next);
+    next = cmd.SectionName;
+  }
+  if (pred >= 0) Changing(pred).Next = std::move(next);
+  RebuildOrder();
+  return added;
+}
+
+void CommandTable::DeleteCommands(int first, int last) {
+  if (!HoldsCommands(first, last)) return;
+  // A block at the end leaves its predecessor at the end of the chain,
+  // whatever the last command's own Next held; any other hands that Next on.
+  std::string keep = last == LastPosition() ? std::string{} : slots_[displayOrder_[last]].Next;
+  const int pred = FindPredecessor(slots_[displayOrder_[first]]);
+  for (int p = first; p <= last; ++p) ResetCommand(displayOrder_[p], true);
+  // In a chain that runs back into the block, its predecessor may be gone too.
+  if (pred >= 0 && !slots_[pred].SectionName.empty()) Changing(pred).Next = std::move(keep);
+  RebuildOrder();
+}
+
+void CommandTable::MoveCommandsUp(int first, int last) {
+  if (first < 2 || !HoldsCommands(first, last)) return;
+  // A block after the first command always has a predecessor: the one before it.
+  ScriptCommand& top = Changing(displayOrder_[first]);
+  ScriptCommand& bottom = Changing(displayOrder_[last]);
+  const int pred = FindPredecessor(top);
+  const int prepred = FindPredecessor(slots_[pred]);
+  std::string keep = bottom.Next;
+  bottom.Next = Changing(pred).SectionName;
+  slots_[pred].Next = std::move(keep);
+  if (prepred >= 0) Changing(prepred).Next = top.SectionName;
+  RebuildOrder();
+}
+
+void CommandTable::MoveCommandsDown(int first, int last) {
+  if (!HoldsCommands(first, last) || last == LastPosition()) return;
   // Before the last command, both neighbours are there.
-  ScriptCommand& target = Changing(displayOrder_[position]);
-  const int pred = FindPredecessor(target);
-  const int succ = FindSuccessor(target);
+  ScriptCommand& top = Changing(displayOrder_[first]);
+  ScriptCommand& bottom = Changing(displayOrder_[last]);
+  const int pred = FindPredecessor(top);
+  const int succ = FindSuccessor(bottom);
   Changing(pred).Next = slots_[succ].SectionName;
-  target.Next = Changing(succ).Next;
-  slots_[succ].Next = target.SectionName;
+  bottom.Next = Changing(succ).Next;
+  slots_[succ].Next = top.SectionName;
   RebuildOrder();
 }
 

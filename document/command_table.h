@@ -57,6 +57,8 @@ class CommandTable {
   int FindFreeSlot() const;
   // "WIZ" plus the smallest number no slot bears.
   std::string NewSectionName() const;
+  // The `count` smallest such names, in ascending order.
+  std::vector<std::string> NewSectionNames(int count) const;
 
   // Refills the display order by walking the chain from the head. A chain
   // that runs back into itself stops before the first command already placed.
@@ -85,6 +87,18 @@ class CommandTable {
   void MoveCommandUp(int position);
   void MoveCommandDown(int position);
 
+  // The same for the commands at positions first to last, as a block: as
+  // many single operations would leave the chain, linked once. Inserting adds
+  // `count` empty, named commands, each in the lowest free slot with the
+  // smallest free name, and returns their slots in chain order; it adds none
+  // when not all of them fit. A block moves past its neighbour, the command
+  // just above or below it, and a block that does not lie within the
+  // commands, or has no neighbour there, stays.
+  std::vector<int> InsertCommands(int position, int count);
+  void DeleteCommands(int first, int last);
+  void MoveCommandsUp(int first, int last);
+  void MoveCommandsDown(int first, int last);
+
   // The history that records the changes to this table while it records a
   // step, or nullptr. A copy of a table starts without one, and assigning a
   // table keeps the history of the table assigned to.
@@ -101,6 +115,8 @@ class CommandTable {
 
   // Slot s, about to be changed: the history keeps what it holds now.
   ScriptCommand& Changing(int s);
+  // Whether first to last are commands, 1 <= first <= last <= N.
+  bool HoldsCommands(int first, int last) const;
 
   std::array<ScriptCommand, kSlotCount> slots_;
   std::array<std::int32_t, kSlotCount> displayOrder_;

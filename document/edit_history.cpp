@@ -19,12 +19,12 @@ std::size_t HeapBytes(const ScriptCommand& cmd) {
 
 }  // namespace
 
-void EditHistory::Begin(const CommandTable& table, int line) {
+void EditHistory::Begin(const CommandTable& table, LineRange lines) {
   if (recording_) return;
   recording_ = true;
   current_.OrderBefore = table.Order();
   current_.NameBefore = table.ScriptName;
-  current_.LineBefore = line;
+  current_.LinesBefore = lines;
 }
 
 void EditHistory::Keep(int slot, const ScriptCommand& before) {
@@ -33,7 +33,7 @@ void EditHistory::Keep(int slot, const ScriptCommand& before) {
   current_.Slots.push_back({slot, before, {}});
 }
 
-void EditHistory::Commit(const CommandTable& table, int line, bool always) {
+void EditHistory::Commit(const CommandTable& table, LineRange lines, bool always) {
   if (!recording_) return;
   recording_ = false;
   Step step = std::move(current_);
@@ -48,7 +48,7 @@ void EditHistory::Commit(const CommandTable& table, int line, bool always) {
   if (!always && step.Slots.empty() && step.NameAfter == step.NameBefore) return;
   step.Slots.shrink_to_fit();
   step.OrderAfter = table.Order();
-  step.LineAfter = line;
+  step.LinesAfter = lines;
   step.Bytes = sizeof(Step) + HeapBytes(step.NameBefore) + HeapBytes(step.NameAfter) +
                step.Slots.capacity() * sizeof(KeptSlot) +
                (step.OrderBefore.capacity() + step.OrderAfter.capacity()) * sizeof(std::int16_t);
@@ -75,22 +75,22 @@ void EditHistory::DropOldest() {
   savedAt_ = savedAt_ > 0 ? savedAt_ - 1 : -1;
 }
 
-std::optional<int> EditHistory::Undo(CommandTable& table) {
+std::optional<LineRange> EditHistory::Undo(CommandTable& table) {
   if (recording_ || done_ == 0) return std::nullopt;
   const Step& step = steps_[--done_];
   for (const KeptSlot& kept : step.Slots) table.Slot(kept.Slot) = kept.Before;
   table.ScriptName = step.NameBefore;
   table.RestoreOrder(step.OrderBefore);
-  return step.LineBefore;
+  return step.LinesBefore;
 }
 
-std::optional<int> EditHistory::Redo(CommandTable& table) {
+std::optional<LineRange> EditHistory::Redo(CommandTable& table) {
   if (recording_ || done_ == steps_.size()) return std::nullopt;
   const Step& step = steps_[done_++];
   for (const KeptSlot& kept : step.Slots) table.Slot(kept.Slot) = kept.After;
   table.ScriptName = step.NameAfter;
   table.RestoreOrder(step.OrderAfter);
-  return step.LineAfter;
+  return step.LinesAfter;
 }
 
 void EditHistory::Clear() {
@@ -98,6 +98,15 @@ void EditHistory::Clear() {
   done_ = 0;
   savedAt_ = 0;
   bytes_ = 0;
+}
+
+void BeginStep(const CommandTable& table, LineRange lines) {
+  if (EditHistory* history = table.History()) history->Begin(table, lines);
+}
+
+LineRange EndStep(const CommandTable& table, LineRange lines, bool always) {
+  if (EditHistory* history = table.History()) history->Commit(table, lines, always);
+  return lines;
 }
 
 }  // namespace wavoria

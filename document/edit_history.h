@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "document/command_table.h"
+#include "document/line_range.h"
 
 namespace wavoria {
 
@@ -29,21 +30,21 @@ class EditHistory {
 
   explicit EditHistory(std::size_t maxBytes = kMaxBytes) : maxBytes_(maxBytes) {}
 
-  // Starts a step on table, with line `line` selected. A step already
-  // started goes on.
-  void Begin(const CommandTable& table, int line);
+  // Starts a step on table, with `lines` selected. A step already started
+  // goes on.
+  void Begin(const CommandTable& table, LineRange lines);
   // Ends the step: when it changed the document, or when `always` (a change
   // that counts even though nothing differs), it becomes the newest step,
-  // with `line` to select after it, and the steps that could have been
+  // with `lines` to select after it, and the steps that could have been
   // redone are dropped. Without a step started, nothing happens.
-  void Commit(const CommandTable& table, int line, bool always = false);
+  void Commit(const CommandTable& table, LineRange lines, bool always = false);
   bool Recording() const { return recording_; }
 
   // Puts the document back as it was before the newest step, or does the
-  // next undone step again. Returns the line to select: the line selected
-  // when the step began, or the one it selected; nothing without such a step.
-  std::optional<int> Undo(CommandTable& table);
-  std::optional<int> Redo(CommandTable& table);
+  // next undone step again. Returns the lines to select: those selected when
+  // the step began, or those it selected; nothing without such a step.
+  std::optional<LineRange> Undo(CommandTable& table);
+  std::optional<LineRange> Redo(CommandTable& table);
 
   // Forgets every step; the document as it is counts as the one last read or
   // saved.
@@ -77,8 +78,8 @@ class EditHistory {
     std::vector<std::int16_t> OrderAfter;   // redo need not walk the chain
     std::string NameBefore;
     std::string NameAfter;
-    int LineBefore = 0;
-    int LineAfter = 0;
+    LineRange LinesBefore;
+    LineRange LinesAfter;
     std::size_t Bytes = 0;
   };
 
@@ -93,5 +94,12 @@ class EditHistory {
   Step current_;
   std::vector<bool> kept_ = std::vector<bool>(kSlotCount);
 };
+
+// A change of `table` as one step of its history, when it has one: BeginStep
+// before the change with the lines selected then, EndStep after it with the
+// lines to select; `always`: the step counts even when nothing differs.
+// EndStep returns those lines.
+void BeginStep(const CommandTable& table, LineRange lines);
+LineRange EndStep(const CommandTable& table, LineRange lines, bool always = true);
 
 }  // namespace wavoria

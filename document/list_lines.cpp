@@ -10,7 +10,7 @@ namespace wavoria {
 namespace {
 
 std::string PathOrUntitled(const std::string& documentPath) {
-  return documentPath.empty() ? std::string("Unbenannt") : documentPath;
+  return documentPath.empty() ? std::string("Unbenannt") : Displayable(documentPath);
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ void BuildListLines(CommandTable& table, std::vector<std::string>& lines) {
       line.assign("<> ");
       AppendListText(line, kind, *cmd);
     }
-    line.resize(std::min(line.size(), kListLineLimit));
+    MakeDisplayable(line, kListLineLimit);
   }
   next().assign("<>");
   lines.resize(count);
@@ -49,15 +49,15 @@ std::vector<std::string> BuildListLines(CommandTable& table) {
 bool ListLineIsCut(const ScriptCommand& cmd) {
   std::string line("<> ");
   AppendListText(line, KindOf(cmd), cmd);
-  return line.size() > kListLineLimit;
+  return DisplayedSize(line) > kListLineLimit;
 }
 
 std::string ListCaption(const std::string& documentPath) {
   return CutTo("Kommandos in Datei " + PathOrUntitled(documentPath) + ":", kListLineLimit);
 }
 
-std::string WindowTitle(const std::string& documentPath) {
-  return "Wavoria - " + PathOrUntitled(documentPath);
+std::string WindowTitle(const std::string& documentPath, bool modified) {
+  return (modified ? "Wavoria - *" : "Wavoria - ") + PathOrUntitled(documentPath);
 }
 
 }  // namespace wavoria

@@ -12,20 +12,22 @@ namespace wavoria {
 
 inline constexpr std::size_t kListLineLimit = 510;
 
-// All lines of the list, top to bottom. Sets DialogType of every command in
-// the display order.
+// All lines of the list, top to bottom, as the list shows them (Displayable:
+// bytes a control must not get are escaped), each cut to kListLineLimit. Sets
+// DialogType of every command in the display order.
 std::vector<std::string> BuildListLines(CommandTable& table);
 // The same into `lines`, whose strings are written over: lines made again and
 // again (as the main window does after every change) reuse their memory.
 void BuildListLines(CommandTable& table, std::vector<std::string>& lines);
 
-// Whether the list line of a command (not the head) is longer than
-// kListLineLimit, so that the list shows it cut short.
+// Whether the list line of a command (not the head), as the list shows it, is
+// longer than kListLineLimit, so that the list shows it cut short.
 bool ListLineIsCut(const ScriptCommand& cmd);
 
 // "Kommandos in Datei <path>:" and "Wavoria - <path>", with "Unbenannt" for a
-// document without a path.
+// document without a path. The title marks unsaved changes as Windows
+// editors do: "Wavoria - *<path>".
 std::string ListCaption(const std::string& documentPath);
-std::string WindowTitle(const std::string& documentPath);
+std::string WindowTitle(const std::string& documentPath, bool modified = false);
 
 }  // namespace wavoria

@@ -71,14 +71,16 @@ class LineFindings final : public ReadObserver {
           W::kCrossFileReference);
     } else if (use == KeyUse::kIgnored) {
       // An ignored line follows the line that gave the key; an empty one loses nothing.
-      if (value.empty()) return;
-      Add(line, Quoted(key.name) + " steht in diesem Abschnitt schon in Zeile " +
-                    DecimalText(section.KeyLines[KeyIndex(key.field)]) +
-                    "; Spiel und Editor nehmen nur die erste Zeile.");
+      const int first = section.KeyLines[KeyIndex(key.field)];
+      if (value.empty() || first == 0) return;
+      Add(line,
+          Quoted(key.name) + " steht in diesem Abschnitt schon in Zeile " + DecimalText(first) +
+              "; Spiel und Editor nehmen nur die erste Zeile.",
+          W::kDuplicateKeys);
     } else {
       section.KeyLines[KeyIndex(key.field)] = line;
-      if (value.size() > section.Longest) {
-        section.Longest = value.size();
+      if (DisplayedSize(value) > section.Longest) {
+        section.Longest = DisplayedSize(value);
         section.LongestLine = line;
       }
     }
@@ -106,8 +108,9 @@ class LineFindings final : public ReadObserver {
     }
   }
 
-  void Add(int line, std::string message, std::optional<ReadWarning> warning = {}) {
-    findings.push_back({line, std::move(message), warning});
+  // The messages quote the document's text as the editor's controls show it.
+  void Add(int line, const std::string& message, ReadWarning warning) {
+    findings.push_back({line, Displayable(message), warning});
   }
 
  private:
@@ -154,7 +157,8 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
 
   if (count > 0 && table.Head().Next.empty()) {
     lines.Add(1,
-              "Die Datei hat keinen Abschnitt [Execute]; der Editor zeigt keines ihrer Kommandos.");
+              "Die Datei hat keinen Abschnitt [Execute]; der Editor zeigt keines ihrer Kommandos.",
+              W::kChainGaps);
   }
 
   std::vector<bool> inChain(kSlotCount, false);
@@ -192,22 +196,27 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
     }
     const bool shadowed = first != s;
     if (shadowed) {
-      lines.Add(lineOf(s), "Ein Abschnitt namens [" + nameOf(s) + "] steht schon in Zeile " +
-                               DecimalText(lineOf(first)) + "; die Kette erreicht nur den ersten.");
+      lines.Add(lineOf(s),
+                "Ein Abschnitt namens [" + nameOf(s) + "] steht schon in Zeile " +
+                    DecimalText(lineOf(first)) + "; die Kette erreicht nur den ersten.",
+                W::kChainGaps);
     }
     if (!inChain[s] && !shadowed && !table.Head().Next.empty()) {
-      lines.Add(lineOf(s), "Der Abschnitt [" + nameOf(s) + "] wird von der Kette nie erreicht.");
+      lines.Add(lineOf(s), "Der Abschnitt [" + nameOf(s) + "] wird von der Kette nie erreicht.",
+                W::kChainGaps);
     }
     const bool leadsOn = inChain[s] && s != lastSlot;
     if (!cmd.Next.empty() && !leadsOn && slotNamed(cmd.Next) < 0) {
       lines.Add(sections[s - 1].NextLine(),
-                "Next=" + cmd.Next + " verweist auf keinen Abschnitt; die Kette endet hier.");
+                "Next=" + cmd.Next + " verweist auf keinen Abschnitt; die Kette endet hier.",
+                W::kChainGaps);
     }
     const CommandKind& kind = KindOf(cmd);
     if (kind.IsUnknownForm() && IsKnownAction(cmd.Action, actions)) {
       lines.Add(lineOf(s),
                 "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (" +
-                    UnknownFormLines(kind, cmd, ", ") + ").");
+                    UnknownFormLines(kind, cmd, ", ") + ").",
+                W::kShownAsUnknown);
     }
     if (read.CutInList && inChain[s] && ListLineIsCut(cmd)) {
       lines.Add(sections[s - 1].LongestLine,
@@ -228,7 +237,8 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
                                 " führt an ihren Anfang; der Editor zeigt die Kette nur bis hier."
                           : "Die Kette läuft hier in sich zurück: " + next +
                                 " führt zum Abschnitt in Zeile " + DecimalText(lineOf(target)) +
-                                "; der Editor zeigt die Kette nur bis hier.");
+                                "; der Editor zeigt die Kette nur bis hier.",
+              W::kChainGaps);
   }
 }
 
@@ -266,7 +276,8 @@ void CheckBytes(std::string_view bytes, LineFindings& lines) {
   if (nul != std::string_view::npos) {
     lines.Add(LineAt(text, nul),
               "Die Zeile enthält ein Nullzeichen; Spiel und Editor lesen Namen, Schlüssel und "
-              "Werte nur bis dorthin.");
+              "Werte nur bis dorthin.",
+              W::kNulBytes);
   }
 }
 

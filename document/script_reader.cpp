@@ -6,6 +6,7 @@
 #include <limits>
 #include <vector>
 
+#include "document/command_kinds.h"
 #include "document/ini_line.h"
 #include "document/list_lines.h"
 #include "document/script_encoding.h"
@@ -102,7 +103,16 @@ class ScriptParser {
   void Finish() {
     CheckCurrentAction();
     NameUnnamedSections();
+    for (int slot = 1; slot <= SlotsRead(); ++slot) {
+      const ScriptCommand& cmd = table_.Slot(slot);
+      if (KindOf(cmd).IsUnknownForm() && IsKnownAction(cmd.Action, actions_)) {
+        warnings.ShownAsUnknown = true;
+      }
+    }
   }
+
+  // The sections read into slots.
+  int SlotsRead() const { return std::min(sections_, kSlotCount - 1); }
 
   // The most bytes of values that one section gave.
   std::size_t LongestSection() const { return std::max(longestSection_, sectionBytes_); }
@@ -187,6 +197,7 @@ class ScriptParser {
     // The first line of a key counts, an empty one too.
     const std::uint32_t bit = std::uint32_t{1} << index;
     if ((seenKeys_ & bit) != 0) {
+      if (!value.empty()) warnings.DuplicateKeys = true;
       observer_.KeyLine(lineNumber_, current_, key, value, ReadObserver::KeyUse::kIgnored);
       return;
     }
@@ -199,7 +210,7 @@ class ScriptParser {
       return;
     }
     table_.Slot(current_).*key.field = value;
-    sectionBytes_ += value.size();
+    sectionBytes_ += DisplayedSize(value);
     const std::int64_t number = isNext ? GeneratedNumberOf(value) : -1;
     if (number >= 0) fileNumbers_.push_back(number);
     observer_.KeyLine(lineNumber_, current_, key, value, ReadObserver::KeyUse::kTaken);
@@ -216,7 +227,7 @@ class ScriptParser {
   std::vector<std::int64_t> fileNumbers_;  // n of every header and Next "WIZ" + n in the file
   std::int64_t nextNumber_ = 0;
   std::uint32_t seenKeys_ = 0;      // bit i: key kKnownKeys[i] had a line in this section
-  std::size_t sectionBytes_ = 0;    // bytes of the values of this section
+  std::size_t sectionBytes_ = 0;    // bytes of the values of this section, as the list shows them
   std::size_t longestSection_ = 0;  // the most of any section before it
 };
 
@@ -227,6 +238,12 @@ ReadWarnings Parse(std::string_view text, const ActionTable& actions, CommandTab
   ForEachLine(text, [&](std::string_view line) { parser.Line(line); });
   parser.Finish();
   table.RebuildOrder();
+  // Every section is in the chain, and the last one's Next leads nowhere else.
+  const int last = table.LastPosition();
+  if (parser.SlotsRead() > 0 &&
+      (last != parser.SlotsRead() || !table.CommandAt(last)->Next.empty())) {
+    parser.warnings.ChainGaps = true;
+  }
   // Only a section with that many bytes of values can fill a list line.
   if (parser.LongestSection() + kLongestListWords > kListLineLimit) {
     for (int p = 1; p <= table.LastPosition(); ++p) {
@@ -234,6 +251,63 @@ ReadWarnings Parse(std::string_view text, const ActionTable& actions, CommandTab
     }
   }
   return parser.warnings;
+}
+
+// The warnings in the order they are shown.
+constexpr ReadWarning kWarningsInOrder[] = {
+    ReadWarning::kCrossFileReference, ReadWarning::kUnknownCommands, ReadWarning::kSectionsCut,
+    ReadWarning::kUnknownKeysDropped, ReadWarning::kDuplicateKeys,   ReadWarning::kNulBytes,
+    ReadWarning::kShownAsUnknown,     ReadWarning::kChainGaps,       ReadWarning::kConverted,
+    ReadWarning::kCutInList};
+
+// The sentence above a warning's lines, speaking of the opened file or of the
+// clipboard.
+std::string WarningSentence(const ReadWarnings& warnings, ReadWarning warning, ReadSource source) {
+  const bool file = source == ReadSource::kFile;
+  const std::string subject = file ? "Die geöffnete Datei" : "Die Zwischenablage";
+  const std::string loss = file ? " Das Speichern kann zu Datenverlust führen." : "";
+  switch (warning) {
+    case ReadWarning::kCrossFileReference:
+      return subject + " beinhaltet Verweise zu anderen Dateien. Dies wird nicht unterstützt." +
+             (file ? loss : " Die Verweise werden nicht eingefügt.");
+    case ReadWarning::kUnknownCommands:
+      return subject +
+             " beinhaltet unbekannte Kommandos. Das Speichern kann zu Datenverlust führen.";
+    case ReadWarning::kSectionsCut:
+      return subject + " beinhaltet mehr als 511 Kommandos. Nur die ersten 511 wurden geladen." +
+             loss;
+    case ReadWarning::kUnknownKeysDropped:
+      return subject + " beinhaltet unbekannte Einträge. Diese " +
+             (file ? "wurden nicht geladen." + loss : "werden nicht eingefügt.");
+    case ReadWarning::kDuplicateKeys:
+      return subject +
+             " gibt Schlüssel in einem Abschnitt mehrmals an. Spiel und Editor nehmen nur die "
+             "erste Zeile; die übrigen " +
+             (file ? "schreibt das Speichern nicht mehr." : "werden nicht eingefügt.");
+    case ReadWarning::kNulBytes:
+      return subject +
+             " beinhaltet Nullzeichen. Spiel und Editor lesen diese Zeilen nur bis dorthin." + loss;
+    case ReadWarning::kShownAsUnknown:
+      return subject +
+             " beinhaltet Kommandos, die der Editor nur als '\?\?\?' zeigen und nicht "
+             "bearbeiten kann.";
+    case ReadWarning::kChainGaps:
+      return "Die Kette der Kommandos (von [Execute] über Next) ist in " +
+             std::string(file ? "der geöffneten Datei" : "der Zwischenablage") +
+             " nicht vollständig. " +
+             (file ? "Die Kommandoliste zeigt sie so, wie das Spiel sie ausführt; das "
+                     "Speichern behält alle Abschnitte."
+                   : "Eingefügt wird sie so, wie das Spiel sie ausführt.");
+    case ReadWarning::kConverted:
+      return (file ? "Die Datei war " : "Der Text der Zwischenablage war ") +
+             std::string(warnings.ConvertedFromUtf8 ? "UTF-8" : "UTF-16") +
+             "-kodiert und wurde nach Windows-1252 umgewandelt" +
+             (file ? "; beim Speichern wird sie in Windows-1252 geschrieben." : ".");
+    case ReadWarning::kCutInList:
+      break;
+  }
+  return "Die Kommandoliste zeigt Kommandos mit sehr langen Werten gekürzt. Das Spiel liest die "
+         "ganzen Werte, und das Speichern behält sie.";
 }
 
 }  // namespace
@@ -257,12 +331,42 @@ ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, Comm
                               : Parse<ReadObserver, true>(script, actions, table, *observer);
   warnings.ConvertedFromUtf8 = conversion.Converted && conversion.From == TextEncoding::kUtf8;
   warnings.ConvertedFromUtf16 = conversion.From == TextEncoding::kUtf16;
-  if (observer == nullptr && warnings.Any()) {
-    for (ScriptFinding& finding : FindingsOf(text, actions)) {
-      if (finding.Warning) warnings.Lines.push_back(std::move(finding));
-    }
-  }
+  warnings.NulBytes = script.find('\0') != std::string_view::npos;
+  if (observer == nullptr && warnings.Any()) warnings.Lines = FindingsOf(text, actions);
   return warnings;
+}
+
+bool ReadWarnings::Has(ReadWarning warning) const {
+  switch (warning) {
+    case ReadWarning::kCrossFileReference:
+      return CrossFileReference;
+    case ReadWarning::kUnknownCommands:
+      return UnknownCommands;
+    case ReadWarning::kSectionsCut:
+      return SectionsCut;
+    case ReadWarning::kUnknownKeysDropped:
+      return UnknownKeysDropped;
+    case ReadWarning::kConverted:
+      return ConvertedFromUtf8 || ConvertedFromUtf16;
+    case ReadWarning::kCutInList:
+      return CutInList;
+    case ReadWarning::kDuplicateKeys:
+      return DuplicateKeys;
+    case ReadWarning::kNulBytes:
+      return NulBytes;
+    case ReadWarning::kShownAsUnknown:
+      return ShownAsUnknown;
+    case ReadWarning::kChainGaps:
+      return ChainGaps;
+  }
+  return false;
+}
+
+bool ReadWarnings::Any() const {
+  for (const ReadWarning warning : kWarningsInOrder) {
+    if (Has(warning)) return true;
+  }
+  return false;
 }
 
 bool ReadScriptFile(const std::string& path, const ActionTable& actions, CommandTable& table,
@@ -274,47 +378,12 @@ bool ReadScriptFile(const std::string& path, const ActionTable& actions, Command
 }
 
 std::vector<std::string> WarningTexts(const ReadWarnings& warnings, std::string_view path,
-                                      std::size_t lineLimit) {
+                                      std::size_t lineLimit, ReadSource source) {
   const bool quiet = path == "tmp.dat";
-  const std::pair<ReadWarning, std::string_view> shown[] = {
-      {ReadWarning::kCrossFileReference,
-       warnings.CrossFileReference
-           ? "Die geöffnete Datei beinhaltet Verweise zu anderen Dateien. Dies wird nicht "
-             "unterstützt. Das Speichern kann zu Datenverlust führen."
-           : ""},
-      {ReadWarning::kUnknownCommands,
-       warnings.UnknownCommands
-           ? "Die geöffnete Datei beinhaltet unbekannte Kommandos. Das Speichern kann zu "
-             "Datenverlust führen."
-           : ""},
-      {ReadWarning::kSectionsCut,
-       warnings.SectionsCut
-           ? "Die geöffnete Datei beinhaltet mehr als 511 Kommandos. Nur die ersten 511 wurden "
-             "geladen. Das Speichern kann zu Datenverlust führen."
-           : ""},
-      {ReadWarning::kUnknownKeysDropped,
-       warnings.UnknownKeysDropped
-           ? "Die geöffnete Datei beinhaltet unbekannte Einträge. Diese wurden nicht geladen. Das "
-             "Speichern kann zu Datenverlust führen."
-           : ""},
-      {ReadWarning::kConverted,
-       warnings.ConvertedFromUtf8
-           ? "Die Datei war UTF-8-kodiert und wurde nach Windows-1252 umgewandelt; beim Speichern "
-             "wird sie in Windows-1252 geschrieben."
-       : warnings.ConvertedFromUtf16
-           ? "Die Datei war UTF-16-kodiert und wurde nach Windows-1252 umgewandelt; beim Speichern "
-             "wird sie in Windows-1252 geschrieben."
-           : ""},
-      {ReadWarning::kCutInList,
-       warnings.CutInList
-           ? "Die Kommandoliste zeigt Kommandos mit sehr langen Werten gekürzt. Das Spiel liest "
-             "die ganzen Werte, und das Speichern behält sie."
-           : ""},
-  };
   std::vector<std::string> texts;
-  for (const auto& [warning, sentence] : shown) {
-    if (sentence.empty() || (quiet && warning != ReadWarning::kSectionsCut)) continue;
-    std::string text(sentence);
+  for (const ReadWarning warning : kWarningsInOrder) {
+    if (!warnings.Has(warning) || (quiet && warning != ReadWarning::kSectionsCut)) continue;
+    std::string text = WarningSentence(warnings, warning, source);
     std::size_t count = 0;
     for (const ScriptFinding& line : warnings.Lines) {
       if (line.Warning != warning) continue;

@@ -11,7 +11,6 @@
 // converted to Windows-1252 (document/script_encoding.h).
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +20,8 @@
 
 namespace wavoria {
 
-// The warnings shown when a script is opened, in the order they are shown.
+// The warnings shown when a script is opened or pasted, one for each kind of
+// finding.
 enum class ReadWarning {
   kCrossFileReference,  // a Next named a section in another file
   kUnknownCommands,     // a section with an unknown or no Action
@@ -29,14 +29,18 @@ enum class ReadWarning {
   kUnknownKeysDropped,  // lines with keys the reader does not know
   kConverted,           // a UTF-8 or UTF-16 text, read as Windows-1252
   kCutInList,           // a value too long for its command's list line
+  kDuplicateKeys,       // a key given again in a section: only its first line counts
+  kNulBytes,            // a NUL byte ends a line's name, key or value early
+  kShownAsUnknown,      // a command the editor can only show as "???"
+  kChainGaps,           // sections the chain from [Execute] does not reach as written
 };
 
-// Something about one line of a script: what the checker says, and, when it
-// is the cause of a warning shown on opening, which warning.
+// Something about one line of a script: what the checker says, and the
+// warning on opening or pasting that names it.
 struct ScriptFinding {
   int Line = 0;         // counted from 1 as the reader splits lines (CR LF, LF or CR)
   std::string Message;  // one German sentence or two
-  std::optional<ReadWarning> Warning;
+  ReadWarning Warning{};
 
   bool operator==(const ScriptFinding&) const = default;
 };
@@ -51,15 +55,19 @@ struct ReadWarnings {
   bool ConvertedFromUtf8 = false;   // a UTF-8 text, read as Windows-1252
   bool ConvertedFromUtf16 = false;  // a UTF-16 text, read as Windows-1252
   bool CutInList = false;           // the list shows a command cut short
+  bool DuplicateKeys = false;       // a key given a second value in a section
+  bool NulBytes = false;            // a line with a NUL byte
+  bool ShownAsUnknown = false;      // a known action the editor shows as "???"
+  bool ChainGaps = false;           // sections the chain does not reach as written
   // The lines each warning comes from, in the order of the file (filled by a
-  // read without an observer whenever a warning is raised).
+  // read without an observer whenever a warning is raised): every finding of
+  // FindingsOf (document/script_findings.h).
   std::vector<ScriptFinding> Lines;
 
   bool operator==(const ReadWarnings&) const = default;
-  bool Any() const {
-    return CrossFileReference || UnknownCommands || UnknownKeysDropped || SectionsCut ||
-           ConvertedFromUtf8 || ConvertedFromUtf16 || CutInList;
-  }
+  // Whether the warning is raised.
+  bool Has(ReadWarning warning) const;
+  bool Any() const;
 };
 
 // Whether action names one of the table's actions (case of A to Z ignored).
@@ -109,12 +117,16 @@ bool ReadScriptFile(const std::string& path, const ActionTable& actions, Command
 // message box stays within a screen.
 inline constexpr std::size_t kWarningLinesShown = 10;
 
+// Where a text that was read came from, as its warnings speak of it.
+enum class ReadSource { kFile, kClipboard };
+
 // The warnings to show after reading path, one text each, in the order they
 // are shown: the warning's sentence and, below an empty line, its lines
 // ("Zeile 12: ..."), at most lineLimit of them. A path of exactly "tmp.dat"
 // shows none of the warnings about lost content except the one about cut
-// sections.
+// sections. The sentences speak of the opened file, or of the clipboard.
 std::vector<std::string> WarningTexts(const ReadWarnings& warnings, std::string_view path,
-                                      std::size_t lineLimit = kWarningLinesShown);
+                                      std::size_t lineLimit = kWarningLinesShown,
+                                      ReadSource source = ReadSource::kFile);
 
 }  // namespace wavoria

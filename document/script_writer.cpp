@@ -62,9 +62,9 @@ std::string ScriptText(const CommandTable& table) {
   return out;
 }
 
-std::string SectionText(const ScriptCommand& cmd) {
+std::string SectionText(const ScriptCommand& cmd, bool withNext) {
   std::string out;
-  AppendBlock(out, cmd, false, false);
+  AppendBlock(out, cmd, false, withNext);
   return out;
 }
 

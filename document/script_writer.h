@@ -14,9 +14,9 @@ namespace wavoria {
 // The file's bytes.
 std::string ScriptText(const CommandTable& table);
 
-// One command's block as the file has it, under its own section name and
-// without its Next line, which names a section of its own script only.
-std::string SectionText(const ScriptCommand& cmd);
+// One command's block as the file has it, under its own section name; its
+// Next line, which names a section of its own script only, only `withNext`.
+std::string SectionText(const ScriptCommand& cmd, bool withNext = false);
 
 // Writes the document to path atomically. Returns false when the file could
 // not be written; an earlier file at path is then left as it was.

@@ -1,6 +1,7 @@
 #include "document/text.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace wavoria {
@@ -47,10 +48,6 @@ std::string ToUpperAscii(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = UpperAscii(c);
   return out;
-}
-
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && StartsWithIgnoreCase(a, b);
 }
 
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
@@ -121,6 +118,67 @@ void AppendAll(std::string& text, std::initializer_list<std::string_view> parts)
 std::string CutTo(std::string text, std::size_t limit) {
   text.resize(std::min(text.size(), limit));
   return text;
+}
+
+std::string AndMoreText(std::int64_t more) {
+  return "… und " + DecimalText(more) + " weitere";
+}
+
+namespace {
+
+// ShownEscaped of every byte, looked up: every list line and every value read
+// passes each of its bytes through it.
+constexpr std::array<bool, 256> kShownEscaped = [] {
+  std::array<bool, 256> escaped{};
+  for (int byte = 0; byte < 0x20; ++byte) escaped[byte] = true;
+  for (int byte : {0x7F, 0x81, 0x8D, 0x8F, 0x90, 0x9D}) escaped[byte] = true;
+  return escaped;
+}();
+
+}  // namespace
+
+bool ShownEscaped(char c) {
+  return kShownEscaped[static_cast<unsigned char>(c)];
+}
+
+std::string Displayable(std::string_view text, std::size_t limit, bool lineBreaks) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  shown.reserve(std::min(limit, text.size()));
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (lineBreaks && c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      if (shown.size() + 2 > limit) break;
+      shown.append(LineBreak);
+      ++i;
+    } else if (ShownEscaped(c)) {
+      if (shown.size() + 4 > limit) break;
+      const auto byte = static_cast<unsigned char>(c);
+      shown.append({'\\', 'x', kHex[byte >> 4], kHex[byte & 0xF]});
+    } else {
+      if (shown.size() + 1 > limit) break;
+      shown += c;
+    }
+  }
+  return shown;
+}
+
+void MakeDisplayable(std::string& text, std::size_t limit) {
+  if (DisplayedSize(text) == text.size()) {
+    text.resize(std::min(text.size(), limit));
+  } else {
+    text = Displayable(text, limit);
+  }
+}
+
+std::size_t DisplayedSize(std::string_view text) {
+  std::size_t escaped = 0;
+  for (const char c : text) escaped += kShownEscaped[static_cast<unsigned char>(c)];
+  return text.size() + 3 * escaped;
+}
+
+std::string FromBox(std::string_view box, std::string_view value) {
+  return std::string(box == Displayable(value) ? value : box);
 }
 
 }  // namespace wavoria

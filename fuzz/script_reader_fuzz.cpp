@@ -61,19 +61,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static CommandTable table;  // 512 slots: kept between inputs, as in the editor
   const ReadWarnings warnings = ParseScript(text, Actions(), table);
   // Every warning names a line, and every line it names belongs to a warning.
-  for (const ReadWarning w :
-       {ReadWarning::kCrossFileReference, ReadWarning::kUnknownCommands, ReadWarning::kSectionsCut,
-        ReadWarning::kUnknownKeysDropped, ReadWarning::kConverted, ReadWarning::kCutInList}) {
-    const bool raised = w == ReadWarning::kCrossFileReference   ? warnings.CrossFileReference
-                        : w == ReadWarning::kUnknownCommands    ? warnings.UnknownCommands
-                        : w == ReadWarning::kSectionsCut        ? warnings.SectionsCut
-                        : w == ReadWarning::kUnknownKeysDropped ? warnings.UnknownKeysDropped
-                        : w == ReadWarning::kConverted
-                            ? warnings.ConvertedFromUtf8 || warnings.ConvertedFromUtf16
-                            : warnings.CutInList;
+  for (int w = 0; w <= static_cast<int>(ReadWarning::kChainGaps); ++w) {
     bool named = false;
-    for (const ScriptFinding& line : warnings.Lines) named = named || line.Warning == w;
-    Check(raised == named, "a warning without its lines, or lines without their warning");
+    for (const ScriptFinding& line : warnings.Lines)
+      named = named || line.Warning == ReadWarning(w);
+    Check(warnings.Has(ReadWarning(w)) == named,
+          "a warning without its lines, or lines without their warning");
   }
   Check(table.LastPosition() >= 0 && table.LastPosition() <= kSlotCount - 1,
         "LastPosition outside 0 to 511");

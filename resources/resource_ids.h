@@ -44,7 +44,20 @@
 #define IDM_COPY 10024
 #define IDM_PASTE 10025
 #define IDM_UNDO_INSTALLATION 10030  // "Installation &rückgängig machen…"
+#define IDM_SELECT_ALL 10040         // "Alle ausw&ählen"
+#define IDM_DUPLICATE 10041          // "&Duplizieren"
+#define IDM_FIND 10042               // "&Suchen…"
+#define IDM_FIND_NEXT 10043          // "&Nächstes suchen"
+#define IDM_FIND_PREVIOUS 10044      // "&Vorheriges suchen"
+#define IDM_REPLACE 10045            // "Erse&tzen…"
 #define IDM_GAME_OVERVIEW 10060      // "Spiel&übersicht…"
+
+// The find and replace boxes of the main window: the system's, from these
+// templates, whose controls bear the ids the system gives them (<dlgs.h>).
+#define IDD_FIND 10050
+#define IDD_REPLACE 10051
+#define IDC_FIND_WHAT_CAPTION 10052     // "Suchen &nach:"
+#define IDC_REPLACE_WITH_CAPTION 10053  // "Ersetzen &durch:"
 
 // Main editor window: its keys (an accelerator table, numbered as its menu).
 #define IDR_MAIN_KEYS 10000

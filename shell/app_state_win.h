@@ -19,6 +19,7 @@ struct AppState {
   CommandTable Document;      // the one open script, with its edit buffer
   EditHistory History;        // the document's steps for undo and redo
   std::string DocumentPath;   // path of the open file; empty: "Unbenannt"
+  bool NoScriptFile = false;  // DocumentPath held no script: Speichern asks first
   bool Modified = false;      // changes not yet written; follows History
   StartupTables Tables;       // keys.dat and actions.dat
   HWND MainWindow = nullptr;  // the main editor window while it is open

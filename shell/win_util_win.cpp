@@ -52,6 +52,10 @@ void ShowWarning(HWND owner, std::string_view text) {
   MessageBoxA(owner, std::string(text).c_str(), kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
+void ShowNote(HWND owner, std::string_view text) {
+  MessageBoxA(owner, std::string(text).c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
+}
+
 Answer AskYesNoCancel(HWND owner, std::string_view text) {
   switch (MessageBoxA(owner, std::string(text).c_str(), kProgramTitle,
                       MB_YESNOCANCEL | MB_ICONQUESTION)) {
@@ -62,6 +66,11 @@ Answer AskYesNoCancel(HWND owner, std::string_view text) {
     default:
       return Answer::kCancel;
   }
+}
+
+bool AskYesNo(HWND owner, std::string_view text, const char* title) {
+  return MessageBoxA(owner, std::string(text).c_str(), title,
+                     MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
 }
 
 namespace {

@@ -34,10 +34,16 @@ int DropDownSelection(HWND dialog, int id);
 
 // A warning box titled "Wavoria" with the exclamation icon and OK.
 void ShowWarning(HWND owner, std::string_view text);
+// A note titled "Wavoria" with the information icon and OK.
+void ShowNote(HWND owner, std::string_view text);
 
 // A question titled "Wavoria" with Ja, Nein and Abbrechen and the question
 // icon, Ja the default button.
 Answer AskYesNoCancel(HWND owner, std::string_view text);
+
+// A question before something that cannot be taken back, with Ja and Nein,
+// the exclamation icon and Nein the default button. True for Ja.
+bool AskYesNo(HWND owner, std::string_view text, const char* title = kProgramTitle);
 
 // The folder that was current when the program started (fixed as the
 // program is loaded), and `path` made absolute against the current

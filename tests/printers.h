@@ -18,6 +18,7 @@
 #include "app/window_layout.h"
 #include "dialogs/key_capture.h"
 #include "document/command_table.h"
+#include "document/line_range.h"
 #include "document/list_diff.h"
 #include "document/script_reader.h"
 #include "wizard/install_plan.h"
@@ -133,7 +134,8 @@ WAVORIA_RECORD(WizardSettings, r.GamePath, r.MakerPath, r.NextPage, r.KeyboardSu
                r.MouseSupport, r.StartFunction, r.MouseId, r.AutoSendPosition)
 WAVORIA_RECORD(ScriptFinding, r.Line, r.Message, r.Warning)
 WAVORIA_RECORD(ReadWarnings, r.CrossFileReference, r.UnknownCommands, r.UnknownKeysDropped,
-               r.SectionsCut, r.ConvertedFromUtf8, r.ConvertedFromUtf16, r.CutInList, r.Lines)
+               r.SectionsCut, r.ConvertedFromUtf8, r.ConvertedFromUtf16, r.CutInList,
+               r.DuplicateKeys, r.NulBytes, r.ShownAsUnknown, r.ChainGaps, r.Lines)
 WAVORIA_RECORD(InstallStep, r.Kind, r.Source, r.Target, r.Bytes, r.After)
 WAVORIA_RECORD(InstallPlan, r.GameFolder, r.MakerFolder, r.Choices, r.Steps, r.KeyListPath,
                r.EmptyTemplateFolders)
@@ -143,6 +145,7 @@ WAVORIA_RECORD(InstallRecord, r.Number, r.Kind, r.Date, r.Choices, r.UndoesNumbe
                r.CreatedFolders, r.Files, r.PutBack, r.Removed, r.KeptChanged, r.State, r.By)
 WAVORIA_RECORD(PageResult, r.Closes, r.Icon, r.Message)
 WAVORIA_RECORD(ListEdit, r.What, r.Line)
+WAVORIA_RECORD(LineRange, r.First, r.Last)
 WAVORIA_RECORD(Area, r.Left, r.Top, r.Right, r.Bottom)
 WAVORIA_RECORD(PaletteRgb, r.Red, r.Green, r.Blue)
 WAVORIA_RECORD(CaptureColours, r.Foreground, r.Background)

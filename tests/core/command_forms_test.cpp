@@ -9,6 +9,7 @@
 #include "dialogs/input_forms.h"
 #include "dialogs/key_capture.h"
 #include "dialogs/launch_forms.h"
+#include "document/text.h"
 #include "test_support.h"
 
 namespace wavoria {
@@ -65,6 +66,17 @@ TEST(CommandForms, EachDialogStoresItsCommand) {
       {"RegisterKeyUpEvent2", "", key, "RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"},
       {"RegisterKeyUpEvent", "", [](ScriptCommand& c) { KeyEventForm f = ShowKeyEvent(c); f.Event = -1; StoreKeyEvent(f, c); },
        "RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"},  // nothing selected: a key-down event
+
+      // A text box left as it shows an escaped byte stores the byte back.
+      {"", "Text=A\x01Z", [](ScriptCommand& c) { StoreLog(Displayable(c.Text), c); }, "WriteToLog", "Text=A\x01Z"},
+      {"", "Command=A\x01Z", [](ScriptCommand& c) { StoreMci(Displayable(c.Command), c); }, "MCICommand", "Command=A\x01Z"},
+      {"", "Command=A\x01Z|Result=B\x9DY", [](ScriptCommand& c) { StoreProgramLaunch(ShowProgramLaunch(c), c); },
+       "ExecProgram", "Command=A\x01Z|Result=B\x9DY|Wait=False"},
+      {"", "Command=A\x01Z", [](ScriptCommand& c) { StoreDocumentLaunch(ShowDocumentLaunch(c), c); },
+       "ExecProgram", "Type=Document|Command=A\x01Z|Wait=False"},
+      {"", "Cheat=a\x01z", [](ScriptCommand& c) { CheatForm f = ShowCheat(c); f.Cheat = ToUpperAscii(f.Cheat); StoreCheat(f, c); },
+       "RegisterCheatEvent", "Cheat=A\x01Z|Value=0"},  // the box turns every letter upper, the escape's too
+      {"", "Key=\x01Q", key, "RegisterKeyDownEvent", "Key=\x01Q|Value=0|BlockKey=False"},
   };
   // clang-format on
   for (const auto& [action, given, edit, stored, fields] : rows) {
@@ -74,7 +86,7 @@ TEST(CommandForms, EachDialogStoresItsCommand) {
     EXPECT_EQ(cmd, Command(stored, fields));
   }
   const std::pair<const char*, std::string> keys[] = {
-      {"", "A"}, {"   ", "A"}, {"  space ", "SPACE"}, {"\tX", "\tX"}, {"Num 5", "NUM 5"}};
+      {"", "A"}, {"   ", "A"}, {"  space ", "SPACE"}, {"\tX", "\\x09X"}, {"Num 5", "NUM 5"}};
   for (const auto& [key, shown] : keys) EXPECT_EQ(KeyShown(key), shown) << key;
 }
 

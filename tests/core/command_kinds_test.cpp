@@ -23,6 +23,8 @@ TEST(CommandKinds, ListLineDialogDetailsAndIcon) {
   const std::tuple<ScriptCommand, std::string, int, std::string, int> cases[] = {
       {Command("writetolog", "Text=Hallo"), "In Logdatei schreiben: Hallo", 40,
        "In Logdatei schreiben\r\nText: 'Hallo'", 151},
+      {Command("WriteToLog", "Text=a\x01\x9Dz"), "In Logdatei schreiben: a\\x01\\x9Dz", 40,
+       "In Logdatei schreiben\r\nText: 'a\\x01\\x9Dz'", 151},
       {Command("ExecProgram", "Command=x.exe|Display=minimized"), "Programm ausführen: x.exe", 52,
        program + "x.exe\r\nModus: Minimiert\r\nPriorität: Normal\r\nErgebnisdatei: keine\r\nAuf Programm warten: Nein" + hint, 152},
       {Command("ExecProgram", "Wait=TRUE|Priority=hight|Result=r|Type=Doc"), "Programm ausführen: ", 52,

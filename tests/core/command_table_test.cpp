@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <tuple>
 #include <utility>
@@ -30,6 +31,7 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   EXPECT_EQ(std::tuple(full.FindFreeSlot(), full.FindPredecessor(full.Head()), full.LastPosition()),
             std::tuple(-1, -1, 511));
   EXPECT_EQ(full.NewSectionName(), "WIZ511");
+  EXPECT_EQ(TableWith(3).NewSectionNames(2), (std::vector<std::string>{"WIZ3", "WIZ4"}));
   full.Slot(full.SlotAt(511)).Text = "last";
   full.MoveCommandUp(511);  // a full table still moves and deletes
   full.DeleteCommand(1);
@@ -54,8 +56,9 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   EXPECT_EQ(t.Slot(1).SectionName + t.Slot(1).Next, "");
 }
 
-// Random editing sessions: the table against a plain list, the list box's
-// update against a full rebuild, and at the end written and read back.
+// Random editing sessions of blocks of one to five commands: the table
+// against a plain list, the list box's update against a full rebuild, and at
+// the end written and read back.
 TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
   for (unsigned seed = 1; seed <= 8; ++seed) {
     std::mt19937 rng(seed);
@@ -65,27 +68,29 @@ TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
       const int n = static_cast<int>(model.size());
       const int p = std::uniform_int_distribution<int>(0, n + 1)(rng);
       const int op = std::uniform_int_distribution<int>(0, 4)(rng);
-      const bool inside = p >= 1 && p <= n;
+      const int last = p + std::uniform_int_distribution<int>(0, 4)(rng);  // may lie outside
+      const bool inside = p >= 1 && last <= n;
       if (op <= 1) {
-        const int s = t.InsertCommand(p);
-        ASSERT_EQ(s >= 1, p >= 1);
-        if (s < 1) continue;
-        t.Slot(s).Action = "WriteToLog";
-        t.Slot(s).Text = "c" + std::to_string(step);
-        model.insert(model.begin() + (p - 1), t.Slot(s).Text);
+        const std::vector<int> added = t.InsertCommands(p, last - p + 1);
+        ASSERT_EQ(added.empty(), p < 1);
+        for (std::size_t i = 0; i < added.size(); ++i) {
+          t.Slot(added[i]).Action = "WriteToLog";
+          t.Slot(added[i]).Text = "c" + std::to_string(step) + "." + std::to_string(i);
+          model.insert(model.begin() + (p - 1) + static_cast<long>(i), t.Slot(added[i]).Text);
+        }
       } else if (op == 2) {
-        t.DeleteCommand(p);
-        if (inside) model.erase(model.begin() + (p - 1));
+        t.DeleteCommands(p, last);
+        if (inside) model.erase(model.begin() + (p - 1), model.begin() + last);
       } else if (op == 4) {  // an edit in place
         // Some texts are long, some beyond what a list line holds.
         const std::string text = "e" + std::to_string(step) + std::string(step % 5 * 150, 'x');
-        if (inside) t.CommandAt(p)->Text = model[p - 1] = text;
+        if (p >= 1 && p <= n) t.CommandAt(p)->Text = model[p - 1] = text;
       } else if (step % 2) {
-        t.MoveCommandUp(p);
-        if (p >= 2 && p <= n) std::swap(model[p - 1], model[p - 2]);
+        t.MoveCommandsUp(p, last);
+        if (inside && p >= 2) std::rotate(&model[p - 2], &model[p - 1], &model[last - 1] + 1);
       } else {
-        t.MoveCommandDown(p);
-        if (p >= 1 && p < n) std::swap(model[p - 1], model[p]);
+        t.MoveCommandsDown(p, last);
+        if (inside && last < n) std::rotate(&model[p - 1], &model[last], &model[last] + 1);
       }
       std::vector<std::string> texts;
       for (int q = 1; q <= t.LastPosition(); ++q) texts.push_back(t.CommandAt(q)->Text);

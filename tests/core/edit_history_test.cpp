@@ -5,6 +5,8 @@
 #include <random>
 
 #include "app/editor_commands.h"
+#include "app/find_replace.h"
+#include "document/list_lines.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
 #include "test_support.h"
@@ -34,11 +36,12 @@ struct Edited {
   EditHistory History;
 };
 
-// Random sessions of every list command, the clipboard's, rename and the
-// read-back after Notepad, with undos, redos and saves in between, against
-// the snapshot of the document after each step: undo and redo give back
-// exactly that document and the line the step began or ended on, and
-// Modified is false exactly at the step last saved.
+// Random sessions of every list command on one line or a range of commands,
+// the clipboard's, Duplizieren, Alle ersetzen, rename and the read-back
+// after Notepad, with undos, redos and saves in between, against the
+// snapshot of the document after each step: undo and redo give back exactly
+// that document and the lines the step began or ended on, and Modified is
+// false exactly at the step last saved.
 TEST(EditHistory, RandomSessionsAgainstSnapshots) {
   for (unsigned seed = 1; seed <= 6; ++seed) {
     SCOPED_TRACE(seed);
@@ -47,12 +50,17 @@ TEST(EditHistory, RandomSessionsAgainstSnapshots) {
     Edited e;
     CommandTable& t = e.Table;
     std::vector<std::string> states{State(t)};
-    std::vector<std::pair<int, int>> lines{{0, 0}};  // per step: the line before, after
+    std::vector<std::pair<LineRange, LineRange>> lines{{0, 0}};  // per step: selected before, after
     std::size_t at = 0, saved = 0;
     for (int round = 0; round < 400; ++round) {
-      const int line = pick(t.LastPosition() + 2);
-      const int kind = pick(12);
-      std::optional<int> after;
+      const int n = t.LastPosition();
+      LineRange selected = pick(n + 2);
+      if (n >= 2 && pick(3) == 0) {  // a range of commands
+        selected.First = 1 + pick(n - 1);
+        selected.Last = selected.First + 1 + pick(n - selected.First);
+      }
+      const int kind = pick(14);
+      std::optional<LineRange> after;
       if (kind == 0) {
         after = UndoStep(t);
         ASSERT_EQ(after.has_value(), at > 0);
@@ -73,36 +81,39 @@ TEST(EditHistory, RandomSessionsAgainstSnapshots) {
         if (kind == 3 || kind == 4) {
           ResetEditBuffer(t);
           t.EditBuffer().Action = "WriteToLog", t.EditBuffer().Text = text;
-          after = AddFromEditBuffer(t, line);
+          after = AddFromEditBuffer(t, selected);
         } else if (kind == 5) {
-          after = DeleteAt(t, line);
+          after = DeleteAt(t, selected);
         } else if (kind == 6) {
-          after = MoveUpAt(t, line);
+          after = MoveUpAt(t, selected);
         } else if (kind == 7) {
-          after = MoveDownAt(t, line);
+          after = MoveDownAt(t, selected);
         } else if (kind == 8) {  // an edit, or a rename that may keep the name
-          const int edited = pick(3) == 0 ? 0 : line;
-          const EditTarget target = edited == 0 ? EditTarget{EditTarget::kRename, 6000}
-                                    : edited <= t.LastPosition()
-                                        ? EditTarget{EditTarget::kDialog, 4000}
-                                        : EditTarget{};
+          const int edited = pick(3) == 0 ? 0 : selected.First;
+          const EditTarget target = EditTargetAt(t, edited);
           BeginEdit(t, edited, target);
           if (edited == 0 && pick(4) != 0) t.ScriptName = text;
           t.EditBuffer().Text = text;
           if (pick(4) == 0) CancelEditBuffer(t);
           after = FinishEdit(t, edited, target);
-        } else if (kind == 9) {  // a copy pasted, or a command cut
-          const std::optional<std::string> copied = CopiedText(t, pick(t.LastPosition() + 2));
-          after =
-              copied ? PasteText(t, line, *copied, testing::EditorActions()).Line : std::nullopt;
+        } else if (kind == 9) {  // a copy pasted, or commands cut
+          const std::optional<std::string> copied = CopiedText(t, pick(3) ? selected : 0);
+          after = copied ? PasteText(t, selected, *copied, testing::EditorActions()).Lines
+                         : std::nullopt;
         } else if (kind == 10) {
-          after = CutText(t, line) ? DeleteAt(t, line) : std::nullopt;
+          after = CutText(t, selected) ? DeleteAt(t, selected) : std::nullopt;
+        } else if (kind == 11) {
+          after = DuplicateAt(t, selected).Lines;
+        } else if (kind == 12) {    // "t1" becomes another text, as often as it is there
+          CommandTable listed = t;  // the lines as the list shows them
+          const std::vector<std::string> shown = BuildListLines(listed);
+          after = ReplaceAll(t, {}, shown, {"t1"}, text, selected).Lines;
         } else {  // read back as Notepad left it: a command changed, or nothing
           const std::string before = State(t);
           CommandTable edited = t;
           if (t.LastPosition() > 0 && pick(2) == 0) edited.CommandAt(1)->Text = text;
           const std::string file = ScriptText(edited);
-          ASSERT_TRUE(ReadBackAsOneStep(t, line, [&] {
+          ASSERT_TRUE(ReadBackAsOneStep(t, selected, [&] {
             ParseScript(file, testing::EditorActions(), t);
             return true;
           }));
@@ -112,11 +123,11 @@ TEST(EditHistory, RandomSessionsAgainstSnapshots) {
           if (saved > at) saved = SIZE_MAX;  // the saved document was undone and is gone
           states.erase(states.begin() + long(++at), states.end());
           lines.resize(at);
-          states.push_back(State(t)), lines.emplace_back(kind == 8 ? *after : line, *after);
+          states.push_back(State(t)), lines.emplace_back(kind == 8 ? *after : selected, *after);
         }
       }
       ASSERT_EQ(State(t), states[at]) << "round " << round << " kind " << kind;
-      ASSERT_EQ(e.History.Modified(), at != saved) << "round " << round;
+      ASSERT_EQ(e.History.Modified(), at != saved) << "round " << round << " kind " << kind;
     }
   }
 }

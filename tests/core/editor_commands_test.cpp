@@ -5,6 +5,7 @@
 
 #include "app/chooser_choices.h"
 #include "app/editor_rules.h"
+#include "app/list_selection.h"
 #include "document/command_kinds.h"
 #include "document/edit_history.h"
 #include "document/list_lines.h"
@@ -18,20 +19,27 @@ namespace {
 
 using testing::ChainNames;
 
-std::optional<int> AddLog(CommandTable& t, int at, const char* text) {
+std::optional<LineRange> AddLog(CommandTable& t, LineRange at, const char* text) {
   ResetEditBuffer(t);
   t.EditBuffer().Action = "WriteToLog";
   t.EditBuffer().Text = text;
-  const std::optional<int> line = AddFromEditBuffer(t, at);
+  const std::optional<LineRange> lines = AddFromEditBuffer(t, at);
   BuildListLines(t);
-  return line;
+  return lines;
 }
 
-TEST(EditorCommands, AddDeleteAndMoveSelectTheRightLine) {
+// The logged texts of the commands in chain order.
+std::string Texts(const CommandTable& t) {
+  std::string texts;
+  for (int p = 1; p <= t.LastPosition(); ++p) texts += t.CommandAt(p)->Text;
+  return texts;
+}
+
+TEST(EditorCommands, AddLinksTheNewCommandInFrontOfTheSelection) {
   CommandTable t;
   EXPECT_EQ(AddLog(t, 0, "x"), std::nullopt);  // nothing before the script line
   EXPECT_EQ(AddLog(t, -1, "x"), std::nullopt);
-  EXPECT_FALSE(CanAddAt(t, 0) || !CanAddAt(t, 1));
+  EXPECT_EQ(std::pair(CanAddAt(t, 0), CanAddAt(t, 1)), std::pair(false, true));
   EXPECT_EQ(AddLog(t, 1, "a"), 1);
   EXPECT_EQ(AddLog(t, 2, "c"), 2);
   EXPECT_EQ(AddLog(t, 2, "b"), 2);
@@ -39,19 +47,71 @@ TEST(EditorCommands, AddDeleteAndMoveSelectTheRightLine) {
   CancelEditBuffer(t);
   EXPECT_TRUE(EditBufferCancelled(t));
   EXPECT_EQ(AddFromEditBuffer(t, 1), std::nullopt);
-  // clang-format off
-  const std::tuple<std::optional<int> (*)(CommandTable&, int), int, std::optional<int>, const char*> steps[] = {
-      {MoveUpAt, 1, std::nullopt, "abc"}, {MoveDownAt, 3, std::nullopt, "abc"},
-      {MoveDownAt, 4, std::nullopt, "abc"}, {DeleteAt, 0, std::nullopt, "abc"},
-      {DeleteAt, 4, std::nullopt, "abc"}, {MoveUpAt, 3, 2, "acb"}, {MoveDownAt, 1, 2, "cab"},
-      {MoveUpAt, 2, 1, "acb"}, {DeleteAt, 1, 0, "cb"}, {DeleteAt, 1, 0, "b"}, {DeleteAt, 1, 0, ""}};  // the last one too
-  // clang-format on
-  for (const auto& [step, at, selected, texts] : steps) {
-    EXPECT_EQ(step(t, at), selected) << at;
-    std::string shown;
-    for (int p = 1; p <= t.LastPosition(); ++p) shown += t.CommandAt(p)->Text;
-    EXPECT_EQ(shown, texts) << at;
+}
+
+// Every list command on one line and on a range of commands, from the script
+// "abcde": what it leaves and selects, or that it does not apply; and that
+// it is one step, which undo takes back to the lines selected before and
+// redo does again.
+TEST(EditorCommands, EachListCommandOnALineOrARangeIsOneStep) {
+  using Command = std::optional<LineRange> (*)(CommandTable&, LineRange);
+  const Command add = [](CommandTable& t, LineRange at) { return AddLog(t, at, "x"); };
+  const Command duplicate = [](CommandTable& t, LineRange at) { return DuplicateAt(t, at).Lines; };
+  const struct {
+    const char* Name;
+    Command Run;
+    LineRange Selected;
+    std::optional<LineRange> After;
+    const char* Texts;
+  } cases[] = {
+      {"delete a line", DeleteAt, 3, 2, "abde"},
+      {"delete a range at the top", DeleteAt, {1, 2}, 0, "cde"},
+      {"delete a range at the bottom", DeleteAt, {4, 5}, 3, "abc"},
+      {"delete the whole script", DeleteAt, {1, 5}, 0, ""},
+      {"delete the script line", DeleteAt, 0, std::nullopt, "abcde"},
+      {"move a range up", MoveUpAt, {3, 4}, LineRange{2, 3}, "acdbe"},
+      {"move the range at the top up", MoveUpAt, {1, 2}, std::nullopt, "abcde"},
+      {"move a range down", MoveDownAt, {2, 3}, LineRange{3, 4}, "adbce"},
+      {"move a range past the end line's neighbour", MoveDownAt, {3, 4}, LineRange{4, 5}, "abecd"},
+      {"move the range at the bottom down", MoveDownAt, {4, 5}, std::nullopt, "abcde"},
+      {"duplicate a range", duplicate, {2, 3}, LineRange{4, 5}, "abcbcde"},
+      {"duplicate the whole script", duplicate, {1, 5}, LineRange{6, 10}, "abcdeabcde"},
+      {"duplicate the script line", duplicate, 0, std::nullopt, "abcde"},
+      {"add in front of a range", add, {2, 4}, 2, "axbcde"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    CommandTable t;
+    for (const char* text : {"a", "b", "c", "d", "e"}) AddLog(t, t.LastPosition() + 1, text);
+    EditHistory history;
+    t.SetHistory(&history);
+    const std::string names = ChainNames(t);
+    EXPECT_EQ(c.Run(t, c.Selected), c.After);
+    EXPECT_EQ(Texts(t), c.Texts);
+    EXPECT_EQ(history.Steps(), c.After ? 1u : 0u);
+    if (!c.After) continue;
+    const std::optional<LineRange> undone = UndoStep(t);
+    EXPECT_EQ(std::tuple(undone, Texts(t), ChainNames(t)), std::tuple(c.Selected, "abcde", names));
+    const std::optional<LineRange> redone = RedoStep(t);
+    EXPECT_EQ(std::pair(redone, Texts(t)), std::pair(c.After, std::string(c.Texts)));
   }
+}
+
+// A selection of several lines forms a range of commands, gaps filled, the
+// script line and the end line left out; one line stays as it is.
+TEST(ListSelection, TheLinesOfARange) {
+  CommandTable t;
+  for (int i = 0; i < 5; ++i) AddLog(t, t.LastPosition() + 1, "x");
+  const std::pair<std::vector<int>, LineRange> cases[] = {
+      {{3}, 3}, {{0, 1, 2}, {1, 2}}, {{2, 6}, {2, 5}}, {{4, 2}, {2, 4}}, {{}, {}}};
+  for (const auto& [selected, range] : cases) EXPECT_EQ(RangeOfSelection(t, selected), range);
+  EXPECT_EQ(AllCommands(t), LineRange(1, 5));
+  EXPECT_EQ(std::pair(RangeForContextMenu({2, 4}, 4), RangeForContextMenu({2, 4}, 5)),
+            std::pair(LineRange(2, 4), LineRange(5)))
+      << "a right-click in the range keeps it";
+  CommandTable empty;
+  EXPECT_EQ(RangeOfSelection(empty, {0, 1}), LineRange{}) << "no command between the two lines";
+  EXPECT_EQ(AllCommands(empty), std::nullopt);
 }
 
 TEST(EditorCommands, EditRoundTripThroughTheBuffer) {
@@ -60,9 +120,11 @@ TEST(EditorCommands, EditRoundTripThroughTheBuffer) {
   ApplyChooserChoice(*FindChooserChoice(3009), t);
   AddFromEditBuffer(t, 2);
   BuildListLines(t);
-  // The key-support line has no dialog, the end line nothing to edit.
-  EXPECT_EQ(std::tuple(EditTargetAt(t, 0).What, EditTargetAt(t, 2).What, EditTargetAt(t, 3).What),
-            std::tuple(EditTarget::kRename, EditTarget::kNothing, EditTarget::kNothing));
+  // The key-support line has no dialog, the end line and a range nothing to edit.
+  EXPECT_EQ(std::tuple(EditTargetAt(t, 0).What, EditTargetAt(t, 2).What, EditTargetAt(t, 3).What,
+                       EditTargetAt(t, {1, 2}).What),
+            std::tuple(EditTarget::kRename, EditTarget::kNothing, EditTarget::kNothing,
+                       EditTarget::kNothing));
   ASSERT_EQ(EditTargetAt(t, 1).What, EditTarget::kDialog);
   EXPECT_EQ(EditTargetAt(t, 1).DialogId, 4000);
   BeginEdit(t, 1, EditTargetAt(t, 1));
@@ -139,24 +201,34 @@ CommandTable ExampleWithEveryParameter() {
   return t;
 }
 
-// Kopieren writes a command's section without Next, the whole script on the
-// script line, nothing on the end line; pasted, each command comes back
-// equal in every field but its name and links.
-TEST(Clipboard, ACopyPastedGivesTheCommandBack) {
+// Kopieren writes a command's section without Next, a range's sections in
+// chain order with every Next but the last, the whole script on the script
+// line, nothing on the end line; pasted, the commands come back in their
+// order, equal in every field but their names and links, and selected.
+TEST(Clipboard, ACopyPastedGivesTheCommandsBack) {
   const CommandTable t = ExampleWithEveryParameter();
   EXPECT_EQ(std::tuple(CopiedText(t, 0), CopiedText(t, 1), CopiedText(t, 5), CutText(t, 0),
-                       CutText(t, 5)),
+                       CutText(t, 5), CutText(t, {0, 2})),
             std::tuple(ScriptText(t), "[WIZ2]\r\nAction=EnableKeySupport\r\nEnable=True\r\n\r\n",
-                       std::nullopt, std::nullopt, std::nullopt));
-  for (int line = 1; line <= 4; ++line) {
-    SCOPED_TRACE(line);
+                       std::nullopt, std::nullopt, std::nullopt, std::nullopt));
+  for (const LineRange lines : {LineRange(1), LineRange(2), LineRange(3), LineRange(4), {1, 4}}) {
+    SCOPED_TRACE(::testing::PrintToString(lines));
+    const std::string copied = *CopiedText(t, lines);
+    std::size_t nexts = 0;
+    for (std::size_t at = 0; (at = copied.find("\r\nNext=", at)) != std::string::npos; ++at)
+      ++nexts;
+    EXPECT_EQ(nexts, static_cast<std::size_t>(lines.Count() - 1));
     CommandTable other;
-    const PasteOutcome pasted = PasteText(other, 1, *CopiedText(t, line), testing::EditorActions());
-    EXPECT_EQ(std::tuple(pasted.Line, pasted.Refusal, pasted.Warnings.size()),
-              std::tuple(1, "", 0u));
-    ScriptCommand expected = *t.CommandAt(line);
-    expected.SectionName = "WIZ0", expected.Next = "", expected.SlotIndex = 1;
-    EXPECT_EQ(*other.CommandAt(1), expected);
+    const PasteOutcome pasted = PasteText(other, 1, copied, testing::EditorActions());
+    EXPECT_EQ(std::tuple(pasted.Lines, pasted.Refusal, pasted.Warnings.size()),
+              std::tuple(LineRange(1, lines.Count()), "", 0u));
+    for (int p = 1; p <= lines.Count(); ++p) {
+      ScriptCommand expected = *t.CommandAt(lines.First + p - 1);
+      const ScriptCommand& back = *other.CommandAt(p);
+      expected.SectionName = back.SectionName, expected.Next = back.Next;
+      expected.SlotIndex = back.SlotIndex;
+      EXPECT_EQ(back, expected);
+    }
   }
 }
 
@@ -169,13 +241,16 @@ TEST(Clipboard, PastedCommandsAreLinkedAsAddedOnesInOneStep) {
       "; aus dem Forum\n[Start]\nAction=WriteToLog\nText=Hallo\n\n"
       "[Ende]\nAction=SetDebugLevel\nLevel=2\nNext=Start\n";
   const std::string script = std::string(testing::kWorkedExample) + "[Fern]\nAction=WriteToLog\n";
-  // clang-format off
-  const struct { const char* Name; std::string Text; int Line, Selected; const char* Shown; } cases[] = {
-      {"loose, on a command", loose, 3, 3, "a b Hallo 2 c"},
-      {"loose, on the script line", loose, 0, 1, "Hallo 2 a b c"},
-      {"loose, on the end line", loose, 4, 4, "a b c Hallo 2"},
-      {"a whole script", script, 2, 2, "a True Start 2 b c"}};
-  // clang-format on
+  const struct {
+    const char* Name;
+    std::string Text;
+    LineRange Selected, Pasted;
+    const char* Shown;
+  } cases[] = {{"loose, on a command", loose, 3, {3, 4}, "a b Hallo 2 c"},
+               {"loose, on the script line", loose, 0, {1, 2}, "Hallo 2 a b c"},
+               {"loose, on the end line", loose, 4, {4, 5}, "a b c Hallo 2"},
+               {"loose, on a range", loose, {2, 3}, {2, 3}, "a Hallo 2 b c"},
+               {"a whole script", script, 2, {2, 4}, "a True Start 2 b c"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
     EditHistory history;
@@ -184,8 +259,8 @@ TEST(Clipboard, PastedCommandsAreLinkedAsAddedOnesInOneStep) {
     for (const char* text : {"c", "b", "a"}) AddLog(t, 1, text);
     history.Clear();
     const std::string before = ScriptText(t) + testing::ChainNames(t);
-    const PasteOutcome pasted = PasteText(t, c.Line, c.Text, testing::EditorActions());
-    EXPECT_EQ(pasted.Line, c.Selected);
+    const PasteOutcome pasted = PasteText(t, c.Selected, c.Text, testing::EditorActions());
+    EXPECT_EQ(pasted.Lines, c.Pasted);
     std::string shown;
     for (int p = 1; p <= t.LastPosition(); ++p) {
       const ScriptCommand& cmd = *t.CommandAt(p);
@@ -225,18 +300,22 @@ TEST(Clipboard, RefusalsAndWarnings) {
     const std::string before = ScriptText(t);
     const PasteOutcome pasted = PasteText(t, 1, c.Text, testing::EditorActions());
     EXPECT_EQ(pasted.Refusal, c.Refusal);
-    EXPECT_EQ(pasted.Line.has_value(), c.Refusal.empty());
+    EXPECT_EQ(pasted.Lines.has_value(), c.Refusal.empty());
     EXPECT_EQ(ScriptText(t) == before, !c.Refusal.empty());
   }
-  // What opening the text as a file would say, lines included.
-  const std::string_view text = "[A]\r\nAction=Tanzen\r\nFarbe=blau\r\n";
-  CommandTable opened;
-  const std::vector<std::string> onOpening =
-      WarningTexts(ParseScript(text, testing::EditorActions(), opened), {});
-  ASSERT_EQ(onOpening.size(), 2u) << "an unknown action and an unknown key";
+  // What the reader warns of in a file, spoken of the clipboard; loose
+  // sections have no chain to warn about.
   CommandTable t;
-  EXPECT_EQ(PasteText(t, 1, text, testing::EditorActions()).Warnings, onOpening);
-  EXPECT_EQ(PasteText(t, -1, "[A]\r\nAction=WriteToLog\r\n", {}).Line, std::nullopt);
+  const std::vector<std::string> warnings =
+      PasteText(t, 1,
+                "[A]\r\nAction=Tanzen\r\nFarbe=blau\r\n[B]\r\nAction=EnableKeySupport\r\n"
+                "Enable=vielleicht\r\nEnable=True\r\n",
+                testing::EditorActions())
+          .Warnings;
+  ASSERT_EQ(warnings.size(), 4u)
+      << "an unknown action and key, a key twice, a command shown as ???";
+  for (const std::string& w : warnings) EXPECT_THAT(w, ::testing::StartsWith("Die Zwischenablage"));
+  EXPECT_EQ(PasteText(t, -1, "[A]\r\nAction=WriteToLog\r\n", {}).Lines, std::nullopt);
 }
 
 // After a chooser button: a kind without dialog closes the chooser at once, a

@@ -7,6 +7,7 @@
 #include "app/editor_commands.h"
 #include "app/editor_rules.h"
 #include "dialogs/input_forms.h"
+#include "document/script_reader.h"
 #include "test_support.h"
 
 namespace wavoria {
@@ -72,12 +73,13 @@ TEST(FileCommandRules, NotepadRoundTrip) {
                 bool writes, starts, edits, reads, modifiedAfter; const char* steps; };
   const Case cases[] = {
       {"C:\\a", false, kC, "", 1, 1, 1, 1, false, "start C:\\a|wait|read C:\\a|"},
-      {"", false, kN, "", 1, 1, 0, 1, false, "untitled|write T|start T|wait|read T|"},
+      {"C:\\a", false, kC, "", 1, 1, 0, 1, false, "start C:\\a|wait|"},  // left as it was: not read
+      {"", false, kN, "", 1, 1, 0, 1, false, "untitled|write T|start T|wait|"},
       {"", false, kN, "", 1, 1, 1, 1, true, "untitled|write T|start T|wait|read T|"},
-      {"C:\\a", true, kN, "", 1, 1, 0, 1, true, "changed|write T|start T|wait|read T|"},
+      {"C:\\a", true, kN, "", 1, 1, 0, 1, true, "changed|write T|start T|wait|"},
       {"C:\\a", true, kY, "C:\\a", 1, 1, 1, 1, false, "changed|save|start C:\\a|wait|read C:\\a|"},
       {"C:\\a", true, kY, "C:\\a", 1, 0, 1, 1, false, "changed|save|start C:\\a|"},
-      {"", false, kY, "C:\\neu", 1, 1, 0, 1, false, "untitled|save|start C:\\neu|wait|read C:\\neu|"},
+      {"", false, kY, "C:\\neu", 1, 1, 0, 1, false, "untitled|save|start C:\\neu|wait|"},
       {"", true, kY, "", 1, 1, 1, 1, true, "untitled|save|"},
       {"C:\\a", true, kC, "", 1, 1, 1, 1, true, "changed|"},
       {"C:\\a", true, kN, "", 0, 1, 1, 1, true, "changed|write T|"},
@@ -93,7 +95,7 @@ TEST(FileCommandRules, NotepadRoundTrip) {
     s.Save = [&] { steps += "save|"; return *c.saved ? std::optional<std::string>(c.saved) : std::nullopt; };
     s.Write = [&](const std::string& f) { return steps += "write " + f + "|", files[f] = "s", c.writes; };
     s.Contents = [&](const std::string& f) { return files.count(f) ? std::optional<std::string>(files[f]) : std::nullopt; };
-    s.Start = [&](const std::string& f) { files[f] += c.starts && c.edits ? "x" : ""; return steps += "start " + f + "|", c.starts; };
+    s.Start = [&](const std::string& f) { if (c.starts && c.edits) files[f] += "x"; return steps += "start " + f + "|", c.starts; };
     s.Wait = [&] { steps += "wait|"; };
     s.Read = [&](const std::string& f) { return steps += "read " + f + "|", c.reads; };
     // clang-format on
@@ -108,6 +110,24 @@ TEST(FileCommandRules, OfSeveralDroppedFilesTheFirstIsOpenedAndTheUserToldSo) {
   EXPECT_EQ(DroppedFilesNote({"C:\\a.script.wav", "C:\\Ordner"}),
             "Sie haben 2 Dateien abgelegt. Wavoria öffnet nur eine Datei auf einmal, die erste: "
             "'C:\\a.script.wav'.");
+}
+
+// A file dropped by mistake: a text without any section with an Action holds
+// no script and is opened only after a question; an empty file is no loss.
+TEST(FileCommandRules, AFileWithoutAScriptIsAskedAbout) {
+  const std::pair<std::string, bool> files[] = {
+      {"Einkaufsliste\r\nBrot\r\n", true},
+      {"[Montag]\r\nBrot=2\r\n", true},
+      {" \r\n\t\r\n", false},
+      {"[A]\r\nAction=Tanzen\r\n", false},
+      {"[S]\r\n[Execute]\r\nAction=WriteToLog\r\n", false}};
+  for (const auto& [bytes, noScript] : files) {
+    CommandTable table;
+    ParseScript(bytes, testing::EditorActions(), table);
+    EXPECT_EQ(HoldsNoScript(bytes, table), noScript) << bytes;
+  }
+  EXPECT_EQ(OpenNonScriptQuestion("C:\\Notizen.txt"),
+            "Die Datei 'C:\\Notizen.txt' enthält kein Skript. Trotzdem öffnen?");
 }
 
 TEST(FileCommandRules, EditCountsAsAChangeAfterAConfirmedDialogOrAnyRename) {

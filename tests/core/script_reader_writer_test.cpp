@@ -83,7 +83,7 @@ TEST(ScriptReader, SectionsNamesAndChain) {
   EXPECT_EQ(ChainNames(r.table), "WIZ2 WIZ0 WIZ1");  // [execute] named WIZ2
   // The first line of a key counts, an empty one and one without "=" too.
   EXPECT_EQ(r.table.Slot(4).Text + r.table.Slot(5).Text + r.table.Slot(5).Next, "");
-  EXPECT_FALSE(r.warnings.Any());
+  EXPECT_EQ(Flags(r.warnings), (ReadWarnings{.DuplicateKeys = true, .ChainGaps = true}));
   // [Execute] never takes a name a later section bears, "WIZ01" is no such name.
   EXPECT_EQ(ReadText("[Execute]\nNext=WIZ0\n[WIZ0]\n[wiz1]\n").table.Slot(1).SectionName, "WIZ2");
   EXPECT_EQ(ReadText("[Execute]\n[WIZ0]\n[WIZ01]\n").table.Slot(1).SectionName, "WIZ1");
@@ -116,12 +116,16 @@ TEST(ScriptReader, ScriptName) {
 TEST(ScriptReader, Warnings) {
   using W = ReadWarnings;
   // clang-format off
-  const std::pair<const char*, W> cases[] = {
+  const std::pair<std::string, W> cases[] = {
       {"[Execute]\nAction=writetolog\n", {}},
       {";only\n", {}},
       {"[Execute]\nAction=WriteToLog\nNext=other.script.wav;WIZ0\n", {.CrossFileReference = true}},
       {"[Execute]\nText=x\n", {.UnknownCommands = true}},
-      {"[A]\nAction=Foo\n[Execute]\nAction=WriteToLog\n", {.UnknownCommands = true}},
+      {"[A]\nAction=Foo\n[Execute]\nAction=WriteToLog\n", {.UnknownCommands = true, .ChainGaps = true}},
+      {"[Execute]\nAction=WriteToLog\nText=a\ntext=b\nText=\n", {.DuplicateKeys = true}},
+      {"[Execute]\nAction=WriteToLog\nText=a\0b\n"s, {.NulBytes = true}},
+      {"[Execute]\nAction=EnableKeySupport\nEnable=vielleicht\n", {.ShownAsUnknown = true}},
+      {"[Execute]\nAction=WriteToLog\nNext=Nirgends\n", {.ChainGaps = true}},
       {"[Execute]\nAction=WriteToLog\nColour=red\n", {.UnknownKeysDropped = true}},
       {"Action=WriteToLog\n[Execute]\nAction=WriteToLog\n", {.UnknownKeysDropped = true}},
       {"Colour=red\n[Execute]\nAction=WriteToLog\n", {.UnknownKeysDropped = true}},
@@ -168,6 +172,13 @@ TEST(ScriptReader, WarningsNameTheirLines) {
   EXPECT_EQ(cut.warnings.Lines.at(0).Line, 3);
   EXPECT_FALSE(
       ReadText("[Execute]\nAction=WriteToLog\nText=" + std::string(480, 'x')).warnings.Any());
+  // The list shows bytes a control must not get escaped, four to a byte: 26 +
+  // 4 * 121 fill the line.
+  const auto cutAt = [](int n) {
+    return ReadText("[Execute]\nAction=WriteToLog\nText=" + std::string(n, '\x01'))
+        .warnings.CutInList;
+  };
+  EXPECT_EQ(std::pair(cutAt(121), cutAt(122)), std::pair(false, true));
 }
 
 TEST(ScriptReader, MoreThan511SectionsAreCut) {
@@ -195,7 +206,7 @@ TEST(ScriptReader, LargeInputs) {
 }
 
 // What the checker and the warnings on opening say about a script text,
-// "LINE: message" each; the warnings name exactly the findings that raise one.
+// "LINE: message" each; the warnings name every finding.
 TEST(ScriptFindings, FindingsAtTheirLines) {
   // clang-format off
   const std::string q = "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (Action=", log = "Action=WriteToLog\n";
@@ -243,6 +254,7 @@ TEST(ScriptFindings, FindingsAtTheirLines) {
       {"[Execute]\nAction=enablemousesupport\nEnable=\n", {"1: " + q + "EnableMouseSupport, Enable=)."}},
       {"[Execute]\nAction=MidiTickFunction\nCommand=Pause\n", {"1: " + q + "MidiTickFunction, Command=Pause)."}},
       {"[Execute]\nAction=Foo\nEnable=x\n", {"2: Unbekannte Action 'Foo'."}},
+      {"[Execute]\nAction=Tan\x01zen\n", {"2: Unbekannte Action 'Tan\\x01zen'."}},
       // Findings quote a UTF-8 file in the program's text, as the editor shows it, at
       // the lines the reader counts.
       {"[Execute]\rAction=Gr\xC3\xBC\xC3\x9F" "e\r", {"2: " + utf8, "2: Unbekannte Action 'Gr\xFC\xDF" "e'."}},
@@ -262,14 +274,11 @@ TEST(ScriptFindings, FindingsAtTheirLines) {
   // clang-format on
   for (const auto& [text, expected] : cases) {
     SCOPED_TRACE(text.substr(0, 60));
+    const std::vector<ScriptFinding> findings = FindingsOf(text, testing::EditorActions());
     std::vector<std::string> found;
-    std::vector<ScriptFinding> warned;
-    for (const ScriptFinding& f : FindingsOf(text, testing::EditorActions())) {
-      found.push_back(DecimalText(f.Line) + ": " + f.Message);
-      if (f.Warning) warned.push_back(f);
-    }
+    for (const ScriptFinding& f : findings) found.push_back(DecimalText(f.Line) + ": " + f.Message);
     EXPECT_EQ(found, expected);
-    EXPECT_EQ(ReadText(text).warnings.Lines, warned);
+    EXPECT_EQ(ReadText(text).warnings.Lines, findings) << "opening names other lines than check";
   }
 }
 

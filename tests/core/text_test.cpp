@@ -101,6 +101,25 @@ TEST(Text, ScriptBytesAndWindows1252) {
   for (const auto& [utf8, cp1252] : fromUtf8) EXPECT_EQ(cli::Utf8ToCp1252(utf8), cp1252);
 }
 
+// Bytes a control must not get are shown as escapes; what a dialog showed so
+// is stored back as the bytes it stood for until the maker edits it.
+TEST(Text, ControlsGetEscapesForControlCharacters) {
+  const std::size_t all = std::string_view::npos;
+  const std::tuple<std::string, std::size_t, bool, std::string> cases[] = {
+      {"a\x01z", all, false, "a\\x01z"},
+      {"\x1F\x7F\x81\x8D\x8F\x90\x9D", all, false, "\\x1F\\x7F\\x81\\x8D\\x8F\\x90\\x9D"},
+      {"\x80\x9E\xFF\\x20 ", all, false, "\x80\x9E\xFF\\x20 "},
+      {"1\r\n2\n3\r", all, false, "1\\x0D\\x0A2\\x0A3\\x0D"},
+      {"1\r\n2\n3\r", all, true, "1\r\n2\\x0A3\\x0D"},
+      {"ab\x01", 5, false, "ab"},
+      {"ab\x01", 6, false, "ab\\x01"}};
+  for (const auto& [text, limit, lineBreaks, shown] : cases) {
+    EXPECT_EQ(Displayable(text, limit, lineBreaks), shown) << text;
+  }
+  EXPECT_EQ(std::pair(FromBox("a\\x01", "a\x01"), FromBox("a\\x01!", "a\x01")),
+            std::pair(std::string("a\x01"), std::string("a\\x01!")));
+}
+
 TEST(Text, FileErrorCauses) {
   // clang-format off
   const std::pair<FileError, std::string> cases[] = {{FileError::NotFound, "S: nicht gefunden."},

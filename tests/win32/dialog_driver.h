@@ -36,6 +36,15 @@ inline HWND TopDialog(bool enabled = true) {
   return found.first;
 }
 
+// Whether a window's caption is the one a step waits for. A main window's
+// caption matches with the mark of unsaved changes too ("Wavoria - *..."):
+// the tests of the mark look at the title themselves.
+inline bool CaptionMatches(std::string shown, const std::string& wanted) {
+  if (const std::size_t mark = shown.find(" - *"); mark != std::string::npos)
+    shown.erase(mark + 3, 1);
+  return shown == wanted;
+}
+
 class DialogDriver {
  public:
   using Action = std::function<void(HWND)>;
@@ -82,7 +91,7 @@ class DialogDriver {
       }
       d->steps_.clear();
     } else if (active != nullptr && !d->steps_.empty() &&
-               GetWindowString(active) == d->steps_.front().first) {
+               CaptionMatches(GetWindowString(active), d->steps_.front().first)) {
       Action step = std::move(d->steps_.front().second);
       d->steps_.pop_front();
       d->under_ = nullptr;
@@ -135,18 +144,21 @@ inline void SendKeys(std::initializer_list<WORD> keys, std::initializer_list<WOR
   SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
 }
 
-// Clicks a mouse button at a point on the screen, `count` times.
-inline void ClickAt(POINT screen, bool right = false, int count = 1) {
+// Clicks a mouse button at a point on the screen, `count` times, with the
+// key `held` down (0: none).
+inline void ClickAt(POINT screen, bool right = false, int count = 1, WORD held = 0) {
   const DWORD down = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   const DWORD up = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
   const LONG x = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
   const LONG y = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
   std::vector<INPUT> input = {
       {INPUT_MOUSE, {.mi = {x, y, 0, MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE}}}};
+  if (held != 0) input.insert(input.begin(), {INPUT_KEYBOARD, {.ki = {held, 0, 0}}});
   for (int i = 0; i < count; ++i) {
     input.push_back({INPUT_MOUSE, {.mi = {0, 0, 0, down}}});
     input.push_back({INPUT_MOUSE, {.mi = {0, 0, 0, up}}});
   }
+  if (held != 0) input.push_back({INPUT_KEYBOARD, {.ki = {held, 0, KEYEVENTF_KEYUP}}});
   SendInput(UINT(input.size()), input.data(), sizeof(INPUT));
 }
 

@@ -81,6 +81,11 @@ const Row kRows[] = {
      "Action=ExecProgram|Command=b.txt|Display=|Wait=True"},
     {IDD_MCI, "MCI-Befehl senden", kCloseBox, "Command=play x", {{IDC_MCI_COMMAND, "play x"}},
      {{IDC_MCI_COMMAND, "stop"}}, "Action=MCICommand|Command=stop"},
+    // A byte a control must not get is shown escaped and kept while the box is left alone.
+    {IDD_LOG, "In Logdatei schreiben", IDC_LOG_CANCEL, "Text=a\x01z", {{IDC_LOG_TEXT, "a\\x01z"}}, {},
+     "Action=WriteToLog"},
+    {IDD_MCI, "MCI-Befehl senden", IDC_MCI_CANCEL, "Command=play\x9Dz", {{IDC_MCI_COMMAND, "play\\x9Dz"}}, {},
+     "Action=MCICommand"},
 };
 // clang-format on
 

@@ -7,9 +7,11 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <random>
 #include <thread>
 
 #include "app/editor_rules.h"
+#include "dialogs/details_text.h"
 #include "document/script_reader.h"
 #include "document/text.h"
 #include "editor_test_support.h"
@@ -21,15 +23,6 @@ using namespace testing;
 using EditingKeys = EditorWindows;
 using Clipboard = EditorWindows;
 using SaveChooser = EditorWindows;
-
-// The screen point in the middle of a line of the list.
-POINT PointOfLine(HWND w, int line) {
-  RECT r{};
-  SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_GETITEMRECT, line, LPARAM(&r));
-  POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  ClientToScreen(GetDlgItem(w, IDC_MAIN_LIST), &p);
-  return p;
-}
 
 // The open popup menu's rectangle on the screen; empty without one.
 RECT OpenMenu() {
@@ -50,14 +43,17 @@ std::pair<std::string, bool> ClipboardText() {
   return {text, IsClipboardFormatAvailable(CF_UNICODETEXT) != 0};
 }
 
-// Puts text on the clipboard as a Unicode text editor does.
-void PutUnicodeText(const std::wstring& text) {
+// Puts text on the clipboard, as a Unicode text editor does (CF_UNICODETEXT)
+// or a program that offers plain bytes (CF_TEXT).
+template <typename Text>
+void PutOnClipboard(const Text& text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(text[0]);
   ASSERT_TRUE(OpenClipboard(nullptr));
   EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-  memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  memcpy(GlobalLock(memory), text.c_str(), bytes);
   GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
+  SetClipboardData(sizeof(text[0]) == 1 ? CF_TEXT : CF_UNICODETEXT, memory);
   CloseClipboard();
 }
 
@@ -93,22 +89,25 @@ TEST_F(EditingKeys, EachKeyDoesWhatItsMenuItemDoes) {
   // clang-format on
   const std::string files[] = {path, other, third, ""};
   const auto* previous = static_cast<const std::remove_reference_t<decltype(rows[0])>*>(nullptr);
-  auto check = [&previous](HWND w) {
-    EXPECT_EQ(std::tuple(Texts(w), SelectedLine(w), App().Modified, GetFocus()),
-              std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
-                         GetDlgItem(w, IDC_MAIN_LIST)))
+  // The title marks unsaved changes, and loses the mark on saving and on
+  // undoing back to the saved script.
+  auto check = [&previous](HWND w, const std::string& file) {
+    EXPECT_EQ(
+        std::tuple(Texts(w), SelectedLines(w), App().Modified, GetFocus(), GetWindowString(w)),
+        std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
+                   GetDlgItem(w, IDC_MAIN_LIST), WindowTitle(file, previous->Modified)))
         << "key " << previous->Key << " on line " << previous->Select;
   };
   for (const auto& row : rows) {
-    driver.Then(WindowTitle(files[row.File]), [&row, &previous, check](HWND w) {
-      if (previous != nullptr) check(w);
+    driver.Then(WindowTitle(files[row.File]), [&, check](HWND w) {
+      if (previous != nullptr) check(w, files[row.File]);
       previous = &row;
-      SetForegroundWindow(w), SelectLine(w, row.Select);
+      SetForegroundWindow(w), SelectLines(w, row.Select);
       SetFocus(GetDlgItem(w, IDC_MAIN_UP));  // the keys work wherever the focus is
       SendKeys({row.Key}, row.Held);
     });
   }
-  FinishWith(driver, WindowTitle(""), check);
+  FinishWith(driver, WindowTitle(""), [&](HWND w) { check(w, ""); });
   EXPECT_NE(FileBytes(other), "<missing>");  // Strg+Umschalt+S wrote it
 }
 
@@ -131,18 +130,18 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
       Click(d, IDC_LOG_CANCEL);
     });
   };
-  on([](HWND w, HWND list) { SelectLine(w, 1), SetFocus(list), SendKeys({VK_RETURN}); });
+  on([](HWND w, HWND list) { SelectLines(w, 1), SetFocus(list), SendKeys({VK_RETURN}); });
   cancelLog("a");
-  on([](HWND w, HWND) { SelectLine(w, 0), SendKeys({VK_RETURN}); });
+  on([](HWND w, HWND) { SelectLines(w, 0), SendKeys({VK_RETURN}); });
   driver.Then("Skript umbenennen", [](HWND d) { Click(d, IDC_RENAME_CANCEL); });
   on([](HWND w, HWND) {
     EXPECT_TRUE(App().Modified);  // a rename counts even when cancelled
-    SelectLine(w, 4), SendKeys({VK_RETURN, VK_ESCAPE});
+    SelectLines(w, 4), SendKeys({VK_RETURN, VK_ESCAPE});
   });
   // After Alt+Pfeil oben the list has the keys, not the menu bar, also when
   // Alt is let go first, as a quick hand does.
   on([](HWND w, HWND list) {
-    SelectLine(w, 3), SetFocus(list);
+    SelectLines(w, 3), SetFocus(list);
     INPUT keys[] = {{INPUT_KEYBOARD, {.ki = {VK_MENU, 0, 0}}},
                     {INPUT_KEYBOARD, {.ki = {VK_UP, 0, 0}}},
                     {INPUT_KEYBOARD, {.ki = {VK_MENU, 0, KEYEVENTF_KEYUP}}},
@@ -151,14 +150,14 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
   });
   on([](HWND, HWND) { SendKeys({VK_DOWN}); });
   on([](HWND w, HWND) {
-    EXPECT_EQ(std::pair(Texts(w), SelectedLine(w)), std::pair(std::string("acb"), 3));
+    EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w)), std::tuple(std::string("acb"), 3));
     SendKeys({VK_UP}, {VK_MENU});  // back, for what follows
   });
   on([](HWND w, HWND) { ClickAt(PointOfLine(w, 2), false, 2); });
   cancelLog("b");
   // F2 edits and Einfg adds, as their buttons do; a dialog keeps its own
   // keys: Entf there deletes the selected text, not the command.
-  on([](HWND w, HWND) { SelectLine(w, 1), SendKeys({VK_F2}); });
+  on([](HWND w, HWND) { SelectLines(w, 1), SendKeys({VK_F2}); });
   driver.Then("In Logdatei schreiben", [](HWND d) {
     SetFocus(GetDlgItem(d, IDC_LOG_TEXT));
     SendDlgItemMessageA(d, IDC_LOG_TEXT, EM_SETSEL, 0, -1);
@@ -169,7 +168,7 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
               std::pair(std::string(), 3));
     Click(d, IDC_LOG_CANCEL);
   });
-  on([](HWND w, HWND) { SelectLine(w, 2), SendKeys({VK_INSERT}); });
+  on([](HWND w, HWND) { SelectLines(w, 2), SendKeys({VK_INSERT}); });
   driver.Then("Kommando hinzufügen", [](HWND d) { Click(d, IDC_CHOOSER_KEY_ON); });
   on([](HWND w, HWND) {
     EXPECT_EQ(Lines(w).at(2), "<> Tastensupport aktivieren");
@@ -183,20 +182,20 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
     ClickAt(below, false, 2);
   });
   static POINT clicked;
-  on([](HWND w, HWND) { SelectLine(w, 0), ClickAt(clicked = PointOfLine(w, 3), true); });
+  on([](HWND w, HWND) { SelectLines(w, 0), ClickAt(clicked = PointOfLine(w, 3), true); });
   on([](HWND w, HWND) {  // while the menu is open
     const RECT menu = OpenMenu();
-    EXPECT_EQ(std::tuple(menu.left, menu.top, SelectedLine(w)),
+    EXPECT_EQ(std::tuple(menu.left, menu.top, SelectedLines(w)),
               std::tuple(clicked.x, clicked.y, 3));
     SendKeys({'L'});  // "Kommando &löschen"
   });
   on([](HWND w, HWND) {
-    EXPECT_EQ(std::pair(Texts(w), SelectedLine(w)), std::pair(std::string("ab"), 2));
+    EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w)), std::tuple(std::string("ab"), 2));
   });
   for (WORD key : {VK_F10, VK_APPS}) {
     on([key](HWND w, HWND) {
-      SelectLine(w, 1), SendKeys({key}, key == VK_F10 ? std::initializer_list<WORD>{VK_SHIFT}
-                                                      : std::initializer_list<WORD>{});
+      SelectLines(w, 1), SendKeys({key}, key == VK_F10 ? std::initializer_list<WORD>{VK_SHIFT}
+                                                       : std::initializer_list<WORD>{});
     });
     on([key](HWND, HWND list) {
       RECT line{};
@@ -222,18 +221,19 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
   for (const char* text : {"a", "b", "c"}) AppendLog(text);
   const std::string title = WindowTitle("");
   driver.Then(title, [](HWND w) {
-    SetForegroundWindow(w), SelectLine(w, 2), SendKeys({'C'}, {VK_CONTROL});
+    SetForegroundWindow(w), SelectLines(w, 2), SendKeys({'C'}, {VK_CONTROL});
   });
   driver.Then(title, [](HWND w) {
     const std::string section = "[WIZ1]\r\nAction=WriteToLog\r\nText=b\r\n\r\n";
     EXPECT_EQ(ClipboardText(), std::pair(section, true));
-    PutUnicodeText(L"; aus dem Editor\n[Neu]\nAction=WriteToLog\nText=Gr\u00fc\u00dfe\n");
-    SelectLine(w, 4), SendKeys({'V'}, {VK_CONTROL});
+    PutOnClipboard(
+        std::wstring(L"; aus dem Editor\n[Neu]\nAction=WriteToLog\nText=Gr\u00fc\u00dfe\n"));
+    SelectLines(w, 4), SendKeys({'V'}, {VK_CONTROL});
   });
   driver.Then(title, [](HWND w) {
-    EXPECT_EQ(std::pair(Lines(w).at(4), SelectedLine(w)),
-              std::pair(std::string("<> In Logdatei schreiben: Grüße"), 4));
-    PutUnicodeText(L"Hallo");
+    EXPECT_EQ(std::tuple(Lines(w).at(4), SelectedLines(w)),
+              std::tuple(std::string("<> In Logdatei schreiben: Grüße"), 4));
+    PutOnClipboard(std::wstring(L"Hallo"));
     SendKeys({'V'}, {VK_CONTROL});
   });
   ThenBox(driver, "Wavoria", "Die Zwischenablage enthält keine Kommandos.", IDI_EXCLAMATION, {IDOK},
@@ -241,14 +241,14 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
   driver.Then(title, [](HWND w) {
     EXPECT_EQ(std::pair(Texts(w), GetFocus()),
               std::pair(std::string("abce"), GetDlgItem(w, IDC_MAIN_LIST)));
-    PutUnicodeText(L"[X]\r\nAction=WriteToLog\r\nText=x\r\nFarbe=blau\r\n");
+    PutOnClipboard(std::wstring(L"[X]\r\nAction=WriteToLog\r\nText=x\r\nFarbe=blau\r\n"));
     SendKeys({'V'}, {VK_CONTROL});
   });
-  CommandTable opened;  // the paste warns as opening the text as a file would
+  CommandTable opened;  // the paste warns as opening the text as a file would, of the clipboard
   ThenBox(driver, "Wavoria",
           WarningTexts(ParseScript("[X]\r\nAction=WriteToLog\r\nText=x\r\nFarbe=blau\r\n",
                                    App().Tables.Actions, opened),
-                       {})
+                       {}, kWarningLinesShown, ReadSource::kClipboard)
               .at(0),
           IDI_EXCLAMATION, {IDOK}, IDOK);
   driver.Then(title, [](HWND w) {  // in the details text Strg+C copies its selection
@@ -273,7 +273,7 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
       if (open) CloseClipboard();
     });
     WaitForSingleObject(held, 5000);
-    SelectLine(w, 2), SendKeys({'X'}, {VK_CONTROL});
+    SelectLines(w, 2), SendKeys({'X'}, {VK_CONTROL});
   });
   ThenBox(driver, "Wavoria", std::string(kClipboardBusyText), IDI_EXCLAMATION, {IDOK}, IDOK);
   FinishWith(driver, title, [&](HWND w) {
@@ -286,9 +286,9 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
     auto icon = [&] {
       return SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_GETIMAGE, IMAGE_ICON, 0);
     };
-    SelectLine(w, 0);
+    SelectLines(w, 0);
     const LRESULT head = icon();
-    SelectLine(w, 2);
+    SelectLines(w, 2);
     EXPECT_NE(icon(), head) << "Bearb. kept the script line's icon on a log command";
     SetFocus(up);
     SendMessageA(w, WM_COMMAND, MAKEWPARAM(IDC_MAIN_UP, BN_CLICKED), LPARAM(up));
@@ -296,6 +296,47 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
         << "Nach oben from its button moves the line and gives the focus back to the list";
   });
   CloseHandle(held), CloseHandle(release);
+}
+
+// A section whose Text holds 300 random bytes, pasted from the real clipboard
+// (such bytes in the details box once crashed Wine's text shaping): the list
+// and the details show them escaped, as the core says, while lines are
+// selected; the rename dialog keeps an escaped name; Speichern writes them all.
+TEST_F(Clipboard, RandomBytesAreShownEscapedAndSavedAsTheyCame) {
+  TempFolder folder("bytes");
+  const std::string path = folder.File("zufall.script.wav"), name = "Mein\x01Skript";
+  App().DocumentPath = path, App().Document.ScriptName = name;
+  std::string value = "<";  // nothing at its ends for the reader to trim
+  for (std::mt19937 random(36); value.size() < 301;) {
+    if (const char c = char(random()); c != '\0' && c != '\r' && c != '\n') value += c;
+  }
+  value += '>';
+  driver.Then(WindowTitle(path), [&](HWND w) {
+    PutOnClipboard("[Zufall]\r\nAction=WriteToLog\r\nText=" + value + "\r\n");
+    SetForegroundWindow(w), SelectLines(w, 1), SendKeys({'V'}, {VK_CONTROL});
+  });
+  for (WORD key : {VK_UP, VK_DOWN, VK_DOWN, VK_UP}) {
+    driver.Then(WindowTitle(path), [key](HWND w) {
+      const std::string details = GetItemText(w, IDC_MAIN_DETAILS_TEXT), line = Lines(w).at(1);
+      EXPECT_EQ(
+          std::tuple(details, Displayable(details, std::string::npos, true), Displayable(line)),
+          std::tuple(DetailsOf(App().Document, SelectedLines(w).First, App().DocumentPath).Text,
+                     details, line))
+          << "a control got a byte it must not";
+      SendKeys({key});
+    });
+  }
+  driver.Then(WindowTitle(path), [](HWND w) { SelectLines(w, 0), Click(w, IDC_MAIN_EDIT); });
+  driver.Then("Skript umbenennen", [&](HWND d) {
+    EXPECT_EQ(GetItemText(d, IDC_RENAME_NAME), Displayable(name));
+    Click(d, IDC_RENAME_OK);
+  });
+  FinishWith(driver, WindowTitle(path), [&](HWND w) {
+    Command(w, IDM_SAVE);
+    CommandTable saved;
+    ParseScript(FileBytes(path), App().Tables.Actions, saved);
+    EXPECT_EQ(std::pair(saved.ScriptName, saved.CommandAt(1)->Text), std::pair(name, value));
+  });
 }
 
 // The system's script choosers: Öffnen's shows scripts, and its cancel

@@ -11,6 +11,7 @@
 #include "app/program_win.h"
 #include "dialogs/details_text.h"
 #include "document/script_reader.h"
+#include "document/script_writer.h"
 #include "document/text.h"
 #include "editor_test_support.h"
 #include "shell/win_util_win.h"
@@ -124,22 +125,24 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     for (const auto& s : steps) {
       App().Modified = false;
-      SelectLine(w, s.Select);
+      SelectLines(w, s.Select);
       Command(w, s.Command);
-      EXPECT_EQ(std::tuple(Texts(w), SelectedLine(w), App().Modified),
+      EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w), App().Modified),
                 std::tuple(std::string(s.Texts), s.Selected, s.Modified))
           << s.Command;
     }
-    SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETCURSEL, 1, 0);  // the details still show line 0
-    Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_SELCHANGE));       // only shows them
+    SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETSEL, FALSE, 0);  // the details still show line 0
+    SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETSEL, TRUE, 1);
+    Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_SELCHANGE));  // only shows them
     EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_SECTION),
               "In Logdatei schreiben\r\nText: 'c'Execute");
     // Alt+E ("B&earbeiten") on the end line does nothing and leaves the focus
     // on the list: Up goes to line 2, "S" on to the line that begins with it.
-    SetForegroundWindow(w), SelectLine(w, 3);
+    SetForegroundWindow(w), SelectLines(w, 3);
     PressKeys({'E'}, VK_MENU);
     PressKeys({VK_UP, 'S'});
-    EXPECT_EQ(std::pair(GetFocus(), SelectedLine(w)), std::pair(GetDlgItem(w, IDC_MAIN_LIST), 0));
+    EXPECT_EQ(std::tuple(GetFocus(), SelectedLines(w)),
+              std::tuple(GetDlgItem(w, IDC_MAIN_LIST), 0));
   });
 }
 
@@ -148,11 +151,11 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
 TEST_F(MainWindow, DetailsShownAgainAreNotWrittenAgain) {
   AppendLog("a");
   FinishWith(driver, WindowTitle(""), [](HWND w) {
-    SelectLine(w, 1);
+    SelectLines(w, 1);
     const HICON mark = LoadIconA(nullptr, IDI_APPLICATION);
     SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_SETIMAGE, IMAGE_ICON, LPARAM(mark));
     for (int id : {IDC_MAIN_DETAILS_TEXT, IDC_MAIN_SECTION, IDC_MAIN_NEXT}) SetItemText(w, id, "x");
-    SelectLine(w, 1);
+    SelectLines(w, 1);
     EXPECT_EQ(std::tuple(GetItemText(w, IDC_MAIN_DETAILS_TEXT), GetItemText(w, IDC_MAIN_SECTION),
                          GetItemText(w, IDC_MAIN_NEXT),
                          SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_GETIMAGE, IMAGE_ICON,
@@ -240,7 +243,7 @@ TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
 // A full script takes no further command, and says so.
 TEST_F(MainWindow, AFullScriptSaysItIsFull) {
   while (App().Document.LastPosition() < kSlotCount - 1) AppendLog("a");
-  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 1), Click(w, IDC_MAIN_ADD); });
+  driver.Then(WindowTitle(""), [](HWND w) { SelectLines(w, 1), Click(w, IDC_MAIN_ADD); });
   ThenBox(driver, "Wavoria", ScriptFullMessage(), IDI_EXCLAMATION, {IDOK}, IDOK);
   FinishWith(driver, WindowTitle(""),
              [](HWND) { EXPECT_EQ(App().Document.LastPosition(), kSlotCount - 1); });
@@ -278,7 +281,9 @@ TEST_F(FileCommands, OpenWithWarningsThenNew) {
 
 // Files dropped on the main window are opened as "Öffnen" opens them, after
 // the save prompt; of several the first, and the maker is told so. A folder
-// gets Öffnen's message, and the script stays as it was, its selection too.
+// is named as one, and the script stays as it was, its selection too. A file
+// without a script is opened only after Ja, and Speichern asks before it
+// replaces such a file.
 TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
   TempFolder folder("drop");
   const std::string a = folder.File("a.script.wav"), b = folder.File("b.script.wav");
@@ -298,12 +303,30 @@ TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
     Drop(w, several);
   });
   ThenBox(driver, "Wavoria", *DroppedFilesNote(several), IDI_ASTERISK, {IDOK}, IDOK);
-  driver.Then(WindowTitle(b), [&](HWND w) { SelectLine(w, 1), Drop(w, {folder.Path()}); });
-  ThenBox(driver, "Wavoria", CannotOpenMessage(folder.Path(), FileError::Denied), IDI_EXCLAMATION,
-          {IDOK}, IDOK);
-  FinishWith(driver, WindowTitle(b), [](HWND w) {
-    EXPECT_EQ(std::pair(Lines(w).at(1), SelectedLine(w)),
-              std::pair(std::string("<> In Logdatei schreiben: B"), 1));
+  driver.Then(WindowTitle(b), [&](HWND w) { SelectLines(w, 1), Drop(w, {folder.Path()}); });
+  ThenBox(driver, "Wavoria", DroppedFolderMessage(folder.Path()), IDI_EXCLAMATION, {IDOK}, IDOK);
+  const std::string notes = folder.File("Notizen.txt"), text = "; Einkaufsliste\r\n; Brot\r\n";
+  WriteFile(notes, text);
+  for (int answer : {IDNO, IDYES}) {  // the folder and Nein keep the script
+    driver.Then(WindowTitle(b), [&](HWND w) {
+      EXPECT_EQ(std::tuple(Lines(w).at(1), SelectedLines(w)),
+                std::tuple(std::string("<> In Logdatei schreiben: B"), 1));
+      Drop(w, {notes});
+    });
+    ThenBox(driver, "Wavoria", OpenNonScriptQuestion(notes), IDI_EXCLAMATION, {IDYES, IDNO},
+            answer);
+  }
+  for (int answer : {IDNO, IDYES}) {  // Nein keeps the file
+    driver.Then(WindowTitle(notes), [&](HWND w) {
+      EXPECT_EQ(FileBytes(notes), text);
+      Click(w, IDM_SAVE);
+    });
+    ThenBox(driver, "Wavoria", ReplaceNonScriptQuestion(notes), IDI_EXCLAMATION, {IDYES, IDNO},
+            answer);
+  }
+  FinishWith(driver, WindowTitle(notes), [&](HWND w) {
+    Command(w, IDM_SAVE);  // it holds the script now: no question
+    EXPECT_EQ(FileBytes(notes), ScriptText(App().Document));
   });
 }
 
@@ -329,8 +352,9 @@ TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     EXPECT_EQ(commandLines, std::vector<std::string>{"notepad.exe \"" + temp + "\""});
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: B");
-    EXPECT_TRUE(App().Modified);  // only the temporary file holds it
-    Command(w, IDM_UNDO);         // reading it back was one step
+    EXPECT_EQ(std::pair(App().Modified, GetWindowString(w)), std::pair(true, WindowTitle("", true)))
+        << "only the temporary file holds it";
+    Command(w, IDM_UNDO);  // reading it back was one step
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: a");
   });
   SetNotepadLauncher({});
@@ -426,7 +450,7 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
     Click(d, IDC_RENAME_OK);
   });
   for (int cancel : {IDC_CHOOSER_CANCEL, kCloseBox}) {
-    driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 1), Click(w, IDC_MAIN_ADD); });
+    driver.Then(WindowTitle(""), [](HWND w) { SelectLines(w, 1), Click(w, IDC_MAIN_ADD); });
     driver.Then("Kommando hinzufügen", [cancel](HWND d) { Click(d, cancel); });
   }
   const auto log = [](const char* text, int button) {
@@ -442,15 +466,17 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
       {1, IDC_CHOOSER_KEY_ON, nullptr, {}}};
   for (const auto& [line, button, dialog, fill] : adds) {
     if (line != 0)
-      driver.Then(WindowTitle(""), [line](HWND w) { SelectLine(w, line), Click(w, IDC_MAIN_ADD); });
+      driver.Then(WindowTitle(""),
+                  [line](HWND w) { SelectLines(w, line), Click(w, IDC_MAIN_ADD); });
     driver.Then("Kommando hinzufügen", [button](HWND d) { Click(d, button); });
     if (dialog != nullptr) driver.Then(dialog, fill);
   }
-  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 2), Click(w, IDC_MAIN_DETAILS_BUTTON); });
+  driver.Then(WindowTitle(""),
+              [](HWND w) { SelectLines(w, 2), Click(w, IDC_MAIN_DETAILS_BUTTON); });
   driver.Then("In Logdatei schreiben", log("verworfen", IDC_LOG_CANCEL));
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EDIT_COMMAND); });
   driver.Then("In Logdatei schreiben", log("Start", IDC_LOG_OK));
-  driver.Then(WindowTitle(""), [](HWND w) { SelectLine(w, 0), Click(w, IDM_SAVE_AS); });
+  driver.Then(WindowTitle(""), [](HWND w) { SelectLines(w, 0), Click(w, IDM_SAVE_AS); });
   FinishWith(driver, WindowTitle(path), [&](HWND w) {
     EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_LABEL),
               DetailsOf(App().Document, 0, path).Text + ListCaption(path));

@@ -172,6 +172,15 @@ inline std::vector<std::string> Lines(HWND window) {
   return lines;
 }
 
+// The screen point in the middle of a line of the list.
+inline POINT PointOfLine(HWND window, int line) {
+  RECT r{};
+  SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_GETITEMRECT, line, LPARAM(&r));
+  POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  ClientToScreen(GetDlgItem(window, IDC_MAIN_LIST), &p);
+  return p;
+}
+
 // The logged texts of the list, one letter per command.
 inline std::string Texts(HWND window) {
   std::string texts;

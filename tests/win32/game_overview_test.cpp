@@ -144,7 +144,7 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
     ClickAt(Center(List(d), r), false, 2);
   });
   FinishWith(driver, WindowTitle(Script('k')), [&](HWND w) {
-    EXPECT_EQ(std::pair(App().DocumentPath, SelectedLine(w)), std::pair(Script('k'), 2));
+    EXPECT_EQ(std::tuple(App().DocumentPath, SelectedLines(w)), std::tuple(Script('k'), 2));
   });
   EXPECT_EQ(chooser.Presets, std::vector<std::string>{Runtime()});
 }
@@ -182,7 +182,7 @@ TEST_F(GameOverview, EscF5AndEingabeAfterTheSavePromptAndAScreenReader) {
   ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
           IDNO);
   FinishWith(driver, WindowTitle(Script('a')), [](HWND w) {
-    EXPECT_EQ(std::pair(App().Modified, SelectedLine(w)), std::pair(false, 2));
+    EXPECT_EQ(std::tuple(App().Modified, SelectedLines(w)), std::tuple(false, 2));
   });
 }
 
@@ -200,7 +200,7 @@ TEST_F(GameOverview, TheKeyAndCheatDialogsAskBeforeTheyKeepAClash) {
     const std::string question =
         ClashQuestion(game, ClashesOfCommand(game, Script('a'), Command("", stored)));
     driver.Then(WindowTitle(Script('a')), [&](HWND w) {
-      SelectLine(w, line);
+      SelectLines(w, line);
       Click(w, IDM_EDIT_COMMAND);
     });
     driver.Then(caption, [&](HWND d) { SetItemText(d, value, "31"), Click(d, ok); });

@@ -14,7 +14,6 @@
 #include <vector>
 
 #include "document/best_fit_1252.h"
-#include "document/script_findings.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
 #include "document/text.h"
@@ -148,24 +147,24 @@ std::vector<Pattern> Patterns() {
       {"bracket inside a header", x + "Next=a]b\r\n[a]b]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
       {"comment after a value", x + "Text=A ; Kommentar\r\n", R::kSame, false},
       {"comment lines", x + ";Text=B\r\n  ; noch einer\r\nText=A\r\n", R::kSame, false},
-      {"empty first value", x + "Text=\r\nText=A\r\n", R::kSame, false},
-      {"empty first Next", x + "Next=\r\nNext=S2\r\n" + s2, R::kSame, false},
-      {"two values of a key", x + "Text=A\r\ntext=B\r\n", R::kSame, false},
-      {"a line without = before the key", x + "Text\r\nText=A\r\n", R::kSame, false},
+      {"empty first value", x + "Text=\r\nText=A\r\n", R::kSame, true},
+      {"empty first Next", x + "Next=\r\nNext=S2\r\n" + s2, R::kSame, true},
+      {"two values of a key", x + "Text=A\r\ntext=B\r\n", R::kSame, true},
+      {"a line without = before the key", x + "Text\r\nText=A\r\n", R::kSame, true},
       {"a line without =", x + "Gruss\r\nText=A\r\n", R::kSame, true},
       {"an unknown key", x + "Farbe=rot\r\nText=A\r\n", R::kSame, true},
       {"a key with a blank inside", x + "Key Text=A\r\nText=B\r\n", R::kSame, true},
       {"keys above the first section", "Text=A\r\n" + x, R::kSame, true},
-      {"two sections of one name", x + "Next=S2\r\n" + s2 + "[s2]\r\nAction=WriteToLog\r\n", R::kSame, false},
-      {"two [Execute] sections", x + "Text=eins\r\n[EXECUTE]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
+      {"two sections of one name", x + "Next=S2\r\n" + s2 + "[s2]\r\nAction=WriteToLog\r\n", R::kSame, true},
+      {"two [Execute] sections", x + "Text=eins\r\n[EXECUTE]\r\nAction=SetDebugLevel\r\n", R::kSame, true},
       {"[Execute] in lower case, not first", s2 + "[execute]\r\nAction=WriteToLog\r\nNext=s2\r\n", R::kSame, false},
       {"a header without ]", x + "Next=S\r\n[S2\r\nText=A\r\n[S]x\r\nAction=SetDebugLevel\r\n", R::kSame, true},
       {"a header without ] and the chain on", x + "Next=S\r\n[S2\r\nAction=SetDebugLevel\r\n", R::kSame, true},
-      {"a Next to a name the editor generates", x + "Next=WIZ0\r\n[]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
-      {"a chain back to its start", x + "Next=S2\r\n" + s2 + "Next=execute\r\n", R::kSame, false},
-      {"a NUL byte in a value", x + "Text=A\0B\r\nNext=S2\r\n"s + s2, R::kSame, false},
+      {"a Next to a name the editor generates", x + "Next=WIZ0\r\n[]\r\nAction=SetDebugLevel\r\n", R::kSame, true},
+      {"a chain back to its start", x + "Next=S2\r\n" + s2 + "Next=execute\r\n", R::kSame, true},
+      {"a NUL byte in a value", x + "Text=A\0B\r\nNext=S2\r\n"s + s2, R::kSame, true},
       {"a NUL byte in a key", x + "Te\0xt=A\r\n"s, R::kSame, true},
-      {"a NUL byte in a header", x + "Next=S2\r\n[S2\0x]\r\nAction=SetDebugLevel\r\n"s, R::kSame, false},
+      {"a NUL byte in a header", x + "Next=S2\r\n[S2\0x]\r\nAction=SetDebugLevel\r\n"s, R::kSame, true},
       {"LF line ends", lf, R::kSame, false},
       {"CR line ends", cr, R::kSame, false},
       {"CR CR LF line ends", x + "Text=A\r\r\nNext=S2\r\r\n" + s2, R::kSame, false},
@@ -212,9 +211,6 @@ TEST(IniReader, TheGameRunsWhatTheEditorShowsAndSavingKeepsIt) {
       EXPECT_EQ(GameChain(saved), editor) << "after saving, the game runs other commands";
     }
     EXPECT_EQ(!WarningTexts(warnings, path).empty(), pattern.Warns) << "the warning on opening";
-    if (pattern.Expected != Reads::kSame) {
-      EXPECT_FALSE(FindingsOf(pattern.Bytes, actions).empty()) << "check says nothing";
-    }
   }
 }
 

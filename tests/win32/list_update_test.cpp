@@ -22,7 +22,7 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
     const int commands[] = {IDC_MAIN_DELETE, IDC_MAIN_UP, IDC_MAIN_DOWN};
     for (int step = 0; step < 150; ++step) {
       const int line = int(random() % Lines(window).size());
-      SelectLine(window, line);
+      SelectLines(window, line);
       RedrawWindow(list, nullptr, nullptr, kFullRepaint);
       if (step % 4 == 3) {
         // As when a closing window uncovers the list: it shows something
@@ -38,7 +38,7 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
       CommandTable expected = App().Document;
       const int id = commands[random() % 3];
       auto change = id == IDC_MAIN_DELETE ? DeleteAt : id == IDC_MAIN_UP ? MoveUpAt : MoveDownAt;
-      std::optional<int> selected = change(expected, line);
+      std::optional<LineRange> selected = change(expected, line);
       if (step % 10 == 9) {  // now and then the selection moves by the arrow key instead
         expected = App().Document;
         selected = std::min(line + 1, int(Lines(window).size()) - 1);
@@ -62,7 +62,7 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
         Command(window, id);
       }
       ASSERT_EQ(Lines(window), BuildListLines(expected)) << "step " << step;
-      ASSERT_EQ(SelectedLine(window), selected.value_or(line)) << "step " << step;
+      ASSERT_EQ(SelectedLines(window), selected.value_or(line)) << "step " << step;
       UpdateWindow(list);
       const Picture shown = WindowPicture(list);
       RedrawWindow(list, nullptr, nullptr, kFullRepaint);
@@ -73,7 +73,8 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
 }
 
 // Another program on the same desktop (a screen reader, an automation tool)
-// reads every line of the list, as a Unicode and as an ANSI program. Windows
+// reads every line of the list, as a Unicode and as an ANSI program, and
+// which lines are selected. Windows
 // hands an ANSI program the line in its code page; Wine 8 copies it the
 // line in UTF-16 instead, from every list box (a fault of its messages
 // between processes, whatever the box), so under Wine that is what it gets.
@@ -84,12 +85,14 @@ TEST_F(ListBox, AnotherProgramReadsEveryLine) {
     TempFolder folder("outside");
     const std::string read = folder.File("read.txt");
     const auto list = LONG_PTR(GetDlgItem(window, IDC_MAIN_LIST));
+    SelectLines(window, {2, 4});
     ASSERT_EQ(RunSecondProgram("--read-list " + std::to_string(list) + " \"" + read + "\""), 0u);
     const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
     std::string expected = "LBS_HASSTRINGS\n";
     for (const std::string& line : BuildListLines(App().Document)) {
       expected += line + (wine ? "\nANSI: UTF-16\n" : "\nANSI: the same\n");
     }
+    expected += "selected: 2 3 4\n";
     EXPECT_EQ(FileBytes(read), expected);
   });
 }
@@ -100,7 +103,8 @@ namespace testing {
 
 // The second program: writes to `file` whether the list box has
 // LBS_HASSTRINGS, then for each line what a Unicode program reads (in the
-// program's code page) and how an ANSI program's read compares with it.
+// program's code page) and how an ANSI program's read compares with it, then
+// the selected lines.
 int ReadListAsAnotherProgram(HWND list, const std::string& file) {
   std::string read = (GetWindowLongA(list, GWL_STYLE) & LBS_HASSTRINGS) ? "LBS_HASSTRINGS\n" : "";
   const auto count = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
@@ -118,6 +122,11 @@ int ReadListAsAnotherProgram(HWND list, const std::string& file) {
     ansi.resize(std::max<LRESULT>(length, 0));
     read += narrow + "\nANSI: " + (ansi == narrow ? "the same" : asUtf16 ? "UTF-16" : ansi) + "\n";
   }
+  std::vector<int> selected(std::max<LRESULT>(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 0));
+  SendMessageA(list, LB_GETSELITEMS, selected.size(), LPARAM(selected.data()));
+  read += "selected:";
+  for (int line : selected) read += " " + std::to_string(line);
+  read += "\n";
   return WriteFileAtomically(file, read) ? 0 : 1;
 }
 

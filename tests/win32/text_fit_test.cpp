@@ -10,8 +10,13 @@
 // windows.h first.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
+
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -47,6 +52,7 @@ Room RoomFor(HWND control, const char* name, LONG style, HDC dc) {
     case BS_GROUPBOX:  // the caption sits in the top line, inset from both sides
       return {{r.right - 2 * zero.cx - 4, r.bottom}, DT_SINGLELINE};
     case BS_AUTOCHECKBOX:  // the mark and a gap of half a digit come first
+    case BS_AUTORADIOBUTTON:
       return {{r.right - GetSystemMetrics(SM_CXMENUCHECK) - zero.cx / 2, r.bottom},
               lines | ((style & BS_CENTER) == BS_CENTER ? DT_CENTER : DT_LEFT),
               true};
@@ -65,9 +71,9 @@ TEST(TextFit, EveryTextFitsItsControl) {
   EnumResourceNamesA(GetModuleHandleA(nullptr), RT_DIALOG, collect,
                      reinterpret_cast<LONG_PTR>(&templates));
   auto inert = [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; };
-  // Start screen, main window, chooser, ten command dialogs, rename, five wizard pages and the
-  // game overview.
-  EXPECT_EQ(templates.size(), 20u);
+  // Start screen, main window, chooser, ten command dialogs, rename, five wizard
+  // pages, the find and replace boxes and the game overview.
+  EXPECT_EQ(templates.size(), 22u);
   for (int id : templates) {
     HWND dialog =
         CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), nullptr, inert, 0);
@@ -100,6 +106,29 @@ TEST(TextFit, EveryTextFitsItsControl) {
     }
     DestroyWindow(dialog);
   }
+}
+
+// In every menu of the main window (the "Bearbeiten" menu is the list's
+// context menu too) each access key leads to one item: Alt+B, E opens the
+// script in Notepad.
+TEST(Menus, EachAccessKeyOncePerMenu) {
+  std::function<void(HMENU)> check = [&](HMENU menu) {
+    std::map<char, std::string> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      char text[256] = {};
+      GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+      if (const char* key = strchr(text, '&')) {  // no item shows a "&" of its own
+        char upper = key[1];
+        CharUpperBuffA(&upper, 1);
+        const auto [taken, added] = items.emplace(upper, text);
+        EXPECT_TRUE(added) << "\"" << text << "\" and \"" << taken->second << "\"";
+      }
+      if (HMENU sub = GetSubMenu(menu, i)) check(sub);
+    }
+  };
+  HMENU bar = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU));
+  check(bar);
+  DestroyMenu(bar);
 }
 
 }  // namespace

@@ -67,12 +67,13 @@ std::optional<std::string> DialogRefusal(const ScriptCommand& before, const Scri
   if (!EqualsIgnoreCase((*stored).*key.field, value)) {
     return line + " speicherte der Dialog als " + Quoted((*stored).*key.field);
   }
+  if (kind.DialogType * 100 != IDD_KEY_EVENT || key.field != &ScriptCommand::Key) {
+    return std::nullopt;
+  }
   const bool keyNamed = std::any_of(keys.begin(), keys.end(), [&](const KeyName& known) {
     return !known.Name.empty() && EqualsIgnoreCase(known.Name, value);
   });
-  if (kind.DialogType * 100 == IDD_KEY_EVENT && key.field == &ScriptCommand::Key && !keyNamed) {
-    return line + " ist keine Taste aus keys.dat";
-  }
+  if (!keyNamed) return line + " ist keine Taste aus keys.dat";
   return std::nullopt;
 }
 

@@ -112,8 +112,8 @@ TEST(StartUp, EndingTheProgramEndsTheProcessAtOnce) {
 
 TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
-  App().Document.CommandAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog
-  App().Document.CommandAt(4)->Enable = "True";
+  App().Document.ChangeAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog
+  App().Document.ChangeAt(4)->Enable = "True";
   // clang-format off
   const struct { int Select, Command, Selected; const char* Texts; bool Modified; } steps[] = {
       {2, IDC_MAIN_UP, 1, "bacn", true},      {1, IDM_MOVE_UP, 1, "bacn", false},

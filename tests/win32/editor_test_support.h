@@ -191,7 +191,7 @@ inline std::string Texts(HWND window) {
 // Ends the main window through the wizard hand-off, which asks nothing
 // while the script has no unsaved changes.
 inline void CloseMainWindow(HWND window) {
-  App().Modified = false;
+  App().History.SetModified(false);
   Click(window, IDM_WIZARD);
 }
 

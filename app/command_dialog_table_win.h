@@ -1,0 +1,17 @@
+// The command dialogs by template id, as the chooser and the main window's
+// Bearbeiten open them.
+#pragma once
+
+#include <windows.h>
+
+namespace wavoria {
+
+// Whether templateId names one of the ten command dialogs.
+bool IsCommandDialog(int templateId);
+
+// Opens command dialog templateId modally over owner; the key event and
+// cheat dialogs get the check they run on OK (clash_warning_win.h). Opens
+// nothing for another id.
+void ShowCommandDialog(HWND owner, int templateId);
+
+}  // namespace wavoria

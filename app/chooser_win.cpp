@@ -19,9 +19,6 @@ void Cancel(HWND dialog) {
 
 BOOL Choose(HWND dialog, const ChooserChoice& choice) {
   CommandTable& table = App().Document;
-  if (choice.DialogId != 0 && !IsCommandDialog(choice.DialogId)) {
-    return FALSE;  // that command's dialog is not part of this program yet
-  }
   ApplyChooserChoice(choice, table);
   ShowCommandDialog(dialog, choice.DialogId);
   if (ChooserClosesAfter(table)) EndDialog(dialog, 0);

@@ -30,21 +30,12 @@ constexpr CommandDialogEntry kCommandDialogs[] = {
     {IDD_MCI, MciDialogProc},                     // "MCI-Befehl senden"
 };
 
-const CommandDialogEntry* Find(int templateId) {
-  const auto* found =
-      std::ranges::find(kCommandDialogs, templateId, &CommandDialogEntry::TemplateId);
-  return found == std::end(kCommandDialogs) ? nullptr : found;
-}
-
 }  // namespace
 
-bool IsCommandDialog(int templateId) {
-  return Find(templateId) != nullptr;
-}
-
 void ShowCommandDialog(HWND owner, int templateId) {
-  const CommandDialogEntry* dialog = Find(templateId);
-  if (dialog == nullptr) return;
+  const auto* dialog =
+      std::ranges::find(kCommandDialogs, templateId, &CommandDialogEntry::TemplateId);
+  if (dialog == std::end(kCommandDialogs)) return;
   const RegistrationCheck check = MayKeepRegistration;
   DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), owner, dialog->Procedure,
                   reinterpret_cast<LPARAM>(check));

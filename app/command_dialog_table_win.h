@@ -6,9 +6,6 @@
 
 namespace wavoria {
 
-// Whether templateId names one of the ten command dialogs.
-bool IsCommandDialog(int templateId);
-
 // Opens command dialog templateId modally over owner; the key event and
 // cheat dialogs get the check they run on OK (clash_warning_win.h). Opens
 // nothing for another id.

@@ -7,8 +7,8 @@
 #include "shell/app_state_win.h"
 #include "shell/win_util_win.h"
 #include "wizard/install_undo.h"
-#include "wizard/wizard_flow.h"
 #include "wizard/program_choosers_win.h"
+#include "wizard/wizard_flow.h"
 
 namespace wavoria {
 
@@ -21,7 +21,7 @@ void UndoInstallation(HWND window) {
   if (!TakeRestoreAnswer(choice, ShowPrompt(window, question.Icon, question.Message))) return;
   const InstallReport report = CarryOutRestore(std::move(choice));
   if (report.AllSucceeded()) {
-    MessageBoxA(window, report.DoneText().c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
+    ShowNote(window, report.DoneText());
   } else {
     ShowWarning(window, report.WarningText("Das Rückgängigmachen"));
   }

@@ -72,7 +72,6 @@ BOOL EditCommand(HWND window) {
                       RenameDialogProc, 0);
       break;
     case EditTarget::kDialog:
-      if (!IsCommandDialog(target.DialogId)) return FALSE;
       BeginEdit(table, line, target);
       ShowCommandDialog(window, target.DialogId);
       break;

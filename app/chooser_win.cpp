@@ -1,10 +1,10 @@
 // The add-command chooser (dialog 3000): fifteen kinds of command.
 #include "app/chooser_choices.h"
+#include "app/command_dialog_table_win.h"
 #include "app/editor_commands.h"
 #include "app/editor_windows_win.h"
 #include "resources/resource_ids.h"
 #include "shell/app_state_win.h"
-#include "shell/dialog_registry_win.h"
 
 namespace wavoria {
 
@@ -19,11 +19,8 @@ void Cancel(HWND dialog) {
 
 BOOL Choose(HWND dialog, const ChooserChoice& choice) {
   CommandTable& table = App().Document;
-  if (choice.DialogId != 0 && DialogProcFor(choice.DialogId) == nullptr) {
-    return FALSE;  // that command's dialog is not part of this program yet
-  }
   ApplyChooserChoice(choice, table);
-  if (choice.DialogId != 0) ShowRegisteredDialog(dialog, choice.DialogId);
+  ShowCommandDialog(dialog, choice.DialogId);
   if (ChooserClosesAfter(table)) EndDialog(dialog, 0);
   return TRUE;
 }

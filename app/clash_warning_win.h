@@ -11,8 +11,8 @@
 namespace wavoria {
 
 // True to keep command: the open script lies in no game, nothing clashes, or
-// the user answers Ja. The question is owned by dialog. Installed as the
-// dialogs' AppState::MayKeepRegistration by RegisterDialogs().
+// the user answers Ja. The question is owned by dialog. The check the key
+// event and cheat dialogs get when they open (command_dialog_table_win.h).
 bool MayKeepRegistration(HWND dialog, const ScriptCommand& command);
 
 }  // namespace wavoria

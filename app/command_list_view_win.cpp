@@ -193,11 +193,6 @@ void UpdateCommandList(HWND window, LineRange lines) {
   SelectAndShow(window, lines, caret);
 }
 
-void ShowChange(HWND window, LineRange lines) {
-  UpdateCommandList(window, lines);
-  App().Modified = App().History.Modified();
-}
-
 void RefreshLabelAndTitle(HWND window) {
   if (window == nullptr) return;
   // The title follows the history: undoing back to the saved script clears the mark.

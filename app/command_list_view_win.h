@@ -23,10 +23,6 @@ void RefreshCommandList(HWND window);
 // label and the title, writing only the controls whose contents change.
 void UpdateCommandList(HWND window, LineRange lines);
 
-// Ends a list command that changed the document: UpdateCommandList, and the
-// modified flag follows the history.
-void ShowChange(HWND window, LineRange lines);
-
 // Rewrites the label above the list and the window title from DocumentPath
 // and whether the history holds unsaved changes, when they changed.
 void RefreshLabelAndTitle(HWND window);

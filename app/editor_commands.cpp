@@ -30,7 +30,7 @@ LineRange InsertCopies(CommandTable& table, LineRange selected, int at,
                        const std::vector<const ScriptCommand*>& commands) {
   BeginStep(table, selected);
   const std::vector<int> slots = table.InsertCommands(at, static_cast<int>(commands.size()));
-  for (std::size_t i = 0; i < slots.size(); ++i) CopyContent(*commands[i], table.Slot(slots[i]));
+  for (std::size_t i = 0; i < slots.size(); ++i) CopyContent(*commands[i], table.Change(slots[i]));
   return EndStep(table, {at, at + static_cast<int>(slots.size()) - 1});
 }
 
@@ -45,10 +45,10 @@ std::optional<LineRange> AddFromEditBuffer(CommandTable& table, LineRange select
   BeginStep(table, selected);
   const int slot = table.InsertCommand(selected.First);
   if (slot == -1) {  // the table is full: nothing changed
-    EndStep(table, selected, false);
+    EndStep(table, selected);
     return std::nullopt;
   }
-  CopyContent(table.EditBuffer(), table.Slot(slot));  // names and links stay: the order too
+  CopyContent(table.EditBuffer(), table.Change(slot));  // names and links stay: the order too
   return EndStep(table, selected.First);
 }
 
@@ -100,22 +100,23 @@ void BeginEdit(CommandTable& table, int selected, const EditTarget& target) {
 }
 
 bool StoreEditBuffer(CommandTable& table, int selected) {
-  ScriptCommand* cmd = table.CommandAt(selected);
-  if (cmd == nullptr || selected == 0 || EditBufferCancelled(table)) return false;
-  CopyContent(table.EditBuffer(), *cmd);
+  if (table.CommandAt(selected) == nullptr || selected == 0 || EditBufferCancelled(table)) {
+    return false;
+  }
+  CopyContent(table.EditBuffer(), *table.ChangeAt(selected));
   return true;
 }
 
 std::optional<LineRange> FinishEdit(CommandTable& table, int selected, const EditTarget& target) {
   switch (target.What) {
     case EditTarget::kRename:
-      return EndStep(table, 0);
+      return EndStep(table, 0, true);
     case EditTarget::kDialog:
       if (!StoreEditBuffer(table, selected)) {  // names and links stay
-        EndStep(table, selected, false);
+        EndStep(table, selected);
         return std::nullopt;
       }
-      return EndStep(table, selected);
+      return EndStep(table, selected, true);
     case EditTarget::kNothing:
       break;
   }
@@ -135,7 +136,7 @@ std::optional<LineRange> RedoStep(CommandTable& table) {
 bool ReadBackAsOneStep(CommandTable& table, LineRange selected, const std::function<bool()>& read) {
   BeginStep(table, selected);
   const bool done = read();
-  EndStep(table, 0, false);
+  EndStep(table, 0);
   return done;
 }
 
@@ -196,15 +197,14 @@ PasteOutcome DuplicateAt(CommandTable& table, LineRange selected) {
     return outcome;
   }
   std::vector<const ScriptCommand*> commands;
-  for (int p = selected.First; p <= selected.Last; ++p)
-    commands.push_back(std::as_const(table).CommandAt(p));
+  for (int p = selected.First; p <= selected.Last; ++p) commands.push_back(table.CommandAt(p));
   outcome.Lines = InsertCopies(table, selected, selected.Last + 1, commands);
   return outcome;
 }
 
 void PrepareForEditor(CommandTable& table) {
   if (table.ScriptName.empty()) table.ScriptName = kDefaultScriptName;
-  table.Head().SectionName = kHeadName;
+  table.Change(0).SectionName = kHeadName;
   table.RebuildOrder();
 }
 

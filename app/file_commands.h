@@ -10,11 +10,9 @@
 #include <string>
 #include <string_view>
 
-namespace wavoria {
+#include "document/prompt.h"
 
-// An answer to a question with Ja, Nein and Abbrechen (also Esc or the close
-// box).
-enum class Answer { kYes, kNo, kCancel };
+namespace wavoria {
 
 // The path made absolute against the absolute folder `base`, in Windows
 // fashion: "C:\x" and "\\server\share\x" stay as they are, "\x" lies on the

@@ -89,7 +89,6 @@ void MakeDocument(HWND owner, FileToOpen&& file) {
   app.Document = std::move(*file.Table);
   app.DocumentPath = file.Path;
   app.NoScriptFile = file.NoScript;
-  app.Modified = false;
   app.History.Clear();
   for (const std::string& text : WarningTexts(file.Warnings, file.Path)) ShowWarning(owner, text);
 }
@@ -115,7 +114,6 @@ bool SaveTo(HWND owner, const std::string& path) {
   if (!WriteScriptTo(owner, path)) return false;
   App().DocumentPath = path;
   App().NoScriptFile = false;
-  App().Modified = false;
   App().History.MarkSaved();
   RefreshLabelAndTitle(App().MainWindow);
   RefreshDetails(App().MainWindow);
@@ -159,7 +157,8 @@ bool StartNotepad(const std::string& commandLine) {
 
 bool MayDropChanges(HWND owner) {
   return MayDropChanges(
-      App().Modified, [owner] { return AskYesNoCancel(owner, kSavePromptText); },
+      App().History.Modified(),
+      [owner] { return ShowPrompt(owner, MessageIcon::Choice, kSavePromptText); },
       [owner] { return SaveScript(owner); });
 }
 
@@ -167,7 +166,6 @@ void ResetToNewScript() {
   App().Document.Clear();
   App().DocumentPath.clear();
   App().NoScriptFile = false;
-  App().Modified = false;
   App().History.Clear();
 }
 
@@ -236,7 +234,9 @@ bool SaveScriptAs(HWND window) {
 void EditInNotepad(HWND window) {
   AppState& app = App();
   NotepadSteps steps;
-  steps.Ask = [window](std::string_view question) { return AskYesNoCancel(window, question); };
+  steps.Ask = [window](std::string_view question) {
+    return ShowPrompt(window, MessageIcon::Choice, question);
+  };
   steps.Save = [window]() -> std::optional<std::string> {
     if (!SaveScript(window)) return std::nullopt;
     return App().DocumentPath;
@@ -265,8 +265,8 @@ void EditInNotepad(HWND window) {
     return read;
   };
   const std::string tempFile = AbsolutePath(kNotepadTempFile, StartFolder());
-  app.Modified = wavoria::EditInNotepad(app.DocumentPath, app.Modified, tempFile, steps);
-  app.History.SetModified(app.Modified);
+  app.History.SetModified(
+      wavoria::EditInNotepad(app.DocumentPath, app.History.Modified(), tempFile, steps));
   RefreshLabelAndTitle(window);
 }
 

@@ -25,10 +25,11 @@ bool MayDropChanges(HWND owner);
 void ResetToNewScript();
 
 // Reads the script at path. On success it becomes the document, DocumentPath
-// names it (made absolute against the current folder), Modified is false and the reader's warnings
-// are shown; on failure a warning says so and nothing changes. A file that holds no script is
-// opened only after the user says so, and Speichern then asks before replacing it. The caller
-// refreshes the window.
+// names it (made absolute against the current folder), its history is empty
+// and the reader's warnings are shown; on failure a warning says so and
+// nothing changes. A file that holds no script is opened only after the user
+// says so, and Speichern then asks before replacing it. The caller refreshes
+// the window.
 bool OpenScriptFile(HWND owner, const std::string& path);
 
 // The file to open from a drop on `owner`: the first dropped file, after

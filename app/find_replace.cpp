@@ -71,7 +71,7 @@ ReplaceOutcome ReplaceInRange(CommandTable& table, const KeyNameTable& keys,
   if (!HoldsOnlyCommands(table, scope)) return outcome;
   BeginStep(table, selected);
   for (int p = scope.First; p <= scope.Last; ++p) {
-    const ScriptCommand& before = *std::as_const(table).CommandAt(p);
+    const ScriptCommand& before = *table.CommandAt(p);
     ScriptCommand after = before;
     std::string refusals;
     int values = 0;
@@ -94,11 +94,11 @@ ReplaceOutcome ReplaceInRange(CommandTable& table, const KeyNameTable& keys,
                                 refusals);
     }
     if (values == 0) continue;
-    *table.CommandAt(p) = std::move(after);
+    *table.ChangeAt(p) = std::move(after);
     outcome.Values += values;
     ++outcome.Commands;
   }
-  EndStep(table, selected, false);
+  EndStep(table, selected);
   if (outcome.Values > 0) outcome.Lines = selected;
   return outcome;
 }

@@ -123,7 +123,7 @@ void OnFindBoxMessage(HWND window, const FINDREPLACEA& request) {
   } else if (request.Flags & FR_REPLACEALL) {
     const ReplaceOutcome replaced = ReplaceAll(table, App().Tables.Keys, ShownLines(), find,
                                                s.ReplaceWith, SelectedLines(window));
-    if (replaced.Lines) ShowChange(window, *replaced.Lines);
+    if (replaced.Lines) UpdateCommandList(window, *replaced.Lines);
     if (replaced.Values == 0 && replaced.Refused.empty()) {
       ShowNote(s.Box, NotFoundMessage(find.Text));
     } else if (replaced.Refused.empty()) {
@@ -135,7 +135,7 @@ void OnFindBoxMessage(HWND window, const FINDREPLACEA& request) {
     // The selected command first, when it holds the text; then on to the next.
     const ReplaceOutcome replaced = ReplaceInSelected(table, App().Tables.Keys, ShownLines(), find,
                                                       s.ReplaceWith, SelectedLines(window));
-    if (replaced.Lines) ShowChange(window, *replaced.Lines);
+    if (replaced.Lines) UpdateCommandList(window, *replaced.Lines);
     if (!replaced.Refused.empty()) ShowWarning(s.Box, ReplacedMessage(replaced));
     FindNext(window, find, FindIn::kValues);
   }

@@ -8,7 +8,7 @@
 #include "shell/win_util_win.h"
 #include "wizard/install_undo.h"
 #include "wizard/program_choosers_win.h"
-#include "wizard/wizard_page_common_win.h"
+#include "wizard/wizard_flow.h"
 
 namespace wavoria {
 
@@ -17,22 +17,17 @@ void UndoInstallation(HWND window) {
       ChooseProgramFile(window, ProgramFile::GameRuntime, ShowPaths(App().Wizard).GameFile);
   if (runtime.empty()) return;
   RestoreChoice choice = ChooseRestore(FolderOf(runtime));
-  const PageResult question = RestoreQuestion(choice);
-  const int answer = ShowPageMessage(window, question.Icon, question.Message);
-  if (!TakeRestoreAnswer(choice, answer == IDYES  ? RestoreAnswer::Yes
-                                 : answer == IDNO ? RestoreAnswer::No
-                                                  : RestoreAnswer::Cancel)) {
-    return;
-  }
+  const Prompt question = RestoreQuestion(choice);
+  if (!TakeRestoreAnswer(choice, ShowPrompt(window, question.Icon, question.Message))) return;
   const InstallReport report = CarryOutRestore(std::move(choice));
   if (report.AllSucceeded()) {
-    MessageBoxA(window, report.DoneText().c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
+    ShowNote(window, report.DoneText());
   } else {
     ShowWarning(window, report.WarningText("Das Rückgängigmachen"));
   }
   AppState& app = App();
-  const PageResult reopen = ReopenQuestion(report, app.DocumentPath, app.Modified);
-  if (ShowPageMessage(window, reopen.Icon, reopen.Message) == IDYES &&
+  const Prompt reopen = ReopenQuestion(report, app.DocumentPath, app.History.Modified());
+  if (ShowPrompt(window, reopen.Icon, reopen.Message) == Answer::kYes &&
       OpenScriptFile(window, app.DocumentPath)) {
     RefreshCommandList(window);
   }

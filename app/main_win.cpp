@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "app/dialog_registry_win.h"
 #include "app/program_win.h"
 #include "shell/app_state_win.h"
 
@@ -18,7 +17,6 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES;
   InitCommonControlsEx(&controls);
-  wavoria::RegisterDialogs();
 
   std::vector<std::string> arguments;
   for (int i = 1; i < __argc; ++i) arguments.emplace_back(__argv[i]);

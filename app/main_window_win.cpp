@@ -2,6 +2,7 @@
 // on one line or a range, the details panel, find and replace, the file
 // commands of the menu, About, the wizard hand-off, and exit.
 #include "app/clipboard_win.h"
+#include "app/command_dialog_table_win.h"
 #include "app/command_list_view_win.h"
 #include "app/editor_commands.h"
 #include "app/editor_keys_win.h"
@@ -17,7 +18,6 @@
 #include "dialogs/command_dialogs_win.h"
 #include "resources/resource_ids.h"
 #include "shell/app_state_win.h"
-#include "shell/dialog_registry_win.h"
 #include "shell/win_util_win.h"
 
 namespace wavoria {
@@ -31,7 +31,7 @@ bool inListCommand = false;
 // Ends a list command that changed the document: the lines that changed are
 // updated and the lines to select are selected.
 BOOL FinishListCommand(HWND window, LineRange lines) {
-  ShowChange(window, lines);
+  UpdateCommandList(window, lines);
   return TRUE;
 }
 
@@ -72,9 +72,8 @@ BOOL EditCommand(HWND window) {
                       RenameDialogProc, 0);
       break;
     case EditTarget::kDialog:
-      if (DialogProcFor(target.DialogId) == nullptr) return FALSE;
       BeginEdit(table, line, target);
-      ShowRegisteredDialog(window, target.DialogId);
+      ShowCommandDialog(window, target.DialogId);
       break;
     case EditTarget::kNothing:
       return FALSE;

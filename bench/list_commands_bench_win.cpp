@@ -23,7 +23,6 @@
 #include <vector>
 
 #include "app/command_list_view_win.h"
-#include "app/dialog_registry_win.h"
 #include "app/editor_windows_win.h"
 #include "app/file_choosers_win.h"
 #include "app/find_replace_win.h"
@@ -132,11 +131,11 @@ void RunSteps(HWND window, const std::string& path, int commands,
   const int half = commands / 2 + 1, first = kSizes[0] / 2 + 1;
   const int middle = half - (half - first) % bench::kKinds;
   SetScriptChooser([&](HWND, bool, const std::string&) { return path; });
-  App().Modified = false;
+  App().History.SetModified(false);
   times["open"].push_back(Milliseconds([&] { Command(window, IDM_OPEN); }, window));
   SetScriptChooser({});
   // The same through the file chooser, the file typed into it.
-  App().Modified = false;
+  App().History.SetModified(false);
   chooserFile = path;
   times["open, chooser"].push_back(Milliseconds([&] { Command(window, IDM_OPEN, IDOK); }, window));
   chooserFile.clear();
@@ -183,7 +182,7 @@ void BoxCommand(HWND window, int id) {
 void RunRangeSteps(HWND window, const std::string& path,
                    std::map<std::string, std::vector<double>>& times) {
   SetScriptChooser([&](HWND, bool, const std::string&) { return path; });
-  App().Modified = false;
+  App().History.SetModified(false);
   Command(window, IDM_OPEN);
   SetScriptChooser({});
   Finish(window);
@@ -286,7 +285,6 @@ double OverviewMilliseconds(HWND window, int scripts, int commands) {
 int main() {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  RegisterDialogs();
   SetEndProgramHandler([] {});
   App().Tables.Actions = bench::Actions();
   App().Tables.Keys = ParseKeyNames("\"Space\",57\n\"Enter\",28\n");

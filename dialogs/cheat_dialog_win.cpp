@@ -8,7 +8,8 @@
 
 namespace wavoria {
 
-INT_PTR CALLBACK CheatDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*lparam*/) {
+INT_PTR CALLBACK CheatDialogProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+  KeepRegistrationCheck(dialog, message, lparam);
   ScriptCommand& buffer = DialogBuffer();
   return HandleCommandDialog(
       dialog, message, wparam,

@@ -35,11 +35,15 @@ INT_PTR HandleCommandDialog(HWND dialog, UINT message, WPARAM wparam, const Comm
   return FALSE;
 }
 
+void KeepRegistrationCheck(HWND dialog, UINT message, LPARAM lparam) {
+  if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lparam);
+}
+
 OkEnd StoreRegistration(HWND dialog, const std::function<void(ScriptCommand&)>& store) {
   ScriptCommand command = DialogBuffer();
   store(command);
-  const auto& mayKeep = App().MayKeepRegistration;
-  if (mayKeep && !mayKeep(dialog, command)) return OkEnd::kStaysOpen;
+  const auto mayKeep = reinterpret_cast<RegistrationCheck>(GetWindowLongPtrA(dialog, DWLP_USER));
+  if (mayKeep != nullptr && !mayKeep(dialog, command)) return OkEnd::kStaysOpen;
   DialogBuffer() = std::move(command);
   return OkEnd::kConfirmed;
 }

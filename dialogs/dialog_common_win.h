@@ -36,11 +36,17 @@ struct CommandDialog {
 // message it handled.
 INT_PTR HandleCommandDialog(HWND dialog, UINT message, WPARAM wparam, const CommandDialog& form);
 
+// The check that OK of the key event and cheat dialogs runs on the command as
+// the dialog would store it: whether to keep it. Whoever opens one of them
+// hands it over as DialogBoxParam's init parameter, which the dialog keeps
+// with KeepRegistrationCheck; without one, every command is kept.
+using RegistrationCheck = bool (*)(HWND dialog, const ScriptCommand& command);
+void KeepRegistrationCheck(HWND dialog, UINT message, LPARAM lparam);
+
 // OK of the key event and cheat dialogs: store fills a copy of the edit
-// buffer from the controls, and the program's check of it
-// (AppState::MayKeepRegistration) decides: kept, the copy becomes the edit
-// buffer and the dialog ends; refused, the dialog stays open as the user left
-// it and the edit buffer as it was.
+// buffer from the controls, and the dialog's RegistrationCheck decides: kept,
+// the copy becomes the edit buffer and the dialog ends; refused, the dialog
+// stays open as the user left it and the edit buffer as it was.
 OkEnd StoreRegistration(HWND dialog, const std::function<void(ScriptCommand&)>& store);
 
 // A command dialog made of one drop-down list, OK and Abbrechen.

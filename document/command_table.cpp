@@ -14,20 +14,15 @@ CommandTable::CommandTable() {
   Clear();
 }
 
-ScriptCommand& CommandTable::Slot(int s) {
-  if (s < 0) return editBuffer_;
-  ScriptCommand& cmd = Changing(s);
-  if (s >= slotsInUse_) slotsInUse_ = s + 1;
-  return cmd;
-}
-
 const ScriptCommand& CommandTable::Slot(int s) const {
   return s < 0 ? editBuffer_ : slots_.at(s);
 }
 
-ScriptCommand& CommandTable::Changing(int s) {
+ScriptCommand& CommandTable::Change(int s) {
+  if (s < 0) return editBuffer_;
   ScriptCommand& cmd = slots_.at(s);
   if (history_.To != nullptr) history_.To->Keep(s, cmd);
+  if (s >= slotsInUse_) slotsInUse_ = s + 1;
   return cmd;
 }
 
@@ -36,14 +31,14 @@ int CommandTable::SlotAt(int position) const {
   return displayOrder_[position];
 }
 
-ScriptCommand* CommandTable::CommandAt(int position) {
-  int s = SlotAt(position);
-  return s < 0 ? nullptr : &Changing(s);
-}
-
 const ScriptCommand* CommandTable::CommandAt(int position) const {
   int s = SlotAt(position);
   return s < 0 ? nullptr : &slots_[s];
+}
+
+ScriptCommand* CommandTable::ChangeAt(int position) {
+  int s = SlotAt(position);
+  return s < 0 ? nullptr : &Change(s);
 }
 
 int CommandTable::FindSection(std::string_view name) const {
@@ -184,7 +179,7 @@ void Empty(std::string& field) {
 }  // namespace
 
 void CommandTable::ResetCommand(int slot, bool withLinks) {
-  ScriptCommand& cmd = Slot(slot);
+  ScriptCommand& cmd = Change(slot);
   cmd.SlotIndex = slot;
   cmd.DialogType = -1;
   Empty(cmd.Action);
@@ -206,7 +201,7 @@ void CommandTable::ResetTable() {
 
 void CommandTable::Clear() {
   ResetTable();  // its order, the head alone, is the order of a new script
-  Changing(0).SectionName = kHeadName;
+  Change(0).SectionName = kHeadName;
 }
 
 bool CommandTable::HoldsCommands(int first, int last) const {
@@ -252,7 +247,7 @@ std::vector<int> CommandTable::InsertCommands(int position, int count) {
     cmd.Next = std::move(next);
     next = cmd.SectionName;
   }
-  if (pred >= 0) Changing(pred).Next = std::move(next);
+  if (pred >= 0) Change(pred).Next = std::move(next);
   RebuildOrder();
   return added;
 }
@@ -265,33 +260,33 @@ void CommandTable::DeleteCommands(int first, int last) {
   const int pred = FindPredecessor(slots_[displayOrder_[first]]);
   for (int p = first; p <= last; ++p) ResetCommand(displayOrder_[p], true);
   // In a chain that runs back into the block, its predecessor may be gone too.
-  if (pred >= 0 && !slots_[pred].SectionName.empty()) Changing(pred).Next = std::move(keep);
+  if (pred >= 0 && !slots_[pred].SectionName.empty()) Change(pred).Next = std::move(keep);
   RebuildOrder();
 }
 
 void CommandTable::MoveCommandsUp(int first, int last) {
   if (first < 2 || !HoldsCommands(first, last)) return;
   // A block after the first command always has a predecessor: the one before it.
-  ScriptCommand& top = Changing(displayOrder_[first]);
-  ScriptCommand& bottom = Changing(displayOrder_[last]);
+  ScriptCommand& top = Change(displayOrder_[first]);
+  ScriptCommand& bottom = Change(displayOrder_[last]);
   const int pred = FindPredecessor(top);
   const int prepred = FindPredecessor(slots_[pred]);
   std::string keep = bottom.Next;
-  bottom.Next = Changing(pred).SectionName;
+  bottom.Next = Change(pred).SectionName;
   slots_[pred].Next = std::move(keep);
-  if (prepred >= 0) Changing(prepred).Next = top.SectionName;
+  if (prepred >= 0) Change(prepred).Next = top.SectionName;
   RebuildOrder();
 }
 
 void CommandTable::MoveCommandsDown(int first, int last) {
   if (!HoldsCommands(first, last) || last == LastPosition()) return;
   // Before the last command, both neighbours are there.
-  ScriptCommand& top = Changing(displayOrder_[first]);
-  ScriptCommand& bottom = Changing(displayOrder_[last]);
+  ScriptCommand& top = Change(displayOrder_[first]);
+  ScriptCommand& bottom = Change(displayOrder_[last]);
   const int pred = FindPredecessor(top);
   const int succ = FindSuccessor(bottom);
-  Changing(pred).Next = slots_[succ].SectionName;
-  bottom.Next = Changing(succ).Next;
+  Change(pred).Next = slots_[succ].SectionName;
+  bottom.Next = Change(succ).Next;
   slots_[succ].Next = top.SectionName;
   RebuildOrder();
 }

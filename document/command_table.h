@@ -29,12 +29,13 @@ class CommandTable {
  public:
   CommandTable();
 
-  // The record in slot s (0 to 511), or the edit buffer for -1. Every
-  // non-const access to a slot counts as a change for the table's history.
-  ScriptCommand& Slot(int s);
+  // The record in slot s (0 to 511), or the edit buffer for -1.
   const ScriptCommand& Slot(int s) const;
-  ScriptCommand& Head() { return Changing(0); }  // slot 0 always counts as in use
-  const ScriptCommand& Head() const { return slots_[0]; }
+  // The same record, to be changed: while the table's history records a
+  // step, it keeps what the slot holds now. Every change of a slot goes
+  // through here (or through ChangeAt); reading goes through Slot.
+  ScriptCommand& Change(int s);
+  const ScriptCommand& Head() const { return slots_[0]; }  // slot 0 always counts as in use
   ScriptCommand& EditBuffer() { return editBuffer_; }
   const ScriptCommand& EditBuffer() const { return editBuffer_; }
 
@@ -42,9 +43,9 @@ class CommandTable {
 
   // Slot number at display position p, or -1 (also for p out of range).
   int SlotAt(int position) const;
-  // The command at display position p, or nullptr.
-  ScriptCommand* CommandAt(int position);
+  // The command at display position p, or nullptr; ChangeAt to change it.
   const ScriptCommand* CommandAt(int position) const;
+  ScriptCommand* ChangeAt(int position);
 
   // First slot whose SectionName equals name, or -1.
   int FindSection(std::string_view name) const;
@@ -113,8 +114,6 @@ class CommandTable {
     HistoryLink& operator=(const HistoryLink&) { return *this; }
   };
 
-  // Slot s, about to be changed: the history keeps what it holds now.
-  ScriptCommand& Changing(int s);
   // Whether first to last are commands, 1 <= first <= last <= N.
   bool HoldsCommands(int first, int last) const;
 

@@ -6,9 +6,12 @@ namespace wavoria {
 
 namespace {
 
-// What a string holds outside itself.
+// What a string holds outside itself: nothing while its characters fit in
+// the string itself (the standard library's small-string capacity), else
+// its capacity and the terminating zero.
 std::size_t HeapBytes(const std::string& text) {
-  return text.capacity() >= sizeof(std::string) ? text.capacity() + 1 : 0;
+  static const std::size_t inside = std::string().capacity();
+  return text.capacity() > inside ? text.capacity() + 1 : 0;
 }
 
 std::size_t HeapBytes(const ScriptCommand& cmd) {
@@ -39,7 +42,7 @@ void EditHistory::Commit(const CommandTable& table, LineRange lines, bool always
   Step step = std::move(current_);
   current_ = Step{};
   for (const KeptSlot& kept : step.Slots) kept_[static_cast<std::size_t>(kept.Slot)] = false;
-  // Slots that were only looked at through a changing access stay out.
+  // A slot that holds what it held before the step was not changed by it.
   std::erase_if(step.Slots, [&](KeptSlot& kept) {
     kept.After = table.Slot(kept.Slot);
     return kept.After == kept.Before;
@@ -78,7 +81,7 @@ void EditHistory::DropOldest() {
 std::optional<LineRange> EditHistory::Undo(CommandTable& table) {
   if (recording_ || done_ == 0) return std::nullopt;
   const Step& step = steps_[--done_];
-  for (const KeptSlot& kept : step.Slots) table.Slot(kept.Slot) = kept.Before;
+  for (const KeptSlot& kept : step.Slots) table.Change(kept.Slot) = kept.Before;
   table.ScriptName = step.NameBefore;
   table.RestoreOrder(step.OrderBefore);
   return step.LinesBefore;
@@ -87,7 +90,7 @@ std::optional<LineRange> EditHistory::Undo(CommandTable& table) {
 std::optional<LineRange> EditHistory::Redo(CommandTable& table) {
   if (recording_ || done_ == steps_.size()) return std::nullopt;
   const Step& step = steps_[done_++];
-  for (const KeptSlot& kept : step.Slots) table.Slot(kept.Slot) = kept.After;
+  for (const KeptSlot& kept : step.Slots) table.Change(kept.Slot) = kept.After;
   table.ScriptName = step.NameAfter;
   table.RestoreOrder(step.OrderAfter);
   return step.LinesAfter;

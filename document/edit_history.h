@@ -5,7 +5,9 @@
 //
 // A step is recorded between Begin and Commit: while it runs, the table
 // tells the history (see CommandTable::SetHistory) of every slot just before
-// it first changes, and Commit takes those slots as they are afterwards.
+// it first changes (CommandTable::Change), and Commit compares each of those
+// slots with what it held: the slots that differ, and the script's name when
+// it differs, are what the step changed.
 #pragma once
 
 #include <cstddef>
@@ -60,10 +62,11 @@ class EditHistory {
   bool Modified() const { return savedAt_ != static_cast<long long>(done_); }
 
   std::size_t Steps() const { return steps_.size(); }
-  // The memory the steps take, allocations included.
+  // The memory the steps take, their strings' own allocations included.
   std::size_t Bytes() const { return bytes_; }
 
-  // Called by the table before a slot first changes while a step runs.
+  // Called by the table before a slot changes (CommandTable::Change); while a
+  // step runs, the first call for a slot keeps what it held.
   void Keep(int slot, const ScriptCommand& before);
 
  private:
@@ -97,9 +100,9 @@ class EditHistory {
 
 // A change of `table` as one step of its history, when it has one: BeginStep
 // before the change with the lines selected then, EndStep after it with the
-// lines to select; `always`: the step counts even when nothing differs.
-// EndStep returns those lines.
+// lines to select; `always`: the step counts even when nothing differs, as
+// EditHistory::Commit. EndStep returns those lines.
 void BeginStep(const CommandTable& table, LineRange lines);
-LineRange EndStep(const CommandTable& table, LineRange lines, bool always = true);
+LineRange EndStep(const CommandTable& table, LineRange lines, bool always = false);
 
 }  // namespace wavoria

@@ -22,7 +22,7 @@ void BuildListLines(CommandTable& table, std::vector<std::string>& lines) {
     return lines[count++];
   };
   for (int p = 0;; ++p) {
-    ScriptCommand* cmd = table.CommandAt(p);
+    ScriptCommand* cmd = table.ChangeAt(p);
     if (cmd == nullptr) break;
     std::string& line = next();
     if (EqualsIgnoreCase(cmd->SectionName, kHeadName)) {

@@ -134,12 +134,12 @@ class ScriptParser {
         if (std::binary_search(fileNumbers_.begin(), fileNumbers_.end(), nextNumber_)) continue;
         std::string name = "WIZ" + DecimalText(nextNumber_);
         if (table_.SectionExists(name)) continue;
-        table_.Slot(slot).SectionName = std::move(name);
+        table_.Change(slot).SectionName = std::move(name);
         break;
       }
     }
     // The first "[Execute]" of the file starts the chain, as the game finds it.
-    if (executeSlot_ > 0) table_.Head().Next = table_.Slot(executeSlot_).SectionName;
+    if (executeSlot_ > 0) table_.Change(0).Next = table_.Slot(executeSlot_).SectionName;
   }
 
   void CheckCurrentAction() {
@@ -175,7 +175,7 @@ class ScriptParser {
       // it keeps them under a generated name instead.
       unnamed_.push_back(current_);
     } else {
-      table_.Slot(current_).SectionName = name;
+      table_.Change(current_).SectionName = name;
     }
   }
 
@@ -209,7 +209,7 @@ class ScriptParser {
       observer_.KeyLine(lineNumber_, current_, key, value, ReadObserver::KeyUse::kCrossFile);
       return;
     }
-    table_.Slot(current_).*key.field = value;
+    table_.Change(current_).*key.field = value;
     sectionBytes_ += DisplayedSize(value);
     const std::int64_t number = isNext ? GeneratedNumberOf(value) : -1;
     if (number >= 0) fileNumbers_.push_back(number);

@@ -1,10 +1,10 @@
-// The program-wide state of the running editor: one document, its path and
-// modified flag, the tables loaded at start-up, and the main window.
+// The program-wide state of the running editor: one document, its history
+// (which also says whether it differs from its file) and its path, the tables
+// loaded at start-up, and the main window.
 #pragma once
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "document/command_table.h"
@@ -20,16 +20,11 @@ struct AppState {
   EditHistory History;        // the document's steps for undo and redo
   std::string DocumentPath;   // path of the open file; empty: "Unbenannt"
   bool NoScriptFile = false;  // DocumentPath held no script: Speichern asks first
-  bool Modified = false;      // changes not yet written; follows History
   StartupTables Tables;       // keys.dat and actions.dat
   HWND MainWindow = nullptr;  // the main editor window while it is open
   int StartChoice = 0;        // the start-screen button that closed the start screen
   WizardSettings Wizard;      // the wizard's paths, choices and NextPage
   std::string ScriptToOpen;   // a script the editor window reads when it opens, then ""
-  // Asked on OK of the key event and cheat dialogs, with the command as the
-  // dialog would store it: whether to keep it. Set by app/, which knows the
-  // game of the open script; unset, every command is kept.
-  std::function<bool(HWND dialog, const ScriptCommand& command)> MayKeepRegistration;
 };
 
 // The state of this process.

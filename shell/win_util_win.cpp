@@ -3,6 +3,8 @@
 #include <map>
 #include <tuple>
 
+#include "app/file_commands.h"
+
 namespace wavoria {
 
 std::string GetWindowString(HWND window) {
@@ -49,16 +51,36 @@ int DropDownSelection(HWND dialog, int id) {
 }
 
 void ShowWarning(HWND owner, std::string_view text) {
-  MessageBoxA(owner, std::string(text).c_str(), kProgramTitle, MB_OK | MB_ICONEXCLAMATION);
+  ShowPrompt(owner, MessageIcon::Warning, text);
 }
 
 void ShowNote(HWND owner, std::string_view text) {
   MessageBoxA(owner, std::string(text).c_str(), kProgramTitle, MB_OK | MB_ICONINFORMATION);
 }
 
-Answer AskYesNoCancel(HWND owner, std::string_view text) {
-  switch (MessageBoxA(owner, std::string(text).c_str(), kProgramTitle,
-                      MB_YESNOCANCEL | MB_ICONQUESTION)) {
+namespace {
+
+UINT BoxStyle(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::Warning:
+      return MB_OK | MB_ICONEXCLAMATION;
+    case MessageIcon::Question:
+      return MB_YESNO | MB_ICONQUESTION;
+    case MessageIcon::Error:
+      return MB_OK | MB_ICONERROR;
+    case MessageIcon::Choice:
+      return MB_YESNOCANCEL | MB_ICONQUESTION;
+    case MessageIcon::None:
+      break;
+  }
+  return MB_OK;
+}
+
+}  // namespace
+
+Answer ShowPrompt(HWND owner, MessageIcon icon, std::string_view text) {
+  if (icon == MessageIcon::None) return Answer::kCancel;
+  switch (MessageBoxA(owner, std::string(text).c_str(), kProgramTitle, BoxStyle(icon))) {
     case IDYES:
       return Answer::kYes;
     case IDNO:

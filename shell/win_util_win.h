@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/file_commands.h"
+#include "document/prompt.h"
 
 namespace wavoria {
 
@@ -37,9 +37,10 @@ void ShowWarning(HWND owner, std::string_view text);
 // A note titled "Wavoria" with the information icon and OK.
 void ShowNote(HWND owner, std::string_view text);
 
-// A question titled "Wavoria" with Ja, Nein and Abbrechen and the question
-// icon, Ja the default button.
-Answer AskYesNoCancel(HWND owner, std::string_view text);
+// A box owned by `owner`, titled "Wavoria", with the icon and buttons `icon`
+// names (the first button the default); nothing for MessageIcon::None.
+// Returns the answer.
+Answer ShowPrompt(HWND owner, MessageIcon icon, std::string_view text);
 
 // A question before something that cannot be taken back, with Ja and Nein,
 // the exclamation icon and Nein the default button. True for Ja.

@@ -144,6 +144,7 @@ WAVORIA_RECORD(RecordedFile, r.Path, r.Replaced, r.Before, r.After)
 WAVORIA_RECORD(InstallRecord, r.Number, r.Kind, r.Date, r.Choices, r.UndoesNumber, r.UndoesFolder,
                r.CreatedFolders, r.Files, r.PutBack, r.Removed, r.KeptChanged, r.State, r.By)
 WAVORIA_RECORD(PageResult, r.Closes, r.Icon, r.Message)
+WAVORIA_RECORD(Prompt, r.Icon, r.Message)
 WAVORIA_RECORD(ListEdit, r.What, r.Line)
 WAVORIA_RECORD(LineRange, r.First, r.Last)
 WAVORIA_RECORD(Area, r.Left, r.Top, r.Right, r.Bottom)

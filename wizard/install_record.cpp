@@ -78,17 +78,32 @@ std::optional<FileStamp> ParseStamp(std::string_view text) {
   return FileStamp{*size, *value};
 }
 
+// The words of each state in the "Stand" line. A state undone or rolled
+// back by a later run names it by number after its words. An undone backup of
+// an earlier version reads "zurückgelegt"; both words of Undone are read for
+// any kind.
+struct StateWords {
+  RecordState State;
+  std::string_view Words;
+  bool ByNumber;       // the number of the run that undid it follows
+  bool EarlierBackup;  // the words of an earlier version's backup only
+};
+constexpr std::array<StateWords, 6> kStateWords = {{
+    {RecordState::Running, "läuft", false, false},
+    {RecordState::Complete, "vollständig", false, false},
+    {RecordState::Aborted, "abgebrochen", false, false},
+    {RecordState::Undone, "zurückgelegt durch Nr. ", true, true},
+    {RecordState::Undone, "rückgängig gemacht durch Nr. ", true, false},
+    {RecordState::RolledBack, "abgebrochen und zurückgenommen durch Nr. ", true, false},
+}};
+
 // The state and the number after it ("... durch Nr. 3").
 std::optional<std::pair<RecordState, int>> ParseState(std::string_view text) {
-  if (text == "läuft") return std::pair(RecordState::Running, 0);
-  if (text == "vollständig") return std::pair(RecordState::Complete, 0);
-  if (text == "abgebrochen") return std::pair(RecordState::Aborted, 0);
-  for (auto [state, prefix] :
-       {std::pair{RecordState::Undone, std::string_view("rückgängig gemacht durch Nr. ")},
-        {RecordState::Undone, "zurückgelegt durch Nr. "},
-        {RecordState::RolledBack, "abgebrochen und zurückgenommen durch Nr. "}}) {
-    if (const auto number = After(text, prefix)) {
-      if (const auto by = NumberOf<int>(*number); by && *by > 0) return std::pair(state, *by);
+  for (const StateWords& state : kStateWords) {
+    if (!state.ByNumber) {
+      if (text == state.Words) return std::pair(state.State, 0);
+    } else if (const auto number = After(text, state.Words)) {
+      if (const auto by = NumberOf<int>(*number); by && *by > 0) return std::pair(state.State, *by);
     }
   }
   return std::nullopt;
@@ -115,20 +130,10 @@ std::string StampText(const FileStamp& stamp) {
 }
 
 std::string StateText(const InstallRecord& record) {
-  const std::string by = DecimalText(record.By);
-  switch (record.State) {
-    case RecordState::Running:
-      return "läuft";
-    case RecordState::Complete:
-      return "vollständig";
-    case RecordState::Undone:
-      return (record.Kind == RecordKind::EarlierBackup ? "zurückgelegt durch Nr. "
-                                                       : "rückgängig gemacht durch Nr. ") +
-             by;
-    case RecordState::RolledBack:
-      return "abgebrochen und zurückgenommen durch Nr. " + by;
-    case RecordState::Aborted:
-      return "abgebrochen";
+  const bool earlierBackup = record.Kind == RecordKind::EarlierBackup;
+  for (const StateWords& state : kStateWords) {
+    if (state.State != record.State || (state.EarlierBackup && !earlierBackup)) continue;
+    return std::string(state.Words) + (state.ByNumber ? DecimalText(record.By) : "");
   }
   return {};
 }

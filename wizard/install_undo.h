@@ -36,10 +36,10 @@
 #include <string>
 #include <vector>
 
+#include "document/prompt.h"
 #include "wizard/game_run.h"
 #include "wizard/install_executor.h"
 #include "wizard/install_history.h"
-#include "wizard/wizard_flow.h"
 
 namespace wavoria {
 
@@ -99,15 +99,12 @@ RestoreChoice ChooseRestore(const std::string& gameFolder);
 // What the editor asks before it carries the choice out: a question (Ja:
 // go on) naming what is undone and the files put back, removed and kept; or,
 // when there is nothing to do or it cannot be done, a warning.
-PageResult RestoreQuestion(const RestoreChoice& choice);
-
-// The answers to RestoreQuestion: Ja, Nein, Abbrechen (also the close box).
-enum class RestoreAnswer { Yes, No, Cancel };
+Prompt RestoreQuestion(const RestoreChoice& choice);
 
 // Takes the answer to RestoreQuestion into the choice and says whether to
 // carry it out: Ja goes on; for a damaged record Ja puts back its files and
 // Nein leaves the game as it is.
-bool TakeRestoreAnswer(RestoreChoice& choice, RestoreAnswer answer);
+bool TakeRestoreAnswer(RestoreChoice& choice, Answer answer);
 
 // What is known of the damaged record the choice would undo: the file, the
 // line and what is wrong, and the game files its folder keeps.
@@ -139,7 +136,6 @@ bool RollBackFailedInstallation(const std::string& gameFolder, const BackupEntry
 // After a restore, about the script open in the editor: a question (Ja: open
 // it again) when the restore put back its file, a warning when it removed it,
 // MessageIcon::None when it did neither.
-PageResult ReopenQuestion(const InstallReport& report, const std::string& documentPath,
-                          bool modified);
+Prompt ReopenQuestion(const InstallReport& report, const std::string& documentPath, bool modified);
 
 }  // namespace wavoria

@@ -130,6 +130,22 @@ void RunUndo(const RestoreChoice& choice, InstallReport& report) {
   }
 }
 
+// What could not be done, without its cause.
+std::string FailureText(const UndoAction& action) {
+  const std::string target = Quoted(action.Target);
+  switch (action.What) {
+    case Kind::PutBack:
+      return "Die Datei " + target + " konnte nicht zurückgelegt werden";
+    case Kind::Remove:
+      return "Die Datei " + target + " konnte nicht entfernt werden";
+    case Kind::MakeFolder:
+      return "Der Ordner " + target + " konnte nicht angelegt werden";
+    case Kind::RemoveFolder:
+      return "Der Ordner " + target + " konnte nicht entfernt werden";
+  }
+  return {};
+}
+
 }  // namespace
 
 bool undo_parts::RunActions(const RestoreChoice& choice, InstallReport& report) {
@@ -163,12 +179,7 @@ bool undo_parts::RunActions(const RestoreChoice& choice, InstallReport& report) 
                                 " ist während des Rückgängigmachens verschwunden.");
       return false;
     }
-    const bool file = action.What == Kind::PutBack || action.What == Kind::Remove;
-    const std::string what = action.What == Kind::PutBack  ? " konnte nicht zurückgelegt werden"
-                             : action.What == Kind::Remove ? " konnte nicht entfernt werden"
-                                                           : " konnte nicht angelegt werden";
-    report.Problems.push_back(
-        WithCause((file ? "Die Datei " : "Der Ordner ") + Quoted(action.Target) + what, error));
+    report.Problems.push_back(WithCause(FailureText(action), error));
     return false;
   }
   return true;

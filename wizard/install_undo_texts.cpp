@@ -70,25 +70,24 @@ std::string DamagedRecordText(const RestoreChoice& choice) {
   return text + Listed("Ihr Ordner enthält diese Dateien des Spiels:", entry.GameFiles);
 }
 
-bool TakeRestoreAnswer(RestoreChoice& choice, RestoreAnswer answer) {
-  if (choice.Job == RestoreJob::Damaged && choice.Problems.empty() &&
-      answer != RestoreAnswer::Cancel) {
+bool TakeRestoreAnswer(RestoreChoice& choice, Answer answer) {
+  if (choice.Job == RestoreJob::Damaged && choice.Problems.empty() && answer != Answer::kCancel) {
     choice.Decision =
-        answer == RestoreAnswer::Yes ? DamagedDecision::PutBack : DamagedDecision::LeaveGame;
+        answer == Answer::kYes ? DamagedDecision::PutBack : DamagedDecision::LeaveGame;
     return true;
   }
-  return answer == RestoreAnswer::Yes;
+  return answer == Answer::kYes;
 }
 
-PageResult RestoreQuestion(const RestoreChoice& choice) {
+Prompt RestoreQuestion(const RestoreChoice& choice) {
   if (!choice.Problems.empty()) {
     InstallReport refused;
     refused.Refused = true;
     refused.Problems = choice.Problems;
-    return {false, MessageIcon::Warning, refused.WarningText("Das Rückgängigmachen")};
+    return {MessageIcon::Warning, refused.WarningText("Das Rückgängigmachen")};
   }
   if (choice.Job == RestoreJob::Nothing) {
-    return {false, MessageIcon::Warning, std::string(kNothingToUndoText)};
+    return {MessageIcon::Warning, std::string(kNothingToUndoText)};
   }
   std::string text;
   MessageIcon icon = MessageIcon::Question;
@@ -115,11 +114,17 @@ PageResult RestoreQuestion(const RestoreChoice& choice) {
       text =
           "Soll " + RunName(choice.History.Backups[*choice.Target]) + " rückgängig gemacht werden?";
       break;
-    default:  // an interrupted run
+    case RestoreJob::Finish:
       text = "Ein Lauf von Wavoria wurde unterbrochen: " +
-             RunName(choice.History.Backups[choice.Resume ? *choice.Resume : *choice.Target]) +
-             ". Soll er jetzt " +
-             (choice.Job == RestoreJob::Finish ? "zu Ende geführt" : "zurückgenommen") + " werden?";
+             RunName(choice.History.Backups[*choice.Resume]) +
+             ". Soll er jetzt zu Ende geführt werden?";
+      break;
+    case RestoreJob::RollBack:
+      text = "Ein Lauf von Wavoria wurde unterbrochen: " +
+             RunName(choice.History.Backups[*choice.Target]) +
+             ". Soll er jetzt zurückgenommen werden?";
+      break;
+    case RestoreJob::Nothing:  // answered above
       break;
   }
   auto section = [&](std::string_view title, const std::vector<std::string>& files) {
@@ -134,11 +139,10 @@ PageResult RestoreQuestion(const RestoreChoice& choice) {
   for (const auto* notes : {&choice.Skipped, &choice.Notes}) {
     for (const std::string& note : *notes) AppendAll(text, {LineBreak, LineBreak, note});
   }
-  return {true, icon, text};
+  return {icon, text};
 }
 
-PageResult ReopenQuestion(const InstallReport& report, const std::string& documentPath,
-                          bool modified) {
+Prompt ReopenQuestion(const InstallReport& report, const std::string& documentPath, bool modified) {
   auto among = [&](const std::vector<std::string>& files) {
     return !documentPath.empty() && std::ranges::any_of(files, [&](const std::string& f) {
       return EqualsIgnoreCase(f, documentPath);
@@ -147,14 +151,14 @@ PageResult ReopenQuestion(const InstallReport& report, const std::string& docume
   const std::string script = "Das im Editor geöffnete Skript " + Quoted(documentPath);
   if (among(report.PutBack)) {
     return {
-        true, MessageIcon::Question,
+        MessageIcon::Question,
         script +
             " wurde dabei durch die gesicherte Fassung ersetzt. Soll es neu geöffnet "
             "werden?" +
             (modified ? " Ihre nicht gespeicherten Änderungen daran gehen dabei verloren." : "")};
   }
   if (among(report.Removed)) {
-    return {false, MessageIcon::Warning,
+    return {MessageIcon::Warning,
             script +
                 " wurde dabei entfernt, weil die Installation es hinzugefügt hatte. Der "
                 "Editor zeigt es weiter; mit 'Speichern' legen Sie es wieder an."};

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/prompt.h"
 #include "platform/file_io.h"
 #include "wizard/wizard_settings.h"
 
@@ -21,16 +22,6 @@ namespace wavoria {
 
 // The file test the checks of page 8000 use; FileExists in the program.
 using FileExistsFunction = std::function<bool(const std::string&)>;
-
-// The message boxes a page can raise. All are titled "Wavoria" and owned by
-// the page; the page stays open after every one of them.
-enum class MessageIcon {
-  None,      // no message box
-  Warning,   // exclamation icon, OK
-  Question,  // question icon, Ja/Nein
-  Error,     // error icon, OK
-  Choice,    // question icon, Ja/Nein/Abbrechen: two ways to go on, or none
-};
 
 inline constexpr std::string_view kGamePathMissingText =
     "Bitte geben Sie den Pfad Ihres Spiels an!";
@@ -48,7 +39,8 @@ inline constexpr std::string_view kNoFunctionText = "Bitte wählen Sie mindesten
 // What a button of a page leads to.
 struct PageResult {
   bool Closes = false;                   // the page closes; NextPage names what follows
-  MessageIcon Icon = MessageIcon::None;  // the box to show first, None for none
+  MessageIcon Icon = MessageIcon::None;  // the box to show first, None for none; the page
+                                         // stays open after it
   std::string Message;                   // its text
   bool operator==(const PageResult&) const = default;
 };

@@ -8,26 +8,6 @@
 
 namespace wavoria {
 
-namespace {
-
-UINT BoxStyle(MessageIcon icon) {
-  switch (icon) {
-    case MessageIcon::Warning:
-      return MB_OK | MB_ICONEXCLAMATION;
-    case MessageIcon::Question:
-      return MB_YESNO | MB_ICONQUESTION;
-    case MessageIcon::Error:
-      return MB_OK | MB_ICONERROR;
-    case MessageIcon::Choice:
-      return MB_YESNOCANCEL | MB_ICONQUESTION;
-    case MessageIcon::None:
-      break;
-  }
-  return MB_OK;
-}
-
-}  // namespace
-
 WizardSettings& Wizard() {
   return App().Wizard;
 }
@@ -46,19 +26,14 @@ void CancelWizardPage(HWND page) {
   EndDialog(page, 0);
 }
 
-int ShowPageMessage(HWND page, MessageIcon icon, std::string_view text) {
-  if (icon == MessageIcon::None) return IDOK;
-  return MessageBoxA(page, std::string(text).c_str(), kProgramTitle, BoxStyle(icon));
-}
-
 void ConfirmWizardPage(HWND page,
                        const std::function<PageResult(bool continueConfirmed)>& confirm) {
   PageResult result = confirm(false);
   if (result.Icon == MessageIcon::Question) {
-    if (ShowPageMessage(page, result.Icon, result.Message) != IDYES) return;
+    if (ShowPrompt(page, result.Icon, result.Message) != Answer::kYes) return;
     result = confirm(true);
   }
-  ShowPageMessage(page, result.Icon, result.Message);
+  ShowPrompt(page, result.Icon, result.Message);
   if (result.Closes) LeaveWizardPage(page);
 }
 

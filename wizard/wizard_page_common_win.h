@@ -27,11 +27,6 @@ void LeaveWizardPage(HWND page);
 // stored, and the page ends.
 void CancelWizardPage(HWND page);
 
-// A message box owned by page, titled "Wavoria", with the icon and buttons
-// `icon` names (OK, or Ja and Nein for a question). Returns the button
-// pressed; IDOK without a box for MessageIcon::None.
-int ShowPageMessage(HWND page, MessageIcon icon, std::string_view text);
-
 // Carries out a button whose rule may ask first: runs confirm(false); when it
 // asks a question and the user answers Ja, runs confirm(true). Then shows the
 // message the result names, if any, and ends the page when the result closes

@@ -1,5 +1,5 @@
-// The procedures of the five wizard pages, registered under their template
-// ids. Each page shows the stored settings when it opens, stores its inputs
+// The procedures of the five wizard pages, which the wizard loop opens by
+// their template ids. Each page shows the stored settings when it opens, stores its inputs
 // in the wizard's settings, names the next page in NextPage and ends with
 // result 0; "Abbrechen" and the close box leave NextPage at -1.
 #pragma once

@@ -4,8 +4,8 @@
 namespace wavoria {
 
 // Shows the wizard pages, without owner, while the wizard's NextPage is not
-// negative: each page is the dialog with that id, driven by its registered
-// procedure. Ends with NextPage at -1 (cancelled) or -2 (install).
+// negative: each page is the dialog with that id, driven by its procedure
+// (wizard_pages_win.h). Ends with NextPage at -1 (cancelled) or -2 (install).
 void RunWizardPages();
 
 // Installs keyboard and/or mouse support into the game folder the wizard

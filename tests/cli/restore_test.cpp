@@ -77,7 +77,7 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
   const Strings keyboard = GameFiles();
   ASSERT_THAT(Install({"--mouse", "--mouse-id", "-5", "--force"}), FieldsAre(0, _, ""));
   EXPECT_EQ(RestoreQuestion(ChooseRestore("game")),  // what the editor asks first
-            (PageResult{true, MessageIcon::Question,
+            (Prompt{MessageIcon::Question,
                         "Soll die Installation Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; "
                         "Maus-ID -5) rückgängig gemacht werden?\r\n\r\nZurückgelegt werden:\r\n"
                         "    autorun.script\r\n\r\nEntfernt werden:\r\n    "

@@ -65,8 +65,8 @@ TEST(CommandKinds, ListLineDialogDetailsAndIcon) {
     CommandTable t;
     const int slot = t.InsertCommand(1);
     const std::string name = t.Slot(slot).SectionName;
-    t.Slot(slot) = cmd;
-    t.Slot(slot).SectionName = name;
+    t.Change(slot) = cmd;
+    t.Change(slot).SectionName = name;
     const std::string line = BuildListLines(t)[1];  // which sets the dialog
     const Details d = DetailsOf(t, 1, "");
     EXPECT_EQ(std::tuple(line, t.Slot(slot).DialogType, d.Text, d.Icon),
@@ -82,12 +82,12 @@ TEST(CommandKinds, ScriptLineEndLineLabelsAndLimits) {
   EXPECT_EQ(WindowTitle("C:\\a.script.wav"), "Wavoria - C:\\a.script.wav");
   EXPECT_EQ(ListCaption(std::string(600, 'x')).size(), 510u);
   t.ScriptName = "Demo";
-  for (int p = 1; p <= 3; ++p) t.Slot(t.InsertCommand(p)).Action = "WriteToLog";
-  t.Slot(2).SectionName = "&NULL";  // a file may name a section so
-  t.Slot(1).Next = "&NULL";
-  t.Slot(3).Text = std::string(9000, 'x');
-  t.Slot(4) = Command("WriteToLog", "SectionName=Unreached");
-  t.Slot(4).DialogType = 7;
+  for (int p = 1; p <= 3; ++p) t.Change(t.InsertCommand(p)).Action = "WriteToLog";
+  t.Change(2).SectionName = "&NULL";  // a file may name a section so
+  t.Change(1).Next = "&NULL";
+  t.Change(3).Text = std::string(9000, 'x');
+  t.Change(4) = Command("WriteToLog", "SectionName=Unreached");
+  t.Change(4).DialogType = 7;
   t.RebuildOrder();
   const std::vector<std::string> lines = BuildListLines(t);
   ASSERT_EQ(lines.size(), 5u);

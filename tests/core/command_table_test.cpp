@@ -32,7 +32,7 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
             std::tuple(-1, -1, 511));
   EXPECT_EQ(full.NewSectionName(), "WIZ511");
   EXPECT_EQ(TableWith(3).NewSectionNames(2), (std::vector<std::string>{"WIZ3", "WIZ4"}));
-  full.Slot(full.SlotAt(511)).Text = "last";
+  full.Change(full.SlotAt(511)).Text = "last";
   full.MoveCommandUp(511);  // a full table still moves and deletes
   full.DeleteCommand(1);
   EXPECT_EQ(full.CommandAt(509)->Text + std::to_string(full.LastPosition()), "last510");
@@ -44,12 +44,12 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   EXPECT_EQ(std::pair(t.InsertCommand(0), t.InsertCommand(5)), std::pair(-1, -1));
   EXPECT_EQ(ChainNames(t), ChainNames(before));
   EXPECT_EQ(t.Head(), before.Head());
-  t.Slot(3).SectionName = "EXECUTE";  // the head's name: a Next naming it ends the chain
-  t.Slot(2).Next = "execute";
+  t.Change(3).SectionName = "EXECUTE";  // the head's name: a Next naming it ends the chain
+  t.Change(2).Next = "execute";
   t.RebuildOrder();
   EXPECT_EQ(ChainNames(t), "WIZ0 WIZ1");
-  t.Slot(1).Text = "x";
-  t.Slot(1).DialogType = 40;
+  t.Change(1).Text = "x";
+  t.Change(1).DialogType = 40;
   t.ResetCommand(1, false);
   EXPECT_EQ(t.Slot(1), before.Slot(1));
   t.ResetCommand(1, true);
@@ -74,8 +74,8 @@ TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
         const std::vector<int> added = t.InsertCommands(p, last - p + 1);
         ASSERT_EQ(added.empty(), p < 1);
         for (std::size_t i = 0; i < added.size(); ++i) {
-          t.Slot(added[i]).Action = "WriteToLog";
-          t.Slot(added[i]).Text = "c" + std::to_string(step) + "." + std::to_string(i);
+          t.Change(added[i]).Action = "WriteToLog";
+          t.Change(added[i]).Text = "c" + std::to_string(step) + "." + std::to_string(i);
           model.insert(model.begin() + (p - 1) + static_cast<long>(i), t.Slot(added[i]).Text);
         }
       } else if (op == 2) {
@@ -84,7 +84,7 @@ TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
       } else if (op == 4) {  // an edit in place
         // Some texts are long, some beyond what a list line holds.
         const std::string text = "e" + std::to_string(step) + std::string(step % 5 * 150, 'x');
-        if (p >= 1 && p <= n) t.CommandAt(p)->Text = model[p - 1] = text;
+        if (p >= 1 && p <= n) t.ChangeAt(p)->Text = model[p - 1] = text;
       } else if (step % 2) {
         t.MoveCommandsUp(p, last);
         if (inside && p >= 2) std::rotate(&model[p - 2], &model[p - 1], &model[last - 1] + 1);
@@ -139,10 +139,10 @@ TEST(ListUpdate, EditsAreMinimal) {
 // A read after a long script leaves nothing of it behind.
 TEST(ListUpdate, ResetAfterALongScriptEmptiesEverySlot) {
   CommandTable table = TableWith(511);
-  table.Slot(511).Text = std::string(300, 'x');  // a long value too
+  table.Change(511).Text = std::string(300, 'x');  // a long value too
   table.Clear();
   for (int p = 1; p <= kSlotCount; ++p) ASSERT_EQ(table.SlotAt(p), -1) << p;  // also past the end
-  table.Slot(3).Key = "k";
+  table.Change(3).Key = "k";
   table.Clear();
   EXPECT_EQ(std::tuple(table.SlotsInUse(), table.LastPosition(), table.SlotAt(2)),
             std::tuple(1, 0, -1));  // stops at the head

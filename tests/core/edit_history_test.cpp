@@ -111,7 +111,7 @@ TEST(EditHistory, RandomSessionsAgainstSnapshots) {
         } else {  // read back as Notepad left it: a command changed, or nothing
           const std::string before = State(t);
           CommandTable edited = t;
-          if (t.LastPosition() > 0 && pick(2) == 0) edited.CommandAt(1)->Text = text;
+          if (t.LastPosition() > 0 && pick(2) == 0) edited.ChangeAt(1)->Text = text;
           const std::string file = ScriptText(edited);
           ASSERT_TRUE(ReadBackAsOneStep(t, selected, [&] {
             ParseScript(file, testing::EditorActions(), t);
@@ -154,28 +154,41 @@ TEST(EditHistory, KeepsTheNewestThousandSteps) {
             std::tuple(0u, false, std::nullopt));
 }
 
-// Steps larger than the history may hold push the oldest out, but the newest
-// is always kept.
+// Text of `size` characters stored in the first command by 26 edits.
+void EditTwentySixTimes(Edited& e, std::size_t size) {
+  ResetEditBuffer(e.Table);
+  e.Table.EditBuffer().Action = "WriteToLog";
+  AddFromEditBuffer(e.Table, 1);
+  const EditTarget target{EditTarget::kDialog, 4000};
+  for (char c = 'a'; c <= 'z'; ++c) {
+    BeginEdit(e.Table, 1, target);
+    e.Table.EditBuffer().Text.assign(size, c);
+    FinishEdit(e.Table, 1, target);
+  }
+}
+
+// The history counts every byte its steps keep and stays within its memory
+// by dropping the oldest steps; a step larger than all of it is kept alone.
 TEST(EditHistory, KeepsWithinItsMemory) {
+  const std::size_t limit = 64 << 10;
   for (const std::size_t size : {std::size_t{8} << 10, std::size_t{100} << 10}) {
     SCOPED_TRACE(size);
-    Edited e(64 << 10);
-    CommandTable& t = e.Table;
-    ResetEditBuffer(t);
-    t.EditBuffer().Action = "WriteToLog";
-    AddFromEditBuffer(t, 1);
-    const EditTarget target{EditTarget::kDialog, 4000};
-    for (char c = 'a'; c <= 'z'; ++c) {
-      BeginEdit(t, 1, target);
-      t.EditBuffer().Text.assign(size, c);
-      FinishEdit(t, 1, target);
-    }
-    EXPECT_LE(e.History.Bytes(), size < (32 << 10) ? 64u << 10 : 2 * size + 4096);
-    EXPECT_GE(e.History.Steps(), 1u);
-    EXPECT_LT(e.History.Steps(), 5u);
-    UndoStep(t);
-    EXPECT_EQ(t.CommandAt(1)->Text[0], 'y');
+    Edited e(limit);
+    EditTwentySixTimes(e, size);
+    // Each step kept holds the text before and after its edit.
+    EXPECT_GE(e.History.Bytes(), e.History.Steps() * 2 * (size + 1));
+    EXPECT_TRUE(e.History.Bytes() <= limit || e.History.Steps() == 1) << e.History.Steps();
+    UndoStep(e.Table);
+    EXPECT_EQ(e.Table.CommandAt(1)->Text[0], 'y');
   }
+  // Texts just too long to be kept inside their strings count too: 51 of
+  // them, after each edit and before all but the first.
+  const std::size_t inside = std::string().capacity();
+  Edited small(limit), heap(limit);
+  EditTwentySixTimes(small, inside);
+  EditTwentySixTimes(heap, inside + 1);
+  EXPECT_EQ(heap.History.Steps(), 27u);
+  EXPECT_GE(heap.History.Bytes(), small.History.Bytes() + 51 * (inside + 2));
   // Two steps that take exactly the limit both stay; one byte less, the older goes.
   auto stepsKept = [](std::size_t maxBytes) {
     Edited e(maxBytes);

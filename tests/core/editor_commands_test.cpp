@@ -141,9 +141,9 @@ TEST(EditorCommands, EditRoundTripThroughTheBuffer) {
   EXPECT_FALSE(StoreEditBuffer(t, 1));
   EXPECT_EQ(t.Slot(1).Text, "neu");
   t.ScriptName = "";
-  t.Head().SectionName = "";
-  t.Slot(2).SectionName = "Execute";  // reached while the head has no name
-  t.Slot(1).Next = "execute";
+  t.Change(0).SectionName = "";
+  t.Change(2).SectionName = "Execute";  // reached while the head has no name
+  t.Change(1).Next = "execute";
   t.RebuildOrder();
   PrepareForEditor(t);
   EXPECT_EQ(t.ScriptName + "|" + t.Head().SectionName + "|" + ChainNames(t),

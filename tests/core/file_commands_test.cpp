@@ -138,7 +138,7 @@ TEST(FileCommandRules, EditCountsAsAChangeAfterAConfirmedDialogOrAnyRename) {
   // clang-format on
   for (const auto& [kind, cancelled, line] : cases) {
     CommandTable table;
-    table.Slot(table.InsertCommand(1)).Action = "WriteToLog";
+    table.Change(table.InsertCommand(1)).Action = "WriteToLog";
     LoadEditBuffer(table, 1);
     StoreLog("neu", table.EditBuffer());
     if (cancelled) CancelEditBuffer(table);

@@ -29,7 +29,7 @@ struct Read {
 Read ReadText(std::string_view text) {
   Read r;
   r.table.ScriptName = "vorher";
-  r.table.Slot(r.table.InsertCommand(1)).Text = "vorher";
+  r.table.Change(r.table.InsertCommand(1)).Text = "vorher";
   r.warnings = ParseScript(text, testing::EditorActions(), r.table);
   return r;
 }
@@ -292,11 +292,11 @@ TEST(ScriptWriter, EdgesOfTheLayout) {
   EXPECT_EQ(ScriptText(t), kHeader + ";WIZDESC$\r\n");
   t.ScriptName = "  Blanks";
   t.InsertCommand(1);
-  t.Slot(1).Action = "GetMousePosition";
-  t.Slot(3).SectionName = "Lost";  // outside the chain: its own name, in slot order
-  t.Slot(3).Next = "Execute";
-  t.Slot(2).SectionName = "FIRST";  // a duplicate of the chain start in case only
-  t.Head().Next = "wiz0";
+  t.Change(1).Action = "GetMousePosition";
+  t.Change(3).SectionName = "Lost";  // outside the chain: its own name, in slot order
+  t.Change(3).Next = "Execute";
+  t.Change(2).SectionName = "FIRST";  // a duplicate of the chain start in case only
+  t.Change(0).Next = "wiz0";
   EXPECT_EQ(ScriptText(t), kHeader +
                                ";WIZDESC$  Blanks\r\n"
                                "[Execute]\r\nAction=GetMousePosition\r\nNext=\r\n\r\n"
@@ -315,7 +315,7 @@ TEST(ScriptWriter, ValuesReadBackAsStored) {
   for (const auto& [value, written] : cases) {
     SCOPED_TRACE(value);
     CommandTable t;
-    ScriptCommand& cmd = t.Slot(t.InsertCommand(1));
+    ScriptCommand& cmd = t.Change(t.InsertCommand(1));
     cmd.Action = cmd.Text = cmd.Next = value;
     const std::string text = ScriptText(t);
     for (const char* key : {"\r\nAction=", "\r\nText=", "\r\nNext="}) {

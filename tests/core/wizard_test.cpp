@@ -284,7 +284,7 @@ TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
   RestoreChoice refused;
   refused.Problems = {"Grund 1", "Grund 2"};
   EXPECT_EQ(RestoreQuestion(refused),
-            (PageResult{false, MessageIcon::Warning,
+            (Prompt{MessageIcon::Warning,
                         "Das Rückgängigmachen wurde nicht ausgeführt; an Ihrem Spiel wurde nichts "
                         "verändert.\r\n\r\nGrund 1\r\nGrund 2"}));
 }

@@ -4,9 +4,9 @@
 // launch dialogs refuse an empty file.
 #include <gtest/gtest.h>
 
+#include "app/command_dialog_table_win.h"
 #include "app/editor_commands.h"
 #include "editor_test_support.h"
-#include "shell/dialog_registry_win.h"
 
 namespace wavoria {
 namespace {
@@ -105,7 +105,7 @@ TEST(Dialogs, EachControlShowsAndStoresItsFieldEscapeAndCancelChangeNothing) {
         PressKeys({key});
       });
       if (key == VK_ESCAPE) driver.Then(r.Caption, [&](HWND d) { Click(d, r.Cancel); });
-      ASSERT_TRUE(driver.Run([&] { ShowRegisteredDialog(nullptr, r.Id); })) << driver.Problems();
+      ASSERT_TRUE(driver.Run([&] { ShowCommandDialog(nullptr, r.Id); })) << driver.Problems();
       EXPECT_EQ(shown, r.Shown);
       const std::string stored = key == VK_RETURN ? r.Stored : "SectionName=&NULL";
       EXPECT_EQ(Buffer(), Command("", std::string(r.Given) + "|" + stored)) << key;
@@ -123,7 +123,7 @@ TEST(Dialogs, LaunchDialogsRefuseAnEmptyFileAndStayOpen) {
     driver.Then(caption, [&](HWND d) { Click(d, ok); });
     ThenBox(driver, "Programm ausführen", message, IDI_EXCLAMATION, {IDOK}, IDOK);
     driver.Then(caption, [](HWND d) { Click(d, kCloseBox); });
-    ASSERT_TRUE(driver.Run([&] { ShowRegisteredDialog(nullptr, id); })) << driver.Problems();
+    ASSERT_TRUE(driver.Run([&] { ShowCommandDialog(nullptr, id); })) << driver.Problems();
   }
 }
 

@@ -93,7 +93,7 @@ TEST_F(EditingKeys, EachKeyDoesWhatItsMenuItemDoes) {
   // undoing back to the saved script.
   auto check = [&previous](HWND w, const std::string& file) {
     EXPECT_EQ(
-        std::tuple(Texts(w), SelectedLines(w), App().Modified, GetFocus(), GetWindowString(w)),
+        std::tuple(Texts(w), SelectedLines(w), App().History.Modified(), GetFocus(), GetWindowString(w)),
         std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
                    GetDlgItem(w, IDC_MAIN_LIST), WindowTitle(file, previous->Modified)))
         << "key " << previous->Key << " on line " << previous->Select;
@@ -135,7 +135,7 @@ TEST_F(EditingKeys, EnterDoubleClickAndTheContextMenu) {
   on([](HWND w, HWND) { SelectLines(w, 0), SendKeys({VK_RETURN}); });
   driver.Then("Skript umbenennen", [](HWND d) { Click(d, IDC_RENAME_CANCEL); });
   on([](HWND w, HWND) {
-    EXPECT_TRUE(App().Modified);  // a rename counts even when cancelled
+    EXPECT_TRUE(App().History.Modified());  // a rename counts even when cancelled
     SelectLines(w, 4), SendKeys({VK_RETURN, VK_ESCAPE});
   });
   // After Alt+Pfeil oben the list has the keys, not the menu bar, also when

@@ -112,8 +112,8 @@ TEST(StartUp, EndingTheProgramEndsTheProcessAtOnce) {
 
 TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
-  App().Document.CommandAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog
-  App().Document.CommandAt(4)->Enable = "True";
+  App().Document.ChangeAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog
+  App().Document.ChangeAt(4)->Enable = "True";
   // clang-format off
   const struct { int Select, Command, Selected; const char* Texts; bool Modified; } steps[] = {
       {2, IDC_MAIN_UP, 1, "bacn", true},      {1, IDM_MOVE_UP, 1, "bacn", false},
@@ -124,10 +124,10 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   // clang-format on
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     for (const auto& s : steps) {
-      App().Modified = false;
+      App().History.SetModified(false);
       SelectLines(w, s.Select);
       Command(w, s.Command);
-      EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w), App().Modified),
+      EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w), App().History.Modified()),
                 std::tuple(std::string(s.Texts), s.Selected, s.Modified))
           << s.Command;
     }
@@ -210,7 +210,7 @@ TEST_F(MainWindow, GrowsWithTheListAndKeepsTheButtonsToTheRight) {
 
 TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
   AppendLog("a");
-  App().Modified = true;
+  App().History.SetModified(true);
   ProcessEndCounter ends;
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_ABOUT); });
   ThenBox(driver, "Über Wavoria", std::string(kAboutText), IDI_ASTERISK, {IDOK}, IDOK);
@@ -230,7 +230,7 @@ TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
     driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
     ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
     const bool exits = command == IDM_EXIT;
-    EXPECT_EQ(std::tuple(App().Wizard.NextPage, App().Modified, ends.Count()),
+    EXPECT_EQ(std::tuple(App().Wizard.NextPage, App().History.Modified(), ends.Count()),
               std::tuple(exits ? kWizardCancelled : kPagePaths, true, exits ? 1 : 0));
   }
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EXIT); });
@@ -272,7 +272,7 @@ TEST_F(FileCommands, OpenWithWarningsThenNew) {
   driver.Then(WindowTitle(path), [&](HWND w) {
     EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<> ???",
                                                   "<> In Logdatei schreiben: x", "<>"}));
-    App().Modified = true;
+    App().History.SetModified(true);
     Click(w, IDM_NEW);
   });
   driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
@@ -290,7 +290,7 @@ TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
   WriteFile(a, "[Execute]\r\nAction=WriteToLog\r\nText=A\r\n");
   WriteFile(b, "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n");
   AppendLog("alt");
-  App().Modified = true;
+  App().History.SetModified(true);
   driver.Then(WindowTitle(""), [&](HWND w) {
     EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     Drop(w, {a});
@@ -352,7 +352,7 @@ TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     EXPECT_EQ(commandLines, std::vector<std::string>{"notepad.exe \"" + temp + "\""});
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: B");
-    EXPECT_EQ(std::pair(App().Modified, GetWindowString(w)), std::pair(true, WindowTitle("", true)))
+    EXPECT_EQ(std::pair(App().History.Modified(), GetWindowString(w)), std::pair(true, WindowTitle("", true)))
         << "only the temporary file holds it";
     Command(w, IDM_UNDO);  // reading it back was one step
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: a");
@@ -480,11 +480,11 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   FinishWith(driver, WindowTitle(path), [&](HWND w) {
     EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_LABEL),
               DetailsOf(App().Document, 0, path).Text + ListCaption(path));
-    EXPECT_FALSE(App().Modified);
+    EXPECT_FALSE(App().History.Modified());
     WriteFile(path, "");
-    App().Modified = true;
+    App().History.SetModified(true);
     Command(w, IDM_SAVE);  // into the file it has, without a chooser
-    EXPECT_FALSE(App().Modified);
+    EXPECT_FALSE(App().History.Modified());
   });
   EXPECT_EQ(FileBytes(path), kWorkedExample);
 }

@@ -89,8 +89,8 @@ inline ScriptCommand& Buffer() {
 // Appends a WriteToLog command with the given text to the document.
 inline void AppendLog(const std::string& text) {
   const int slot = App().Document.InsertCommand(App().Document.LastPosition() + 1);
-  App().Document.Slot(slot).Action = "WriteToLog";
-  App().Document.Slot(slot).Text = text;
+  App().Document.Change(slot).Action = "WriteToLog";
+  App().Document.Change(slot).Text = text;
   App().Document.RebuildOrder();
 }
 
@@ -191,7 +191,7 @@ inline std::string Texts(HWND window) {
 // Ends the main window through the wizard hand-off, which asks nothing
 // while the script has no unsaved changes.
 inline void CloseMainWindow(HWND window) {
-  App().Modified = false;
+  App().History.SetModified(false);
   Click(window, IDM_WIZARD);
 }
 

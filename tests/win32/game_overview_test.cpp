@@ -154,7 +154,7 @@ TEST_F(GameOverview, EscF5AndEingabeAfterTheSavePromptAndAScreenReader) {
   driver.Then(WindowTitle(Script('a')), [](HWND w) { Click(w, IDM_GAME_OVERVIEW); });
   driver.Then(Caption(), [](HWND d) { SetFocus(List(d)), SendKeys({VK_ESCAPE}); });
   driver.Then(WindowTitle(Script('a')), [](HWND w) {
-    App().Modified = true;
+    App().History.SetModified(true);
     Click(w, IDM_GAME_OVERVIEW);
   });
   driver.Then(Caption(), [&](HWND) {
@@ -182,7 +182,7 @@ TEST_F(GameOverview, EscF5AndEingabeAfterTheSavePromptAndAScreenReader) {
   ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
           IDNO);
   FinishWith(driver, WindowTitle(Script('a')), [](HWND w) {
-    EXPECT_EQ(std::tuple(App().Modified, SelectedLines(w)), std::tuple(false, 2));
+    EXPECT_EQ(std::tuple(App().History.Modified(), SelectedLines(w)), std::tuple(false, 2));
   });
 }
 

@@ -5,10 +5,10 @@
 
 #include <set>
 
+#include "app/command_dialog_table_win.h"
 #include "dialogs/key_capture_win.h"
 #include "document/data_files.h"
 #include "editor_test_support.h"
-#include "shell/dialog_registry_win.h"
 
 namespace wavoria {
 namespace {
@@ -59,8 +59,7 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
       key = GetItemText(d, IDC_KEY_EVENT_KEY);
       Click(d, pressed ? IDC_KEY_EVENT_OK : IDC_KEY_EVENT_CANCEL);
     });
-    EXPECT_TRUE(driver.Run([] { ShowRegisteredDialog(nullptr, IDD_KEY_EVENT); }))
-        << driver.Problems();
+    EXPECT_TRUE(driver.Run([] { ShowCommandDialog(nullptr, IDD_KEY_EVENT); })) << driver.Problems();
     KillTimer(nullptr, timer);
     EXPECT_FALSE(onTick) << "the capture window closed early";
     EXPECT_EQ(key + "|" + Buffer().Key + Buffer().SectionName, pressed ? "Z|Z" : "F1|F1&NULL");

@@ -53,7 +53,7 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
         UpdateCommandList(window, *selected);
       } else if (step % 10 == 4 && App().Document.CommandAt(line) != nullptr) {
         // or the selected command changes, as after Bearbeiten, in the focused list
-        App().Document.CommandAt(line)->Text += "+";
+        App().Document.ChangeAt(line)->Text += "+";
         expected = App().Document;
         selected = line;
         SetFocus(list);

@@ -6,7 +6,6 @@
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
 
-#include "app/dialog_registry_win.h"
 #include "editor_test_support.h"
 
 namespace wavoria::testing {
@@ -31,7 +30,6 @@ int main(int argc, char** argv) {
   }
   const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  wavoria::RegisterDialogs();
   wavoria::SetEndProgramHandler(wavoria::testing::ProcessEndIsAFailure);
   ::testing::InitGoogleTest(&argc, argv);
   if (GetACP() != 1252) {

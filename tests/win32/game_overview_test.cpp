@@ -176,11 +176,9 @@ TEST_F(GameOverview, EscF5AndEingabeAfterTheSavePromptAndAScreenReader) {
     SendMessageA(List(d), LVM_SETITEMSTATE, 1, LPARAM(&select));  // a's key, the second command
     SendKeys({VK_RETURN});
   });
-  ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
-          IDCANCEL);
+  ThenBox(driver, "Wavoria", kSavePromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
   driver.Then(Caption(), [](HWND) { SendKeys({VK_RETURN}); });
-  ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
-          IDNO);
+  ThenBox(driver, "Wavoria", kSavePromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDNO);
   FinishWith(driver, WindowTitle(Script('a')), [](HWND w) {
     EXPECT_EQ(std::tuple(App().History.Modified(), SelectedLines(w)), std::tuple(false, 2));
   });

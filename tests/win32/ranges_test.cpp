@@ -32,8 +32,7 @@ void PasteIntoASecondWavoria(const TempFolder& folder, const std::string& script
   const std::string program = folder.File("wavoria.exe"), before = FileBytes(script);
   ASSERT_TRUE(CopyFileA((ProgramFolder() + "\\..\\..\\wavoria.exe").c_str(), program.c_str(), 0));
   for (const char* name : {"keys.dat", "actions.dat"}) {
-    const std::string source = "Z:" + std::string(__FILE__) + "/../../../data/" + name;
-    ASSERT_TRUE(CopyFileA(source.c_str(), folder.File(name).c_str(), 0)) << name;
+    ASSERT_TRUE(CopyFileA(SourceData(name).c_str(), folder.File(name).c_str(), 0)) << name;
   }
   std::string line = "\"" + program + "\" \"" + script + "\"";
   STARTUPINFOA startup = {sizeof startup};

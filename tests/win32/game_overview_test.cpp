@@ -133,6 +133,21 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
       SortRows(rows, sort);
     }
     EXPECT_EQ(ListViewRows(List(d)), CoreRows(rows));
+    HWND header = HWND(SendMessageA(List(d), LVM_GETHEADER, 0, 0));
+    for (int c = 0; c < kOverviewColumns; ++c) {  // the sort's arrow; numbers to the right
+      HDITEMA item = {HDI_FORMAT};
+      SendMessageA(header, HDM_GETITEMA, c, LPARAM(&item));
+      const int arrow = c != int(sort.Column) ? 0 : sort.Descending ? HDF_SORTDOWN : HDF_SORTUP;
+      const bool number = c == int(OverviewColumn::kLine) || c == int(OverviewColumn::kValue);
+      EXPECT_EQ(std::pair(item.fmt & (HDF_SORTUP | HDF_SORTDOWN), item.fmt & HDF_JUSTIFYMASK),
+                std::pair(arrow, number ? HDF_RIGHT : HDF_LEFT))
+          << "column " << c;
+    }
+    // The whole note of the first row as its tip, as the list asks for it.
+    char tipText[1024] = "?";
+    NMLVGETINFOTIPA tip = {{List(d), IDC_OVERVIEW_LIST, LVN_GETINFOTIPA}, 0, tipText, 1024, 0};
+    SendMessageA(d, WM_NOTIFY, IDC_OVERVIEW_LIST, LPARAM(&tip));
+    EXPECT_EQ(tipText, rows[0].Cells[int(OverviewColumn::kNote)]);
     // The cheat of script "k" on line 6, the second command of its chain.
     const auto k = std::find_if(rows.begin(), rows.end(), [](const OverviewRow& r) {
       return r.Cells[0] == "k.script.wav" && r.Line == 6;

@@ -105,9 +105,9 @@ TEST_F(Ranges, ByKeysAndClicksMovedDeletedUndoneAndCopiedIntoASecondWavoria) {
 }
 
 // Strg+F opens the find box with the focus in its text, Enter searches on;
-// F3 searches on without it. Strg+H opens the replace box with
-// the text kept, Tab leads to the replacement, Alt+A replaces all values and
-// says so with the core's words.
+// F3 searches on without it. Strg+H opens the replace box with the text kept,
+// Strg+A selects it to be typed over, Tab leads to the replacement, Alt+A
+// replaces all values and says so with the core's words.
 TEST_F(FindAndReplace, ByKeysThroughTheSystemsBoxes) {
   for (const char* text : {"Schatz gefunden", "b", "schatz", "d"}) AppendLog(text);
   CommandTable replaced = App().Document, listed = App().Document;
@@ -119,7 +119,7 @@ TEST_F(FindAndReplace, ByKeysThroughTheSystemsBoxes) {
   on(WindowTitle(""), [](HWND, HWND w) { SetForegroundWindow(w), SendKeys({'F'}, {VK_CONTROL}); });
   on("Suchen", [](HWND box, HWND) {
     EXPECT_EQ(GetFocus(), GetDlgItem(box, edt1));
-    SendKeys({'S', 'C', 'H', 'A', 'T', 'Z', VK_RETURN});
+    SendKeys({'Z', VK_RETURN});  // one letter, only in the lines with "Schatz"
   });
   on("Suchen", [](HWND, HWND w) {
     EXPECT_EQ(SelectedLines(w), LineRange(1));
@@ -131,8 +131,8 @@ TEST_F(FindAndReplace, ByKeysThroughTheSystemsBoxes) {
     SendKeys({'H'}, {VK_CONTROL});
   });
   on("Ersetzen", [](HWND box, HWND) {
-    EXPECT_EQ(GetItemText(box, edt1), "schatz");
-    SendKeys({VK_TAB});
+    EXPECT_EQ(GetItemText(box, edt1), "z");
+    SendKeys({'A'}, {VK_CONTROL}), SendKeys({'S', 'C', 'H', 'A', 'T', 'Z', VK_TAB});
   });
   on("Ersetzen", [](HWND box, HWND) {
     EXPECT_EQ(GetFocus(), GetDlgItem(box, edt2));

@@ -165,7 +165,7 @@ void UpdateCommandList(HWND window, LineRange lines) {
   const int kept = KeptTopLine(top, caret, VisibleListLines(list), static_cast<int>(wanted.size()));
   shownList.Lines.swap(wanted);
   const std::vector<std::string>& text = shownList.Lines;
-  if (!edits.empty() || kept != top) {
+  if (!edits.empty()) {  // without edits, SelectAndShow keeps the top line
     // Without redrawing, the box sets and paints its scroll bar once for all
     // edits instead of after each, and then paints its view once.
     SetWindowRedraw(list, FALSE);

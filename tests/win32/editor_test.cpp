@@ -334,8 +334,9 @@ TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
   });
 }
 
-// An untitled script goes to Notepad as the temporary file; what Notepad left
-// there is read back, and the script counts as changed.
+// An untitled script goes to Notepad as the temporary file; Notepad that does
+// not start is named in a warning; what Notepad left there is read back, and
+// the script counts as changed.
 TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   TempFolder folder("notepad");
   SetCurrentDirectoryA(folder.Path().c_str());  // the temporary file stays in the start folder
@@ -345,16 +346,20 @@ TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   SetNotepadLauncher([&](const std::string& line) {
     commandLines.push_back(line);
     WriteFile(temp, "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n");
-    return true;
+    return commandLines.size() > 1;  // the first start fails
   });
   // The temporary file stays beside the program, as the program leaves it.
   const Restore launcher([&] { SetNotepadLauncher({}), DeleteFileA(temp.c_str()); });
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
-  ThenBox(driver, "Wavoria", kUntitledNotepadPromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
-          IDNO);
+  for (const bool starts : {false, true}) {
+    driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
+    ThenBox(driver, "Wavoria", kUntitledNotepadPromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
+            IDNO);
+    if (!starts)
+      ThenBox(driver, "Wavoria", NotepadFailedMessage(temp), IDI_EXCLAMATION, {IDOK}, IDOK);
+  }
   ThenBox(driver, kNotepadWaitTitle, kNotepadWaitText, nullptr, {IDOK}, IDOK);
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
-    EXPECT_EQ(commandLines, std::vector<std::string>{NotepadCommandLine(temp)});
+    EXPECT_EQ(commandLines, std::vector<std::string>(2, NotepadCommandLine(temp)));
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: B");
     EXPECT_EQ(std::pair(App().History.Modified(), GetWindowString(w)),
               std::pair(true, WindowTitle("", true)))

@@ -10,6 +10,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "app/editor_rules.h"
 #include "app/game_overview.h"
 #include "editor_test_support.h"
@@ -52,6 +54,15 @@ std::string ListViewRows(HWND list) {
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
   return rows;
+}
+
+// One row of ListViewRows, without its line end.
+std::string RowText(HWND list, int row) {
+  std::istringstream rows(ListViewRows(list));
+  std::string line;
+  for (int n = 0; n <= row && std::getline(rows, line); ++n) {
+  }
+  return line;
 }
 
 std::string CoreRows(const std::vector<OverviewRow>& rows) {
@@ -125,7 +136,13 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
     }
     ClickTitle(List(d), int(OverviewColumn::kValue));
   });
-  driver.Then(Caption(), [](HWND d) { ClickTitle(List(d), int(OverviewColumn::kKind)); });
+  std::string clicked;  // a row clicked stays selected when the rows are sorted
+  driver.Then(Caption(), [&](HWND d) {
+    RECT r = {LVIR_BOUNDS};
+    SendMessageA(List(d), LVM_GETITEMRECT, 2, LPARAM(&r));
+    clicked = RowText(List(d), 2), ClickAt(Center(List(d), r));
+    ClickTitle(List(d), int(OverviewColumn::kKind));
+  });
   driver.Then(Caption(), [&](HWND d) {
     OverviewSort sort;
     for (OverviewColumn c : {OverviewColumn::kValue, OverviewColumn::kKind}) {
@@ -133,6 +150,9 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
       SortRows(rows, sort);
     }
     EXPECT_EQ(ListViewRows(List(d)), CoreRows(rows));
+    EXPECT_EQ(RowText(List(d), int(SendMessageA(List(d), LVM_GETNEXTITEM, -1, LVNI_SELECTED))),
+              clicked);
+    EXPECT_NE(SendMessageA(d, WM_GETICON, ICON_SMALL, 0), 0) << "no icon in the title bar";
     HWND header = HWND(SendMessageA(List(d), LVM_GETHEADER, 0, 0));
     for (int c = 0; c < kOverviewColumns; ++c) {  // the sort's arrow; numbers to the right
       HDITEMA item = {HDI_FORMAT};

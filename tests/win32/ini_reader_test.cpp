@@ -129,6 +129,10 @@ std::vector<Pattern> Patterns() {
   std::string lf = plain, cr = plain;
   for (std::size_t at; (at = lf.find("\r\n")) != std::string::npos;) lf.erase(at, 1);
   for (std::size_t at; (at = cr.find("\r\n")) != std::string::npos;) cr.erase(at + 1, 1);
+  // The first command leads to a second one under the header given.
+  auto second = [&](const std::string& header) {
+    return x + "Next=S2\r\n" + header + "\r\nAction=SetDebugLevel\r\n";
+  };
   using R = Reads;
   using W = ReadWarning;
   return {
@@ -149,11 +153,11 @@ std::vector<Pattern> Patterns() {
       {"tab before a key", x + "\tText=A\r\n"},
       {"tabs around =", x + "Text\t=\tA\r\nNext =\tS2\r\n" + s2},
       {"vertical tab and form feed", x + "\vText=A\f\r\n"},
-      {"tab before a header", x + "Next=S2\r\n\t[S2]\r\nAction=SetDebugLevel\r\n"},
-      {"tab after a header", x + "Next=S2\r\n[S2]\t\r\nAction=SetDebugLevel\r\n"},
-      {"blanks inside a header", x + "Next=S2\r\n[ S2 ]\r\nAction=SetDebugLevel\r\n"},
-      {"comment after a header", x + "Next=S2\r\n[S2] ; zweiter\r\nAction=SetDebugLevel\r\n"},
-      {"text after a header", x + "Next=S2\r\n[S2]x\r\nAction=SetDebugLevel\r\n"},
+      {"tab before a header", second("\t[S2]")},
+      {"tab after a header", second("[S2]\t")},
+      {"blanks inside a header", second("[ S2 ]")},
+      {"comment after a header", second("[S2] ; zweiter")},
+      {"text after a header", second("[S2]x")},
       {"bracket inside a header", x + "Next=a]b\r\n[a]b]\r\nAction=SetDebugLevel\r\n"},
       {"comment after a value", x + "Text=A ; Kommentar\r\n"},
       {"comment lines", x + ";Text=B\r\n  ; noch einer\r\nText=A\r\n"},
@@ -184,9 +188,7 @@ std::vector<Pattern> Patterns() {
       {"a chain back to its start", x + "Next=S2\r\n" + s2 + "Next=execute\r\n", {W::kChainGaps}},
       {"a NUL byte in a value", x + "Text=A\0B\r\nNext=S2\r\n"s + s2, {W::kNulBytes}},
       {"a NUL byte in a key", x + "Te\0xt=A\r\n"s, {W::kUnknownKeysDropped, W::kNulBytes}},
-      {"a NUL byte in a header",
-       x + "Next=S2\r\n[S2\0x]\r\nAction=SetDebugLevel\r\n"s,
-       {W::kNulBytes}},
+      {"a NUL byte in a header", second("[S2\0x]"s), {W::kNulBytes}},
       {"LF line ends", lf},
       {"CR line ends", cr},
       {"CR CR LF line ends", x + "Text=A\r\r\nNext=S2\r\r\n" + s2},

@@ -121,10 +121,13 @@ TEST_F(FindAndReplace, ByKeysThroughTheSystemsBoxes) {
     EXPECT_EQ(GetFocus(), GetDlgItem(box, edt1));
     SendKeys({'Z', VK_RETURN});  // one letter, only in the lines with "Schatz"
   });
-  on("Suchen", [](HWND, HWND w) {
-    EXPECT_EQ(SelectedLines(w), LineRange(1));
-    SendKeys({VK_ESCAPE});
-  });
+  for (int again : {0, 1}) {  // Esc closes the box, and Strg+F opens it again
+    on("Suchen", [again](HWND, HWND w) {
+      EXPECT_EQ(SelectedLines(w), LineRange(1));
+      SendKeys({VK_ESCAPE});
+      if (again == 0) SendKeys({'F'}, {VK_CONTROL});
+    });
+  }
   on(WindowTitle(""), [](HWND, HWND) { SendKeys({VK_F3}); });
   on(WindowTitle(""), [](HWND, HWND w) {
     EXPECT_EQ(SelectedLines(w), LineRange(3)) << "F3";

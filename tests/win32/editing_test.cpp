@@ -267,6 +267,11 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
   HANDLE held = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   std::thread holder;
+  const Restore let([&] {  // also when a step failed
+    SetEvent(release);
+    if (holder.joinable()) holder.join();
+    CloseHandle(held), CloseHandle(release);
+  });
   driver.Then(title, [&](HWND w) {
     EXPECT_EQ(Texts(w), "abce");
     holder = std::thread([&] {
@@ -281,7 +286,6 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
   ThenBox(driver, "Wavoria", kClipboardBusyText, IDI_EXCLAMATION, {IDOK}, IDOK);
   FinishWith(driver, title, [&](HWND w) {
     SetEvent(release);
-    holder.join();
     EXPECT_EQ(Texts(w), "abce") << "the command was cut although the clipboard was busy";
     // The Bearb. button shows the selected line's kind; a list command run
     // from its button leaves the focus on the list.
@@ -298,7 +302,6 @@ TEST_F(Clipboard, CommandsTravelThroughTheRealClipboard) {
     EXPECT_EQ(std::pair(Texts(w), GetFocus() == list), std::pair(std::string("bace"), true))
         << "Nach oben from its button moves the line and gives the focus back to the list";
   });
-  CloseHandle(held), CloseHandle(release);
 }
 
 // A section whose Text holds 300 random bytes, pasted from the real clipboard

@@ -150,6 +150,10 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
       SortRows(rows, sort);
     }
     EXPECT_EQ(ListViewRows(List(d)), CoreRows(rows));
+    UpdateWindow(List(d));  // the sorted rows are painted, as a full repaint paints them
+    const Picture shown = WindowPicture(List(d), true);
+    RedrawWindow(List(d), nullptr, nullptr, kFullRepaint | RDW_ALLCHILDREN);
+    EXPECT_TRUE(SamePicture(shown, WindowPicture(List(d), true)));
     EXPECT_EQ(RowText(List(d), int(SendMessageA(List(d), LVM_GETNEXTITEM, -1, LVNI_SELECTED))),
               clicked);
     EXPECT_NE(SendMessageA(d, WM_GETICON, ICON_SMALL, 0), 0) << "no icon in the title bar";

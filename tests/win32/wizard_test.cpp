@@ -315,7 +315,7 @@ TEST_F(WizardInstall, TheEditorAsksWhatToDoWithADamagedRecord) {
   GameAndMaker g = damaged();
   RestoreChoice choice = ChooseRestore(g.Game);
   const std::string asked = RestoreQuestion(choice).Message;
-  TakeRestoreAnswer(choice, RestoreAnswer::No);
+  TakeRestoreAnswer(choice, Answer::kNo);
   const std::string left = CarryOutRestore(std::move(choice)).DoneText();
   g = damaged();
   App().ScriptToOpen = g.KeyList;

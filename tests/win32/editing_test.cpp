@@ -95,10 +95,10 @@ TEST_F(EditingKeys, EachKeyDoesWhatItsMenuItemDoes) {
   // The title marks unsaved changes, and loses the mark on saving and on
   // undoing back to the saved script.
   auto check = [&previous](HWND w, const std::string& file) {
-    EXPECT_EQ(
-        std::tuple(Texts(w), SelectedLines(w), App().History.Modified(), GetFocus(), GetWindowString(w)),
-        std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
-                   GetDlgItem(w, IDC_MAIN_LIST), WindowTitle(file, previous->Modified)))
+    EXPECT_EQ(std::tuple(Texts(w), SelectedLines(w), App().History.Modified(), GetFocus(),
+                         GetWindowString(w)),
+              std::tuple(std::string(previous->Texts), previous->Selected, previous->Modified,
+                         GetDlgItem(w, IDC_MAIN_LIST), WindowTitle(file, previous->Modified)))
         << "key " << previous->Key << " on line " << previous->Select;
   };
   for (const auto& row : rows) {

@@ -1,5 +1,7 @@
 #include "app/command_list_view_win.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <map>
 #include <string>
@@ -116,8 +118,7 @@ void ShowSelection(HWND list, LineRange lines, int caret) {
   SendMessageA(list, LB_SETANCHORINDEX, caret == lines.First ? lines.Last : lines.First, 0);
   SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(caret), FALSE);
   const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  const int kept = KeptTopLine(top, caret, VisibleListLines(list),
-                               static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)));
+  const int kept = KeptTopLine(top, caret, VisibleListLines(list), ListBox_GetCount(list));
   if (kept != top) SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
 }
 
@@ -137,12 +138,12 @@ void RefreshCommandList(HWND window) {
   BuildListLines(App().Document, shownList.Lines);
   shownDetails.Window = nullptr;
   shownTitle.Window = nullptr;
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SetWindowRedraw(list, FALSE);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
   for (const std::string& line : shownList.Lines) {
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
   }
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  SetWindowRedraw(list, TRUE);
   InvalidateRect(list, nullptr, TRUE);
   SelectAndShow(window, 0, 0);
 }
@@ -152,7 +153,7 @@ void UpdateCommandList(HWND window, LineRange lines) {
   HWND list = GetDlgItem(window, IDC_MAIN_LIST);
   const int caret = CaretLineFor(list, lines);
   if (shownList.List != list ||
-      SendMessageA(list, LB_GETCOUNT, 0, 0) != static_cast<LRESULT>(shownList.Lines.size())) {
+      ListBox_GetCount(list) != static_cast<int>(shownList.Lines.size())) {
     RefreshCommandList(window);
     SelectAndShow(window, lines, caret);
     return;
@@ -164,10 +165,10 @@ void UpdateCommandList(HWND window, LineRange lines) {
   const int kept = KeptTopLine(top, caret, VisibleListLines(list), static_cast<int>(wanted.size()));
   shownList.Lines.swap(wanted);
   const std::vector<std::string>& text = shownList.Lines;
-  if (!edits.empty() || kept != top) {
+  if (!edits.empty()) {  // without edits, SelectAndShow keeps the top line
     // Without redrawing, the box sets and paints its scroll bar once for all
     // edits instead of after each, and then paints its view once.
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SetWindowRedraw(list, FALSE);
     // A line replaced takes two messages; when that comes to more than the
     // lines, filling the box anew costs less.
     std::size_t messages = 0;
@@ -187,7 +188,7 @@ void UpdateCommandList(HWND window, LineRange lines) {
       }
     }
     SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(kept), 0);
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    SetWindowRedraw(list, TRUE);
     InvalidateRect(list, nullptr, TRUE);
   }
   SelectAndShow(window, lines, caret);

@@ -150,7 +150,6 @@ BOOL Initialise(HWND window) {
     app.ScriptToOpen.clear();
     OpenScriptFile(window, path);
   }
-  RefreshLabelAndTitle(window);
   PrepareForEditor(app.Document);
   RefreshCommandList(window);
   return TRUE;  // the list box, the first control with a tab stop, gets the focus

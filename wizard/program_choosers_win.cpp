@@ -48,7 +48,7 @@ std::wstring Widened(const std::string& text) {
 std::string Narrowed(const wchar_t* wide) {
   const int n =
       WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, nullptr, 0, "?", nullptr);
-  std::string text(n > 0 ? n : 1, '\0');
+  std::string text(std::max(n, 1), '\0');
   WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, -1, text.data(), n, "?", nullptr);
   text.resize(text.size() - 1);
   return text;
@@ -70,7 +70,6 @@ std::string ChooseProgramFile(HWND owner, ProgramFile which, const std::string& 
   settings.hwndOwner = owner;
   settings.hInstance = GetModuleHandleW(nullptr);
   settings.lpstrFilter = filter.c_str();
-  settings.nFilterIndex = 1;
   settings.lpstrFile = file.data();
   settings.nMaxFile = static_cast<DWORD>(file.size());
   settings.lpstrTitle = title.c_str();

@@ -71,6 +71,9 @@ TEST(StartUp, DataFilesAndTheScriptOnTheCommandLine) {
   const std::string script = folder.File("mein skript.script.wav"), data = ProgramFolder() + "\\";
   const size_t cut = script.rfind(' ');
   WriteFile(script, "[Execute]\r\n");
+  const Restore noData([&] {
+    for (const char* name : {"keys.dat", "actions.dat"}) DeleteFileA((data + name).c_str());
+  });
   // data files there, the script held, the first state, the box and its icon
   const std::tuple<bool, bool, FlowState, std::string, LPCSTR> rows[] = {
       {false, false, FlowState::kExit, MissingDataFileMessage("keys.dat"), IDI_HAND},
@@ -81,8 +84,7 @@ TEST(StartUp, DataFilesAndTheScriptOnTheCommandLine) {
     SCOPED_TRACE(box);
     for (const char* name : {"keys.dat", "actions.dat"}) {
       DeleteFileA((data + name).c_str());
-      const std::string source = "Z:" + std::string(__FILE__) + "/../../../data/" + name;
-      if (files) CopyFileA(source.c_str(), (data + name).c_str(), TRUE);
+      if (files) CopyFileA(SourceData(name).c_str(), (data + name).c_str(), TRUE);
     }
     HANDLE game =
         held ? CreateFileA(script.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
@@ -99,7 +101,6 @@ TEST(StartUp, DataFilesAndTheScriptOnTheCommandLine) {
               std::tuple(int(wanted), files ? 0 : 1, wanted == FlowState::kEditor ? script : ""));
     App().ScriptToOpen.clear();
   }
-  for (const char* name : {"keys.dat", "actions.dat"}) DeleteFileA((data + name).c_str());
 }
 
 // Ending the program ends the process at once, with success: nothing after
@@ -114,14 +115,18 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
   App().Document.ChangeAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog
   App().Document.ChangeAt(4)->Enable = "True";
-  // clang-format off
-  const struct { int Select, Command, Selected; const char* Texts; bool Modified; } steps[] = {
-      {2, IDC_MAIN_UP, 1, "bacn", true},      {1, IDM_MOVE_UP, 1, "bacn", false},
-      {1, IDC_MAIN_DOWN, 2, "abcn", true},    {4, IDM_MOVE_DOWN, 4, "abcn", false},
-      {5, IDC_MAIN_DELETE, 5, "abcn", false}, {4, IDC_MAIN_EDIT, 4, "abcn", false},
-      {-1, IDC_MAIN_ADD, -1, "abcn", false},  {2, IDM_DELETE_COMMAND, 1, "acn", true},
-      {1, IDC_MAIN_DELETE, 0, "cn", true},    {0, IDCANCEL, 0, "cn", false}};
-  // clang-format on
+  // Each list command once, by its button or its menu item; Esc closes nothing.
+  const struct {
+    int Select, Command, Selected;
+    const char* Texts;
+    bool Modified;
+  } steps[] = {{2, IDC_MAIN_UP, 1, "bacn", true},
+               {2, IDM_MOVE_UP, 1, "abcn", true},
+               {1, IDC_MAIN_DOWN, 2, "bacn", true},
+               {1, IDM_MOVE_DOWN, 2, "abcn", true},
+               {2, IDM_DELETE_COMMAND, 1, "acn", true},
+               {1, IDC_MAIN_DELETE, 0, "cn", true},
+               {0, IDCANCEL, 0, "cn", false}};
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     for (const auto& s : steps) {
       App().History.SetModified(false);
@@ -134,8 +139,10 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
     SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETSEL, FALSE, 0);  // the details still show line 0
     SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETSEL, TRUE, 1);
     Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_SELCHANGE));  // only shows them
-    EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_SECTION),
-              "In Logdatei schreiben\r\nText: 'c'Execute");
+    const Details details = DetailsOf(App().Document, 1, "");
+    EXPECT_EQ(std::tuple(GetItemText(w, IDC_MAIN_DETAILS_TEXT), GetItemText(w, IDC_MAIN_SECTION),
+                         GetItemText(w, IDC_MAIN_NEXT)),
+              std::tuple(details.Text, details.SectionLabel, details.NextLabel));
     // Alt+E ("B&earbeiten") on the end line does nothing and leaves the focus
     // on the list: Up goes to line 2, "S" on to the line that begins with it.
     SetForegroundWindow(w), SelectLines(w, 3);
@@ -213,11 +220,10 @@ TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
   App().History.SetModified(true);
   ProcessEndCounter ends;
   driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_ABOUT); });
-  ThenBox(driver, "Über Wavoria", std::string(kAboutText), IDI_ASTERISK, {IDOK}, IDOK);
+  ThenBox(driver, "Über Wavoria", kAboutText, IDI_ASTERISK, {IDOK}, IDOK);
   for (int command : {kCloseBox, IDM_EXIT, IDM_WIZARD}) {  // Abbrechen keeps the window
     driver.Then(WindowTitle(""), [command](HWND w) { Click(w, command); });
-    ThenBox(driver, "Wavoria", "An der Datei wurden Änderungen vorgenommen. Jetzt speichern?",
-            IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
+    ThenBox(driver, "Wavoria", kSavePromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
   }
   // Ja, and the save chooser cancelled, keeps the window with its changes too;
   // at the end Ja saves the script and leaves.
@@ -270,8 +276,7 @@ TEST_F(FileCommands, OpenWithWarningsThenNew) {
     ThenBox(driver, "Wavoria", text, IDI_EXCLAMATION, {IDOK}, IDOK);
   }
   driver.Then(WindowTitle(path), [&](HWND w) {
-    EXPECT_EQ(Lines(w), (std::vector<std::string>{"Skriptname: Unbenanntes Skript", "<> ???",
-                                                  "<> In Logdatei schreiben: x", "<>"}));
+    EXPECT_EQ(Lines(w), BuildListLines(read));
     App().History.SetModified(true);
     Click(w, IDM_NEW);
   });
@@ -295,8 +300,7 @@ TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
     EXPECT_TRUE(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     Drop(w, {a});
   });
-  ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
-          IDNO);
+  ThenBox(driver, "Wavoria", kSavePromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDNO);
   const std::vector<std::string> several = {b, a, folder.Path()};
   driver.Then(WindowTitle(a), [&](HWND w) {
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: A");
@@ -330,35 +334,39 @@ TEST_F(FileCommands, ADroppedFileIsOpenedAsOeffnenOpensIt) {
   });
 }
 
-// An untitled script goes to Notepad as the temporary file; what Notepad left
-// there is read back, and the script counts as changed.
+// An untitled script goes to Notepad as the temporary file; Notepad that does
+// not start is named in a warning; what Notepad left there is read back, and
+// the script counts as changed.
 TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
   TempFolder folder("notepad");
   SetCurrentDirectoryA(folder.Path().c_str());  // the temporary file stays in the start folder
-  const std::string temp = StartFolder() + "\\~wiz.script.wav";
+  const std::string temp = StartFolder() + "\\" + std::string(kNotepadTempFile);
   AppendLog("a");
   std::vector<std::string> commandLines;
   SetNotepadLauncher([&](const std::string& line) {
     commandLines.push_back(line);
     WriteFile(temp, "[Execute]\r\nAction=WriteToLog\r\nText=B\r\n");
-    return true;
+    return commandLines.size() > 1;  // the first start fails
   });
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
-  ThenBox(driver, "Wavoria", "Die Datei hat noch keinen Namen. Jetzt speichern?", IDI_QUESTION,
-          {IDYES, IDNO, IDCANCEL}, IDNO);
-  ThenBox(driver, "Im Editor öffnen",
-          "Die Datei wird nun im Editor geöffnet. Wenn Sie fertig sind, klicken Sie auf OK.",
-          nullptr, {IDOK}, IDOK);
+  // The temporary file stays beside the program, as the program leaves it.
+  const Restore launcher([&] { SetNotepadLauncher({}), DeleteFileA(temp.c_str()); });
+  for (const bool starts : {false, true}) {
+    driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
+    ThenBox(driver, "Wavoria", kUntitledNotepadPromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
+            IDNO);
+    if (!starts)
+      ThenBox(driver, "Wavoria", NotepadFailedMessage(temp), IDI_EXCLAMATION, {IDOK}, IDOK);
+  }
+  ThenBox(driver, kNotepadWaitTitle, kNotepadWaitText, nullptr, {IDOK}, IDOK);
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
-    EXPECT_EQ(commandLines, std::vector<std::string>{"notepad.exe \"" + temp + "\""});
+    EXPECT_EQ(commandLines, std::vector<std::string>(2, NotepadCommandLine(temp)));
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: B");
-    EXPECT_EQ(std::pair(App().History.Modified(), GetWindowString(w)), std::pair(true, WindowTitle("", true)))
+    EXPECT_EQ(std::pair(App().History.Modified(), GetWindowString(w)),
+              std::pair(true, WindowTitle("", true)))
         << "only the temporary file holds it";
     Command(w, IDM_UNDO);  // reading it back was one step
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: a");
   });
-  SetNotepadLauncher({});
-  DeleteFileA(temp.c_str());  // it stays beside the program, as the program leaves it
 }
 
 // With the real Notepad: once Notepad has come up, the box that waits for
@@ -413,6 +421,7 @@ TEST_F(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFail
     SetCurrentDirectoryA(other.Path().c_str());
     return std::string();
   });
+  const Restore chooser([] { SetScriptChooser({}); });
   std::string saved;
   driver.Then(WindowTitle(script), [&](HWND w) {
     Command(w, IDM_SAVE_AS);  // cancelled
@@ -426,7 +435,6 @@ TEST_F(FileCommands, SpeichernWritesTheFileOpenedByARelativePathAndSaysWhyItFail
   ThenBox(driver, "Wavoria", CannotSaveMessage(script, FileError::Denied), IDI_EXCLAMATION, {IDOK},
           IDOK);
   FinishWith(driver, WindowTitle(script), [&](HWND) { EXPECT_EQ(FileBytes(script), saved); });
-  SetScriptChooser({});
 }
 
 // New, rename to Testskript, WriteToLog "Start", SetDebugLevel 2 at the end,

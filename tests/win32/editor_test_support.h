@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "app/command_list_view_win.h"
@@ -25,6 +26,19 @@
 #include "wizard/program_choosers_win.h"
 
 namespace wavoria::testing {
+
+// Sets a test hook back when the test's scope ends, also after a failed
+// ASSERT: every hook a test sets is undone through one.
+class Restore {
+ public:
+  explicit Restore(std::function<void()> undo) : undo_(std::move(undo)) {}
+  Restore(const Restore&) = delete;
+  Restore& operator=(const Restore&) = delete;
+  ~Restore() { undo_(); }
+
+ private:
+  std::function<void()> undo_;
+};
 
 inline void ProcessEndIsAFailure() {
   ADD_FAILURE() << "the program tried to end the process";
@@ -92,6 +106,12 @@ inline void AppendLog(const std::string& text) {
   App().Document.Change(slot).Action = "WriteToLog";
   App().Document.Change(slot).Text = text;
   App().Document.RebuildOrder();
+}
+
+// A file or folder of the source tree's data folder, as this program reaches
+// it (Wine's Z: drive).
+inline std::string SourceData(const std::string& name) {
+  return "Z:" + std::string(__FILE__) + "/../../../data/" + name;
 }
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
@@ -206,10 +226,10 @@ inline void FinishWith(DialogDriver& driver, const std::string& caption,
 // Queues a step that checks a message box: its title, its text, its standard
 // icon (nullptr for none), which of OK, Abbrechen, Ja and Nein it has and that
 // the window under it owns it; then it presses `answer`.
-inline void ThenBox(DialogDriver& driver, const std::string& title, const std::string& text,
+inline void ThenBox(DialogDriver& driver, std::string_view title, std::string_view shownText,
                     LPCSTR icon, std::vector<int> buttons, int answer) {
   std::ranges::sort(buttons);
-  driver.Then(title, [=, &driver](HWND box) {
+  driver.Then(std::string(title), [=, &driver, text = std::string(shownText)](HWND box) {
     std::vector<int> shown;
     for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
       if (GetDlgItem(box, id) != nullptr) shown.push_back(id);

@@ -10,6 +10,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "app/editor_rules.h"
 #include "app/game_overview.h"
 #include "editor_test_support.h"
@@ -52,6 +54,15 @@ std::string ListViewRows(HWND list) {
   VirtualFreeEx(process, remote, 0, MEM_RELEASE);
   CloseHandle(process);
   return rows;
+}
+
+// One row of ListViewRows, without its line end.
+std::string RowText(HWND list, int row) {
+  std::istringstream rows(ListViewRows(list));
+  std::string line;
+  for (int n = 0; n <= row && std::getline(rows, line); ++n) {
+  }
+  return line;
 }
 
 std::string CoreRows(const std::vector<OverviewRow>& rows) {
@@ -125,7 +136,13 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
     }
     ClickTitle(List(d), int(OverviewColumn::kValue));
   });
-  driver.Then(Caption(), [](HWND d) { ClickTitle(List(d), int(OverviewColumn::kKind)); });
+  std::string clicked;  // a row clicked stays selected when the rows are sorted
+  driver.Then(Caption(), [&](HWND d) {
+    RECT r = {LVIR_BOUNDS};
+    SendMessageA(List(d), LVM_GETITEMRECT, 2, LPARAM(&r));
+    clicked = RowText(List(d), 2), ClickAt(Center(List(d), r));
+    ClickTitle(List(d), int(OverviewColumn::kKind));
+  });
   driver.Then(Caption(), [&](HWND d) {
     OverviewSort sort;
     for (OverviewColumn c : {OverviewColumn::kValue, OverviewColumn::kKind}) {
@@ -133,6 +150,28 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
       SortRows(rows, sort);
     }
     EXPECT_EQ(ListViewRows(List(d)), CoreRows(rows));
+    UpdateWindow(List(d));  // the sorted rows are painted, as a full repaint paints them
+    const Picture shown = WindowPicture(List(d), true);
+    RedrawWindow(List(d), nullptr, nullptr, kFullRepaint | RDW_ALLCHILDREN);
+    EXPECT_TRUE(SamePicture(shown, WindowPicture(List(d), true)));
+    EXPECT_EQ(RowText(List(d), int(SendMessageA(List(d), LVM_GETNEXTITEM, -1, LVNI_SELECTED))),
+              clicked);
+    EXPECT_NE(SendMessageA(d, WM_GETICON, ICON_SMALL, 0), 0) << "no icon in the title bar";
+    HWND header = HWND(SendMessageA(List(d), LVM_GETHEADER, 0, 0));
+    for (int c = 0; c < kOverviewColumns; ++c) {  // the sort's arrow; numbers to the right
+      HDITEMA item = {HDI_FORMAT};
+      SendMessageA(header, HDM_GETITEMA, c, LPARAM(&item));
+      const int arrow = c != int(sort.Column) ? 0 : sort.Descending ? HDF_SORTDOWN : HDF_SORTUP;
+      const bool number = c == int(OverviewColumn::kLine) || c == int(OverviewColumn::kValue);
+      EXPECT_EQ(std::pair(item.fmt & (HDF_SORTUP | HDF_SORTDOWN), item.fmt & HDF_JUSTIFYMASK),
+                std::pair(arrow, number ? HDF_RIGHT : HDF_LEFT))
+          << "column " << c;
+    }
+    // The whole note of the first row as its tip, as the list asks for it.
+    char tipText[1024] = "?";
+    NMLVGETINFOTIPA tip = {{List(d), IDC_OVERVIEW_LIST, LVN_GETINFOTIPA}, 0, tipText, 1024, 0};
+    SendMessageA(d, WM_NOTIFY, IDC_OVERVIEW_LIST, LPARAM(&tip));
+    EXPECT_EQ(tipText, rows[0].Cells[int(OverviewColumn::kNote)]);
     // The cheat of script "k" on line 6, the second command of its chain.
     const auto k = std::find_if(rows.begin(), rows.end(), [](const OverviewRow& r) {
       return r.Cells[0] == "k.script.wav" && r.Line == 6;
@@ -176,11 +215,9 @@ TEST_F(GameOverview, EscF5AndEingabeAfterTheSavePromptAndAScreenReader) {
     SendMessageA(List(d), LVM_SETITEMSTATE, 1, LPARAM(&select));  // a's key, the second command
     SendKeys({VK_RETURN});
   });
-  ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
-          IDCANCEL);
+  ThenBox(driver, "Wavoria", kSavePromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
   driver.Then(Caption(), [](HWND) { SendKeys({VK_RETURN}); });
-  ThenBox(driver, "Wavoria", std::string(kSavePromptText), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
-          IDNO);
+  ThenBox(driver, "Wavoria", kSavePromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDNO);
   FinishWith(driver, WindowTitle(Script('a')), [](HWND w) {
     EXPECT_EQ(std::tuple(App().History.Modified(), SelectedLines(w)), std::tuple(false, 2));
   });

@@ -18,6 +18,7 @@
 #include "document/script_writer.h"
 #include "document/text.h"
 #include "tests/core/test_support.h"
+#include "tests/printers.h"
 
 namespace wavoria {
 namespace {
@@ -97,9 +98,18 @@ enum class Reads {
 struct Pattern {
   const char* Name;
   std::string Bytes;
-  Reads Expected;
-  bool Warns;  // the editor shows a warning on opening
+  std::vector<ReadWarning> Warns = {};  // the warnings on opening
+  Reads Expected = Reads::kSame;
 };
+
+// The warnings a read raises, in the order of their kinds.
+std::vector<ReadWarning> Raised(const ReadWarnings& warnings) {
+  std::vector<ReadWarning> raised;
+  for (int k = 0; k <= static_cast<int>(ReadWarning::kChainGaps); ++k) {
+    if (warnings.Has(ReadWarning(k))) raised.push_back(ReadWarning(k));
+  }
+  return raised;
+}
 
 std::string Utf16(std::string_view ascii, bool bigEndian) {
   std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
@@ -119,70 +129,108 @@ std::vector<Pattern> Patterns() {
   std::string lf = plain, cr = plain;
   for (std::size_t at; (at = lf.find("\r\n")) != std::string::npos;) lf.erase(at, 1);
   for (std::size_t at; (at = cr.find("\r\n")) != std::string::npos;) cr.erase(at + 1, 1);
-  using R = Reads;
-  // clang-format off
-  return {
-      {"plain", plain, R::kSame, false},
-      {"double quotes", x + "Text=\"A B\"\r\n", R::kSame, false},
-      {"single quotes", x + "Text='A B'\r\n", R::kSame, false},
-      {"empty quotes", x + "Text=\"\"\r\nNext=S2\r\n" + s2, R::kSame, false},
-      {"quoted number", "[Execute]\r\nAction=AddOutput\r\nValue=\"5\"\r\n", R::kSame, false},
-      {"quotes that do not match", x + "Text=\"A'\r\n", R::kSame, false},
-      {"a quote alone", x + "Text=\"\r\n", R::kSame, false},
-      {"blanks inside quotes", x + "Text=\" A \"\r\n", R::kSame, false},
-      {"quotes inside quotes", x + "Text=\"\"A\"\"\r\n", R::kSame, false},
-      {"blanks around quotes", x + "Text=  'A'  \r\n", R::kSame, false},
-      {"only a blank in quotes", x + "Text=\" \"\r\n", R::kSame, false},
-      {"Next in quotes with blanks", x + "Next=\" S2 \"\r\n" + s2, R::kSame, false},
-      {"tabs around a value", x + "Text=\tA\t\r\n", R::kSame, false},
-      {"tab before a value", "[Execute]\r\nAction=AddOutput\r\nValue=\t5\r\n", R::kSame, false},
-      {"tab before a key", x + "\tText=A\r\n", R::kSame, false},
-      {"tabs around =", x + "Text\t=\tA\r\nNext =\tS2\r\n" + s2, R::kSame, false},
-      {"vertical tab and form feed", x + "\vText=A\f\r\n", R::kSame, false},
-      {"tab before a header", x + "Next=S2\r\n\t[S2]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
-      {"tab after a header", x + "Next=S2\r\n[S2]\t\r\nAction=SetDebugLevel\r\n", R::kSame, false},
-      {"blanks inside a header", x + "Next=S2\r\n[ S2 ]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
-      {"comment after a header", x + "Next=S2\r\n[S2] ; zweiter\r\nAction=SetDebugLevel\r\n", R::kSame, false},
-      {"text after a header", x + "Next=S2\r\n[S2]x\r\nAction=SetDebugLevel\r\n", R::kSame, false},
-      {"bracket inside a header", x + "Next=a]b\r\n[a]b]\r\nAction=SetDebugLevel\r\n", R::kSame, false},
-      {"comment after a value", x + "Text=A ; Kommentar\r\n", R::kSame, false},
-      {"comment lines", x + ";Text=B\r\n  ; noch einer\r\nText=A\r\n", R::kSame, false},
-      {"empty first value", x + "Text=\r\nText=A\r\n", R::kSame, true},
-      {"empty first Next", x + "Next=\r\nNext=S2\r\n" + s2, R::kSame, true},
-      {"two values of a key", x + "Text=A\r\ntext=B\r\n", R::kSame, true},
-      {"a line without = before the key", x + "Text\r\nText=A\r\n", R::kSame, true},
-      {"a line without =", x + "Gruss\r\nText=A\r\n", R::kSame, true},
-      {"an unknown key", x + "Farbe=rot\r\nText=A\r\n", R::kSame, true},
-      {"a key with a blank inside", x + "Key Text=A\r\nText=B\r\n", R::kSame, true},
-      {"keys above the first section", "Text=A\r\n" + x, R::kSame, true},
-      {"two sections of one name", x + "Next=S2\r\n" + s2 + "[s2]\r\nAction=WriteToLog\r\n", R::kSame, true},
-      {"two [Execute] sections", x + "Text=eins\r\n[EXECUTE]\r\nAction=SetDebugLevel\r\n", R::kSame, true},
-      {"[Execute] in lower case, not first", s2 + "[execute]\r\nAction=WriteToLog\r\nNext=s2\r\n", R::kSame, false},
-      {"a header without ]", x + "Next=S\r\n[S2\r\nText=A\r\n[S]x\r\nAction=SetDebugLevel\r\n", R::kSame, true},
-      {"a header without ] and the chain on", x + "Next=S\r\n[S2\r\nAction=SetDebugLevel\r\n", R::kSame, true},
-      {"a Next to a name the editor generates", x + "Next=WIZ0\r\n[]\r\nAction=SetDebugLevel\r\n", R::kSame, true},
-      {"a chain back to its start", x + "Next=S2\r\n" + s2 + "Next=execute\r\n", R::kSame, true},
-      {"a NUL byte in a value", x + "Text=A\0B\r\nNext=S2\r\n"s + s2, R::kSame, true},
-      {"a NUL byte in a key", x + "Te\0xt=A\r\n"s, R::kSame, true},
-      {"a NUL byte in a header", x + "Next=S2\r\n[S2\0x]\r\nAction=SetDebugLevel\r\n"s, R::kSame, true},
-      {"LF line ends", lf, R::kSame, false},
-      {"CR line ends", cr, R::kSame, false},
-      {"CR CR LF line ends", x + "Text=A\r\r\nNext=S2\r\r\n" + s2, R::kSame, false},
-      {"the script's name", ";WIZDESC$Mein Skript\r\n" + plain, R::kSame, false},
-      {"UTF-8 with a mark", "\xEF\xBB\xBF" + x + "Text=Gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC\r\n", R::kSame, true},
-      {"UTF-8 with a mark, best fit", "\xEF\xBB\xBF" + x + "Text=\xC4\x8D\xE2\x88\x92\xE2\x86\x92\xF0\x9F\x98\x80\r\n", R::kSame, true},
-      {"UTF-8 with a mark, invalid bytes", "\xEF\xBB\xBF" + x + "Text=a\xFC" "b\xE2\x82" "c\xED\xA0\x80" "d\xF4\x90\x80\x80" "e\r\n", R::kSame, true},
-      {"UTF-8 with a mark, ASCII only", "\xEF\xBB\xBF" + plain, R::kSame, false},
-      {"UTF-8 without a mark, ASCII only", plain, R::kSame, false},
-      {"UTF-8 without a mark", x + "Text=Gr\xC3\xBC\xC3\x9F" "e\r\n", R::kConverted, true},
-      {"UTF-16 as Notepad writes it", Utf16(plain + "Text=\xE4\r\n", false), R::kSame, true},
-      {"UTF-16 big-endian", Utf16(plain, true), R::kSame, true},
-      {"UTF-16 without a mark", Utf16(plain, false).substr(2), R::kSame, true},
-      {"a value longer than the list line", x + "Text=" + std::string(600, 'x') + "\r\n", R::kShownCut, true},
-      {"a Next into another file", x + "Next=andere.script.wav;Start\r\n", R::kOwnRule, true},
-      {"more than 511 commands", many, R::kOwnRule, true},
+  // The first command leads to a second one under the header given.
+  auto second = [&](const std::string& header) {
+    return x + "Next=S2\r\n" + header + "\r\nAction=SetDebugLevel\r\n";
   };
-  // clang-format on
+  using R = Reads;
+  using W = ReadWarning;
+  return {
+      {"plain", plain},
+      {"double quotes", x + "Text=\"A B\"\r\n"},
+      {"single quotes", x + "Text='A B'\r\n"},
+      {"empty quotes", x + "Text=\"\"\r\nNext=S2\r\n" + s2},
+      {"quoted number", "[Execute]\r\nAction=AddOutput\r\nValue=\"5\"\r\n"},
+      {"quotes that do not match", x + "Text=\"A'\r\n"},
+      {"a quote alone", x + "Text=\"\r\n"},
+      {"blanks inside quotes", x + "Text=\" A \"\r\n"},
+      {"quotes inside quotes", x + "Text=\"\"A\"\"\r\n"},
+      {"blanks around quotes", x + "Text=  'A'  \r\n"},
+      {"only a blank in quotes", x + "Text=\" \"\r\n"},
+      {"Next in quotes with blanks", x + "Next=\" S2 \"\r\n" + s2},
+      {"tabs around a value", x + "Text=\tA\t\r\n"},
+      {"tab before a value", "[Execute]\r\nAction=AddOutput\r\nValue=\t5\r\n"},
+      {"tab before a key", x + "\tText=A\r\n"},
+      {"tabs around =", x + "Text\t=\tA\r\nNext =\tS2\r\n" + s2},
+      {"vertical tab and form feed", x + "\vText=A\f\r\n"},
+      {"tab before a header", second("\t[S2]")},
+      {"tab after a header", second("[S2]\t")},
+      {"blanks inside a header", second("[ S2 ]")},
+      {"comment after a header", second("[S2] ; zweiter")},
+      {"text after a header", second("[S2]x")},
+      {"bracket inside a header", x + "Next=a]b\r\n[a]b]\r\nAction=SetDebugLevel\r\n"},
+      {"comment after a value", x + "Text=A ; Kommentar\r\n"},
+      {"comment lines", x + ";Text=B\r\n  ; noch einer\r\nText=A\r\n"},
+      {"empty first value", x + "Text=\r\nText=A\r\n", {W::kDuplicateKeys}},
+      {"empty first Next", x + "Next=\r\nNext=S2\r\n" + s2, {W::kDuplicateKeys, W::kChainGaps}},
+      {"two values of a key", x + "Text=A\r\ntext=B\r\n", {W::kDuplicateKeys}},
+      {"a line without = before the key", x + "Text\r\nText=A\r\n", {W::kDuplicateKeys}},
+      {"a line without =", x + "Gruss\r\nText=A\r\n", {W::kUnknownKeysDropped}},
+      {"an unknown key", x + "Farbe=rot\r\nText=A\r\n", {W::kUnknownKeysDropped}},
+      {"a key with a blank inside", x + "Key Text=A\r\nText=B\r\n", {W::kUnknownKeysDropped}},
+      {"keys above the first section", "Text=A\r\n" + x, {W::kUnknownKeysDropped}},
+      {"two sections of one name",
+       x + "Next=S2\r\n" + s2 + "[s2]\r\nAction=WriteToLog\r\n",
+       {W::kChainGaps}},
+      {"two [Execute] sections",
+       x + "Text=eins\r\n[EXECUTE]\r\nAction=SetDebugLevel\r\n",
+       {W::kChainGaps}},
+      {"[Execute] in lower case, not first", s2 + "[execute]\r\nAction=WriteToLog\r\nNext=s2\r\n"},
+      {"a header without ]",
+       x + "Next=S\r\n[S2\r\nText=A\r\n[S]x\r\nAction=SetDebugLevel\r\n",
+       {W::kUnknownKeysDropped}},
+      {"a header without ] and the chain on",
+       x + "Next=S\r\n[S2\r\nAction=SetDebugLevel\r\n",
+       {W::kUnknownKeysDropped, W::kDuplicateKeys, W::kChainGaps}},
+      {"a Next to a name the editor generates",
+       x + "Next=WIZ0\r\n[]\r\nAction=SetDebugLevel\r\n",
+       {W::kChainGaps}},
+      {"a chain back to its start", x + "Next=S2\r\n" + s2 + "Next=execute\r\n", {W::kChainGaps}},
+      {"a NUL byte in a value", x + "Text=A\0B\r\nNext=S2\r\n"s + s2, {W::kNulBytes}},
+      {"a NUL byte in a key", x + "Te\0xt=A\r\n"s, {W::kUnknownKeysDropped, W::kNulBytes}},
+      {"a NUL byte in a header", second("[S2\0x]"s), {W::kNulBytes}},
+      {"LF line ends", lf},
+      {"CR line ends", cr},
+      {"CR CR LF line ends", x + "Text=A\r\r\nNext=S2\r\r\n" + s2},
+      {"the script's name", ";WIZDESC$Mein Skript\r\n" + plain},
+      {"UTF-8 with a mark",
+       "\xEF\xBB\xBF" + x +
+           "Text=Gr\xC3\xBC\xC3\x9F"
+           "e \xE2\x82\xAC\r\n",
+       {W::kConverted}},
+      {"UTF-8 with a mark, best fit",
+       "\xEF\xBB\xBF" + x + "Text=\xC4\x8D\xE2\x88\x92\xE2\x86\x92\xF0\x9F\x98\x80\r\n",
+       {W::kConverted}},
+      {"UTF-8 with a mark, invalid bytes",
+       "\xEF\xBB\xBF" + x +
+           "Text=a\xFC"
+           "b\xE2\x82"
+           "c\xED\xA0\x80"
+           "d\xF4\x90\x80\x80"
+           "e\r\n",
+       {W::kConverted}},
+      {"UTF-8 with a mark, ASCII only", "\xEF\xBB\xBF" + plain},
+      {"UTF-8 without a mark, ASCII only", plain},
+      {"UTF-8 without a mark",
+       x + "Text=Gr\xC3\xBC\xC3\x9F"
+           "e\r\n",
+       {W::kConverted},
+       R::kConverted},
+      {"UTF-16 as Notepad writes it", Utf16(plain + "Text=\xE4\r\n", false), {W::kConverted}},
+      {"UTF-16 big-endian", Utf16(plain, true), {W::kConverted}},
+      {"UTF-16 without a mark",
+       Utf16(plain, false).substr(2),
+       {W::kUnknownCommands, W::kUnknownKeysDropped, W::kNulBytes, W::kChainGaps}},
+      {"a value longer than the list line",
+       x + "Text=" + std::string(600, 'x') + "\r\n",
+       {W::kCutInList},
+       R::kShownCut},
+      {"a Next into another file",
+       x + "Next=andere.script.wav;Start\r\n",
+       {W::kCrossFileReference},
+       R::kOwnRule},
+      {"more than 511 commands", many, {W::kSectionsCut, W::kChainGaps}, R::kOwnRule},
+  };
 }
 
 TEST(IniReader, TheGameRunsWhatTheEditorShowsAndSavingKeepsIt) {
@@ -210,7 +258,7 @@ TEST(IniReader, TheGameRunsWhatTheEditorShowsAndSavingKeepsIt) {
     if (pattern.Expected != Reads::kOwnRule) {
       EXPECT_EQ(GameChain(saved), editor) << "after saving, the game runs other commands";
     }
-    EXPECT_EQ(!WarningTexts(warnings, path).empty(), pattern.Warns) << "the warning on opening";
+    EXPECT_EQ(Raised(warnings), pattern.Warns) << "the warnings on opening";
   }
 }
 

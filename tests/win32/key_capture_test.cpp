@@ -53,6 +53,7 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
     };
     std::string key;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, Tick);
+    const Restore stop([&] { KillTimer(nullptr, timer), onTick = {}; });
     DialogDriver driver;
     driver.Then("Tastenereignis registrieren", [](HWND d) { Click(d, IDC_KEY_EVENT_CAPTURE); });
     driver.Then("Tastenereignis registrieren", [&](HWND d) {
@@ -60,7 +61,6 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
       Click(d, pressed ? IDC_KEY_EVENT_OK : IDC_KEY_EVENT_CANCEL);
     });
     EXPECT_TRUE(driver.Run([] { ShowCommandDialog(nullptr, IDD_KEY_EVENT); })) << driver.Problems();
-    KillTimer(nullptr, timer);
     EXPECT_FALSE(onTick) << "the capture window closed early";
     EXPECT_EQ(key + "|" + Buffer().Key + Buffer().SectionName, pressed ? "Z|Z" : "F1|F1&NULL");
     if (pressed) {

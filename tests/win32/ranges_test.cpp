@@ -32,8 +32,7 @@ void PasteIntoASecondWavoria(const TempFolder& folder, const std::string& script
   const std::string program = folder.File("wavoria.exe"), before = FileBytes(script);
   ASSERT_TRUE(CopyFileA((ProgramFolder() + "\\..\\..\\wavoria.exe").c_str(), program.c_str(), 0));
   for (const char* name : {"keys.dat", "actions.dat"}) {
-    const std::string source = "Z:" + std::string(__FILE__) + "/../../../data/" + name;
-    ASSERT_TRUE(CopyFileA(source.c_str(), folder.File(name).c_str(), 0)) << name;
+    ASSERT_TRUE(CopyFileA(SourceData(name).c_str(), folder.File(name).c_str(), 0)) << name;
   }
   std::string line = "\"" + program + "\" \"" + script + "\"";
   STARTUPINFOA startup = {sizeof startup};
@@ -106,9 +105,9 @@ TEST_F(Ranges, ByKeysAndClicksMovedDeletedUndoneAndCopiedIntoASecondWavoria) {
 }
 
 // Strg+F opens the find box with the focus in its text, Enter searches on;
-// F3 searches on without it. Strg+H opens the replace box with
-// the text kept, Tab leads to the replacement, Alt+A replaces all values and
-// says so with the core's words.
+// F3 searches on without it. Strg+H opens the replace box with the text kept,
+// Strg+A selects it to be typed over, Tab leads to the replacement, Alt+A
+// replaces all values and says so with the core's words.
 TEST_F(FindAndReplace, ByKeysThroughTheSystemsBoxes) {
   for (const char* text : {"Schatz gefunden", "b", "schatz", "d"}) AppendLog(text);
   CommandTable replaced = App().Document, listed = App().Document;
@@ -120,20 +119,23 @@ TEST_F(FindAndReplace, ByKeysThroughTheSystemsBoxes) {
   on(WindowTitle(""), [](HWND, HWND w) { SetForegroundWindow(w), SendKeys({'F'}, {VK_CONTROL}); });
   on("Suchen", [](HWND box, HWND) {
     EXPECT_EQ(GetFocus(), GetDlgItem(box, edt1));
-    SendKeys({'S', 'C', 'H', 'A', 'T', 'Z', VK_RETURN});
+    SendKeys({'Z', VK_RETURN});  // one letter, only in the lines with "Schatz"
   });
-  on("Suchen", [](HWND, HWND w) {
-    EXPECT_EQ(SelectedLines(w), LineRange(1));
-    SendKeys({VK_ESCAPE});
-  });
+  for (int again : {0, 1}) {  // Esc closes the box, and Strg+F opens it again
+    on("Suchen", [again](HWND, HWND w) {
+      EXPECT_EQ(SelectedLines(w), LineRange(1));
+      SendKeys({VK_ESCAPE});
+      if (again == 0) SendKeys({'F'}, {VK_CONTROL});
+    });
+  }
   on(WindowTitle(""), [](HWND, HWND) { SendKeys({VK_F3}); });
   on(WindowTitle(""), [](HWND, HWND w) {
     EXPECT_EQ(SelectedLines(w), LineRange(3)) << "F3";
     SendKeys({'H'}, {VK_CONTROL});
   });
   on("Ersetzen", [](HWND box, HWND) {
-    EXPECT_EQ(GetItemText(box, edt1), "schatz");
-    SendKeys({VK_TAB});
+    EXPECT_EQ(GetItemText(box, edt1), "z");
+    SendKeys({'A'}, {VK_CONTROL}), SendKeys({'S', 'C', 'H', 'A', 'T', 'Z', VK_TAB});
   });
   on("Ersetzen", [](HWND box, HWND) {
     EXPECT_EQ(GetFocus(), GetDlgItem(box, edt2));

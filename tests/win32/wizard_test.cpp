@@ -10,6 +10,7 @@
 #include "shell/win_util_win.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
+#include "wizard/install_plan.h"
 #include "wizard/install_undo.h"
 #include "wizard/wizard_flow.h"
 #include "wizard/wizard_shell_win.h"
@@ -79,7 +80,7 @@ TEST(PictureFit, ShowsTheBitmapAndKeepsOnlyItsScaledCopy) {
                                         MAKEINTRESOURCEA(IDB_START_STRIP), IMAGE_BITMAP, 0, 0, 0));
   BITMAP size{};
   GetObjectA(strip, sizeof size, &size);
-  EXPECT_TRUE(pixels(fit(size.bmWidth, size.bmHeight)) == pixels(strip)) << "at its own size";
+  EXPECT_EQ(pixels(fit(size.bmWidth, size.bmHeight)), pixels(strip)) << "at its own size";
   DeleteObject(strip);
   const int before = GdiObjects();
   for (int height : {102, 103, 104}) fit(20, height);
@@ -145,7 +146,7 @@ TEST_F(WizardPages, ThePathsPageWarnsAndItsChooserMarksACharacterTheCodePageLack
   WriteFile(base.Path() + "\\x", "");
   std::filesystem::rename(base.Path() + "\\x", folder + L"\\RPG_RT.EXE");
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_NEXT); });
-  ThenBox(driver, "Wavoria", std::string(kGamePathMissingText), IDI_EXCLAMATION, {IDOK}, IDOK);
+  ThenBox(driver, "Wavoria", kGamePathMissingText, IDI_EXCLAMATION, {IDOK}, IDOK);
   driver.Then("Wavoria", [](HWND d) { Click(d, IDC_WIZ_PATHS_GAME_BROWSE); });
   driver.Then("RPG Runtime-Pfad finden", [&](HWND chooser) {
     EXPECT_EQ(GetItemText(chooser, 0x470), "RPG Runtime (rpg_rt.exe)");   // cmb1, the filter
@@ -160,21 +161,53 @@ TEST_F(WizardPages, ThePathsPageWarnsAndItsChooserMarksACharacterTheCodePageLack
   ASSERT_TRUE(driver.Run(RunWizardPages, 15000)) << driver.Problems();
 }
 
-TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
+const std::string kTemplates = SourceData("scripts");  // the add-on's script templates
+
+// Backups made in a test are named with one fixed stamp while it runs.
+[[nodiscard]] Restore FixedBackupStamp() {
   FixBackupStamp("2026-12-07 14.03.12");
+  return Restore([] { FixBackupStamp(""); });
+}
+
+// A game below base, "RPG_RT.EXE" and its own "harmony.dll" (and keyList as
+// its key list, if given), and a maker's folder with the add-on's libraries,
+// in place of what was there.
+struct GameAndMaker {
+  std::string Game, Maker, KeyList;
+};
+GameAndMaker MakeGame(const TempFolder& base, const std::string& keyList = "") {
+  const GameAndMaker g{base.File("Mein Spiel\\"), base.File("RPG Maker\\"),
+                       base.File("Mein Spiel\\Sound\\KeyList.script.wav")};
+  for (const std::string& folder : {g.Game, g.Maker}) std::filesystem::remove_all(folder);
+  for (const std::string& folder : {g.Game, g.Game + "Sound", g.Maker})
+    CreateDirectoryA(folder.c_str(), nullptr);
+  for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) WriteFile(g.Game + file, "Spiel");
+  for (const char* file : {"RPG2000.EXE", "harmony.dll", "oldharmony.dll"})
+    WriteFile(g.Maker + file, file);
+  if (!keyList.empty()) WriteFile(g.KeyList, keyList);
+  return g;
+}
+
+// The game of MakeGame with key support installed, as the wizard installs it.
+GameAndMaker InstalledGame(const TempFolder& base, const std::string& keyList = "") {
+  const GameAndMaker g = MakeGame(base, keyList);
+  const WizardSettings keyboard{.GamePath = g.Game, .MakerPath = g.Maker, .KeyboardSupport = 1};
+  EXPECT_TRUE(InstallSupport(keyboard, kTemplates).AllSucceeded());
+  return g;
+}
+
+TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
+  const Restore stamp = FixedBackupStamp();
   TempFolder base("wiz Spielstätte");
-  const std::string game = base.File("Mein Spiel\\"), maker = base.File("RPG Maker\\");
-  for (const std::string& folder : {game, maker}) CreateDirectoryA(folder.c_str(), nullptr);
-  for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) WriteFile(game + file, "Spiel");
-  for (const char* file : {"RPG2000.EXE", "harmony.dll", "oldharmony.dll"}) {
-    WriteFile(maker + file, file);
+  const GameAndMaker made = MakeGame(base);
+  const std::string &game = made.Game, &maker = made.Maker, &keyList = made.KeyList;
+  for (const char* file : {"RPG2000.EXE", "harmony.dll", "oldharmony.dll"})
     SetFileAttributesA((maker + file).c_str(), FILE_ATTRIBUTE_READONLY);
-  }
-  // The templates beside the program, from the source tree (Wine's Z: drive).
+  // The templates beside the program.
   const std::filesystem::path templates = ProgramFolder() + "\\scripts";
   std::filesystem::remove_all(templates);
-  std::filesystem::copy("Z:" + std::string(__FILE__) + "/../../../data/scripts", templates,
-                        std::filesystem::copy_options::recursive);
+  std::filesystem::copy(kTemplates, templates, std::filesystem::copy_options::recursive);
+  const Restore removed([&] { std::filesystem::remove_all(templates); });
   ChooserStub chooser({game + "RPG_RT.EXE", maker + "RPG2000.EXE", ""});
   ProcessEndCounter ends;
   driver.Then("Wavoria", [&](HWND d) {  // the last chooser is cancelled
@@ -206,15 +239,11 @@ TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
       Click(d, button);
     });
   }
-  ThenBox(driver, "Wavoria",  // the game's own harmony.dll is kept in the backup
-          "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\r\n\r\nDie "
-          "ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung '" +
-              game +
-              "Wavoria-Sicherung\\2026-12-07 14.03.12'.\r\nSie können diese Installation im "
-              "Editor mit 'Datei' > 'Installation rückgängig machen…' wieder rückgängig machen.",
-          IDI_ASTERISK, {IDOK}, IDOK);
+  // The game's own harmony.dll is kept in the backup.
+  const InstallReport done{.BackupFolder = game + "Wavoria-Sicherung\\2026-12-07 14.03.12"};
+  ThenBox(driver, "Wavoria", done.DoneText(kUndoInEditorText), IDI_ASTERISK, {IDOK}, IDOK);
   std::vector<std::string> lines;
-  driver.Then(WindowTitle(game + "Sound\\KeyList.script.wav"), [&](HWND w) {
+  driver.Then(WindowTitle(keyList), [&](HWND w) {
     lines = Lines(w);
     CloseMainWindow(w);  // hands over to the wizard again, which shows the folders
   });
@@ -229,109 +258,75 @@ TEST_F(WizardInstall, TheWizardInstallsAndTheEditorOpensTheKeyList) {
   EXPECT_EQ(FileBytes(game + "harmony.dll") + FileBytes(game + "oldharmony.dll"),
             "harmony.dlloldharmony.dll");
   EXPECT_FALSE(GetFileAttributesA((game + "harmony.dll").c_str()) & FILE_ATTRIBUTE_READONLY);
-  EXPECT_EQ(FileBytes(game + "Sound\\MouseSupportON.script.wav"),
-            "\r\n;WIZDESC$Maussupport\r\n[Execute]\r\nAction=EnableMouseSupport\r\nEnable=True\r\n"
-            "ID=-5\r\nAutomatic=True\r\nNext=\r\n");
+  const WizardSettings chosen{.MouseSupport = 1, .MouseId = -5, .AutoSendPosition = 1};
+  EXPECT_EQ(FileBytes(game + "Sound\\MouseSupportON.script.wav"), MouseSupportScriptText(chosen));
   ASSERT_GE(lines.size(), 40u);  // arrows, Enter, Escape, Space, digits, letters
   EXPECT_EQ(lines.front().rfind("Skriptname: Tastenliste", 0), 0u) << lines.front();
-
-  FixBackupStamp("");
-  std::filesystem::remove_all(templates);
 }
 
 // The editor undoes an installation into a game whose key list was its own:
 // the wizard's chooser, the question naming the installation and its files,
 // the report, and the open key list, which was put back, opened again; then
-// there is nothing left to undo.
+// there is nothing left to undo. The texts are the core's for the same game.
 TEST_F(WizardInstall, TheEditorUndoesAnInstallationAndOpensThePutBackScriptAgain) {
-  FixBackupStamp("2026-12-07 14.03.12");
+  const Restore stamp = FixedBackupStamp();
   TempFolder base("undo Spielstätte");
-  const std::string game = base.File("Mein Spiel\\"), maker = base.File("RPG Maker\\");
-  for (const std::string& folder : {game, game + "Sound", maker}) {
-    CreateDirectoryA(folder.c_str(), nullptr);
-  }
-  for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) WriteFile(game + file, "Spiel");
-  WriteFile(game + "Sound\\KeyList.script.wav",
-            ";WIZDESC$Meine Tasten\r\n[Execute]\r\nAction=GetMousePosition\r\n");
-  for (const char* file : {"harmony.dll", "oldharmony.dll"}) WriteFile(maker + file, file);
-  const WizardSettings keyboard{.GamePath = game, .MakerPath = maker, .KeyboardSupport = 1};
-  ASSERT_TRUE(InstallSupport(keyboard, "Z:" + std::string(__FILE__) + "/../../../data/scripts")
-                  .AllSucceeded());
-  const std::string keyList = game + "Sound\\KeyList.script.wav";
-  App().ScriptToOpen = keyList;
-  ChooserStub chooser({game + "RPG_RT.EXE", game + "RPG_RT.EXE"});
-  driver.Then(WindowTitle(keyList), [](HWND w) {
+  const std::string mine = ";WIZDESC$Meine Tasten\r\n[Execute]\r\nAction=GetMousePosition\r\n";
+  GameAndMaker g = InstalledGame(base, mine);
+  const std::string asked = RestoreQuestion(ChooseRestore(g.Game)).Message;
+  const InstallReport undone = RestoreGame(g.Game);
+  g = InstalledGame(base, mine);
+  App().ScriptToOpen = g.KeyList;
+  ChooserStub chooser({g.Game + "RPG_RT.EXE", g.Game + "RPG_RT.EXE"});
+  driver.Then(WindowTitle(g.KeyList), [](HWND w) {
     char item[64] = {};
     GetMenuStringA(GetSubMenu(GetMenu(w), 0), 1, item, sizeof item, MF_BYPOSITION);
     EXPECT_STREQ(item, "Installation &rückgängig machen…");  // after "&Assistent..."
     Click(w, IDM_UNDO_INSTALLATION);
   });
-  const std::string removed =
-      "\r\n    autorun.script\r\n    Sound\\KeySupportON.script.wav\r\n    "
-      "Sound\\KeySupportOFF.script.wav\r\n    Sound\\MidiTickOutput.script.wav\r\n    "
-      "Sound\\MidiTickClear.script.wav\r\n    oldharmony.dll";
-  const std::string putBack = "\r\n    Sound\\KeyList.script.wav\r\n    harmony.dll";
-  ThenBox(driver, "Wavoria",
-          "Soll die Installation Nr. 1 vom 2026-12-07 14.03.12 (Tastatursupport) rückgängig "
-          "gemacht werden?\r\n\r\nZurückgelegt werden:" +
-              putBack + "\r\n\r\nEntfernt werden:" + removed,
-          IDI_QUESTION, {IDYES, IDNO}, IDYES);
-  ThenBox(driver, "Wavoria",
-          "Die Installation Nr. 1 vom 2026-12-07 14.03.12 (Tastatursupport) wurde rückgängig "
-          "gemacht.\r\n\r\nZurückgelegt:" +
-              putBack + "\r\nEntfernt:" + removed,
-          IDI_ASTERISK, {IDOK}, IDOK);
-  ThenBox(driver, "Wavoria",
-          "Das im Editor geöffnete Skript '" + keyList +
-              "' wurde dabei durch die gesicherte Fassung ersetzt. Soll es neu geöffnet werden?",
-          IDI_QUESTION, {IDYES, IDNO}, IDYES);
+  ThenBox(driver, "Wavoria", asked, IDI_QUESTION, {IDYES, IDNO}, IDYES);
+  ThenBox(driver, "Wavoria", undone.DoneText(), IDI_ASTERISK, {IDOK}, IDOK);
+  ThenBox(driver, "Wavoria", ReopenQuestion(undone, g.KeyList, false).Message, IDI_QUESTION,
+          {IDYES, IDNO}, IDYES);
   std::vector<std::string> lines;
-  driver.Then(WindowTitle(keyList), [&](HWND w) {
+  driver.Then(WindowTitle(g.KeyList), [&](HWND w) {
     lines = Lines(w);
     Click(w, IDM_UNDO_INSTALLATION);
   });
-  ThenBox(driver, "Wavoria", "Es gibt keine Installation mehr, die rückgängig gemacht werden kann.",
-          IDI_EXCLAMATION, {IDOK}, IDOK);
-  FinishWith(driver, WindowTitle(keyList), [](HWND) {});
+  ThenBox(driver, "Wavoria", kNothingToUndoText, IDI_EXCLAMATION, {IDOK}, IDOK);
+  FinishWith(driver, WindowTitle(g.KeyList), [](HWND) {});
   EXPECT_EQ(lines.front(), "Skriptname: Meine Tasten");
-  EXPECT_EQ(FileBytes(game + "harmony.dll") + FileBytes(game + "oldharmony.dll"), "Spiel<missing>");
-  FixBackupStamp("");
+  EXPECT_EQ(FileBytes(g.Game + "harmony.dll") + FileBytes(g.Game + "oldharmony.dll"),
+            "Spiel<missing>");
 }
 
 // A damaged record: the editor asks Ja/Nein/Abbrechen, Abbrechen changes
 // nothing, Nein leaves the game as it is.
 TEST_F(WizardInstall, TheEditorAsksWhatToDoWithADamagedRecord) {
-  FixBackupStamp("2026-12-07 14.03.12");
+  const Restore stamp = FixedBackupStamp();
   TempFolder base("undo beschädigt");
-  const std::string game = base.File("Spiel\\"), maker = base.File("Maker\\");
-  for (const std::string& folder : {game, maker}) CreateDirectoryA(folder.c_str(), nullptr);
-  for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) WriteFile(game + file, "Spiel");
-  for (const char* file : {"harmony.dll", "oldharmony.dll"}) WriteFile(maker + file, file);
-  const WizardSettings keyboard{.GamePath = game, .MakerPath = maker, .KeyboardSupport = 1};
-  ASSERT_TRUE(InstallSupport(keyboard, "Z:" + std::string(__FILE__) + "/../../../data/scripts")
-                  .AllSucceeded());
-  const std::string record = game + "Wavoria-Sicherung\\2026-12-07 14.03.12\\Inhalt.txt";
-  std::string text = FileBytes(record);
-  WriteFile(record, text.replace(text.find("Art: Installation"), 17, "Art: Neu"));
-  const std::string asked = RestoreQuestion(ChooseRestore(game)).Message;
-  const std::string keyList = game + "Sound\\KeyList.script.wav";
-  App().ScriptToOpen = keyList;
-  ChooserStub chooser(std::vector<std::string>(2, game + "RPG_RT.EXE"));
-  auto undo = [&] {
-    driver.Then(WindowTitle(keyList), [](HWND w) { Click(w, IDM_UNDO_INSTALLATION); });
+  auto damaged = [&] {
+    const GameAndMaker g = InstalledGame(base);
+    const std::string record = g.Game + "Wavoria-Sicherung\\2026-12-07 14.03.12\\Inhalt.txt";
+    std::string text = FileBytes(record);
+    WriteFile(record, text.replace(text.find("Art: Installation"), 17, "Art: Neu"));
+    return g;
   };
-  undo();
-  ThenBox(driver, "Wavoria", asked, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
-  undo();
-  ThenBox(driver, "Wavoria", asked, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDNO);
-  driver.Then("Wavoria", [](HWND box) {
-    EXPECT_TRUE(
-        GetItemText(box, 0xFFFF).ends_with("wurde übergangen; am Spiel wurde nichts verändert."));
-    Click(box, IDOK);
-  });
-  FinishWith(driver, WindowTitle(keyList), [](HWND) {});
-  EXPECT_EQ(FileBytes(game + "harmony.dll"), "harmony.dll");
-  FixBackupStamp("");
+  GameAndMaker g = damaged();
+  RestoreChoice choice = ChooseRestore(g.Game);
+  const std::string asked = RestoreQuestion(choice).Message;
+  TakeRestoreAnswer(choice, Answer::kNo);
+  const std::string left = CarryOutRestore(std::move(choice)).DoneText();
+  g = damaged();
+  App().ScriptToOpen = g.KeyList;
+  ChooserStub chooser(std::vector<std::string>(2, g.Game + "RPG_RT.EXE"));
+  for (int answer : {IDCANCEL, IDNO}) {
+    driver.Then(WindowTitle(g.KeyList), [](HWND w) { Click(w, IDM_UNDO_INSTALLATION); });
+    ThenBox(driver, "Wavoria", asked, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, answer);
+  }
+  ThenBox(driver, "Wavoria", left, IDI_ASTERISK, {IDOK}, IDOK);
+  FinishWith(driver, WindowTitle(g.KeyList), [](HWND) {});
+  EXPECT_EQ(FileBytes(g.Game + "harmony.dll"), "harmony.dll");
 }
 
 }  // namespace

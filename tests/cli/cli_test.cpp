@@ -11,14 +11,9 @@
 #include "cli/check.h"
 #include "cli/options.h"
 #include "cli/show.h"
-#include "platform/file_error.h"
-#include "platform/program_folder.h"
 #include "tests/cli/cli_test_support.h"
-#include "tests/game_folder.h"
 #include "tests/worked_example.h"
 #include "wizard/game_clashes.h"
-#include "wizard/game_entries.h"
-#include "wizard/install_executor.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -58,11 +53,6 @@ std::string Warned(const std::string& path) {
   return out;
 }
 
-using ::testing::_;
-using ::testing::FieldsAre;
-using ::testing::HasSubstr;
-using ::testing::StartsWith;
-
 TEST_F(Cli, Usage) {
   EXPECT_EQ(Do({"--version"}), (Outcome{0, "wavoria-cli 1.0\n", ""}));
   EXPECT_EQ(Do({"install", "--game", "x", "--help"}), (Outcome{0, HelpText(), ""}));
@@ -98,10 +88,7 @@ TEST_F(Cli, Usage) {
       {Join(g, {"--keyboard", "--start", "mouse"}), "--start mouse" + only + "mouse."},
       {mouse({"--start", "keyboard"}), "--start keyboard" + only + "keyboard."},
       {mouse({"--mouse-id", "5x"}), "Die Maus-ID '5x'" + id},
-      {mouse({"--mouse-id", "-"}), "Die Maus-ID '-'" + id},
-      {mouse({"--mouse-id", "1'"}), "Die Maus-ID '1''" + id},
       {mouse({"--mouse-id", "2147483648"}), "Die Maus-ID '2147483648'" + id},
-      {mouse({"--mouse-id=-2147483649"}), "Die Maus-ID '-2147483649'" + id},
       {Join(g, {"--keyboard", "--mouse-id", "3"}), "--mouse-id" + only + "mouse."},
       {Join(g, {"--keyboard", "--auto-position"}), "--auto-position" + only + "mouse."},
       {Join(g, {"--keyboard", "spiel"}), "Unerwartetes Argument 'spiel'."},

@@ -24,10 +24,15 @@
 
 #include "cli/cli.h"
 #include "platform/cli_platform.h"
+#include "platform/file_error.h"
 #include "platform/file_io.h"
 #include "platform/file_ops.h"
+#include "platform/program_folder.h"
+#include "platform/text_encoding.h"
 #include "tests/core/test_support.h"
 #include "tests/game_folder.h"
+#include "wizard/game_entries.h"
+#include "wizard/game_run.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
 #include "wizard/install_history.h"
@@ -36,7 +41,15 @@
 namespace wavoria::cli {
 
 namespace fs = std::filesystem;
+using ::testing::_;
+using ::testing::AllOf;
+using ::testing::AnyOf;
+using ::testing::EndsWith;
+using ::testing::FieldsAre;
 using testing::FileBytes;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
 using Strings = std::vector<std::string>;
 
 // A command's exit status and what it wrote to stdout and to stderr.

@@ -7,13 +7,7 @@
 #include <regex>
 #include <set>
 
-#include "platform/file_error.h"
-#include "platform/program_folder.h"
-#include "platform/text_encoding.h"
 #include "tests/cli/cli_test_support.h"
-#include "wizard/game_entries.h"
-#include "wizard/game_run.h"
-#include "wizard/install_undo.h"
 
 #ifndef _WIN32
 #include <signal.h>
@@ -23,15 +17,6 @@
 
 namespace wavoria::cli {
 namespace {
-
-using ::testing::_;
-using ::testing::AllOf;
-using ::testing::AnyOf;
-using ::testing::EndsWith;
-using ::testing::FieldsAre;
-using ::testing::HasSubstr;
-using ::testing::Not;
-using ::testing::StartsWith;
 
 class InstallStress : public CliInstall {
  protected:
@@ -297,11 +282,8 @@ TEST_F(InstallStress, FoldersSwappedForLinksWhileRunsGoOn) {
                               fs::absolute("game").string() + "\" \"" +
                               LinuxPath(fs::absolute("game").string()) + "\" \"" +
                               LinuxPath(target) + "\" \"" + stop + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessA(nullptr, std::string(swapper).data(), nullptr, nullptr, FALSE, 0,
-                             nullptr, nullptr, &startup, &process));
+  const HANDLE process = StartProgram(swapper);
+  ASSERT_NE(process, nullptr);
   const int runs = 100;  // each run costs about ten times what it costs natively
 #else
   const pid_t swapper = fork();
@@ -328,9 +310,8 @@ TEST_F(InstallStress, FoldersSwappedForLinksWhileRunsGoOn) {
   }
 #ifdef _WIN32
   Write("stop.txt", "");
-  WaitForSingleObject(process.hProcess, 20000);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
+  WaitForSingleObject(process, 20000);
+  CloseHandle(process);
   std::cout << FileBytes("stop.txt") << "\n";
 #else
   kill(swapper, SIGKILL);

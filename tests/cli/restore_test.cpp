@@ -5,15 +5,7 @@
 #include <regex>
 
 #include "document/text.h"
-#include "platform/file_error.h"
-#include "platform/file_ops.h"
-#include "platform/program_folder.h"
-#include "platform/text_encoding.h"
 #include "tests/cli/cli_test_support.h"
-#include "wizard/game_entries.h"
-#include "wizard/game_run.h"
-#include "wizard/install_executor.h"
-#include "wizard/install_undo.h"
 #include "wizard/install_undo_parts.h"
 
 #ifndef _WIN32
@@ -22,12 +14,6 @@
 
 namespace wavoria::cli {
 namespace {
-
-using ::testing::_;
-using ::testing::AllOf;
-using ::testing::FieldsAre;
-using ::testing::HasSubstr;
-using ::testing::StartsWith;
 
 // The temporary files and unfinished records anywhere below folder.
 Strings HalfDone(const std::string& folder) {

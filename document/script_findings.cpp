@@ -81,8 +81,9 @@ void ScriptLines::DroppedLine(int line, std::string_view text, Dropped why) {
 }
 
 // The messages quote the document's text as the editor's controls show it.
-void ScriptLines::Add(int line, const std::string& message, ReadWarning warning) {
-  findings_.push_back({line, Displayable(message), warning});
+void ScriptLines::Add(int line, std::string message, ReadWarning warning) {
+  MakeDisplayable(message, std::string::npos);
+  findings_.push_back({line, std::move(message), warning});
 }
 
 namespace {

@@ -74,7 +74,7 @@ class ScriptLines {
   const std::vector<Section>& Sections() const { return sections_; }
 
  private:
-  void Add(int line, const std::string& message, ReadWarning warning);
+  void Add(int line, std::string message, ReadWarning warning);
   void CheckChain(const CommandTable& table, const ActionTable& actions, const ReadWarnings& read);
 
   std::vector<Section> sections_;

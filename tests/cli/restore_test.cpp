@@ -199,6 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Boundary{"sound", "game/Sound/KeyList.script.wav", "pipe", false},
                       Boundary{"install", kBackups, "draussen", true},
                       Boundary{"install", kFirst + "/harmony.dll", kVictim, true},
+                      Boundary{"install", kFirst + "/Inhalt.txt", kVictim, true},
                       Boundary{"install", kFirst, "draussen", true},
                       Boundary{"install", kFirst + "/Sound", "draussen", true}));
 

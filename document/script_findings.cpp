@@ -13,109 +13,80 @@
 
 namespace wavoria {
 
-namespace {
-
 using W = ReadWarning;
 
-// Where a key stands in a section's KeyLines: Action, Next, then the
-// parameters in the writer's order.
-constexpr std::size_t kKeyCount = 2 + kParameterKeys.size();
-std::size_t KeyIndex(std::string ScriptCommand::*field) {
-  if (field == &ScriptCommand::Next) return 1;
-  for (std::size_t i = 0; i < kParameterKeys.size(); ++i) {
-    if (kParameterKeys[i].field == field) return i + 2;
-  }
-  return 0;  // Action
+void ScriptLines::Start(std::size_t nulAt, std::size_t changedAt) {
+  nulAt_ = nulAt;
+  changedAt_ = changedAt;
 }
 
-// What the reader reports about the lines of one file: every line it drops,
-// and where each section's header and keys stand.
-class LineFindings final : public ReadObserver {
- public:
-  struct SectionLines {
-    int Header{};                           // line of the "[...]" header
-    std::string Name;                       // the section's name as the header gives it
-    std::array<int, kKeyCount> KeyLines{};  // the line that gave each key (KeyIndex); 0: none
-    std::size_t Longest{};                  // the longest value
-    int LongestLine{};                      // and its line
-
-    int ActionLine() const { return KeyLines[0]; }
-    int NextLine() const { return KeyLines[1]; }
-  };
-
-  std::vector<SectionLines> sections;  // slot s is sections[s - 1]
-  std::vector<ScriptFinding> findings;
-
-  void Header(int line, std::string_view, std::string_view name, int slot) override {
-    if (slot == -1) {
-      if (!beyondTable_) {
-        Add(line,
-            "Mehr als 511 Abschnitte: Der Editor lädt diesen und alle folgenden Abschnitte "
-            "nicht.",
-            W::kSectionsCut);
-      }
-      beyondTable_ = true;
-      return;
+void ScriptLines::Header(int line, std::string_view name, int slot) {
+  if (slot == -1) {
+    if (!beyondTable_) {
+      Add(line,
+          "Mehr als 511 Abschnitte: Der Editor lädt diesen und alle folgenden Abschnitte nicht.",
+          W::kSectionsCut);
     }
-    sections.push_back({line, std::string(name), {}, {}, {}});
+    beyondTable_ = true;
+    return;
   }
+  sections_.push_back({line, std::string(name), {}, {}, {}});
+}
 
-  void KeyLine(int line, int slot, const ParameterKey& key, std::string_view value,
-               KeyUse use) override {
-    SectionLines& section = sections[slot - 1];
-    if (use == KeyUse::kCrossFile) {
-      // The reader empties such a Next, so a later Next line still counts.
-      Add(line,
-          "Next=" + std::string(value) +
-              " verweist auf eine andere Datei; das wird nicht unterstützt, die Kette endet hier.",
-          W::kCrossFileReference);
-    } else if (use == KeyUse::kIgnored) {
-      // An ignored line follows the line that gave the key; an empty one loses nothing.
-      const int first = section.KeyLines[KeyIndex(key.field)];
-      if (value.empty() || first == 0) return;
-      Add(line,
-          Quoted(key.name) + " steht in diesem Abschnitt schon in Zeile " + DecimalText(first) +
-              "; Spiel und Editor nehmen nur die erste Zeile.",
-          W::kDuplicateKeys);
-    } else {
-      section.KeyLines[KeyIndex(key.field)] = line;
-      if (DisplayedSize(value) > section.Longest) {
-        section.Longest = DisplayedSize(value);
-        section.LongestLine = line;
-      }
+void ScriptLines::KeyLine(int line, int slot, std::size_t key, std::string_view name,
+                          std::string_view value, KeyUse use) {
+  Section& section = sections_[static_cast<std::size_t>(slot - 1)];
+  if (use == KeyUse::kCrossFile) {
+    // The reader empties such a Next, so a later Next line still counts.
+    Add(line,
+        "Next=" + std::string(value) +
+            " verweist auf eine andere Datei; das wird nicht unterstützt, die Kette endet hier.",
+        W::kCrossFileReference);
+  } else if (use == KeyUse::kIgnored) {
+    // An ignored line follows the line that gave the key; an empty one loses nothing.
+    const int first = section.KeyLines[key];
+    if (value.empty() || first == 0) return;
+    Add(line,
+        Quoted(name) + " steht in diesem Abschnitt schon in Zeile " + DecimalText(first) +
+            "; Spiel und Editor nehmen nur die erste Zeile.",
+        W::kDuplicateKeys);
+  } else {
+    section.KeyLines[key] = line;
+    if (DisplayedSize(value) > section.Longest) {
+      section.Longest = DisplayedSize(value);
+      section.LongestLine = line;
     }
   }
+}
 
-  void DroppedLine(int line, std::string_view text, Dropped why) override {
-    const IniLine ini = ReadIniLine(text);
-    if (why == Dropped::kBeforeFirstSection) {
-      Add(line,
-          "Der Eintrag steht vor dem ersten Abschnitt und gehört zu keinem Kommando; der Editor "
-          "lädt ihn nicht.",
-          W::kUnknownKeysDropped);
-    } else if (text.starts_with('[')) {
-      Add(line,
-          "Die Zeile beginnt mit '[', hat aber kein ']' und ist deshalb kein Abschnitt: Was ihr "
-          "folgt, gehört im Spiel wie im Editor zum Abschnitt davor.",
-          W::kUnknownKeysDropped);
-    } else if (!ini.HasEquals) {
-      Add(line, "Die Zeile ist kein Eintrag der Form Schlüssel=Wert; der Editor lädt sie nicht.",
-          W::kUnknownKeysDropped);
-    } else {
-      Add(line,
-          "Unbekannter Schlüssel " + Quoted(ini.Name) + "; der Editor lädt diese Zeile nicht.",
-          W::kUnknownKeysDropped);
-    }
+void ScriptLines::DroppedLine(int line, std::string_view text, Dropped why) {
+  const IniLine ini = ReadIniLine(text);
+  if (why == Dropped::kBeforeFirstSection) {
+    Add(line,
+        "Der Eintrag steht vor dem ersten Abschnitt und gehört zu keinem Kommando; der Editor "
+        "lädt ihn nicht.",
+        W::kUnknownKeysDropped);
+  } else if (text.starts_with('[')) {
+    Add(line,
+        "Die Zeile beginnt mit '[', hat aber kein ']' und ist deshalb kein Abschnitt: Was ihr "
+        "folgt, gehört im Spiel wie im Editor zum Abschnitt davor.",
+        W::kUnknownKeysDropped);
+  } else if (!ini.HasEquals) {
+    Add(line, "Die Zeile ist kein Eintrag der Form Schlüssel=Wert; der Editor lädt sie nicht.",
+        W::kUnknownKeysDropped);
+  } else {
+    Add(line, "Unbekannter Schlüssel " + Quoted(ini.Name) + "; der Editor lädt diese Zeile nicht.",
+        W::kUnknownKeysDropped);
   }
+}
 
-  // The messages quote the document's text as the editor's controls show it.
-  void Add(int line, const std::string& message, ReadWarning warning) {
-    findings.push_back({line, Displayable(message), warning});
-  }
+// The messages quote the document's text as the editor's controls show it.
+void ScriptLines::Add(int line, std::string message, ReadWarning warning) {
+  MakeDisplayable(message, std::string::npos);
+  findings_.push_back({line, std::move(message), warning});
+}
 
- private:
-  bool beyondTable_ = false;
-};
+namespace {
 
 bool IsHeadName(std::string_view name) {
   return EqualsIgnoreCase(name, kHeadName);
@@ -134,11 +105,13 @@ struct SameName {
   bool operator()(std::string_view a, std::string_view b) const { return EqualsIgnoreCase(a, b); }
 };
 
+}  // namespace
+
 // The findings about the chain, judged on the document as the reader loads
 // it, with what the reader noticed. Slot s holds the s-th section of the file.
-void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTable& actions,
-                const ReadWarnings& read) {
-  const std::vector<LineFindings::SectionLines>& sections = lines.sections;
+void ScriptLines::CheckChain(const CommandTable& table, const ActionTable& actions,
+                             const ReadWarnings& read) {
+  const std::vector<Section>& sections = sections_;
   const int count = static_cast<int>(sections.size());
   auto lineOf = [&](int slot) { return sections[slot - 1].Header; };
   auto nameOf = [&](int slot) -> const std::string& { return sections[slot - 1].Name; };
@@ -147,18 +120,16 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
   for (int s = 1; s <= count && read.UnknownCommands; ++s) {
     const std::string& action = table.Slot(s).Action;
     if (action.empty()) {
-      lines.Add(lineOf(s), "Der Abschnitt [" + nameOf(s) + "] hat keine Action.",
-                W::kUnknownCommands);
+      Add(lineOf(s), "Der Abschnitt [" + nameOf(s) + "] hat keine Action.", W::kUnknownCommands);
     } else if (!IsKnownAction(action, actions)) {
-      lines.Add(sections[s - 1].ActionLine(), "Unbekannte Action " + Quoted(action) + ".",
-                W::kUnknownCommands);
+      Add(sections[s - 1].KeyLines[0], "Unbekannte Action " + Quoted(action) + ".",
+          W::kUnknownCommands);
     }
   }
 
   if (count > 0 && table.Head().Next.empty()) {
-    lines.Add(1,
-              "Die Datei hat keinen Abschnitt [Execute]; der Editor zeigt keines ihrer Kommandos.",
-              W::kChainGaps);
+    Add(1, "Die Datei hat keinen Abschnitt [Execute]; der Editor zeigt keines ihrer Kommandos.",
+        W::kChainGaps);
   }
 
   std::vector<bool> inChain(kSlotCount, false);
@@ -196,33 +167,33 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
     }
     const bool shadowed = first != s;
     if (shadowed) {
-      lines.Add(lineOf(s),
-                "Ein Abschnitt namens [" + nameOf(s) + "] steht schon in Zeile " +
-                    DecimalText(lineOf(first)) + "; die Kette erreicht nur den ersten.",
-                W::kChainGaps);
+      Add(lineOf(s),
+          "Ein Abschnitt namens [" + nameOf(s) + "] steht schon in Zeile " +
+              DecimalText(lineOf(first)) + "; die Kette erreicht nur den ersten.",
+          W::kChainGaps);
     }
     if (!inChain[s] && !shadowed && !table.Head().Next.empty()) {
-      lines.Add(lineOf(s), "Der Abschnitt [" + nameOf(s) + "] wird von der Kette nie erreicht.",
-                W::kChainGaps);
+      Add(lineOf(s), "Der Abschnitt [" + nameOf(s) + "] wird von der Kette nie erreicht.",
+          W::kChainGaps);
     }
     const bool leadsOn = inChain[s] && s != lastSlot;
     if (!cmd.Next.empty() && !leadsOn && slotNamed(cmd.Next) < 0) {
-      lines.Add(sections[s - 1].NextLine(),
-                "Next=" + cmd.Next + " verweist auf keinen Abschnitt; die Kette endet hier.",
-                W::kChainGaps);
+      Add(sections[s - 1].KeyLines[1],
+          "Next=" + cmd.Next + " verweist auf keinen Abschnitt; die Kette endet hier.",
+          W::kChainGaps);
     }
     const CommandKind& kind = KindOf(cmd);
     if (kind.IsUnknownForm() && IsKnownAction(cmd.Action, actions)) {
-      lines.Add(lineOf(s),
-                "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (" +
-                    UnknownFormLines(kind, cmd, ", ") + ").",
-                W::kShownAsUnknown);
+      Add(lineOf(s),
+          "Der Editor kann dieses Kommando nur als '\?\?\?' zeigen und nicht bearbeiten (" +
+              UnknownFormLines(kind, cmd, ", ") + ").",
+          W::kShownAsUnknown);
     }
     if (read.CutInList && inChain[s] && ListLineIsCut(cmd)) {
-      lines.Add(sections[s - 1].LongestLine,
-                "Der Wert ist zu lang für die Kommandoliste: Sie zeigt dieses Kommando gekürzt, "
-                "das Spiel liest den ganzen Wert.",
-                W::kCutInList);
+      Add(sections[s - 1].LongestLine,
+          "Der Wert ist zu lang für die Kommandoliste: Sie zeigt dieses Kommando gekürzt, "
+          "das Spiel liest den ganzen Wert.",
+          W::kCutInList);
     }
   }
 
@@ -232,78 +203,61 @@ void CheckChain(LineFindings& lines, const CommandTable& table, const ActionTabl
   const int target = table.FindSuccessor(table.Slot(lastSlot));
   if (target >= 0 && lastSlot <= count) {
     const std::string next = "Next=" + table.Slot(lastSlot).Next;
-    lines.Add(sections[lastSlot - 1].NextLine(),
-              target == 0 ? "Die Kette läuft hier in sich zurück: " + next +
-                                " führt an ihren Anfang; der Editor zeigt die Kette nur bis hier."
-                          : "Die Kette läuft hier in sich zurück: " + next +
-                                " führt zum Abschnitt in Zeile " + DecimalText(lineOf(target)) +
-                                "; der Editor zeigt die Kette nur bis hier.",
-              W::kChainGaps);
+    Add(sections[lastSlot - 1].KeyLines[1],
+        target == 0
+            ? "Die Kette läuft hier in sich zurück: " + next +
+                  " führt an ihren Anfang; der Editor zeigt die Kette nur bis hier."
+            : "Die Kette läuft hier in sich zurück: " + next + " führt zum Abschnitt in Zeile " +
+                  DecimalText(lineOf(target)) + "; der Editor zeigt die Kette nur bis hier.",
+        W::kChainGaps);
   }
 }
 
-// The line of text[offset], counted as the reader splits lines.
-int LineAt(std::string_view text, std::size_t offset) {
-  int line = 1;
-  for (std::size_t i = 0; i < offset; ++i) {
-    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'))) {
-      ++line;
-    }
-  }
-  return line;
-}
-
-// The findings about the file's bytes: a conversion, and NUL bytes.
-void CheckBytes(std::string_view bytes, LineFindings& lines) {
-  const TextConversion conversion = ConvertScriptBytes(bytes);
-  const std::string_view text = TextOf(conversion, bytes);
+std::vector<ScriptFinding> ScriptLines::Findings(std::string_view bytes,
+                                                 const TextConversion& conversion,
+                                                 const CommandTable& table,
+                                                 const ActionTable& actions,
+                                                 const ReadWarnings& read) {
   if (conversion.From == TextEncoding::kUtf16) {
-    lines.Add(1,
-              "Die Datei ist UTF-16-kodiert; der Editor wandelt sie beim Öffnen nach "
-              "Windows-1252 um.",
-              W::kConverted);
+    Add(1, "Die Datei ist UTF-16-kodiert; der Editor wandelt sie beim Öffnen nach Windows-1252 um.",
+        W::kConverted);
   } else if (conversion.Converted) {
-    lines.Add(LineAt(text, conversion.FirstChanged),
-              bytes.starts_with("\xEF\xBB\xBF")
-                  ? "Die Datei ist UTF-8-kodiert; der Editor wandelt sie beim Öffnen nach "
-                    "Windows-1252 um."
-                  : "Die Datei ist UTF-8-kodiert, ohne Byte-Order-Mark: Das Spiel liest sie als "
-                    "Windows-1252 und zeigt Zeichen wie diese falsch; der Editor wandelt sie beim "
-                    "Öffnen nach Windows-1252 um, nach dem Speichern stimmen sie auch im Spiel.",
-              W::kConverted);
+    Add(changedLine_,
+        bytes.starts_with("\xEF\xBB\xBF")
+            ? "Die Datei ist UTF-8-kodiert; der Editor wandelt sie beim Öffnen nach "
+              "Windows-1252 um."
+            : "Die Datei ist UTF-8-kodiert, ohne Byte-Order-Mark: Das Spiel liest sie als "
+              "Windows-1252 und zeigt Zeichen wie diese falsch; der Editor wandelt sie beim "
+              "Öffnen nach Windows-1252 um, nach dem Speichern stimmen sie auch im Spiel.",
+        W::kConverted);
   }
-  const std::size_t nul = text.find('\0');
-  if (nul != std::string_view::npos) {
-    lines.Add(LineAt(text, nul),
-              "Die Zeile enthält ein Nullzeichen; Spiel und Editor lesen Namen, Schlüssel und "
-              "Werte nur bis dorthin.",
-              W::kNulBytes);
+  if (read.NulBytes) {
+    Add(nulLine_,
+        "Die Zeile enthält ein Nullzeichen; Spiel und Editor lesen Namen, Schlüssel und Werte "
+        "nur bis dorthin.",
+        W::kNulBytes);
   }
+  CheckChain(table, actions, read);
+  std::stable_sort(findings_.begin(), findings_.end(),
+                   [](const auto& a, const auto& b) { return a.Line < b.Line; });
+  return std::move(findings_);
 }
-
-}  // namespace
 
 std::vector<ScriptFinding> FindingsOf(std::string_view text, const ActionTable& actions,
                                       CommandTable& table, std::vector<int>& headerLines) {
-  LineFindings lines;
-  CheckBytes(text, lines);
-  const ReadWarnings read = ParseScript(text, actions, table, &lines);
-  CheckChain(lines, table, actions, read);
-  std::stable_sort(lines.findings.begin(), lines.findings.end(),
-                   [](const auto& a, const auto& b) { return a.Line < b.Line; });
+  ScriptLines lines;
+  ReadWarnings read = ParseScript(text, actions, table, lines);
   headerLines.clear();
-  for (const LineFindings::SectionLines& section : lines.sections) {
+  for (const ScriptLines::Section& section : lines.Sections())
     headerLines.push_back(section.Header);
-  }
-  return std::move(lines.findings);
+  return std::move(read.Lines);
 }
 
 std::vector<ScriptFinding> FindingsOf(std::string_view text, const ActionTable& actions) {
   // One table of 512 slots per thread, kept: a read empties only the slots
   // the last one used.
   thread_local const std::unique_ptr<CommandTable> table = std::make_unique<CommandTable>();
-  std::vector<int> headerLines;
-  return FindingsOf(text, actions, *table, headerLines);
+  return ParseScript(text, actions, *table).Lines;
 }
 
 }  // namespace wavoria

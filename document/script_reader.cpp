@@ -41,7 +41,8 @@ int KnownKeyIndex(std::string_view key) {
   return -1;
 }
 
-// Splits text into lines at CR LF, LF or CR and hands each to f.
+// Splits text into lines at CR LF, LF or CR and hands each to f, with the
+// offset at which it starts.
 template <typename F>
 void ForEachLine(std::string_view text, F&& f) {
   const char* const data = text.data();
@@ -50,7 +51,7 @@ void ForEachLine(std::string_view text, F&& f) {
   while (start < size) {
     std::size_t end = start;
     while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
-    f(std::string_view(data + start, end - start));
+    f(std::string_view(data + start, end - start), start);
     if (end == size) return;
     start = end + 1;
     if (data[end] == '\r' && start < size && data[start] == '\n') ++start;
@@ -71,21 +72,14 @@ std::int64_t GeneratedNumberOf(std::string_view name) {
   return n;
 }
 
-// The observer of a read without one: its calls compile to nothing.
-struct NoObserver {
-  void Header(int, std::string_view, std::string_view, int) {}
-  void KeyLine(int, int, const ParameterKey&, std::string_view, ReadObserver::KeyUse) {}
-  void DroppedLine(int, std::string_view, ReadObserver::Dropped) {}
-};
-
-template <typename Observer, bool kCountLines>
+// Reads a script's lines into a table, telling lines what it does with each.
 class ScriptParser {
  public:
-  ScriptParser(const ActionTable& actions, CommandTable& table, Observer& observer)
-      : actions_(actions), table_(table), observer_(observer) {}
+  ScriptParser(const ActionTable& actions, CommandTable& table, ScriptLines& lines)
+      : actions_(actions), table_(table), lines_(lines) {}
 
-  void Line(std::string_view raw) {
-    if constexpr (kCountLines) ++lineNumber_;
+  void Line(std::string_view raw, std::size_t start) {
+    lines_.Line(++lineNumber_, start, start + raw.size());
     // The script's name: a comment to the game, read as it always was.
     const std::string_view stripped = StripBlanks(raw);
     if (stripped.size() > kNameMarker.size() && stripped.starts_with(kNameMarker)) {
@@ -162,11 +156,11 @@ class ScriptParser {
       // No slot is left: the rest of the file is not taken in.
       warnings.SectionsCut = true;
       current_ = -1;
-      observer_.Header(lineNumber_, line.Text, name, -1);
+      lines_.Header(lineNumber_, name, -1);
       return;
     }
     current_ = sections_;
-    observer_.Header(lineNumber_, line.Text, name, current_);
+    lines_.Header(lineNumber_, name, current_);
     if (EqualsIgnoreCase(name, kHeadName)) {
       unnamed_.push_back(current_);
       if (executeSlot_ == 0) executeSlot_ = current_;
@@ -185,9 +179,9 @@ class ScriptParser {
     if (index < 0 || current_ == 0) {
       // A key line above the first header belongs to no command.
       warnings.UnknownKeysDropped = true;
-      observer_.DroppedLine(lineNumber_, line.Text,
-                            index < 0 ? ReadObserver::Dropped::kNoKnownKey
-                                      : ReadObserver::Dropped::kBeforeFirstSection);
+      lines_.DroppedLine(lineNumber_, line.Text,
+                         index < 0 ? ScriptLines::Dropped::kNoKnownKey
+                                   : ScriptLines::Dropped::kBeforeFirstSection);
       return;
     }
     const ParameterKey& key = kKnownKeys[static_cast<std::size_t>(index)];
@@ -198,7 +192,7 @@ class ScriptParser {
     const std::uint32_t bit = std::uint32_t{1} << index;
     if ((seenKeys_ & bit) != 0) {
       if (!value.empty()) warnings.DuplicateKeys = true;
-      observer_.KeyLine(lineNumber_, current_, key, value, ReadObserver::KeyUse::kIgnored);
+      TellKeyLine(index, key, value, ScriptLines::KeyUse::kIgnored);
       return;
     }
     seenKeys_ |= bit;
@@ -206,19 +200,24 @@ class ScriptParser {
       // A section in another file: dropped, and a later Next line still counts.
       seenKeys_ &= ~bit;
       warnings.CrossFileReference = true;
-      observer_.KeyLine(lineNumber_, current_, key, value, ReadObserver::KeyUse::kCrossFile);
+      TellKeyLine(index, key, value, ScriptLines::KeyUse::kCrossFile);
       return;
     }
     table_.Change(current_).*key.field = value;
     sectionBytes_ += DisplayedSize(value);
     const std::int64_t number = isNext ? GeneratedNumberOf(value) : -1;
     if (number >= 0) fileNumbers_.push_back(number);
-    observer_.KeyLine(lineNumber_, current_, key, value, ReadObserver::KeyUse::kTaken);
+    TellKeyLine(index, key, value, ScriptLines::KeyUse::kTaken);
+  }
+
+  void TellKeyLine(int index, const ParameterKey& key, std::string_view value,
+                   ScriptLines::KeyUse use) {
+    lines_.KeyLine(lineNumber_, current_, static_cast<std::size_t>(index), key.name, value, use);
   }
 
   const ActionTable& actions_;
   CommandTable& table_;
-  Observer& observer_;
+  ScriptLines& lines_;
   int lineNumber_ = 0;
   int sections_ = 0;
   int current_ = 0;                        // 0 before the first header, -1 once the slots ran out
@@ -231,11 +230,10 @@ class ScriptParser {
   std::size_t longestSection_ = 0;  // the most of any section before it
 };
 
-template <typename Observer, bool kCountLines>
 ReadWarnings Parse(std::string_view text, const ActionTable& actions, CommandTable& table,
-                   Observer& observer) {
-  ScriptParser<Observer, kCountLines> parser(actions, table, observer);
-  ForEachLine(text, [&](std::string_view line) { parser.Line(line); });
+                   ScriptLines& lines) {
+  ScriptParser parser(actions, table, lines);
+  ForEachLine(text, [&](std::string_view line, std::size_t start) { parser.Line(line, start); });
   parser.Finish();
   table.RebuildOrder();
   // Every section is in the chain, and the last one's Next leads nowhere else.
@@ -321,19 +319,23 @@ bool IsKnownAction(std::string_view action, const ActionTable& actions) {
 }
 
 ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table,
-                         ReadObserver* observer) {
+                         ScriptLines& lines) {
   table.Clear();
   const TextConversion conversion = ConvertScriptBytes(text);
   const std::string_view script = TextOf(conversion, text);
-  NoObserver none;
-  ReadWarnings warnings = observer == nullptr
-                              ? Parse<NoObserver, false>(script, actions, table, none)
-                              : Parse<ReadObserver, true>(script, actions, table, *observer);
+  const std::size_t nul = script.find('\0');
+  lines.Start(nul, conversion.Converted ? conversion.FirstChanged : script.npos);
+  ReadWarnings warnings = Parse(script, actions, table, lines);
   warnings.ConvertedFromUtf8 = conversion.Converted && conversion.From == TextEncoding::kUtf8;
   warnings.ConvertedFromUtf16 = conversion.From == TextEncoding::kUtf16;
-  warnings.NulBytes = script.find('\0') != std::string_view::npos;
-  if (observer == nullptr && warnings.Any()) warnings.Lines = FindingsOf(text, actions);
+  warnings.NulBytes = nul != std::string_view::npos;
+  if (warnings.Any()) warnings.Lines = lines.Findings(text, conversion, table, actions, warnings);
   return warnings;
+}
+
+ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table) {
+  ScriptLines lines;
+  return ParseScript(text, actions, table, lines);
 }
 
 bool ReadWarnings::Has(ReadWarning warning) const {

@@ -59,9 +59,8 @@ struct ReadWarnings {
   bool NulBytes = false;            // a line with a NUL byte
   bool ShownAsUnknown = false;      // a known action the editor shows as "???"
   bool ChainGaps = false;           // sections the chain does not reach as written
-  // The lines each warning comes from, in the order of the file (filled by a
-  // read without an observer whenever a warning is raised): every finding of
-  // FindingsOf (document/script_findings.h).
+  // The lines each warning comes from, in the order of the file: every
+  // finding of FindingsOf (document/script_findings.h).
   std::vector<ScriptFinding> Lines;
 
   bool operator==(const ReadWarnings&) const = default;
@@ -73,40 +72,11 @@ struct ReadWarnings {
 // Whether action names one of the table's actions (case of A to Z ignored).
 bool IsKnownAction(std::string_view action, const ActionTable& actions);
 
-// What the reader does with each line of a script, for tools that explain a
-// file line by line. Lines are counted from 1 as the reader splits them (CR LF,
-// LF or CR). Lines below a header that found no slot left are not reported.
-class ReadObserver {
- public:
-  enum class KeyUse {
-    kTaken,      // the value went into the field (an empty value leaves it empty)
-    kIgnored,    // an earlier line of the section gave the key
-    kCrossFile,  // a Next into another file: the field was emptied again
-  };
-  enum class Dropped {
-    kNoKnownKey,          // not a line of any key the reader takes
-    kBeforeFirstSection,  // a known key above the first header
-  };
-
-  // A "[...]" header; name is what the reader takes as the section's name,
-  // slot the slot it fills or -1 when no slot was left.
-  virtual void Header(int line, std::string_view text, std::string_view name, int slot) = 0;
-  virtual void KeyLine(int line, int slot, const ParameterKey& key, std::string_view value,
-                       KeyUse use) = 0;
-  // text: the line without the blanks around it.
-  virtual void DroppedLine(int line, std::string_view text, Dropped why) = 0;
-
- protected:
-  ~ReadObserver() = default;
-};
-
 // Replaces the document with the script in text (the bytes of a file, or
 // any text: a mark or UTF-8 is converted). The display order is rebuilt; the
-// list lines are the caller's business. An observer, when given, hears of
-// every line; without one the reading costs nothing extra, and the lines of
-// any warning are found in a second reading.
-ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table,
-                         ReadObserver* observer = nullptr);
+// list lines are the caller's business. The lines of every warning are found
+// in the same reading.
+ReadWarnings ParseScript(std::string_view text, const ActionTable& actions, CommandTable& table);
 
 // Reads the file at path into the document. Returns false, leaving the
 // document untouched, when the file cannot be read.

@@ -1,5 +1,5 @@
-// Hand-made game folders for the tests of the game overview: scripts written
-// as a few words per command, and a game folder holding them.
+// Hand-made game folders: scripts written as a few words per command, a game
+// folder holding them, and a game and an RPG Maker to install from.
 #pragma once
 
 #include <filesystem>
@@ -46,6 +46,22 @@ inline void WriteGame(const std::string& folder,
     std::filesystem::create_directories(path.parent_path());
     WriteFileAtomically(path.string(), text);
   }
+}
+
+// A game to install into and an RPG Maker to install from, in the folders
+// game and maker: the game holds RPG_RT.EXE and a harmony.dll of its own, the
+// maker RPG2000.EXE, oldharmony.dll and Klavato's harmony.dll. Klavato's holds
+// "Klavato", every other file its folder and name as given ("game/harmony.dll").
+inline void WriteGameAndMaker(const std::string& game, const std::string& maker) {
+  const std::pair<std::string, const char*> files[] = {{game, "RPG_RT.EXE"},
+                                                       {game, "harmony.dll"},
+                                                       {maker, "RPG2000.EXE"},
+                                                       {maker, "oldharmony.dll"}};
+  for (const auto& [folder, name] : files) {
+    std::filesystem::create_directories(folder);
+    WriteFileAtomically((std::filesystem::path(folder) / name).string(), folder + "/" + name);
+  }
+  WriteFileAtomically((std::filesystem::path(maker) / "harmony.dll").string(), "Klavato");
 }
 
 }  // namespace wavoria::testing

@@ -8,13 +8,12 @@
 #include <filesystem>
 
 #include "app/game_overview.h"
+#include "cli/check.h"
 #include "cli/options.h"
-#include "platform/program_folder.h"
+#include "cli/show.h"
 #include "tests/cli/cli_test_support.h"
-#include "tests/game_folder.h"
 #include "tests/worked_example.h"
 #include "wizard/game_clashes.h"
-#include "wizard/install_executor.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -24,17 +23,43 @@
 namespace wavoria::cli {
 namespace {
 
-using ::testing::_;
-using ::testing::FieldsAre;
-using ::testing::HasSubstr;
-using ::testing::StartsWith;
+// What check prints about the script file at path: its findings, one a line.
+std::string Checked(const std::string& path) {
+  std::string out;
+  for (const Finding& f : CheckScriptText(FileBytes(path), testing::EditorActions(), path)) {
+    out += FindingLine(f) + "\n";
+  }
+  return out;
+}
+
+// What show prints of the script file at path: its lines, with details or not.
+std::string Shown(const std::string& path, bool details) {
+  std::string out;
+  for (const std::string& line :
+       ShowScriptText(FileBytes(path), testing::EditorActions(), path, details).Lines) {
+    out += line + "\n";
+  }
+  return out;
+}
+
+// What show and format say about the script file at path: what the editor
+// warns about on opening it.
+std::string Warned(const std::string& path) {
+  std::string out;
+  for (const std::string& line :
+       ShowScriptText(FileBytes(path), testing::EditorActions(), path, false).Warnings) {
+    out += "wavoria-cli: " + path + ": " + line + "\n";
+  }
+  return out;
+}
 
 TEST_F(Cli, Usage) {
   EXPECT_EQ(Do({"--version"}), (Outcome{0, "wavoria-cli 1.0\n", ""}));
   EXPECT_EQ(Do({"install", "--game", "x", "--help"}), (Outcome{0, HelpText(), ""}));
   const Strings g = {"install", "--game", "g", "--maker", "m"};
-  // clang-format off
-  const std::string id = " ist keine ganze Zahl von -2147483648 bis 2147483647.", only = " gilt nur zusammen mit --";
+  const std::string id = " ist keine ganze Zahl von -2147483648 bis 2147483647.";
+  const std::string only = " gilt nur zusammen mit --", value = "' braucht einen Wert.";
+  auto mouse = [&](const Strings& more) { return Join(g, Join({"--mouse"}, more)); };
   const std::pair<Strings, std::string> cases[] = {
       {{}, "Es wurde kein Befehl angegeben."},
       {{"pruefen"}, "Unbekannter Befehl 'pruefen'."},
@@ -43,32 +68,32 @@ TEST_F(Cli, Usage) {
       {{"check", "-x"}, "Unbekannte Option '-x'."},
       {{"check", "---x=1"}, "Unbekannte Option '---x'."},
       {{"check", "--keys", "a"}, "--keys gilt nur zusammen mit --game."},
-      {{"check", "--game", "g", "a"}, "Mit --game wird das ganze Spiel geprüft; bitte geben Sie keine weiteren Pfade an."},
-      {{"check", "--game"}, "Die Option '--game' braucht einen Wert."},
+      {{"check", "--game", "g", "a"},
+       "Mit --game wird das ganze Spiel geprüft; bitte geben Sie keine weiteren Pfade an."},
+      {{"check", "--game"}, "Die Option '--game" + value},
       {{"show"}, "Bitte geben Sie die Datei an."},
       {{"show", "a", "b"}, "Bitte geben Sie nur eine Datei an."},
       {{"show", "a", "--output", "b"}, "Unbekannte Option '--output'."},
       {{"format"}, "Bitte geben Sie die Datei an."},
-      {{"format", "a", "--output"}, "Die Option '--output' braucht einen Wert."},
-      {{"install", "--maker", "m", "--keyboard"}, "Bitte geben Sie mit --game den Ordner Ihres Spiels an."},
-      {{"install", "--game", "g", "--keyboard"}, "Bitte geben Sie mit --maker den Ordner des RPG Makers an."},
+      {{"format", "a", "--output"}, "Die Option '--output" + value},
+      {{"install", "--maker", "m", "--keyboard"},
+       "Bitte geben Sie mit --game den Ordner Ihres Spiels an."},
+      {{"install", "--game", "g", "--keyboard"},
+       "Bitte geben Sie mit --maker den Ordner des RPG Makers an."},
       {g, "Bitte wählen Sie mindestens eine Funktion: --keyboard und/oder --mouse."},
-      {{"install", "--game"}, "Die Option '--game' braucht einen Wert."},
-      {{"install", "--game=", "--maker", "m", "--mouse"}, "Die Option '--game' braucht einen Wert."},
-      {Join(g, {"--keyboard", "--mouse", "--start", "beide"}), "Für --start ist nur keyboard oder mouse möglich, nicht 'beide'."},
+      {{"install", "--game"}, "Die Option '--game" + value},
+      {{"install", "--game=", "--maker", "m", "--mouse"}, "Die Option '--game" + value},
+      {mouse({"--keyboard", "--start", "beide"}),
+       "Für --start ist nur keyboard oder mouse möglich, nicht 'beide'."},
       {Join(g, {"--keyboard", "--start", "mouse"}), "--start mouse" + only + "mouse."},
-      {Join(g, {"--mouse", "--start", "keyboard"}), "--start keyboard" + only + "keyboard."},
-      {Join(g, {"--mouse", "--mouse-id", "5x"}), "Die Maus-ID '5x'" + id},
-      {Join(g, {"--mouse", "--mouse-id", "-"}), "Die Maus-ID '-'" + id},
-      {Join(g, {"--mouse", "--mouse-id", "1'"}), "Die Maus-ID '1''" + id},
-      {Join(g, {"--mouse", "--mouse-id", "2147483648"}), "Die Maus-ID '2147483648'" + id},
-      {Join(g, {"--mouse", "--mouse-id=-2147483649"}), "Die Maus-ID '-2147483649'" + id},
+      {mouse({"--start", "keyboard"}), "--start keyboard" + only + "keyboard."},
+      {mouse({"--mouse-id", "5x"}), "Die Maus-ID '5x'" + id},
+      {mouse({"--mouse-id", "2147483648"}), "Die Maus-ID '2147483648'" + id},
       {Join(g, {"--keyboard", "--mouse-id", "3"}), "--mouse-id" + only + "mouse."},
       {Join(g, {"--keyboard", "--auto-position"}), "--auto-position" + only + "mouse."},
       {Join(g, {"--keyboard", "spiel"}), "Unerwartetes Argument 'spiel'."},
       {Join(g, {"--keyboard=ja"}), "Unbekannte Option '--keyboard'."},
   };
-  // clang-format on
   for (const auto& [args, message] : cases)
     EXPECT_EQ(Do(args), (Outcome{2, "", "wavoria-cli: " + message + "\n" + UsageText()}));
   for (const auto& [arg, n] : {std::pair{"-2147483648", -2147483647 - 1}, {"+5", 5}, {"90", 90}})
@@ -88,32 +113,33 @@ TEST_F(Cli, CheckAndShow) {
 #ifndef _WIN32
   ASSERT_EQ(mkfifo("rohr.script.wav", 0600), 0);  // a pipe is no file to read
 #endif
-  // clang-format off
-  const std::string saved = P("saved/c.SCRIPT.WAV") + ":2: Unbekannte Action 'Singen'.\n" + P("saved/sub/b.script.wav") + ":2: Unbekannte Action 'Tanzen'.\n";
-  const std::string missing = ":1: Die Datei wurde nicht gefunden.\n", unread = "' kann nicht gelesen werden.\n";
-  const std::string unknown = "wavoria-cli: b.script.wav: Die geöffnete Datei beinhaltet unbekannte Kommandos. Das Speichern kann zu Datenverlust führen.\n"
-                              "wavoria-cli: b.script.wav: Zeile 5: Der Abschnitt [Execute] hat keine Action.\n";
+  const std::string saved = Checked(P("saved/c.SCRIPT.WAV")) + Checked(P("saved/sub/b.script.wav"));
+  const std::string missing = ":1: Die Datei wurde nicht gefunden.\n";
+  auto unread = [](const std::string& file) {
+    return "wavoria-cli: Die Datei '" + file + "' kann nicht gelesen werden.\n";
+  };
   const std::pair<Strings, Outcome> cases[] = {
       {{"check", P(testing::DataFolder() + "/scripts")}, {0, "", ""}},
       {{"check", "--", P("saved/beispiel.script.wav")}, {0, "", ""}},
       {{"check", "--", "--details=x", "b"}, {1, "--details=x" + missing + "b" + missing, ""}},
-      {{"check", "fehlt=1.script.wav", "saved", "fehlt"}, {1, "fehlt=1.script.wav" + missing + saved + "fehlt" + missing, ""}},
+      {{"check", "fehlt=1.script.wav", "saved", "fehlt"},
+       {1, "fehlt=1.script.wav" + missing + saved + "fehlt" + missing, ""}},
       {{"check", P("saved/")}, {1, saved, ""}},
-      {{"check", "utf8.script.wav"}, {1, "utf8.script.wav:1: Die Datei ist UTF-8-kodiert, ohne Byte-Order-Mark: Das Spiel liest sie als Windows-1252 und zeigt "
-                                         "Zeichen wie diese falsch; der Editor wandelt sie beim Öffnen nach Windows-1252 um, nach dem Speichern stimmen sie auch im Spiel.\n", ""}},
+      {{"check", "utf8.script.wav"}, {1, Checked("utf8.script.wav"), ""}},
 #ifndef _WIN32
-      {{"check", "rohr.script.wav"}, {1, "rohr.script.wav:1: Die Datei kann nicht gelesen werden.\n", ""}},
+      {{"check", "rohr.script.wav"},
+       {1, "rohr.script.wav:1: Die Datei kann nicht gelesen werden.\n", ""}},
 #endif
-      {{"show", "b.script.wav"}, {0, "Skriptname: T\n<> ???\n<> In Logdatei schreiben: \n<> MCI-Befehl senden: \n<>\n", unknown}},
+      {{"show", "b.script.wav"}, {0, Shown("b.script.wav", false), Warned("b.script.wav")}},
       {{"show", "--details", "b.script.wav"},
-       {0, "Skriptname: T\n    Beginn des Skripts\n    Datei: b.script.wav\n    Skriptname: T\n<> ???\n    Unbekanntes Kommando\n    Action=\n"
-           "<> In Logdatei schreiben: \n    In Logdatei schreiben\n    Text: ''\n<> MCI-Befehl senden: \n    MCI-Befehl senden\n    Kommando: \n\n"
-           "    '%path%' wird automatisch durch den Spielpfad ersetzt.\n<>\n", unknown}},
-      {{"show", "fehlt.script.wav"}, {1, "", "wavoria-cli: Die Datei 'fehlt.script.wav" + unread}},
-      {{"show", "ordner.script.wav"}, {1, "", "wavoria-cli: Die Datei 'ordner.script.wav" + unread}},
-      {{"show", "-"}, {1, "", "wavoria-cli: Die Datei '-" + unread}},
+       {0, Shown("b.script.wav", true), Warned("b.script.wav")}},
+      {{"show", "fehlt.script.wav"}, {1, "", unread("fehlt.script.wav")}},
+      {{"show", "ordner.script.wav"}, {1, "", unread("ordner.script.wav")}},
+      {{"show", "-"}, {1, "", unread("-")}},
   };
-  // clang-format on
+  // show prints the details below each list line, indented.
+  EXPECT_THAT(std::get<1>(Do({"show", "--details", "b.script.wav"})),
+              StartsWith("Skriptname: T\n    Beginn des Skripts\n    Datei: b.script.wav\n"));
   for (const auto& [args, outcome] : cases) EXPECT_EQ(Do(args), outcome);
 }
 
@@ -181,19 +207,22 @@ TEST_F(Cli, Format) {
   Write("h.script.wav", hand);
   Write("fertig.script.wav", testing::kWorkedExample);
   fs::create_directory("ordner");
-  // clang-format off
-  const std::string warning = "wavoria-cli: h.script.wav: Die geöffnete Datei beinhaltet unbekannte Einträge. Diese wurden nicht geladen. Das Speichern kann zu Datenverlust führen.\n"
-                              "wavoria-cli: h.script.wav: Zeile 4: Unbekannter Schlüssel 'Farbe'; der Editor lädt diese Zeile nicht.\n";
-  EXPECT_EQ(Do({"format", "h.script.wav", "--output", "neu.script.wav"}), (Outcome{0, "", warning}));
+  const std::string warning = Warned("h.script.wav");
+  EXPECT_THAT(warning, HasSubstr("Zeile 4: Unbekannter Schlüssel 'Farbe'"));
+  EXPECT_EQ(Do({"format", "h.script.wav", "--output", "neu.script.wav"}),
+            (Outcome{0, "", warning}));
   EXPECT_EQ(FileBytes("h.script.wav") + "|" + FileBytes("neu.script.wav"), hand + "|" + formatted);
   EXPECT_EQ(Do({"format", "h.script.wav"}), (Outcome{0, "", warning}));
   EXPECT_EQ(FileBytes("h.script.wav"), formatted);
   EXPECT_EQ(Do({"format", "fertig.script.wav"}), (Outcome{0, "", ""}));
   EXPECT_EQ(FileBytes("fertig.script.wav"), testing::kWorkedExample);
-  EXPECT_EQ(Do({"format", "fehlt.script.wav"}), (Outcome{1, "", "wavoria-cli: Die Datei 'fehlt.script.wav' kann nicht gelesen werden.\n"}));
-  EXPECT_THAT(Do({"format", "fertig.script.wav", "--output=ordner"}),
-              FieldsAre(1, "", StartsWith("wavoria-cli: Die Datei 'ordner' konnte nicht gespeichert werden")));
-  // clang-format on
+  EXPECT_EQ(
+      Do({"format", "fehlt.script.wav"}),
+      (Outcome{1, "", "wavoria-cli: Die Datei 'fehlt.script.wav' kann nicht gelesen werden.\n"}));
+  EXPECT_THAT(
+      Do({"format", "fertig.script.wav", "--output=ordner"}),
+      FieldsAre(1, "",
+                StartsWith("wavoria-cli: Die Datei 'ordner' konnte nicht gespeichert werden")));
 }
 
 TEST_F(CliInstall, Choices) {
@@ -223,20 +252,21 @@ TEST_F(CliInstall, Refusals) {
       Write("m" + u + "/oldharmony.dll", "");
   Write("t" + u + "/common/Eigenes.script.wav", "");
   const Strings game = Tree("game");
-  // clang-format off
+  const std::string t = "--templates", notFound = "' wurde nicht gefunden";
   const std::pair<Strings, std::string> cases[] = {
-      {{"--game", "nirgends", "--maker", "maker"}, "Der Ordner des Spiels 'nirgends' wurde nicht gefunden."},
+      {{"--game", "nirgends", "--maker", "maker"}, "Der Ordner des Spiels 'nirgends" + notFound},
       {{"--game", "leer", "--maker", "maker"}, "Im Ordner 'leer' wurde keine RPG_RT.EXE gefunden."},
       {{"--game", "game", "--maker", "leer"}, "Im Ordner 'leer' wurde keine RPG2000.EXE gefunden."},
-      {{"--game", "game", "--maker", "ohne"}, "Die Datei 'oldharmony.dll' wurde nicht gefunden. Möglicherweise ist der Klavato nicht installiert."},
+      {{"--game", "game", "--maker", "ohne"}, "Möglicherweise ist der Klavato nicht installiert."},
       {{"--game", "maker", "--maker", "maker"}, "sind derselbe Ordner"},
-      {{"--game", "game", "--maker", "m" + u, "--force"}, "'" + P("m\xFC/harmony.dll") + "' wurde nicht gefunden"},
-      {{"--game", "game", "--maker", "maker", "--force", "--templates", "t" + u},
-       kNotDone + "Die Datei '" + P("t\xFC/common/MidiTickClear.script.wav") + "' wurde nicht gefunden.\nDie Datei '" +
-           P("t\xFC/common/MidiTickOutput.script.wav") + "' wurde nicht gefunden.\n"},  // in the order of their names
-      {{"--game", "game", "--maker", "maker", "--force", "--templates", "t" + u}, "Der Vorlagenordner '" + P("t\xFC/Key") + "' fehlt oder ist leer"},
+      {{"--game", "game", "--maker", "m" + u, "--force"}, "'" + P("m\xFC/harmony.dll") + notFound},
+      // In the order of their names.
+      {{"--game", "game", "--maker", "maker", "--force", t, "t" + u},
+       P("t\xFC/common/MidiTickClear.script.wav") + notFound + ".\nDie Datei '" +
+           P("t\xFC/common/MidiTickOutput.script.wav") + notFound},
+      {{"--game", "game", "--maker", "maker", "--force", t, "t" + u},
+       "Der Vorlagenordner '" + P("t\xFC/Key") + "' fehlt oder ist leer"},
   };
-  // clang-format on
   for (const auto& [folders, error] : cases)
     EXPECT_THAT(Do(Join({"install", "--keyboard", "--templates", "tpl"}, folders)),
                 FieldsAre(1, "", HasSubstr(error)));
@@ -256,60 +286,81 @@ TEST_F(CliInstall, Refusals) {
 
 #ifndef _WIN32
 // POSIX permissions stand in for the read-only attribute, so these run natively.
-TEST_F(CliInstall, EveryFailureNamesTheFileAndItsCauseAndChangesNothing) {
-  // clang-format off
-  const std::string denied = " schreibgeschützt oder keine Berechtigung.\n", full = "' konnte nicht geschrieben werden: Der Datenträger ist voll.\n";
-  const std::string harmony = "Die Datei 'game/harmony.dll' kann nicht ersetzt werden:" + denied;
-  // As another user than root, the game's files cannot be replaced either.
-  const std::string asUser = geteuid() == 0 ? harmony : "";
-  auto unchecked = [&](const std::string& name) {
-    return "Die Datei 'game/Sound/" + name + ".script.wav' kann nicht geprüft werden:" + denied;
-  };
-  // mode: "file"/"folder" put there, "remove"d, "000"/"444" permissions ("folder 000": a new folder
-  // without any), the disk full
-  const struct { std::string file, mode, expected; } rows[] = {
-      {"maker/harmony.dll", "remove", "Die Datei 'maker/harmony.dll' wurde nicht gefunden.\n"},
-      {"game/oldharmony.dll", "folder", "An der Stelle der Datei 'game/oldharmony.dll' liegt ein Ordner.\n"},
-      {"game/Wavoria-Sicherung", "file", "An der Stelle des Ordners 'game/Wavoria-Sicherung' liegt eine Datei.\n"},
-      {"game/harmony.dll", "444", harmony}, {"game/Sound", "file", "An der Stelle des Ordners 'game/Sound' liegt eine Datei.\n"},
-      {"game/Sound", "folder 000", unchecked("MidiTickClear") + unchecked("MidiTickOutput") + unchecked("KeyList") + unchecked("KeySupportON")},
-      {"tpl/Key/KeyList.script.wav", "000", asUser + "Die Datei 'tpl/Key/KeyList.script.wav' konnte nicht gelesen werden:" + denied},
-      {"game/harmony.dll", "full", "Das Inhaltsverzeichnis 'game/Wavoria-Sicherung/2026-12-07 14.03.12/Inhalt.txt" + full},
-      {"game/autorun.script", "full after the record and a backup file", "Die Sicherung 'game/Wavoria-Sicherung/2026-12-07 14.03.12/autorun.script" + full},
-  };
-  // clang-format on
-  for (const auto& [file, mode, expected] : rows) {
-    SCOPED_TRACE(file + " " + mode);
-    SetUp();
-    if (mode.starts_with("file")) Write(file, "x");
-    if (mode.starts_with("folder")) fs::create_directory(file);
-    if (mode == "remove") fs::remove(file);
-    if (mode.ends_with("000") || mode == "444")
-      fs::permissions(file, fs::perms(mode == "444" ? 0400 : 0));
-    if (mode.ends_with("000")) fs::permissions("game", fs::perms::all);  // the lock can be made
-    if (mode == "full") SimulateShortWriteAfter(0);
-    if (mode.starts_with("full after")) {
-      // The same installation into a copy of the game writes the same record, which
-      // says "läuft" until the end.
-      Write(file, "x");
-      fs::copy("game", "copy", fs::copy_options::recursive);
-      ASSERT_THAT(Do({"install", "--game", "copy", "--maker", "maker", "--templates", "tpl",
-                      "--keyboard", "--force"}),
-                  FieldsAre(0, _, ""));
-      std::string record = FileBytes("copy/Wavoria-Sicherung/2026-12-07 14.03.12/Inhalt.txt");
-      record.replace(record.find("vollständig"), 11, "läuft");
-      SimulateShortWriteAfter(record.size() + 16);
-    }
-    const Strings game = Tree("game");
-    Outcome run;
-    auto install = [&] { run = Install({"--keyboard", "--force"}); };
-    // Without write permission bits a file is refused for root too.
-    ASSERT_TRUE(mode.ends_with("000") ? testing::WithoutRootRights(install) : (install(), true));
-    SimulateShortWriteAfter(-1);
-    EXPECT_EQ(run, (Outcome{1, "", kNotDone + expected}));
-    EXPECT_EQ(Tree("game"), game);
-  }
+struct Failure {
+  std::string File;
+  // "file"/"folder" put there, "remove"d, "000"/"444" permissions ("folder 000": a new
+  // folder without any), the disk "full" (at once, or after the record and a backup file)
+  std::string Mode;
+  Strings Named;    // the paths the message names
+  FileError Cause;  // the cause it gives; None: the entry is not what the run expects
+};
+void PrintTo(const Failure& f, std::ostream* os) {
+  *os << f.File << " " << f.Mode;
 }
+
+class InstallFailure : public CliInstall, public ::testing::WithParamInterface<Failure> {};
+
+TEST_P(InstallFailure, NamesTheFileAndItsCauseAndChangesNothing) {
+  const auto& [file, mode, named, cause] = GetParam();
+  if (mode.starts_with("file")) Write(file, "x");
+  if (mode.starts_with("folder")) fs::create_directory(file);
+  if (mode == "remove") fs::remove(file);
+  if (mode.ends_with("000") || mode == "444")
+    fs::permissions(file, fs::perms(mode == "444" ? 0400 : 0));
+  if (mode.ends_with("000")) fs::permissions("game", fs::perms::all);  // the lock can be made
+  long long room = mode == "full" ? 0 : -1;
+  if (mode.starts_with("full after")) {
+    // The same installation into a copy of the game writes the same record, which
+    // says "läuft" until the end.
+    Write(file, "x");
+    fs::copy("game", "copy", fs::copy_options::recursive);
+    ASSERT_THAT(Do({"install", "--game", "copy", "--maker", "maker", "--templates", "tpl",
+                    "--keyboard", "--force"}),
+                FieldsAre(0, _, ""));
+    const std::string record = FileBytes("copy/Wavoria-Sicherung/2026-12-07 14.03.12/Inhalt.txt");
+    room = Replaced(record, "vollständig", "läuft").size() + 16;
+  }
+  const Strings game = Tree("game");
+  Outcome run;
+  auto install = [&] {
+    const FullDisk disk(room);
+    run = Install({"--keyboard", "--force"});
+  };
+  // Without write permission bits a file is refused for root too.
+  ASSERT_TRUE(mode.ends_with("000") ? testing::WithoutRootRights(install) : (install(), true));
+  const std::string& err = std::get<2>(run);
+  EXPECT_EQ(std::get<0>(run), 1);
+  EXPECT_THAT(err, StartsWith(std::get<2>(Refused("Die Installation", {}))));
+  for (const std::string& path : named) EXPECT_THAT(err, HasSubstr("'" + path + "'"));
+  if (cause == FileError::None) {
+    EXPECT_THAT(err, HasSubstr(EntryProblem(file, mode == "file")));
+  } else {
+    EXPECT_THAT(err, HasSubstr(FileErrorCause(cause)));
+  }
+  EXPECT_EQ(Tree("game"), game);
+}
+
+const std::string kSound = "game/Sound/", kRecord = "game/Wavoria-Sicherung/2026-12-07 14.03.12/";
+INSTANTIATE_TEST_SUITE_P(
+    Entries, InstallFailure,
+    ::testing::Values(
+        Failure{"maker/harmony.dll", "remove", {"maker/harmony.dll"}, FileError::NotFound},
+        Failure{"game/oldharmony.dll", "folder", {}, FileError::None},
+        Failure{"game/Wavoria-Sicherung", "file", {}, FileError::None},
+        Failure{"game/harmony.dll", "444", {"game/harmony.dll"}, FileError::Denied},
+        Failure{"game/Sound", "file", {}, FileError::None},
+        Failure{"game/Sound",
+                "folder 000",
+                {kSound + "MidiTickClear.script.wav", kSound + "MidiTickOutput.script.wav",
+                 kSound + "KeyList.script.wav", kSound + "KeySupportON.script.wav"},
+                FileError::Denied},
+        Failure{
+            "tpl/Key/KeyList.script.wav", "000", {"tpl/Key/KeyList.script.wav"}, FileError::Denied},
+        Failure{"game/harmony.dll", "full", {kRecord + "Inhalt.txt"}, FileError::DiskFull},
+        Failure{"game/autorun.script",
+                "full after the record and a backup file",
+                {kRecord + "autorun.script"},
+                FileError::DiskFull}));
 
 // The folder checked on the way in can be gone when the installation starts
 // (a drive pulled out, a folder renamed); the plan is then refused whole.

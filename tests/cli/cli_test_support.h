@@ -24,15 +24,32 @@
 
 #include "cli/cli.h"
 #include "platform/cli_platform.h"
+#include "platform/file_error.h"
 #include "platform/file_io.h"
 #include "platform/file_ops.h"
+#include "platform/program_folder.h"
+#include "platform/text_encoding.h"
 #include "tests/core/test_support.h"
+#include "tests/game_folder.h"
+#include "wizard/game_entries.h"
+#include "wizard/game_run.h"
 #include "wizard/install_backup.h"
+#include "wizard/install_executor.h"
+#include "wizard/install_history.h"
+#include "wizard/install_undo.h"
 
 namespace wavoria::cli {
 
 namespace fs = std::filesystem;
+using ::testing::_;
+using ::testing::AllOf;
+using ::testing::AnyOf;
+using ::testing::EndsWith;
+using ::testing::FieldsAre;
 using testing::FileBytes;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
 using Strings = std::vector<std::string>;
 
 // A command's exit status and what it wrote to stdout and to stderr.
@@ -65,18 +82,6 @@ inline Strings Tree(const std::string& folder) {
   std::sort(entries.begin(), entries.end());
   return entries;
 }
-
-#ifdef _WIN32
-// Runs a Linux program of /usr/bin with arguments as Linux takes them, and
-// waits until done() holds.
-inline void RunLinux(const std::string& program, const Strings& args,
-                     const std::function<bool()>& done) {
-  std::string line = program;
-  for (const std::string& arg : args) line += " \"" + arg + "\"";
-  StartLinux(line);
-  for (const DWORD end = GetTickCount() + 10000; !done() && GetTickCount() < end;) Sleep(20);
-}
-#endif
 
 // A symbolic link at link to target, and a named pipe at path, as a game
 // unpacked on Linux can hold them. Wine's CreateSymbolicLink makes no link,
@@ -140,16 +145,50 @@ class Cli : public ::testing::Test {
   std::optional<testing::TempFolder> folder_;
 };
 
+// A text of the core as wavoria-cli prints it: each line ended with "\n".
+inline std::string Printed(std::string_view text) {
+  std::string out(text);
+  for (std::size_t at; (at = out.find("\r\n")) != std::string::npos;) out.replace(at, 2, "\n");
+  return out + "\n";
+}
+
+// What a run that was refused for problems prints; what names the run ("Die
+// Installation", "Das Rückgängigmachen").
+inline Outcome Refused(std::string_view what, Strings problems) {
+  InstallReport report;
+  report.Refused = true;
+  report.Problems = std::move(problems);
+  return {1, "", Printed(report.WarningText(what))};
+}
+inline const std::string kNothing = Printed(kNothingToUndoText);
+
+// The backups of the game, and the folder of its first run.
+inline const std::string kBackups = "game/Wavoria-Sicherung";
+inline const std::string kFirst = kBackups + "/2026-12-07 14.03.12";
+
+// While it lives, writes stop after bytes as on a full disk.
+struct FullDisk {
+  explicit FullDisk(long long bytes) { SimulateShortWriteAfter(bytes); }
+  ~FullDisk() { SimulateShortWriteAfter(-1); }
+};
+
+// While it lives, hook runs before each step of an installation.
+struct InstallStepHook {
+  explicit InstallStepHook(std::function<void(std::size_t)> hook) {
+    SetBeforeInstallStep(std::move(hook));
+  }
+  ~InstallStepHook() { SetBeforeInstallStep({}); }
+};
+
+// Installations into "game" from "maker" and the templates in "tpl"; backups
+// are named as if made at 2026-12-07 14.03.12.
 class CliInstall : public Cli {
  protected:
   void SetUp() override {
     Cli::SetUp();
     FixBackupStamp("2026-12-07 14.03.12");
     WriteGame();
-    for (const char* file :
-         {"maker/RPG2000.EXE", "maker/oldharmony.dll", "leer/x.txt", "ohne/RPG2000.EXE"})
-      Write(file, file);
-    Write("maker/harmony.dll", "Klavato");
+    for (const char* file : {"leer/x.txt", "ohne/RPG2000.EXE"}) Write(file, file);
     for (const char* name : {"common/MidiTickOutput", "common/MidiTickClear", "Key/KeyList",
                              "Key/KeySupportON", "Mouse/M", "Mouse/mousesupporton"})
       Write(std::string("tpl/") + name + ".script.wav", kTemplate);
@@ -157,13 +196,32 @@ class CliInstall : public Cli {
   Outcome Install(const Strings& more) const {
     return Do(Join({"install", "--game", "game", "--maker", "maker", "--templates", "tpl"}, more));
   }
+  Outcome Restore(const Strings& more = {}) const {
+    return Do(Join({"restore", "--game", "game"}, more));
+  }
+  Outcome List() const { return Restore({"--list"}); }
   std::string Autorun() const { return FileBytes(P("game/autorun.script")); }
-  // The game as it was before any installation, in place of what is there.
+  // The game and the maker as they were before any installation.
   void WriteGame() const {
     fs::remove_all("game");
-    for (const char* file : {"game/RPG_RT.EXE", "game/harmony.dll"}) Write(file, file);
+    testing::WriteGameAndMaker("game", "maker");
+  }
+  // The record of the run kept in folder, as edit makes it.
+  void EditRecord(const std::function<std::string(std::string)>& edit,
+                  const std::string& folder = kFirst) const {
+    Write(folder + "/Inhalt.txt", edit(FileBytes(P(folder + "/Inhalt.txt"))));
+  }
+  // The name of the run a restore would undo next, as the core names it.
+  static std::string NextRun() {
+    const RestoreChoice next = ChooseRestore("game");
+    return next.Target ? RunName(next.History.Backups[*next.Target]) : "";
   }
 };
+
+// text with from replaced by to, once.
+inline std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+  return text.replace(text.find(from), from.size(), to);
+}
 
 // Everything in a game folder but its backups.
 inline Strings GameFiles(const std::string& game = "game") {
@@ -172,24 +230,16 @@ inline Strings GameFiles(const std::string& game = "game") {
   return entries;
 }
 
-// Where install and restore say the replaced files went.
-inline std::string Kept(const std::string& backup) {
-  return "Die ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung '" +
-         backup + "'.\n";
+// What install says: done, where the replaced files went (when any), how to
+// undo it (wavoria-cli's own sentence), the key list.
+inline std::string Installed(const std::string& game, const std::string& backup) {
+  InstallReport report;
+  if (!backup.empty()) report.BackupFolder = P(game + "/Wavoria-Sicherung/" + backup);
+  return Printed(report.DoneText(
+             "Rückgängig machen lässt sich diese Installation mit: wavoria-cli restore --game " +
+             ShellArgument(game))) +
+         "Die Tastenliste zum Anpassen: " + P(game + "/Sound/KeyList.script.wav") + "\n";
 }
-// What install says: done, its notes and where the replaced files went (when any), the key list.
-inline std::string Installed(const std::string& game, const std::string& backup,
-                             const std::string& notes = "") {
-  const std::string kept = backup.empty() ? "" : Kept(P(game + "/Wavoria-Sicherung/" + backup));
-  return "Ihrem Spiel wurden soeben Tastatur- bzw. Maussupport hinzugefügt!\n\n" + notes + kept +
-         "Rückgängig machen lässt sich diese Installation mit: wavoria-cli restore --game " +
-         ShellArgument(game) +
-         "\nDie Tastenliste zum Anpassen: " + P(game + "/Sound/KeyList.script.wav") + "\n";
-}
-inline const std::string kNotDone =
-    "Die Installation wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
-inline const std::string kUndoRefused =
-    "Das Rückgängigmachen wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\n\n";
 inline const std::string kKeys =
     "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n"
     "Sound\\KeyList.script.wav\r\n";

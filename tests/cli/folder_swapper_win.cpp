@@ -12,6 +12,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "tests/cli/linux_under_wine_win.h"
 
@@ -26,11 +27,10 @@ bool Exists(const std::string& path) {
 }
 
 // Runs a program of /usr/bin and waits until the path is there (or gone).
-void RunLinux(const std::string& command, const std::string& path, bool there) {
-  wavoria::cli::StartLinux(command);
-  for (const DWORD end = GetTickCount() + 1000; Exists(path) != there && GetTickCount() < end;) {
-    Sleep(5);
-  }
+void RunLinux(const std::string& program, const std::vector<std::string>& args,
+              const std::string& path, bool there) {
+  wavoria::cli::RunLinux(
+      program, args, [&] { return Exists(path) == there; }, 1000);
 }
 
 }  // namespace
@@ -47,10 +47,10 @@ int main(int argc, char** argv) {
         continue;
       }
       ++swapped;
-      const std::string link = "\"" + linuxGame + "/" + name + "\"";
-      RunLinux("ln -sT \"" + target + "\" " + link, folder, true);
+      const std::string link = linuxGame + "/" + name;
+      RunLinux("ln", {"-sT", target, link}, folder, true);
       Sleep(1);
-      RunLinux("rm -f " + link, folder, false);
+      RunLinux("rm", {"-f", link}, folder, false);
       MoveFileExA(away.c_str(), folder.c_str(), 0);
     }
     Sleep(20);  // the folders stay in place a moment

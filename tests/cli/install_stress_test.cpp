@@ -7,13 +7,7 @@
 #include <regex>
 #include <set>
 
-#include "platform/file_error.h"
-#include "platform/program_folder.h"
-#include "platform/text_encoding.h"
 #include "tests/cli/cli_test_support.h"
-#include "wizard/game_entries.h"
-#include "wizard/game_run.h"
-#include "wizard/install_undo.h"
 
 #ifndef _WIN32
 #include <signal.h>
@@ -24,41 +18,8 @@
 namespace wavoria::cli {
 namespace {
 
-using ::testing::_;
-using ::testing::AllOf;
-using ::testing::AnyOf;
-using ::testing::EndsWith;
-using ::testing::FieldsAre;
-using ::testing::HasSubstr;
-using ::testing::Not;
-using ::testing::StartsWith;
-
-const std::string kBackups = "game/Wavoria-Sicherung";
-const std::string kFirst = kBackups + "/2026-12-07 14.03.12";
-
-// A text of the core as wavoria-cli prints it: "\n" for CR LF.
-std::string Printed(std::string text) {
-  for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
-  return text;
-}
-
-// While it lives, writes stop after bytes as on a full disk.
-struct FullDisk {
-  explicit FullDisk(long long bytes) { SimulateShortWriteAfter(bytes); }
-  ~FullDisk() { SimulateShortWriteAfter(-1); }
-};
-
 class InstallStress : public CliInstall {
  protected:
-  Outcome Restore(const Strings& more = {}) const {
-    return Do(Join({"restore", "--game", "game"}, more));
-  }
-  Outcome List() const { return Restore({"--list"}); }
-  // The record of the installation in folder, as edit makes it.
-  void EditRecord(const std::function<std::string(std::string)>& edit,
-                  const std::string& folder = kFirst) const {
-    Write(folder + "/Inhalt.txt", edit(FileBytes(P(folder + "/Inhalt.txt"))));
-  }
   // Whether two of the game's records have one number.
   bool NumberGivenTwice() const {
     std::set<int> numbers;
@@ -73,10 +34,6 @@ class InstallStress : public CliInstall {
     EXPECT_EQ(GameFiles(), fresh);
   }
 };
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  return text.replace(text.find(from), from.size(), to);
-}
 
 // A line of the record that names harmony.dll is passed over (it ends at a
 // NUL byte): oldharmony.dll stays with Klavato's harmony.dll, and the undo
@@ -112,13 +69,14 @@ TEST_F(InstallStress, ADamagedRecordBlocksOnlyWhatDependsOnIt) {
                                       HasSubstr("    Enthält: harmony.dll\n")),
                                 ""));
   EXPECT_THAT(Restore(), FieldsAre(0, StartsWith("Die Installation Nr. 2 "), ""));
-  const std::string asked = Printed(DamagedRecordText(ChooseRestore("game")));
+  std::string asked = Printed(DamagedRecordText(ChooseRestore("game")));
+  asked.pop_back();
   const Strings before = Tree("game");
   EXPECT_THAT(Restore(), FieldsAre(1, "", StartsWith(asked + "\n\nMit --damaged put-back")));
   EXPECT_EQ(Tree("game"), before);
   EXPECT_THAT(Restore({"--damaged", "put-back"}), FieldsAre(0, _, ""));
   EXPECT_EQ(FileBytes(P("game/harmony.dll")), "game/harmony.dll");
-  EXPECT_EQ(Restore(), (Outcome{1, "", std::string(kNothingToUndoText) + "\n"}));
+  EXPECT_EQ(Restore(), (Outcome{1, "", kNothing}));
   EXPECT_THAT(List(), FieldsAre(0,
                                 HasSubstr("mit beschädigtem Inhaltsverzeichnis: erledigt "
                                           "durch Nr. 4\n"),
@@ -160,15 +118,14 @@ TEST_F(InstallStress, AFullDiskNeverLeavesAnIncompleteInstallationInForce) {
 TEST_F(InstallStress, ASecondRunChangesNothingAndAKilledRunsLockIsTakenOver) {
   const std::string lock = P(kBackups + "/" + std::string(kLockFile));
   fs::create_directories(P(kBackups));
-  const std::string busy = std::string(kBusyText) + "\n";
   {
     FileLock other;
     std::optional<std::string> left;
     ASSERT_EQ(other.Take(lock, LockOwnerText(), left), FileLock::Outcome::Taken);
     const Strings game = Tree("game");
-    EXPECT_EQ(Install({"--keyboard"}), (Outcome{1, "", kNotDone + busy}));
-    EXPECT_EQ(Restore(), (Outcome{1, "", kUndoRefused + busy}));
-    EXPECT_EQ(List(), (Outcome{1, "", busy}));
+    EXPECT_EQ(Install({"--keyboard"}), Refused("Die Installation", {std::string(kBusyText)}));
+    EXPECT_EQ(Restore(), Refused("Das Rückgängigmachen", {std::string(kBusyText)}));
+    EXPECT_EQ(List(), (Outcome{1, "", Printed(kBusyText)}));
     EXPECT_EQ(Tree("game"), game);
   }
   const std::string left = "Prozess: 4711\r\nBeginn: 2026-12-07 14.00.00\r\n";
@@ -212,9 +169,8 @@ TEST_F(InstallStress, CausesAreNamedTruly) {
     fs::remove(P(pipe));
     MakePipe(pipe);
     EXPECT_EQ(Install({"--keyboard"}),
-              (Outcome{1, "",
-                       kNotDone + "Die Datei '" + P(pipe) +
-                           "' konnte nicht gelesen werden: " + notPlain + ".\n"}));
+              Refused("Die Installation", {"Die Datei '" + P(pipe) +
+                                           "' konnte nicht gelesen werden: " + notPlain + "."}));
     EXPECT_EQ(Tree("game"), game);
     RemovePipe(pipe);
     Write("maker/harmony.dll", "Klavato");
@@ -326,11 +282,8 @@ TEST_F(InstallStress, FoldersSwappedForLinksWhileRunsGoOn) {
                               fs::absolute("game").string() + "\" \"" +
                               LinuxPath(fs::absolute("game").string()) + "\" \"" +
                               LinuxPath(target) + "\" \"" + stop + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessA(nullptr, std::string(swapper).data(), nullptr, nullptr, FALSE, 0,
-                             nullptr, nullptr, &startup, &process));
+  const HANDLE process = StartProgram(swapper);
+  ASSERT_NE(process, nullptr);
   const int runs = 100;  // each run costs about ten times what it costs natively
 #else
   const pid_t swapper = fork();
@@ -357,9 +310,8 @@ TEST_F(InstallStress, FoldersSwappedForLinksWhileRunsGoOn) {
   }
 #ifdef _WIN32
   Write("stop.txt", "");
-  WaitForSingleObject(process.hProcess, 20000);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
+  WaitForSingleObject(process, 20000);
+  CloseHandle(process);
   std::cout << FileBytes("stop.txt") << "\n";
 #else
   kill(swapper, SIGKILL);

@@ -1,11 +1,13 @@
-// Linux programs started from a Windows program under Wine, for the tests:
-// Wine's own functions make no symbolic link nor named pipe, and remove no
-// pipe; Linux's own programs do.
+// Programs started from the tests under Wine: a second Windows program, and
+// Linux programs, since Wine's own functions make no symbolic link nor named
+// pipe, and remove no pipe.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace wavoria::cli {
 
@@ -22,18 +24,29 @@ inline std::string LinuxPath(const std::string& path) {
   return result;
 }
 
-// Starts a program of /usr/bin with its arguments as Linux takes them. Wine
-// gives no handle to wait for it: the caller waits for what it does.
-inline void StartLinux(const std::string& command) {
-  std::string line = "Z:\\usr\\bin\\" + command;
+// Starts a program with its command line; its process handle, to be closed
+// by the caller, or nullptr when it did not start.
+inline HANDLE StartProgram(std::string line) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                     &process)) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return nullptr;
   }
+  CloseHandle(process.hThread);
+  return process.hProcess;
+}
+
+// Runs a program of /usr/bin with arguments as Linux takes them, and waits
+// until done() holds, at most limit milliseconds: Wine gives no handle to
+// wait for a Linux program.
+inline void RunLinux(const std::string& program, const std::vector<std::string>& args,
+                     const std::function<bool()>& done, DWORD limit = 10000) {
+  std::string line = "Z:\\usr\\bin\\" + program;
+  for (const std::string& arg : args) line += " \"" + arg + "\"";
+  if (const HANDLE process = StartProgram(line)) CloseHandle(process);
+  for (const DWORD end = GetTickCount() + limit; !done() && GetTickCount() < end;) Sleep(5);
 }
 
 }  // namespace wavoria::cli

@@ -4,13 +4,9 @@
 // at every rename, folder creation, flush and removal.
 #include <regex>
 
-#include "platform/file_ops.h"
-#include "platform/program_folder.h"
-#include "platform/text_encoding.h"
+#include "document/text.h"
 #include "tests/cli/cli_test_support.h"
-#include "wizard/game_run.h"
-#include "wizard/install_executor.h"
-#include "wizard/install_undo.h"
+#include "wizard/install_undo_parts.h"
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -18,26 +14,6 @@
 
 namespace wavoria::cli {
 namespace {
-
-using ::testing::_;
-using ::testing::AllOf;
-using ::testing::EndsWith;
-using ::testing::FieldsAre;
-using ::testing::HasSubstr;
-using ::testing::StartsWith;
-
-const std::string kNothing = std::string(kNothingToUndoText) + "\n";
-const std::string kOutside =
-    " ist eine Verknüpfung auf einen anderen Ort; Wavoria schreibt nur in den Spielordner.\n";
-const std::string kPipe =
-    " liegt weder eine Datei noch ein Ordner, sondern etwa eine Pipe oder ein Gerät; Wavoria "
-    "liest und schreibt dort nichts.\n";
-
-// A kept record that names a file outside the game, or a file the program does not write.
-std::string PassedOver(const std::string& entry) {
-  return "In der Sicherung wird '" + P(entry) +
-         "' übergangen: Wavoria legt nur Dateien zurück, die es selbst geschrieben haben kann.\n";
-}
 
 // The temporary files and unfinished records anywhere below folder.
 Strings HalfDone(const std::string& folder) {
@@ -53,80 +29,70 @@ Strings HalfDone(const std::string& folder) {
   return found;
 }
 
-class RestoreTest : public CliInstall {
- protected:
-  Outcome Restore() const { return Do({"restore", "--game", "game"}); }
-  // The game's record of its first run (or of the one named with suffix), changed by hand.
-  void EditRecord(const std::string& from, const std::string& to,
-                  const std::string& suffix = "") const {
-    const std::string record = P(kFirst + suffix + "/Inhalt.txt");
-    std::string text = FileBytes(record);
-    text.replace(text.find(from), from.size(), to);
-    Write(record, text);
-  }
-  const std::string kFirst = "game/Wavoria-Sicherung/2026-12-07 14.03.12";
-};
+// A record that its run never marked complete.
+std::string Unfinished(std::string record) {
+  return Replaced(record, "Stand: vollständig", "Stand: läuft");
+}
+
+using RestoreTest = CliInstall;
 
 TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore) {
   const Strings fresh = GameFiles();
   ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  const std::string keyboardRun = NextRun();
   Write("game/Sound/KeyList.script.wav", "von Hand");
   // A folder named as if made in 2099: the installation's number decides, not the name.
-  fs::rename(P("game/Wavoria-Sicherung/2026-12-07 14.03.12"),
-             P("game/Wavoria-Sicherung/2099-12-31 23.59.59"));
+  fs::rename(P(kFirst), P(kBackups + "/2099-12-31 23.59.59"));
   const Strings keyboard = GameFiles();
   ASSERT_THAT(Install({"--mouse", "--mouse-id", "-5", "--force"}), FieldsAre(0, _, ""));
-  EXPECT_EQ(RestoreQuestion(ChooseRestore("game")),  // what the editor asks first
-            (Prompt{MessageIcon::Question,
-                        "Soll die Installation Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; "
-                        "Maus-ID -5) rückgängig gemacht werden?\r\n\r\nZurückgelegt werden:\r\n"
-                        "    autorun.script\r\n\r\nEntfernt werden:\r\n    "
-                        "Sound\\MouseSupportON.script.wav\r\n    Sound\\M.script.wav"}));
-  EXPECT_EQ(Restore(),
-            (Outcome{0,
-                     "Die Installation Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; Maus-ID -5) "
-                     "wurde rückgängig gemacht.\n\nZurückgelegt:\n    autorun.script\nEntfernt:\n"
-                     "    Sound\\MouseSupportON.script.wav\n    Sound\\M.script.wav\nEin weiteres "
-                     "\"wavoria-cli restore\" macht die Installation Nr. 1 vom 2026-12-07 "
-                     "14.03.12 (Tastatursupport) rückgängig.\n",
-                     ""}));
+  const std::string mouseRun = NextRun();
+  EXPECT_THAT(mouseRun, HasSubstr("Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; Maus-ID -5)"));
+  {
+    const RestoreChoice choice = ChooseRestore("game");  // what the editor asks first
+    EXPECT_EQ(choice.Files(UndoAction::Kind::PutBack), Strings{"autorun.script"});
+    EXPECT_EQ(choice.Files(UndoAction::Kind::Remove),
+              (Strings{"Sound\\MouseSupportON.script.wav", "Sound\\M.script.wav"}));
+    EXPECT_THAT(RestoreQuestion(choice).Message, HasSubstr(mouseRun));
+  }
+  const Outcome mouse = Restore();
+  EXPECT_THAT(mouse,
+              FieldsAre(0,
+                        AllOf(StartsWith(undo_parts::Capitalised(mouseRun)),
+                              HasSubstr("    Sound\\M.script.wav\n"), HasSubstr(keyboardRun)),
+                        ""));
   EXPECT_EQ(GameFiles(), keyboard);
   // The hand-made change is kept and named; the game is as before the first installation.
-  const std::string kept = P("game/Wavoria-Sicherung/2026-12-07 14.03.12 (3)");
+  const std::string kept = P(kFirst + " (3)");
   EXPECT_THAT(Restore(),
               FieldsAre(0,
-                        AllOf(StartsWith("Die Installation Nr. 1 vom 2026-12-07 14.03.12 "
-                                         "(Tastatursupport) wurde rückgängig gemacht.\n\nSeit "
-                                         "der Installation geändert und deshalb vorher in der "
-                                         "Sicherung '" +
-                                         kept + "' aufbewahrt:\n    Sound\\KeyList.script.wav\n"),
-                              HasSubstr("Zurückgelegt:\n    harmony.dll\n"), HasSubstr(kNothing)),
+                        AllOf(StartsWith(undo_parts::Capitalised(keyboardRun)), HasSubstr(kept),
+                              HasSubstr("    harmony.dll\n"), HasSubstr(kNothing)),
                         ""));
   EXPECT_EQ(KeptIn(kept), (Strings{"Sound/", "Sound/KeyList.script.wav=von Hand"}));
   EXPECT_EQ(GameFiles(), fresh);
   EXPECT_EQ(Restore(), (Outcome{1, "", kNothing}));
-  EXPECT_THAT(
-      Do({"restore", "--game", "game", "--list"}),
-      FieldsAre(0,
-                AllOf(StartsWith("Das Rückgängigmachen Nr. 4 vom 2026-12-07 14.03.12, für "
-                                 "die Installation Nr. 1: vollständig\n"),
-                      HasSubstr("\nDie Installation Nr. 1 vom 2026-12-07 14.03.12 "
-                                "(Tastatursupport): rückgängig gemacht durch Nr. 4\n"),
-                      HasSubstr("\n    Ersetzt: harmony.dll (7 Bytes, CRC-32 "),
-                      HasSubstr("\n    Geändert, hier aufbewahrt: Sound\\KeyList.script.wav\n"),
-                      HasSubstr("\n    Zurückgelegt: harmony.dll\n    Entfernt: autorun.script\n"),
-                      HasSubstr("\n    Entfernt: oldharmony.dll\n"),
-                      HasSubstr("\n    Ordner angelegt: Sound\n"), EndsWith(")\n")),
-                ""));
+  const GameHistory history = ReadHistory("game");
+  EXPECT_EQ(List(), (Outcome{0, Printed(HistoryText(history)), ""}));
+  Strings states;
+  for (const BackupEntry& backup : history.Backups) {
+    const InstallRecord& r = *backup.Record;
+    states.push_back(DecimalText(r.Number) + " " + DecimalText(int(r.State)) + " " +
+                     DecimalText(r.By) + " " + DecimalText(int(r.KeptChanged.size())));
+  }
+  std::sort(states.begin(), states.end());
+  EXPECT_EQ(states, (Strings{"1 2 4 0", "2 2 3 0", "3 1 0 0", "4 1 0 1"}))
+      << "number, state, undone by, files kept";
   // That undo stopped before its end, and the installation's backup is gone since.
-  EditRecord("Stand: vollständig", "Stand: läuft", " (3)");
-  fs::remove_all(P("game/Wavoria-Sicherung/2099-12-31 23.59.59"));
-  EXPECT_EQ(Restore(),
-            (Outcome{1, "",
-                     kUndoRefused + "Das Rückgängigmachen Nr. 4 vom 2026-12-07 14.03.12 war "
-                                    "unterbrochen, aber die Sicherung, die es zurücklegen "
-                                    "sollte, ist nicht mehr da.\n"}));
-  FixBackupStamp("");  // the clock's stamp: year-month-day hour.minute.second
+  EditRecord(Unfinished, kFirst + " (3)");
+  fs::remove_all(P(kBackups + "/2099-12-31 23.59.59"));
+  const Strings gone = ChooseRestore("game").Problems;
+  EXPECT_THAT(gone, ::testing::ElementsAre(HasSubstr("nicht mehr da")));
+  EXPECT_EQ(Restore(), Refused("Das Rückgängigmachen", gone));
+}
+
+// The clock's stamp names backups: year-month-day hour.minute.second.
+TEST_F(RestoreTest, BackupsAreNamedByTheClock) {
+  FixBackupStamp("");
   EXPECT_TRUE(std::regex_match(BackupStampNow(),
                                std::regex(R"(20\d\d-[01]\d-[0-3]\d( [0-2]\d)(\.[0-5]\d){2})")));
 }
@@ -135,7 +101,7 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
 // newest first (" (10)" after " (9)"), then marked; only files the program
 // can have written go back, anything else is passed over and named.
 TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
-  const std::string earlier = "game/Wavoria-Sicherung/2026-01-01 10.00.00";
+  const std::string earlier = kBackups + "/2026-01-01 10.00.00";
   Write(earlier + " (9)/harmony.dll", "neun");
   Write(earlier + " (10)/harmony.dll", "zehn");
   Write(earlier + " (9)/Sound/Eigenes.script.wav", "eigen");
@@ -146,10 +112,7 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
   // Windows' own functions make no such name, nor remove it: Linux does both.
   const std::string linuxName =
       LinuxPath(fs::absolute(P(earlier + " (10)")).string()) + "/" + crafted;
-  auto made = [&] {
-    const Strings names = NamesIn(P(earlier + " (10)"));
-    return std::ranges::find(names, crafted) != names.end();
-  };
+  auto made = [&] { return std::ranges::count(NamesIn(P(earlier + " (10)")), crafted) == 1; };
   RunLinux("cp", {LinuxPath(fs::absolute(P("Startup/victim.txt")).string()), linuxName}, made);
   struct Remover {
     std::string Path;
@@ -162,97 +125,94 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
   Write(earlier + " (10)/" + crafted, "böse");
 #endif
   ASSERT_THAT(NamesIn(P(earlier + " (10)")), ::testing::Contains(crafted));
-  EXPECT_EQ(Restore(),
-            (Outcome{0,
-                     "Die Sicherung '2026-01-01 10.00.00 (10)' einer früheren Version von Wavoria "
-                     "wurde zurückgelegt.\n\n" +
-                         PassedOver(earlier + " (10)/" + crafted) +
-                         PassedOver(earlier + " (10)/notiz.txt") +
-                         "Die ersetzten Dateien, die sich von den zurückgelegten unterschieden, "
-                         "liegen in der Sicherung '" +
-                         P(kFirst) +
-                         "':\n    harmony.dll\nZurückgelegt:\n    harmony.dll\nEin weiteres "
-                         "\"wavoria-cli restore\" legt die Sicherung '2026-01-01 10.00.00 (9)' "
-                         "einer früheren Version von Wavoria zurück.\n",
-                     ""}));
+  Strings passedOver = ChooseRestore("game").Notes;
+  ASSERT_EQ(passedOver.size(), 2u);
+  EXPECT_THAT(passedOver, ::testing::ElementsAre(HasSubstr(P(earlier + " (10)/" + crafted)),
+                                                 HasSubstr(P(earlier + " (10)/notiz.txt"))));
+  const std::string tenth = NextRun(), ninth = "2026-01-01 10.00.00 (9)";
+  EXPECT_THAT(Restore(), FieldsAre(0,
+                                   AllOf(StartsWith(undo_parts::Capitalised(tenth)),
+                                         HasSubstr(Printed(passedOver[0] + "\r\n" + passedOver[1])),
+                                         HasSubstr(P(kFirst)), HasSubstr(ninth)),
+                                   ""));
   EXPECT_EQ(FileBytes(P("game/harmony.dll")), "zehn");
   EXPECT_FALSE(fs::exists(P("game/Sound")));  // made only for a file that goes into it
   EXPECT_EQ(Tree("Startup"), Strings{"victim.txt=alt"});
-  EXPECT_THAT(Restore(), FieldsAre(0, HasSubstr("(9)"), ""));
+  EXPECT_THAT(Restore(), FieldsAre(0, HasSubstr(ninth), ""));
   // That undo stopped before its end: the oldest backup is found and the undo finished.
-  EditRecord("Stand: vollständig", "Stand: läuft", " (2)");
+  EditRecord(Unfinished, kFirst + " (2)");
   fs::remove(P(earlier + " (9)/Inhalt.txt"));
-  EXPECT_THAT(Restore(), FieldsAre(0,
-                                   HasSubstr("(9)' einer früheren Version von Wavoria) war "
-                                             "unterbrochen und wurde zu Ende geführt.\n"),
-                                   ""));
+  EXPECT_THAT(Restore(), FieldsAre(0, HasSubstr(ninth), ""));
   EXPECT_EQ(FileBytes(P("game/harmony.dll")) + FileBytes(P("game/Sound/Eigenes.script.wav")),
             "neuneigen");
   EXPECT_EQ(Restore(), (Outcome{1, "", kNothing}));
 }
 
-// Links, pipes and a crafted backup: each run is refused before anything
-// changes, naming the entry; nothing outside the game changes, and nothing of
-// it is read into the game.
-TEST_F(RestoreTest, NothingOutsideTheGameFolderIsReadOrWritten) {
-  const std::string& backup = kFirst;
-  // what is done first ("install" or "sound": an installation, or a Sound folder), where
-  // the link or pipe goes and to what ("pipe" for a pipe; a folder for "draussen"), and
-  // whether restore runs (else install)
-  const struct {
-    std::string before, entry, target;
-    bool restore;
-  } rows[] = {
-      {"", "game/~autorun.script.wavoria-tmp", "draussen/victim.txt", false},
-      {"", "game/~harmony.dll.wavoria-tmp", "draussen/victim.txt", false},
-      {"", "game/Sound", "draussen", false},
-      {"", "game/Wavoria-Sicherung", "draussen", false},
-      {"sound", "game/Sound/KeyList.script.wav", "draussen/victim.txt", false},
-      {"", "game/autorun.script", "draussen/victim.txt", false},
-      {"", "game/autorun.script", "pipe", false},
-      {"sound", "game/Sound/KeyList.script.wav", "pipe", false},
-      {"install", "game/Wavoria-Sicherung", "draussen", true},
-      {"install", backup + "/harmony.dll", "draussen/victim.txt", true},
-      {"install", backup, "draussen", true},
-      {"install", backup + "/Sound", "draussen", true},
-  };
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.entry + " -> " + row.target);
-    SetUp();
-    Write("draussen/victim.txt", "geheim");
-    if (row.before == "sound") fs::create_directories(P("game/Sound"));
-    if (row.before == "install") {
-      Write("game/Sound/KeyList.script.wav", "mine");  // kept in the backup's Sound folder
-      ASSERT_THAT(Install({"--keyboard", "--force"}), FieldsAre(0, _, ""));
-      fs::remove_all(P(row.entry));  // the installation's own entry gives way to the link
-    }
-    if (row.target == "pipe") {
-      MakePipe(row.entry);
-    } else {
-      MakeLink(row.target, row.entry);
-    }
-    const Strings outside = Tree("draussen");
-    const Strings game = Tree("game");
-    const Outcome run = row.restore ? Restore() : Install({"--keyboard", "--force"});
-    const std::string named = "'" + P(row.entry) + "'";
-    EXPECT_EQ(run, (Outcome{1, "",
-                            (row.restore ? kUndoRefused : kNotDone) +
-                                (row.target == "pipe" ? "An der Stelle der Datei " + named + kPipe
-                                 : row.target == "draussen" ? "Der Ordner " + named + kOutside
-                                                            : "Die Datei " + named + kOutside)}));
-    EXPECT_EQ(Tree("draussen"), outside);
-    EXPECT_EQ(Tree("game"), game);
-    if (row.target == "pipe") RemovePipe(row.entry);
-  }
+// A link or a pipe where a run would read or write: the run is refused before
+// anything changes, naming the entry; nothing outside the game changes, and
+// nothing of it is read into the game.
+struct Boundary {
+  std::string Before;  // "install" or "sound": an installation, or a Sound folder, first
+  std::string Entry;   // where the link or pipe goes
+  std::string Target;  // "pipe" for a pipe; a file, or the folder "draussen", to link to
+  bool Restore;        // restore runs, else install
+};
+void PrintTo(const Boundary& b, std::ostream* os) {
+  *os << b.Entry << " -> " << b.Target << (b.Restore ? ", restore" : ", install");
+}
 
-  // A record that names a file outside: the entry is passed over and named.
-  SetUp();
+class GameBoundary : public RestoreTest, public ::testing::WithParamInterface<Boundary> {};
+
+TEST_P(GameBoundary, LinksAndPipesAreRefusedBeforeAnythingChanges) {
+  const Boundary& row = GetParam();
+  Write("draussen/victim.txt", "geheim");
+  if (row.Before == "sound") fs::create_directories(P("game/Sound"));
+  if (row.Before == "install") {
+    Write("game/Sound/KeyList.script.wav", "mine");  // kept in the backup's Sound folder
+    ASSERT_THAT(Install({"--keyboard", "--force"}), FieldsAre(0, _, ""));
+    fs::remove_all(P(row.Entry));  // the installation's own entry gives way to the link
+  }
+  if (row.Target == "pipe") {
+    MakePipe(row.Entry);
+  } else {
+    MakeLink(row.Target, row.Entry);
+  }
+  const Strings outside = Tree("draussen"), game = Tree("game");
+  const Strings problems = {EntryProblem(P(row.Entry), row.Target == "draussen")};
+  EXPECT_EQ(row.Restore ? Restore() : Install({"--keyboard", "--force"}),
+            Refused(row.Restore ? "Das Rückgängigmachen" : "Die Installation", problems));
+  EXPECT_EQ(Tree("draussen"), outside);
+  EXPECT_EQ(Tree("game"), game);
+  if (row.Target == "pipe") RemovePipe(row.Entry);
+}
+
+const std::string kVictim = "draussen/victim.txt", kFirst = kBackups + "/2026-12-07 14.03.12";
+INSTANTIATE_TEST_SUITE_P(
+    Entries, GameBoundary,
+    ::testing::Values(Boundary{"", "game/~autorun.script.wavoria-tmp", kVictim, false},
+                      Boundary{"", "game/~harmony.dll.wavoria-tmp", kVictim, false},
+                      Boundary{"", "game/Sound", "draussen", false},
+                      Boundary{"", kBackups, "draussen", false},
+                      Boundary{"sound", "game/Sound/KeyList.script.wav", kVictim, false},
+                      Boundary{"", "game/autorun.script", kVictim, false},
+                      Boundary{"", "game/autorun.script", "pipe", false},
+                      Boundary{"sound", "game/Sound/KeyList.script.wav", "pipe", false},
+                      Boundary{"install", kBackups, "draussen", true},
+                      Boundary{"install", kFirst + "/harmony.dll", kVictim, true},
+                      Boundary{"install", kFirst + "/Inhalt.txt", kVictim, true},
+                      Boundary{"install", kFirst, "draussen", true},
+                      Boundary{"install", kFirst + "/Sound", "draussen", true}));
+
+// A record that names a file outside the game: the entry is passed over and named.
+TEST_F(RestoreTest, ARecordNamingAFileOutsideIsPassedOver) {
   Write("Startup/victim.txt", "alt");
   ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
-  EditRecord("Stand:", "Hinzugefügt: ..\\Startup\\victim.txt\r\n  nachher: " +
-                           StampText(StampOf("alt")) + "\r\nStand:");
-  EXPECT_THAT(Restore(),
-              FieldsAre(1, "", HasSubstr(PassedOver(backup + "/../Startup/victim.txt"))));
+  EditRecord([](std::string t) {
+    return Replaced(t, "Stand:",
+                    "Hinzugefügt: ..\\Startup\\victim.txt\r\n  nachher: " +
+                        StampText(StampOf("alt")) + "\r\nStand:");
+  });
+  EXPECT_THAT(Restore(), FieldsAre(1, "", HasSubstr(P(kFirst + "/../Startup/victim.txt"))));
   EXPECT_EQ(Tree("Startup"), Strings{"victim.txt=alt"});
 }
 
@@ -263,79 +223,65 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
   const Strings fresh = GameFiles();
   ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
   const Strings installed = GameFiles();
-  const std::string started = "game/Wavoria-Sicherung/2026-12-07 15.00.00";
-  Write(started + "/~Inhalt.txt.wavoria-tmp", "Wavoria: Inh");
-  Write("game/Sound/~KeyList.script.wav.wavoria-tmp", "[Exec");
-  EXPECT_EQ(Restore(),
-            (Outcome{0,
-                     "Ein unterbrochener Lauf von Wavoria hatte am Spiel noch nichts verändert.\n\n"
-                     "Übrig gebliebene Zwischendateien eines unterbrochenen Laufs wurden "
-                     "entfernt:\n    " +
-                         P("game/Sound/~KeyList.script.wav.wavoria-tmp") + "\n    " +
-                         P(started + "/~Inhalt.txt.wavoria-tmp") +
-                         "\nDer angefangene Sicherungsordner '" + P(started) +
-                         "' eines unterbrochenen Laufs wurde entfernt; am Spiel hatte dieser "
-                         "Lauf noch nichts verändert.\n"
-                         "Ein weiteres \"wavoria-cli restore\" macht die Installation Nr. 1 vom "
-                         "2026-12-07 14.03.12 (Tastatursupport) rückgängig.\n",
-                     ""}));
+  const std::string keyboardRun = NextRun();
+  const std::string started = kBackups + "/2026-12-07 15.00.00";
+  const std::string leftovers[] = {"game/Sound/~KeyList.script.wav.wavoria-tmp",
+                                   started + "/~Inhalt.txt.wavoria-tmp"};
+  for (const std::string& file : leftovers) Write(file, "halb");
+  EXPECT_THAT(Restore(), FieldsAre(0,
+                                   AllOf(HasSubstr(P(leftovers[0])), HasSubstr(P(leftovers[1])),
+                                         HasSubstr("'" + P(started) + "'"), HasSubstr(keyboardRun)),
+                                   ""));
   EXPECT_EQ(GameFiles(), installed);
   EXPECT_FALSE(fs::exists(P(started)));
 
   // An installation whose record still says it runs is rolled back, once.
-  EditRecord("Stand: vollständig", "Stand: läuft");
+  EditRecord(Unfinished);
   EXPECT_THAT(Install({"--keyboard", "--force"}),
-              FieldsAre(0,
-                        HasSubstr("\nDie Installation Nr. 1 vom 2026-12-07 14.03.12 "
-                                  "(Tastatursupport) war unterbrochen und wurde zurückgenommen; "
-                                  "das Spiel ist wieder wie vor ihr.\nZurückgelegt:\n    "
-                                  "harmony.dll\n"),
-                        ""));
+              FieldsAre(0, HasSubstr(undo_parts::Capitalised(keyboardRun)), ""));
   EXPECT_EQ(GameFiles(), installed);
-  EXPECT_THAT(FileBytes(P(kFirst + "/Inhalt.txt")),
-              HasSubstr("Stand: abgebrochen und zurückgenommen durch Nr. 2\r\n"));
+  EXPECT_EQ(ReadHistory("game").Backups[0].Record->State, RecordState::RolledBack)
+      << "the first run in the history";
   EXPECT_THAT(Restore(), FieldsAre(0, StartsWith("Die Installation Nr. 3 "), ""));
   EXPECT_EQ(GameFiles(), fresh);
   EXPECT_EQ(HalfDone("game"), Strings{});
   // An installation removes what an interrupted save left, and says so.
   Write("game/~autorun.script.wavoria-tmp", "Sound\\Mi");
   EXPECT_THAT(Install({"--keyboard"}),
-              FieldsAre(0,
-                        HasSubstr("\n\nÜbrig gebliebene Zwischendateien eines unterbrochenen "
-                                  "Laufs wurden entfernt:\n    " +
-                                  P("game/~autorun.script.wavoria-tmp") + "\n"),
-                        ""));
+              FieldsAre(0, HasSubstr("    " + P("game/~autorun.script.wavoria-tmp") + "\n"), ""));
   EXPECT_EQ(GameFiles(), installed);
-  ASSERT_THAT(Restore(), FieldsAre(0, _, ""));
+}
+
 #ifndef _WIN32
-  // Such a folder that cannot be removed stops the installation, which says why.
+// A leftover backup folder that cannot be removed stops the installation,
+// which says why.
+TEST_F(RestoreTest, ALeftoverFolderThatCannotBeRemovedStopsTheInstallation) {
+  const std::string started = kBackups + "/2026-12-07 15.00.00";
   fs::create_directories(P(started + "/Sound"));
   fs::permissions(P(started), fs::perms(0555));
-  for (const char* folder : {"game", "game/Wavoria-Sicherung"})
-    fs::permissions(folder, fs::perms::all);
+  for (const std::string& folder : {std::string("game"), kBackups}) {
+    fs::permissions(folder, fs::perms::all);  // the lock can be made
+  }
   Outcome stopped;
   ASSERT_TRUE(testing::WithoutRootRights([&] { stopped = Install({"--keyboard"}); }));
   fs::permissions(P(started), fs::perms::owner_all, fs::perm_options::add);
-  EXPECT_EQ(stopped, (Outcome{1, "",
-                              "Die Installation wurde nicht ausgeführt.\n\nDer angefangene "
-                              "Sicherungsordner '" +
-                                  started +
-                                  "' eines unterbrochenen Laufs konnte nicht entfernt werden: "
-                                  "schreibgeschützt oder keine Berechtigung.\n"}));
-#endif
+  EXPECT_THAT(stopped, FieldsAre(1, "",
+                                 AllOf(HasSubstr("'" + started + "'"),
+                                       HasSubstr(FileErrorCause(FileError::Denied)))));
+  EXPECT_EQ(GameFiles(), (Strings{"RPG_RT.EXE=game/RPG_RT.EXE", "harmony.dll=game/harmony.dll"}));
 }
+#endif
 
-// The causes named are the true ones.
-TEST_F(RestoreTest, CausesThatAreTrue) {
-  // A game path longer than the system allows (natively only as a text; under Wine the folder
-  // is there).
+// A game path longer than the system allows (natively only as a text; under
+// Wine the folder is there) is refused by both commands.
+TEST_F(RestoreTest, AGamePathLongerThanTheSystemAllows) {
   std::string tooLong = fs::absolute("lang").string();
   while (tooLong.size() <= MaxPathLength()) tooLong += P("/" + std::string(90, 'x'));
 #ifdef _WIN32
   // Only the long form of a path makes and removes such a folder.
-  const std::wstring longForm = L"\\\\?\\";
-  fs::create_directories(longForm + fs::path(tooLong).wstring());
-  fs::copy_file(P("game/RPG_RT.EXE"), longForm + fs::path(tooLong).wstring() + L"\\RPG_RT.EXE");
+  const std::wstring longForm = L"\\\\?\\" + fs::path(tooLong).wstring();
+  fs::create_directories(longForm);
+  fs::copy_file(P("game/RPG_RT.EXE"), longForm + L"\\RPG_RT.EXE");
   struct Remover {
     ~Remover() {
       RunLinux("rm -r", {LinuxPath(fs::absolute("lang").string())},
@@ -343,80 +289,67 @@ TEST_F(RestoreTest, CausesThatAreTrue) {
     }
   } remover;
 #endif
-  const std::string longText = "Der Pfad des Spiels '" + tooLong + kPathSeparator + "' ist mit " +
-                               std::to_string(tooLong.size() + 1) +
-                               " Zeichen länger, als das System erlaubt (höchstens " +
-                               std::to_string(MaxPathLength()) +
-                               " Zeichen); bitte verschieben "
-                               "Sie das Spiel in einen Ordner mit kürzerem Pfad.\n";
-  EXPECT_EQ(Do({"restore", "--game", tooLong}), (Outcome{1, "", longText}));
-  EXPECT_EQ(Do({"install", "--game", tooLong, "--maker", "maker", "--keyboard"}),
-            (Outcome{1, "", longText}));
+  const Outcome refused{1, "", Printed(GamePathProblem(tooLong + kPathSeparator))};
+  EXPECT_EQ(Do({"restore", "--game", tooLong}), refused);
+  EXPECT_EQ(Do({"install", "--game", tooLong, "--maker", "maker", "--keyboard"}), refused);
+}
 
 #ifndef _WIN32
-  // A game folder in which nothing can be made (a read-only disk): nothing is changed, and
-  // the backup folder that could not be made is named with the cause. Then only the backups
-  // can be made: the Sound folder is named once with its cause, not each template that could
-  // not go into it.
-  const std::string denied = ": schreibgeschützt oder keine Berechtigung.\n";
-  auto asUser = [&](const Strings& more) {
+// A game folder in which nothing can be made (a read-only disk): nothing is
+// changed, and the backup folder that could not be made is named with the
+// cause. Then only the backups can be made: the Sound folder is named once
+// with its cause, not each template that could not go into it.
+TEST_F(RestoreTest, AReadOnlyGameFolderIsNamedWithTheCause) {
+  const std::string denied = FileErrorCause(FileError::Denied);
+  auto asUser = [&] {
     Outcome run;
     fs::permissions("game", fs::perms(0555));
-    EXPECT_TRUE(testing::WithoutRootRights([&] { run = Install(more); }));
+    EXPECT_TRUE(testing::WithoutRootRights([&] { run = Install({"--keyboard"}); }));
     fs::permissions("game", fs::perms::owner_all, fs::perm_options::add);
     return run;
   };
   fs::permissions(P("game/harmony.dll"), fs::perms(0666));
-  EXPECT_EQ(asUser({"--keyboard"}),
-            (Outcome{1, "",
-                     kNotDone +
-                         "Der Ordner 'game/Wavoria-Sicherung' für die Sicherung konnte "
-                         "nicht angelegt werden" +
-                         denied}));
-  fs::create_directories(P("game/Wavoria-Sicherung"));
-  fs::permissions(P("game/Wavoria-Sicherung"), fs::perms::all);
-  EXPECT_EQ(asUser({"--keyboard"}),
-            (Outcome{1, "",
-                     "Die Installation ist nicht gelungen und wurde zurückgenommen; an Ihrem "
-                     "Spiel ist alles wie vorher. Fehlgeschlagen ist:\n\nDer Ordner 'game/Sound' "
-                     "konnte nicht angelegt werden" +
-                         denied.substr(0, denied.size() - 1) +
-                         " Deshalb wurde keine der 4 Dateien für diesen Ordner kopiert.\nDie "
-                         "Datei 'maker/oldharmony.dll' konnte nicht nach 'game/oldharmony.dll' "
-                         "kopiert werden" +
-                         denied +
-                         "Die Datei 'game/harmony.dll' wurde nicht ersetzt, weil "
-                         "'game/oldharmony.dll' nicht angelegt werden konnte.\nDie Datei "
-                         "'game/autorun.script' konnte nicht geschrieben werden" +
-                         denied}));
+  EXPECT_THAT(asUser(),
+              FieldsAre(1, "", AllOf(HasSubstr("'game/Wavoria-Sicherung'"), HasSubstr(denied))));
+  EXPECT_EQ(GameFiles(), (Strings{"RPG_RT.EXE=game/RPG_RT.EXE", "harmony.dll=game/harmony.dll"}));
+  fs::create_directories(P(kBackups));
+  fs::permissions(P(kBackups), fs::perms::all);
+  const Outcome run = asUser();
+  EXPECT_THAT(run, FieldsAre(1, "",
+                             AllOf(HasSubstr("'game/Sound'"), HasSubstr("keine der 4 Dateien"),
+                                   HasSubstr("'game/oldharmony.dll'"),
+                                   HasSubstr("'game/autorun.script'"))));
+  EXPECT_EQ(std::ranges::count(std::get<2>(run), '\n'), 6) << "one line for each failure";
   // harmony.dll stayed, so its copy is not kept either.
   EXPECT_EQ(KeptIn(kFirst), Strings{});
-  SetUp();
+}
 
-  // A read-only file refuses the undo; made read-only once the undo is planned, it stops
-  // it there.
+// A read-only file refuses the undo; made read-only once the undo is planned,
+// it stops it there.
+TEST_F(RestoreTest, AReadOnlyFileRefusesOrStopsTheUndo) {
   ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
   fs::permissions(P("game/harmony.dll"), fs::perms(0444));
-  const std::string readOnly = "Die Datei 'game/harmony.dll' kann nicht ersetzt werden";
-  EXPECT_EQ(Restore(), (Outcome{1, "", kUndoRefused + readOnly + denied}));
+  const std::string denied = FileErrorCause(FileError::Denied);
+  EXPECT_THAT(Restore(),
+              FieldsAre(1, "", AllOf(HasSubstr("'game/harmony.dll'"), HasSubstr(denied))));
   fs::permissions(P("game/harmony.dll"), fs::perms(0644));
   RestoreChoice choice = ChooseRestore("game");
   fs::permissions(P("game/harmony.dll"), fs::perms(0444));
-  EXPECT_EQ(CarryOutRestore(std::move(choice)).Problems,
-            Strings{"Die Datei 'game/harmony.dll' konnte nicht zurückgelegt werden" +
-                    denied.substr(0, denied.size() - 1)});
-  SetUp();
+  const Strings problems = CarryOutRestore(std::move(choice)).Problems;
+  EXPECT_THAT(problems,
+              ::testing::ElementsAre(AllOf(HasSubstr("'game/harmony.dll'"), HasSubstr(denied))));
+}
 #endif
 
-  // The game folder moved away during the installation: natively the run goes on in it
-  // wherever it went; Windows refuses the move while the run holds the folder.
+// The game folder moved away during the installation: natively the run goes
+// on in it wherever it went; Windows refuses the move while the run holds the
+// folder.
+TEST_F(RestoreTest, AGameFolderMovedDuringTheInstallation) {
   std::error_code moved;
-  SetBeforeInstallStep([&](std::size_t step) {
+  const InstallStepHook hook([&](std::size_t step) {
     if (step == 3) fs::rename("game", "weg", moved);
   });
-  const Outcome run = Install({"--keyboard"});
-  SetBeforeInstallStep({});
-  EXPECT_THAT(run, FieldsAre(0, _, ""));
+  EXPECT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
   EXPECT_EQ(FileBytes(P(moved ? "game/harmony.dll" : "weg/harmony.dll")), "Klavato");
 }
 
@@ -433,15 +366,13 @@ TEST_F(RestoreTest, PathsTheAnsiFunctionsCannotTake) {
     fs::copy_file(P(std::string("game/") + file), game + "\\" + file);
   }
   // The record and the copy of harmony.dll would not fit.
-  std::string tooLong;
+  Strings tooLong;
   for (const char* file : {"~Inhalt.txt.wavoria-tmp", "~harmony.dll.wavoria-tmp"}) {
-    const std::string path = game + "\\Wavoria-Sicherung\\2026-12-07 14.03.12\\" + file;
-    tooLong += "Der Pfad '" + path + "' ist mit " + std::to_string(path.size()) +
-               " Zeichen länger, als das System erlaubt (höchstens 259 Zeichen); bitte "
-               "verschieben Sie das Spiel in einen Ordner mit kürzerem Pfad.\n";
+    tooLong.push_back(
+        PathLengthProblem(game + "\\Wavoria-Sicherung\\2026-12-07 14.03.12\\" + file, false));
   }
   EXPECT_EQ(Do({"install", "--game", game, "--maker", "maker", "--templates", "tpl", "--keyboard"}),
-            (Outcome{1, "", kNotDone + tooLong}));
+            Refused("Die Installation", tooLong));
   EXPECT_EQ(GameFiles(game),
             (Strings{"RPG_RT.EXE=game/RPG_RT.EXE", "harmony.dll=game/harmony.dll"}));
 

@@ -18,11 +18,10 @@ namespace {
 using testing::Command;
 
 TEST(CommandForms, NegativRuleAndLists) {
-  // clang-format off
   const std::tuple<const char*, const char*, bool, const char*> numbers[] = {
-      {"-12", "12", true, "-12"}, {"7.9", "7", false, "7"}, {"", "0", false, "0"}, {"abc", "0", false, "0"},
+      {"-12", "12", true, "-12"},  {"7.9", "7", false, "7"},
+      {"", "0", false, "0"},       {"abc", "0", false, "0"},
       {"&H10", "16", false, "16"}, {"-2147483648", "2147483648", true, "-2147483648"}};
-  // clang-format on
   for (const auto& [field, digits, negative, stored] : numbers) {
     const SignedNumberForm f = ShowSignedNumber(field);
     EXPECT_EQ(std::tuple(f.Digits, f.Negative), std::tuple(digits, negative)) << field;
@@ -52,33 +51,50 @@ TEST(CommandForms, EachDialogStoresItsCommand) {
   using Edit = void (*)(ScriptCommand&);
   const Edit mouse = [](ScriptCommand& c) { StoreMouseSupport(ShowMouseSupport(c), c); };
   const Edit key = [](ScriptCommand& c) { StoreKeyEvent(ShowKeyEvent(c), c); };
-  // clang-format off
   const std::tuple<const char*, const char*, Edit, const char*, const char*> rows[] = {
       {"", "Text=alt", [](ScriptCommand& c) { StoreLog("t", c); }, "WriteToLog", "Text=t"},
       {"", "", [](ScriptCommand& c) { StoreOutput("5", true, c); }, "AddOutput", "Value=-5"},
       {"", "", [](ScriptCommand& c) { StoreMci("play", c); }, "MCICommand", "Command=play"},
-      {"", "Enable=False|ID=-3|Automatic=true", mouse, "EnableMouseSupport", "Enable=True|ID=-3|Automatic=True"},
+      {"", "Enable=False|ID=-3|Automatic=true", mouse, "EnableMouseSupport",
+       "Enable=True|ID=-3|Automatic=True"},
       {"", "Automatic=Yes", mouse, "EnableMouseSupport", "Enable=True|ID=0|Automatic=False"},
       {"", "Value=-12|Cheat=  money 9!", [](ScriptCommand& c) { StoreCheat(ShowCheat(c), c); },
        "RegisterCheatEvent", "Value=-12|Cheat=  MONEY 9!"},
-      {"", "Key= f12 |Value=-7|BlockKey=TRUE", key, "RegisterKeyDownEvent", "Key=F12|Value=-7|BlockKey=True"},
-      {"registerkeyupevent", "Key=f12", key, "RegisterKeyUpEvent", "Key=F12|Value=0|BlockKey=False"},
+      {"", "Key= f12 |Value=-7|BlockKey=TRUE", key, "RegisterKeyDownEvent",
+       "Key=F12|Value=-7|BlockKey=True"},
+      {"registerkeyupevent", "Key=f12", key, "RegisterKeyUpEvent",
+       "Key=F12|Value=0|BlockKey=False"},
       {"RegisterKeyUpEvent2", "", key, "RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"},
-      {"RegisterKeyUpEvent", "", [](ScriptCommand& c) { KeyEventForm f = ShowKeyEvent(c); f.Event = -1; StoreKeyEvent(f, c); },
-       "RegisterKeyDownEvent", "Key=A|Value=0|BlockKey=False"},  // nothing selected: a key-down event
+      {"RegisterKeyUpEvent", "",
+       [](ScriptCommand& c) {
+         KeyEventForm f = ShowKeyEvent(c);
+         f.Event = -1;
+         StoreKeyEvent(f, c);
+       },
+       "RegisterKeyDownEvent",
+       "Key=A|Value=0|BlockKey=False"},  // nothing selected: a key-down event
 
       // A text box left as it shows an escaped byte stores the byte back.
-      {"", "Text=A\x01Z", [](ScriptCommand& c) { StoreLog(Displayable(c.Text), c); }, "WriteToLog", "Text=A\x01Z"},
-      {"", "Command=A\x01Z", [](ScriptCommand& c) { StoreMci(Displayable(c.Command), c); }, "MCICommand", "Command=A\x01Z"},
-      {"", "Command=A\x01Z|Result=B\x9DY", [](ScriptCommand& c) { StoreProgramLaunch(ShowProgramLaunch(c), c); },
-       "ExecProgram", "Command=A\x01Z|Result=B\x9DY|Wait=False"},
-      {"", "Command=A\x01Z", [](ScriptCommand& c) { StoreDocumentLaunch(ShowDocumentLaunch(c), c); },
-       "ExecProgram", "Type=Document|Command=A\x01Z|Wait=False"},
-      {"", "Cheat=a\x01z", [](ScriptCommand& c) { CheatForm f = ShowCheat(c); f.Cheat = ToUpperAscii(f.Cheat); StoreCheat(f, c); },
-       "RegisterCheatEvent", "Cheat=A\x01Z|Value=0"},  // the box turns every letter upper, the escape's too
+      {"", "Text=A\x01Z", [](ScriptCommand& c) { StoreLog(Displayable(c.Text), c); }, "WriteToLog",
+       "Text=A\x01Z"},
+      {"", "Command=A\x01Z", [](ScriptCommand& c) { StoreMci(Displayable(c.Command), c); },
+       "MCICommand", "Command=A\x01Z"},
+      {"", "Command=A\x01Z|Result=B\x9DY",
+       [](ScriptCommand& c) { StoreProgramLaunch(ShowProgramLaunch(c), c); }, "ExecProgram",
+       "Command=A\x01Z|Result=B\x9DY|Wait=False"},
+      {"", "Command=A\x01Z",
+       [](ScriptCommand& c) { StoreDocumentLaunch(ShowDocumentLaunch(c), c); }, "ExecProgram",
+       "Type=Document|Command=A\x01Z|Wait=False"},
+      {"", "Cheat=a\x01z",
+       [](ScriptCommand& c) {
+         CheatForm f = ShowCheat(c);
+         f.Cheat = ToUpperAscii(f.Cheat);
+         StoreCheat(f, c);
+       },
+       "RegisterCheatEvent",
+       "Cheat=A\x01Z|Value=0"},  // the box turns every letter upper, the escape's too
       {"", "Key=\x01Q", key, "RegisterKeyDownEvent", "Key=\x01Q|Value=0|BlockKey=False"},
   };
-  // clang-format on
   for (const auto& [action, given, edit, stored, fields] : rows) {
     SCOPED_TRACE(std::string(stored) + " from " + given);
     ScriptCommand cmd = Command(action, given);
@@ -91,11 +107,12 @@ TEST(CommandForms, EachDialogStoresItsCommand) {
 }
 
 TEST(CommandForms, ProgramAndDocumentLaunch) {
-  // clang-format off
-  const std::pair<const char*, int> modes[] = {{"", 0}, {"NORMAL", 1}, {"minimized", 2}, {"Maximized", 3},
-      {"MINIMIZEDACTIVE", 4}, {"notactivated", 5}, {" Normal", 0}, {"Minimiert", 0}};
-  const std::pair<const char*, int> priorities[] = {{"", 1}, {"IDLE", 0}, {"hight", 2}, {"High", 1}, {"realTIME", 3}};
-  // clang-format on
+  const std::pair<const char*, int> modes[] = {
+      {"", 0},          {"NORMAL", 1},          {"minimized", 2},
+      {"Maximized", 3}, {"MINIMIZEDACTIVE", 4}, {"notactivated", 5},
+      {" Normal", 0},   {"Minimiert", 0}};
+  const std::pair<const char*, int> priorities[] = {
+      {"", 1}, {"IDLE", 0}, {"hight", 2}, {"High", 1}, {"realTIME", 3}};
   for (const auto& [display, item] : modes)
     EXPECT_EQ(LaunchModeSelection(display), item) << display;
   for (const auto& [priority, item] : priorities)

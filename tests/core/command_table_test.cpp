@@ -122,8 +122,10 @@ TEST(CommandTable, RandomEditsMatchAPlainListAndAFullRebuild) {
 TEST(ListUpdate, EditsAreMinimal) {
   const std::vector<std::string> lines{"s", "a", "b", "c", "<>"};
   using E = ListEdit;
-  // clang-format off
-  const struct { std::vector<std::string> wanted; std::vector<E> edits; } cases[] = {
+  const struct {
+    std::vector<std::string> wanted;
+    std::vector<E> edits;
+  } cases[] = {
       {{"s", "b", "a", "c", "<>"}, {{E::kReplace, 1}, {E::kReplace, 2}}},
       {{"s", "a", "c", "<>"}, {{E::kDelete, 2}}},
       {{"s", "a", "x", "b", "c", "<>"}, {{E::kInsert, 2}}},
@@ -132,7 +134,6 @@ TEST(ListUpdate, EditsAreMinimal) {
       {lines, {}},
       {{}, std::vector<E>(5, {E::kDelete, 0})},
   };
-  // clang-format on
   for (const auto& row : cases) EXPECT_EQ(DiffListLines(lines, row.wanted), row.edits);
 }
 
@@ -153,8 +154,9 @@ TEST(ListUpdate, ResetAfterALongScriptEmptiesEverySlot) {
 }
 
 TEST(ListUpdate, TheViewStaysPutUnlessTheSelectionWouldLeaveIt) {
-  // clang-format off
-  struct Case { int top, selected, visible, count, kept; } const cases[] = {
+  struct Case {
+    int top, selected, visible, count, kept;
+  } const cases[] = {
       {10, 15, 10, 100, 10},  // inside the view: no scrolling
       {10, 19, 10, 100, 10},  // on the bottom edge
       {10, 20, 10, 100, 11},  // one below: just far enough
@@ -164,7 +166,6 @@ TEST(ListUpdate, TheViewStaysPutUnlessTheSelectionWouldLeaveIt) {
       {2, 3, 10, 5, 0},       // shorter than the view: from its first line
       {4, 4, 0, 100, 4},      // a list box too small for one line still shows it
   };
-  // clang-format on
   for (const Case& c : cases) {
     EXPECT_EQ(KeptTopLine(c.top, c.selected, c.visible, c.count), c.kept)
         << c.top << " " << c.selected << " " << c.visible << " " << c.count;

@@ -153,11 +153,13 @@ TEST(EditorCommands, EditRoundTripThroughTheBuffer) {
 // Every chooser button starts from an empty buffer; kinds without a dialog
 // are written at once and show the button's own caption in the list.
 TEST(EditorCommands, ChooserChoices) {
-  // clang-format off
-  const std::tuple<int, int, const char*> buttons[] = {
-      {3016, 0, "Maus-/Tastenstatus senden"}, {3017, 0, "Output-Liste löschen"}, {3015, 0, "Maussupport deaktivieren"},
-      {3009, 0, "Tastensupport aktivieren"}, {3010, 0, "Tastensupport deaktivieren"}, {3004, 4000, "???"}, {3021, 5400, "???"}};
-  // clang-format on
+  const std::tuple<int, int, const char*> buttons[] = {{3016, 0, "Maus-/Tastenstatus senden"},
+                                                       {3017, 0, "Output-Liste löschen"},
+                                                       {3015, 0, "Maussupport deaktivieren"},
+                                                       {3009, 0, "Tastensupport aktivieren"},
+                                                       {3010, 0, "Tastensupport deaktivieren"},
+                                                       {3004, 4000, "???"},
+                                                       {3021, 5400, "???"}};
   for (const auto& [button, dialog, text] : buttons) {
     SCOPED_TRACE(button);
     CommandTable t;
@@ -280,19 +282,23 @@ TEST(Clipboard, PastedCommandsAreLinkedAsAddedOnesInOneStep) {
 TEST(Clipboard, RefusalsAndWarnings) {
   std::string tooMany;
   for (int i = 0; i < 512; ++i) tooMany += "[S" + std::to_string(i) + "]\r\nAction=WriteToLog\r\n";
-  // clang-format off
-  const struct { const char* Name; int Commands; std::string Text; std::string Refusal; } cases[] = {
-      {"empty", 0, "", "Die Zwischenablage enthält keine Kommandos."},
-      {"plain text", 0, "Einkaufsliste: Milch, Brot", "Die Zwischenablage enthält keine Kommandos."},
-      {"a section without Action", 0, "[A]\r\nText=x\r\n", "Die Zwischenablage enthält keine Kommandos."},
-      {"one too many", 510, "[A]\r\nAction=WriteToLog\r\n[B]\r\nAction=WriteToLog\r\n",
-       "Das Skript kann höchstens 511 Kommandos enthalten; es enthält schon 510, aus der "
-       "Zwischenablage kämen 2 dazu."},
-      {"more than a script holds", 0, tooMany,
-       "Das Skript kann höchstens 511 Kommandos enthalten; es enthält schon 0, aus der "
-       "Zwischenablage kämen mehr als 511 dazu."},
-      {"the last free slot", 510, "[A]\r\nAction=WriteToLog\r\n", ""}};
-  // clang-format on
+  const struct {
+    const char* Name;
+    int Commands;
+    std::string Text;
+    std::string Refusal;
+  } cases[] = {{"empty", 0, "", "Die Zwischenablage enthält keine Kommandos."},
+               {"plain text", 0, "Einkaufsliste: Milch, Brot",
+                "Die Zwischenablage enthält keine Kommandos."},
+               {"a section without Action", 0, "[A]\r\nText=x\r\n",
+                "Die Zwischenablage enthält keine Kommandos."},
+               {"one too many", 510, "[A]\r\nAction=WriteToLog\r\n[B]\r\nAction=WriteToLog\r\n",
+                "Das Skript kann höchstens 511 Kommandos enthalten; es enthält schon 510, aus der "
+                "Zwischenablage kämen 2 dazu."},
+               {"more than a script holds", 0, tooMany,
+                "Das Skript kann höchstens 511 Kommandos enthalten; es enthält schon 0, aus der "
+                "Zwischenablage kämen mehr als 511 dazu."},
+               {"the last free slot", 510, "[A]\r\nAction=WriteToLog\r\n", ""}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
     CommandTable t;

@@ -14,21 +14,32 @@ namespace wavoria {
 namespace {
 
 TEST(FileCommandRules, PathsAreMadeAbsoluteAgainstTheBase) {
-  // clang-format off
   const char* const cases[][3] = {
-      {"Sound\\KeyList.script.wav", "C:\\Spiel", "C:\\Spiel\\Sound\\KeyList.script.wav"}, {"..\\a.wav", "C:\\Spiel\\Sound\\", "C:\\Spiel\\a.wav"},
-      {".\\x\\..\\..\\..\\a.wav", "C:\\S", "C:\\a.wav"}, {"D:\\x\\.\\a.wav", "C:\\S", "D:\\x\\a.wav"},
-      {"d:/x//a.wav", "/home", "d:\\x\\a.wav"}, {"\\a.wav", "D:\\S", "D:\\a.wav"},
-      {"c:a.wav", "C:\\S", "C:\\S\\a.wav"}, {"E:a.wav", "C:\\S", "E:\\a.wav"},
-      {"\\\\srv\\share\\a.wav", "C:\\S", "\\\\srv\\share\\a.wav"}, {"a.wav", "\\\\srv\\share\\d", "\\\\srv\\share\\d\\a.wav"},
-      {"\\a.wav", "\\\\srv\\share\\d", "\\\\srv\\share\\a.wav"}, {"~wiz.script.wav", "Z:\\", "Z:\\~wiz.script.wav"},
-      {"b/a.wav", "/home/x", "/home/x/b/a.wav"}, {"/tmp/a", "/home", "/tmp/a"},
-      {"a:\\x", "C:\\S", "a:\\x"}, {"_:x", "C:\\S", "C:\\S\\_:x"}, {"{:x", "C:\\S", "C:\\S\\{:x"},  // only letters name drives
-      {"A:\\x", "C:\\S", "A:\\x"}, {"z:\\x", "C:\\S", "z:\\x"},
-      {"", "C:\\S", ""}, {"a.wav", "", "a.wav"}, {"a", "C:\\S", "C:\\S\\a"}, {"D:", "C:\\S", "D:\\"},
+      {"Sound\\KeyList.script.wav", "C:\\Spiel", "C:\\Spiel\\Sound\\KeyList.script.wav"},
+      {"..\\a.wav", "C:\\Spiel\\Sound\\", "C:\\Spiel\\a.wav"},
+      {".\\x\\..\\..\\..\\a.wav", "C:\\S", "C:\\a.wav"},
+      {"D:\\x\\.\\a.wav", "C:\\S", "D:\\x\\a.wav"},
+      {"d:/x//a.wav", "/home", "d:\\x\\a.wav"},
+      {"\\a.wav", "D:\\S", "D:\\a.wav"},
+      {"c:a.wav", "C:\\S", "C:\\S\\a.wav"},
+      {"E:a.wav", "C:\\S", "E:\\a.wav"},
+      {"\\\\srv\\share\\a.wav", "C:\\S", "\\\\srv\\share\\a.wav"},
+      {"a.wav", "\\\\srv\\share\\d", "\\\\srv\\share\\d\\a.wav"},
+      {"\\a.wav", "\\\\srv\\share\\d", "\\\\srv\\share\\a.wav"},
+      {"~wiz.script.wav", "Z:\\", "Z:\\~wiz.script.wav"},
+      {"b/a.wav", "/home/x", "/home/x/b/a.wav"},
+      {"/tmp/a", "/home", "/tmp/a"},
+      {"a:\\x", "C:\\S", "a:\\x"},
+      {"_:x", "C:\\S", "C:\\S\\_:x"},
+      {"{:x", "C:\\S", "C:\\S\\{:x"},  // only letters name drives
+      {"A:\\x", "C:\\S", "A:\\x"},
+      {"z:\\x", "C:\\S", "z:\\x"},
+      {"", "C:\\S", ""},
+      {"a.wav", "", "a.wav"},
+      {"a", "C:\\S", "C:\\S\\a"},
+      {"D:", "C:\\S", "D:\\"},
       {"\\\\srv", "C:\\S", "\\\\srv\\"},
   };
-  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(AbsolutePath(c[0], c[1]), c[2]) << c[0] << " in " << c[1];
   EXPECT_EQ(AbsolutePath(std::string_view("\\\\srv", 1), "D:\\S"), "D:\\");  // only the view counts
 }
@@ -36,25 +47,33 @@ TEST(FileCommandRules, PathsAreMadeAbsoluteAgainstTheBase) {
 // A name typed without extension while "Klavato-Skript" is the filter gets
 // ".script.wav", so that the add-on runs it; every other name stays.
 TEST(FileCommandRules, TheSaveChooserAddsTheScriptExtension) {
-  // clang-format off
   const std::tuple<const char*, unsigned, const char*> cases[] = {
-      {"C:\\Spiel\\spielstart", 1, "C:\\Spiel\\spielstart.script.wav"}, {"C:\\a.b\\start", 0, "C:\\a.b\\start.script.wav"},
-      {"/home/a.b/start", 1, "/home/a.b/start.script.wav"}, {"C:start", 1, "C:start.script.wav"},
-      {"C:\\Spiel\\spielstart", 2, "C:\\Spiel\\spielstart"}, {"C:\\Spiel\\start.txt", 1, "C:\\Spiel\\start.txt"},
-      {"C:\\x.script.wav", 1, "C:\\x.script.wav"}, {"C:\\ende.", 1, "C:\\ende."}, {"", 1, ""}};
-  // clang-format on
+      {"C:\\Spiel\\spielstart", 1, "C:\\Spiel\\spielstart.script.wav"},
+      {"C:\\a.b\\start", 0, "C:\\a.b\\start.script.wav"},
+      {"/home/a.b/start", 1, "/home/a.b/start.script.wav"},
+      {"C:start", 1, "C:start.script.wav"},
+      {"C:\\Spiel\\spielstart", 2, "C:\\Spiel\\spielstart"},
+      {"C:\\Spiel\\start.txt", 1, "C:\\Spiel\\start.txt"},
+      {"C:\\x.script.wav", 1, "C:\\x.script.wav"},
+      {"C:\\ende.", 1, "C:\\ende."},
+      {"", 1, ""}};
   for (const auto& [chosen, filter, saved] : cases) {
     EXPECT_EQ(SavedScriptName(chosen, filter), saved) << chosen << ", filter " << filter;
   }
 }
 
 TEST(FileCommandRules, UnsavedChangesAreDroppedOnlyAfterNeinOrASave) {
-  // clang-format off
-  struct Case { bool modified; Answer answer; bool saves, goesOn; const char* steps; };
-  const Case cases[] = {{false, Answer::kCancel, false, true, ""}, {true, Answer::kNo, false, true, "ask "},
-      {true, Answer::kCancel, true, false, "ask "}, {true, Answer::kYes, true, true, "ask save "},
-      {true, Answer::kYes, false, false, "ask save "}};
-  // clang-format on
+  struct Case {
+    bool modified;
+    Answer answer;
+    bool saves, goesOn;
+    const char* steps;
+  };
+  const Case cases[] = {{false, Answer::kCancel, false, true, ""},
+                        {true, Answer::kNo, false, true, "ask "},
+                        {true, Answer::kCancel, true, false, "ask "},
+                        {true, Answer::kYes, true, true, "ask save "},
+                        {true, Answer::kYes, false, false, "ask save "}};
   for (const Case& c : cases) {
     std::string steps;
     const bool goesOn = MayDropChanges(
@@ -68,9 +87,14 @@ TEST(FileCommandRules, UnsavedChangesAreDroppedOnlyAfterNeinOrASave) {
 TEST(FileCommandRules, NotepadRoundTrip) {
   const Answer kY = Answer::kYes, kN = Answer::kNo, kC = Answer::kCancel;
   // saved: where Ja saved the script ("": not saved); T is the temporary file.
-  // clang-format off
-  struct Case { const char* path; bool modified; Answer answer; const char* saved;
-                bool writes, starts, edits, reads, modifiedAfter; const char* steps; };
+  struct Case {
+    const char* path;
+    bool modified;
+    Answer answer;
+    const char* saved;
+    bool writes, starts, edits, reads, modifiedAfter;
+    const char* steps;
+  };
   const Case cases[] = {
       {"C:\\a", false, kC, "", 1, 1, 1, 1, false, "start C:\\a|wait|read C:\\a|"},
       {"C:\\a", false, kC, "", 1, 1, 0, 1, false, "start C:\\a|wait|"},  // left as it was: not read
@@ -85,20 +109,32 @@ TEST(FileCommandRules, NotepadRoundTrip) {
       {"C:\\a", true, kN, "", 0, 1, 1, 1, true, "changed|write T|"},
       {"", false, kN, "", 1, 0, 1, 1, false, "untitled|write T|start T|"},
       {"", false, kN, "", 1, 1, 1, 0, false, "untitled|write T|start T|wait|read T|"}};
-  // clang-format on
   for (const Case& c : cases) {
     std::string steps;
     std::map<std::string, std::string> files;
     NotepadSteps s;
-    // clang-format off
-    s.Ask = [&](std::string_view q) { steps += q == kSavePromptText ? "changed|" : q == kUntitledNotepadPromptText ? "untitled|" : "?|"; return c.answer; };
-    s.Save = [&] { steps += "save|"; return *c.saved ? std::optional<std::string>(c.saved) : std::nullopt; };
-    s.Write = [&](const std::string& f) { return steps += "write " + f + "|", files[f] = "s", c.writes; };
-    s.Contents = [&](const std::string& f) { return files.count(f) ? std::optional<std::string>(files[f]) : std::nullopt; };
-    s.Start = [&](const std::string& f) { if (c.starts && c.edits) files[f] += "x"; return steps += "start " + f + "|", c.starts; };
+    s.Ask = [&](std::string_view q) {
+      steps += q == kSavePromptText              ? "changed|"
+               : q == kUntitledNotepadPromptText ? "untitled|"
+                                                 : "?|";
+      return c.answer;
+    };
+    s.Save = [&] {
+      steps += "save|";
+      return *c.saved ? std::optional<std::string>(c.saved) : std::nullopt;
+    };
+    s.Write = [&](const std::string& f) {
+      return steps += "write " + f + "|", files[f] = "s", c.writes;
+    };
+    s.Contents = [&](const std::string& f) {
+      return files.count(f) ? std::optional<std::string>(files[f]) : std::nullopt;
+    };
+    s.Start = [&](const std::string& f) {
+      if (c.starts && c.edits) files[f] += "x";
+      return steps += "start " + f + "|", c.starts;
+    };
     s.Wait = [&] { steps += "wait|"; };
     s.Read = [&](const std::string& f) { return steps += "read " + f + "|", c.reads; };
-    // clang-format on
     EXPECT_EQ(EditInNotepad(c.path, c.modified, "T", s), c.modifiedAfter) << c.steps;
     EXPECT_EQ(steps, c.steps);
   }
@@ -131,11 +167,12 @@ TEST(FileCommandRules, AFileWithoutAScriptIsAskedAbout) {
 }
 
 TEST(FileCommandRules, EditCountsAsAChangeAfterAConfirmedDialogOrAnyRename) {
-  // clang-format off
-  const std::tuple<EditTarget::Kind, bool, std::optional<int>> cases[] = {{EditTarget::kRename, true, 0},
-      {EditTarget::kRename, false, 0}, {EditTarget::kDialog, false, 1}, {EditTarget::kDialog, true, std::nullopt},
+  const std::tuple<EditTarget::Kind, bool, std::optional<int>> cases[] = {
+      {EditTarget::kRename, true, 0},
+      {EditTarget::kRename, false, 0},
+      {EditTarget::kDialog, false, 1},
+      {EditTarget::kDialog, true, std::nullopt},
       {EditTarget::kNothing, false, std::nullopt}};
-  // clang-format on
   for (const auto& [kind, cancelled, line] : cases) {
     CommandTable table;
     table.Change(table.InsertCommand(1)).Action = "WriteToLog";

@@ -12,22 +12,27 @@ namespace wavoria {
 namespace {
 
 TEST(TopLevelFlow, ArgumentsAndFirstState) {
-  // clang-format off
-  const std::pair<std::vector<std::string>, std::string> joins[] = {{{}, ""}, {{" ", "x.script.wav", " "}, "x.script.wav"},
-      {{"\tx"}, "\tx"}, {{"a  b"}, "a  b"}, {{"C:\\Meine", "Skripte\\a", "b.script.wav"}, "C:\\Meine Skripte\\a b.script.wav"}};
-  // clang-format on
+  const std::pair<std::vector<std::string>, std::string> joins[] = {
+      {{}, ""},
+      {{" ", "x.script.wav", " "}, "x.script.wav"},
+      {{"\tx"}, "\tx"},
+      {{"a  b"}, "a  b"},
+      {{"C:\\Meine", "Skripte\\a", "b.script.wav"}, "C:\\Meine Skripte\\a b.script.wav"}};
   for (const auto& [args, line] : joins) EXPECT_EQ(JoinArguments(args), line);
   const std::string maker(kDefaultMakerExe);
   const std::string folder = "C:\\Programme\\ASCII\\RPG2000\\";
   // command line, files there, first state, script to open, RPG Maker folder preset
-  // clang-format off
-  const std::tuple<std::string, std::set<std::string>, FlowState, std::string, std::string> cases[] = {
-      {"", {}, FlowState::kStartScreen, "", ""},
-      {"", {maker}, FlowState::kStartScreen, "", folder},
-      {"C:\\a b.script.wav", {"C:\\a b.script.wav", maker}, FlowState::kEditor, "C:\\a b.script.wav", ""},
-      {"C:\\fehlt.script.wav", {maker}, FlowState::kStartScreen, "", folder},
-  };
-  // clang-format on
+  const std::tuple<std::string, std::set<std::string>, FlowState, std::string, std::string>
+      cases[] = {
+          {"", {}, FlowState::kStartScreen, "", ""},
+          {"", {maker}, FlowState::kStartScreen, "", folder},
+          {"C:\\a b.script.wav",
+           {"C:\\a b.script.wav", maker},
+           FlowState::kEditor,
+           "C:\\a b.script.wav",
+           ""},
+          {"C:\\fehlt.script.wav", {maker}, FlowState::kStartScreen, "", folder},
+      };
   for (const auto& [line, files, state, script, makerPath] : cases) {
     SCOPED_TRACE(line);
     std::string scriptToOpen;
@@ -40,15 +45,17 @@ TEST(TopLevelFlow, ArgumentsAndFirstState) {
 
 TEST(TopLevelFlow, Transitions) {
   using F = FlowState;
-  // clang-format off
   const std::tuple<int, FlowState, std::int32_t, bool> starts[] = {
-      {kStartWizard, F::kWizard, kPagePaths, false}, {kStartNew, F::kEditor, kWizardCancelled, true},
-      {kStartOpen, F::kEditor, kWizardCancelled, false}, {0, F::kExit, kWizardCancelled, false},
+      {kStartWizard, F::kWizard, kPagePaths, false},
+      {kStartNew, F::kEditor, kWizardCancelled, true},
+      {kStartOpen, F::kEditor, kWizardCancelled, false},
+      {0, F::kExit, kWizardCancelled, false},
       {2004, F::kExit, kWizardCancelled, false}};
   const std::tuple<std::int32_t, FlowState, FlowState> ends[] = {
-      {kPagePaths, F::kWizard, F::kStartScreen}, {kWizardCancelled, F::kExit, F::kStartScreen},
-      {kWizardInstall, F::kWizard, F::kInstall}, {kPageFinish, F::kWizard, F::kStartScreen}};
-  // clang-format on
+      {kPagePaths, F::kWizard, F::kStartScreen},
+      {kWizardCancelled, F::kExit, F::kStartScreen},
+      {kWizardInstall, F::kWizard, F::kInstall},
+      {kPageFinish, F::kWizard, F::kStartScreen}};
   for (const auto& [choice, state, page, isNew] : starts) {
     WizardSettings wizard{.NextPage = 8400};  // left over from an earlier run
     EXPECT_EQ(AfterStartScreen(choice, wizard), state) << choice;

@@ -10,6 +10,7 @@
 #include "test_support.h"
 #include "wizard/game_entries.h"
 #include "wizard/install_backup.h"
+#include "wizard/install_executor.h"
 #include "wizard/install_plan.h"
 #include "wizard/install_record.h"
 #include "wizard/install_undo.h"
@@ -90,20 +91,25 @@ TEST(WizardFlow, PathsPageChecks) {
   const std::string old = maker + "oldharmony.dll", autorun = game + "autorun.script";
   const std::string tick = game + "Sound" + S + "MidiTickOutput.script.wav";
   const std::string gameFile = game + "RPG_RT.EXE", makerFile = maker + "RPG2000.EXE";
-  // clang-format off
   // the chosen files, the files there, "Ja" to going on, the box, the paths stored ("-": unchanged)
-  const struct { std::string gameFile, makerFile; std::set<std::string> files; bool confirmed;
-                 MessageIcon icon; std::string_view message; std::string gamePath, makerPath; } rows[] = {
-      {"", makerFile, {old}, false, MessageIcon::Warning, kGamePathMissingText, "-", "-"},
-      {"RPG_RT.EXE", makerFile, {old}, false, MessageIcon::Warning, kGamePathMissingText, "-", "-"},
-      {gameFile, makerFile, {old, autorun}, false, MessageIcon::Question, kAlreadyInstalledText, "-", "-"},
-      {gameFile, makerFile, {old, tick}, false, MessageIcon::Question, kAlreadyInstalledText, "-", "-"},
-      {gameFile, makerFile, {old, autorun}, true, MessageIcon::None, "", game, maker},
-      {gameFile, "", {old}, false, MessageIcon::Warning, kMakerPathMissingText, game, "-"},
+  const MessageIcon W = MessageIcon::Warning, Q = MessageIcon::Question, N = MessageIcon::None;
+  const struct {
+    std::string gameFile, makerFile;
+    std::set<std::string> files;
+    bool confirmed;
+    MessageIcon icon;
+    std::string_view message;
+    std::string gamePath, makerPath;
+  } rows[] = {
+      {"", makerFile, {old}, false, W, kGamePathMissingText, "-", "-"},
+      {"RPG_RT.EXE", makerFile, {old}, false, W, kGamePathMissingText, "-", "-"},
+      {gameFile, makerFile, {old, autorun}, false, Q, kAlreadyInstalledText, "-", "-"},
+      {gameFile, makerFile, {old, tick}, false, Q, kAlreadyInstalledText, "-", "-"},
+      {gameFile, makerFile, {old, autorun}, true, N, "", game, maker},
+      {gameFile, "", {old}, false, W, kMakerPathMissingText, game, "-"},
       {gameFile, makerFile, {}, false, MessageIcon::Error, kOldHarmonyMissingText, game, "-"},
-      {gameFile, makerFile, {old}, false, MessageIcon::None, "", game, maker},
+      {gameFile, makerFile, {old}, false, N, "", game, maker},
   };
-  // clang-format on
   for (const auto& r : rows) {
     SCOPED_TRACE(r.gameFile + " " + std::string(r.message));
     WizardSettings s{.GamePath = "-", .MakerPath = "-", .NextPage = 8000};
@@ -127,14 +133,13 @@ TEST(InstallPlan, AutorunAndMouseScriptForEachChoice) {
   const std::string start =
       "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n";
   const std::string keys = start + "Sound\\KeyList.script.wav\r\n", on = "SupportON.script.wav\r\n";
-  // clang-format off
   const std::tuple<WizardSettings, std::string> rows[] = {
       {{.KeyboardSupport = 1}, keys + "Sound\\Key" + on},
-      {{.KeyboardSupport = 1, .StartFunction = 1}, keys + "Sound\\Key" + on},  // mouse support unticked
+      {{.KeyboardSupport = 1, .StartFunction = 1},
+       keys + "Sound\\Key" + on},  // mouse support unticked
       {{.MouseSupport = 1}, start + "Sound\\Mouse" + on},
       {{.KeyboardSupport = 1, .MouseSupport = 1}, keys + "Sound\\Key" + on},
       {{.KeyboardSupport = 1, .MouseSupport = 1, .StartFunction = 1}, keys + "Sound\\Mouse" + on}};
-  // clang-format on
   for (const auto& [settings, autorun] : rows) EXPECT_EQ(AutorunText(settings), autorun);
   const WizardSettings mouse{.MouseSupport = 1, .MouseId = -5, .AutoSendPosition = 1};
   EXPECT_EQ(MouseSupportScriptText(mouse),
@@ -287,6 +292,31 @@ TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
             (Prompt{MessageIcon::Warning,
                         "Das Rückgängigmachen wurde nicht ausgeführt; an Ihrem Spiel wurde nichts "
                         "verändert.\r\n\r\nGrund 1\r\nGrund 2"}));
+}
+
+// What a run says at its end: whether anything was changed, then its
+// problems, notes and backup folder, one per line.
+TEST(InstallReport, TheTextsSayWhetherAnythingChanged) {
+  const std::string kept =
+      "Die ersetzten Dateien, die sich von den neuen unterschieden, liegen in der Sicherung 'B'.";
+  const std::pair<InstallReport, std::string> warnings[] = {
+      {{.Refused = true, .Problems = {"P."}},
+       "X wurde nicht ausgeführt; an Ihrem Spiel wurde nichts verändert.\r\n\r\nP."},
+      {{.Refused = true, .Recovered = true, .Problems = {"P."}},
+       "X wurde nicht ausgeführt.\r\n\r\nP."},
+      {{.RolledBack = true, .Problems = {"P."}},
+       "X ist nicht gelungen und wurde zurückgenommen; an Ihrem Spiel ist alles wie vorher. "
+       "Fehlgeschlagen ist:\r\n\r\nP."},
+      {{.Problems = {"P."}, .BackupFolder = "B", .Notes = {"N."}},
+       "X ist nicht vollständig gelungen. Folgendes konnte nicht erledigt werden:\r\n\r\nP.\r\nN."
+       "\r\n\r\n" +
+           kept},
+  };
+  for (const auto& [report, text] : warnings) EXPECT_EQ(report.WarningText("X"), text);
+  EXPECT_EQ(InstallReport{}.DoneText(), kInstallDoneText);
+  EXPECT_EQ((InstallReport{.BackupFolder = "B", .Notes = {"N."}, .Headline = "H."}.DoneText("T.")),
+            "H.\r\n\r\nN.\r\n" + kept + "\r\nT.");
+  EXPECT_EQ((InstallReport{.Headline = "H."}.DoneText("T.")), "H.\r\n\r\nT.");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // How the records that tests compare print when a comparison fails: in words,
 // "{Name=value ...}", instead of as raw bytes. A command prints the fields it
-// has; a table prints its name, its order and the slots in use.
+// has, a record the text it is written in.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,7 +18,6 @@
 #include "document/list_diff.h"
 #include "document/prompt.h"
 #include "document/script_reader.h"
-#include "wizard/install_plan.h"
 #include "wizard/install_record.h"
 #include "wizard/wizard_flow.h"
 
@@ -36,12 +35,11 @@ std::string Shown(const T& value) {
   }
 }
 
-inline void PrintPairs(std::ostream*) {}
 // Prints " Name=value" for each name and value given in turn.
 template <typename T, typename... Rest>
 void PrintPairs(std::ostream* os, std::string_view name, const T& value, const Rest&... rest) {
   *os << " " << name << "=" << Shown(value);
-  PrintPairs(os, rest...);
+  if constexpr (sizeof...(rest) > 0) PrintPairs(os, rest...);
 }
 
 // Prints "{Name=value Name=value}" for the names and values given in turn.
@@ -66,30 +64,6 @@ inline void PrintTo(const ScriptCommand& c, std::ostream* os) {
   *os << "}";
 }
 
-// The name, the order and the slots in use, the edit buffer first.
-inline void PrintTo(const CommandTable& t, std::ostream* os) {
-  *os << "{ScriptName=" << testing::Shown(t.ScriptName) << " Order=[";
-  for (int p = 0; p <= t.LastPosition(); ++p) *os << (p ? " " : "") << t.SlotAt(p);
-  *os << "]";
-  for (int s = -1; s < kSlotCount; ++s) {
-    ScriptCommand blank;
-    blank.SlotIndex = s;
-    if (t.Slot(s) == blank) continue;
-    *os << " " << (s < 0 ? "EditBuffer" : "Slot" + std::to_string(s)) << "=";
-    PrintTo(t.Slot(s), os);
-  }
-  *os << "}";
-}
-
-// Equal as far as anybody can tell from outside: name, order, slots, edit buffer.
-inline bool operator==(const CommandTable& a, const CommandTable& b) {
-  if (a.ScriptName != b.ScriptName || a.Order() != b.Order()) return false;
-  for (int s = -1; s < kSlotCount; ++s) {
-    if (a.Slot(s) != b.Slot(s)) return false;
-  }
-  return true;
-}
-
 inline void PrintTo(ReadWarning w, std::ostream* os) {
   *os << static_cast<int>(w);
 }
@@ -110,28 +84,12 @@ inline void PrintTo(const ReadWarnings& r, std::ostream* os) {
                        "DuplicateKeys", r.DuplicateKeys, "NulBytes", r.NulBytes, "ShownAsUnknown",
                        r.ShownAsUnknown, "ChainGaps", r.ChainGaps, "Lines", r.Lines);
 }
-inline void PrintTo(const InstallStep& r, std::ostream* os) {
-  testing::PrintFields(os, "Kind", r.Kind, "Source", r.Source, "Target", r.Target, "Bytes", r.Bytes,
-                       "After", r.After);
-}
-inline void PrintTo(const InstallPlan& r, std::ostream* os) {
-  testing::PrintFields(os, "GameFolder", r.GameFolder, "MakerFolder", r.MakerFolder, "Choices",
-                       r.Choices, "Steps", r.Steps, "KeyListPath", r.KeyListPath,
-                       "EmptyTemplateFolders", r.EmptyTemplateFolders);
-}
 inline void PrintTo(const FileStamp& r, std::ostream* os) {
   testing::PrintFields(os, "Size", r.Size, "Crc", r.Crc);
 }
-inline void PrintTo(const RecordedFile& r, std::ostream* os) {
-  testing::PrintFields(os, "Path", r.Path, "Replaced", r.Replaced, "Before", r.Before, "After",
-                       r.After);
-}
+// A record prints as the text it is written in.
 inline void PrintTo(const InstallRecord& r, std::ostream* os) {
-  testing::PrintFields(os, "Number", r.Number, "Kind", r.Kind, "Date", r.Date, "Choices", r.Choices,
-                       "UndoesNumber", r.UndoesNumber, "UndoesFolder", r.UndoesFolder,
-                       "CreatedFolders", r.CreatedFolders, "Files", r.Files, "PutBack", r.PutBack,
-                       "Removed", r.Removed, "KeptChanged", r.KeptChanged, "Reasons", r.Reasons,
-                       "State", r.State, "By", r.By);
+  *os << "\n" << RecordText(r);
 }
 inline void PrintTo(const PageResult& r, std::ostream* os) {
   testing::PrintFields(os, "Closes", r.Closes, "Icon", r.Icon, "Message", r.Message);

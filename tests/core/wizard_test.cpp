@@ -254,7 +254,6 @@ TEST(InstallRecord, ReadsBackWhatItWroteAndNothingDamaged) {
   std::string undo = RecordText(records[1]);
   undo.replace(undo.find("Nr. 2"), 5, "Nr. 0");
   EXPECT_EQ(ParseRecord(undo), std::nullopt);
-  EXPECT_EQ(Crc32("123456789"), 0xCBF43926u);
   EXPECT_EQ(StampOf("123456789"), (FileStamp{9, 0xCBF43926u}));
 }
 

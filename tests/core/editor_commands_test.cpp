@@ -39,7 +39,6 @@ TEST(EditorCommands, AddLinksTheNewCommandInFrontOfTheSelection) {
   CommandTable t;
   EXPECT_EQ(AddLog(t, 0, "x"), std::nullopt);  // nothing before the script line
   EXPECT_EQ(AddLog(t, -1, "x"), std::nullopt);
-  EXPECT_EQ(std::pair(CanAddAt(t, 0), CanAddAt(t, 1)), std::pair(false, true));
   EXPECT_EQ(AddLog(t, 1, "a"), 1);
   EXPECT_EQ(AddLog(t, 2, "c"), 2);
   EXPECT_EQ(AddLog(t, 2, "b"), 2);

@@ -1,6 +1,6 @@
 // How the records that tests compare print when a comparison fails: in words,
-// "{Name=value ...}", instead of as raw bytes. A command prints the fields it
-// has, a record the text it is written in.
+// "{Name=value ...}", instead of as raw bytes; a command and a record print as
+// the text a file holds of them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,6 +18,7 @@
 #include "document/list_diff.h"
 #include "document/prompt.h"
 #include "document/script_reader.h"
+#include "document/script_writer.h"
 #include "wizard/install_record.h"
 #include "wizard/wizard_flow.h"
 
@@ -52,16 +53,10 @@ void PrintFields(std::ostream* os, const Pairs&... pairs) {
 
 }  // namespace testing
 
+// A command prints its slot and dialog, and its fields as its section in a file.
 inline void PrintTo(const ScriptCommand& c, std::ostream* os) {
-  *os << "{SlotIndex=" << c.SlotIndex;
-  if (!c.SectionName.empty()) testing::PrintPairs(os, "SectionName", c.SectionName);
-  if (!c.Action.empty()) testing::PrintPairs(os, "Action", c.Action);
-  if (!c.Next.empty()) testing::PrintPairs(os, "Next", c.Next);
-  for (const ParameterKey& key : kParameterKeys) {
-    if (!(c.*key.field).empty()) testing::PrintPairs(os, key.name, c.*key.field);
-  }
-  if (c.DialogType != -1) testing::PrintPairs(os, "DialogType", c.DialogType);
-  *os << "}";
+  *os << "{SlotIndex=" << c.SlotIndex << " DialogType=" << c.DialogType << " "
+      << ::testing::PrintToString(SectionText(c, true)) << "}";
 }
 
 inline void PrintTo(ReadWarning w, std::ostream* os) {

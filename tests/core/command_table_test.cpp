@@ -38,12 +38,9 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   EXPECT_EQ(full.CommandAt(509)->Text + std::to_string(full.LastPosition()), "last510");
   CommandTable t = TableWith(3);
   const CommandTable before = t;
-  for (int p : {0, 4}) t.DeleteCommand(p);
-  for (int p : {0, 1, 4}) t.MoveCommandUp(p);
-  for (int p : {0, 3, 4}) t.MoveCommandDown(p);
+  // Moves and deletes outside the commands are in the random sessions below.
   EXPECT_EQ(std::pair(t.InsertCommand(0), t.InsertCommand(5)), std::pair(-1, -1));
   EXPECT_EQ(ChainNames(t), ChainNames(before));
-  EXPECT_EQ(t.Head(), before.Head());
   t.Change(3).SectionName = "EXECUTE";  // the head's name: a Next naming it ends the chain
   t.Change(2).Next = "execute";
   t.RebuildOrder();

@@ -289,8 +289,8 @@ TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
   refused.Problems = {"Grund 1", "Grund 2"};
   EXPECT_EQ(RestoreQuestion(refused),
             (Prompt{MessageIcon::Warning,
-                        "Das Rückgängigmachen wurde nicht ausgeführt; an Ihrem Spiel wurde nichts "
-                        "verändert.\r\n\r\nGrund 1\r\nGrund 2"}));
+                    "Das Rückgängigmachen wurde nicht ausgeführt; an Ihrem Spiel wurde nichts "
+                    "verändert.\r\n\r\nGrund 1\r\nGrund 2"}));
 }
 
 // What a run says at its end: whether anything was changed, then its

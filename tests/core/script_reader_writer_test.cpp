@@ -269,9 +269,9 @@ TEST(ScriptFindings, FindingsAtTheirLines) {
   }
 }
 
-const std::string kHeader =
-    ";Diese Datei wurde von Wavoria erstellt oder bearbeitet.\r\n"
-    ";Namen von Sections wurden nicht berücksichtigt.\r\n\r\n";
+// The lines every written file starts with, as in the worked example.
+const std::string kHeader(testing::kWorkedExample,
+                          std::string_view(testing::kWorkedExample).find(";WIZDESC$"));
 
 TEST(ScriptWriter, EdgesOfTheLayout) {
   CommandTable t;

@@ -134,6 +134,20 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
       const RowMark mark = rows[row].Mark;
       EXPECT_EQ(item.iImage, mark == RowMark::kClash ? 0 : mark == RowMark::kNote ? 1 : -1) << row;
     }
+    // Type-ahead: the first row from the one the list names (none: the
+    // first) on, round to it again, whose script begins with the letters.
+    auto find = [d](int start, const char* typed) {
+      NMLVFINDITEMA find = {
+          {List(d), IDC_OVERVIEW_LIST, LVN_ODFINDITEMA}, start, {LVFI_PARTIAL, typed}};
+      return int(SendMessageA(d, WM_NOTIFY, IDC_OVERVIEW_LIST, LPARAM(&find)));
+    };
+    auto first = [&](char script) {  // the rows come by script, "a" first
+      return int(std::ranges::find_if(rows, [&](auto& r) { return r.Cells[0][0] == script; }) -
+                 rows.begin());
+    };
+    EXPECT_EQ(
+        std::tuple(find(-1, "A"), find(first('c') + 1, "c"), find(first('c'), "b"), find(0, "x")),
+        std::tuple(0, first('c') + 1, first('b'), -1));
     ClickTitle(List(d), int(OverviewColumn::kValue));
   });
   std::string clicked;  // a row clicked stays selected when the rows are sorted

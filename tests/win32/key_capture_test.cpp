@@ -3,7 +3,9 @@
 // waits it blinks without keeping the processor busy.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <set>
+#include <thread>
 
 #include "app/command_dialog_table_win.h"
 #include "dialogs/key_capture_win.h"
@@ -80,6 +82,31 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
   }
   objects.push_back(GdiObjects());
   EXPECT_EQ(objects, std::vector<int>(3, objects.front())) << "GDI objects before and after";
+}
+
+// A WM_QUIT that comes while the capture waits ends it and is left in the
+// queue for the loops further out, so the dialog ends too. A capture that
+// went on is closed after 3 s, as its close box would.
+TEST(KeyCapture, AQuitMessageEndsItAndStaysForTheLoopsOutside) {
+  Buffer() = Command("", "Key=F1");
+  std::atomic<bool> ended = false, rescued = false;
+  std::thread watchdog([&] {
+    for (int ms = 0; ms < 3000 && !ended; ms += 50) Sleep(50);
+    if (HWND w = FindWindowA(kCaptureWindowClass, nullptr))
+      rescued = true, PostMessageA(w, WM_CLOSE, 0, 0);
+  });
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, Tick);
+  const Restore stop(
+      [&] { KillTimer(nullptr, timer), onTick = {}, ended = true, watchdog.join(); });
+  onTick = [](HWND) { return PostQuitMessage(7), true; };
+  DialogDriver driver;
+  driver.Then("Tastenereignis registrieren", [](HWND d) { Click(d, IDC_KEY_EVENT_CAPTURE); });
+  EXPECT_TRUE(driver.Run([] { ShowCommandDialog(nullptr, IDD_KEY_EVENT); }, 5000))
+      << driver.Problems();
+  MSG quit{};
+  EXPECT_EQ(std::tuple(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), quit.wParam,
+                       bool(rescued)),
+            std::tuple(TRUE, WPARAM(7), false));
 }
 
 }  // namespace

@@ -164,13 +164,8 @@ inline void ClickAt(POINT screen, bool right = false, int count = 1, WORD held =
 
 // Sends keys as SendKeys does and lets the active dialog take them at once
 // (a window they open must not be modal: it would wait for a step that cannot run).
-inline void PressKeys(std::initializer_list<WORD> keys, WORD held = 0) {
-  if (held != 0) {
-    SendKeys(keys, {held});
-  } else {
-    SendKeys(keys);
-  }
-  Pump(150);
+inline void PressKeys(std::initializer_list<WORD> keys) {
+  SendKeys(keys), Pump(150);
 }
 
 }  // namespace wavoria::testing

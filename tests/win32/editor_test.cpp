@@ -111,22 +111,20 @@ TEST(StartUp, EndingTheProgramEndsTheProcessAtOnce) {
   EXPECT_FALSE(FileExists(folder.File("after"))) << "what came after it ran";
 }
 
-TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
+TEST_F(MainWindow, ListCommandsByButton) {
   for (const char* text : {"a", "b", "c", "n"}) AppendLog(text);
   App().Document.ChangeAt(4)->Action = "EnableKeySupport";  // "...aktivieren", no dialog
   App().Document.ChangeAt(4)->Enable = "True";
-  // Each list command once, by its button or its menu item; Esc closes nothing.
+  // Each list command once by its button (their menu items by their keys in
+  // the editing tests); Esc closes nothing.
   const struct {
     int Select, Command, Selected;
     const char* Texts;
     bool Modified;
   } steps[] = {{2, IDC_MAIN_UP, 1, "bacn", true},
-               {2, IDM_MOVE_UP, 1, "abcn", true},
-               {1, IDC_MAIN_DOWN, 2, "bacn", true},
-               {1, IDM_MOVE_DOWN, 2, "abcn", true},
-               {2, IDM_DELETE_COMMAND, 1, "acn", true},
-               {1, IDC_MAIN_DELETE, 0, "cn", true},
-               {0, IDCANCEL, 0, "cn", false}};
+               {1, IDC_MAIN_DOWN, 2, "abcn", true},
+               {1, IDC_MAIN_DELETE, 0, "bcn", true},
+               {0, IDCANCEL, 0, "bcn", false}};
   FinishWith(driver, WindowTitle(""), [&](HWND w) {
     for (const auto& s : steps) {
       App().History.SetModified(false);
@@ -136,18 +134,10 @@ TEST_F(MainWindow, ListCommandsByButtonAndMenu) {
                 std::tuple(std::string(s.Texts), s.Selected, s.Modified))
           << s.Command;
     }
-    SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETSEL, FALSE, 0);  // the details still show line 0
-    SendDlgItemMessageA(w, IDC_MAIN_LIST, LB_SETSEL, TRUE, 1);
-    Command(w, MAKEWPARAM(IDC_MAIN_LIST, LBN_SELCHANGE));  // only shows them
-    const Details details = DetailsOf(App().Document, 1, "");
-    EXPECT_EQ(std::tuple(GetItemText(w, IDC_MAIN_DETAILS_TEXT), GetItemText(w, IDC_MAIN_SECTION),
-                         GetItemText(w, IDC_MAIN_NEXT)),
-              std::tuple(details.Text, details.SectionLabel, details.NextLabel));
     // Alt+E ("B&earbeiten") on the end line does nothing and leaves the focus
     // on the list: Up goes to line 2, "S" on to the line that begins with it.
     SetForegroundWindow(w), SelectLines(w, 3);
-    PressKeys({'E'}, VK_MENU);
-    PressKeys({VK_UP, 'S'});
+    SendKeys({'E'}, {VK_MENU}), PressKeys({VK_UP, 'S'});
     EXPECT_EQ(std::tuple(GetFocus(), SelectedLines(w)),
               std::tuple(GetDlgItem(w, IDC_MAIN_LIST), 0));
   });
@@ -178,72 +168,35 @@ TEST_F(MainWindow, DetailsShownAgainAreNotWrittenAgain) {
 TEST_F(MainWindow, GrowsWithTheListAndKeepsTheButtonsToTheRight) {
   for (int i = 0; i < 40; ++i) AppendLog("Zeile " + std::to_string(i));
   FinishWith(driver, WindowTitle(""), [](HWND w) {
-    auto place = [w](int id) {
+    // A control's place, less the shift of its left, right and bottom edges.
+    auto place = [w](int id, int left = 0, int right = 0, int bottom = 0) {
       RECT r{};
       GetWindowRect(GetDlgItem(w, id), &r);
       MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
-      return std::tuple(r.left, r.top, r.right, r.bottom);
+      return std::tuple(r.left - left, r.top, r.right - right, r.bottom - bottom);
     };
-    auto size = [](HWND window, bool client) {
+    auto size = [w] {
       RECT r{};
-      client ? GetClientRect(window, &r) : GetWindowRect(window, &r);
+      GetWindowRect(w, &r);
       return std::pair(r.right - r.left, r.bottom - r.top);
     };
-    const auto [width, height] = size(w, false);
-    const auto [clientWidth, clientHeight] = size(w, true);
-    const auto [listLeft, listTop, listRight, listBottom] = place(IDC_MAIN_LIST);
-    const auto [deleteLeft, deleteTop, deleteRight, deleteBottom] = place(IDC_MAIN_DELETE);
-    const auto [textLeft, textTop, textRight, textBottom] = place(IDC_MAIN_DETAILS_TEXT);
+    const auto [width, height] = size();
+    const auto list = place(IDC_MAIN_LIST), button = place(IDC_MAIN_DELETE);
+    const int dx = 5 * 37, dy = 5 * 23;
     for (int step = 1; step <= 5; ++step) {  // as when the maker drags the corner
-      SetWindowPos(w, nullptr, 0, 0, width + 37 * step, height + 23 * step,
+      SetWindowPos(w, nullptr, 0, 0, width + dx * step / 5, height + dy * step / 5,
                    SWP_NOMOVE | SWP_NOZORDER);
       const Picture shown = WindowPicture(w);
       RedrawWindow(w, nullptr, nullptr, kFullRepaint | RDW_ALLCHILDREN);
       ASSERT_TRUE(SamePicture(shown, WindowPicture(w)))
           << "step " << step << ": something was left unpainted";
     }
-    const int dx = size(w, true).first - clientWidth, dy = size(w, true).second - clientHeight;
-    EXPECT_EQ(std::pair(dx, dy), std::pair(5 * 37, 5 * 23));
-    EXPECT_EQ(place(IDC_MAIN_LIST), std::tuple(listLeft, listTop, listRight + dx, listBottom + dy));
-    EXPECT_EQ(place(IDC_MAIN_DELETE),
-              std::tuple(deleteLeft + dx, deleteTop, deleteRight + dx, deleteBottom));
-    EXPECT_EQ(place(IDC_MAIN_DETAILS_TEXT),
-              std::tuple(textLeft + dx, textTop, textRight + dx, textBottom + dy));
+    EXPECT_EQ(std::pair(place(IDC_MAIN_LIST, 0, dx, dy), place(IDC_MAIN_DELETE, dx, dx)),
+              std::pair(list, button));
     SetWindowPos(w, nullptr, 0, 0, width / 2, height / 2, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(size(w, false), std::pair(width, height)) << "smaller than at the start";
-    EXPECT_EQ(place(IDC_MAIN_LIST), std::tuple(listLeft, listTop, listRight, listBottom));
+    EXPECT_EQ(std::pair(size(), place(IDC_MAIN_LIST)), std::pair(std::pair(width, height), list))
+        << "smaller than at the start";
   });
-}
-
-TEST_F(MainWindow, AboutAndLeavingWithTheSavePrompt) {
-  AppendLog("a");
-  App().History.SetModified(true);
-  ProcessEndCounter ends;
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_ABOUT); });
-  ThenBox(driver, "Über Wavoria", kAboutText, IDI_ASTERISK, {IDOK}, IDOK);
-  for (int command : {kCloseBox, IDM_EXIT, IDM_WIZARD}) {  // Abbrechen keeps the window
-    driver.Then(WindowTitle(""), [command](HWND w) { Click(w, command); });
-    ThenBox(driver, "Wavoria", kSavePromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
-  }
-  // Ja, and the save chooser cancelled, keeps the window with its changes too;
-  // at the end Ja saves the script and leaves.
-  TempFolder folder("leave");
-  ChooserStub chooser({"", folder.File("a.script.wav")});
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EXIT); });
-  driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
-  for (int command : {IDM_WIZARD, IDM_EXIT}) {  // after Nein, with the script as it is
-    driver.Then(WindowTitle(""), [command](HWND w) { Click(w, command); });
-    driver.Then("Wavoria", [](HWND box) { Click(box, IDNO); });
-    ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
-    const bool exits = command == IDM_EXIT;
-    EXPECT_EQ(std::tuple(App().Wizard.NextPage, App().History.Modified(), ends.Count()),
-              std::tuple(exits ? kWizardCancelled : kPagePaths, true, exits ? 1 : 0));
-  }
-  driver.Then(WindowTitle(""), [](HWND w) { Click(w, IDM_EXIT); });
-  driver.Then("Wavoria", [](HWND box) { Click(box, IDYES); });
-  ASSERT_TRUE(driver.Run(ShowMainWindow)) << driver.Problems();
-  EXPECT_EQ(std::pair(ends.Count(), FileExists(folder.File("a.script.wav"))), std::pair(2, true))
-      << "Ja with a name chosen: the program ends and the script is saved";
 }
 
 // A full script takes no further command, and says so.
@@ -488,10 +441,6 @@ TEST_F(WorkedExample, TheSessionThroughTheWindowsWritesTheFileByteForByte) {
   FinishWith(driver, WindowTitle(path), [&](HWND w) {
     EXPECT_EQ(GetItemText(w, IDC_MAIN_DETAILS_TEXT) + GetItemText(w, IDC_MAIN_LABEL),
               DetailsOf(App().Document, 0, path).Text + ListCaption(path));
-    EXPECT_FALSE(App().History.Modified());
-    WriteFile(path, "");
-    App().History.SetModified(true);
-    Command(w, IDM_SAVE);  // into the file it has, without a chooser
     EXPECT_FALSE(App().History.Modified());
   });
   EXPECT_EQ(FileBytes(path), kWorkedExample);

@@ -22,6 +22,7 @@
 #include "platform/file_io.h"
 #include "resources/resource_ids.h"
 #include "shell/app_state_win.h"
+#include "tests/cli/linux_under_wine_win.h"
 #include "tests/core/test_support.h"
 #include "wizard/program_choosers_win.h"
 
@@ -139,21 +140,15 @@ inline Picture WindowPicture(HWND window, bool client = false) {
   return picture;
 }
 
-// Whether two pictures are alike; if not, how many pixels differ, and the
-// first and the last of them (x, y).
+// Whether two pictures are alike; if not, the first pixel (x, y) that differs.
 inline ::testing::AssertionResult SamePicture(const Picture& a, const Picture& b) {
   if (a.Width != b.Width || a.Pixels.size() != b.Pixels.size()) {
     return ::testing::AssertionFailure() << "the window's size changed";
   }
-  std::vector<size_t> differ;
-  for (size_t i = 0; i < a.Pixels.size(); ++i) {
-    if (a.Pixels[i] != b.Pixels[i]) differ.push_back(i);
-  }
-  auto at = [&](size_t i) { return std::pair(i % a.Width, i / a.Width); };
-  if (differ.empty()) return ::testing::AssertionSuccess();
+  const auto at = std::ranges::mismatch(a.Pixels, b.Pixels).in1 - a.Pixels.begin();
+  if (at == std::ssize(a.Pixels)) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure()
-         << differ.size() << " pixels differ, from " << ::testing::PrintToString(at(differ.front()))
-         << " to " << ::testing::PrintToString(at(differ.back()));
+         << "pixels differ from (" << at % a.Width << ", " << at / a.Width << ") on";
 }
 
 // The GDI objects and the process and thread handles this process holds,
@@ -264,21 +259,16 @@ inline void Drop(HWND window, const std::vector<std::string>& files) {
 inline DWORD RunSecondProgram(const std::string& arguments) {
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string line = "\"" + std::string(self) + "\" " + arguments;
-  STARTUPINFOA startup = {sizeof startup};
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return 1;
-  }
+  const HANDLE process = cli::StartProgram("\"" + std::string(self) + "\" " + arguments);
+  if (process == nullptr) return 1;
   for (const DWORD end = GetTickCount() + 20000;
-       GetTickCount() < end && WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT;) {
+       GetTickCount() < end && WaitForSingleObject(process, 0) == WAIT_TIMEOUT;) {
     Pump(20);
   }
-  TerminateProcess(process.hProcess, 1);  // one that did not end in time
+  TerminateProcess(process, 1);  // one that did not end in time
   DWORD code = 1;
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread), CloseHandle(process.hProcess);
+  GetExitCodeProcess(process, &code);
+  CloseHandle(process);
   return code;
 }
 

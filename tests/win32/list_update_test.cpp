@@ -73,11 +73,7 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
 }
 
 // Another program on the same desktop (a screen reader, an automation tool)
-// reads every line of the list, as a Unicode and as an ANSI program, and
-// which lines are selected. Windows
-// hands an ANSI program the line in its code page; Wine 8 copies it the
-// line in UTF-16 instead, from every list box (a fault of its messages
-// between processes, whatever the box), so under Wine that is what it gets.
+// reads every line of the list and which lines are selected.
 TEST_F(ListBox, AnotherProgramReadsEveryLine) {
   AppendLog("Größe über Straße");
   for (int i = 0; i < 40; ++i) AppendLog("Zeile " + std::to_string(i));
@@ -87,13 +83,9 @@ TEST_F(ListBox, AnotherProgramReadsEveryLine) {
     const auto list = LONG_PTR(GetDlgItem(window, IDC_MAIN_LIST));
     SelectLines(window, {2, 4});
     ASSERT_EQ(RunSecondProgram("--read-list " + std::to_string(list) + " \"" + read + "\""), 0u);
-    const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
-    std::string expected = "LBS_HASSTRINGS\n";
-    for (const std::string& line : BuildListLines(App().Document)) {
-      expected += line + (wine ? "\nANSI: UTF-16\n" : "\nANSI: the same\n");
-    }
-    expected += "selected: 2 3 4\n";
-    EXPECT_EQ(FileBytes(read), expected);
+    std::string expected;
+    for (const std::string& line : BuildListLines(App().Document)) expected += line + "\n";
+    EXPECT_EQ(FileBytes(read), expected + "selected: 2 3 4\n");
   });
 }
 
@@ -101,33 +93,23 @@ TEST_F(ListBox, AnotherProgramReadsEveryLine) {
 
 namespace testing {
 
-// The second program: writes to `file` whether the list box has
-// LBS_HASSTRINGS, then for each line what a Unicode program reads (in the
-// program's code page) and how an ANSI program's read compares with it, then
-// the selected lines.
+// The second program: writes to `file` each line of the list as a Unicode
+// program reads it (in the program's code page), then the selected lines.
 int ReadListAsAnotherProgram(HWND list, const std::string& file) {
-  std::string read = (GetWindowLongA(list, GWL_STYLE) & LBS_HASSTRINGS) ? "LBS_HASSTRINGS\n" : "";
-  const auto count = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
+  std::string read;
+  for (int i = 0; i < int(SendMessageA(list, LB_GETCOUNT, 0, 0)); ++i) {
     std::wstring wide(SendMessageW(list, LB_GETTEXTLEN, i, 0) + 1, L'?');
-    wide.resize(SendMessageW(list, LB_GETTEXT, i, LPARAM(wide.data())));
-    // Room for the line in UTF-16 too, so that Wine's copy stays inside.
-    std::string ansi((SendMessageA(list, LB_GETTEXTLEN, i, 0) + 1) * 2, '\0');
-    const auto length = SendMessageA(list, LB_GETTEXT, i, LPARAM(ansi.data()));
+    wide.resize(std::max<LRESULT>(SendMessageW(list, LB_GETTEXT, i, LPARAM(wide.data())), 0));
     std::string narrow(wide.size(), '\0');
-    narrow.resize(WideCharToMultiByte(1252, 0, wide.data(), int(wide.size()), narrow.data(),
-                                      int(narrow.size()), nullptr, nullptr));
-    const bool asUtf16 =
-        ansi.compare(0, wide.size() * 2, LPCSTR(wide.data()), wide.size() * 2) == 0;
-    ansi.resize(std::max<LRESULT>(length, 0));
-    read += narrow + "\nANSI: " + (ansi == narrow ? "the same" : asUtf16 ? "UTF-16" : ansi) + "\n";
+    WideCharToMultiByte(1252, 0, wide.data(), int(wide.size()), narrow.data(), int(narrow.size()),
+                        nullptr, nullptr);
+    read += narrow + "\n";
   }
   std::vector<int> selected(std::max<LRESULT>(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 0));
   SendMessageA(list, LB_GETSELITEMS, selected.size(), LPARAM(selected.data()));
   read += "selected:";
   for (int line : selected) read += " " + std::to_string(line);
-  read += "\n";
-  return WriteFileAtomically(file, read) ? 0 : 1;
+  return WriteFileAtomically(file, read + "\n") ? 0 : 1;
 }
 
 }  // namespace testing

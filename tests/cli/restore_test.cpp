@@ -8,10 +8,6 @@
 #include "tests/cli/cli_test_support.h"
 #include "wizard/install_undo_parts.h"
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 namespace wavoria::cli {
 namespace {
 
@@ -20,11 +16,9 @@ Strings HalfDone(const std::string& folder) {
   Strings found;
   for (const fs::directory_entry& e : fs::recursive_directory_iterator(folder)) {
     const std::string name = e.path().filename().string();
-    if (IsTemporaryName(name) ||
-        (name == kRecordFile &&
-         FileBytes(e.path().string()).find("Stand: läuft") != std::string::npos)) {
-      found.push_back(e.path().string());
-    }
+    const bool unfinished = name == kRecordFile &&
+                            FileBytes(e.path().string()).find("Stand: läuft") != std::string::npos;
+    if (IsTemporaryName(name) || unfinished) found.push_back(e.path().string());
   }
   return found;
 }
@@ -47,15 +41,12 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
   ASSERT_THAT(Install({"--mouse", "--mouse-id", "-5", "--force"}), FieldsAre(0, _, ""));
   const std::string mouseRun = NextRun();
   EXPECT_THAT(mouseRun, HasSubstr("Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; Maus-ID -5)"));
-  {
-    const RestoreChoice choice = ChooseRestore("game");  // what the editor asks first
-    EXPECT_EQ(choice.Files(UndoAction::Kind::PutBack), Strings{"autorun.script"});
-    EXPECT_EQ(choice.Files(UndoAction::Kind::Remove),
-              (Strings{"Sound\\MouseSupportON.script.wav", "Sound\\M.script.wav"}));
-    EXPECT_THAT(RestoreQuestion(choice).Message, HasSubstr(mouseRun));
-  }
-  const Outcome mouse = Restore();
-  EXPECT_THAT(mouse,
+  const RestoreChoice choice = ChooseRestore("game");  // what the editor asks first
+  EXPECT_EQ(choice.Files(UndoAction::Kind::PutBack), Strings{"autorun.script"});
+  EXPECT_EQ(choice.Files(UndoAction::Kind::Remove),
+            (Strings{"Sound\\MouseSupportON.script.wav", "Sound\\M.script.wav"}));
+  EXPECT_THAT(RestoreQuestion(choice).Message, HasSubstr(mouseRun));
+  EXPECT_THAT(Restore(),
               FieldsAre(0,
                         AllOf(StartsWith(undo_parts::Capitalised(mouseRun)),
                               HasSubstr("    Sound\\M.script.wav\n"), HasSubstr(keyboardRun)),
@@ -114,13 +105,7 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
       LinuxPath(fs::absolute(P(earlier + " (10)")).string()) + "/" + crafted;
   auto made = [&] { return std::ranges::count(NamesIn(P(earlier + " (10)")), crafted) == 1; };
   RunLinux("cp", {LinuxPath(fs::absolute(P("Startup/victim.txt")).string()), linuxName}, made);
-  struct Remover {
-    std::string Path;
-    std::function<bool()> Made;
-    ~Remover() {
-      RunLinux("rm", {Path}, [&] { return !Made(); });
-    }
-  } remover{linuxName, made};
+  const LinuxRemover remover{linuxName, [&] { return !made(); }};
 #else
   Write(earlier + " (10)/" + crafted, "böse");
 #endif
@@ -154,7 +139,7 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
 struct Boundary {
   std::string Before;  // "install" or "sound": an installation, or a Sound folder, first
   std::string Entry;   // where the link or pipe goes
-  std::string Target;  // "pipe" for a pipe; a file, or the folder "draussen", to link to
+  std::string Target;  // a file, or the folder "draussen", to link to; "" for a pipe
   bool Restore;        // restore runs, else install
 };
 void PrintTo(const Boundary& b, std::ostream* os) {
@@ -172,21 +157,17 @@ TEST_P(GameBoundary, LinksAndPipesAreRefusedBeforeAnythingChanges) {
     ASSERT_THAT(Install({"--keyboard", "--force"}), FieldsAre(0, _, ""));
     fs::remove_all(P(row.Entry));  // the installation's own entry gives way to the link
   }
-  if (row.Target == "pipe") {
-    MakePipe(row.Entry);
-  } else {
-    MakeLink(row.Target, row.Entry);
-  }
+  MakeLink(row.Target, row.Entry);
   const Strings outside = Tree("draussen"), game = Tree("game");
   const Strings problems = {EntryProblem(P(row.Entry), row.Target == "draussen")};
   EXPECT_EQ(row.Restore ? Restore() : Install({"--keyboard", "--force"}),
             Refused(row.Restore ? "Das Rückgängigmachen" : "Die Installation", problems));
   EXPECT_EQ(Tree("draussen"), outside);
   EXPECT_EQ(Tree("game"), game);
-  if (row.Target == "pipe") RemovePipe(row.Entry);
+  if (row.Target.empty()) RemovePipe(row.Entry);
 }
 
-const std::string kVictim = "draussen/victim.txt", kFirst = kBackups + "/2026-12-07 14.03.12";
+const std::string kVictim = "draussen/victim.txt";
 INSTANTIATE_TEST_SUITE_P(
     Entries, GameBoundary,
     ::testing::Values(Boundary{"", "game/~autorun.script.wavoria-tmp", kVictim, false},
@@ -195,8 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Boundary{"", kBackups, "draussen", false},
                       Boundary{"sound", "game/Sound/KeyList.script.wav", kVictim, false},
                       Boundary{"", "game/autorun.script", kVictim, false},
-                      Boundary{"", "game/autorun.script", "pipe", false},
-                      Boundary{"sound", "game/Sound/KeyList.script.wav", "pipe", false},
+                      Boundary{"", "game/autorun.script", "", false},
+                      Boundary{"sound", "game/Sound/KeyList.script.wav", "", false},
                       Boundary{"install", kBackups, "draussen", true},
                       Boundary{"install", kFirst + "/harmony.dll", kVictim, true},
                       Boundary{"install", kFirst + "/Inhalt.txt", kVictim, true},
@@ -259,9 +240,8 @@ TEST_F(RestoreTest, ALeftoverFolderThatCannotBeRemovedStopsTheInstallation) {
   const std::string started = kBackups + "/2026-12-07 15.00.00";
   fs::create_directories(P(started + "/Sound"));
   fs::permissions(P(started), fs::perms(0555));
-  for (const std::string& folder : {std::string("game"), kBackups}) {
+  for (const std::string& folder : {std::string("game"), kBackups})
     fs::permissions(folder, fs::perms::all);  // the lock can be made
-  }
   Outcome stopped;
   ASSERT_TRUE(testing::WithoutRootRights([&] { stopped = Install({"--keyboard"}); }));
   fs::permissions(P(started), fs::perms::owner_all, fs::perm_options::add);
@@ -282,12 +262,8 @@ TEST_F(RestoreTest, AGamePathLongerThanTheSystemAllows) {
   const std::wstring longForm = L"\\\\?\\" + fs::path(tooLong).wstring();
   fs::create_directories(longForm);
   fs::copy_file(P("game/RPG_RT.EXE"), longForm + L"\\RPG_RT.EXE");
-  struct Remover {
-    ~Remover() {
-      RunLinux("rm -r", {LinuxPath(fs::absolute("lang").string())},
-               [] { return KindOfEntry("lang") == EntryKind::Missing; });
-    }
-  } remover;
+  const LinuxRemover remover{LinuxPath(fs::absolute("lang").string()),
+                             [] { return KindOfEntry("lang") == EntryKind::Missing; }};
 #endif
   const Outcome refused{1, "", Printed(GamePathProblem(tooLong + kPathSeparator))};
   EXPECT_EQ(Do({"restore", "--game", tooLong}), refused);
@@ -362,15 +338,13 @@ TEST_F(RestoreTest, PathsTheAnsiFunctionsCannotTake) {
   std::string game = fs::absolute("g").string();
   game += "\\" + std::string(205 - game.size() - 1, 'x');
   fs::create_directories(game);
-  for (const char* file : {"RPG_RT.EXE", "harmony.dll"}) {
+  for (const char* file : {"RPG_RT.EXE", "harmony.dll"})
     fs::copy_file(P(std::string("game/") + file), game + "\\" + file);
-  }
   // The record and the copy of harmony.dll would not fit.
   Strings tooLong;
-  for (const char* file : {"~Inhalt.txt.wavoria-tmp", "~harmony.dll.wavoria-tmp"}) {
+  for (const char* file : {"~Inhalt.txt.wavoria-tmp", "~harmony.dll.wavoria-tmp"})
     tooLong.push_back(
         PathLengthProblem(game + "\\Wavoria-Sicherung\\2026-12-07 14.03.12\\" + file, false));
-  }
   EXPECT_EQ(Do({"install", "--game", game, "--maker", "maker", "--templates", "tpl", "--keyboard"}),
             Refused("Die Installation", tooLong));
   EXPECT_EQ(GameFiles(game),
@@ -395,16 +369,12 @@ TEST_F(RestoreTest, PathsTheAnsiFunctionsCannotTake) {
 // next restore leaves it as before the killed run or as after it, with
 // nothing half-done.
 TEST_F(RestoreTest, ARunKilledAtAnyStepIsRolledBackOrFinished) {
-  const std::string program = ProgramFolder() + "/wavoria-cli";
-  ASSERT_EQ(std::system("strace -V > /dev/null 2>&1"), 0) << "strace is missing (tools/setup)";
+  ASSERT_EQ(Shell("strace -V > /dev/null 2>&1"), 0) << "strace is missing (tools/setup)";
   const std::string install = "install --game game --maker maker --templates tpl --keyboard";
   auto run = [&](const std::string& args, const std::string& kill = "") {
     const std::string strace =
         kill.empty() ? "" : "strace -f -qq -o /dev/null -e inject=" + kill + ":signal=SIGKILL ";
-    const int status = std::system(
-        ("ASAN_OPTIONS=detect_leaks=0 " + strace + "'" + program + "' " + args + " > out.txt 2>&1")
-            .c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return Shell(strace + Program() + " " + args + " > out.txt 2>&1");
   };
   const Strings fresh = GameFiles();
   ASSERT_EQ(run(install), 0) << FileBytes("out.txt");
@@ -444,7 +414,7 @@ TEST_F(RestoreTest, ARunKilledAtAnyStepIsRolledBackOrFinished) {
         const std::string out = FileBytes("out.txt");
         ASSERT_TRUE(next == 0 || out.ends_with(Cp1252ToUtf8(kNothing))) << out;
         if (left != "<missing>") {
-          EXPECT_THAT(out, HasSubstr(Cp1252ToUtf8(TakenOverText(left)))) << left;
+          EXPECT_THAT(out, HasSubstr(Cp1252ToUtf8(TakenOverText(left))));
         }
         EXPECT_EQ(FileBytes(lock), "<missing>");
         EXPECT_EQ(HalfDone("game"), Strings{});

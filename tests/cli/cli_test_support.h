@@ -175,10 +175,7 @@ inline std::string Printed(std::string_view text) {
 // What a run that was refused for problems prints; what names the run ("Die
 // Installation", "Das Rückgängigmachen").
 inline Outcome Refused(std::string_view what, Strings problems) {
-  InstallReport report;
-  report.Refused = true;
-  report.Problems = std::move(problems);
-  return {1, "", Printed(report.WarningText(what))};
+  return {1, "", Printed(InstallReport{.Refused = true, .Problems = problems}.WarningText(what))};
 }
 inline const std::string kNothing = Printed(kNothingToUndoText);
 
@@ -253,8 +250,8 @@ inline Strings GameFiles(const std::string& game = "game") {
 // What install says: done, where the replaced files went (when any), how to
 // undo it (wavoria-cli's own sentence), the key list.
 inline std::string Installed(const std::string& game, const std::string& backup) {
-  InstallReport report;
-  if (!backup.empty()) report.BackupFolder = P(game + "/Wavoria-Sicherung/" + backup);
+  const InstallReport report{.BackupFolder =
+                                 backup.empty() ? "" : P(game + "/Wavoria-Sicherung/" + backup)};
   return Printed(report.DoneText(
              "Rückgängig machen lässt sich diese Installation mit: wavoria-cli restore --game " +
              ShellArgument(game))) +

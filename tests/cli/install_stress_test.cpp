@@ -151,8 +151,8 @@ TEST_F(InstallStress, ThePrintedUndoCommandWorksInAShell) {
   EXPECT_EQ(GameFiles(game), fresh);
 }
 
-// Pipes and devices, names Windows cannot hold and a record grown too large
-// are named as what they are.
+// Pipes and devices, names Windows cannot hold or outside the game, and a
+// record grown too large are named as what they are.
 TEST_F(InstallStress, CausesAreNamedTruly) {
   const std::string notPlain = FileErrorCause(FileError::NotPlainFile);
   const Strings game = Tree("game");
@@ -177,16 +177,21 @@ TEST_F(InstallStress, CausesAreNamedTruly) {
   EXPECT_THAT(Do({"format", "s.script.wav", "--output", "/dev/full"}),
               FieldsAre(1, "", HasSubstr(notPlain)));
 #endif
+  // A record naming files Windows cannot hold, and one outside the game, which
+  // is as the record says: each is passed over and named.
+  Write("Startup/victim.txt", "alt");
   ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
   EditRecord([](std::string t) {
-    const std::string after = "  nachher: 1 Bytes, CRC-32 00000000\r\n";
+    const std::string after = "\r\n  nachher: " + StampText(StampOf("alt")) + "\r\nHinzugefügt: ";
     return Replaced(t, "Stand:",
-                    "Hinzugefügt: Sound\\theme.mid.\r\n" + after + "Hinzugefügt: Sound\\CON\r\n" +
-                        after + "Stand:");
+                    "Hinzugefügt: Sound\\theme.mid." + after + "Sound\\CON" + after +
+                        "..\\Startup\\victim.txt" + Replaced(after, "Hinzugefügt: ", "Stand:"));
   });
   EXPECT_THAT(Restore(), FieldsAre(1, "",
                                    AllOf(HasSubstr(WindowsNameProblem("Sound\\theme.mid.")),
-                                         HasSubstr(WindowsNameProblem("Sound\\CON")))));
+                                         HasSubstr(WindowsNameProblem("Sound\\CON")),
+                                         HasSubstr(P(kFirst + "/../Startup/victim.txt")))));
+  EXPECT_EQ(Tree("Startup"), Strings{"victim.txt=alt"});
   Write(kFirst + "/Inhalt.txt", std::string(kMaxRecordBytes + 1, '\n'));
   EXPECT_THAT(List(), FieldsAre(0, HasSubstr("Beschädigt: es ist größer als 1 MiB"), ""));
 }

@@ -184,19 +184,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Boundary{"install", kFirst, "draussen", true},
                       Boundary{"install", kFirst + "/Sound", "draussen", true}));
 
-// A record that names a file outside the game: the entry is passed over and named.
-TEST_F(RestoreTest, ARecordNamingAFileOutsideIsPassedOver) {
-  Write("Startup/victim.txt", "alt");
-  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
-  EditRecord([](std::string t) {
-    return Replaced(t, "Stand:",
-                    "Hinzugefügt: ..\\Startup\\victim.txt\r\n  nachher: " +
-                        StampText(StampOf("alt")) + "\r\nStand:");
-  });
-  EXPECT_THAT(Restore(), FieldsAre(1, "", HasSubstr(P(kFirst + "/../Startup/victim.txt"))));
-  EXPECT_EQ(Tree("Startup"), Strings{"victim.txt=alt"});
-}
-
 // What a run killed before it changed anything left, and a run whose record
 // was never marked complete: the next restore deals with it and stops there;
 // the next installation deals with it, says so, and installs.

@@ -65,11 +65,10 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
   const GameHistory history = ReadHistory("game");
   EXPECT_EQ(List(), (Outcome{0, Printed(HistoryText(history)), ""}));
   Strings states;
-  for (const BackupEntry& backup : history.Backups) {
-    const InstallRecord& r = *backup.Record;
-    states.push_back(DecimalText(r.Number) + " " + DecimalText(int(r.State)) + " " +
-                     DecimalText(r.By) + " " + DecimalText(int(r.KeptChanged.size())));
-  }
+  for (const BackupEntry& b : history.Backups)
+    states.push_back(DecimalText(b.Record->Number) + " " + DecimalText(int(b.Record->State)) + " " +
+                     DecimalText(b.Record->By) + " " +
+                     DecimalText(int(b.Record->KeptChanged.size())));
   std::sort(states.begin(), states.end());
   EXPECT_EQ(states, (Strings{"1 2 4 0", "2 2 3 0", "3 1 0 0", "4 1 0 1"}))
       << "number, state, undone by, files kept";
@@ -77,7 +76,7 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
   EditRecord(Unfinished, kFirst + " (3)");
   fs::remove_all(P(kBackups + "/2099-12-31 23.59.59"));
   const Strings gone = ChooseRestore("game").Problems;
-  EXPECT_THAT(gone, ::testing::ElementsAre(HasSubstr("nicht mehr da")));
+  EXPECT_THAT(gone, ElementsAre(HasSubstr("nicht mehr da")));
   EXPECT_EQ(Restore(), Refused("Das Rückgängigmachen", gone));
 }
 
@@ -109,11 +108,10 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
 #else
   Write(earlier + " (10)/" + crafted, "böse");
 #endif
-  ASSERT_THAT(NamesIn(P(earlier + " (10)")), ::testing::Contains(crafted));
-  Strings passedOver = ChooseRestore("game").Notes;
-  ASSERT_EQ(passedOver.size(), 2u);
-  EXPECT_THAT(passedOver, ::testing::ElementsAre(HasSubstr(P(earlier + " (10)/" + crafted)),
-                                                 HasSubstr(P(earlier + " (10)/notiz.txt"))));
+  ASSERT_THAT(NamesIn(P(earlier + " (10)")), Contains(crafted));
+  const Strings passedOver = ChooseRestore("game").Notes;
+  ASSERT_THAT(passedOver, ElementsAre(HasSubstr(P(earlier + " (10)/" + crafted)),
+                                      HasSubstr(P(earlier + " (10)/notiz.txt"))));
   const std::string tenth = NextRun(), ninth = "2026-01-01 10.00.00 (9)";
   EXPECT_THAT(Restore(), FieldsAre(0,
                                    AllOf(StartsWith(undo_parts::Capitalised(tenth)),
@@ -299,8 +297,7 @@ TEST_F(RestoreTest, AReadOnlyFileRefusesOrStopsTheUndo) {
   RestoreChoice choice = ChooseRestore("game");
   fs::permissions(P("game/harmony.dll"), fs::perms(0444));
   const Strings problems = CarryOutRestore(std::move(choice)).Problems;
-  EXPECT_THAT(problems,
-              ::testing::ElementsAre(AllOf(HasSubstr("'game/harmony.dll'"), HasSubstr(denied))));
+  EXPECT_THAT(problems, ElementsAre(AllOf(HasSubstr("'game/harmony.dll'"), HasSubstr(denied))));
 }
 #endif
 

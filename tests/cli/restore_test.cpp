@@ -162,6 +162,9 @@ TEST_P(GameBoundary, LinksAndPipesAreRefusedBeforeAnythingChanges) {
             Refused(row.Restore ? "Das Rückgängigmachen" : "Die Installation", problems));
   EXPECT_EQ(Tree("draussen"), outside);
   EXPECT_EQ(Tree("game"), game);
+  if (row.Entry == kFirst) {  // the backup is listed as a problem
+    EXPECT_THAT(List(), FieldsAre(1, _, Printed(problems[0])));
+  }
   if (row.Target.empty()) RemovePipe(row.Entry);
 }
 

@@ -221,25 +221,6 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
   EXPECT_EQ(GameFiles(), installed);
 }
 
-#ifndef _WIN32
-// A leftover backup folder that cannot be removed stops the installation,
-// which says why.
-TEST_F(RestoreTest, ALeftoverFolderThatCannotBeRemovedStopsTheInstallation) {
-  const std::string started = kBackups + "/2026-12-07 15.00.00";
-  fs::create_directories(P(started + "/Sound"));
-  fs::permissions(P(started), fs::perms(0555));
-  for (const std::string& folder : {std::string("game"), kBackups})
-    fs::permissions(folder, fs::perms::all);  // the lock can be made
-  Outcome stopped;
-  ASSERT_TRUE(testing::WithoutRootRights([&] { stopped = Install({"--keyboard"}); }));
-  fs::permissions(P(started), fs::perms::owner_all, fs::perm_options::add);
-  EXPECT_THAT(stopped, FieldsAre(1, "",
-                                 AllOf(HasSubstr("'" + started + "'"),
-                                       HasSubstr(FileErrorCause(FileError::Denied)))));
-  EXPECT_EQ(GameFiles(), (Strings{"RPG_RT.EXE=game/RPG_RT.EXE", "harmony.dll=game/harmony.dll"}));
-}
-#endif
-
 // A game path longer than the system allows (natively only as a text; under
 // Wine the folder is there) is refused by both commands.
 TEST_F(RestoreTest, AGamePathLongerThanTheSystemAllows) {
@@ -257,52 +238,6 @@ TEST_F(RestoreTest, AGamePathLongerThanTheSystemAllows) {
   EXPECT_EQ(Do({"restore", "--game", tooLong}), refused);
   EXPECT_EQ(Do({"install", "--game", tooLong, "--maker", "maker", "--keyboard"}), refused);
 }
-
-#ifndef _WIN32
-// A game folder in which nothing can be made (a read-only disk): nothing is
-// changed, and the backup folder that could not be made is named with the
-// cause. Then only the backups can be made: the Sound folder is named once
-// with its cause, not each template that could not go into it.
-TEST_F(RestoreTest, AReadOnlyGameFolderIsNamedWithTheCause) {
-  const std::string denied = FileErrorCause(FileError::Denied);
-  auto asUser = [&] {
-    Outcome run;
-    fs::permissions("game", fs::perms(0555));
-    EXPECT_TRUE(testing::WithoutRootRights([&] { run = Install({"--keyboard"}); }));
-    fs::permissions("game", fs::perms::owner_all, fs::perm_options::add);
-    return run;
-  };
-  fs::permissions(P("game/harmony.dll"), fs::perms(0666));
-  EXPECT_THAT(asUser(),
-              FieldsAre(1, "", AllOf(HasSubstr("'game/Wavoria-Sicherung'"), HasSubstr(denied))));
-  EXPECT_EQ(GameFiles(), (Strings{"RPG_RT.EXE=game/RPG_RT.EXE", "harmony.dll=game/harmony.dll"}));
-  fs::create_directories(P(kBackups));
-  fs::permissions(P(kBackups), fs::perms::all);
-  const Outcome run = asUser();
-  EXPECT_THAT(run, FieldsAre(1, "",
-                             AllOf(HasSubstr("'game/Sound'"), HasSubstr("keine der 4 Dateien"),
-                                   HasSubstr("'game/oldharmony.dll'"),
-                                   HasSubstr("'game/autorun.script'"))));
-  EXPECT_EQ(std::ranges::count(std::get<2>(run), '\n'), 6) << "one line for each failure";
-  // harmony.dll stayed, so its copy is not kept either.
-  EXPECT_EQ(KeptIn(kFirst), Strings{});
-}
-
-// A read-only file refuses the undo; made read-only once the undo is planned,
-// it stops it there.
-TEST_F(RestoreTest, AReadOnlyFileRefusesOrStopsTheUndo) {
-  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
-  fs::permissions(P("game/harmony.dll"), fs::perms(0444));
-  const std::string denied = FileErrorCause(FileError::Denied);
-  EXPECT_THAT(Restore(),
-              FieldsAre(1, "", AllOf(HasSubstr("'game/harmony.dll'"), HasSubstr(denied))));
-  fs::permissions(P("game/harmony.dll"), fs::perms(0644));
-  RestoreChoice choice = ChooseRestore("game");
-  fs::permissions(P("game/harmony.dll"), fs::perms(0444));
-  const Strings problems = CarryOutRestore(std::move(choice)).Problems;
-  EXPECT_THAT(problems, ElementsAre(AllOf(HasSubstr("'game/harmony.dll'"), HasSubstr(denied))));
-}
-#endif
 
 // The game folder moved away during the installation: natively the run goes
 // on in it wherever it went; Windows refuses the move while the run holds the
@@ -351,6 +286,66 @@ TEST_F(RestoreTest, PathsTheAnsiFunctionsCannotTake) {
   }
 }
 #else
+// A leftover backup folder that cannot be removed stops the installation,
+// which says why.
+TEST_F(RestoreTest, ALeftoverFolderThatCannotBeRemovedStopsTheInstallation) {
+  const std::string started = kBackups + "/2026-12-07 15.00.00";
+  fs::create_directories(P(started + "/Sound"));
+  fs::permissions(P(started), fs::perms(0555));
+  for (const std::string& folder : {std::string("game"), kBackups})
+    fs::permissions(folder, fs::perms::all);  // the lock can be made
+  Outcome stopped;
+  ASSERT_TRUE(testing::WithoutRootRights([&] { stopped = Install({"--keyboard"}); }));
+  fs::permissions(P(started), fs::perms::owner_all, fs::perm_options::add);
+  EXPECT_THAT(stopped, FieldsAre(1, "",
+                                 AllOf(HasSubstr("'" + started + "'"),
+                                       HasSubstr(FileErrorCause(FileError::Denied)))));
+  EXPECT_EQ(GameFiles(), (Strings{"RPG_RT.EXE=game/RPG_RT.EXE", "harmony.dll=game/harmony.dll"}));
+}
+// A game folder in which nothing can be made (a read-only disk): nothing is
+// changed, and the backup folder that could not be made is named with the
+// cause. Then only the backups can be made: the Sound folder is named once
+// with its cause, not each template that could not go into it.
+TEST_F(RestoreTest, AReadOnlyGameFolderIsNamedWithTheCause) {
+  const std::string denied = FileErrorCause(FileError::Denied);
+  auto asUser = [&] {
+    Outcome run;
+    fs::permissions("game", fs::perms(0555));
+    EXPECT_TRUE(testing::WithoutRootRights([&] { run = Install({"--keyboard"}); }));
+    fs::permissions("game", fs::perms::owner_all, fs::perm_options::add);
+    return run;
+  };
+  fs::permissions(P("game/harmony.dll"), fs::perms(0666));
+  EXPECT_THAT(asUser(),
+              FieldsAre(1, "", AllOf(HasSubstr("'game/Wavoria-Sicherung'"), HasSubstr(denied))));
+  EXPECT_EQ(GameFiles(), (Strings{"RPG_RT.EXE=game/RPG_RT.EXE", "harmony.dll=game/harmony.dll"}));
+  fs::create_directories(P(kBackups));
+  fs::permissions(P(kBackups), fs::perms::all);
+  const Outcome run = asUser();
+  EXPECT_THAT(run, FieldsAre(1, "",
+                             AllOf(HasSubstr("'game/Sound'"), HasSubstr("keine der 4 Dateien"),
+                                   HasSubstr("'game/oldharmony.dll'"),
+                                   HasSubstr("'game/autorun.script'"))));
+  EXPECT_EQ(std::ranges::count(std::get<2>(run), '\n'), 6) << "one line for each failure";
+  // harmony.dll stayed, so its copy is not kept either.
+  EXPECT_EQ(KeptIn(kFirst), Strings{});
+}
+
+// A read-only file refuses the undo; made read-only once the undo is planned,
+// it stops it there.
+TEST_F(RestoreTest, AReadOnlyFileRefusesOrStopsTheUndo) {
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  fs::permissions(P("game/harmony.dll"), fs::perms(0444));
+  const std::string denied = FileErrorCause(FileError::Denied);
+  EXPECT_THAT(Restore(),
+              FieldsAre(1, "", AllOf(HasSubstr("'game/harmony.dll'"), HasSubstr(denied))));
+  fs::permissions(P("game/harmony.dll"), fs::perms(0644));
+  RestoreChoice choice = ChooseRestore("game");
+  fs::permissions(P("game/harmony.dll"), fs::perms(0444));
+  const Strings problems = CarryOutRestore(std::move(choice)).Problems;
+  EXPECT_THAT(problems, ElementsAre(AllOf(HasSubstr("'game/harmony.dll'"), HasSubstr(denied))));
+}
+
 // A run killed at every rename, folder creation, flush and removal (strace kills it
 // as the call begins): the game keeps a working pair of libraries, and the
 // next restore leaves it as before the killed run or as after it, with

@@ -81,11 +81,18 @@ TEST_F(Cli, Usage) {
       {Join(g, {"--keyboard", "--auto-position"}), "--auto-position" + only + "mouse."},
       {Join(g, {"--keyboard", "spiel"}), "Unerwartetes Argument 'spiel'."},
       {Join(g, {"--keyboard=ja"}), "Unbekannte Option '--keyboard'."},
+      {{"restore", "--list"}, "Bitte geben Sie mit --game den Ordner Ihres Spiels an."},
+      {{"restore", "--game", "g", "spiel"}, "Unerwartetes Argument 'spiel'."},
+      {{"restore", "--game=g", "--damaged", "ja"},
+       "--damaged nimmt 'keep' oder 'put-back', nicht 'ja'."},
+      {{"restore", "--game", "g", "--damaged"}, "Die Option '--damaged" + value},
   };
   for (const auto& [args, message] : cases)
     EXPECT_EQ(Do(args), (Outcome{2, "", "wavoria-cli: " + message + "\n" + UsageText()}));
   for (const auto& [arg, n] : {std::pair{"-2147483648", -2147483647 - 1}, {"+5", 5}, {"90", 90}})
     EXPECT_EQ(ParseArguments(Join(g, {"--mouse", "--mouse-id", arg})).Options.Install.MouseId, n);
+  EXPECT_EQ(ParseArguments({"restore", "--game", "g", "--damaged", "keep"}).Options.Damaged,
+            DamagedDecision::LeaveGame);
 }
 
 // check and show on prepared files and folders.

@@ -41,11 +41,13 @@ TEST_F(RestoreTest, InstallationsAreUndoneOneAfterAnotherUntilTheGameIsAsBefore)
   ASSERT_THAT(Install({"--mouse", "--mouse-id", "-5", "--force"}), FieldsAre(0, _, ""));
   const std::string mouseRun = NextRun();
   EXPECT_THAT(mouseRun, HasSubstr("Nr. 2 vom 2026-12-07 14.03.12 (Maussupport; Maus-ID -5)"));
-  const RestoreChoice choice = ChooseRestore("game");  // what the editor asks first
-  EXPECT_EQ(choice.Files(UndoAction::Kind::PutBack), Strings{"autorun.script"});
-  EXPECT_EQ(choice.Files(UndoAction::Kind::Remove),
-            (Strings{"Sound\\MouseSupportON.script.wav", "Sound\\M.script.wav"}));
-  EXPECT_THAT(RestoreQuestion(choice).Message, HasSubstr(mouseRun));
+  {  // what the editor asks first; the choice holds the game's folders while it lives
+    const RestoreChoice choice = ChooseRestore("game");
+    EXPECT_EQ(choice.Files(UndoAction::Kind::PutBack), Strings{"autorun.script"});
+    EXPECT_EQ(choice.Files(UndoAction::Kind::Remove),
+              (Strings{"Sound\\MouseSupportON.script.wav", "Sound\\M.script.wav"}));
+    EXPECT_THAT(RestoreQuestion(choice).Message, HasSubstr(mouseRun));
+  }
   EXPECT_THAT(Restore(),
               FieldsAre(0,
                         AllOf(StartsWith(undo_parts::Capitalised(mouseRun)),

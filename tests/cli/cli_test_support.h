@@ -174,7 +174,7 @@ inline std::string Printed(std::string_view text) {
 
 // What a run that was refused for problems prints; what names the run ("Die
 // Installation", "Das Rückgängigmachen").
-inline Outcome Refused(std::string_view what, Strings problems) {
+inline Outcome Refused(std::string_view what, const Strings& problems) {
   return {1, "", Printed(InstallReport{.Refused = true, .Problems = problems}.WarningText(what))};
 }
 inline const std::string kNothing = Printed(kNothingToUndoText);

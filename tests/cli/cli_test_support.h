@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -20,6 +21,7 @@
 #include "tests/cli/linux_under_wine_win.h"
 #else
 #include <sys/stat.h>
+#include <sys/wait.h>
 #endif
 
 #include "cli/cli.h"
@@ -41,16 +43,12 @@
 namespace wavoria::cli {
 
 namespace fs = std::filesystem;
-using ::testing::_;
-using ::testing::AllOf;
-using ::testing::AnyOf;
-using ::testing::EndsWith;
-using ::testing::FieldsAre;
+using namespace ::testing;  // the matchers
 using testing::FileBytes;
-using ::testing::HasSubstr;
-using ::testing::Not;
-using ::testing::StartsWith;
 using Strings = std::vector<std::string>;
+
+// The Windows build of the tests runs under Wine.
+inline constexpr bool kUnderWine = kPathSeparator == '\\';
 
 // A command's exit status and what it wrote to stdout and to stderr.
 using Outcome = std::tuple<int, std::string, std::string>;
@@ -83,27 +81,23 @@ inline Strings Tree(const std::string& folder) {
   return entries;
 }
 
-// A symbolic link at link to target, and a named pipe at path, as a game
-// unpacked on Linux can hold them. Wine's CreateSymbolicLink makes no link,
-// so under Wine Linux's own programs make both.
-inline void MakeLink(const std::string& target, const std::string& link) {
-  const std::string absolute = fs::absolute(P(target)).string();
+// A symbolic link at path to target, or a named pipe at path when target is
+// empty, as a game unpacked on Linux can hold them. Wine's CreateSymbolicLink
+// makes no link, so under Wine Linux's own programs make both.
+inline void MakeLink(const std::string& target, const std::string& path) {
 #ifdef _WIN32
-  RunLinux("ln -s", {LinuxPath(absolute), LinuxPath(fs::absolute(P(link)).string())},
-           [&] { return KindOfEntry(P(link)) != EntryKind::Missing; });
-#else
-  fs::create_symlink(absolute, P(link));
-#endif
-  ASSERT_EQ(KindOfEntry(P(link)), EntryKind::Link) << link;
-}
-inline void MakePipe(const std::string& path) {
-#ifdef _WIN32
-  RunLinux("mkfifo", {LinuxPath(fs::absolute(P(path)).string())},
+  const std::string at = LinuxPath(fs::absolute(P(path)).string());
+  RunLinux(target.empty() ? "mkfifo" : "ln -s",
+           target.empty() ? Strings{at} : Strings{LinuxPath(fs::absolute(P(target)).string()), at},
            [&] { return KindOfEntry(P(path)) != EntryKind::Missing; });
 #else
-  mkfifo(path.c_str(), 0600);
+  if (target.empty()) mkfifo(path.c_str(), 0600);
+  if (!target.empty()) fs::create_symlink(fs::absolute(target), path);
 #endif
-  ASSERT_EQ(KindOfEntry(P(path)), EntryKind::Other) << path;
+  ASSERT_EQ(KindOfEntry(P(path)), target.empty() ? EntryKind::Other : EntryKind::Link) << path;
+}
+inline void MakePipe(const std::string& path) {
+  MakeLink("", path);
 }
 // Under Wine only Linux removes a pipe; the functions of Windows wait on it.
 inline void RemovePipe(const std::string& path) {
@@ -112,6 +106,32 @@ inline void RemovePipe(const std::string& path) {
            [&] { return KindOfEntry(P(path)) == EntryKind::Missing; });
 #else
   fs::remove(path);
+#endif
+}
+
+#ifdef _WIN32
+// At its end, Linux removes what it names (Windows' own functions cannot).
+struct LinuxRemover {
+  std::string Path;  // as Linux names it
+  std::function<bool()> Gone;
+  ~LinuxRemover() { RunLinux("rm -r", {Path}, Gone); }
+};
+#endif
+
+// The real wavoria-cli, and its path as a shell (cmd under Wine) takes it.
+inline const std::string kProgramFile = kUnderWine ? "wavoria-cli.exe" : "wavoria-cli";
+inline std::string Program() {
+  return "\"" + ProgramFolder() + kPathSeparator + kProgramFile + "\"";
+}
+
+// Runs line in a shell; its exit status, or 128 and the signal that killed it.
+// Natively leaks are not looked for: a killed run would report its memory.
+inline int Shell(const std::string& line) {
+#ifdef _WIN32
+  return std::system(("\"" + line + "\"").c_str());
+#else
+  const int status = std::system(("export ASAN_OPTIONS=detect_leaks=0; " + line).c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 #endif
 }
 
@@ -154,11 +174,8 @@ inline std::string Printed(std::string_view text) {
 
 // What a run that was refused for problems prints; what names the run ("Die
 // Installation", "Das Rückgängigmachen").
-inline Outcome Refused(std::string_view what, Strings problems) {
-  InstallReport report;
-  report.Refused = true;
-  report.Problems = std::move(problems);
-  return {1, "", Printed(report.WarningText(what))};
+inline Outcome Refused(std::string_view what, const Strings& problems) {
+  return {1, "", Printed(InstallReport{.Refused = true, .Problems = problems}.WarningText(what))};
 }
 inline const std::string kNothing = Printed(kNothingToUndoText);
 
@@ -233,8 +250,8 @@ inline Strings GameFiles(const std::string& game = "game") {
 // What install says: done, where the replaced files went (when any), how to
 // undo it (wavoria-cli's own sentence), the key list.
 inline std::string Installed(const std::string& game, const std::string& backup) {
-  InstallReport report;
-  if (!backup.empty()) report.BackupFolder = P(game + "/Wavoria-Sicherung/" + backup);
+  const InstallReport report{.BackupFolder =
+                                 backup.empty() ? "" : P(game + "/Wavoria-Sicherung/" + backup)};
   return Printed(report.DoneText(
              "Rückgängig machen lässt sich diese Installation mit: wavoria-cli restore --game " +
              ShellArgument(game))) +

@@ -150,8 +150,8 @@ TEST(EditHistory, KeepsTheNewestThousandSteps) {
   EXPECT_EQ(ChainNames(t), chains[3]);
   EXPECT_TRUE(e.History.Modified());
   e.History.Clear();
-  EXPECT_EQ(std::tuple(e.History.Steps(), e.History.Modified(), RedoStep(t)),
-            std::tuple(0u, false, std::nullopt));
+  EXPECT_EQ(std::tuple(e.History.Steps(), e.History.Bytes(), e.History.Modified(), RedoStep(t)),
+            std::tuple(0u, 0u, false, std::nullopt));
 }
 
 // Text of `size` characters stored in the first command by 26 edits.

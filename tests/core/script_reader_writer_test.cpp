@@ -45,9 +45,14 @@ ReadWarnings Flags(ReadWarnings w) {
 // dropped.
 TEST(ScriptReader, KeyLines) {
   const std::tuple<std::string, const char*, const char*, bool> cases[] = {
-      {"ACTION   =   x  ", "Action", "x", false},     {"text=a=b", "Text", "a=b", false},
-      {"Text=\xA0x\xA0", "Text", "\xA0x\xA0", false}, {"=Text", "", "", true},
+      {"ACTION   =   x  ", "Action", "x", false},
+      {"text=a=b", "Text", "a=b", false},
+      {"Text=\xA0x\xA0", "Text", "\xA0x\xA0", false},
+      {"=Text", "", "", true},
       {"Text=\"A \0\""s, "Text", "\"A ", false},
+      {"Text=\"\"", "Text", "", false},
+      {"Text='a'", "Text", "a", false},
+      {"Text='a\"", "Text", "'a\"", false},
   };
   for (const auto& [line, key, value, dropped] : cases) {
     SCOPED_TRACE(line);

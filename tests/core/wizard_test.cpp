@@ -5,6 +5,7 @@
 
 #include "document/script_reader.h"
 #include "platform/file_io.h"
+#include "platform/file_ops.h"
 #include "platform/text_encoding.h"
 #include "platform/utf8_text.h"
 #include "test_support.h"
@@ -129,6 +130,23 @@ TEST(WizardFlow, PathsPageChecks) {
 
 // What autorun lists and the mouse script for each choice of support (the
 // CLI's tests install into real folders).
+// A file where a folder of the game belongs is named as such, not as a
+// file below it that cannot be checked; a folder keeps room for an 8.3 name.
+TEST(GameEntries, AFileInPlaceOfAFolderAndTheLongestPaths) {
+  testing::TempFolder game("entries");
+  ASSERT_TRUE(WriteFileAtomically(game.File("Sound"), "x"));
+  EXPECT_EQ(GameFileProblem(game.Path(), "Sound\\KeyList.script.wav"),
+            EntryProblem(EntryPath(game.Path(), "Sound"), true));
+  const std::size_t max = MaxPathLength();
+  for (const auto& [length, folder, fits] : {std::tuple(max, false, true),
+                                             {max + 1, false, false},
+                                             {max - 12, true, true},
+                                             {max - 11, true, false}}) {
+    EXPECT_EQ(PathLengthProblem(std::string(length, 'x'), folder).empty(), fits)
+        << length << (folder ? " folder" : " file");
+  }
+}
+
 TEST(InstallPlan, AutorunAndMouseScriptForEachChoice) {
   const std::string start =
       "Sound\\MidiTickOutput.script.wav\r\nSound\\MidiTickClear.script.wav\r\n";

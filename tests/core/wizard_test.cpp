@@ -232,7 +232,8 @@ TEST(InstallRecord, ReadsBackWhatItWroteAndNothingDamaged) {
             "CRC-32 E8B7BE43\r\nHinzugefügt: Sound\\Ein: Name.script.wav\r\n  nachher: 0 Bytes, "
             "CRC-32 00000000\r\nStand: rückgängig gemacht durch Nr. 3\r\n");
   std::string edited = text;
-  edited.replace(edited.find("Ersetzt: harmony.dll"), 20, "ERSETZT:Harmony.DLL\0x");
+  edited.replace(edited.find("Ersetzt: harmony.dll"), 20,
+                 std::string("ERSETZT:Harmony.DLL\0x", 21));
   EXPECT_EQ(ParseRecord(edited)->Files[0].Path, "Harmony.DLL");
   // what is changed, to what, and the damage named
   const std::tuple<std::string, std::string, std::string> damage[] = {

@@ -204,6 +204,16 @@ TEST_F(GameTest, TheGameOfAScript) {
   EXPECT_EQ(GameChooserPreset("", "W"), "W");
 }
 
+// The first registration of the game takes its clash as a note on its own
+// row, as every other one does.
+TEST_F(GameTest, TheFirstRegistrationsClashIsANoteOnItsRow) {
+  const GameModel game = Read({{"Sound/a.script.wav", HandMadeScript({"down F5 1", "down F5 2"})}},
+                              "Sound\\a.script.wav\r\nSound\\start.script.wav\r\n");
+  const std::vector<OverviewRow> rows = OverviewRows(game, FindClashes(game));
+  ASSERT_EQ(rows.size(), 3u) << "one row for each registration, none for the clash";
+  EXPECT_EQ(rows[0].Mark, rows[1].Mark);
+}
+
 TEST_F(GameTest, OverviewRowsSortAndCount) {
   const GameModel game =
       Read({{"Sound/a.script.wav", HandMadeScript({"down F5 7", "cheat GELD 2", "mouse 2"})},

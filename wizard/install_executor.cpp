@@ -136,8 +136,12 @@ std::string FailureText(const InstallPlan& plan, std::size_t index, FileError er
       // The files that were to go into it are not named one by one.
       const auto waiting = std::ranges::count_if(
           plan.Steps, [&](const InstallStep& s) { return s.After == static_cast<int>(index); });
-      std::string text =
-          WithCause("Der Ordner " + Quoted(step.Target) + " konnte nicht angelegt werden", error);
+      // What stands in its place says more than the system's error.
+      std::string text = EntryProblem(step.Target, true);
+      if (text.empty()) {
+        text =
+            WithCause("Der Ordner " + Quoted(step.Target) + " konnte nicht angelegt werden", error);
+      }
       if (waiting > 0) {
         text += " Deshalb wurde keine der " + DecimalText(waiting) +
                 " Dateien für diesen Ordner kopiert.";
@@ -167,22 +171,31 @@ void AddLines(std::string& text, const std::vector<std::string>& lines) {
   }
 }
 
-// The record once the steps ran lists only what was changed; the copies kept
-// for files that were not replaced after all are removed.
-void KeepOnlyWhatChanged(Preparation& prep, const std::string& folder,
-                         const InstallReport& report) {
-  InstallRecord& record = prep.Record;
-  std::vector<RecordedFile> files;
-  for (std::size_t f = 0; f < record.Files.size(); ++f) {
-    if (report.Outcomes[prep.RecordedStep[f]] == StepOutcome::Done) {
-      files.push_back(record.Files[f]);
-    } else if (record.Files[f].Replaced) {
-      RemoveFile(PathInBackup(folder, record.Files[f].Path));
+// The record cut to the files of the steps whose outcome is among kept, and
+// to the folder the run made if it did.
+InstallRecord RecordOfSteps(const Preparation& prep, const InstallReport& report,
+                            std::initializer_list<StepOutcome> kept) {
+  InstallRecord record = prep.Record;
+  record.Files.clear();
+  for (std::size_t f = 0; f < prep.Record.Files.size(); ++f) {
+    if (std::ranges::find(kept, report.Outcomes[prep.RecordedStep[f]]) != kept.end()) {
+      record.Files.push_back(prep.Record.Files[f]);
     }
   }
-  record.Files = std::move(files);
   if (prep.CreatedFolderStep >= 0 && report.Outcomes[prep.CreatedFolderStep] != StepOutcome::Done) {
     record.CreatedFolders.clear();
+  }
+  return record;
+}
+
+// The copies kept for files that were not replaced after all are removed.
+void RemoveUnusedCopies(const Preparation& prep, const std::string& folder,
+                        const InstallReport& report) {
+  for (std::size_t f = 0; f < prep.Record.Files.size(); ++f) {
+    if (prep.Record.Files[f].Replaced &&
+        report.Outcomes[prep.RecordedStep[f]] != StepOutcome::Done) {
+      RemoveFile(PathInBackup(folder, prep.Record.Files[f].Path));
+    }
   }
 }
 
@@ -295,17 +308,22 @@ InstallReport ExecuteInstallPlan(const InstallPlan& plan) {
     }
     report.Problems.push_back(FailureText(plan, i, error));
   }
-  // Taken back as the record names everything the run set out to change: a
-  // file whose step failed is as before and stays so.
-  const InstallRecord planned = prep.Record;
-  KeepOnlyWhatChanged(prep, folder, report);
+  // The record once the steps ran lists only what was changed.
+  RemoveUnusedCopies(prep, folder, report);
+  InstallRecord changed = RecordOfSteps(prep, report, {StepOutcome::Done});
   if (report.Problems.empty()) {
-    FinishRecord(prep.Record, folder, report);
+    FinishRecord(changed, folder, report);
   } else {
+    // Taken back as the record names everything the run tried: a file whose
+    // step failed is as before and stays so (and its library partner goes
+    // with it). A step never tried, or a folder the run could not make, left
+    // its place alone: what stands there now is not the run's to remove.
     const std::string name = folder.substr(folder.find_last_of("\\/") + 1);
+    const InstallRecord tried =
+        RecordOfSteps(prep, report, {StepOutcome::Done, StepOutcome::Failed});
     RollBackFailedInstallation(plan.GameFolder,
-                               BackupEntry{name, folder, planned, std::nullopt, 0, {}}, prep.Record,
-                               report);
+                               BackupEntry{name, folder, tried, std::nullopt, 0, {}},
+                               std::move(changed), report);
   }
   return report;
 }

@@ -253,6 +253,26 @@ TEST_F(RestoreTest, AGameFolderMovedDuringTheInstallation) {
   EXPECT_EQ(FileBytes(P(moved ? "game/harmony.dll" : "weg/harmony.dll")), "Klavato");
 }
 
+// A file put where the Sound folder goes while the installation runs: the
+// folder cannot be made, and what the run did is taken back. Its record names
+// only what the run changed, so the file stands in the way of nothing later.
+TEST_F(RestoreTest, AFileWhereTheSoundFolderGoesDuringTheInstallation) {
+  const Strings fresh = GameFiles();
+  const InstallStepHook hook([&](std::size_t step) {
+    if (step == 0) Write("game/Sound", "im Weg");
+  });
+  const Outcome run = Install({"--keyboard"});
+  const std::string rolledBack = InstallReport{.RolledBack = true}.WarningText();
+  EXPECT_THAT(run, FieldsAre(1, "",
+                             AllOf(StartsWith(rolledBack.substr(0, rolledBack.find('\r'))),
+                                   HasSubstr(EntryProblem(P("game/Sound"), true)))));
+  Strings now = Join(fresh, {"Sound=im Weg"});
+  std::sort(now.begin(), now.end());
+  EXPECT_EQ(GameFiles(), now);
+  EXPECT_THAT(FileBytes(P(kFirst + "/Inhalt.txt")),
+              AllOf(HasSubstr("\r\nStand: abgebrochen\r\n"), Not(HasSubstr("Ordner angelegt"))));
+}
+
 #ifdef _WIN32
 // Under Windows the file functions of the program take paths of at most 259
 // characters in the ANSI code page: a backup that would not fit is refused

@@ -2,28 +2,21 @@
 // the tables keep their fixed sizes and number rules.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string_view>
 
 #include "document/data_files.h"
+#include "fuzz/fuzz_support.h"
 
 namespace {
 
 // The longest name a data file field keeps.
 constexpr std::size_t kNameLimit = 4096;
 
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "data_file_fuzz: %s\n", what);
-    std::abort();
-  }
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace wavoria;
+  using fuzz::Check;
   const std::string_view text(reinterpret_cast<const char*>(data), size);
 
   const KeyNameTable keys = ParseKeyNames(text);

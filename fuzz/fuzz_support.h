@@ -1,9 +1,12 @@
 // What the fuzz targets share: a failed check ends the run with its reason,
-// and the action names of the program's actions.dat.
+// and the action names of the program's own actions.dat.
 #pragma once
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
 
 #include "document/data_files.h"
 
@@ -16,11 +19,14 @@ inline void Check(bool condition, const char* what) {
   }
 }
 
+// The action names of the program's own data/actions.dat.
 inline const ActionTable& Actions() {
-  static const ActionTable actions = ParseActionNames(
-      "WriteToLog,1\nExecProgram,2\nMCICommand,3\nMidiTickFunction,4\nAddOutput,5\n"
-      "EnableKeySupport,6\nRegisterKeyDownEvent,7\nRegisterKeyUpEvent,8\n"
-      "RegisterCheatEvent,9\nEnableMouseSupport,10\nGetMousePosition,11\nSetDebugLevel,12\n");
+  static const ActionTable actions = [] {
+    std::ifstream file(WAVORIA_DATA_DIR "/actions.dat", std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), {}};
+    Check(!text.empty(), "no actions.dat in " WAVORIA_DATA_DIR);
+    return ParseActionNames(text);
+  }();
   return actions;
 }
 

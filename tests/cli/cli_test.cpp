@@ -217,7 +217,9 @@ TEST_F(Cli, Format) {
                 StartsWith("wavoria-cli: Die Datei 'ordner' konnte nicht gespeichert werden")));
 }
 
+// A folder among the templates is not one of them.
 TEST_F(CliInstall, Choices) {
+  fs::create_directories("tpl/Key/alt");
   EXPECT_EQ(Install({"--keyboard"}), (Outcome{0, Installed("game", "2026-12-07 14.03.12"), ""}));
   EXPECT_EQ(Autorun(), kKeys + "Sound\\KeySupportON.script.wav\r\n");
   EXPECT_EQ(Install({"--keyboard", "--mouse", "--start=mouse", "--mouse-id", "-5",

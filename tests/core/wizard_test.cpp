@@ -312,6 +312,29 @@ TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
                     "verändert.\r\n\r\nGrund 1\r\nGrund 2"}));
 }
 
+// The answer to the restore question: Ja goes on; for a damaged record Ja
+// puts back its files and Nein leaves the game, and Abbrechen does nothing.
+TEST(InstallUndo, TheAnswerToTheRestoreQuestion) {
+  using D = DamagedDecision;
+  const struct {
+    RestoreJob Job;
+    Answer Given;
+    bool GoesOn;
+    D Decision;
+  } rows[] = {{RestoreJob::Undo, Answer::kYes, true, D::Undecided},
+              {RestoreJob::Undo, Answer::kNo, false, D::Undecided},
+              {RestoreJob::Damaged, Answer::kYes, true, D::PutBack},
+              {RestoreJob::Damaged, Answer::kNo, true, D::LeaveGame},
+              {RestoreJob::Damaged, Answer::kCancel, false, D::Undecided}};
+  for (const auto& row : rows) {
+    RestoreChoice choice;
+    choice.Job = row.Job;
+    const bool goesOn = TakeRestoreAnswer(choice, row.Given);
+    EXPECT_EQ(std::pair(goesOn, int(choice.Decision)), std::pair(row.GoesOn, int(row.Decision)))
+        << "job " << int(row.Job) << ", answer " << int(row.Given);
+  }
+}
+
 // What a run says at its end: whether anything was changed, then its
 // problems, notes and backup folder, one per line.
 TEST(InstallReport, TheTextsSayWhetherAnythingChanged) {

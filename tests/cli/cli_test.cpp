@@ -76,6 +76,7 @@ TEST_F(Cli, Usage) {
       {Join(g, {"--keyboard", "--start", "mouse"}), "--start mouse" + only + "mouse."},
       {mouse({"--start", "keyboard"}), "--start keyboard" + only + "keyboard."},
       {mouse({"--mouse-id", "5x"}), "Die Maus-ID '5x'" + id},
+      {mouse({"--mouse-id", "-"}), "Die Maus-ID '-'" + id},
       {mouse({"--mouse-id", "2147483648"}), "Die Maus-ID '2147483648'" + id},
       {Join(g, {"--keyboard", "--mouse-id", "3"}), "--mouse-id" + only + "mouse."},
       {Join(g, {"--keyboard", "--auto-position"}), "--auto-position" + only + "mouse."},

@@ -253,6 +253,19 @@ TEST_F(RestoreTest, AGameFolderMovedDuringTheInstallation) {
   EXPECT_EQ(FileBytes(P(moved ? "game/harmony.dll" : "weg/harmony.dll")), "Klavato");
 }
 
+// A damaged record still holds its number, and the next run counts on from
+// it; a folder named like a run's temporary file is no leftover to remove
+// but a problem of the history.
+TEST_F(RestoreTest, ADamagedRecordKeepsItsNumberAndATemporaryFolderIsAProblem) {
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  EditRecord([](std::string t) { return Replaced(t, "Art: Installation", "Art: Neu"); });
+  const std::string odd = P("game/~x.wavoria-tmp");
+  fs::create_directories(odd);
+  const GameHistory history = ReadHistory("game");
+  EXPECT_EQ(std::tuple(history.NextNumber, history.Problems, history.Leftovers),
+            std::tuple(2, Strings{EntryProblem(odd, false)}, Strings{}));
+}
+
 // A file put where the Sound folder goes while the installation runs: the
 // folder cannot be made, and what the run did is taken back. Its record names
 // only what the run changed, so the file stands in the way of nothing later.

@@ -10,6 +10,7 @@
 #include "platform/utf8_text.h"
 #include "test_support.h"
 #include "wizard/game_entries.h"
+#include "wizard/game_run.h"
 #include "wizard/install_backup.h"
 #include "wizard/install_executor.h"
 #include "wizard/install_plan.h"
@@ -290,9 +291,10 @@ TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
         "C:\\harmony.dll", "Sound/a.wav", "Wavoria-Sicherung\\harmony.dll"}) {
     EXPECT_FALSE(IsRestorablePath(name)) << name;
   }
-  const char* made[] = {"2026-12-07 14.03.12",     "2026-12-07 14.03.12 (2)",
-                        "2026-12-07 14.03.12 (9)", "2026-12-07 14.03.12 (10)",
-                        "2026-12-07 14.03.13",     "2099-01-01 00.00.00 (x)"};
+  const char* made[] = {"2026-12-07 14.03.12",      "2026-12-07 14.03.12 (2)",
+                        "2026-12-07 14.03.12 (9)",  "2026-12-07 14.03.12 (10)",
+                        "2026-12-07 14.03.12 (0/)", "2026-12-07 14.03.13",
+                        "2099-01-01 00.00.00 (x)"};
   for (std::size_t i = 0; i + 1 < std::size(made); ++i) {
     EXPECT_TRUE(BackupNameLess(made[i], made[i + 1]) && !BackupNameLess(made[i + 1], made[i]))
         << made[i];
@@ -310,6 +312,15 @@ TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
             (Prompt{MessageIcon::Warning,
                     "Das Rückgängigmachen wurde nicht ausgeführt; an Ihrem Spiel wurde nichts "
                     "verändert.\r\n\r\nGrund 1\r\nGrund 2"}));
+}
+
+// A lock that a killed run left is named by that run's process and start;
+// without both, by neither.
+TEST(GameRun, ALeftLockIsNamedByItsRun) {
+  const std::string tail = " hatte die Sperre dieses Spiels hinterlassen; sie wurde übernommen.";
+  EXPECT_EQ(TakenOverText("Wavoria: Sperre\r\nProzess: 42\r\nBeginn: 2026-12-07 14.03.12\r\n"),
+            "Ein abgebrochener Lauf von Wavoria (Prozess 42, begonnen 2026-12-07 14.03.12)" + tail);
+  EXPECT_EQ(TakenOverText("Prozess: 42\r\n"), "Ein abgebrochener Lauf von Wavoria" + tail);
 }
 
 // The answer to the restore question: Ja goes on; for a damaged record Ja

@@ -140,6 +140,20 @@ TEST_F(Cli, CheckAndShow) {
 
 // check --game: each script with what it registers, then the clashes with
 // their places and the count; --keys the table of keys and cheats.
+#ifndef _WIN32
+// A folder that check cannot read is named as such. The real program runs as
+// an unprivileged user in a namespace of its own, since root reads any folder.
+TEST_F(Cli, AFolderCheckCannotReadIsNamed) {
+  if (Shell("unshare -U true > /dev/null 2>&1") != 0) GTEST_SKIP() << "no user namespace";
+  fs::create_directory("zu");
+  fs::permissions("zu", fs::perms::none);
+  const int status = Shell("unshare -U " + Program() + " check zu > out.txt 2> err.txt");
+  fs::permissions("zu", fs::perms::owner_all);
+  EXPECT_EQ(std::tuple(status, FileBytes("out.txt"), FileBytes("err.txt")),
+            std::tuple(1, "zu:1: Der Ordner kann nicht gelesen werden.\n", ""));
+}
+#endif
+
 TEST_F(Cli, CheckGame) {
   using testing::HandMadeScript;
   testing::WriteGame("game",

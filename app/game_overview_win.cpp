@@ -80,7 +80,7 @@ LRESULT CALLBACK TranslateOverviewKeys(int code, WPARAM wparam, LPARAM lparam) {
 
 // Shows the sort in the column titles with the system's arrows.
 void ShowSortArrows(HWND dialog, OverviewSort sort) {
-  HWND header = reinterpret_cast<HWND>(SendMessageA(List(dialog), LVM_GETHEADER, 0, 0));
+  HWND header = ListView_GetHeader(List(dialog));
   for (int c = 0; c < kOverviewColumns; ++c) {
     HDITEMA item = {};
     item.mask = HDI_FORMAT;
@@ -199,7 +199,7 @@ void OpenRow(HWND dialog, int index) {
   const OverviewRow& row = overview.Rows[static_cast<std::size_t>(index)];
   if (row.Script < 0 ||
       overview.Game.Scripts[static_cast<std::size_t>(row.Script)].State != ScriptState::kRead) {
-    MessageBeep(MB_OK);
+    RefuseWithSound();
     return;
   }
   const std::string path = overview.Game.Scripts[static_cast<std::size_t>(row.Script)].Path;

@@ -60,6 +60,24 @@ void ShowNote(HWND owner, std::string_view text) {
 
 namespace {
 
+void SystemSound() {
+  MessageBeep(MB_OK);
+}
+
+void (*refusal)() = SystemSound;
+
+}  // namespace
+
+void RefuseWithSound() {
+  refusal();
+}
+
+void SetRefusalHandler(void (*handler)()) {
+  refusal = handler ? handler : SystemSound;
+}
+
+namespace {
+
 UINT BoxStyle(MessageIcon icon) {
   switch (icon) {
     case MessageIcon::Warning:

@@ -37,6 +37,11 @@ void ShowWarning(HWND owner, std::string_view text);
 // A note titled "Wavoria" with the information icon and OK.
 void ShowNote(HWND owner, std::string_view text);
 
+// The system's sound for a request that does nothing. Tests replace it to
+// count the refusals (nullptr: the sound again).
+void RefuseWithSound();
+void SetRefusalHandler(void (*handler)());
+
 // A box owned by `owner`, titled "Wavoria", with the icon and buttons `icon`
 // names (the first button the default); nothing for MessageIcon::None.
 // Returns the answer.

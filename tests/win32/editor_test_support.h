@@ -22,6 +22,7 @@
 #include "platform/file_io.h"
 #include "resources/resource_ids.h"
 #include "shell/app_state_win.h"
+#include "shell/win_util_win.h"
 #include "tests/cli/linux_under_wine_win.h"
 #include "tests/core/test_support.h"
 #include "wizard/program_choosers_win.h"
@@ -45,15 +46,21 @@ inline void ProcessEndIsAFailure() {
   ADD_FAILURE() << "the program tried to end the process";
 }
 
-// Counts the program's attempts to end the process while it lives.
-struct ProcessEndCounter {
-  ProcessEndCounter() {
-    SetEndProgramHandler([] { ++count_; }), count_ = 0;
+// Counts the calls of a program function that Set replaces while it lives;
+// then hands Set the handler `after`.
+template <void (*Set)(void (*)()), void (*after)()>
+struct CallCounter {
+  CallCounter() {
+    Set([] { ++count_; }), count_ = 0;
   }
-  ~ProcessEndCounter() { SetEndProgramHandler(ProcessEndIsAFailure); }
+  ~CallCounter() { Set(after); }
   int Count() const { return count_; }
   static inline int count_ = 0;
 };
+// The program's attempts to end the process.
+using ProcessEndCounter = CallCounter<SetEndProgramHandler, ProcessEndIsAFailure>;
+// The refusals the program sounds.
+using RefusalCounter = CallCounter<SetRefusalHandler, nullptr>;
 
 // Takes the place of the script choosers and of the wizard's program
 // choosers: answers with queued paths in order ("" for a cancel); a call with

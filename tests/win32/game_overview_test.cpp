@@ -2,9 +2,10 @@
 // scripts: "Spielübersicht…" starts the chooser at the open script's game and
 // shows the core's rows and count; clicks on two column titles sort the list
 // by two columns; a double-click opens a row's script at its command, Eingabe
-// after the save prompt; F5 reads the game again and Esc closes; a second
-// program reads the rows as a screen reader does. Dialogs 5000 and 5100 ask
-// before they keep a clash, and Nein leaves their input as it was.
+// after the save prompt, and on a row of autorun.script it only sounds; F5
+// reads the game again and Esc closes; a second program reads the rows as a
+// screen reader does. Dialogs 5000 and 5100 ask before they keep a clash, and
+// Nein leaves their input as it was.
 #include <windows.h>
 // windows.h first: commctrl.h needs its types.
 #include <commctrl.h>
@@ -186,6 +187,16 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
     NMLVGETINFOTIPA tip = {{List(d), IDC_OVERVIEW_LIST, LVN_GETINFOTIPA}, 0, tipText, 1024, 0};
     SendMessageA(d, WM_NOTIFY, IDC_OVERVIEW_LIST, LPARAM(&tip));
     EXPECT_EQ(tipText, rows[0].Cells[int(OverviewColumn::kNote)]);
+    // A row the overview does not have (asked for while the game is read
+    // again) gets neither text nor image.
+    for (int row : {-1, int(rows.size())}) {
+      char text[8] = "?";
+      NMLVDISPINFOA info = {{List(d), IDC_OVERVIEW_LIST, LVN_GETDISPINFOA},
+                            {LVIF_TEXT | LVIF_IMAGE, row, 0, 0, 0, text, 8, 99}};
+      SendMessageA(d, WM_NOTIFY, IDC_OVERVIEW_LIST, LPARAM(&info));
+      EXPECT_EQ(std::pair(std::string(text), info.item.iImage), std::pair(std::string("?"), 99))
+          << "row " << row;
+    }
     // The cheat of script "k" on line 6, the second command of its chain.
     const auto k = std::find_if(rows.begin(), rows.end(), [](const OverviewRow& r) {
       return r.Cells[0] == "k.script.wav" && r.Line == 6;
@@ -204,6 +215,13 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
 
 TEST_F(GameOverview, EscF5AndEingabeAfterTheSavePromptAndAScreenReader) {
   ChooserStub chooser({Runtime(), Runtime()});
+  RefusalCounter refusals;
+  auto pressEnterOn = [](HWND d, int row) {
+    LVITEMA select = {};
+    select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(List(d), LVM_SETITEMSTATE, row, LPARAM(&select));
+    SendKeys({VK_RETURN});
+  };
   driver.Then(WindowTitle(Script('a')), [](HWND w) { Click(w, IDM_GAME_OVERVIEW); });
   driver.Then(Caption(), [](HWND d) { SetFocus(List(d)), SendKeys({VK_ESCAPE}); });
   driver.Then(WindowTitle(Script('a')), [](HWND w) {
@@ -212,6 +230,8 @@ TEST_F(GameOverview, EscF5AndEingabeAfterTheSavePromptAndAScreenReader) {
   });
   driver.Then(Caption(), [&](HWND) {
     WriteFile(Script('m'), HandMadeScript({"up F7 99"}));
+    // The row of a script autorun.script names but the game lacks comes first.
+    WriteFile(game_.File("autorun.script"), "Sound\\a.script.wav\r\nSound\\fehlt.script.wav\r\n");
     SendKeys({VK_F5});
   });
   driver.Then(Caption(), [&](HWND d) {
@@ -224,10 +244,11 @@ TEST_F(GameOverview, EscF5AndEingabeAfterTheSavePromptAndAScreenReader) {
                                read + "\""),
               0u);
     EXPECT_EQ(FileBytes(read), CoreRows(OverviewRows(game, clashes)));
-    LVITEMA select = {};
-    select.stateMask = select.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(List(d), LVM_SETITEMSTATE, 1, LPARAM(&select));  // a's key, the second command
-    SendKeys({VK_RETURN});
+    pressEnterOn(d, 0);  // opens nothing
+  });
+  driver.Then(Caption(), [&](HWND d) {
+    EXPECT_EQ(refusals.Count(), 1) << "the row of autorun.script";
+    pressEnterOn(d, 2);  // a's key, the second command
   });
   ThenBox(driver, "Wavoria", kSavePromptText, IDI_QUESTION, {IDYES, IDNO, IDCANCEL}, IDCANCEL);
   driver.Then(Caption(), [](HWND) { SendKeys({VK_RETURN}); });

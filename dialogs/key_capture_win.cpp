@@ -31,6 +31,8 @@ struct CaptureState {
   SIZE WindowSize{};             // outer size for the client area wanted
   bool Destroyed = false;
 };
+// Every scan code the capture polls has its place among the keys held.
+static_assert(kCaptureScanCodes <= std::tuple_size_v<decltype(CaptureState::Down)>);
 
 COLORREF ColourOf(int index) {
   const PaletteRgb c = PaletteColour(index);
@@ -197,10 +199,9 @@ class CaptureWindow {
     return key;
   }
 
-  // Whether the key with this scan code is held: as the key messages of the
-  // window tell, or as the keyboard reports it right now.
+  // Whether the key with this polled scan code is held: as the key messages of
+  // the window tell, or as the keyboard reports it right now.
   bool IsKeyHeld(int scanCode) const {
-    if (scanCode < 0 || scanCode >= static_cast<int>(state_.Down.size())) return false;
     if (state_.Down[static_cast<std::size_t>(scanCode)]) return true;
     const UINT virtualKey = MapVirtualKeyA(static_cast<UINT>(scanCode), MAPVK_VSC_TO_VK);
     return virtualKey != 0 && (GetAsyncKeyState(static_cast<int>(virtualKey)) & 0x8000) != 0;

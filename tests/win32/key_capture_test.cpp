@@ -1,6 +1,8 @@
 // The key-capture window opened by "..." of dialog 5000: it takes a real key
 // press over the disabled dialog, closing it changes nothing, and while it
 // waits it blinks without keeping the processor busy.
+#include "dialogs/key_capture.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -24,6 +26,32 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   if (window != nullptr && onTick && onTick(window)) onTick = {};
 }
 
+// Runs f as onTick while it lives.
+class Ticks {
+ public:
+  explicit Ticks(std::function<bool(HWND)> f) { onTick = std::move(f); }
+  ~Ticks() { KillTimer(nullptr, timer_), onTick = {}; }
+
+ private:
+  UINT_PTR timer_ = SetTimer(nullptr, 0, 50, Tick);
+};
+
+// Closes a capture window still open after 3 s, as its close box would, and
+// says whether it had to.
+class Watchdog {
+ public:
+  ~Watchdog() { ended_ = true, thread_.join(); }
+  bool Rescued() const { return rescued_; }
+
+ private:
+  std::atomic<bool> ended_ = false, rescued_ = false;
+  std::thread thread_{[this] {
+    for (int ms = 0; ms < 3000 && !ended_; ms += 50) Sleep(50);
+    if (HWND w = FindWindowA(kCaptureWindowClass, nullptr))
+      rescued_ = true, PostMessageA(w, WM_CLOSE, 0, 0);
+  }};
+};
+
 // Dialog 5000 for a key event on F1: the key taken by the capture window is
 // stored with OK; after the close box or Alt+F4 the box keeps F1, and
 // Abbrechen marks the buffer. While it waits, its text blinks: the same text
@@ -44,7 +72,12 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
       return (t[2].dwLowDateTime + t[3].dwLowDateTime) / 10000;  // enough for seconds
     };
     const DWORD cpuStart = cpuMs();
-    onTick = [&](HWND w) {
+    std::string key;
+    const Ticks ticks([&](HWND w) {
+      RECT client{};
+      GetClientRect(w, &client);
+      EXPECT_EQ(std::pair(int(client.right), int(client.bottom)),
+                std::pair(kCaptureWidth, kCaptureHeight));
       EXPECT_FALSE(IsWindowEnabled(GetWindow(w, GW_OWNER)));
       EXPECT_EQ(GetFocus(), w);
       INPUT z = {INPUT_KEYBOARD, {.ki = {0, 44, KEYEVENTF_SCANCODE}}};  // Z
@@ -52,10 +85,7 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
       pictures.insert(WindowPicture(w, true).Pixels);
       return GetTickCount() - wallStart > 1500 &&
              PostMessageA(w, message, message == WM_CLOSE ? 0 : VK_F4, 0x203E0001);  // Alt+F4
-    };
-    std::string key;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, Tick);
-    const Restore stop([&] { KillTimer(nullptr, timer), onTick = {}; });
+    });
     DialogDriver driver;
     driver.Then("Tastenereignis registrieren", [](HWND d) { Click(d, IDC_KEY_EVENT_CAPTURE); });
     driver.Then("Tastenereignis registrieren", [&](HWND d) {
@@ -89,24 +119,28 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
 // went on is closed after 3 s, as its close box would.
 TEST(KeyCapture, AQuitMessageEndsItAndStaysForTheLoopsOutside) {
   Buffer() = Command("", "Key=F1");
-  std::atomic<bool> ended = false, rescued = false;
-  std::thread watchdog([&] {
-    for (int ms = 0; ms < 3000 && !ended; ms += 50) Sleep(50);
-    if (HWND w = FindWindowA(kCaptureWindowClass, nullptr))
-      rescued = true, PostMessageA(w, WM_CLOSE, 0, 0);
-  });
-  const UINT_PTR timer = SetTimer(nullptr, 0, 50, Tick);
-  const Restore stop(
-      [&] { KillTimer(nullptr, timer), onTick = {}, ended = true, watchdog.join(); });
-  onTick = [](HWND) { return PostQuitMessage(7), true; };
+  const Watchdog watchdog;
+  const Ticks ticks([](HWND) { return PostQuitMessage(7), true; });
   DialogDriver driver;
   driver.Then("Tastenereignis registrieren", [](HWND d) { Click(d, IDC_KEY_EVENT_CAPTURE); });
   EXPECT_TRUE(driver.Run([] { ShowCommandDialog(nullptr, IDD_KEY_EVENT); }, 5000))
       << driver.Problems();
   MSG quit{};
   EXPECT_EQ(std::tuple(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), quit.wParam,
-                       bool(rescued)),
+                       watchdog.Rescued()),
             std::tuple(TRUE, WPARAM(7), false));
+}
+
+// A capture whose owner goes away (hidden, as a closing program hides it)
+// ends at once with no key taken.
+TEST(KeyCapture, EndsWhenItsOwnerGoes) {
+  HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                               nullptr, nullptr, nullptr);
+  const Restore destroy([&] { DestroyWindow(owner); });
+  const Watchdog watchdog;
+  const Ticks ticks([&](HWND) { return ShowWindow(owner, SW_HIDE), true; });
+  const std::optional<std::string> key = CaptureKey(owner, App().Tables.Keys);
+  EXPECT_EQ(std::pair(key, watchdog.Rescued()), std::pair(std::optional<std::string>(), false));
 }
 
 }  // namespace

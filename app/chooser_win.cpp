@@ -50,7 +50,7 @@ INT_PTR CALLBACK ChooserProc(HWND dialog, UINT message, WPARAM wparam, LPARAM /*
 void ShowChooser(HWND owner) {
   // Until a kind is chosen the buffer counts as cancelled, however the chooser ends.
   CancelEditBuffer(App().Document);
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CHOOSER), owner, ChooserProc, 0);
+  DialogBoxA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CHOOSER), owner, ChooserProc);
 }
 
 }  // namespace wavoria

@@ -68,8 +68,7 @@ BOOL EditCommand(HWND window) {
   switch (target.What) {
     case EditTarget::kRename:
       BeginEdit(table, line, target);
-      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RENAME), window,
-                      RenameDialogProc, 0);
+      DialogBoxA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RENAME), window, RenameDialogProc);
       break;
     case EditTarget::kDialog:
       BeginEdit(table, line, target);
@@ -275,8 +274,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
 }
 
 void ShowMainWindow() {
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc,
-                  0);
+  DialogBoxA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc);
   App().MainWindow = nullptr;
 }
 

@@ -60,7 +60,6 @@ void RunTopLevelFlow(FlowState first) {
         break;
     }
   }
-  EndProgram();
 }
 
 }  // namespace wavoria

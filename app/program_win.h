@@ -15,8 +15,9 @@ namespace wavoria {
 // that return). Returns the first state of the flow.
 FlowState StartUp(const std::vector<std::string>& arguments);
 
-// Runs the flow from state `first` until the program ends: start screen,
-// editor, wizard and installation, as each one's outcome decides.
+// Runs the flow from state `first` until it comes to its end: start screen,
+// editor, wizard and installation, as each one's outcome decides. The caller
+// then ends the program.
 void RunTopLevelFlow(FlowState first);
 
 }  // namespace wavoria

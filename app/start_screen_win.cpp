@@ -75,8 +75,7 @@ INT_PTR CALLBACK StartScreenProc(HWND dialog, UINT message, WPARAM wparam, LPARA
 }
 
 void ShowStartScreen() {
-  DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_START), nullptr, StartScreenProc,
-                  0);
+  DialogBoxA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_START), nullptr, StartScreenProc);
 }
 
 }  // namespace wavoria

@@ -33,8 +33,7 @@ void RunWizardPages() {
     const std::int32_t shown = wizard.NextPage;
     const auto* page = std::ranges::find(kPages, shown, &WizardPage::TemplateId);
     if (page != std::end(kPages)) {
-      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(shown), nullptr, page->Procedure,
-                      0);
+      DialogBoxA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(shown), nullptr, page->Procedure);
     }
     wizard.NextPage = WizardLoopNext(shown, wizard.NextPage);
   }

@@ -145,20 +145,29 @@ TEST_F(MainWindow, ListCommandsByButton) {
 
 // Showing a line's details again writes nothing that is already shown: every
 // write costs a repaint. Marks put into the controls stay.
-TEST_F(MainWindow, DetailsShownAgainAreNotWrittenAgain) {
+// What is shown again is not written again: a screen reader would read it
+// out once more.
+TEST_F(MainWindow, DetailsAndTitleShownAgainAreNotWrittenAgain) {
   AppendLog("a");
   FinishWith(driver, WindowTitle(""), [](HWND w) {
     SelectLines(w, 1);
     const HICON mark = LoadIconA(nullptr, IDI_APPLICATION);
     SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_SETIMAGE, IMAGE_ICON, LPARAM(mark));
-    for (int id : {IDC_MAIN_DETAILS_TEXT, IDC_MAIN_SECTION, IDC_MAIN_NEXT}) SetItemText(w, id, "x");
+    for (int id : {IDC_MAIN_DETAILS_TEXT, IDC_MAIN_SECTION, IDC_MAIN_NEXT, IDC_MAIN_LABEL})
+      SetItemText(w, id, "x");
+    SetWindowTextA(w, "x");
     SelectLines(w, 1);
+    RefreshLabelAndTitle(w);
+    const std::string title = GetWindowString(w);
+    SetWindowTextA(w, WindowTitle("").c_str());
     EXPECT_EQ(std::tuple(GetItemText(w, IDC_MAIN_DETAILS_TEXT), GetItemText(w, IDC_MAIN_SECTION),
                          GetItemText(w, IDC_MAIN_NEXT),
                          SendDlgItemMessageA(w, IDC_MAIN_DETAILS_BUTTON, BM_GETIMAGE, IMAGE_ICON,
-                                             0) == LPARAM(mark)),
-              std::tuple("x", "x", "x", true))
-        << "the details text, section, next and icon, written again although unchanged";
+                                             0) == LPARAM(mark),
+                         GetItemText(w, IDC_MAIN_LABEL), title),
+              std::tuple("x", "x", "x", true, "x", "x"))
+        << "the details text, section, next and icon, the list's label and the title, written "
+           "again although unchanged";
   });
 }
 
@@ -319,6 +328,27 @@ TEST_F(FileCommands, NotepadEditsTheTemporaryFileAndItIsReadBack) {
         << "only the temporary file holds it";
     Command(w, IDM_UNDO);  // reading it back was one step
     EXPECT_EQ(Lines(w).at(1), "<> In Logdatei schreiben: a");
+  });
+}
+
+// A changed script saved first at the prompt goes to Notepad as its own file.
+TEST_F(FileCommands, NotepadGetsTheScriptSavedFirst) {
+  TempFolder folder("notepad saved");
+  const std::string script = folder.File("eigen.script.wav");
+  App().DocumentPath = script;
+  AppendLog("a");
+  App().History.SetModified(true);
+  std::vector<std::string> commandLines;
+  SetNotepadLauncher([&](const std::string& line) { return commandLines.push_back(line), true; });
+  const Restore launcher([] { SetNotepadLauncher({}); });
+  driver.Then(WindowTitle(script), [](HWND w) { Click(w, IDM_OPEN_IN_NOTEPAD); });
+  ThenBox(driver, "Wavoria", NotepadPromptText(script), IDI_QUESTION, {IDYES, IDNO, IDCANCEL},
+          IDYES);
+  ThenBox(driver, kNotepadWaitTitle, kNotepadWaitText, nullptr, {IDOK}, IDOK);
+  FinishWith(driver, WindowTitle(script), [&](HWND) {
+    EXPECT_EQ(
+        std::tuple(commandLines, FileBytes(script), App().History.Modified()),
+        std::tuple(std::vector{NotepadCommandLine(script)}, ScriptText(App().Document), false));
   });
 }
 

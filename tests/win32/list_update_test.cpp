@@ -72,6 +72,18 @@ TEST_F(ListBox, RandomListCommandsShowWhatAFullRebuildShows) {
   });
 }
 
+// A list box that lost its lines behind the editor's back is filled anew by
+// the next update.
+TEST_F(ListBox, ABoxThatLostItsLinesIsFilledAnew) {
+  for (const char* text : {"a", "b", "c"}) AppendLog(text);
+  FinishWith(driver, WindowTitle(""), [](HWND window) {
+    SendDlgItemMessageA(window, IDC_MAIN_LIST, LB_RESETCONTENT, 0, 0);
+    UpdateCommandList(window, 2);
+    EXPECT_EQ(std::pair(Lines(window), SelectedLines(window)),
+              std::pair(BuildListLines(App().Document), LineRange(2)));
+  });
+}
+
 // Another program on the same desktop (a screen reader, an automation tool)
 // reads every line of the list and which lines are selected.
 TEST_F(ListBox, AnotherProgramReadsEveryLine) {

@@ -130,6 +130,8 @@ TEST_F(FindAndReplace, ByKeysThroughTheSystemsBoxes) {
     SendKeys({'G', 'O', 'L', 'D'}), SendKeys({'A'}, {VK_MENU});
   });
   ThenBox(driver, "Wavoria", said, IDI_ASTERISK, {IDOK}, IDOK);
+  on("Ersetzen", [](HWND, HWND) { SendKeys({'A'}, {VK_MENU}); });  // nothing is left to replace
+  ThenBox(driver, "Wavoria", NotFoundMessage("schatz"), IDI_ASTERISK, {IDOK}, IDOK);
   on("Ersetzen", [](HWND, HWND) { SendKeys({VK_ESCAPE}); });
   FinishWith(driver, WindowTitle(""),
              [](HWND w) { EXPECT_EQ(Lines(w).at(3), "<> In Logdatei schreiben: gold"); });

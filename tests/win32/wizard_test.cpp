@@ -301,5 +301,35 @@ TEST_F(WizardInstall, TheEditorUndoesAnInstallationAndOpensThePutBackScriptAgain
             "Spiel<missing>");
 }
 
+// An undo that the running game stops (it holds harmony.dll open) ends in a
+// warning with the core's text for the same failure.
+TEST_F(WizardInstall, AnUndoTheRunningGameStopsEndsInAWarning) {
+  const Restore stamp = FixedBackupStamp();
+  TempFolder base("undo gehalten");
+  HANDLE running = INVALID_HANDLE_VALUE;
+  auto start = [&](const GameAndMaker& g) {
+    running = CreateFileA((g.Game + "harmony.dll").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                          0, nullptr);
+  };
+  const Restore end([&] { CloseHandle(running); });
+  GameAndMaker g = InstalledGame(base);
+  RestoreChoice choice = ChooseRestore(g.Game);
+  start(g);
+  const InstallReport failed = CarryOutRestore(std::move(choice));
+  CloseHandle(running);
+  ASSERT_FALSE(failed.AllSucceeded());
+  g = InstalledGame(base);
+  App().ScriptToOpen = g.KeyList;
+  ChooserStub chooser({g.Game + "RPG_RT.EXE"});
+  driver.Then(WindowTitle(g.KeyList), [](HWND w) { Click(w, IDM_UNDO_INSTALLATION); });
+  driver.Then("Wavoria", [&](HWND question) { start(g), Click(question, IDYES); });
+  ThenBox(driver, "Wavoria", failed.WarningText("Das Rückgängigmachen"), IDI_EXCLAMATION, {IDOK},
+          IDOK);
+  const Prompt reopen = ReopenQuestion(failed, g.KeyList, false);
+  if (reopen.Icon == MessageIcon::Warning)
+    ThenBox(driver, "Wavoria", reopen.Message, IDI_EXCLAMATION, {IDOK}, IDOK);
+  FinishWith(driver, WindowTitle(g.KeyList), [](HWND) {});
+}
+
 }  // namespace
 }  // namespace wavoria

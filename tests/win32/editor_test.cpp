@@ -143,10 +143,9 @@ TEST_F(MainWindow, ListCommandsByButton) {
   });
 }
 
-// Showing a line's details again writes nothing that is already shown: every
-// write costs a repaint. Marks put into the controls stay.
-// What is shown again is not written again: a screen reader would read it
-// out once more.
+// Showing a line's details, the list's label and the title again writes
+// nothing that is already shown: every write costs a repaint, and a screen
+// reader would read a title out once more. Marks put into the controls stay.
 TEST_F(MainWindow, DetailsAndTitleShownAgainAreNotWrittenAgain) {
   AppendLog("a");
   FinishWith(driver, WindowTitle(""), [](HWND w) {

@@ -316,7 +316,7 @@ TEST_F(WizardInstall, AnUndoTheRunningGameStopsEndsInAWarning) {
   RestoreChoice choice = ChooseRestore(g.Game);
   start(g);
   const InstallReport failed = CarryOutRestore(std::move(choice));
-  CloseHandle(running);
+  CloseHandle(std::exchange(running, INVALID_HANDLE_VALUE));
   ASSERT_FALSE(failed.AllSucceeded());
   g = InstalledGame(base);
   App().ScriptToOpen = g.KeyList;

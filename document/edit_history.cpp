@@ -1,6 +1,7 @@
 #include "document/edit_history.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace wavoria {
 
@@ -39,8 +40,7 @@ void EditHistory::Keep(int slot, const ScriptCommand& before) {
 void EditHistory::Commit(const CommandTable& table, LineRange lines, bool always) {
   if (!recording_) return;
   recording_ = false;
-  Step step = std::move(current_);
-  current_ = Step{};
+  Step step = std::exchange(current_, {});
   for (const KeptSlot& kept : step.Slots) kept_[static_cast<std::size_t>(kept.Slot)] = false;
   // A slot that holds what it held before the step was not changed by it.
   std::erase_if(step.Slots, [&](KeptSlot& kept) {

@@ -43,6 +43,10 @@ TEST(EditorCommands, AddLinksTheNewCommandInFrontOfTheSelection) {
   EXPECT_EQ(AddLog(t, 2, "c"), 2);
   EXPECT_EQ(AddLog(t, 2, "b"), 2);
   EXPECT_EQ(ChainNames(t), "WIZ0 WIZ2 WIZ1");
+  // Hinzufügen is offered from the first command down to the end line.
+  std::vector<bool> offered;
+  for (int at : {-1, 0, 1, 4, 5}) offered.push_back(CanAddAt(t, at));
+  EXPECT_EQ(offered, (std::vector<bool>{false, false, true, true, false}));
   CancelEditBuffer(t);
   EXPECT_FALSE(ChooserClosesAfter(t)) << "a cancelled dialog goes back to the chooser";
   EXPECT_EQ(AddFromEditBuffer(t, 1), std::nullopt);

@@ -36,7 +36,7 @@ struct Script {
 TEST(Find, OrderWrapCaseAndWhereItLooks) {
   const Script s(
       "[1]\nAction=WriteToLog\nText=Schatz gefunden\n[2]\nAction=ExecProgram\nCommand=truhe.exe\n"
-      "Display=Minimized\nResult=ärger.txt\n[3]\nAction=WriteToLog\nText=schatz\n[4]\n"
+      "Display=Minimized\nResult=ärger.txt\n[3]\nAction=WriteToLog\nText=schatz \xFE\n[4]\n"
       "Action=AddOutput\nValue=&H10\n");
   // text, case, downwards, where, selected; found (0: none), wrapped
   const std::tuple<const char*, bool, bool, FindIn, LineRange, int, bool> cases[] = {
@@ -47,8 +47,9 @@ TEST(Find, OrderWrapCaseAndWhereItLooks) {
       {"schatz", false, true, FindIn::kShown, {1, 2}, 3, false},
       {"schatz", false, false, FindIn::kShown, 1, 3, true},
       {"schatz", false, false, FindIn::kShown, {3, 4}, 1, false},
-      {"Minimiert", false, true, FindIn::kShown, 0, 2, false},  // only in the details
-      {"ÄRGER", false, true, FindIn::kShown, 0, 2, false},      // only in a parameter
+      {"Minimiert", false, true, FindIn::kShown, 0, 2, false},    // only in the details
+      {"ÄRGER", false, true, FindIn::kShown, 0, 2, false},        // only in a parameter
+      {"SCHATZ \xDE", false, true, FindIn::kShown, 0, 3, false},  // a to z and þ fold too
       {"Minimiert", false, true, FindIn::kValues, 0, 0, false},
       {"&h10", false, true, FindIn::kValues, 0, 4, false},
       {"", false, true, FindIn::kShown, 0, 0, false}};

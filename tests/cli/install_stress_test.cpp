@@ -63,6 +63,7 @@ TEST_F(InstallStress, ADamagedRecordBlocksOnlyWhatDependsOnIt) {
                                 ""));
   EXPECT_THAT(Restore(), FieldsAre(0, StartsWith("Die Installation Nr. 2 "), ""));
   const std::string asked = Printed(DamagedRecordText(ChooseRestore("game")));
+  EXPECT_THAT(asked, HasSubstr(std::string(kRecordFile))) << "the damaged record is named";
   const Strings before = Tree("game");
   EXPECT_THAT(Restore(), FieldsAre(1, "", StartsWith(asked + "\nMit --damaged put-back")));
   EXPECT_EQ(Tree("game"), before);

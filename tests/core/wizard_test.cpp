@@ -138,6 +138,11 @@ TEST(GameEntries, AFileInPlaceOfAFolderAndTheLongestPaths) {
   ASSERT_TRUE(WriteFileAtomically(game.File("Sound"), "x"));
   EXPECT_EQ(GameFileProblem(game.Path(), "Sound\\KeyList.script.wav"),
             EntryProblem(EntryPath(game.Path(), "Sound"), true));
+  // A name Windows cannot hold is named; an ordinary one is not.
+  EXPECT_EQ(WindowsNameProblem("Sound\\a.script.wav"), "");
+  for (const std::string name : {"Sound\\CON", "Sound\\a.", "Sound\\a "}) {
+    EXPECT_NE(WindowsNameProblem(name).find(name), std::string::npos) << name;
+  }
   const std::size_t max = MaxPathLength();
   for (const auto& [length, folder, fits] : {std::tuple(max, false, true),
                                              {max + 1, false, false},

@@ -323,7 +323,9 @@ TEST(InstallUndo, RestorableNamesAndTheOrderOfBackups) {
 // without both, by neither.
 TEST(GameRun, ALeftLockIsNamedByItsRun) {
   const std::string tail = " hatte die Sperre dieses Spiels hinterlassen; sie wurde übernommen.";
-  EXPECT_EQ(TakenOverText("Wavoria: Sperre\r\nProzess: 42\r\nBeginn: 2026-12-07 14.03.12\r\n"),
+  // A key counts only at the start of a line.
+  EXPECT_EQ(TakenOverText("Wavoria: Sperre, nicht Prozess: 7\r\nProzess: 42\r\n"
+                          "Beginn: 2026-12-07 14.03.12\r\n"),
             "Ein abgebrochener Lauf von Wavoria (Prozess 42, begonnen 2026-12-07 14.03.12)" + tail);
   EXPECT_EQ(TakenOverText("Prozess: 42\r\n"), "Ein abgebrochener Lauf von Wavoria" + tail);
 }

@@ -67,6 +67,10 @@ TEST_F(InstallStress, ADamagedRecordBlocksOnlyWhatDependsOnIt) {
   const Strings before = Tree("game");
   EXPECT_THAT(Restore(), FieldsAre(1, "", StartsWith(asked + "\nMit --damaged put-back")));
   EXPECT_EQ(Tree("game"), before);
+  // Kept, in a copy of the game: its files stay as they are.
+  fs::copy("game", "kept", fs::copy_options::recursive);
+  EXPECT_THAT(Do({"restore", "--game", "kept", "--damaged", "keep"}), FieldsAre(0, _, ""));
+  EXPECT_EQ(GameFiles("kept"), GameFiles());
   EXPECT_THAT(Restore({"--damaged", "put-back"}),
               FieldsAre(0,
                         StartsWith("Die Sicherung '2026-12-07 14.03.12' (Nr. 1) mit beschädigtem "

@@ -206,13 +206,25 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
   EXPECT_EQ(GameFiles(), installed);
   EXPECT_FALSE(fs::exists(P(started)));
 
-  // An installation whose record still says it runs is rolled back, once.
+  // An installation whose record still says it runs is rolled back, once. The
+  // installation refused after it says that the game changed all the same.
   EditRecord(Unfinished);
-  EXPECT_THAT(Install({"--keyboard", "--force"}),
-              FieldsAre(0, HasSubstr(undo_parts::Capitalised(keyboardRun)), ""));
-  EXPECT_EQ(GameFiles(), installed);
+  const std::string readOnly = P("game/Sound/M.script.wav");
+  Write(readOnly, "alt");
+  fs::permissions(readOnly, fs::perms(0444));
+  const InstallReport recovered{.Refused = true, .Recovered = true};
+  EXPECT_THAT(Install({"--mouse", "--force"}),
+              FieldsAre(1, "",
+                        AllOf(StartsWith(Printed(recovered.WarningText("Die Installation"))),
+                              HasSubstr(undo_parts::Capitalised(keyboardRun)),
+                              HasSubstr("'" + readOnly + "'"))));
   EXPECT_EQ(ReadHistory("game").Backups[0].Record->State, RecordState::RolledBack)
       << "the first run in the history";
+  fs::permissions(readOnly, fs::perms(0644));
+  fs::remove_all(P("game/Sound"));
+  EXPECT_EQ(GameFiles(), fresh);
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  EXPECT_EQ(GameFiles(), installed);
   EXPECT_THAT(Restore(), FieldsAre(0, StartsWith("Die Installation Nr. 3 "), ""));
   EXPECT_EQ(GameFiles(), fresh);
   EXPECT_EQ(HalfDone("game"), Strings{});
@@ -354,6 +366,8 @@ TEST_F(RestoreTest, AReadOnlyGameFolderIsNamedWithTheCause) {
   EXPECT_THAT(asUser(),
               FieldsAre(1, "", AllOf(HasSubstr("'game/Wavoria-Sicherung'"), HasSubstr(denied))));
   EXPECT_EQ(GameFiles(), (Strings{"RPG_RT.EXE=game/RPG_RT.EXE", "harmony.dll=game/harmony.dll"}));
+  Write("game/oldharmony.dll", "alt");
+  fs::permissions(P("game/oldharmony.dll"), fs::perms(0666));
   fs::create_directories(P(kBackups));
   fs::permissions(P(kBackups), fs::perms::all);
   const Outcome run = asUser();
@@ -362,7 +376,7 @@ TEST_F(RestoreTest, AReadOnlyGameFolderIsNamedWithTheCause) {
                                    HasSubstr("'game/oldharmony.dll'"),
                                    HasSubstr("'game/autorun.script'"))));
   EXPECT_EQ(std::ranges::count(std::get<2>(run), '\n'), 6) << "one line for each failure";
-  // harmony.dll stayed, so its copy is not kept either.
+  // The libraries stayed, so their copies are not kept either.
   EXPECT_EQ(KeptIn(kFirst), Strings{});
 }
 

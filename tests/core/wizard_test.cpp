@@ -330,6 +330,17 @@ TEST(GameRun, ALeftLockIsNamedByItsRun) {
   EXPECT_EQ(TakenOverText("Prozess: 42\r\n"), "Ein abgebrochener Lauf von Wavoria" + tail);
 }
 
+// A damaged record is named by its folder, and by its number while that can
+// still be read.
+TEST(InstallUndo, ADamagedRecordIsNamedByWhatCanBeRead) {
+  for (const int number : {0, 3}) {
+    const BackupEntry entry{"B", "F", std::nullopt, RecordDamage{.Number = number}, 0, {}};
+    EXPECT_EQ(RunName(entry), number ? "die Sicherung 'B' (Nr. 3) mit beschädigtem "
+                                       "Inhaltsverzeichnis"
+                                     : "die Sicherung 'B' mit beschädigtem Inhaltsverzeichnis");
+  }
+}
+
 // The answer to the restore question: Ja goes on; for a damaged record Ja
 // puts back its files and Nein leaves the game, and Abbrechen does nothing.
 TEST(InstallUndo, TheAnswerToTheRestoreQuestion) {

@@ -207,7 +207,7 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
   EXPECT_FALSE(fs::exists(P(started)));
 
   // An installation whose record still says it runs is rolled back, once. The
-  // installation refused after it says that the game changed all the same.
+  // installation refused after it says what that changed in the game.
   EditRecord(Unfinished);
   const std::string readOnly = P("game/Sound/M.script.wav");
   Write(readOnly, "alt");
@@ -217,6 +217,7 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
               FieldsAre(1, "",
                         AllOf(StartsWith(Printed(recovered.WarningText("Die Installation"))),
                               HasSubstr(undo_parts::Capitalised(keyboardRun)),
+                              HasSubstr("\n    harmony.dll\n"), HasSubstr("\n    oldharmony.dll\n"),
                               HasSubstr("'" + readOnly + "'"))));
   EXPECT_EQ(ReadHistory("game").Backups[0].Record->State, RecordState::RolledBack)
       << "the first run in the history";

@@ -78,6 +78,8 @@ TEST(Replace, AllValuesExceptWhatADialogWouldRefuse) {
        "Value=5x speicherte der Dialog als '5'"},
       {Command("RegisterKeyUpEvent", "Value=1|Key=F1|BlockKey=False"), "F1", "F13",
        "Value=1|Key=F1|BlockKey=False", "Key=F13 ist keine Taste aus keys.dat"},
+      {Command("RegisterKeyUpEvent", "Value=1|Key=F1|BlockKey=False"), "False", "nein",
+       "Value=1|Key=F1|BlockKey=False", "BlockKey=nein speicherte der Dialog als 'False'"},
       {Command("SetDebugLevel", "Level=3"), "3", "7", "Level=3",
        "Level=7 nähme der Dialog nicht an"},
       {Command("ExecProgram", "Command=a.exe"), "a.exe", "", "Command=a.exe",

@@ -341,6 +341,29 @@ TEST(InstallUndo, ADamagedRecordIsNamedByWhatCanBeRead) {
   }
 }
 
+// The list of a game's runs, newest first: each recorded run with its state,
+// its folder and what it did; a backup of an earlier version in one line.
+TEST(InstallHistory, TheListNamesEachRunNewestFirst) {
+  const InstallRecord installed{.Number = 1,
+                                .Date = "D",
+                                .Choices = "Tastatursupport",
+                                .CreatedFolders = {"Sound"},
+                                .Files = {{"harmony.dll", true, {5, 1}, {7, 0xE8B7BE43}},
+                                          {"Sound\\a.wav", false, {}, {0, 0}}},
+                                .State = RecordState::Complete};
+  const InstallRecord interrupted{.Number = 2, .Date = "E"};
+  const GameHistory history{.Backups = {{"A", "g\\A", std::nullopt, std::nullopt, 0, {}},
+                                        {"B", "g\\B", installed, std::nullopt, 0, {}},
+                                        {"C", "g\\C", interrupted, std::nullopt, 0, {}}}};
+  EXPECT_EQ(HistoryText(history),
+            "Die Installation Nr. 2 vom E: unterbrochen\r\n    Ordner: 'g\\C'\r\n"
+            "Die Installation Nr. 1 vom D (Tastatursupport): in Kraft\r\n    Ordner: 'g\\B'\r\n"
+            "    Ordner angelegt: Sound\r\n    Ersetzt: harmony.dll (7 Bytes, CRC-32 E8B7BE43)\r\n"
+            "    Hinzugefügt: Sound\\a.wav (0 Bytes, CRC-32 00000000)\r\n"
+            "Die Sicherung 'A' einer früheren Version von Wavoria: noch nicht zurückgelegt");
+  EXPECT_EQ(HistoryText({}), "Im Spiel gibt es keine Installation von Wavoria.");
+}
+
 // The answer to the restore question: Ja goes on; for a damaged record Ja
 // puts back its files and Nein leaves the game, and Abbrechen does nothing.
 TEST(InstallUndo, TheAnswerToTheRestoreQuestion) {

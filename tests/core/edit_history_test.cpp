@@ -90,6 +90,7 @@ TEST(EditHistory, RandomSessionsAgainstSnapshots) {
           after = MoveDownAt(t, selected);
         } else if (kind == 8) {  // an edit, or a rename that may keep the name
           const int edited = pick(3) == 0 ? 0 : selected.First;
+          BuildListLines(t);  // as the editor's list: each command knows its dialog
           const EditTarget target = EditTargetAt(t, edited);
           BeginEdit(t, edited, target);
           if (edited == 0 && pick(4) != 0) t.ScriptName = text;
@@ -130,6 +131,21 @@ TEST(EditHistory, RandomSessionsAgainstSnapshots) {
       ASSERT_EQ(e.History.Modified(), at != saved) << "round " << round << " kind " << kind;
     }
   }
+}
+
+// A script Notepad saved again with the same commands reads back as no step,
+// also once the list has noted each command's dialog.
+TEST(EditHistory, AScriptReadBackUnchangedIsNoStep) {
+  Edited e;
+  ParseScript("[Execute]\r\nAction=WriteToLog\r\nText=a\r\n", testing::EditorActions(), e.Table);
+  BuildListLines(e.Table);
+  const std::string before = ScriptText(e.Table);
+  ASSERT_TRUE(ReadBackAsOneStep(e.Table, 1, [&] {
+    ParseScript("[execute]\r\naction = WriteToLog\r\nText=a\r\n", testing::EditorActions(),
+                e.Table);
+    return true;
+  }));
+  EXPECT_EQ(std::pair(e.History.Steps(), ScriptText(e.Table)), std::pair(std::size_t{0}, before));
 }
 
 // The oldest steps go once 1,000 are kept: the document after the fifth step

@@ -274,6 +274,8 @@ TEST_F(CliInstall, Refusals) {
   EXPECT_EQ(
       Do({"install", "--game", "g" + u, "--maker", "maker", "--keyboard", "--templates", "tpl"}),
       (Outcome{0, Installed("g\xFC", ""), ""}));
+  EXPECT_THAT(Do({"restore", "--game", "g" + u, "--list"}),
+              FieldsAre(0, HasSubstr("Ordner: '" + P("g\xFC/Wavoria-Sicherung/")), ""));
   EXPECT_EQ(Tree("game"), game);
 }
 

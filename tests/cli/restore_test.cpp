@@ -461,30 +461,36 @@ TEST_F(RestoreTest, ARunKilledAtAnyStepIsRolledBackOrFinished) {
   EXPECT_GT(points, 30);
 }
 
-// A disk that refuses to make the backup's folder, or the Sound folder in it
-// (the second and third folder the installation makes): the installation is
-// refused, names that folder with the cause, and leaves the game as it was,
-// without a backup.
-TEST_F(RestoreTest, ABackupFolderThatCannotBeMadeRefusesTheInstallation) {
+// A disk that refuses to make a run's backup folder, or the Sound folder in
+// it (the folders the installation makes second and third, the undo first):
+// the run is refused, names that folder with the cause, and leaves the game
+// and its backups as they were.
+TEST_F(RestoreTest, ABackupFolderThatCannotBeMadeRefusesTheRun) {
   ASSERT_EQ(Shell("strace -V > /dev/null 2>&1"), 0) << "strace is missing (tools/setup)";
   Write("game/Sound/KeyList.script.wav", "alt");  // its copy goes into the backup's Sound folder
-  const Strings before = GameFiles();
   const std::string cause = Cp1252ToUtf8(FileErrorCause(FileError::DiskFull));
-  for (const auto& [call, folder] : {std::pair{2, ""}, std::pair{3, "/Sound"}}) {
-    SCOPED_TRACE(folder);
-    const int status = Shell("strace -f -qq -o /dev/null -e inject=mkdirat:error=ENOSPC:when=" +
-                             std::to_string(call) + " " + Program() +
-                             " install --game game --maker maker --templates tpl --keyboard "
-                             "--force > out.txt 2>&1");
+  auto refused = [&](const std::string& args, int call, const std::string& folder) {
+    SCOPED_TRACE(args + folder);
+    const Strings before = GameFiles();
+    const int status = Shell(
+        "strace -f -qq -o /dev/null -e inject=mkdirat:error=ENOSPC:when=" + std::to_string(call) +
+        " " + Program() + " " + args + " > out.txt 2>&1");
     const std::string out = FileBytes("out.txt");
     EXPECT_EQ(status, 1) << out;
-    EXPECT_TRUE(std::regex_search(out, std::regex("'game/Wavoria-Sicherung/[0-9]{4}-[0-9]{2}-"
-                                                  "[0-9]{2} [0-9.]{8}" +
-                                                  std::string(folder) + "'.*" + cause)))
-        << out;
+    const std::regex named("'game/Wavoria-Sicherung/[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9.]{8}" + folder +
+                           "'.*" + cause);
+    EXPECT_TRUE(std::regex_search(out, named)) << out;
     EXPECT_EQ(GameFiles(), before);
-    EXPECT_FALSE(fs::exists(P(kBackups))) << "no backup";
-  }
+  };
+  const std::string install =
+      "install --game game --maker maker --templates tpl --keyboard --force";
+  refused(install, 2, "");
+  refused(install, 3, "/Sound");
+  EXPECT_FALSE(fs::exists(P(kBackups))) << "no backup";
+  ASSERT_THAT(Install({"--keyboard", "--force"}), FieldsAre(0, _, ""));
+  const Strings backups = Tree(kBackups);
+  refused("restore --game game", 1, "");
+  EXPECT_EQ(Tree(kBackups), backups);
 }
 #endif
 

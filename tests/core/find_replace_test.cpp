@@ -137,6 +137,13 @@ TEST(RangeDetails, CountAndListLinesAsManyAsFit) {
             "3 Kommandos ausgewählt:\r\n<> a\r\n<> bbbbbb\r\n<> c");
   EXPECT_EQ(DetailsOfRange(lines, {1, 3}, {6, 8}).Text,
             "3 Kommandos ausgewählt:\r\n<> a\r\n… und 2 weitere");
+  // The box holds kDetailsTextLimit characters: a last line that ends there fits.
+  const std::string head = "2 Kommandos ausgewählt:\r\n<> a\r\n";
+  for (const std::size_t size : {kDetailsTextLimit, kDetailsTextLimit + 1}) {
+    const std::string last(size - head.size(), 'b');
+    const std::string text = DetailsOfRange({"", "<> a", last, "<>"}, {1, 2}, {9999, 9999}).Text;
+    EXPECT_EQ(text, size == kDetailsTextLimit ? head + last : head + "… und 1 weitere");
+  }
 }
 
 }  // namespace

@@ -318,12 +318,11 @@ InstallReport ExecuteInstallPlan(const InstallPlan& plan) {
     // step failed is as before and stays so (and its library partner goes
     // with it). A step never tried, or a folder the run could not make, left
     // its place alone: what stands there now is not the run's to remove.
-    const std::string name = folder.substr(folder.find_last_of("\\/") + 1);
-    const InstallRecord tried =
-        RecordOfSteps(prep, report, {StepOutcome::Done, StepOutcome::Failed});
-    RollBackFailedInstallation(plan.GameFolder,
-                               BackupEntry{name, folder, tried, std::nullopt, 0, {}},
-                               std::move(changed), report);
+    BackupEntry tried;
+    tried.Name = folder.substr(folder.find_last_of("\\/") + 1);
+    tried.Folder = folder;
+    tried.Record = RecordOfSteps(prep, report, {StepOutcome::Done, StepOutcome::Failed});
+    RollBackFailedInstallation(plan.GameFolder, tried, std::move(changed), report);
   }
   return report;
 }

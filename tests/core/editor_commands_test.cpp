@@ -299,7 +299,9 @@ TEST(Clipboard, RefusalsAndWarnings) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);
     CommandTable t;
-    for (int i = 0; i < c.Commands; ++i) t.InsertCommand(1);
+    // The slot of the command deleted last stays free among the others.
+    for (int i = 0; i <= c.Commands; ++i) t.InsertCommand(1);
+    t.DeleteCommand(t.LastPosition());
     const std::string before = ScriptText(t);
     const PasteOutcome pasted = PasteText(t, 1, c.Text, testing::EditorActions());
     EXPECT_EQ(pasted.Refusal, c.Refusal);

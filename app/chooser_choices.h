@@ -44,9 +44,9 @@ inline constexpr std::array<ChooserChoice, 15> kChooserChoices = {{
 // The choice behind a button, or nullptr for any other id.
 const ChooserChoice* FindChooserChoice(int buttonId);
 
-// Empties the edit buffer (names, Next and every field; slot index and
-// DialogType -1) and, for a kind without dialog, writes its fields. Every
-// press starts from an empty buffer, so a cancelled dialog leaves nothing.
+// Empties the edit buffer (names, Next and every field; slot index -1)
+// and, for a kind without dialog, writes its fields. Every press starts from
+// an empty buffer, so a cancelled dialog leaves nothing.
 void ApplyChooserChoice(const ChooserChoice& choice, CommandTable& table);
 
 // Whether the chooser closes once a choice was carried out: unless its

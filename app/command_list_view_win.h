@@ -12,9 +12,8 @@
 
 namespace wavoria {
 
-// Rebuilds every list line from the document (setting each command's
-// DialogType), rewrites the label and the title, selects line 0 and
-// refreshes the details panel.
+// Rebuilds every list line from the document, rewrites the label and the
+// title, selects line 0 and refreshes the details panel.
 void RefreshCommandList(HWND window);
 
 // After a list command: changes only the list lines that differ from what the

@@ -6,6 +6,7 @@
 
 #include "app/editor_rules.h"
 #include "app/list_selection.h"
+#include "document/command_kinds.h"
 #include "document/edit_history.h"
 #include "document/script_reader.h"
 #include "document/script_writer.h"
@@ -79,8 +80,9 @@ EditTarget EditTargetAt(const CommandTable& table, LineRange selected) {
   const ScriptCommand* cmd = table.CommandAt(selected.First);
   if (!selected.IsOneLine() || cmd == nullptr || cmd->SectionName.empty()) return {};
   if (selected.First == 0) return {EditTarget::kRename, IDD_RENAME};
-  if (cmd->DialogType == -1) return {};  // a kind without a dialog
-  return {EditTarget::kDialog, cmd->DialogType * 100};
+  const int dialog = KindOf(*cmd).DialogType;
+  if (dialog == -1) return {};  // a kind without a dialog
+  return {EditTarget::kDialog, dialog * 100};
 }
 
 void LoadEditBuffer(CommandTable& table, int selected) {

@@ -37,7 +37,6 @@ using bench::GeneratedScript;
 CommandTable LoadedTable(int commands) {
   CommandTable table;
   ParseScript(GeneratedScript(commands), Actions(), table);
-  BuildListLines(table);
   return table;
 }
 

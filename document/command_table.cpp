@@ -181,7 +181,6 @@ void Empty(std::string& field) {
 void CommandTable::ResetCommand(int slot, bool withLinks) {
   ScriptCommand& cmd = Change(slot);
   cmd.SlotIndex = slot;
-  cmd.DialogType = -1;
   Empty(cmd.Action);
   for (const ParameterKey& key : kParameterKeys) Empty(cmd.*key.field);
   if (withLinks) {

@@ -21,16 +21,6 @@ std::size_t HeapBytes(const ScriptCommand& cmd) {
   return bytes;
 }
 
-// Whether a and b hold the same in the script. The dialog a command is edited
-// with is noted when the list is built, and a script just read has not been
-// listed yet: read again unchanged, it changed nothing.
-bool SameInScript(const ScriptCommand& a, const ScriptCommand& b) {
-  if (a.DialogType == b.DialogType) return a == b;
-  ScriptCommand listed = a;
-  listed.DialogType = b.DialogType;
-  return listed == b;
-}
-
 }  // namespace
 
 void EditHistory::Begin(const CommandTable& table, LineRange lines) {
@@ -55,7 +45,7 @@ void EditHistory::Commit(const CommandTable& table, LineRange lines, bool always
   // A slot that holds what it held before the step was not changed by it.
   std::erase_if(step.Slots, [&](KeptSlot& kept) {
     kept.After = table.Slot(kept.Slot);
-    return SameInScript(kept.After, kept.Before);
+    return kept.After == kept.Before;
   });
   step.NameAfter = table.ScriptName;
   if (!always && step.Slots.empty() && step.NameAfter == step.NameBefore) return;

@@ -15,21 +15,20 @@ std::string PathOrUntitled(const std::string& documentPath) {
 
 }  // namespace
 
-void BuildListLines(CommandTable& table, std::vector<std::string>& lines) {
+void BuildListLines(const CommandTable& table, std::vector<std::string>& lines) {
   std::size_t count = 0;
   auto next = [&]() -> std::string& {
     if (count == lines.size()) lines.emplace_back();
     return lines[count++];
   };
   for (int p = 0;; ++p) {
-    ScriptCommand* cmd = table.ChangeAt(p);
+    const ScriptCommand* cmd = table.CommandAt(p);
     if (cmd == nullptr) break;
     std::string& line = next();
     if (EqualsIgnoreCase(cmd->SectionName, kHeadName)) {
       line.assign("Skriptname: ").append(table.ScriptName);
     } else {
       const CommandKind& kind = KindOf(*cmd);
-      cmd->DialogType = kind.DialogType;
       line.assign("<> ");
       AppendListText(line, kind, *cmd);
     }
@@ -39,7 +38,7 @@ void BuildListLines(CommandTable& table, std::vector<std::string>& lines) {
   lines.resize(count);
 }
 
-std::vector<std::string> BuildListLines(CommandTable& table) {
+std::vector<std::string> BuildListLines(const CommandTable& table) {
   std::vector<std::string> lines;
   lines.reserve(static_cast<std::size_t>(table.LastPosition()) + 2);
   BuildListLines(table, lines);

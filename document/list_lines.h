@@ -13,12 +13,11 @@ namespace wavoria {
 inline constexpr std::size_t kListLineLimit = 510;
 
 // All lines of the list, top to bottom, as the list shows them (Displayable:
-// bytes a control must not get are escaped), each cut to kListLineLimit. Sets
-// DialogType of every command in the display order.
-std::vector<std::string> BuildListLines(CommandTable& table);
+// bytes a control must not get are escaped), each cut to kListLineLimit.
+std::vector<std::string> BuildListLines(const CommandTable& table);
 // The same into `lines`, whose strings are written over: lines made again and
 // again (as the main window does after every change) reuse their memory.
-void BuildListLines(CommandTable& table, std::vector<std::string>& lines);
+void BuildListLines(const CommandTable& table, std::vector<std::string>& lines);
 
 // Whether the list line of a command (not the head), as the list shows it, is
 // longer than kListLineLimit, so that the list shows it cut short.

@@ -28,7 +28,6 @@ struct ScriptCommand {
   std::string Automatic;
   std::string Level;
   std::string BlockKey;
-  std::int32_t DialogType = -1;  // template id / 100 of the editing dialog; -1: none
 
   bool operator==(const ScriptCommand&) const = default;
 };

@@ -53,10 +53,10 @@ void PrintFields(std::ostream* os, const Pairs&... pairs) {
 
 }  // namespace testing
 
-// A command prints its slot and dialog, and its fields as its section in a file.
+// A command prints its slot, and its fields as its section in a file.
 inline void PrintTo(const ScriptCommand& c, std::ostream* os) {
-  *os << "{SlotIndex=" << c.SlotIndex << " DialogType=" << c.DialogType << " "
-      << ::testing::PrintToString(SectionText(c, true)) << "}";
+  *os << "{SlotIndex=" << c.SlotIndex << " " << ::testing::PrintToString(SectionText(c, true))
+      << "}";
 }
 
 inline void PrintTo(ReadWarning w, std::ostream* os) {

@@ -92,9 +92,9 @@ TEST(CommandKinds, ListLineDialogDetailsAndIcon) {
     const std::string name = t.Slot(slot).SectionName;
     t.Change(slot) = cmd;
     t.Change(slot).SectionName = name;
-    const std::string line = BuildListLines(t)[1];  // which sets the dialog
+    const std::string line = BuildListLines(t)[1];
     const Details d = DetailsOf(t, 1, "");
-    EXPECT_EQ(std::tuple(line, t.Slot(slot).DialogType, d.Text, d.Icon),
+    EXPECT_EQ(std::tuple(line, KindOf(t.Slot(slot)).DialogType, d.Text, d.Icon),
               std::tuple("<> " + list, dialog, details, icon));
   }
 }
@@ -112,13 +112,10 @@ TEST(CommandKinds, ScriptLineEndLineLabelsAndLimits) {
   t.Change(1).Next = "&NULL";
   t.Change(3).Text = std::string(9000, 'x');
   t.Change(4) = Command("WriteToLog", "SectionName=Unreached");
-  t.Change(4).DialogType = 7;
   t.RebuildOrder();
   const std::vector<std::string> lines = BuildListLines(t);
   ASSERT_EQ(lines.size(), 5u);
   EXPECT_EQ(lines[3].size(), 510u);
-  EXPECT_EQ(std::pair(t.Slot(4).DialogType, t.Head().DialogType),
-            std::pair(7, -1));  // 4: unreached
   const Details head = DetailsOf(t, 0, "C:\\a.script.wav");
   EXPECT_EQ(
       std::tuple(head.Text, head.Icon, head.SectionLabel + head.NextLabel),

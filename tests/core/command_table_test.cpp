@@ -46,7 +46,6 @@ TEST(CommandTable, FullTableAndPositionsOutsideDoNothing) {
   t.RebuildOrder();
   EXPECT_EQ(ChainNames(t), "WIZ0 WIZ1");
   t.Change(1).Text = "x";
-  t.Change(1).DialogType = 40;
   t.ResetCommand(1, false);
   EXPECT_EQ(t.Slot(1), before.Slot(1));
   t.ResetCommand(1, true);

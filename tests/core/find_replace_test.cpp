@@ -21,8 +21,7 @@ using testing::Command;
 struct Script {
   explicit Script(std::string_view sections) {
     PasteText(Table, 1, sections, testing::EditorActions());
-    CommandTable listed = Table;
-    Lines = BuildListLines(listed);
+    Lines = BuildListLines(Table);
     Table.SetHistory(&History);
   }
   CommandTable Table;

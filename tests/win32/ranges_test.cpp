@@ -98,9 +98,9 @@ TEST_F(Ranges, ByKeysAndClicksMovedDuplicatedAndCopiedIntoASecondWavoria) {
 // replaces all values and says so with the core's words.
 TEST_F(FindAndReplace, ByKeysThroughTheSystemsBoxes) {
   for (const char* text : {"Schatz gefunden", "b", "schatz", "d"}) AppendLog(text);
-  CommandTable replaced = App().Document, listed = App().Document;
-  const std::string said =
-      ReplacedMessage(ReplaceAll(replaced, {}, BuildListLines(listed), {"schatz"}, "gold", 0));
+  CommandTable replaced = App().Document;
+  const std::string said = ReplacedMessage(
+      ReplaceAll(replaced, {}, BuildListLines(App().Document), {"schatz"}, "gold", 0));
   auto on = [&](const std::string& title, std::function<void(HWND box, HWND w)> act) {
     driver.Then(title, [act](HWND box) { act(box, App().MainWindow); });
   };

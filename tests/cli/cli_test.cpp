@@ -9,6 +9,7 @@
 
 #include "app/game_overview.h"
 #include "cli/check.h"
+#include "cli/game_check.h"
 #include "cli/options.h"
 #include "cli/show.h"
 #include "document/script_reader.h"
@@ -198,6 +199,12 @@ TEST_F(Cli, CheckGame) {
                      "GELD         Cheat         9\n",
                      "wavoria-cli: " + CountLine(game, clashes) +
                          "; Einzelheiten zeigt: wavoria-cli check --game \"game\"\n"}));
+  // A key registered twice with the same value is one row.
+  GameModel twice;
+  twice.Registrations.assign(2, game.Registrations[1]);
+  EXPECT_EQ(KeyTableText(twice),
+            "Taste/Cheat  Ereignis  Wert\n---------------------------\n"
+            "F5           Drücken      7\n");
   EXPECT_EQ(Do({"check", "--game", "leer"}),
             (Outcome{0, "\n" + CountLine(ReadGame("leer", {}), {}) + "\n", ""}));
   EXPECT_EQ(Do({"check", "--game", "nirgends", "--keys"}),

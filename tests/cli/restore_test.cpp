@@ -279,6 +279,18 @@ TEST_F(RestoreTest, ADamagedRecordKeepsItsNumberAndATemporaryFolderIsAProblem) {
             std::tuple(2, Strings{EntryProblem(odd, false)}, Strings{}));
 }
 
+// A record that lost its number stands among the numbered runs by its
+// folder's name: a second run's after the first.
+TEST_F(RestoreTest, ARecordThatLostItsNumberStandsByItsFolderName) {
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  ASSERT_THAT(Install({"--mouse", "--force"}), FieldsAre(0, _, ""));
+  const std::string second = kFirst + " (2)";
+  EditRecord([](std::string t) { return Replaced(t, "Nummer: 2\r\n", ""); }, second);
+  Strings names;
+  for (const BackupEntry& entry : ReadHistory("game").Backups) names.push_back(entry.Folder);
+  EXPECT_EQ(names, (Strings{P(kFirst), P(second)}));
+}
+
 // A file put where the Sound folder goes while the installation runs: the
 // folder cannot be made, and what the run did is taken back. Its record names
 // only what the run changed, so the file stands in the way of nothing later.

@@ -151,6 +151,10 @@ TEST(GameEntries, AFileInPlaceOfAFolderAndTheLongestPaths) {
     EXPECT_EQ(PathLengthProblem(std::string(length, 'x'), folder).empty(), fits)
         << length << (folder ? " folder" : " file");
   }
+  EXPECT_EQ(std::pair(GamePathProblem(std::string(max, 'x')).empty(),
+                      GamePathProblem(std::string(max + 1, 'x')).empty()),
+            std::pair(true, false))
+      << "a game's path of the longest length and one longer";
 }
 
 TEST(InstallPlan, AutorunAndMouseScriptForEachChoice) {
@@ -277,6 +281,11 @@ TEST(InstallRecord, ReadsBackWhatItWroteAndNothingDamaged) {
   const InstallRecord aborted{.Number = 1, .Reasons = {"a\r\nb"}, .State = RecordState::Aborted};
   EXPECT_EQ(ParseRecord(RecordText(aborted))->Reasons, std::vector<std::string>{"a  b"});
   std::string undo = RecordText(records[1]);
+  RecordDamage undoesNothing;
+  EXPECT_EQ(ParseRecord(undo.substr(0, undo.find("Macht")) + undo.substr(undo.find("Zur")),
+                        &undoesNothing),
+            std::nullopt);
+  EXPECT_EQ(DamageText(undoesNothing), "es fehlt die Zeile 'Macht rückgängig: …'");
   undo.replace(undo.find("Nr. 2"), 5, "Nr. 0");
   EXPECT_EQ(ParseRecord(undo), std::nullopt);
   EXPECT_EQ(StampOf("123456789"), (FileStamp{9, 0xCBF43926u}));
@@ -362,6 +371,24 @@ TEST(InstallHistory, TheListNamesEachRunNewestFirst) {
             "    Hinzugefügt: Sound\\a.wav (0 Bytes, CRC-32 00000000)\r\n"
             "Die Sicherung 'A' einer früheren Version von Wavoria: noch nicht zurückgelegt");
   EXPECT_EQ(HistoryText({}), "Im Spiel gibt es keine Installation von Wavoria.");
+}
+
+// A damaged record's question names the record, why it cannot be read, and
+// the game's files its folder keeps.
+TEST(InstallUndo, TheDamagedRecordQuestion) {
+  RestoreChoice choice;
+  choice.Job = RestoreJob::Damaged;
+  choice.Target = 0;
+  choice.History.Backups = {
+      {"B", "g", std::nullopt, RecordDamage{.Line = 3, .Cause = "C"}, 0, {"harmony.dll"}}};
+  const std::string intro =
+      "Das Inhaltsverzeichnis '" + PathInBackup("g", kRecordFile) +
+      "' ist beschädigt (Zeile 3: C); was diese Installation am Spiel "
+      "verändert hat, lässt sich deshalb nicht genau rückgängig machen.\r\n\r\n";
+  EXPECT_EQ(DamagedRecordText(choice),
+            intro + "Ihr Ordner enthält diese Dateien des Spiels:\r\n    harmony.dll");
+  choice.History.Backups[0].GameFiles.clear();
+  EXPECT_EQ(DamagedRecordText(choice), intro + "Ihr Ordner enthält keine Datei des Spiels.");
 }
 
 // The answer to the restore question: Ja goes on; for a damaged record Ja

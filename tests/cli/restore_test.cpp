@@ -291,6 +291,15 @@ TEST_F(RestoreTest, ARecordThatLostItsNumberStandsByItsFolderName) {
   EXPECT_EQ(names, (Strings{P(kFirst), P(second)}));
 }
 
+// The number of an undo whose folder was deleted is not given again: the
+// record of the installation it undid still names it.
+TEST_F(RestoreTest, AnUndoWhoseFolderIsGoneKeepsItsNumber) {
+  ASSERT_THAT(Install({"--keyboard"}), FieldsAre(0, _, ""));
+  ASSERT_THAT(Restore(), FieldsAre(0, _, ""));
+  fs::remove_all(P(kFirst + " (2)"));
+  EXPECT_EQ(ReadHistory("game").NextNumber, 3);
+}
+
 // A file put where the Sound folder goes while the installation runs: the
 // folder cannot be made, and what the run did is taken back. Its record names
 // only what the run changed, so the file stands in the way of nothing later.

@@ -417,6 +417,14 @@ TEST_F(RestoreTest, AReadOnlyFileRefusesOrStopsTheUndo) {
   EXPECT_THAT(problems, ElementsAre(AllOf(HasSubstr("'game/harmony.dll'"), HasSubstr(denied))));
 }
 
+// The program run with args, its output in out.txt, under strace doing to
+// its system calls what inject says (nothing when empty); its exit status.
+int RunInjected(const std::string& args, const std::string& inject) {
+  const std::string strace =
+      inject.empty() ? "" : "strace -f -qq -o /dev/null -e inject=" + inject + " ";
+  return Shell(strace + Program() + " " + args + " > out.txt 2>&1");
+}
+
 // A run killed at every rename, folder creation, flush and removal (strace kills it
 // as the call begins): the game keeps a working pair of libraries, and the
 // next restore leaves it as before the killed run or as after it, with
@@ -425,9 +433,7 @@ TEST_F(RestoreTest, ARunKilledAtAnyStepIsRolledBackOrFinished) {
   ASSERT_EQ(Shell("strace -V > /dev/null 2>&1"), 0) << "strace is missing (tools/setup)";
   const std::string install = "install --game game --maker maker --templates tpl --keyboard";
   auto run = [&](const std::string& args, const std::string& kill = "") {
-    const std::string strace =
-        kill.empty() ? "" : "strace -f -qq -o /dev/null -e inject=" + kill + ":signal=SIGKILL ";
-    return Shell(strace + Program() + " " + args + " > out.txt 2>&1");
+    return RunInjected(args, kill.empty() ? "" : kill + ":signal=SIGKILL");
   };
   const Strings fresh = GameFiles();
   ASSERT_EQ(run(install), 0) << FileBytes("out.txt");
@@ -493,9 +499,7 @@ TEST_F(RestoreTest, ABackupFolderThatCannotBeMadeRefusesTheRun) {
   auto refused = [&](const std::string& args, int call, const std::string& folder) {
     SCOPED_TRACE(args + folder);
     const Strings before = GameFiles();
-    const int status = Shell(
-        "strace -f -qq -o /dev/null -e inject=mkdirat:error=ENOSPC:when=" + std::to_string(call) +
-        " " + Program() + " " + args + " > out.txt 2>&1");
+    const int status = RunInjected(args, "mkdirat:error=ENOSPC:when=" + std::to_string(call));
     const std::string out = FileBytes("out.txt");
     EXPECT_EQ(status, 1) << out;
     const std::regex named("'game/Wavoria-Sicherung/[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9.]{8}" + folder +

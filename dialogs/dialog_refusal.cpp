@@ -14,10 +14,9 @@ namespace wavoria {
 std::optional<ScriptCommand> StoredByDialog(int dialogId, const ScriptCommand& cmd) {
   ScriptCommand stored = cmd;
   bool taken = true;
+  // The log's and the MCI dialog's boxes store back the text they were
+  // opened on, so those two keep the command as it is.
   switch (dialogId) {
-    case IDD_LOG:
-      StoreLog(cmd.Text, stored);
-      break;
     case IDD_OUTPUT: {
       const SignedNumberForm value = ShowSignedNumber(cmd.Value);
       StoreOutput(value.Digits, value.Negative, stored);
@@ -43,9 +42,6 @@ std::optional<ScriptCommand> StoredByDialog(int dialogId, const ScriptCommand& c
       break;
     case IDD_DOCUMENT:
       taken = StoreDocumentLaunch(ShowDocumentLaunch(cmd), stored);
-      break;
-    case IDD_MCI:
-      StoreMci(cmd.Command, stored);
       break;
   }
   if (!taken) return std::nullopt;

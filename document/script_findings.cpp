@@ -160,10 +160,8 @@ void ScriptLines::CheckChain(const CommandTable& table, const ActionTable& actio
     // first, as the game finds it.
     int first = inChain[s] ? s : slotNamed(cmd.SectionName);
     if (IsHeadName(nameOf(s))) {
-      first = s;
-      for (int e = 1; e < s && first == s; ++e) {
-        if (IsHeadName(nameOf(e))) first = e;
-      }
+      first = 1;  // the first "[Execute]": s at the latest
+      while (!IsHeadName(nameOf(first))) ++first;
     }
     const bool shadowed = first != s;
     if (shadowed) {

@@ -47,7 +47,6 @@ void AppendBlock(std::string& out, const ScriptCommand& cmd, bool chainStart, bo
 
 std::string ScriptText(const CommandTable& table) {
   std::string out;
-  out.reserve(256 + 128 * static_cast<std::size_t>(table.SlotsInUse()));  // most files: no regrowth
   AppendLine(out, ";Diese Datei wurde von Wavoria erstellt oder bearbeitet.");
   AppendLine(out, ";Namen von Sections wurden nicht berücksichtigt.");
   AppendLine(out, "");

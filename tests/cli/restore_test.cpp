@@ -131,6 +131,7 @@ TEST_F(RestoreTest, BackupsOfAnEarlierVersionArePutBackOnceNewestFirst) {
   EXPECT_EQ(FileBytes(P("game/harmony.dll")) + FileBytes(P("game/Sound/Eigenes.script.wav")),
             "neuneigen");
   EXPECT_EQ(Restore(), (Outcome{1, "", kNothing}));
+  EXPECT_EQ(HalfDone("game"), Strings{});
 }
 
 // A link or a pipe where a run would read or write: the run is refused before
@@ -197,10 +198,12 @@ TEST_F(RestoreTest, InterruptedRunsAreRolledBackOrCleanedUpFirst) {
   const std::string keyboardRun = NextRun();
   const std::string started = kBackups + "/2026-12-07 15.00.00";
   const std::string leftovers[] = {"game/Sound/~KeyList.script.wav.wavoria-tmp",
-                                   started + "/~Inhalt.txt.wavoria-tmp"};
+                                   started + "/~Inhalt.txt.wavoria-tmp",
+                                   started + "/Sound/~KeyList.script.wav.wavoria-tmp"};
   for (const std::string& file : leftovers) Write(file, "halb");
   EXPECT_THAT(Restore(), FieldsAre(0,
                                    AllOf(HasSubstr(P(leftovers[0])), HasSubstr(P(leftovers[1])),
+                                         HasSubstr(P(leftovers[2])),
                                          HasSubstr("'" + P(started) + "'"), HasSubstr(keyboardRun)),
                                    ""));
   EXPECT_EQ(GameFiles(), installed);

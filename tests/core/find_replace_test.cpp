@@ -79,6 +79,8 @@ TEST(Replace, AllValuesExceptWhatADialogWouldRefuse) {
        "Value=1|Key=F1|BlockKey=False", "Key=F13 ist keine Taste aus keys.dat"},
       {Command("RegisterKeyUpEvent", "Value=1|Key=F1|BlockKey=False"), "False", "nein",
        "Value=1|Key=F1|BlockKey=False", "BlockKey=nein speicherte der Dialog als 'False'"},
+      {Command("EnableMouseSupport", "Enable=True|ID=5|Automatic=False"), "5", "5a",
+       "Enable=True|ID=5|Automatic=False", "ID=5a speicherte der Dialog als '5'"},
       {Command("SetDebugLevel", "Level=3"), "3", "7", "Level=3",
        "Level=7 nähme der Dialog nicht an"},
       {Command("ExecProgram", "Command=a.exe"), "a.exe", "", "Command=a.exe",

@@ -1,7 +1,5 @@
 #include "dialogs/key_capture.h"
 
-#include <algorithm>
-
 namespace wavoria {
 
 bool IsCloseRequest(std::string_view key) {
@@ -21,9 +19,8 @@ PaletteRgb PaletteColour(int index) {
   return index == kPaletteWhite ? PaletteRgb{255, 255, 255} : PaletteRgb{};
 }
 
-CaptureColours BlinkColoursAt(std::int64_t tick) {
-  if ((std::max<std::int64_t>(tick, 0) / kBlinkTicks) % 2 == 0)
-    return {kPaletteBlack, kPaletteWhite};
+CaptureColours BlinkColoursAt(std::uint32_t tick) {
+  if (tick / kBlinkTicks % 2 == 0) return {kPaletteBlack, kPaletteWhite};
   return {kPaletteWhite, kPaletteBlack};
 }
 

@@ -56,6 +56,6 @@ struct CaptureColours {
 
 // The colours of the text after `tick` ticks of polling: black on white for
 // the first 200 ticks, white on black for the next 200, and so on.
-CaptureColours BlinkColoursAt(std::int64_t tick);
+CaptureColours BlinkColoursAt(std::uint32_t tick);
 
 }  // namespace wavoria

@@ -37,8 +37,8 @@ std::size_t InvalidUtf8Length(std::string_view text, std::size_t pos) {
   if (pos + need >= text.size()) return text.size() - pos;
   if (!IsContinuation(text, pos + 1)) return 1;
   const std::uint8_t second = ByteAt(text, pos + 1);
-  const bool fits = lead == 0xE0   ? second >= 0xA0
-                    : lead == 0xED ? second <= 0x9F
+  const bool fits = lead == 0xE0   ? second > 0x9F
+                    : lead == 0xED ? second < 0xA0
                     : lead == 0xF0 ? second >= 0x90
                     : lead == 0xF4 ? second <= 0x8F
                                    : true;

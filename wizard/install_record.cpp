@@ -285,8 +285,11 @@ class RecordParser {
   }
 
  private:
+  // The first damage found; the run's number and kind are added once the
+  // whole record has been read.
   void Damage(std::string cause) {
-    if (!damage_) damage_ = RecordDamage{lineNumber_, std::move(cause), 0, std::nullopt};
+    if (!damage_)
+      damage_ = RecordDamage{.Line = lineNumber_, .Cause = std::move(cause), .Kind = std::nullopt};
   }
 
   void TakeUndoes(std::string_view value) {

@@ -33,11 +33,10 @@ bool AddProblem(RestoreChoice& choice, std::string problem) {
   return true;
 }
 
-// The bytes of the game file at path, nothing when it is not there; false
+// Reads the game file at path into bytes (left empty when it is not there); false
 // with a problem when it cannot be read.
 bool ReadCurrent(const std::string& path, std::optional<std::string>& bytes,
                  RestoreChoice& choice) {
-  bytes.reset();
   if (KindOfEntry(path) == EntryKind::Missing) return true;
   std::string read;
   if (!ReadWholeFile(path, read)) {

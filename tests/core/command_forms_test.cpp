@@ -171,8 +171,8 @@ TEST(KeyCapture, TakesTheLowestNamedHeldKeyAndBlinks) {
     EXPECT_EQ(TakenScanCode([&](int s) { return held.count(s) > 0; }, keys), taken);
   }
   const CaptureColours normal{kPaletteBlack, kPaletteWhite}, inverted{kPaletteWhite, kPaletteBlack};
-  const std::pair<std::int64_t, CaptureColours> ticks[] = {
-      {0, normal}, {199, normal}, {200, inverted}, {399, inverted}, {400, normal}, {-5, normal}};
+  const std::pair<std::uint32_t, CaptureColours> ticks[] = {
+      {0, normal}, {199, normal}, {200, inverted}, {399, inverted}, {400, normal}};
   for (const auto& [tick, colours] : ticks) EXPECT_EQ(BlinkColoursAt(tick), colours) << tick;
   EXPECT_TRUE(IsCloseRequest("\xFFk"));
   for (const char* key : {"k", "\xFFK", "\xFFkk"}) EXPECT_FALSE(IsCloseRequest(key));

@@ -95,8 +95,9 @@ TEST(Text, ScriptBytesAndWindows1252) {
             "c\xC3"
             "d",
        E::kUtf8, true, "a?b?c?d", 3, 1},
-      {u8 + "\xED\xA0\x80|\xF4\x90\x80\x80|\xE0\x80\x80|\xC0\x80|\xF0\x9F\x98|\xF4\x8F\xBF|",
-       E::kUtf8, true, "??|???|??|??|?|?|", 11, 0},
+      {u8 + "\xED\xA0\x80|\xF4\x90\x80\x80|\xE0\x80\x80|\xE0\x9F\xBF|\xC0\x80|\xF0\x9F\x98|"
+            "\xF4\x8F\xBF|",
+       E::kUtf8, true, "??|???|??|??|??|?|?|", 13, 0},
       {u8 + "x\xE2"
             "A",
        E::kUtf8, true, "x?", 1, 1},  // a sequence cut by the end takes the rest

@@ -204,8 +204,9 @@ FileLock::Outcome FileLock::Take(const std::string& path, std::string_view owner
     FailWithSystemError(error);
     return Outcome::Failed;
   };
-  // A run that ends removes its file after it let go of it: a file opened
-  // just then is no longer the one at path, and the lock is taken anew.
+  // A run that ends removes its file after it let go of it: a file that
+  // went between the two opens, or that was opened just then and is no
+  // longer the one at path, is taken anew.
   for (int attempt = 0; attempt < 5; ++attempt) {
     const At at = Where(path);
     if (at.Error != 0) return failed(at.Error);
@@ -215,6 +216,7 @@ FileLock::Outcome FileLock::Take(const std::string& path, std::string_view owner
     if (fd < 0 && errno == EEXIST) {
       existed = true;
       fd = openat(at.Folder, name, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+      if (fd < 0 && errno == ENOENT) continue;
     }
     if (fd < 0) return failed(errno);
     struct stat st {};

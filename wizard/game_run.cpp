@@ -13,6 +13,8 @@ namespace {
 constexpr std::string_view kProcessKey = "Prozess: ";
 constexpr std::string_view kStartKey = "Beginn: ";
 
+constexpr int kLockTries = 3;  // each try makes the backup folder again if it went
+
 // The runs of this process under way; they share one lock.
 int& RunsUnderWay() {
   static int runs = 0;
@@ -66,16 +68,26 @@ GameRun::GameRun(const std::string& gameFolder) {
   root_ = EntryPath(gameFolder, kBackupFolder);
   problem_ = EntryProblem(root_, true);
   if (!problem_.empty()) return;
-  if (KindOfEntry(root_) == EntryKind::Missing) {
-    if (!CreateFolder(root_)) {
-      problem_ = FolderNotMadeText(root_);
-      return;
-    }
-    madeRoot_ = true;
-  }
   const std::string path = PathInBackup(root_, kLockFile);
   std::optional<std::string> left;
-  switch (lock_.emplace().Take(path, LockOwnerText(), left)) {
+  FileLock::Outcome outcome = FileLock::Outcome::Failed;
+  FileError error = FileError::None;
+  // A run that ends removes the backup folder it made once it is empty. When
+  // another run's folder goes between making sure of it and taking the lock,
+  // the folder is made again and the lock taken in it.
+  for (int tries = 0; tries < kLockTries; ++tries) {
+    if (KindOfEntry(root_) == EntryKind::Missing) {
+      if (!CreateFolder(root_)) {
+        problem_ = FolderNotMadeText(root_);
+        return;
+      }
+      madeRoot_ = true;
+    }
+    outcome = lock_.emplace().Take(path, LockOwnerText(), left);
+    error = LastFileError();
+    if (outcome != FileLock::Outcome::Failed || KindOfEntry(root_) != EntryKind::Missing) break;
+  }
+  switch (outcome) {
     case FileLock::Outcome::Taken:
       ++RunsUnderWay();
       if (left) note_ = TakenOverText(*left);
@@ -84,8 +96,8 @@ GameRun::GameRun(const std::string& gameFolder) {
       problem_ = kBusyText;
       break;
     case FileLock::Outcome::Failed:
-      problem_ = WithCause("Die Sperrdatei " + Quoted(path) + " konnte nicht angelegt werden",
-                           LastFileError());
+      problem_ =
+          WithCause("Die Sperrdatei " + Quoted(path) + " konnte nicht angelegt werden", error);
       break;
   }
   lock_.reset();

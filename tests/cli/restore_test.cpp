@@ -421,10 +421,13 @@ TEST_F(RestoreTest, AReadOnlyFileRefusesOrStopsTheUndo) {
 }
 
 // The program run with args, its output in out.txt, under strace doing to
-// its system calls what inject says (nothing when empty); its exit status.
-int RunInjected(const std::string& args, const std::string& inject) {
+// its system calls what inject says (nothing when empty), counting only the
+// calls on a file of that name when name is given; its exit status.
+int RunInjected(const std::string& args, const std::string& inject, const std::string& name = "") {
   const std::string strace =
-      inject.empty() ? "" : "strace -f -qq -o /dev/null -e inject=" + inject + " ";
+      inject.empty() ? ""
+      : name.empty() ? "strace -f -qq -o /dev/null -e inject=" + inject + " "
+                     : "strace -f -qq -o /dev/null -P " + name + " -e inject=" + inject + " ";
   return Shell(strace + Program() + " " + args + " > out.txt 2>&1");
 }
 
@@ -519,6 +522,21 @@ TEST_F(RestoreTest, ABackupFolderThatCannotBeMadeRefusesTheRun) {
   const Strings backups = Tree(kBackups);
   refused("restore --game game", 1, "");
   EXPECT_EQ(Tree(kBackups), backups);
+}
+
+// Another run removed the backup folder it had made between this run's making
+// sure of it and taking the lock (the first creation only says it made it):
+// the folder is made again and the installation goes through.
+TEST_F(RestoreTest, ABackupFolderOrLockThatGoesWhileTakenIsTakenAnew) {
+  const std::string install = "install --game game --maker maker --templates tpl --keyboard";
+  ASSERT_EQ(RunInjected(install, "mkdirat:retval=0:when=1"), 0) << FileBytes("out.txt");
+  EXPECT_EQ(ReadHistory("game").Backups.size(), 1u);
+  ASSERT_THAT(Restore(), FieldsAre(0, _, ""));
+  // A lock that a killed run left goes between the two opens that take it
+  // over (the second one is told it is gone): the lock is taken anew.
+  Write(kBackups + "/Sperre.txt", "alt");
+  ASSERT_EQ(RunInjected(install, "openat:error=ENOENT:when=2", "Sperre.txt"), 0)
+      << FileBytes("out.txt");
 }
 #endif
 

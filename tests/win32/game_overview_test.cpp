@@ -89,6 +89,21 @@ void ClickTitle(HWND list, int column) {
   ClickAt(Center(header, r));
 }
 
+// The overview's column titles: the sort's arrow on its column only;
+// numbers to the right.
+void ExpectTitles(HWND overview, OverviewSort sort) {
+  HWND header = HWND(SendDlgItemMessageA(overview, IDC_OVERVIEW_LIST, LVM_GETHEADER, 0, 0));
+  for (int c = 0; c < kOverviewColumns; ++c) {
+    HDITEMA item = {HDI_FORMAT};
+    SendMessageA(header, HDM_GETITEMA, c, LPARAM(&item));
+    const int arrow = c != int(sort.Column) ? 0 : sort.Descending ? HDF_SORTDOWN : HDF_SORTUP;
+    const bool number = c == int(OverviewColumn::kLine) || c == int(OverviewColumn::kValue);
+    EXPECT_EQ(std::pair(item.fmt & (HDF_SORTUP | HDF_SORTDOWN), item.fmt & HDF_JUSTIFYMASK),
+              std::pair(arrow, number ? HDF_RIGHT : HDF_LEFT))
+        << "column " << c;
+  }
+}
+
 // A game of twelve scripts "a" to "l" in Sound, "a" started by autorun.script:
 // each registers a key (F1 to F6, so each twice), a cheat and an output value.
 class GameOverview : public EditorWindows {
@@ -149,10 +164,11 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
     EXPECT_EQ(
         std::tuple(find(-1, "A"), find(first('c') + 1, "c"), find(first('c'), "b"), find(0, "x")),
         std::tuple(0, first('c') + 1, first('b'), -1));
-    ClickTitle(List(d), int(OverviewColumn::kValue));
+    ClickTitle(List(d), int(OverviewColumn::kScript));
   });
   std::string clicked;  // a row clicked stays selected when the rows are sorted
   driver.Then(Caption(), [&](HWND d) {
+    ExpectTitles(d, SortAfterClick({}, OverviewColumn::kScript));
     RECT r = {LVIR_BOUNDS};
     SendMessageA(List(d), LVM_GETITEMRECT, 2, LPARAM(&r));
     clicked = RowText(List(d), 2), ClickAt(Center(List(d), r));
@@ -160,7 +176,7 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
   });
   driver.Then(Caption(), [&](HWND d) {
     OverviewSort sort;
-    for (OverviewColumn c : {OverviewColumn::kValue, OverviewColumn::kKind}) {
+    for (OverviewColumn c : {OverviewColumn::kScript, OverviewColumn::kKind}) {
       sort = SortAfterClick(sort, c);
       SortRows(rows, sort);
     }
@@ -172,16 +188,7 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
     EXPECT_EQ(RowText(List(d), int(SendMessageA(List(d), LVM_GETNEXTITEM, -1, LVNI_SELECTED))),
               clicked);
     EXPECT_NE(SendMessageA(d, WM_GETICON, ICON_SMALL, 0), 0) << "no icon in the title bar";
-    HWND header = HWND(SendMessageA(List(d), LVM_GETHEADER, 0, 0));
-    for (int c = 0; c < kOverviewColumns; ++c) {  // the sort's arrow; numbers to the right
-      HDITEMA item = {HDI_FORMAT};
-      SendMessageA(header, HDM_GETITEMA, c, LPARAM(&item));
-      const int arrow = c != int(sort.Column) ? 0 : sort.Descending ? HDF_SORTDOWN : HDF_SORTUP;
-      const bool number = c == int(OverviewColumn::kLine) || c == int(OverviewColumn::kValue);
-      EXPECT_EQ(std::pair(item.fmt & (HDF_SORTUP | HDF_SORTDOWN), item.fmt & HDF_JUSTIFYMASK),
-                std::pair(arrow, number ? HDF_RIGHT : HDF_LEFT))
-          << "column " << c;
-    }
+    ExpectTitles(d, sort);
     // The whole note of the first row as its tip, as the list asks for it.
     char tipText[1024] = "?";
     NMLVGETINFOTIPA tip = {{List(d), IDC_OVERVIEW_LIST, LVN_GETINFOTIPA}, 0, tipText, 1024, 0};

@@ -80,6 +80,11 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
                 std::pair(kCaptureWidth, kCaptureHeight));
       EXPECT_FALSE(IsWindowEnabled(GetWindow(w, GW_OWNER)));
       EXPECT_EQ(GetFocus(), w);
+      RECT over{}, own{};  // centred over the dialog
+      GetWindowRect(GetWindow(w, GW_OWNER), &over), GetWindowRect(w, &own);
+      EXPECT_LE(std::abs(over.left + over.right - own.left - own.right) +
+                    std::abs(over.top + over.bottom - own.top - own.bottom),
+                2);
       INPUT z = {INPUT_KEYBOARD, {.ki = {0, 44, KEYEVENTF_SCANCODE}}};  // Z
       if (pressed) return SendInput(1, &z, sizeof z), true;
       pictures.insert(WindowPicture(w, true).Pixels);
@@ -87,7 +92,10 @@ TEST(KeyCapture, WaitsBlinkingAndTakesARealKeyPress) {
              PostMessageA(w, message, message == WM_CLOSE ? 0 : VK_F4, 0x203E0001);  // Alt+F4
     });
     DialogDriver driver;
-    driver.Then("Tastenereignis registrieren", [](HWND d) { Click(d, IDC_KEY_EVENT_CAPTURE); });
+    driver.Then("Tastenereignis registrieren", [](HWND d) {
+      SetWindowPos(d, nullptr, 20, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // off the screen's middle
+      Click(d, IDC_KEY_EVENT_CAPTURE);
+    });
     driver.Then("Tastenereignis registrieren", [&](HWND d) {
       key = GetItemText(d, IDC_KEY_EVENT_KEY);
       Click(d, pressed ? IDC_KEY_EVENT_OK : IDC_KEY_EVENT_CANCEL);

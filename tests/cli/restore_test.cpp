@@ -424,10 +424,11 @@ TEST_F(RestoreTest, AReadOnlyFileRefusesOrStopsTheUndo) {
 // its system calls what inject says (nothing when empty), counting only the
 // calls on a file of that name when name is given; its exit status.
 int RunInjected(const std::string& args, const std::string& inject, const std::string& name = "") {
-  const std::string strace =
-      inject.empty() ? ""
-      : name.empty() ? "strace -f -qq -o /dev/null -e inject=" + inject + " "
-                     : "strace -f -qq -o /dev/null -P " + name + " -e inject=" + inject + " ";
+  std::string strace;
+  if (!inject.empty()) {
+    strace = "strace -f -qq -o /dev/null " + (name.empty() ? "" : "-P " + name + " ") +
+             "-e inject=" + inject + " ";
+  }
   return Shell(strace + Program() + " " + args + " > out.txt 2>&1");
 }
 

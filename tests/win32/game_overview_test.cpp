@@ -151,27 +151,27 @@ TEST_F(GameOverview, ShowsTheCoreRowsSortsByTwoColumnsAndOpensARowAtItsCommand) 
       EXPECT_EQ(item.iImage, mark == RowMark::kClash ? 0 : mark == RowMark::kNote ? 1 : -1) << row;
     }
     // Type-ahead: the first row from the one the list names (none: the
-    // first) on, round to it again, whose script begins with the letters.
-    auto find = [d](int start, const char* typed) {
-      NMLVFINDITEMA find = {
-          {List(d), IDC_OVERVIEW_LIST, LVN_ODFINDITEMA}, start, {LVFI_PARTIAL, typed}};
+    // first) on, round to it again, whose script begins with the letters; a
+    // search for anything but a text finds nothing.
+    auto find = [d](int start, const char* typed, UINT flags = LVFI_PARTIAL) {
+      NMLVFINDITEMA find = {{List(d), IDC_OVERVIEW_LIST, LVN_ODFINDITEMA}, start, {flags, typed}};
       return int(SendMessageA(d, WM_NOTIFY, IDC_OVERVIEW_LIST, LPARAM(&find)));
     };
     auto first = [&](char script) {  // the rows come by script, "a" first
       return int(std::ranges::find_if(rows, [&](auto& r) { return r.Cells[0][0] == script; }) -
                  rows.begin());
     };
-    EXPECT_EQ(
-        std::tuple(find(-1, "A"), find(first('c') + 1, "c"), find(first('c'), "b"), find(0, "x")),
-        std::tuple(0, first('c') + 1, first('b'), -1));
+    EXPECT_EQ(std::tuple(find(-1, "A"), find(first('c') + 1, "c"), find(first('c'), "b"),
+                         find(0, "x"), find(0, "a", LVFI_PARAM)),
+              std::tuple(0, first('c') + 1, first('b'), -1, -1));
     ClickTitle(List(d), int(OverviewColumn::kScript));
   });
   std::string clicked;  // a row clicked stays selected when the rows are sorted
   driver.Then(Caption(), [&](HWND d) {
     ExpectTitles(d, SortAfterClick({}, OverviewColumn::kScript));
     RECT r = {LVIR_BOUNDS};
-    SendMessageA(List(d), LVM_GETITEMRECT, 2, LPARAM(&r));
-    clicked = RowText(List(d), 2), ClickAt(Center(List(d), r));
+    SendMessageA(List(d), LVM_GETITEMRECT, 0, LPARAM(&r));
+    clicked = RowText(List(d), 0), ClickAt(Center(List(d), r));
     ClickTitle(List(d), int(OverviewColumn::kKind));
   });
   driver.Then(Caption(), [&](HWND d) {
